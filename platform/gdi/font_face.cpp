@@ -1,0 +1,145 @@
+// Font lookup with fontconfig and monochrome glyph rendering with FreeType.
+#include "platform/gdi/font_face.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cmath>
+#include <strings.h>
+
+namespace {
+
+FT_Library FreeType() {
+    static FT_Library library = [] {
+        FT_Library lib = nullptr;
+        if (FT_Init_FreeType(&lib) != 0) lib = nullptr;
+        return lib;
+    }();
+    return library;
+}
+
+struct FaceAlias {
+    const char* face;
+    const char* family;
+};
+
+// Dialog and application faces of the platform, served by the DejaVu families.
+constexpr FaceAlias kFaceMap[] = {
+    {"MS Sans Serif", "DejaVu Sans"}, {"MS Shell Dlg", "DejaVu Sans"},
+    {"MS Shell Dlg 2", "DejaVu Sans"}, {"System", "DejaVu Sans"},
+    {"Arial", "DejaVu Sans"},          {"Tahoma", "DejaVu Sans"},
+    {"Courier New", "DejaVu Sans Mono"}, {"Courier", "DejaVu Sans Mono"},
+    {"Times New Roman", "DejaVu Serif"},
+};
+
+// Code points of 0x80..0x9F in code page 1252; the rest of the page is Latin-1.
+constexpr uint16_t kAnsiHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool FindFontFile(const std::string& family, int weight, bool italic, std::string& file,
+                  std::string& error) {
+    if (!FcInit()) {
+        error = "fontconfig could not be initialised";
+        return false;
+    }
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, weight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    FcChar8* got = nullptr;
+    FcChar8* path = nullptr;
+    bool ok = match && FcPatternGetString(match, FC_FAMILY, 0, &got) == FcResultMatch &&
+              FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch;
+    // fontconfig always offers something; a different family would draw the wrong letters.
+    if (ok && strcasecmp(reinterpret_cast<const char*>(got), family.c_str()) != 0) {
+        error = "no installed font of the family \"" + family + "\" (fontconfig offers \"" +
+                reinterpret_cast<const char*>(got) + "\"); install fonts-dejavu-core";
+        ok = false;
+    } else if (!ok) {
+        error = "no installed font for \"" + family + "\"; install fonts-dejavu-core";
+    } else {
+        file = reinterpret_cast<const char*>(path);
+    }
+    if (match) FcPatternDestroy(match);
+    return ok;
+}
+
+}  // namespace
+
+FontFace::~FontFace() {
+    if (m_face) FT_Done_Face(static_cast<FT_Face>(m_face));
+}
+
+std::string FontFace::MappedFamily(const std::string& face) {
+    for (const FaceAlias& alias : kFaceMap)
+        if (strcasecmp(alias.face, face.c_str()) == 0) return alias.family;
+    if (face.rfind("DejaVu", 0) == 0) return face;
+    return "DejaVu Sans";
+}
+
+uint32_t FontFace::AnsiToUnicode(uint8_t code) {
+    return (code >= 0x80 && code < 0xA0) ? kAnsiHigh[code - 0x80] : code;
+}
+
+std::shared_ptr<FontFace> FontFace::Open(const FontRequest& request, std::string& error) {
+    const std::string family = MappedFamily(request.face);
+    std::string file;
+    if (!FindFontFile(family, request.weight, request.italic, file, error)) return nullptr;
+    std::shared_ptr<FontFace> face(new FontFace());
+    face->m_family = family;
+    if (!face->Load(file, request, error)) return nullptr;
+    return face;
+}
+
+bool FontFace::Load(const std::string& file, const FontRequest& request, std::string& error) {
+    FT_Face face = nullptr;
+    if (!FreeType() || FT_New_Face(FreeType(), file.c_str(), 0, &face) != 0) {
+        error = "cannot read the font file " + file;
+        return false;
+    }
+    m_face = face;
+    m_file = file;
+    const double cellUnits = double(face->ascender - face->descender);
+    if (request.height < 0)
+        m_em = -request.height;
+    else if (request.height > 0)
+        m_em = int(std::lround(request.height * face->units_per_EM / cellUnits));
+    else
+        m_em = 13;
+    if (m_em < 1) m_em = 1;
+    FT_Set_Pixel_Sizes(face, 0, FT_UInt(m_em));
+    m_ascent = int((face->size->metrics.ascender + 63) >> 6);
+    m_descent = int((-face->size->metrics.descender + 63) >> 6);
+    return true;
+}
+
+const FontGlyph& FontFace::Glyph(uint8_t code) {
+    if (m_glyphs[code]) return *m_glyphs[code];
+    auto glyph = std::make_unique<FontGlyph>();
+    FT_Face face = static_cast<FT_Face>(m_face);
+    if (FT_Load_Char(face, AnsiToUnicode(code), FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0) {
+        const FT_GlyphSlot slot = face->glyph;
+        const FT_Bitmap& bm = slot->bitmap;
+        glyph->left = slot->bitmap_left;
+        glyph->top = slot->bitmap_top;
+        glyph->advance = int((slot->advance.x + 32) >> 6);
+        glyph->width = int(bm.width);
+        glyph->rows = int(bm.rows);
+        glyph->coverage.resize(size_t(bm.width) * bm.rows);
+        for (unsigned r = 0; r < bm.rows; ++r) {
+            const uint8_t* row = bm.buffer + int(r) * bm.pitch;
+            for (unsigned c = 0; c < bm.width; ++c)
+                glyph->coverage[r * bm.width + c] = (row[c >> 3] >> (7 - (c & 7))) & 1;
+        }
+    }
+    m_glyphs[code] = std::move(glyph);
+    return *m_glyphs[code];
+}

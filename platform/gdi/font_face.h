@@ -1,0 +1,57 @@
+// A FreeType face at one pixel size, reached through a face-name map to installed fonts.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct FontGlyph {
+    int left = 0;      // from the pen position to the first column
+    int top = 0;       // from the baseline up to the first row
+    int advance = 0;
+    int width = 0;
+    int rows = 0;
+    std::vector<uint8_t> coverage;   // one byte per pixel, 0 or 1 (monochrome, as dialogs draw)
+};
+
+struct FontRequest {
+    std::string face;
+    int height = 0;   // negative: character height; positive: cell height; 0: default
+    int weight = 0;
+    bool italic = false;
+};
+
+class FontFace {
+public:
+    ~FontFace();
+    FontFace(const FontFace&) = delete;
+    FontFace& operator=(const FontFace&) = delete;
+
+    // Null with a message in `error` when no installed font serves the request.
+    static std::shared_ptr<FontFace> Open(const FontRequest& request, std::string& error);
+
+    // The installed family an application face name stands for.
+    static std::string MappedFamily(const std::string& face);
+
+    const FontGlyph& Glyph(uint8_t ansiCode);
+    int Ascent() const { return m_ascent; }
+    int Descent() const { return m_descent; }
+    int EmPixels() const { return m_em; }
+    const std::string& Family() const { return m_family; }
+    const std::string& File() const { return m_file; }
+
+    // Windows ANSI code page 1252 to Unicode.
+    static uint32_t AnsiToUnicode(uint8_t code);
+
+private:
+    FontFace() = default;
+    bool Load(const std::string& file, const FontRequest& request, std::string& error);
+
+    void* m_face = nullptr;   // FT_Face, kept opaque so callers need no FreeType headers
+    std::string m_family;
+    std::string m_file;
+    int m_em = 0;
+    int m_ascent = 0;
+    int m_descent = 0;
+    std::unique_ptr<FontGlyph> m_glyphs[256];
+};

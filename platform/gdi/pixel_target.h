@@ -1,0 +1,47 @@
+// Where a drawing call's pixels go: a surface, the DC's origin and clip, and its mix mode.
+#pragma once
+#include <algorithm>
+
+#include "platform/gdi/raster_ops.h"
+#include "platform/gdi/surface.h"
+
+class PixelTarget {
+public:
+    PixelTarget(Surface* surface, POINT origin, RECT clip, int rop2)
+        : m_surface(surface), m_origin(origin), m_clip(clip), m_rop2(rop2) {}
+
+    // A target that ignores the mix mode (text, FillRect, opaque backgrounds).
+    PixelTarget Copying() const { return PixelTarget(m_surface, m_origin, m_clip, R2_COPYPEN); }
+    // The same target clipped further to a logical rectangle.
+    PixelTarget ClippedTo(const RECT& logical) const;
+
+    bool Valid() const { return m_surface != nullptr; }
+
+    void Plot(int x, int y, COLORREF colour) {
+        x += m_origin.x;
+        y += m_origin.y;
+        if (x < m_clip.left || x >= m_clip.right || y < m_clip.top || y >= m_clip.bottom) return;
+        COLORREF* p = m_surface->Row(y) + x;
+        *p = Mix(colour, *p);
+    }
+
+    // Pixels x0..x1-1 of row y.
+    void Span(int x0, int x1, int y, COLORREF colour) {
+        y += m_origin.y;
+        if (y < m_clip.top || y >= m_clip.bottom) return;
+        x0 = std::max(x0 + m_origin.x, int(m_clip.left));
+        x1 = std::min(x1 + m_origin.x, int(m_clip.right));
+        COLORREF* row = m_surface->Row(y);
+        for (int x = x0; x < x1; ++x) row[x] = Mix(colour, row[x]);
+    }
+
+private:
+    COLORREF Mix(COLORREF colour, COLORREF dest) const {
+        return m_rop2 == R2_COPYPEN ? (colour & 0xFFFFFF) : ApplyRop2(m_rop2, colour, dest);
+    }
+
+    Surface* m_surface;
+    POINT m_origin;
+    RECT m_clip;   // surface coordinates, already inside the surface
+    int m_rop2;
+};

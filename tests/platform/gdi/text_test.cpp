@@ -1,0 +1,158 @@
+// Fonts through the face map, text alignment, opaque backgrounds and DrawText layout.
+#include <gtest/gtest.h>
+
+#include "platform/gdi/font_face.h"
+#include "platform/gdi/gdi.h"
+#include "tests/platform/gdi/golden.h"
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF, kGreen = 0x00FF00, kBlue = 0xFF0000;
+
+class TextCanvas : public Canvas {
+public:
+    TextCanvas(int w, int h, const char* face = "MS Sans Serif", int height = -12)
+        : Canvas(w, h, 0) {
+        m_font = CreateFontA(height, 0, 0, 0, 200, 0, 0, 0, 0, 0, 0, 0, 0, face);
+        m_old = SelectObject(dc(), m_font);
+        SetTextColor(dc(), kWhite);
+        SetBkMode(dc(), TRANSPARENT);
+    }
+    ~TextCanvas() {
+        SelectObject(dc(), m_old);
+        DeleteObject(m_font);
+    }
+    HFONT font() const { return m_font; }
+
+private:
+    HFONT m_font = 0;
+    HGDIOBJ m_old = 0;
+};
+
+TEST(FontTest, DialogFacesMapToInstalledDejaVu) {
+    std::string error;
+    auto face = FontFace::Open({"MS Sans Serif", -12, 200, false}, error);
+    ASSERT_TRUE(face) << error;
+    EXPECT_EQ(face->Family(), "DejaVu Sans");
+    EXPECT_EQ(face->EmPixels(), 12);
+}
+
+TEST(FontTest, MissingFamilyFailsWithAMessage) {
+    const HFONT font = CreateFontA(-12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Nowhere");
+    EXPECT_EQ(font, 0u);
+    EXPECT_NE(GdiLastFontError().find("DejaVu Nowhere"), std::string::npos) << GdiLastFontError();
+}
+
+TEST(FontTest, AnsiCodePageReachesLatinAndWindowsPunctuation) {
+    EXPECT_EQ(FontFace::AnsiToUnicode(0xF8), 0xF8u);     // o with stroke
+    EXPECT_EQ(FontFace::AnsiToUnicode(0x80), 0x20ACu);   // euro sign
+    EXPECT_EQ(FontFace::AnsiToUnicode(0x96), 0x2013u);   // en dash
+    EXPECT_EQ(FontFace::AnsiToUnicode('A'), uint32_t('A'));
+}
+
+TEST(TextTest, SlashedOIsDrawnFromItsAnsiByte) {
+    TextCanvas o(20, 20), slashed(20, 20);
+    TextOutA(o.dc(), 4, 2, "o", 1);
+    TextOutA(slashed.dc(), 4, 2, "\xF8", 1);
+    EXPECT_GT(slashed.Count(kWhite), o.Count(kWhite));   // the stroke adds pixels to the o
+}
+
+TEST(TextTest, MetricsFollowTheRequestedCharacterHeight) {
+    TextCanvas small(10, 10, "MS Sans Serif", -12), big(10, 10, "MS Sans Serif", -24);
+    TEXTMETRICA a, b;
+    ASSERT_TRUE(GetTextMetricsA(small.dc(), &a));
+    ASSERT_TRUE(GetTextMetricsA(big.dc(), &b));
+    EXPECT_EQ(a.tmHeight, a.tmAscent + a.tmDescent);
+    EXPECT_GE(a.tmHeight, 12);
+    EXPECT_LE(a.tmHeight, 16);
+    EXPECT_NEAR(b.tmHeight, 2 * a.tmHeight, 2);
+}
+
+struct AlignCase {
+    UINT align;
+    int horizontal;   // -1 text left of x, 0 centred on x, +1 right of x
+    int vertical;     // -1 above y, +1 below y
+};
+class AlignTest : public ::testing::TestWithParam<AlignCase> {};
+
+TEST_P(AlignTest, ReferencePointSitsWhereTheFlagsSay) {
+    TextCanvas c(120, 60);
+    SetTextAlign(c.dc(), GetParam().align);
+    SetBkMode(c.dc(), OPAQUE);
+    SetBkColor(c.dc(), kBlue);
+    ASSERT_TRUE(TextOutA(c.dc(), 60, 30, "Wxy", 3));
+    // The opaque cell is exactly the extent: its edges tell where the text went.
+    SIZE extent;
+    GetTextExtentPoint32A(c.dc(), "Wxy", 3, &extent);
+    RECT cell = c.Bounds(kBlue);
+    const RECT ink = c.Bounds(kWhite);
+    cell.left = std::min(cell.left, ink.left);
+    cell.right = std::max(cell.right, ink.right);
+    cell.top = std::min(cell.top, ink.top);
+    cell.bottom = std::max(cell.bottom, ink.bottom);
+    EXPECT_EQ(cell.right - cell.left + 1, extent.cx);
+    EXPECT_EQ(cell.bottom - cell.top + 1, extent.cy);
+    const AlignCase& ac = GetParam();
+    if (ac.horizontal < 0) {
+        EXPECT_EQ(cell.right, 59);
+    }
+    if (ac.horizontal == 0) {
+        EXPECT_EQ(cell.left, 60 - extent.cx / 2);
+    }
+    if (ac.horizontal > 0) {
+        EXPECT_EQ(cell.left, 60);
+    }
+    if (ac.vertical < 0) {
+        EXPECT_EQ(cell.bottom, 29);
+    }
+    if (ac.vertical > 0) {
+        EXPECT_EQ(cell.top, 30);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, AlignTest, ::testing::Values(
+    AlignCase{TA_LEFT | TA_TOP, 1, 1}, AlignCase{TA_CENTER | TA_BOTTOM, 0, -1},
+    AlignCase{TA_RIGHT | TA_TOP, -1, 1}, AlignCase{TA_RIGHT | TA_BOTTOM, -1, -1},
+    AlignCase{TA_CENTER | TA_TOP, 0, 1}));
+
+TEST(TextTest, BaselineAlignmentPutsAscentAboveY) {
+    TextCanvas c(60, 60);
+    SetTextAlign(c.dc(), TA_LEFT | TA_BASELINE);
+    TextOutA(c.dc(), 10, 40, "H", 1);
+    const RECT ink = c.Bounds(kWhite);
+    EXPECT_EQ(ink.bottom, 39);   // H stands on the baseline
+    EXPECT_LT(ink.top, 40 - 6);
+}
+
+TEST(TextTest, ExtTextOutOpaqueErasesItsRectangle) {
+    TextCanvas c(40, 20);
+    SetBkColor(c.dc(), kGreen);
+    const RECT r{5, 5, 25, 15};
+    ExtTextOutA(c.dc(), 0, 0, ETO_OPAQUE, &r, "", 0, nullptr);
+    EXPECT_EQ(c.Count(kGreen), 20 * 10);
+}
+
+TEST(DrawTextTest, CentredSingleLineAndMnemonicUnderline) {
+    TextCanvas plain(100, 30), marked(100, 30);
+    RECT r{0, 0, 100, 30};
+    DrawTextA(plain.dc(), "Alphabet", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextA(marked.dc(), "&Alphabet", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const RECT ink = plain.Bounds(kWhite);
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, 50, 2);
+    EXPECT_NEAR((ink.top + ink.bottom) / 2.0, 15, 3);
+    EXPECT_GT(marked.Count(kWhite), plain.Count(kWhite));   // the A is underlined
+}
+
+TEST(DrawTextTest, WordBreakMeasuresSeveralLines) {
+    TextCanvas c(10, 10);
+    RECT r{0, 0, 60, 0};
+    const int h = DrawTextA(c.dc(), "one two three four", -1, &r, DT_WORDBREAK | DT_CALCRECT);
+    TEXTMETRICA tm;
+    GetTextMetricsA(c.dc(), &tm);
+    EXPECT_GE(h, 2 * tm.tmHeight);
+    EXPECT_EQ(r.bottom, h);
+    EXPECT_LE(r.right, 60);
+    EXPECT_EQ(c.Count(kWhite), 0);   // measuring draws nothing
+}
+
+}  // namespace
