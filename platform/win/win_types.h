@@ -12,6 +12,9 @@ using COLORREF = uint32_t;   // 0x00BBGGRR
 using WPARAM = uint32_t;
 using LPARAM = int32_t;
 using LRESULT = int32_t;
+using INT = int32_t;
+using LPSTR = char*;
+using LPCSTR = const char*;
 
 // Handles are 32-bit values that index tables, so they fit the 4-byte slots of host records.
 using HANDLE = uint32_t;

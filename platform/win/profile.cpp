@@ -1,0 +1,160 @@
+// The private-profile calls over ProfileFile; see profile.h.
+#include "platform/win/profile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/win/profile_file.h"
+
+namespace {
+
+std::optional<ProfileFile> Load(const char* path) {
+    if (path == nullptr) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return ProfileFile::Parse("");
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    return ProfileFile::Parse(text);
+}
+
+// Writes beside the file and renames over it, so that a failed write leaves the old file whole.
+bool Store(const char* path, const ProfileFile& file) {
+    const std::string temp = std::string(path) + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        const std::string text = file.Serialize();
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        if (!out.flush()) {
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) std::remove(temp.c_str());
+    return !ec;
+}
+
+// Copies one text with truncation; returns the characters copied.
+DWORD CopyText(const std::string& text, LPSTR out, DWORD size) {
+    const size_t n = std::min<size_t>(text.size(), size - 1);
+    std::memcpy(out, text.data(), n);
+    out[n] = '\0';
+    return static_cast<DWORD>(n);
+}
+
+// Copies zero-separated items ending in a second zero. A list that does not fit is cut and the
+// result is size - 2, as the platform reports truncation of lists.
+DWORD CopyList(const std::vector<std::string>& items, LPSTR out, DWORD size) {
+    if (size < 2) {
+        if (size == 1) out[0] = '\0';
+        return 0;
+    }
+    size_t at = 0;
+    for (const auto& item : items) {
+        if (at + item.size() + 1 > size - 1) {
+            const size_t room = size - 2 - at;
+            std::memcpy(out + at, item.data(), room);
+            out[size - 2] = '\0';
+            out[size - 1] = '\0';
+            return size - 2;
+        }
+        std::memcpy(out + at, item.data(), item.size());
+        at += item.size();
+        out[at++] = '\0';
+    }
+    out[at] = '\0';
+    return static_cast<DWORD>(at);
+}
+
+// A value in double or single quotes is handed out without them.
+std::string Unquote(std::string value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+std::vector<std::string> SplitZeroList(LPCSTR lines) {
+    std::vector<std::string> out;
+    if (lines == nullptr) return out;
+    while (*lines != '\0') {
+        out.emplace_back(lines);
+        lines += out.back().size() + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+extern "C" DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR fallback, LPSTR out,
+                                          DWORD size, LPCSTR file) {
+    if (out == nullptr || size == 0) return 0;
+    const std::optional<ProfileFile> ini = Load(file);
+    if (ini && section == nullptr) return CopyList(ini->SectionNames(), out, size);
+    if (ini && key == nullptr) {
+        std::vector<std::string> keys;
+        for (const auto& entry : ini->Entries(section)) keys.push_back(entry.first);
+        return CopyList(keys, out, size);
+    }
+    std::optional<std::string> value;
+    if (ini) value = ini->Value(section, key);
+    return CopyText(value ? Unquote(*value) : std::string(fallback ? fallback : ""), out, size);
+}
+
+extern "C" UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT fallback, LPCSTR file) {
+    const std::optional<ProfileFile> ini = Load(file);
+    if (!ini || section == nullptr || key == nullptr) return static_cast<UINT>(fallback);
+    const std::optional<std::string> value = ini->Value(section, key);
+    if (!value) return static_cast<UINT>(fallback);
+    const char* p = value->c_str();
+    while (*p == ' ' || *p == '\t') ++p;
+    bool negative = false;
+    if (*p == '-' || *p == '+') negative = (*p++ == '-');
+    // Unsigned arithmetic wraps like the platform's own conversion instead of overflowing.
+    UINT result = 0;
+    while (*p >= '0' && *p <= '9') result = result * 10u + static_cast<UINT>(*p++ - '0');
+    return negative ? 0u - result : result;
+}
+
+extern "C" DWORD GetPrivateProfileSectionA(LPCSTR section, LPSTR out, DWORD size, LPCSTR file) {
+    if (out == nullptr || size == 0) return 0;
+    const std::optional<ProfileFile> ini = Load(file);
+    if (!ini || section == nullptr) return CopyList({}, out, size);
+    return CopyList(ini->Lines(section), out, size);
+}
+
+extern "C" BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR lines, LPCSTR file) {
+    std::optional<ProfileFile> ini = Load(file);
+    if (!ini || section == nullptr) return FALSE;
+    if (lines == nullptr) {
+        ini->DeleteSection(section);
+    } else {
+        ini->ReplaceSection(section, SplitZeroList(lines));
+    }
+    return Store(file, *ini) ? TRUE : FALSE;
+}
+
+extern "C" BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
+    // Every call writes through, so a flush has nothing left to do.
+    if (section == nullptr && key == nullptr && value == nullptr) return FALSE;
+    std::optional<ProfileFile> ini = Load(file);
+    if (!ini || section == nullptr) return FALSE;
+    if (key == nullptr) {
+        ini->DeleteSection(section);
+    } else if (value == nullptr) {
+        ini->DeleteKey(section, key);
+    } else {
+        ini->SetValue(section, key, value);
+    }
+    return Store(file, *ini) ? TRUE : FALSE;
+}

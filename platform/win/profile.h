@@ -1,0 +1,20 @@
+// The private-profile calls of the window system: read and write INI files by path.
+// Files are read afresh by every call and written through at once, so there is no cache to flush.
+#pragma once
+#include "platform/win/win_types.h"
+
+extern "C" {
+
+// Section NULL: every section name; key NULL: every key of the section. Each name ends in a zero
+// and the list in a second one. Returns the characters copied, without the final zero.
+DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR fallback, LPSTR out, DWORD size,
+                               LPCSTR file);
+UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT fallback, LPCSTR file);
+// "key=value" lines of one section, each ending in a zero, the list in a second one.
+DWORD GetPrivateProfileSectionA(LPCSTR section, LPSTR out, DWORD size, LPCSTR file);
+// Replaces the whole section with the zero-separated lines; other sections and comments stay.
+BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR lines, LPCSTR file);
+// Value NULL deletes the key, key NULL the section; all three NULL flushes and returns FALSE.
+BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
+
+}

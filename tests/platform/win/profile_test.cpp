@@ -1,0 +1,200 @@
+// Tests of the private-profile calls against real files.
+#include "platform/win/profile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+class ProfileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::path(TESSRA_TEST_OUT) / "profile" /
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        path_ = (dir_ / "test.ini").string();
+    }
+    void Write(const std::string& text) {
+        std::ofstream(path_, std::ios::binary) << text;
+    }
+    std::string Read() const {
+        std::ifstream in(path_, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    std::string Get(const char* section, const char* key, const char* fallback = "") {
+        char buffer[256];
+        GetPrivateProfileStringA(section, key, fallback, buffer, sizeof buffer, path_.c_str());
+        return buffer;
+    }
+    static std::vector<std::string> SplitList(const char* list) {
+        std::vector<std::string> items;
+        while (*list != '\0') {
+            items.emplace_back(list);
+            list += items.back().size() + 1;
+        }
+        return items;
+    }
+
+    std::filesystem::path dir_;
+    std::string path_;
+};
+
+const char* const Sample =
+    "# header comment\r\n"
+    "[Window_States]\r\n"
+    "Left = -12\r\n"
+    "; inner comment\r\n"
+    "Top=40\r\n"
+    "Name=\"quoted text\"\r\n"
+    "\r\n"
+    "[PADSTACK_LIB]\r\n"
+    "smd=/lib/smd.olb\r\n";
+
+struct LookupCase {
+    const char* section;
+    const char* key;
+    const char* expected;
+};
+class ProfileLookupTest : public ProfileTest, public ::testing::WithParamInterface<LookupCase> {};
+
+TEST_P(ProfileLookupTest, FindsValueWithoutRegardToCase) {
+    Write(Sample);
+    EXPECT_EQ(Get(GetParam().section, GetParam().key, "dflt"), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(Keys, ProfileLookupTest, ::testing::Values(
+    LookupCase{"Window_States", "Left", "-12"},
+    LookupCase{"WINDOW_STATES", "top", "40"},
+    LookupCase{"window_states", "NAME", "quoted text"},
+    LookupCase{"padstack_lib", "SMD", "/lib/smd.olb"},
+    LookupCase{"Window_States", "inner comment", "dflt"},
+    LookupCase{"Window_States", "smd", "dflt"},
+    LookupCase{"Missing", "Left", "dflt"}));
+
+TEST_F(ProfileTest, MissingFileGivesFallback) {
+    EXPECT_EQ(Get("A", "b", "none"), "none");
+    EXPECT_EQ(GetPrivateProfileIntA("A", "b", 7, path_.c_str()), 7u);
+}
+
+struct IntCase {
+    const char* value;
+    INT expected;
+};
+class ProfileIntTest : public ProfileTest, public ::testing::WithParamInterface<IntCase> {};
+
+TEST_P(ProfileIntTest, ConvertsLikeDecimalInteger) {
+    Write(std::string("[S]\r\nk=") + GetParam().value + "\r\n");
+    EXPECT_EQ(static_cast<INT>(GetPrivateProfileIntA("S", "k", 99, path_.c_str())),
+              GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(Values, ProfileIntTest, ::testing::Values(
+    IntCase{"1024", 1024}, IntCase{"-12", -12}, IntCase{"+5", 5}, IntCase{"12px", 12},
+    IntCase{"abc", 0}, IntCase{"", 0}, IntCase{"-", 0}));
+
+TEST_F(ProfileTest, ListsSectionNamesAndKeys) {
+    Write(Sample);
+    char buffer[256];
+    GetPrivateProfileStringA(nullptr, nullptr, "", buffer, sizeof buffer, path_.c_str());
+    EXPECT_EQ(SplitList(buffer), (std::vector<std::string>{"Window_States", "PADSTACK_LIB"}));
+    GetPrivateProfileStringA("window_states", nullptr, "", buffer, sizeof buffer, path_.c_str());
+    EXPECT_EQ(SplitList(buffer), (std::vector<std::string>{"Left", "Top", "Name"}));
+}
+
+TEST_F(ProfileTest, TruncatesValueAndReportsCopiedLength) {
+    Write("[S]\r\nk=abcdefgh\r\n");
+    char buffer[5];
+    EXPECT_EQ(GetPrivateProfileStringA("S", "k", "", buffer, sizeof buffer, path_.c_str()), 4u);
+    EXPECT_STREQ(buffer, "abcd");
+}
+
+TEST_F(ProfileTest, SectionReadKeepsLinesInOrderWithoutComments) {
+    Write(Sample);
+    char buffer[256];
+    const DWORD n = GetPrivateProfileSectionA("WINDOW_STATES", buffer, sizeof buffer, path_.c_str());
+    EXPECT_EQ(SplitList(buffer),
+              (std::vector<std::string>{"Left = -12", "Top=40", "Name=\"quoted text\""}));
+    EXPECT_EQ(n, 11u + 7u + 19u);  // every line with its zero, not the final one
+}
+
+TEST_F(ProfileTest, SectionReadTruncatesWithTwoZeros) {
+    Write("[S]\r\nalpha=1\r\nbeta=2\r\n");
+    char buffer[10];
+    std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(GetPrivateProfileSectionA("S", buffer, sizeof buffer, path_.c_str()), 8u);
+    EXPECT_EQ(buffer[8], '\0');
+    EXPECT_EQ(buffer[9], '\0');
+    EXPECT_STREQ(buffer, "alpha=1");
+}
+
+TEST_F(ProfileTest, WriteSectionReplacesOnlyThatSection) {
+    Write(Sample);
+    ASSERT_TRUE(WritePrivateProfileSectionA("padstack_lib", "a=/x/a.olb\0b=/y/b.olb\0",
+                                            path_.c_str()));
+    EXPECT_EQ(Read(),
+              "# header comment\r\n"
+              "[Window_States]\r\n"
+              "Left = -12\r\n"
+              "; inner comment\r\n"
+              "Top=40\r\n"
+              "Name=\"quoted text\"\r\n"
+              "\r\n"
+              "[PADSTACK_LIB]\r\n"
+              "a=/x/a.olb\r\n"
+              "b=/y/b.olb\r\n");
+}
+
+TEST_F(ProfileTest, WriteSectionCreatesFileAndAppendsAfterComments) {
+    Write("#\r\n# Tessra Ini File\r\n#\r\n");
+    ASSERT_TRUE(WritePrivateProfileSectionA("WINDOW_STATES", "Left=1\0Top=2\0", path_.c_str()));
+    EXPECT_EQ(Read(), "#\r\n# Tessra Ini File\r\n#\r\n[WINDOW_STATES]\r\nLeft=1\r\nTop=2\r\n");
+    std::filesystem::remove(path_);
+    ASSERT_TRUE(WritePrivateProfileSectionA("S", "k=v\0", path_.c_str()));
+    EXPECT_EQ(Read(), "[S]\r\nk=v\r\n");
+}
+
+TEST_F(ProfileTest, EmptySectionTextLeavesHeaderOnly) {
+    Write(Sample);
+    ASSERT_TRUE(WritePrivateProfileSectionA("Window_States", "\0", path_.c_str()));
+    EXPECT_EQ(Get("Window_States", "Left", "gone"), "gone");
+    EXPECT_EQ(Get("PADSTACK_LIB", "smd"), "/lib/smd.olb");
+}
+
+TEST_F(ProfileTest, WriteStringSetsReplacesAndDeletes) {
+    Write(Sample);
+    ASSERT_TRUE(WritePrivateProfileStringA("window_states", "TOP", "55", path_.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Width", "300", path_.c_str()));
+    EXPECT_EQ(Get("Window_States", "Top"), "55");
+    EXPECT_EQ(Get("Window_States", "Width"), "300");
+    EXPECT_NE(Read().find("Width=300\r\n\r\n[PADSTACK_LIB]"), std::string::npos);
+    ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Left", nullptr, path_.c_str()));
+    EXPECT_EQ(Get("Window_States", "Left", "gone"), "gone");
+    ASSERT_TRUE(WritePrivateProfileStringA("PADSTACK_LIB", nullptr, nullptr, path_.c_str()));
+    EXPECT_EQ(Read().find("PADSTACK_LIB"), std::string::npos);
+}
+
+TEST_F(ProfileTest, FlushWritesNothingAndReturnsFalse) {
+    Write(Sample);
+    EXPECT_FALSE(WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str()));
+    EXPECT_EQ(Read(), Sample);
+}
+
+TEST_F(ProfileTest, ReadsBareLineFeedFilesAndWritesCrLf) {
+    Write("[S]\nk=v\n");
+    EXPECT_EQ(Get("S", "k"), "v");
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "j", "w", path_.c_str()));
+    EXPECT_EQ(Read(), "[S]\r\nk=v\r\nj=w\r\n");
+}
+
+TEST_F(ProfileTest, UnwritableFolderFailsAndCreatesNothing) {
+    const std::string bad = (dir_ / "no" / "such" / "x.ini").string();
+    EXPECT_FALSE(WritePrivateProfileSectionA("S", "k=v\0", bad.c_str()));
+    EXPECT_FALSE(std::filesystem::exists(bad));
+}
+
+}  // namespace
