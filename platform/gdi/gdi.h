@@ -90,7 +90,7 @@ void SetWindowSurfaceResolver(WindowSurfaceResolver resolver);
 HDC GetDC(HWND window);
 HDC GetWindowDC(HWND window);
 int ReleaseDC(HWND window, HDC dc);
-HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip);
+HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip, HWND window = 0);
 HWND WindowFromDC(HDC dc);
 
 // State.

@@ -141,9 +141,10 @@ int ReleaseDC(HWND window, HDC h) {
     return DeleteDC(h);
 }
 
-HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip) {
+HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip, HWND window) {
     if (!surface) return 0;
     DeviceContext dc;
+    dc.window = window;
     dc.target = surface;
     dc.origin = origin;
     dc.clip = clip;

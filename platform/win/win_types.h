@@ -9,9 +9,10 @@ using UINT = uint32_t;
 using LONG = int32_t;
 using BOOL = int32_t;
 using COLORREF = uint32_t;   // 0x00BBGGRR
-using WPARAM = uint32_t;
-using LPARAM = int32_t;
-using LRESULT = int32_t;
+// Message parameters are pointer-sized: some messages carry a structure's address.
+using WPARAM = uintptr_t;
+using LPARAM = intptr_t;
+using LRESULT = intptr_t;
 using INT = int32_t;
 using LPSTR = char*;
 using LPCSTR = const char*;

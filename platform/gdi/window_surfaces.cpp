@@ -1,0 +1,99 @@
+// Backing surfaces of top-level windows, the DCs over them and the composed screen.
+#include "platform/gdi/window_surfaces.h"
+
+#include "platform/gdi/gdi.h"
+
+namespace {
+
+WindowManager& M() { return WindowManager::Instance(); }
+
+RECT Offset(RECT r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+
+}  // namespace
+
+WindowSurfaces& WindowSurfaces::Install() {
+    static WindowSurfaces surfaces;
+    M().backend = &surfaces;
+    SetWindowSurfaceResolver([](HWND h, bool client, WindowSurfaceArea& area) {
+        return surfaces.Resolve(h, client, nullptr, area);
+    });
+    return surfaces;
+}
+
+Surface* WindowSurfaces::BackingOf(HWND top) {
+    if (!M().Get(top)) return nullptr;
+    const RECT r = M().ScreenRect(top);
+    auto& backing = m_backings[top];
+    if (!backing) backing = std::make_unique<Surface>();
+    if (backing->Width() != r.right - r.left || backing->Height() != r.bottom - r.top)
+        backing->Resize(r.right - r.left, r.bottom - r.top);
+    return backing.get();
+}
+
+// The window's area in its top-level backing, cut by every ancestor's client area, so a
+// control never paints over its dialog's frame.
+bool WindowSurfaces::Resolve(HWND h, bool client, const RECT* paint, WindowSurfaceArea& area) {
+    const HWND top = M().TopLevelOf(h);
+    Surface* backing = BackingOf(top);
+    if (!backing) return false;
+    const RECT topRect = M().ScreenRect(top);
+    const RECT own = client ? M().ClientScreenRect(h) : M().ScreenRect(h);
+    RECT clip = own;
+    for (const Window* w = M().Get(h); w && w->Child(); w = M().Get(w->parent))
+        clip = IntersectRects(clip, M().ClientScreenRect(w->parent));
+    if (paint) clip = IntersectRects(clip, Offset(*paint, own.left, own.top));
+    area.surface = backing;
+    area.origin = {own.left - topRect.left, own.top - topRect.top};
+    area.clip = Offset(clip, -topRect.left, -topRect.top);
+    return true;
+}
+
+HDC WindowSurfaces::BeginPaintDC(HWND h, const RECT& paint) {
+    WindowSurfaceArea area;
+    if (!Resolve(h, true, &paint, area)) return 0;
+    return CreateSurfaceDC(area.surface, area.origin, area.clip, h);
+}
+
+void WindowSurfaces::EndPaintDC(HWND, HDC dc) { DeleteDC(dc); }
+
+void WindowSurfaces::FillBackground(HDC dc, const RECT& rect, HBRUSH brush) {
+    FillRect(dc, &rect, brush);
+}
+
+void WindowSurfaces::WindowMovedOrResized(HWND h) {
+    const Window* w = M().Get(h);
+    if (w && !w->Child()) BackingOf(h);
+}
+
+void WindowSurfaces::WindowDestroyed(HWND h) { m_backings.erase(h); }
+
+void WindowSurfaces::Compose(Surface& screen, COLORREF desktop) const {
+    screen.Resize(M().ScreenWidth(), M().ScreenHeight(), desktop);
+    const auto& tops = M().TopLevels();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+        auto found = m_backings.find(*it);
+        if (found == m_backings.end() || !M().ReallyVisible(*it)) continue;
+        const Surface& b = *found->second;
+        const RECT r = M().ScreenRect(*it);
+        for (int y = 0; y < b.Height(); ++y) {
+            const int sy = r.top + y;
+            if (sy < 0 || sy >= screen.Height()) continue;
+            for (int x = 0; x < b.Width(); ++x) {
+                const int sx = r.left + x;
+                if (sx >= 0 && sx < screen.Width()) screen.SetPixel(sx, sy, b.Pixel(x, y));
+            }
+        }
+    }
+}
+
+Surface WindowSurfaces::Capture(HWND h) const {
+    Surface screen;
+    Compose(screen);
+    const RECT r = M().ScreenRect(h);
+    Surface shot(r.right - r.left, r.bottom - r.top);
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = 0; x < shot.Width(); ++x)
+            if (screen.Contains(r.left + x, r.top + y))
+                shot.SetPixel(x, y, screen.Pixel(r.left + x, r.top + y));
+    return shot;
+}

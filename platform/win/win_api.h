@@ -1,0 +1,80 @@
+// The window-system calls with their usual names: windows, messages, painting, focus.
+#pragma once
+#include "platform/win/messages.h"
+#include "platform/win/window_styles.h"
+#include "platform/win/win_types.h"
+
+// Classes and windows.
+BOOL RegisterClassA(const WNDCLASSA* cls);
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* text, DWORD style,
+                     int x, int y, int width, int height, HWND parent, int id,
+                     HINSTANCE instance, void* param);
+BOOL DestroyWindow(HWND window);
+BOOL IsWindow(HWND window);
+LRESULT DefWindowProcA(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT CallWindowProcA(WNDPROC proc, HWND window, UINT msg, WPARAM wp, LPARAM lp);
+intptr_t GetWindowLongPtrA(HWND window, int index);
+intptr_t SetWindowLongPtrA(HWND window, int index, intptr_t value);
+int GetClassNameA(HWND window, char* name, int size);
+UINT GetClassStyle(HWND window);
+HBRUSH GetClassBackground(HWND window);
+
+// Tree.
+HWND GetParent(HWND window);
+HWND GetWindow(HWND window, UINT relation);
+HWND GetDlgItem(HWND dialog, int id);
+int GetDlgCtrlID(HWND window);
+HWND FindWindowA(const char* className, const char* caption);
+BOOL IsChild(HWND parent, HWND window);
+
+// Text, visibility, enable state.
+BOOL SetWindowTextA(HWND window, const char* text);
+int GetWindowTextA(HWND window, char* text, int size);
+int GetWindowTextLengthA(HWND window);
+BOOL ShowWindow(HWND window, int command);
+BOOL IsWindowVisible(HWND window);
+BOOL EnableWindow(HWND window, BOOL enable);
+BOOL IsWindowEnabled(HWND window);
+
+// Geometry.
+BOOL GetWindowRect(HWND window, RECT* rect);
+BOOL GetClientRect(HWND window, RECT* rect);
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+BOOL SetWindowPos(HWND window, HWND after, int x, int y, int width, int height, UINT flags);
+BOOL ClientToScreen(HWND window, POINT* point);
+BOOL ScreenToClient(HWND window, POINT* point);
+int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);
+HWND WindowFromPoint(POINT screen);
+int GetSystemMetrics(int index);
+void SetScreenSize(int width, int height);
+BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle);
+
+// Messages.
+LRESULT SendMessageA(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+BOOL PostMessageA(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+// TRUE for a message, FALSE for WM_QUIT, -1 when the queue is empty and no input will come.
+BOOL GetMessageA(MSG* msg, HWND window, UINT first, UINT last);
+BOOL PeekMessageA(MSG* msg, HWND window, UINT first, UINT last, UINT remove);
+LRESULT DispatchMessageA(const MSG* msg);
+BOOL TranslateMessage(const MSG* msg);
+void PostQuitMessage(int code);
+constexpr UINT PM_NOREMOVE = 0, PM_REMOVE = 1;
+
+// Painting.
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
+BOOL ValidateRect(HWND window, const RECT* rect);
+BOOL GetUpdateRect(HWND window, RECT* rect, BOOL erase);
+BOOL UpdateWindow(HWND window);
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
+
+// Focus, activation, capture.
+HWND SetFocus(HWND window);
+HWND GetFocus();
+HWND SetActiveWindow(HWND window);
+HWND GetActiveWindow();
+HWND SetCapture(HWND window);
+BOOL ReleaseCapture();
+HWND GetCapture();
+HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);

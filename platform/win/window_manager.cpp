@@ -1,0 +1,272 @@
+// The window tree and the queue. Handles carry a generation so a destroyed window's handle
+// never reaches a window made later in the same slot.
+#include "platform/win/window_manager.h"
+
+#include <algorithm>
+
+#include "platform/win/window_styles.h"
+
+namespace {
+constexpr uint32_t kTag = 0x3u << 28;
+}
+
+bool IsRectEmptyValue(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+RECT UnionRects(const RECT& a, const RECT& b) {
+    if (IsRectEmptyValue(a)) return b;
+    if (IsRectEmptyValue(b)) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+RECT IntersectRects(const RECT& a, const RECT& b) {
+    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+           std::min(a.bottom, b.bottom)};
+    return IsRectEmptyValue(r) ? RECT{} : r;
+}
+
+WindowManager& WindowManager::Instance() {
+    static WindowManager manager;
+    return manager;
+}
+
+Window* WindowManager::Get(HWND h) const {
+    if ((h & 0xF0000000u) != kTag) return nullptr;
+    const uint32_t index = (h & 0xFFFFF);
+    if (index == 0 || index > m_slots.size()) return nullptr;
+    if (m_generation[index - 1] != ((h >> 20) & 0xFF)) return nullptr;
+    return m_slots[index - 1].get();
+}
+
+const WindowClass* WindowManager::RegisterClass(const WindowClass& cls) {
+    auto& slot = m_classes[cls.name];
+    if (slot) return nullptr;   // registered already
+    slot = std::make_unique<WindowClass>(cls);
+    return slot.get();
+}
+
+const WindowClass* WindowManager::FindClass(const std::string& name) const {
+    auto it = m_classes.find(name);
+    return it == m_classes.end() ? nullptr : it->second.get();
+}
+
+std::vector<HWND>& WindowManager::SiblingsOf(const Window& w) {
+    Window* parent = w.Child() ? Get(w.parent) : nullptr;
+    return parent ? parent->children : m_topLevels;
+}
+
+void WindowManager::BringToTop(HWND h) {
+    Window* w = Get(h);
+    if (!w) return;
+    auto& list = SiblingsOf(*w);
+    list.erase(std::remove(list.begin(), list.end(), h), list.end());
+    list.insert(list.begin(), h);
+}
+
+HWND WindowManager::Create(const WindowClass* cls, const CREATESTRUCTA& cs, WNDPROC proc) {
+    uint32_t index;
+    if (!m_free.empty()) {
+        index = m_free.back();
+        m_free.pop_back();
+    } else {
+        index = uint32_t(m_slots.size());
+        m_slots.emplace_back();
+        m_generation.push_back(0);
+    }
+    m_generation[index] = (m_generation[index] + 1) & 0xFF;
+    const HWND h = kTag | (m_generation[index] << 20) | (index + 1);
+    auto w = std::make_unique<Window>();
+    w->handle = h;
+    w->cls = cls;
+    w->proc = proc;
+    w->text = cs.lpszName ? cs.lpszName : "";
+    w->style = DWORD(cs.style);
+    w->exStyle = cs.dwExStyle;
+    w->id = cs.id;
+    w->rect = {cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy};
+    if (w->Child()) w->parent = cs.hwndParent; else w->owner = cs.hwndParent;
+    Window* raw = w.get();
+    m_slots[index] = std::move(w);
+    if (raw->Child()) {
+        if (Window* parent = Get(raw->parent)) parent->children.push_back(h);   // dialog order
+    } else {
+        m_topLevels.insert(m_topLevels.begin(), h);
+    }
+    raw->update = {0, 0, cs.cx, cs.cy};
+    raw->erase = true;
+    CREATESTRUCTA create = cs;
+    if (Send(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
+        Destroy(h);
+        return 0;
+    }
+    return h;
+}
+
+bool WindowManager::Destroy(HWND h) {
+    Window* w = Get(h);
+    if (!w || w->destroying) return false;
+    w->destroying = true;
+    // Owned windows go first, as the platform does it.
+    std::vector<HWND> owned;
+    for (HWND top : m_topLevels)
+        if (Window* t = Get(top); t && t->owner == h) owned.push_back(top);
+    for (HWND o : owned) Destroy(o);
+    Send(h, WM_DESTROY, 0, 0);
+    const std::vector<HWND> children = w->children;
+    for (HWND c : children) Destroy(c);
+    Send(h, WM_NCDESTROY, 0, 0);
+    if (focus == h) focus = 0;
+    if (active == h) active = 0;
+    if (capture == h) capture = 0;
+    if (backend && !w->Child()) backend->WindowDestroyed(h);
+    auto& siblings = SiblingsOf(*w);
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
+    m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(),
+                                 [h](const MSG& m) { return m.hwnd == h; }),
+                  m_queue.end());
+    const uint32_t index = (h & 0xFFFFF) - 1;
+    m_slots[index].reset();
+    m_free.push_back(index);
+    return true;
+}
+
+RECT WindowManager::NonClientInsets(const Window& w) const {
+    int frame = 0;
+    if (w.style & WS_THICKFRAME) frame = 4;
+    else if ((w.style & WS_DLGFRAME) || (w.exStyle & WS_EX_DLGMODALFRAME)) frame = 3;
+    else if (w.style & WS_BORDER) frame = 1;
+    if (w.exStyle & WS_EX_CLIENTEDGE) frame += 2;
+    else if (w.exStyle & WS_EX_STATICEDGE) frame += 1;
+    RECT insets{frame, frame, frame, frame};
+    if ((w.style & WS_CAPTION) == WS_CAPTION) insets.top += 18;
+    return insets;
+}
+
+RECT WindowManager::ScreenRect(HWND h) const {
+    const Window* w = Get(h);
+    if (!w) return {};
+    RECT r = w->rect;
+    if (w->Child()) {
+        const RECT pc = ClientScreenRect(w->parent);
+        r = {r.left + pc.left, r.top + pc.top, r.right + pc.left, r.bottom + pc.top};
+    }
+    return r;
+}
+
+RECT WindowManager::ClientScreenRect(HWND h) const {
+    const Window* w = Get(h);
+    if (!w) return {};
+    RECT r = ScreenRect(h);
+    const RECT in = NonClientInsets(*w);
+    r = {r.left + in.left, r.top + in.top, r.right - in.right, r.bottom - in.bottom};
+    if (r.right < r.left) r.right = r.left;
+    if (r.bottom < r.top) r.bottom = r.top;
+    return r;
+}
+
+HWND WindowManager::TopLevelOf(HWND h) const {
+    const Window* w = Get(h);
+    while (w && w->Child()) {
+        h = w->parent;
+        w = Get(h);
+    }
+    return w ? h : 0;
+}
+
+bool WindowManager::ReallyVisible(HWND h) const {
+    const Window* w = Get(h);
+    while (w) {
+        if (!w->Visible()) return false;
+        if (!w->Child()) return true;
+        w = Get(w->parent);
+    }
+    return false;
+}
+
+LRESULT WindowManager::Send(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    Window* w = Get(h);
+    if (!w || !w->proc) return 0;
+    return w->proc(h, msg, wp, lp);
+}
+
+bool WindowManager::Post(const MSG& msg) {
+    if (msg.hwnd && !Get(msg.hwnd)) return false;
+    m_queue.push_back(msg);
+    return true;
+}
+
+HWND WindowManager::NextToPaintIn(const std::vector<HWND>& list) const {
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        const Window* w = Get(*it);
+        if (!w || !w->Visible()) continue;
+        if (w->frameDirty || !IsRectEmptyValue(w->update)) return *it;
+        if (HWND child = NextToPaintIn(w->children)) return child;
+    }
+    return 0;
+}
+
+HWND WindowManager::NextWindowToPaint() const { return NextToPaintIn(m_topLevels); }
+
+bool WindowManager::PaintPending(HWND h) const {
+    const Window* w = Get(h);
+    return w && (w->frameDirty || !IsRectEmptyValue(w->update));
+}
+
+// Posted messages first; when the queue is empty, paint what is invalid; then ask the input
+// source for more. False when there is nothing and nothing will come.
+bool WindowManager::Next(MSG& msg, bool remove, bool wait) {
+    for (;;) {
+        if (!m_queue.empty()) {
+            msg = m_queue.front();
+            if (remove) m_queue.pop_front();
+            return true;
+        }
+        if (m_quit) {
+            msg = {0, WM_QUIT, WPARAM(m_quitCode), 0};
+            if (remove) m_quit = false;
+            return true;
+        }
+        if (HWND h = NextWindowToPaint()) {
+            Window* w = Get(h);
+            msg = {h, w->frameDirty ? WM_NCPAINT : WM_PAINT, 0, 0};
+            if (remove && w->frameDirty) w->frameDirty = false;
+            return true;
+        }
+        if (!wait || !m_input || !m_input()) return false;
+    }
+}
+
+void WindowManager::Invalidate(HWND h, const RECT* rect, bool erase) {
+    Window* w = Get(h);
+    if (!w) return;
+    const RECT client{0, 0, ClientScreenRect(h).right - ClientScreenRect(h).left,
+                      ClientScreenRect(h).bottom - ClientScreenRect(h).top};
+    const RECT area = rect ? IntersectRects(*rect, client) : client;
+    if (IsRectEmptyValue(area)) return;
+    w->update = UnionRects(w->update, area);
+    w->erase = w->erase || erase;
+    // Children are painted after their parent, so what the parent repaints they repaint too.
+    for (HWND c : w->children) {
+        const Window* cw = Get(c);
+        if (!cw) continue;
+        const RECT in = NonClientInsets(*cw);
+        const int ox = cw->rect.left + in.left, oy = cw->rect.top + in.top;
+        RECT mapped{area.left - ox, area.top - oy, area.right - ox, area.bottom - oy};
+        if (!IsRectEmptyValue(IntersectRects(area, cw->rect))) {
+            Get(c)->frameDirty = true;
+            Invalidate(c, &mapped, true);
+        }
+    }
+}
+
+void WindowManager::Validate(HWND h, const RECT* rect) {
+    Window* w = Get(h);
+    if (!w) return;
+    // The update area is one rectangle: only a part that covers all of it clears it.
+    const RECT& u = w->update;
+    if (!rect || (rect->left <= u.left && rect->top <= u.top && rect->right >= u.right &&
+                  rect->bottom >= u.bottom)) {
+        w->update = {};
+        w->erase = false;
+    }
+}

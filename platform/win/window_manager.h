@@ -1,0 +1,93 @@
+// The window tree, the top-level z-order, focus, the screen size and the message queue.
+#pragma once
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win/window.h"
+
+// What the window system needs from the drawing layer, installed from above so this layer
+// knows nothing of pixels.
+class PaintBackend {
+public:
+    virtual ~PaintBackend() = default;
+    virtual HDC BeginPaintDC(HWND window, const RECT& paint) = 0;
+    virtual void EndPaintDC(HWND window, HDC dc) = 0;
+    virtual void FillBackground(HDC dc, const RECT& rect, HBRUSH brush) = 0;
+    virtual void PaintNonClient(HWND window) = 0;
+    virtual void WindowMovedOrResized(HWND window) = 0;
+    virtual void WindowDestroyed(HWND window) = 0;
+};
+
+// Feeds user input into the queue when it runs dry; false when no input will ever come.
+using InputSource = std::function<bool()>;
+
+class WindowManager {
+public:
+    static WindowManager& Instance();
+
+    Window* Get(HWND h) const;
+    HWND Create(const WindowClass* cls, const CREATESTRUCTA& cs, WNDPROC proc);
+    bool Destroy(HWND h);
+
+    const WindowClass* RegisterClass(const WindowClass& cls);
+    const WindowClass* FindClass(const std::string& name) const;
+
+    std::vector<HWND>& TopLevels() { return m_topLevels; }   // topmost first
+    std::vector<HWND>& SiblingsOf(const Window& w);
+    void BringToTop(HWND h);
+
+    // Geometry.
+    RECT NonClientInsets(const Window& w) const;
+    RECT ScreenRect(HWND h) const;         // the window's frame in screen coordinates
+    RECT ClientScreenRect(HWND h) const;   // its client area in screen coordinates
+    HWND TopLevelOf(HWND h) const;
+    bool ReallyVisible(HWND h) const;      // it and all its ancestors shown
+    void SetScreenSize(int width, int height) { m_screenW = width; m_screenH = height; }
+    int ScreenWidth() const { return m_screenW; }
+    int ScreenHeight() const { return m_screenH; }
+
+    // Messages.
+    LRESULT Send(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+    bool Post(const MSG& msg);
+    bool Next(MSG& msg, bool remove, bool wait);
+    void SetInputSource(InputSource source) { m_input = std::move(source); }
+    void Quit(int code) { m_quit = true; m_quitCode = code; }
+
+    // Invalidation.
+    void Invalidate(HWND h, const RECT* rect, bool erase);
+    void Validate(HWND h, const RECT* rect);
+    bool PaintPending(HWND h) const;
+    HWND NextWindowToPaint() const;
+
+    // Focus.
+    HWND focus = 0;
+    HWND active = 0;
+    HWND capture = 0;
+
+    PaintBackend* backend = nullptr;
+    std::function<void(HWND)> nonClientPainter;
+
+private:
+    WindowManager() = default;
+    HWND NextToPaintIn(const std::vector<HWND>& list) const;
+
+    std::vector<std::unique_ptr<Window>> m_slots;
+    std::vector<uint32_t> m_generation;
+    std::vector<uint32_t> m_free;
+    std::vector<HWND> m_topLevels;
+    std::map<std::string, std::unique_ptr<WindowClass>> m_classes;
+    std::deque<MSG> m_queue;
+    InputSource m_input;
+    bool m_quit = false;
+    int m_quitCode = 0;
+    int m_screenW = 1280;
+    int m_screenH = 1024;
+};
+
+bool IsRectEmptyValue(const RECT& r);
+RECT UnionRects(const RECT& a, const RECT& b);
+RECT IntersectRects(const RECT& a, const RECT& b);

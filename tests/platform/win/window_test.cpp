@@ -1,0 +1,238 @@
+// The window tree, message order, focus and tab order, invalidation and the paint cycle.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/window_surfaces.h"
+#include "platform/win/win_api.h"
+
+namespace {
+
+std::vector<std::string>& Log() {
+    static std::vector<std::string> log;
+    return log;
+}
+
+std::string Name(HWND h) {
+    char text[64] = {};
+    GetWindowTextA(h, text, sizeof(text));
+    return text;
+}
+
+// Records the messages tests care about, then behaves as a plain window.
+LRESULT Recorder(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CREATE: Log().push_back("create " + std::string(reinterpret_cast<CREATESTRUCTA*>(lp)->lpszName)); break;
+    case WM_DESTROY: Log().push_back("destroy " + Name(h)); break;
+    case WM_SETFOCUS: Log().push_back("setfocus " + Name(h)); break;
+    case WM_KILLFOCUS: Log().push_back("killfocus " + Name(h)); break;
+    case WM_ERASEBKGND: Log().push_back("erase " + Name(h)); break;
+    case WM_PAINT: Log().push_back("paint " + Name(h)); break;
+    case WM_SIZE: Log().push_back("size " + Name(h) + " " + std::to_string(LOWORD(WPARAM(lp))) + "x" + std::to_string(HIWORD(WPARAM(lp)))); break;
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {120, 120};
+        return 0;
+    }
+    return DefWindowProcA(h, msg, wp, lp);
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        WindowSurfaces::Install();
+        WNDCLASSA cls;
+        cls.lpfnWndProc = Recorder;
+        cls.lpszClassName = "TestRecorder";
+        cls.hbrBackground = HBRUSH(GetStockObject(BLACK_BRUSH));
+        RegisterClassA(&cls);
+    }
+    void SetUp() override { Log().clear(); }
+    void TearDown() override {
+        for (HWND h : made) DestroyWindow(h);
+    }
+    HWND Top(const char* name, DWORD style = WS_OVERLAPPEDWINDOW, HWND owner = 0) {
+        HWND h = CreateWindowExA(0, "TestRecorder", name, style, 10, 10, 200, 150, owner, 0, 0, nullptr);
+        made.push_back(h);
+        return h;
+    }
+    static HWND Child(HWND parent, const char* name, int id, DWORD style = WS_TABSTOP | WS_VISIBLE) {
+        return CreateWindowExA(0, "TestRecorder", name, WS_CHILD | style, 5, 5, 40, 20, parent, id, 0, nullptr);
+    }
+    static void Pump() {
+        MSG msg;
+        while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    std::vector<HWND> made;
+};
+
+TEST_F(WindowTest, OwnedWindowsThenParentThenChildrenAreDestroyed) {
+    HWND sheet = Top("sheet");
+    Child(sheet, "edit", 1);
+    HWND preview = Top("preview", WS_OVERLAPPEDWINDOW, sheet);
+    Log().clear();
+    ASSERT_TRUE(DestroyWindow(sheet));
+    EXPECT_EQ(Log(), (std::vector<std::string>{"destroy preview", "destroy sheet", "destroy edit"}));
+    EXPECT_FALSE(IsWindow(preview));
+    EXPECT_FALSE(IsWindow(sheet));
+    // A new window in the freed slot gets a handle of its own.
+    HWND again = Top("again");
+    EXPECT_NE(again, sheet);
+    EXPECT_EQ(SendMessageA(sheet, WM_GETTEXTLENGTH, 0, 0), 0);
+}
+
+TEST_F(WindowTest, TabOrderFollowsCreationAndSkipsHiddenAndDisabled) {
+    HWND dlg = Top("dlg", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND a = Child(dlg, "a", 1), b = Child(dlg, "b", 2), c = Child(dlg, "c", 3);
+    HWND d = Child(dlg, "d", 4), label = Child(dlg, "label", 5, WS_VISIBLE);
+    EnableWindow(b, FALSE);
+    ShowWindow(d, SW_HIDE);
+    EXPECT_EQ(GetNextDlgTabItem(dlg, a, FALSE), c);
+    EXPECT_EQ(GetNextDlgTabItem(dlg, c, FALSE), a);   // wraps round
+    EXPECT_EQ(GetNextDlgTabItem(dlg, a, TRUE), c);
+    EXPECT_EQ(GetNextDlgTabItem(dlg, label, FALSE), a);
+    EXPECT_EQ(GetDlgItem(dlg, 3), c);
+    EXPECT_EQ(GetWindow(dlg, GW_CHILD), a);
+}
+
+TEST_F(WindowTest, FocusChangeTellsLoserFirst) {
+    HWND dlg = Top("dlg");
+    HWND a = Child(dlg, "a", 1), b = Child(dlg, "b", 2);
+    SetFocus(a);
+    Log().clear();
+    EXPECT_EQ(SetFocus(b), a);
+    EXPECT_EQ(Log(), (std::vector<std::string>{"killfocus a", "setfocus b"}));
+    EXPECT_EQ(GetFocus(), b);
+    EnableWindow(b, FALSE);   // a disabled window cannot keep the focus
+    EXPECT_EQ(GetFocus(), 0u);
+}
+
+TEST_F(WindowTest, RadioGroupRunsToTheNextGroupStart) {
+    HWND dlg = Top("dlg", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND r1 = Child(dlg, "r1", 1, WS_VISIBLE | WS_GROUP | WS_TABSTOP);
+    HWND r2 = Child(dlg, "r2", 2, WS_VISIBLE), r3 = Child(dlg, "r3", 3, WS_VISIBLE);
+    HWND next = Child(dlg, "next", 4, WS_VISIBLE | WS_GROUP);
+    EXPECT_EQ(GetNextDlgGroupItem(dlg, r1, FALSE), r2);
+    EXPECT_EQ(GetNextDlgGroupItem(dlg, r3, FALSE), r1);
+    EXPECT_EQ(GetNextDlgGroupItem(dlg, r1, TRUE), r3);
+    EXPECT_EQ(GetNextDlgGroupItem(dlg, next, FALSE), next);
+}
+
+TEST_F(WindowTest, InvalidWindowsArePaintedWhenTheQueueRunsDry) {
+    HWND w = Top("w", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    Pump();
+    Log().clear();
+    EXPECT_FALSE(GetUpdateRect(w, nullptr, FALSE));
+    RECT part{10, 10, 30, 30};
+    InvalidateRect(w, &part, TRUE);
+    PostMessageA(w, WM_USER, 0, 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, 0, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, WM_USER);   // posted messages come before painting
+    ASSERT_TRUE(PeekMessageA(&msg, 0, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, WM_PAINT);
+    DispatchMessageA(&msg);
+    EXPECT_EQ(Log(), (std::vector<std::string>{"paint w", "erase w"}));
+    EXPECT_FALSE(PeekMessageA(&msg, 0, 0, 0, PM_REMOVE));
+}
+
+TEST_F(WindowTest, UpdateWindowPaintsAtOnceAndOnlyWhenInvalid) {
+    HWND w = Top("w", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    Pump();
+    Log().clear();
+    UpdateWindow(w);
+    EXPECT_TRUE(Log().empty());
+    InvalidateRect(w, nullptr, FALSE);
+    UpdateWindow(w);
+    EXPECT_EQ(Log(), (std::vector<std::string>{"paint w"}));
+}
+
+TEST_F(WindowTest, ResizeAsksMinimumAndReportsClientSize) {
+    HWND w = Top("w", WS_THICKFRAME | WS_VISIBLE);
+    Log().clear();
+    SetWindowPos(w, 0, 0, 0, 60, 300, SWP_NOMOVE | SWP_NOZORDER);
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.right - r.left, 120);   // held at the minimum the window asked for
+    EXPECT_EQ(r.bottom - r.top, 300);
+    ASSERT_FALSE(Log().empty());
+    EXPECT_EQ(Log().front(), "size w 112x292");   // the sizing border is 4 on each side
+}
+
+struct FrameCase {
+    DWORD style;
+    DWORD exStyle;
+    RECT insets;
+};
+class FrameTest : public WindowTest, public ::testing::WithParamInterface<FrameCase> {};
+
+TEST_P(FrameTest, ClientAreaLeavesTheFrame) {
+    const FrameCase& fc = GetParam();
+    HWND w = CreateWindowExA(fc.exStyle, "TestRecorder", "f", fc.style, 100, 50, 200, 150, 0, 0, 0, nullptr);
+    made.push_back(w);
+    POINT origin{0, 0};
+    ClientToScreen(w, &origin);
+    RECT client;
+    GetClientRect(w, &client);
+    EXPECT_EQ(origin.x, 100 + fc.insets.left);
+    EXPECT_EQ(origin.y, 50 + fc.insets.top);
+    EXPECT_EQ(client.right, 200 - fc.insets.left - fc.insets.right);
+    EXPECT_EQ(client.bottom, 150 - fc.insets.top - fc.insets.bottom);
+    RECT adjusted = client;
+    AdjustWindowRectEx(&adjusted, fc.style, FALSE, fc.exStyle);
+    EXPECT_EQ(adjusted.right - adjusted.left, 200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, FrameTest, ::testing::Values(
+    FrameCase{WS_POPUP, 0, {0, 0, 0, 0}}, FrameCase{WS_POPUP | WS_BORDER, 0, {1, 1, 1, 1}},
+    FrameCase{WS_POPUP | WS_CAPTION, WS_EX_DLGMODALFRAME, {3, 21, 3, 3}},
+    FrameCase{WS_OVERLAPPEDWINDOW, 0, {4, 22, 4, 4}},
+    FrameCase{WS_POPUP | WS_BORDER, WS_EX_CLIENTEDGE, {3, 3, 3, 3}}));
+
+TEST_F(WindowTest, HitTestFindsCaptionCloseBoxAndBorders) {
+    HWND w = Top("w", WS_OVERLAPPEDWINDOW | WS_VISIBLE);   // frame 10,10 - 210,160
+    auto hit = [&](int x, int y) { return SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(WORD(x), WORD(y))); };
+    EXPECT_EQ(hit(60, 20), HTCAPTION);
+    EXPECT_EQ(hit(200, 20), HTCLOSE);
+    EXPECT_EQ(hit(60, 80), HTCLIENT);
+    EXPECT_EQ(hit(208, 80), HTRIGHT);
+    EXPECT_EQ(hit(208, 158), HTBOTTOMRIGHT);
+    EXPECT_EQ(hit(300, 300), HTNOWHERE);
+    EXPECT_EQ(WindowFromPoint({60, 80}), w);
+}
+
+TEST_F(WindowTest, FindWindowMatchesTheWholeCaption) {
+    HWND w = Top("Array Preview: QFP48");
+    EXPECT_EQ(FindWindowA(nullptr, "Array Preview: QFP48"), w);
+    EXPECT_EQ(FindWindowA(nullptr, "Array Preview"), 0u);
+}
+
+TEST_F(WindowTest, PaintingReachesTheScreenInsideTheClientOnly) {
+    SetScreenSize(320, 240);
+    HWND w = Top("w", WS_POPUP | WS_BORDER | WS_VISIBLE);
+    HWND child = Child(w, "c", 1);
+    Pump();
+    HDC dc = GetDC(child);
+    RECT all{-100, -100, 400, 400};
+    FillRect(dc, &all, HBRUSH(GetStockObject(WHITE_BRUSH)));
+    ReleaseDC(child, dc);
+    Surface screen;
+    WindowSurfaces::Install().Compose(screen, 0x808000);
+    EXPECT_EQ(screen.Width(), 320);
+    EXPECT_EQ(screen.Pixel(5, 5), 0x808000u);     // desktop
+    EXPECT_EQ(screen.Pixel(11, 11), 0u);           // the window's erased black client
+    EXPECT_EQ(screen.Pixel(16, 16), 0xFFFFFFu);    // the child, at parent client 5,5
+    EXPECT_EQ(screen.Pixel(16 + 40, 16), 0u);      // but not beyond the child
+}
+
+TEST_F(WindowTest, NoInputLeftEndsTheWaitInsteadOfHanging) {
+    int asked = 0;
+    WindowManager::Instance().SetInputSource([&] { return ++asked < 3; });
+    MSG msg;
+    EXPECT_EQ(GetMessageA(&msg, 0, 0, 0), -1);
+    EXPECT_EQ(asked, 3);
+    WindowManager::Instance().SetInputSource(nullptr);
+}
+
+}  // namespace
