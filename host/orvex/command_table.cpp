@@ -1,0 +1,36 @@
+// The table of commands; see command_table.h.
+#include "host/orvex/command_table.h"
+
+#include <cstdio>
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"new", nullptr,
+         "new DESIGN [--units mils|inches|cm|mm|microns] [--big-labels] [--layers N] "
+         "[--resolution INCHES]",
+         RunNew},
+        {"padstack", "add",
+         "padstack add FILE NAME --shape round|square|oblong|rect | --shape-code N --width W "
+         "--height H [--drill D] [--rotation DEG] [--side top|bottom]",
+         RunPadstackAdd},
+        {"padstack", "list", "padstack list FILE", RunPadstackList},
+        {"library", "new", "library new LIB.olb [--units ...] [--layers N] [--resolution INCHES]",
+         RunLibraryNew},
+        {"library", "add", "library add LIB.olb", RunLibraryAdd},
+        {"library", "remove", "library remove LIB.olb", RunLibraryRemove},
+        {"run", nullptr, "run DESIGN FOOTPRINT [--script FILE|-] [--screen WxH]", RunRun},
+        {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", RunShow},
+    };
+    return commands;
+}
+
+std::string Usage() {
+    std::string text = "usage: orvex [--home DIR] COMMAND ...\n";
+    for (const auto& c : Commands()) text += "  orvex " + std::string(c.usage) + "\n";
+    return text;
+}
+
+int Refuse(const std::string& message, int code) {
+    std::fprintf(stderr, "orvex: %s\n", message.c_str());
+    return code;
+}

@@ -1,0 +1,55 @@
+// Finding and making the host folder; see host_folder.h.
+#include "host/orvex/host_folder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "host/zelmdb/host_environment.h"
+
+namespace {
+
+const char* const DefaultIni =
+    "; Orvex settings. PADSTACK_LIB lists the padstack libraries, newest first:\r\n"
+    "; library name=library file\r\n"
+    "[PADSTACK_LIB]\r\n";
+
+std::string DefaultFolder() {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+        return (std::filesystem::path(xdg) / "orvex").string();
+    }
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        return (std::filesystem::path(home) / ".config" / "orvex").string();
+    }
+    return "";
+}
+
+}  // namespace
+
+zelmdb::Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
+    using R = zelmdb::Result<HostFolder>;
+    const std::string chosen = dir.empty() ? DefaultFolder() : dir;
+    if (chosen.empty()) return R::Fail("no host folder: give --home DIR or set HOME");
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::absolute(chosen, ec);
+    if (ec) return R::Fail("host folder " + chosen + ": " + ec.message());
+    if (std::filesystem::exists(folder, ec) && !std::filesystem::is_directory(folder, ec)) {
+        return R::Fail("host folder " + folder.string() + " is not a folder");
+    }
+    std::filesystem::create_directories(folder, ec);
+    if (ec) return R::Fail("cannot make host folder " + folder.string() + ": " + ec.message());
+    HostFolder host;
+    host.path_ = folder.string();
+    zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
+    env.SetHostFolder(host.path_);
+    // The plug-in is linked into the host folder, so its folder is the same one.
+    env.SetPluginFolder(host.path_);
+    if (!std::filesystem::exists(env.HostIniPath(), ec)) {
+        std::ofstream ini(env.HostIniPath(), std::ios::binary);
+        ini << DefaultIni;
+        if (!ini.flush()) return R::Fail("cannot write " + env.HostIniPath());
+    }
+    return host;
+}
+
+std::string HostFolder::iniPath() const { return zelmdb::HostEnvironment::Get().HostIniPath(); }

@@ -1,0 +1,25 @@
+// A small streaming JSON writer for "orvex show --json"; commas and escapes are its business.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class JsonWriter {
+public:
+    JsonWriter& BeginObject();
+    JsonWriter& EndObject();
+    JsonWriter& BeginArray();
+    JsonWriter& EndArray();
+    JsonWriter& Key(const std::string& key);
+    JsonWriter& String(const std::string& value);
+    JsonWriter& Int(int64_t value);
+    JsonWriter& Real(double value);
+    JsonWriter& Null();
+    const std::string& text() const { return out_; }
+
+private:
+    void BeforeValue();
+    std::string out_;
+    std::vector<bool> first_;   // per open container: nothing written into it yet
+    bool afterKey_ = false;
+};

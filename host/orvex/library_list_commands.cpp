@@ -1,0 +1,91 @@
+// "orvex library add|remove": the PADSTACK_LIB list of ORVEX.INI, written as the Select Padstack
+// dialog writes it (flush, then the whole section at once), newest first.
+#include <strings.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "host/orvex/arg_list.h"
+#include "host/orvex/command_table.h"
+#include "host/zelmdb/design_store.h"
+#include "host/zelmdb/host_environment.h"
+#include "platform/win/profile.h"
+#include "platform/win/profile_file.h"
+
+namespace {
+
+using Lines = std::vector<ProfileFile::Entry>;
+
+zelmdb::Result<Lines> ReadSection(const std::string& ini) {
+    char* buffer = new (std::nothrow) char[1 << 20];
+    if (buffer == nullptr) return zelmdb::Result<Lines>::Fail("out of memory");
+    const DWORD n = GetPrivateProfileSectionA(zelmdb::LibrarySection, buffer, 1 << 20, ini.c_str());
+    std::string block(buffer, n);
+    delete[] buffer;
+    Lines lines;
+    const ProfileFile parsed = ProfileFile::Parse("[S]\n" + [&] {
+        std::string text;
+        for (char c : block) text += c == '\0' ? '\n' : c;
+        return text;
+    }());
+    return parsed.Entries("S");
+}
+
+bool WriteSection(const std::string& ini, const Lines& lines) {
+    std::string block;
+    for (const auto& [key, value] : lines) block += key + "=" + value + '\0';
+    block += '\0';
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
+    return WritePrivateProfileSectionA(zelmdb::LibrarySection, block.c_str(), ini.c_str()) != FALSE;
+}
+
+bool SameText(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
+
+zelmdb::Result<std::string> OneLibraryArgument(CommandContext& context, const char* usage) {
+    auto args = ArgList::Parse(context.words, {}, {});
+    if (!args.ok() || args.value().positional().size() != 1) {
+        return zelmdb::Result<std::string>::Fail(std::string("usage: orvex ") + usage);
+    }
+    std::error_code ec;
+    return std::filesystem::absolute(args.value().positional()[0], ec).lexically_normal().string();
+}
+
+}  // namespace
+
+int RunLibraryAdd(CommandContext& context) {
+    auto path = OneLibraryArgument(context, Commands()[4].usage);
+    if (!path.ok()) return Refuse(path.error(), ExitUsage);
+    // Only a real library goes into the list: the dialog would otherwise pass it over silently.
+    auto library = zelmdb::DesignStore::Open(path.value(), zelmdb::DesignStore::Access::ReadOnly,
+                                             zelmdb::DesignStore::Sharing::Shared,
+                                             zelmdb::FileKind::Library);
+    if (!library.ok()) return Refuse(library.error());
+    const std::string ini = context.host.iniPath();
+    auto old = ReadSection(ini);
+    if (!old.ok()) return Refuse(old.error());
+    const std::string key = std::filesystem::path(path.value()).stem().string();
+    Lines lines{{key, path.value()}};
+    for (const auto& line : old.value()) {
+        if (!(SameText(line.first, key) && SameText(line.second, path.value()))) lines.push_back(line);
+    }
+    if (!WriteSection(ini, lines)) return Refuse("cannot write " + ini);
+    return ExitOk;
+}
+
+int RunLibraryRemove(CommandContext& context) {
+    auto path = OneLibraryArgument(context, Commands()[5].usage);
+    if (!path.ok()) return Refuse(path.error(), ExitUsage);
+    const std::string ini = context.host.iniPath();
+    auto old = ReadSection(ini);
+    if (!old.ok()) return Refuse(old.error());
+    Lines kept;
+    for (const auto& line : old.value()) {
+        std::error_code ec;
+        const std::string value = std::filesystem::absolute(line.second, ec).lexically_normal().string();
+        if (!SameText(value, path.value())) kept.push_back(line);
+    }
+    if (kept.size() == old.value().size()) return Refuse(path.value() + " is not in the padstack library list of " + ini);
+    if (!WriteSection(ini, kept)) return Refuse("cannot write " + ini);
+    return ExitOk;
+}

@@ -1,0 +1,16 @@
+// Numbers typed on the command line, checked whole: "0.6" is a number, "0.6mm" and "" are not.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "host/zelmdb/result.h"
+
+namespace number_parser {
+
+zelmdb::Result<double> Real(const std::string& text, const std::string& what);
+zelmdb::Result<long> Integer(const std::string& text, const std::string& what, long low, long high);
+// A length in the display unit into database units, rounded half away from zero.
+zelmdb::Result<int32_t> Length(const std::string& text, const std::string& what,
+                               double inchesPerDisplayUnit, double inchesPerDatabaseUnit);
+
+}  // namespace number_parser

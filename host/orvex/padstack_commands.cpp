@@ -1,0 +1,154 @@
+// "orvex padstack add" and "padstack list": padstacks of a design or a library.
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "host/orvex/arg_list.h"
+#include "host/orvex/command_table.h"
+#include "host/orvex/number_parser.h"
+#include "host/zelmdb/design_store.h"
+#include "host/zelmdb/record_layout.h"
+#include "host/zelmdb/unit_table.h"
+
+namespace {
+
+struct ShapeName {
+    const char* name;
+    uint8_t code;
+};
+const ShapeName Shapes[] = {{"round", 1}, {"square", 2}, {"oblong", 3}, {"rect", 4}};
+
+constexpr int TopLayer = 1;
+constexpr int BottomLayer = 2;
+
+zelmdb::Result<uint8_t> ShapeCode(const ArgList& a) {
+    using R = zelmdb::Result<uint8_t>;
+    const auto shape = a.Value("--shape");
+    const auto code = a.Value("--shape-code");
+    if (shape && code) return R::Fail("give --shape or --shape-code, not both");
+    if (code) {
+        auto n = number_parser::Integer(*code, "shape code", 1, 255);
+        if (!n.ok()) return R::Fail(n.error());
+        return uint8_t(n.value());
+    }
+    if (!shape) return R::Fail("padstack add needs --shape (round, square, oblong, rect) or --shape-code N");
+    for (const auto& s : Shapes) {
+        if (*shape == s.name) return s.code;
+    }
+    return R::Fail("unknown shape '" + *shape + "' (round, square, oblong, rect, or --shape-code N)");
+}
+
+zelmdb::Result<int32_t> Size(const ArgList& a, const char* option, const char* what, bool required,
+                             const zelmdb::DesignInfo& info) {
+    using R = zelmdb::Result<int32_t>;
+    const auto text = a.Value(option);
+    if (!text) return required ? R::Fail(std::string("padstack add needs ") + option) : R(0);
+    const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(info.unitCode);
+    auto v = number_parser::Length(*text, what, unit ? unit->inchesPerUnit : info.inchesPerUnit,
+                                   info.inchesPerUnit);
+    if (!v.ok()) return v;
+    if (v.value() < 0 || (required && v.value() == 0)) {
+        return R::Fail(std::string(what) + " " + *text + (required ? " must be more than 0" : " must not be negative"));
+    }
+    return v;
+}
+
+std::string Shown(int32_t units, const zelmdb::DesignInfo& info) {
+    const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(info.unitCode);
+    if (unit == nullptr) return std::to_string(units);
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f", unit->decimals, units * info.inchesPerUnit / unit->inchesPerUnit);
+    return text;
+}
+
+}  // namespace
+
+int RunPadstackAdd(CommandContext& context) {
+    const char* usage = Commands()[1].usage;
+    auto args = ArgList::Parse(context.words,
+                               {"--shape", "--shape-code", "--width", "--height", "--drill",
+                                "--rotation", "--side"},
+                               {});
+    if (!args.ok()) return Refuse(args.error() + "\nusage: orvex " + usage, ExitUsage);
+    const ArgList& a = args.value();
+    if (a.positional().size() != 2) return Refuse(std::string("usage: orvex ") + usage, ExitUsage);
+    const std::string& file = a.positional()[0];
+    const std::string& name = a.positional()[1];
+    if (name.empty() || name.size() >= zelmdb::TextMax) {
+        return Refuse("padstack name must have 1 to " + std::to_string(zelmdb::TextMax - 1) + " characters");
+    }
+    auto shape = ShapeCode(a);
+    if (!shape.ok()) return Refuse(shape.error());
+    const std::string side = a.Value("--side").value_or("top");
+    if (side != "top" && side != "bottom") return Refuse("side '" + side + "' is neither top nor bottom");
+    int16_t rotation = 0;
+    if (auto text = a.Value("--rotation")) {
+        auto deg = number_parser::Real(*text, "rotation");
+        if (!deg.ok()) return Refuse(deg.error());
+        if (deg.value() < -360 || deg.value() > 360) return Refuse("rotation " + *text + " is outside -360 to 360 degrees");
+        rotation = int16_t(std::lround(deg.value() * 60));
+    }
+
+    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
+                                            zelmdb::DesignStore::Sharing::Exclusive);
+    if (!opened.ok()) return Refuse(opened.error());
+    zelmdb::DesignStore& store = *opened.value();
+    const zelmdb::DesignInfo& info = store.info();
+    auto width = Size(a, "--width", "width", true, info);
+    auto height = Size(a, "--height", "height", true, info);
+    auto drill = Size(a, "--drill", "drill", false, info);
+    for (const auto* r : {&width, &height, &drill}) {
+        if (!r->ok()) return Refuse(r->error());
+    }
+    if (store.FindPadstack(name) != 0) return Refuse("padstack " + name + " already exists in " + file);
+
+    zelmdb::Padstack p;
+    p.layers.resize(size_t(info.layerCount));
+    zelmdb::LayerGeometry& pad = p.layers[size_t((side == "top" ? TopLayer : BottomLayer) - 1)];
+    pad.width1 = width.value();
+    pad.height1 = height.value();
+    pad.shape = shape.value();
+    pad.rotation = rotation;
+    if (drill.value() > 0) {
+        zelmdb::LayerGeometry& hole = p.layers[size_t(zelmdb::DrillLayer - 1)];
+        hole.width1 = drill.value();
+        hole.height1 = drill.value();
+        hole.shape = 1;   // a drill is round
+    }
+    if (!store.Begin()) return Refuse(file + ": cannot write");
+    p.id = store.NewPadstack();
+    p.nameId = store.NameCreate(name);
+    if (p.id == 0 || p.nameId == 0 || !store.PutPadstack(p) || !store.Commit()) {
+        store.Rollback();
+        return Refuse(file + ": the padstack could not be stored");
+    }
+    std::printf("%s: padstack %d %s\n", file.c_str(), p.id, name.c_str());
+    return ExitOk;
+}
+
+int RunPadstackList(CommandContext& context) {
+    auto args = ArgList::Parse(context.words, {}, {});
+    if (!args.ok() || args.value().positional().size() != 1) {
+        return Refuse(std::string("usage: orvex ") + Commands()[2].usage, ExitUsage);
+    }
+    const std::string& file = args.value().positional()[0];
+    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
+                                            zelmdb::DesignStore::Sharing::Exclusive);
+    if (!opened.ok()) return Refuse(opened.error());
+    zelmdb::DesignStore& store = *opened.value();
+    const zelmdb::DesignInfo& info = store.info();
+    for (const auto& p : store.Padstacks()) {
+        const std::string name = store.NameText(p.nameId).value_or("");
+        std::printf("%d %s", p.id, name.c_str());
+        for (size_t i = 0; i < p.layers.size(); ++i) {
+            const zelmdb::LayerGeometry& l = p.layers[i];
+            if (l.shape == 0 || int(i + 1) == zelmdb::DrillLayer) continue;
+            std::printf("  layer %zu shape %d %s x %s rot %.2f", i + 1, l.shape,
+                        Shown(l.width1 + l.width2, info).c_str(),
+                        Shown(l.height1 + l.height2, info).c_str(), l.rotation / 60.0);
+        }
+        const zelmdb::LayerGeometry& hole = p.layers[size_t(zelmdb::DrillLayer - 1)];
+        std::printf("  drill %s\n", Shown(hole.width1 + hole.width2, info).c_str());
+    }
+    return ExitOk;
+}

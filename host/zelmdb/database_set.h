@@ -1,0 +1,37 @@
+// The databases the host has open: the design, always handle 1, and the padstack libraries the
+// plug-in opens, each with an 8-bit handle; one of them is the active database.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "host/zelmdb/design_store.h"
+
+namespace zelmdb {
+
+class DatabaseSet {
+public:
+    static constexpr uint8_t DesignHandle = 1;
+    static DatabaseSet& Get();
+
+    // The design becomes handle 1 and the active database; any earlier one is closed.
+    void AttachDesign(std::unique_ptr<DesignStore> design);
+    void CloseAll();
+
+    DesignStore* Active();
+    DesignStore* Design();
+    uint8_t activeHandle() const { return active_; }
+    bool SetActive(uint8_t handle);
+    // 0 when the library cannot be opened or no handle is left.
+    uint8_t OpenLibrary(const std::string& path);
+    // The design is never closed this way.
+    bool CloseActiveLibrary();
+    size_t openCount() const { return stores_.size(); }
+
+private:
+    std::map<uint8_t, std::unique_ptr<DesignStore>> stores_;
+    uint8_t active_ = 0;
+};
+
+}  // namespace zelmdb

@@ -1,0 +1,16 @@
+// What a new design or library holds before anything is added: its layers and colours.
+#pragma once
+#include <vector>
+
+#include "host/zelmdb/design_types.h"
+
+namespace zelmdb {
+
+constexpr int MinLayerCount = 14;   // layer 14 is the drill, so no design has fewer
+
+// TOP 1, BOT 2, DRILL 14, the silkscreen SST and assembly AST among the others; layers above 14
+// are further inner layers.
+std::vector<Layer> DefaultLayers(int count);
+std::vector<Colour> DefaultColours(const std::vector<Layer>& layers);
+
+}  // namespace zelmdb

@@ -1,0 +1,491 @@
+// The SQLite side of a design or library; see design_store.h.
+#include "host/zelmdb/design_store.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "host/zelmdb/design_defaults.h"
+#include "host/zelmdb/record_layout.h"
+#include "host/zelmdb/sqlite_statement.h"
+
+namespace zelmdb {
+
+namespace {
+
+const char* const Schema = R"sql(
+CREATE TABLE design(id INTEGER PRIMARY KEY CHECK (id = 1), kind TEXT NOT NULL,
+                    unit_code INTEGER NOT NULL, inches_per_unit REAL NOT NULL,
+                    layer_count INTEGER NOT NULL, flags INTEGER NOT NULL,
+                    component_a INTEGER NOT NULL, component_b INTEGER NOT NULL);
+CREATE TABLE names(id INTEGER PRIMARY KEY, text TEXT NOT NULL UNIQUE);
+CREATE TABLE padstacks(id INTEGER PRIMARY KEY, name_id INTEGER NOT NULL DEFAULT 0,
+                       geometry BLOB NOT NULL DEFAULT x'');
+CREATE INDEX padstacks_by_geometry ON padstacks(geometry, id);
+CREATE INDEX padstacks_by_name ON padstacks(name_id, id);
+CREATE TABLE padstack_layers(padstack_id INTEGER NOT NULL, layer INTEGER NOT NULL,
+                             width1 INTEGER NOT NULL, height1 INTEGER NOT NULL,
+                             width2 INTEGER NOT NULL, height2 INTEGER NOT NULL,
+                             shape INTEGER NOT NULL, rotation INTEGER NOT NULL,
+                             PRIMARY KEY (padstack_id, layer)) WITHOUT ROWID;
+CREATE TABLE symbols(id INTEGER PRIMARY KEY, name_id INTEGER NOT NULL DEFAULT 0,
+                     center_x INTEGER NOT NULL DEFAULT 0, center_y INTEGER NOT NULL DEFAULT 0);
+CREATE TABLE pins(symbol_id INTEGER NOT NULL, number INTEGER NOT NULL, name_id INTEGER NOT NULL,
+                  x INTEGER NOT NULL, y INTEGER NOT NULL, padstack_id INTEGER NOT NULL,
+                  PRIMARY KEY (symbol_id, number)) WITHOUT ROWID;
+CREATE TABLE components(id INTEGER PRIMARY KEY, name_id INTEGER NOT NULL DEFAULT 0,
+                        value_a INTEGER NOT NULL DEFAULT 0, value_b INTEGER NOT NULL DEFAULT 0,
+                        symbol_id INTEGER NOT NULL DEFAULT 0);
+CREATE TABLE texts(id INTEGER PRIMARY KEY, line_width INTEGER NOT NULL DEFAULT 0,
+                   height INTEGER NOT NULL DEFAULT 0, x INTEGER NOT NULL DEFAULT 0,
+                   y INTEGER NOT NULL DEFAULT 0, symbol_id INTEGER NOT NULL DEFAULT 0,
+                   layer INTEGER NOT NULL DEFAULT 0, kind INTEGER NOT NULL DEFAULT 0,
+                   text TEXT NOT NULL DEFAULT '');
+CREATE TABLE layers(number INTEGER PRIMARY KEY, name TEXT NOT NULL);
+CREATE TABLE colours(id INTEGER PRIMARY KEY, kind INTEGER NOT NULL, sub_kind INTEGER NOT NULL,
+                     layer INTEGER NOT NULL, value INTEGER NOT NULL,
+                     UNIQUE (kind, sub_kind, layer));
+)sql";
+
+constexpr int32_t MaxPadstackId = 32767;
+constexpr int32_t MaxSymbolId = 65535;
+constexpr int32_t MaxRowId = 0x7FFFFFFF;
+
+bool FileExists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// What the first bytes say before SQLite sees the file: an empty file would otherwise be taken
+// for a new database, and a text file gives a vaguer message.
+Result<bool> CheckHeader(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return Result<bool>::Fail(path + ": no such file");
+    if (!S_ISREG(st.st_mode)) return Result<bool>::Fail(path + " is not a file");
+    if (st.st_size == 0) return Result<bool>::Fail(path + " is empty, not an Orvex design or library");
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) return Result<bool>::Fail(path + ": cannot read (" + std::strerror(errno) + ")");
+    char header[16] = {};
+    const size_t n = std::fread(header, 1, sizeof header, f);
+    std::fclose(f);
+    if (n != sizeof header || std::memcmp(header, "SQLite format 3", 16) != 0) {
+        return Result<bool>::Fail(path + " is not an Orvex design or library");
+    }
+    return true;
+}
+
+int PragmaInt(sqlite3* db, const char* sql, bool* ok) {
+    SqliteStatement st(db, sql);
+    if (!st.Step()) {
+        *ok = false;
+        return 0;
+    }
+    return int(st.Int(0));
+}
+
+void AppendI32(std::string& key, int32_t v) {
+    for (int i = 0; i < 4; ++i) key.push_back(char(uint32_t(v) >> (8 * i)));
+}
+
+}  // namespace
+
+const char* FileKindName(FileKind kind) { return kind == FileKind::Design ? "design" : "library"; }
+
+DesignStore::DesignStore(std::string path, sqlite3* db, int lockFd)
+    : path_(std::move(path)), db_(db), lockFd_(lockFd) {}
+
+DesignStore::~DesignStore() {
+    // An open transaction is dropped, as a crash would drop it.
+    if (inTransaction_) Exec("ROLLBACK");
+    sqlite3_close(db_);
+    if (lockFd_ >= 0) ::close(lockFd_);
+}
+
+Result<std::unique_ptr<DesignStore>> DesignStore::Create(const std::string& path,
+                                                         const DesignInfo& info) {
+    using R = Result<std::unique_ptr<DesignStore>>;
+    if (FileExists(path)) return R::Fail(path + " already exists");
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
+        std::string message = path + ": cannot create (" + sqlite3_errmsg(db) + ")";
+        sqlite3_close(db);
+        std::remove(path.c_str());
+        return R::Fail(message);
+    }
+    std::unique_ptr<DesignStore> store(new DesignStore(path, db, -1));
+    store->info_ = info;
+    bool ok = store->Exec("BEGIN") && store->Exec(Schema);
+    char pragmas[128];
+    std::snprintf(pragmas, sizeof pragmas, "PRAGMA application_id = %d; PRAGMA user_version = %d;",
+                  ApplicationId, SchemaVersion);
+    ok = ok && store->Exec(pragmas);
+    SqliteStatement design(db,
+                           "INSERT INTO design VALUES (1, ?, ?, ?, ?, ?, ?, ?)");
+    design.Bind(1, std::string(FileKindName(info.kind)))
+        .Bind(2, int64_t(info.unitCode))
+        .Bind(3, info.inchesPerUnit)
+        .Bind(4, int64_t(info.layerCount))
+        .Bind(5, int64_t(info.flags))
+        .Bind(6, int64_t(info.componentA))
+        .Bind(7, int64_t(info.componentB));
+    ok = ok && design.Run();
+    const std::vector<Layer> layers = DefaultLayers(info.layerCount);
+    SqliteStatement layer(db, "INSERT INTO layers VALUES (?, ?)");
+    for (const auto& l : layers) {
+        ok = ok && layer.Bind(1, int64_t(l.number)).Bind(2, l.name).Run();
+        layer.Reset();
+    }
+    SqliteStatement colour(db, "INSERT INTO colours(kind, sub_kind, layer, value) VALUES (?,?,?,?)");
+    for (const auto& c : DefaultColours(layers)) {
+        ok = ok && colour.Bind(1, int64_t(c.kind)).Bind(2, int64_t(c.subKind))
+                       .Bind(3, int64_t(c.layer)).Bind(4, int64_t(c.value)).Run();
+        colour.Reset();
+    }
+    ok = ok && store->Exec("COMMIT");
+    if (!ok) {
+        std::string message = path + ": cannot create (" + sqlite3_errmsg(db) + ")";
+        store.reset();
+        std::remove(path.c_str());
+        return R::Fail(message);
+    }
+    return R(std::move(store));
+}
+
+Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, Access access,
+                                                       Sharing sharing,
+                                                       std::optional<FileKind> expected) {
+    using R = Result<std::unique_ptr<DesignStore>>;
+    Result<bool> header = CheckHeader(path);
+    if (!header.ok()) return R::Fail(header.error());
+    int lockFd = -1;
+    if (sharing == Sharing::Exclusive) {
+        // flock is apart from SQLite's own fcntl locks and is released when the process ends,
+        // however it ends; a second orvex is refused at once instead of waiting.
+        lockFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (lockFd < 0 || ::flock(lockFd, LOCK_EX | LOCK_NB) != 0) {
+            const bool busy = lockFd >= 0 && errno == EWOULDBLOCK;
+            if (lockFd >= 0) ::close(lockFd);
+            return R::Fail(busy ? path + " is open in another orvex; close it there first"
+                                : path + ": cannot open (" + std::strerror(errno) + ")");
+        }
+    }
+    sqlite3* db = nullptr;
+    const int flags = access == Access::ReadWrite ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        std::string message = path + ": cannot open (" + sqlite3_errmsg(db) + ")";
+        sqlite3_close(db);
+        if (lockFd >= 0) ::close(lockFd);
+        return R::Fail(message);
+    }
+    std::unique_ptr<DesignStore> store(new DesignStore(path, db, lockFd));
+    Result<bool> valid = store->Validate(expected);
+    if (!valid.ok()) return R::Fail(valid.error());
+    return R(std::move(store));
+}
+
+Result<bool> DesignStore::Validate(std::optional<FileKind> expected) {
+    bool ok = true;
+    const int appId = PragmaInt(db_, "PRAGMA application_id", &ok);
+    if (!ok) return Result<bool>::Fail(path_ + " is damaged (" + sqlite3_errmsg(db_) + ")");
+    if (appId != ApplicationId) {
+        return Result<bool>::Fail(path_ + " is not an Orvex design or library (a foreign SQLite file)");
+    }
+    const int version = PragmaInt(db_, "PRAGMA user_version", &ok);
+    if (version > SchemaVersion) {
+        return Result<bool>::Fail(path_ + " was written by a newer orvex (schema " +
+                                  std::to_string(version) + ", this one reads up to " +
+                                  std::to_string(SchemaVersion) + ")");
+    }
+    if (!ok || version < 1) return Result<bool>::Fail(path_ + " is damaged (no schema version)");
+    {
+        SqliteStatement check(db_, "PRAGMA quick_check");
+        if (!check.Step()) {
+            return Result<bool>::Fail(path_ + " is damaged (" + sqlite3_errmsg(db_) + ")");
+        }
+        if (check.Text(0) != "ok") return Result<bool>::Fail(path_ + " is damaged (" + check.Text(0) + ")");
+    }
+    SqliteStatement design(db_, "SELECT kind, unit_code, inches_per_unit, layer_count, flags, "
+                                "component_a, component_b FROM design WHERE id = 1");
+    if (!design.Step()) return Result<bool>::Fail(path_ + " is damaged (no design record)");
+    const std::string kind = design.Text(0);
+    if (kind != "design" && kind != "library") {
+        return Result<bool>::Fail(path_ + " is damaged (unknown kind '" + kind + "')");
+    }
+    info_.kind = kind == "design" ? FileKind::Design : FileKind::Library;
+    info_.unitCode = int(design.Int(1));
+    info_.inchesPerUnit = design.Real(2);
+    info_.layerCount = int(design.Int(3));
+    info_.flags = uint8_t(design.Int(4));
+    info_.componentA = int32_t(design.Int(5));
+    info_.componentB = int32_t(design.Int(6));
+    if (info_.layerCount < MinLayerCount || info_.layerCount > MaxLayers || !(info_.inchesPerUnit > 0)) {
+        return Result<bool>::Fail(path_ + " is damaged (impossible design record)");
+    }
+    if (expected && *expected != info_.kind) {
+        return Result<bool>::Fail(path_ + " is a " + FileKindName(info_.kind) + ", not a " +
+                                  (*expected == FileKind::Design ? "design" : "padstack library"));
+    }
+    return true;
+}
+
+bool DesignStore::Exec(const char* sql) {
+    return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+bool DesignStore::Begin() {
+    if (inTransaction_) return false;
+    inTransaction_ = Exec("BEGIN IMMEDIATE");
+    return inTransaction_;
+}
+
+bool DesignStore::Commit() {
+    if (!inTransaction_) return false;
+    inTransaction_ = !Exec("COMMIT");
+    return !inTransaction_;
+}
+
+bool DesignStore::Rollback() {
+    if (!inTransaction_) return false;
+    inTransaction_ = false;
+    return Exec("ROLLBACK");
+}
+
+int32_t DesignStore::NameCreate(const std::string& text) {
+    SqliteStatement find(db_, "SELECT id FROM names WHERE text = ?");
+    if (find.Bind(1, text).Step()) return int32_t(find.Int(0));
+    SqliteStatement add(db_, "INSERT INTO names(text) VALUES (?)");
+    if (!add.Bind(1, text).Run()) return 0;
+    return int32_t(sqlite3_last_insert_rowid(db_));
+}
+
+std::optional<std::string> DesignStore::NameText(int32_t id) {
+    SqliteStatement find(db_, "SELECT text FROM names WHERE id = ?");
+    if (!find.Bind(1, int64_t(id)).Step()) return std::nullopt;
+    return find.Text(0);
+}
+
+int32_t DesignStore::Insert(const char* sql, int32_t maxId) {
+    SqliteStatement add(db_, sql);
+    if (!add.Run()) return 0;
+    const int64_t id = sqlite3_last_insert_rowid(db_);
+    return id > maxId ? 0 : int32_t(id);
+}
+
+int32_t DesignStore::NewPadstack() {
+    if (LastPadstackId() >= MaxPadstackId) return 0;
+    return Insert("INSERT INTO padstacks(name_id) VALUES (0)", MaxPadstackId);
+}
+
+int32_t DesignStore::NewSymbol() {
+    SqliteStatement last(db_, "SELECT coalesce(max(id), 0) FROM symbols");
+    if (last.Step() && last.Int(0) >= MaxSymbolId) return 0;
+    return Insert("INSERT INTO symbols DEFAULT VALUES", MaxSymbolId);
+}
+
+int32_t DesignStore::NewComponent() { return Insert("INSERT INTO components DEFAULT VALUES", MaxRowId); }
+int32_t DesignStore::NewLabel() { return Insert("INSERT INTO texts DEFAULT VALUES", MaxRowId); }
+
+std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
+    std::string key;
+    key.reserve(layers.size() * 19);
+    for (const auto& l : layers) {
+        AppendI32(key, l.width1);
+        AppendI32(key, l.height1);
+        AppendI32(key, l.width2);
+        AppendI32(key, l.height2);
+        key.push_back(char(l.shape));
+        const int16_t rotation = l.shape <= 1 ? 0 : l.rotation;
+        key.push_back(char(uint16_t(rotation) & 0xFF));
+        key.push_back(char(uint16_t(rotation) >> 8));
+    }
+    return key;
+}
+
+bool DesignStore::PutPadstack(const Padstack& p) {
+    if (p.id <= 0 || p.id > MaxPadstackId) return false;
+    SqliteStatement put(db_, "INSERT OR REPLACE INTO padstacks(id, name_id, geometry) VALUES (?,?,?)");
+    if (!put.Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)).Run()) {
+        return false;
+    }
+    SqliteStatement clear(db_, "DELETE FROM padstack_layers WHERE padstack_id = ?");
+    if (!clear.Bind(1, int64_t(p.id)).Run()) return false;
+    SqliteStatement layer(db_, "INSERT INTO padstack_layers VALUES (?,?,?,?,?,?,?,?)");
+    for (size_t i = 0; i < p.layers.size(); ++i) {
+        const LayerGeometry& l = p.layers[i];
+        if (l == LayerGeometry{}) continue;   // an empty layer is the absence of a row
+        layer.Bind(1, int64_t(p.id)).Bind(2, int64_t(i + 1)).Bind(3, int64_t(l.width1))
+            .Bind(4, int64_t(l.height1)).Bind(5, int64_t(l.width2)).Bind(6, int64_t(l.height2))
+            .Bind(7, int64_t(l.shape)).Bind(8, int64_t(l.rotation));
+        if (!layer.Run()) return false;
+        layer.Reset();
+    }
+    return true;
+}
+
+std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
+    SqliteStatement head(db_, "SELECT name_id FROM padstacks WHERE id = ?");
+    if (!head.Bind(1, int64_t(id)).Step()) return std::nullopt;
+    Padstack p;
+    p.id = id;
+    p.nameId = int32_t(head.Int(0));
+    p.layers.resize(size_t(info_.layerCount));
+    SqliteStatement layers(db_, "SELECT layer, width1, height1, width2, height2, shape, rotation "
+                                "FROM padstack_layers WHERE padstack_id = ?");
+    layers.Bind(1, int64_t(id));
+    while (layers.Step()) {
+        const int64_t n = layers.Int(0);
+        if (n < 1 || n > info_.layerCount) continue;
+        LayerGeometry& l = p.layers[size_t(n - 1)];
+        l.width1 = int32_t(layers.Int(1));
+        l.height1 = int32_t(layers.Int(2));
+        l.width2 = int32_t(layers.Int(3));
+        l.height2 = int32_t(layers.Int(4));
+        l.shape = uint8_t(layers.Int(5));
+        l.rotation = int16_t(layers.Int(6));
+    }
+    return p;
+}
+
+int32_t DesignStore::FindPadstack(const std::string& name) {
+    SqliteStatement find(db_, "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
+                              "WHERE n.text = ? ORDER BY p.id LIMIT 1");
+    return find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
+}
+
+int32_t DesignStore::FindSamePadstack(const std::vector<LayerGeometry>& layers) {
+    SqliteStatement find(db_, "SELECT id FROM padstacks WHERE geometry = ? AND name_id <> 0 "
+                              "ORDER BY id LIMIT 1");
+    return find.BindBlob(1, GeometryKey(layers)).Step() ? int32_t(find.Int(0)) : 0;
+}
+
+bool DesignStore::DeletePadstack(int32_t id) {
+    SqliteStatement layers(db_, "DELETE FROM padstack_layers WHERE padstack_id = ?");
+    SqliteStatement head(db_, "DELETE FROM padstacks WHERE id = ?");
+    return layers.Bind(1, int64_t(id)).Run() && head.Bind(1, int64_t(id)).Run() &&
+           sqlite3_changes(db_) == 1;
+}
+
+int32_t DesignStore::LastPadstackId() {
+    SqliteStatement last(db_, "SELECT coalesce(max(id), 0) FROM padstacks");
+    return last.Step() ? int32_t(last.Int(0)) : 0;
+}
+
+std::vector<Padstack> DesignStore::Padstacks() {
+    std::vector<int32_t> ids;
+    SqliteStatement all(db_, "SELECT id FROM padstacks WHERE name_id <> 0 ORDER BY id");
+    while (all.Step()) ids.push_back(int32_t(all.Int(0)));
+    std::vector<Padstack> out;
+    for (int32_t id : ids) {
+        if (auto p = GetPadstack(id)) out.push_back(std::move(*p));
+    }
+    return out;
+}
+
+bool DesignStore::PutSymbol(const Symbol& s) {
+    SqliteStatement put(db_, "INSERT OR REPLACE INTO symbols VALUES (?,?,?,?)");
+    if (!put.Bind(1, int64_t(s.id)).Bind(2, int64_t(s.nameId)).Bind(3, int64_t(s.centerX))
+             .Bind(4, int64_t(s.centerY)).Run()) {
+        return false;
+    }
+    SqliteStatement clear(db_, "DELETE FROM pins WHERE symbol_id = ?");
+    if (!clear.Bind(1, int64_t(s.id)).Run()) return false;
+    SqliteStatement pin(db_, "INSERT INTO pins VALUES (?,?,?,?,?,?)");
+    for (size_t i = 0; i < s.pins.size(); ++i) {
+        const Pin& p = s.pins[i];
+        pin.Bind(1, int64_t(s.id)).Bind(2, int64_t(i + 1)).Bind(3, int64_t(p.nameId))
+            .Bind(4, int64_t(p.x)).Bind(5, int64_t(p.y)).Bind(6, int64_t(p.padstack));
+        if (!pin.Run()) return false;
+        pin.Reset();
+    }
+    return true;
+}
+
+bool DesignStore::PutComponent(const Component& c) {
+    SqliteStatement put(db_, "INSERT OR REPLACE INTO components VALUES (?,?,?,?,?)");
+    return put.Bind(1, int64_t(c.id)).Bind(2, int64_t(c.nameId)).Bind(3, int64_t(c.valueA))
+        .Bind(4, int64_t(c.valueB)).Bind(5, int64_t(c.symbolId)).Run();
+}
+
+bool DesignStore::PutLabel(const Label& t) {
+    SqliteStatement put(db_, "INSERT OR REPLACE INTO texts VALUES (?,?,?,?,?,?,?,?,?)");
+    return put.Bind(1, int64_t(t.id)).Bind(2, int64_t(t.lineWidth)).Bind(3, int64_t(t.height))
+        .Bind(4, int64_t(t.x)).Bind(5, int64_t(t.y)).Bind(6, int64_t(t.symbolId))
+        .Bind(7, int64_t(t.layer)).Bind(8, int64_t(t.kind)).Bind(9, t.text).Run();
+}
+
+std::vector<Symbol> DesignStore::Symbols() {
+    std::vector<Symbol> out;
+    SqliteStatement all(db_, "SELECT id, name_id, center_x, center_y FROM symbols ORDER BY id");
+    while (all.Step()) {
+        out.push_back({int32_t(all.Int(0)), int32_t(all.Int(1)), int32_t(all.Int(2)),
+                       int32_t(all.Int(3)), {}});
+    }
+    SqliteStatement pins(db_, "SELECT name_id, x, y, padstack_id FROM pins WHERE symbol_id = ? "
+                              "ORDER BY number");
+    for (auto& s : out) {
+        pins.Bind(1, int64_t(s.id));
+        while (pins.Step()) {
+            s.pins.push_back({int32_t(pins.Int(0)), int32_t(pins.Int(1)), int32_t(pins.Int(2)),
+                              int16_t(pins.Int(3))});
+        }
+        pins.Reset();
+    }
+    return out;
+}
+
+std::vector<Component> DesignStore::Components() {
+    std::vector<Component> out;
+    SqliteStatement all(db_, "SELECT id, name_id, value_a, value_b, symbol_id FROM components "
+                             "ORDER BY id");
+    while (all.Step()) {
+        out.push_back({int32_t(all.Int(0)), int32_t(all.Int(1)), int32_t(all.Int(2)),
+                       int32_t(all.Int(3)), uint16_t(all.Int(4))});
+    }
+    return out;
+}
+
+std::vector<Label> DesignStore::Labels() {
+    std::vector<Label> out;
+    SqliteStatement all(db_, "SELECT id, line_width, height, x, y, symbol_id, layer, kind, text "
+                             "FROM texts ORDER BY id");
+    while (all.Step()) {
+        out.push_back({int32_t(all.Int(0)), int32_t(all.Int(1)), int32_t(all.Int(2)),
+                       int32_t(all.Int(3)), int32_t(all.Int(4)), uint16_t(all.Int(5)),
+                       uint8_t(all.Int(6)), uint8_t(all.Int(7)), all.Text(8)});
+    }
+    return out;
+}
+
+std::vector<Layer> DesignStore::Layers() {
+    std::vector<Layer> out;
+    SqliteStatement all(db_, "SELECT number, name FROM layers ORDER BY number");
+    while (all.Step()) out.push_back({int(all.Int(0)), all.Text(1)});
+    return out;
+}
+
+int DesignStore::LayerNumber(const std::string& name) {
+    SqliteStatement find(db_, "SELECT number FROM layers WHERE name = ? COLLATE NOCASE "
+                              "ORDER BY number LIMIT 1");
+    return find.Bind(1, name).Step() ? int(find.Int(0)) : 0;
+}
+
+int DesignStore::FindColour(uint8_t kind, uint8_t subKind, uint8_t layer) {
+    SqliteStatement find(db_, "SELECT id FROM colours WHERE kind = ? AND sub_kind = ? AND layer = ?");
+    find.Bind(1, int64_t(kind)).Bind(2, int64_t(subKind)).Bind(3, int64_t(layer));
+    return find.Step() ? int(find.Int(0)) : 0;
+}
+
+std::optional<uint32_t> DesignStore::ColourValue(int index) {
+    SqliteStatement find(db_, "SELECT value FROM colours WHERE id = ?");
+    if (!find.Bind(1, int64_t(index)).Step()) return std::nullopt;
+    return uint32_t(find.Int(0));
+}
+
+}  // namespace zelmdb

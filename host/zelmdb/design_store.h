@@ -1,0 +1,91 @@
+// One design or padstack library: an SQLite file with our application id and schema version.
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/zelmdb/design_types.h"
+#include "host/zelmdb/result.h"
+
+struct sqlite3;
+
+namespace zelmdb {
+
+class DesignStore {
+public:
+    static constexpr int ApplicationId = 0x4F525658;   // "ORVX"
+    static constexpr int SchemaVersion = 1;
+
+    enum class Access { ReadOnly, ReadWrite };
+    // Exclusive: no second orvex may hold the file meanwhile; the lock goes with the process.
+    enum class Sharing { Shared, Exclusive };
+
+    // Refuses an existing file; a failed creation leaves no file behind.
+    static Result<std::unique_ptr<DesignStore>> Create(const std::string& path, const DesignInfo& info);
+    // Refuses, naming the file, what is not ours, newer than us, damaged or of the wrong kind.
+    static Result<std::unique_ptr<DesignStore>> Open(const std::string& path, Access access,
+                                                     Sharing sharing,
+                                                     std::optional<FileKind> expected = std::nullopt);
+    ~DesignStore();
+    DesignStore(const DesignStore&) = delete;
+    DesignStore& operator=(const DesignStore&) = delete;
+
+    const std::string& path() const { return path_; }
+    const DesignInfo& info() const { return info_; }
+
+    // A transaction holds every change until Commit; a crash or kill before it keeps nothing.
+    bool Begin();
+    bool Commit();
+    bool Rollback();
+    bool InTransaction() const { return inTransaction_; }
+
+    int32_t NameCreate(const std::string& text);
+    std::optional<std::string> NameText(int32_t id);
+
+    // New ids; 0 when no id is left (padstack and symbol ids are 16-bit in the records).
+    int32_t NewPadstack();
+    int32_t NewSymbol();
+    int32_t NewComponent();
+    int32_t NewLabel();
+
+    bool PutPadstack(const Padstack& padstack);
+    std::optional<Padstack> GetPadstack(int32_t id);
+    int32_t FindPadstack(const std::string& name);
+    int32_t FindSamePadstack(const std::vector<LayerGeometry>& layers);
+    bool DeletePadstack(int32_t id);
+    int32_t LastPadstackId();
+    std::vector<Padstack> Padstacks();
+
+    bool PutSymbol(const Symbol& symbol);
+    bool PutComponent(const Component& component);
+    bool PutLabel(const Label& label);
+    std::vector<Symbol> Symbols();
+    std::vector<Component> Components();
+    std::vector<Label> Labels();
+
+    std::vector<Layer> Layers();
+    int LayerNumber(const std::string& name);
+    int FindColour(uint8_t kind, uint8_t subKind, uint8_t layer);
+    std::optional<uint32_t> ColourValue(int index);
+
+    // The comparison key of a padstack's geometry: sizes and shape of every layer, and the
+    // rotation only where the shape is not round, since rotation leaves a round pad unchanged.
+    static std::string GeometryKey(const std::vector<LayerGeometry>& layers);
+
+private:
+    DesignStore(std::string path, sqlite3* db, int lockFd);
+    Result<bool> Validate(std::optional<FileKind> expected);
+    bool Exec(const char* sql);
+    int32_t Insert(const char* sql, int32_t maxId);
+
+    std::string path_;
+    sqlite3* db_ = nullptr;
+    int lockFd_ = -1;
+    DesignInfo info_;
+    bool inTransaction_ = false;
+};
+
+const char* FileKindName(FileKind kind);
+
+}  // namespace zelmdb
