@@ -1,4 +1,5 @@
 // Keyboard focus, activation, mouse capture and the dialog tab and group order.
+#include <algorithm>
 #include <vector>
 
 #include "platform/win/win_api.h"
@@ -9,6 +10,16 @@ namespace {
 WindowManager& M() { return WindowManager::Instance(); }
 
 bool Reachable(HWND h) { return IsWindowVisible(h) && IsWindowEnabled(h); }
+
+std::vector<HWND>& ModalStack() {
+    static std::vector<HWND> stack;
+    return stack;
+}
+
+void DropDeadModals() {
+    auto& s = ModalStack();
+    s.erase(std::remove_if(s.begin(), s.end(), [](HWND h) { return !IsWindow(h); }), s.end());
+}
 
 }  // namespace
 
@@ -90,4 +101,22 @@ HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
         if (Reachable(all[i])) return all[i];
     }
     return control;
+}
+
+void EnterModalLoop(HWND h) { ModalStack().push_back(h); }
+
+void LeaveModalLoop(HWND h) {
+    auto& s = ModalStack();
+    auto it = std::find(s.rbegin(), s.rend(), h);
+    if (it != s.rend()) s.erase(std::next(it).base());
+}
+
+HWND GetModalWindow() {
+    DropDeadModals();
+    return ModalStack().empty() ? 0 : ModalStack().back();
+}
+
+HWND GetOutermostModalWindow() {
+    DropDeadModals();
+    return ModalStack().empty() ? 0 : ModalStack().front();
 }

@@ -77,4 +77,23 @@ HWND SetCapture(HWND window);
 BOOL ReleaseCapture();
 HWND GetCapture();
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+
 HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
+
+// Modal runs, innermost last: every modal loop (dialogs, sheets, message boxes) registers
+// its window, so drivers know where a person's input goes.
+void EnterModalLoop(HWND window);
+void LeaveModalLoop(HWND window);
+HWND GetModalWindow();          // the innermost, or 0
+HWND GetOutermostModalWindow(); // the first one still running, or 0
+
+// Timers. The clock moves only when the driver calls AdvanceTimerClock; a timer's WM_TIMER
+// then comes through the queue.
+uintptr_t SetTimer(HWND window, uintptr_t id, UINT elapse, void (*proc)(HWND, UINT, uintptr_t, DWORD));
+BOOL KillTimer(HWND window, uintptr_t id);
+DWORD GetTickCount();
+void AdvanceTimerClock(DWORD milliseconds);
+
+// Keys held down (high bit set), as the driver reports presses and releases.
+int16_t GetKeyState(int key);
+void SetKeyHeld(int key, bool held);
