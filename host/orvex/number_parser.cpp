@@ -38,7 +38,10 @@ Result<int32_t> Length(const std::string& text, const std::string& what,
                        double inchesPerDisplayUnit, double inchesPerDatabaseUnit) {
     Result<double> v = Real(text, what);
     if (!v.ok()) return Result<int32_t>::Fail(v.error());
-    const double units = v.value() * inchesPerDisplayUnit / inchesPerDatabaseUnit;
+    // Typed decimals are not exact in binary: 0.15 microns must give 1.5 units and round up, so
+    // the product is snapped to a millionth of a unit before rounding half away from zero.
+    const double ratio = inchesPerDisplayUnit / inchesPerDatabaseUnit;
+    const double units = std::round(v.value() * ratio * 1e6) / 1e6;
     const double rounded = units < 0 ? -std::floor(-units + 0.5) : std::floor(units + 0.5);
     if (rounded > 2147483647.0 || rounded < -2147483648.0) {
         return Result<int32_t>::Fail(what + " " + text + " is too large for the design");

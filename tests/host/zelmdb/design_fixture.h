@@ -1,0 +1,51 @@
+// A fresh design in its own folder, attached as the host's design, for tests of the C functions.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "host/zelmdb/database_set.h"
+#include "host/zelmdb/design_store.h"
+#include "host/zelmdb/host_environment.h"
+
+class DesignFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(info->test_suite_name()) + "." + info->name();
+        for (char& c : name) {
+            if (c == '/') c = '_';
+        }
+        dir_ = std::filesystem::path(TESSRA_TEST_OUT) / "zelmdb" / name;
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_ / "host");
+        zelmdb::HostEnvironment::Get().SetHostFolder((dir_ / "host").string());
+        zelmdb::HostEnvironment::Get().SetPluginFolder("");
+        zelmdb::HostEnvironment::Get().SetCurrentIni(std::nullopt);
+        zelmdb::HostEnvironment::Get().ClearMessages();
+        AttachNewDesign(designInfo_);
+    }
+    void TearDown() override { zelmdb::DatabaseSet::Get().CloseAll(); }
+
+    void AttachNewDesign(const zelmdb::DesignInfo& info) {
+        zelmdb::DatabaseSet::Get().CloseAll();
+        designPath_ = Path("d.design");
+        std::filesystem::remove(designPath_);
+        ASSERT_TRUE(zelmdb::DesignStore::Create(designPath_, info).ok());
+        auto opened = zelmdb::DesignStore::Open(designPath_, zelmdb::DesignStore::Access::ReadWrite,
+                                                zelmdb::DesignStore::Sharing::Exclusive);
+        ASSERT_TRUE(opened.ok()) << opened.error();
+        zelmdb::DatabaseSet::Get().AttachDesign(std::move(opened.value()));
+    }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    zelmdb::DesignStore& Design() { return *zelmdb::DatabaseSet::Get().Design(); }
+    void WriteHostIni(const std::string& text) {
+        std::ofstream((dir_ / "host" / "ORVEX.INI").string(), std::ios::binary) << text;
+    }
+
+    std::filesystem::path dir_;
+    std::string designPath_;
+    zelmdb::DesignInfo designInfo_;
+};

@@ -1,0 +1,174 @@
+// Files that are not our designs are refused with a message naming them and are left as they
+// were; a killed transaction leaves the design as before; a second holder is refused.
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "host/zelmdb/design_store.h"
+#include "tests/host/zelmdb/design_fixture.h"
+
+using namespace zelmdb;
+
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+void Sql(const std::string& path, const char* sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+class DesignOpenTest : public DesignFixture {
+public:
+    // A second design of some size, closed, for tampering with.
+    std::string MakeDesign(const std::string& name) {
+        const std::string path = Path(name);
+        auto created = DesignStore::Create(path, DesignInfo{});
+        EXPECT_TRUE(created.ok());
+        DesignStore& s = *created.value();
+        s.Begin();
+        for (int i = 0; i < 200; ++i) {
+            Padstack p;
+            p.layers.resize(14);
+            p.layers[0] = {1000 + i, 1000, 0, 0, 2, 0};
+            p.id = s.NewPadstack();
+            p.nameId = s.NameCreate("P" + std::to_string(i));
+            s.PutPadstack(p);
+        }
+        s.Commit();
+        return path;
+    }
+};
+
+struct BadFile {
+    const char* name;
+    void (*make)(DesignOpenTest&, const std::string& path);
+    const char* message;
+};
+class BadFileTest : public DesignOpenTest, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(BadFileTest, RefusedByNameAndLeftUntouched) {
+    const std::string path = Path(GetParam().name);
+    GetParam().make(*this, path);
+    const std::string before = ReadBytes(path);
+    for (auto access : {DesignStore::Access::ReadWrite, DesignStore::Access::ReadOnly}) {
+        auto opened = DesignStore::Open(path, access, DesignStore::Sharing::Exclusive);
+        ASSERT_FALSE(opened.ok());
+        EXPECT_NE(opened.error().find(path), std::string::npos) << opened.error();
+        EXPECT_NE(opened.error().find(GetParam().message), std::string::npos) << opened.error();
+    }
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BadFileTest, ::testing::Values(
+    BadFile{"empty.design", [](DesignOpenTest&, const std::string& p) { WriteBytes(p, ""); }, "empty"},
+    BadFile{"text.design",
+            [](DesignOpenTest&, const std::string& p) { WriteBytes(p, "[PADSTACK_LIB]\r\nx=y\r\n"); },
+            "not an Orvex design"},
+    BadFile{"foreign.design",
+            [](DesignOpenTest&, const std::string& p) { Sql(p, "CREATE TABLE t(x); INSERT INTO t VALUES (1);"); },
+            "foreign SQLite file"},
+    BadFile{"newer.design",
+            [](DesignOpenTest& t, const std::string& p) {
+                std::filesystem::rename(t.MakeDesign("n.design"), p);
+                Sql(p, "PRAGMA user_version = 2");
+            },
+            "newer orvex"},
+    BadFile{"truncated.design",
+            [](DesignOpenTest& t, const std::string& p) {
+                const std::string whole = ReadBytes(t.MakeDesign("t.design"));
+                WriteBytes(p, whole.substr(0, whole.size() / 2));
+            },
+            "damaged"},
+    BadFile{"scribbled.design",
+            [](DesignOpenTest& t, const std::string& p) {
+                std::string whole = ReadBytes(t.MakeDesign("s.design"));
+                for (size_t i = 4096 * 2; i < whole.size() && i < 4096 * 3; ++i) whole[i] = char(0xA5);
+                WriteBytes(p, whole);
+            },
+            "damaged"},
+    BadFile{"norecord.design",
+            [](DesignOpenTest& t, const std::string& p) {
+                std::filesystem::rename(t.MakeDesign("r.design"), p);
+                Sql(p, "DELETE FROM design");
+            },
+            "no design record"},
+    BadFile{"missing.design", [](DesignOpenTest&, const std::string&) {}, "no such file"}));
+
+TEST_F(DesignOpenTest, WrongKindIsRefused) {
+    auto opened = DesignStore::Open(designPath_, DesignStore::Access::ReadOnly,
+                                    DesignStore::Sharing::Shared, FileKind::Library);
+    ASSERT_FALSE(opened.ok());
+    EXPECT_NE(opened.error().find("not a padstack library"), std::string::npos);
+}
+
+TEST_F(DesignOpenTest, CreateRefusesAnExistingFile) {
+    const std::string path = Path("x.design");
+    WriteBytes(path, "keep me");
+    EXPECT_FALSE(DesignStore::Create(path, DesignInfo{}).ok());
+    EXPECT_EQ(ReadBytes(path), "keep me");
+}
+
+TEST_F(DesignOpenTest, SecondExclusiveHolderIsRefusedAtOnce) {
+    // The fixture holds its design exclusively.
+    auto second = DesignStore::Open(designPath_, DesignStore::Access::ReadWrite,
+                                    DesignStore::Sharing::Exclusive);
+    ASSERT_FALSE(second.ok());
+    EXPECT_NE(second.error().find("open in another orvex"), std::string::npos);
+    DatabaseSet::Get().CloseAll();
+    EXPECT_TRUE(DesignStore::Open(designPath_, DesignStore::Access::ReadWrite,
+                                  DesignStore::Sharing::Exclusive).ok());
+}
+
+TEST_F(DesignOpenTest, KilledTransactionLeavesTheDesignAsBefore) {
+    DatabaseSet::Get().CloseAll();
+    const std::string path = MakeDesign("k.design");
+    const std::string before = ReadBytes(path);
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        auto opened = DesignStore::Open(path, DesignStore::Access::ReadWrite,
+                                        DesignStore::Sharing::Exclusive);
+        if (!opened.ok()) _exit(2);
+        DesignStore& s = *opened.value();
+        s.Begin();
+        for (int i = 0; i < 2000; ++i) s.NameCreate("name " + std::to_string(i));
+        s.DeletePadstack(5);
+        (void)!write(ready[1], "x", 1);
+        pause();   // killed here, in the middle of the transaction
+        _exit(0);
+    }
+    close(ready[1]);
+    char c = 0;
+    ASSERT_EQ(read(ready[0], &c, 1), 1);
+    close(ready[0]);
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    auto reopened = DesignStore::Open(path, DesignStore::Access::ReadWrite,
+                                      DesignStore::Sharing::Exclusive);
+    ASSERT_TRUE(reopened.ok()) << reopened.error();
+    EXPECT_EQ(reopened.value()->FindPadstack("P4"), 5) << "the delete was rolled back";
+    EXPECT_FALSE(reopened.value()->NameText(201).has_value() &&
+                 reopened.value()->NameText(201)->rfind("name ", 0) == 0);
+    reopened.value().reset();
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+}  // namespace
