@@ -1,0 +1,292 @@
+// Replaying scripts. Input messages go through the queue (so the dialogs' pre-translation
+// sees them, as it sees a person's keys); control lookups follow the window tree.
+#include "platform/ui/headless_driver.h"
+
+#include <filesystem>
+
+#include "platform/framework/file_dialog.h"
+#include "platform/gdi/png_io.h"
+#include "platform/gdi/window_surfaces.h"
+#include "platform/win/controls.h"
+#include "platform/win/message_box.h"
+#include "platform/win/win_api.h"
+#include "platform/win/window_manager.h"
+
+namespace {
+
+constexpr int kMaxStopInputs = 64;   // a window that will not close must not keep us here
+
+struct KeyName {
+    const char* name;
+    UINT vk;
+};
+constexpr KeyName kKeys[] = {{"enter", VK_RETURN}, {"escape", VK_ESCAPE}, {"tab", VK_TAB},
+                             {"shift-tab", VK_TAB}, {"backspace", VK_BACK}, {"up", VK_UP},
+                             {"down", VK_DOWN}, {"left", VK_LEFT}, {"right", VK_RIGHT},
+                             {"home", VK_HOME}, {"end", VK_END}, {"delete", VK_DELETE},
+                             {"space", VK_SPACE}};
+
+std::string ClassOf(HWND h) {
+    char name[64] = {};
+    GetClassNameA(h, name, sizeof(name));
+    return name;
+}
+
+HWND FindIn(HWND parent, int id, bool visibleOnly) {
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (visibleOnly && !IsWindowVisible(c)) continue;
+        if (GetDlgCtrlID(c) == id && !(GetWindowLongPtrA(c, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) return c;
+        if (HWND inner = FindIn(c, id, visibleOnly)) return inner;
+    }
+    return 0;
+}
+
+HWND FindClass(HWND parent, const char* cls) {
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (ClassOf(c) == cls) return c;
+        if (HWND inner = FindClass(c, cls)) return inner;
+    }
+    return 0;
+}
+
+int AnswerId(const std::string& word) {
+    if (word == "ok") return IDOK;
+    if (word == "cancel") return IDCANCEL;
+    if (word == "yes") return IDYES;
+    return IDNO;
+}
+
+}  // namespace
+
+HeadlessDriver::HeadlessDriver(std::vector<ScriptAction> actions) : m_actions(std::move(actions)) {
+    WindowManager::Instance().SetInputSource([this] { return NextInput(); });
+    m_innerPresenter = SetMessageBoxPresenter([this](const MessageBoxRequest& r) { return PresentBox(r); });
+    SetFileDialogPresenter([this](const FileDialogRequest&, std::string& path) {
+        if (!m_fileAnswered) {
+            m_notes.push_back("a file dialog opened without a file answer; it was cancelled");
+            return IDCANCEL;
+        }
+        m_fileAnswered = false;
+        path = m_file;
+        return path.empty() ? IDCANCEL : IDOK;
+    });
+}
+
+HeadlessDriver::~HeadlessDriver() {
+    WindowManager::Instance().SetInputSource(nullptr);
+    SetMessageBoxPresenter(m_innerPresenter);
+    SetFileDialogPresenter(nullptr);
+    if (m_shiftHeld) SetKeyHeld(VK_SHIFT, false);
+}
+
+void HeadlessDriver::SetWindowFinder(const std::string& name, std::function<HWND()> finder) {
+    m_finders[name] = std::move(finder);
+}
+
+int HeadlessDriver::PresentBox(const MessageBoxRequest& request) {
+    if (!m_innerPresenter) {
+        // No box window to show: answer as its default button would.
+        const int answer = m_answer;
+        m_answer = 0;
+        if (answer) return answer;
+        return (request.Type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+    }
+    ++m_boxesOpen;
+    const int result = m_innerPresenter(request);
+    --m_boxesOpen;
+    return result;
+}
+
+HWND HeadlessDriver::TopWindow() const {
+    if (m_boxesOpen > 0)
+        for (HWND h : WindowManager::Instance().TopLevels())
+            if (IsWindowVisible(h) && IsWindowEnabled(h)) return h;
+    return GetModalWindow();
+}
+
+bool HeadlessDriver::Fail(const ScriptAction& action, const std::string& message) {
+    if (m_error.empty()) m_error = "line " + std::to_string(action.line) + ": " + message;
+    m_stopping = true;
+    return false;
+}
+
+bool HeadlessDriver::NextInput() {
+    if (m_shiftHeld) {
+        SetKeyHeld(VK_SHIFT, false);
+        m_shiftHeld = false;
+    }
+    if (m_stopping) {
+        if (!TopWindow() || ++m_stopInputs > kMaxStopInputs) return false;
+        if (m_boxesOpen > 0) AnswerOpenBox(); else CancelTopWindow();
+        return true;
+    }
+    if (m_boxesOpen > 0) {
+        AnswerOpenBox();
+        return true;
+    }
+    if (m_next < m_actions.size()) {
+        Perform(m_actions[m_next++]);
+        return true;
+    }
+    if (!TopWindow()) return false;
+    m_notes.push_back("the script ended while the dialog was still up; it was cancelled");
+    m_stopping = true;
+    CancelTopWindow();
+    return true;
+}
+
+void HeadlessDriver::AnswerOpenBox() {
+    const HWND box = TopWindow();
+    const int answer = m_answer;
+    m_answer = 0;
+    if (HWND button = answer ? ::GetDlgItem(box, answer) : 0) {
+        Click(button);
+        return;
+    }
+    if (answer) m_notes.push_back("the message box has no such button; its default answered");
+    PostKey(box, VK_RETURN);
+}
+
+void HeadlessDriver::CancelTopWindow() {
+    const HWND top = TopWindow();
+    if (!top) return;
+    if (HWND cancel = ::GetDlgItem(top, IDCANCEL); cancel && IsWindowEnabled(cancel))
+        Click(cancel);
+    else
+        PostMessageA(top, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+HWND HeadlessDriver::FindControl(int id) const {
+    const HWND top = TopWindow();
+    if (!top) return 0;
+    if (HWND h = FindIn(top, id, true)) return h;
+    return FindIn(top, id, false);
+}
+
+void HeadlessDriver::ClickAt(HWND control, POINT p) {
+    PostMessageA(control, WM_LBUTTONDOWN, 1, MAKELPARAM(WORD(p.x), WORD(p.y)));
+    PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(WORD(p.x), WORD(p.y)));
+}
+
+void HeadlessDriver::Click(HWND control) {
+    RECT r;
+    GetClientRect(control, &r);
+    ClickAt(control, {r.right / 2, r.bottom / 2});
+}
+
+void HeadlessDriver::PostKey(HWND target, UINT vk) {
+    PostMessageA(target, WM_KEYDOWN, vk, 1);
+    PostMessageA(target, WM_KEYUP, vk, 1);
+}
+
+void HeadlessDriver::TypeText(const ScriptAction& a, HWND c) {
+    SetFocus(c);
+    const int length = GetWindowTextLengthA(c);
+    SendMessageA(c, EM_SETSEL, WPARAM(length), length);
+    for (char ch : a.text) PostMessageA(c, WM_CHAR, WPARAM(uint8_t(ch)), 1);
+}
+
+bool HeadlessDriver::SelectEntry(const ScriptAction& a, HWND c) {
+    const bool combo = ClassOf(c) == WC_COMBOBOX;
+    const UINT count = combo ? CB_GETCOUNT : LB_GETCOUNT;
+    int index = a.index;
+    if (index < 0) {
+        index = int(SendMessageA(c, combo ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(a.text.c_str())));
+        if (index < 0) return Fail(a, "control " + std::to_string(a.id) + " has no entry \"" + a.text + "\"");
+    }
+    if (index >= int(SendMessageA(c, count, 0, 0)))
+        return Fail(a, "control " + std::to_string(a.id) + " has no entry #" + std::to_string(index));
+    SetFocus(c);
+    SendMessageA(c, combo ? CB_SETCURSEL : LB_SETCURSEL, WPARAM(index), 0);
+    // A person's pick is announced to the parent; a program's CB_SETCURSEL is not.
+    SendMessageA(GetParent(c), WM_COMMAND, MAKEWPARAM(WORD(a.id), combo ? CBN_SELCHANGE : LBN_SELCHANGE), LPARAM(c));
+    return true;
+}
+
+bool HeadlessDriver::Shot(const ScriptAction& a) {
+    WindowSurfaces& surfaces = WindowSurfaces::Install();
+    Surface picture;
+    if (a.text == "screen") {
+        surfaces.Compose(picture);
+    } else {
+        HWND target = 0;
+        if (a.text == "sheet") target = GetOutermostModalWindow();
+        else if (a.text == "dialog") target = TopWindow();
+        else if (auto f = m_finders.find(a.text); f != m_finders.end()) target = f->second();
+        if (!target) return Fail(a, "there is no " + a.text + " window to take a picture of");
+        picture = surfaces.Capture(target);
+    }
+    std::string error;
+    if (!WritePng(picture, a.file, error)) return Fail(a, error);
+    return true;
+}
+
+void HeadlessDriver::Perform(const ScriptAction& a) {
+    const HWND top = TopWindow();
+    if (!top && a.verb != ScriptVerb::Answer && a.verb != ScriptVerb::File && a.verb != ScriptVerb::Shot) {
+        Fail(a, "no dialog is open");
+        return;
+    }
+    switch (a.verb) {
+    case ScriptVerb::Answer: m_answer = AnswerId(a.text); return;
+    case ScriptVerb::File:
+        if (a.text != "cancel" && !std::filesystem::exists(a.text)) { Fail(a, "no such file: " + a.text); return; }
+        m_fileAnswered = true;
+        m_file = a.text == "cancel" ? "" : a.text;
+        return;
+    case ScriptVerb::Shot: Shot(a); return;
+    case ScriptVerb::Ok: case ScriptVerb::Cancel: {
+        const int id = a.verb == ScriptVerb::Ok ? IDOK : IDCANCEL;
+        if (HWND b = ::GetDlgItem(top, id)) Click(b);
+        else PostMessageA(top, WM_COMMAND, MAKEWPARAM(WORD(id), BN_CLICKED), 0);
+        return;
+    }
+    case ScriptVerb::Close: PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0); return;
+    case ScriptVerb::Key: {
+        for (const KeyName& k : kKeys)
+            if (a.text == k.name) {
+                if (a.text == "shift-tab") { SetKeyHeld(VK_SHIFT, true); m_shiftHeld = true; }
+                PostKey(GetFocus() ? GetFocus() : top, k.vk);
+            }
+        return;
+    }
+    case ScriptVerb::Page: {
+        const HWND tab = FindClass(top, WC_TABCONTROL);
+        if (!tab) { Fail(a, "the window has no pages"); return; }
+        if (a.id >= int(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0))) { Fail(a, "there is no page " + std::to_string(a.id)); return; }
+        RECT item{};
+        SendMessageA(tab, TCM_GETITEMRECT, WPARAM(a.id), reinterpret_cast<LPARAM>(&item));
+        ClickAt(tab, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+        return;
+    }
+    default: break;
+    }
+    const HWND c = FindControl(a.id);
+    if (!c) { Fail(a, "there is no control " + std::to_string(a.id)); return; }
+    switch (a.verb) {
+    case ScriptVerb::Click:
+        if (!IsWindowEnabled(c) || !IsWindowVisible(c)) { Fail(a, "control " + std::to_string(a.id) + " cannot be clicked: it is disabled or hidden"); return; }
+        Click(c);
+        return;
+    case ScriptVerb::Type: TypeText(a, c); return;
+    case ScriptVerb::Set:
+        SetFocus(c);
+        SendMessageA(c, EM_SETSEL, 0, -1);
+        SendMessageA(c, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(a.text.c_str()));
+        return;
+    case ScriptVerb::Clear:
+        SetFocus(c);
+        SendMessageA(c, EM_SETSEL, 0, -1);
+        PostKey(c, VK_DELETE);
+        return;
+    case ScriptVerb::Focus: SetFocus(c); return;
+    case ScriptVerb::Select: SelectEntry(a, c); return;
+    case ScriptVerb::Expect: {
+        char text[1024] = {};
+        GetWindowTextA(c, text, sizeof(text));
+        if (a.text != text) Fail(a, "control " + std::to_string(a.id) + " shows \"" + text + "\", expected \"" + a.text + "\"");
+        return;
+    }
+    default: return;
+    }
+}

@@ -1,0 +1,58 @@
+// The headless driver: replays a dialog script as a person's input, one action each time the
+// message queue runs dry, so every action is followed by all the messages it caused.
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ui/script.h"
+#include "platform/win/message_box.h"
+#include "platform/win/win_types.h"
+
+class HeadlessDriver {
+public:
+    explicit HeadlessDriver(std::vector<ScriptAction> actions);
+    ~HeadlessDriver();
+    HeadlessDriver(const HeadlessDriver&) = delete;
+    HeadlessDriver& operator=(const HeadlessDriver&) = delete;
+
+    // Windows the script can take pictures of besides screen, sheet and dialog.
+    void SetWindowFinder(const std::string& name, std::function<HWND()> finder);
+
+    bool Failed() const { return !m_error.empty(); }
+    const std::string& Error() const { return m_error; }
+    // What the driver did on its own (a box answered by default, a sheet cancelled at the end).
+    const std::vector<std::string>& Notes() const { return m_notes; }
+    int ActionsLeft() const { return int(m_actions.size() - m_next); }
+
+private:
+    bool NextInput();
+    void Perform(const ScriptAction& action);
+    void AnswerOpenBox();
+    void CancelTopWindow();
+    bool Fail(const ScriptAction& action, const std::string& message);
+    HWND TopWindow() const;
+    HWND FindControl(int id) const;
+    void ClickAt(HWND control, POINT client);
+    void Click(HWND control);
+    void PostKey(HWND target, UINT vk);
+    bool Shot(const ScriptAction& action);
+    void TypeText(const ScriptAction& a, HWND c);
+    bool SelectEntry(const ScriptAction& a, HWND c);
+    int PresentBox(const MessageBoxRequest& request);
+
+    std::vector<ScriptAction> m_actions;
+    size_t m_next = 0;
+    std::map<std::string, std::function<HWND()>> m_finders;
+    std::string m_error;
+    std::vector<std::string> m_notes;
+    int m_answer = 0;            // for the next message box, 0 for its default
+    bool m_fileAnswered = false;
+    std::string m_file;          // empty: cancel
+    int m_boxesOpen = 0;
+    bool m_stopping = false;
+    int m_stopInputs = 0;
+    bool m_shiftHeld = false;
+    std::function<int(const MessageBoxRequest&)> m_innerPresenter;
+};
