@@ -1,0 +1,9 @@
+// The "Button" class: push, default push, check box, radio button and group box.
+#pragma once
+#include "platform/win/win_api.h"
+
+class ButtonControl {
+public:
+    static bool Register();
+    static LRESULT Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+};

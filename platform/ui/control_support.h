@@ -1,0 +1,48 @@
+// What every standard control does alike: fonts, notifications to the parent, mouse
+// coordinates and the paint scope with the control's font selected.
+#pragma once
+#include <string>
+
+#include "platform/gdi/gdi.h"
+#include "platform/win/controls.h"
+#include "platform/win/win_api.h"
+
+namespace control {
+
+// The font a control draws with: the one WM_SETFONT gave, else the dialog font.
+HFONT FontOf(HFONT assigned);
+// WM_SETFONT / WM_GETFONT for a control keeping its font in `font`; false for other messages.
+bool HandleFont(HWND h, UINT msg, WPARAM wp, LPARAM lp, HFONT& font, LRESULT& result);
+
+// WM_COMMAND MAKEWPARAM(id, code) with lParam = the control, to its parent.
+void Notify(HWND h, WORD code);
+// WM_NOTIFY with the header filled in from the control; returns the parent's answer.
+LRESULT NotifyHeader(HWND h, NMHDR& header, UINT code);
+
+POINT MousePoint(LPARAM lp);
+bool Inside(const RECT& r, POINT p);
+bool ShiftHeld();
+std::string TextOf(HWND h);
+DWORD StyleOf(HWND h);
+RECT ClientOf(HWND h);
+void Redraw(HWND h);
+
+// BeginPaint/EndPaint with the control's font selected and a transparent text background.
+class PaintScope {
+public:
+    PaintScope(HWND h, HFONT font);
+    ~PaintScope();
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    HDC dc() const { return m_paint.hdc; }
+    const RECT& client() const { return m_client; }
+
+private:
+    HWND m_window;
+    PAINTSTRUCT m_paint;
+    RECT m_client;
+    HGDIOBJ m_oldFont = 0;
+};
+
+}  // namespace control

@@ -1,0 +1,54 @@
+// Default dialog processing: the face background, the dialog font, the default button id, and
+// the close box meaning Cancel.
+#include "platform/ui/dialog_class.h"
+
+#include "platform/ui/classic_look.h"
+#include "platform/ui/control_store.h"
+#include "platform/ui/control_support.h"
+#include "platform/win/message_box.h"
+#include "platform/win/window_manager.h"
+
+namespace {
+
+struct DialogState {
+    HFONT font = 0;
+    WORD defaultId = IDOK;
+};
+
+ControlStore<DialogState>& Store() {
+    static ControlStore<DialogState> store;
+    return store;
+}
+
+}  // namespace
+
+bool DialogClass::Register() {
+    WNDCLASSA cls;
+    cls.style = CS_SAVEBITS;
+    cls.lpfnWndProc = &DialogClass::Proc;
+    cls.hbrBackground = ClassicLook::Brush(classic::kFace);
+    cls.lpszClassName = WC_DIALOG;
+    return RegisterClassA(&cls);
+}
+
+LRESULT DialogClass::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCDESTROY) {
+        Store().Detach(h);
+        return DefWindowProcA(h, msg, wp, lp);
+    }
+    DialogState& s = Store().Attach(h);
+    LRESULT result = 0;
+    if (control::HandleFont(h, msg, wp, lp, s.font, result)) return result;
+    switch (msg) {
+    case DM_GETDEFID: return LRESULT(MAKEWPARAM(s.defaultId, DC_HASDEFID));
+    case DM_SETDEFID: s.defaultId = WORD(wp); return TRUE;
+    case WM_ACTIVATE:
+        // The caption changes colour with activation.
+        if (Window* w = WindowManager::Instance().Get(h)) w->frameDirty = true;
+        return 0;
+    case WM_CLOSE:
+        SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(GetDlgItem(h, IDCANCEL)));
+        return 0;
+    default: return DefWindowProcA(h, msg, wp, lp);
+    }
+}

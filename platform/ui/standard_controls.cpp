@@ -1,0 +1,23 @@
+// Registers the classes of the standard controls and hooks the frame and message-box painting
+// into the window system.
+#include "platform/ui/standard_controls.h"
+
+#include "platform/gdi/window_surfaces.h"
+#include "platform/ui/button_control.h"
+#include "platform/ui/dialog_class.h"
+#include "platform/ui/frame_painter.h"
+#include "platform/ui/static_control.h"
+#include "platform/win/window_manager.h"
+
+bool InstallStandardControls() {
+    static bool installed = false;
+    if (installed) return true;
+    WindowSurfaces::Install();
+    // A class registered already (by an earlier install) fails to register again; that is fine.
+    ButtonControl::Register();
+    StaticControl::Register();
+    DialogClass::Register();
+    WindowManager::Instance().nonClientPainter = &FramePainter::Paint;
+    installed = true;
+    return true;
+}

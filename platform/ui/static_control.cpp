@@ -1,0 +1,93 @@
+// Static text and frames. Each SS_ type is a row: how it draws and with which DrawText flags.
+#include "platform/ui/static_control.h"
+
+#include "platform/ui/classic_look.h"
+#include "platform/ui/control_store.h"
+#include "platform/ui/control_support.h"
+
+namespace {
+
+constexpr DWORD kTypeMask = 0x1F;
+
+enum class StaticDraw { Text, BlackRect, EtchedFrame };
+
+struct StaticKind {
+    DWORD type;
+    StaticDraw draw;
+    UINT format;
+};
+
+constexpr StaticKind kKinds[] = {
+    {SS_LEFT, StaticDraw::Text, DT_LEFT | DT_WORDBREAK},
+    {SS_CENTER, StaticDraw::Text, DT_CENTER | DT_WORDBREAK},
+    {SS_RIGHT, StaticDraw::Text, DT_RIGHT | DT_WORDBREAK},
+    {SS_BLACKRECT, StaticDraw::BlackRect, 0},
+    {SS_ETCHEDFRAME, StaticDraw::EtchedFrame, 0},
+};
+
+const StaticKind& KindOf(HWND h) {
+    const DWORD type = control::StyleOf(h) & kTypeMask;
+    for (const StaticKind& k : kKinds)
+        if (k.type == type) return k;
+    return kKinds[0];
+}
+
+struct StaticState {
+    HFONT font = 0;
+};
+
+ControlStore<StaticState>& Store() {
+    static ControlStore<StaticState> store;
+    return store;
+}
+
+void Paint(HWND h, const StaticState& s) {
+    control::PaintScope paint(h, s.font);
+    if (!paint.dc()) return;
+    const StaticKind& kind = KindOf(h);
+    const RECT& r = paint.client();
+    switch (kind.draw) {
+    case StaticDraw::BlackRect: ClassicLook::Fill(paint.dc(), r, classic::kDarkShadow); return;
+    case StaticDraw::EtchedFrame:
+        ClassicLook::Fill(paint.dc(), r, classic::kFace);
+        ClassicLook::Edge(paint.dc(), r, EdgeKind::Etched);
+        return;
+    case StaticDraw::Text: {
+        ClassicLook::Fill(paint.dc(), r, classic::kFace);
+        const UINT format = kind.format | ((control::StyleOf(h) & SS_NOPREFIX) ? DT_NOPREFIX : 0);
+        ClassicLook::Text(paint.dc(), control::TextOf(h), r, format, IsWindowEnabled(h));
+        return;
+    }
+    }
+}
+
+}  // namespace
+
+bool StaticControl::Register() {
+    WNDCLASSA cls;
+    cls.lpfnWndProc = &StaticControl::Proc;
+    cls.lpszClassName = WC_STATIC;
+    return RegisterClassA(&cls);
+}
+
+LRESULT StaticControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCDESTROY) {
+        Store().Detach(h);
+        return DefWindowProcA(h, msg, wp, lp);
+    }
+    StaticState& s = Store().Attach(h);
+    LRESULT result = 0;
+    if (control::HandleFont(h, msg, wp, lp, s.font, result)) return result;
+    switch (msg) {
+    case WM_CREATE:
+        // A sunken static is a static with the one-pixel static edge around it.
+        if (control::StyleOf(h) & SS_SUNKEN)
+            SetWindowLongPtrA(h, GWL_EXSTYLE, GetWindowLongPtrA(h, GWL_EXSTYLE) | WS_EX_STATICEDGE);
+        return 0;
+    case WM_GETDLGCODE: return DLGC_STATIC;
+    case WM_SETTEXT: result = DefWindowProcA(h, msg, wp, lp); control::Redraw(h); return result;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(h, s); return 0;
+    default: return DefWindowProcA(h, msg, wp, lp);
+    }
+}

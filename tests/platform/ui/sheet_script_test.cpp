@@ -1,0 +1,272 @@
+// A three-page property sheet and a nested dialog, driven by scripts as a person would use
+// them: page notification order, exchange failures, nested modal loops, boxes and pictures.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/framework/data_exchange.h"
+#include "platform/framework/module_state.h"
+#include "platform/framework/property_sheet.h"
+#include "platform/gdi/png_io.h"
+#include "platform/gdi/window_surfaces.h"
+#include "platform/ui/headless_driver.h"
+#include "platform/ui/standard_controls.h"
+#include "platform/win/message_box.h"
+
+namespace {
+
+enum : int { kCountsPage = 201, kNamesPage = 202, kSizePage = 203, kMoreDialog = 204 };
+enum : int { IDC_COUNT = 101, IDC_COUNT_SPIN = 102, IDC_DRILL = 103, IDC_NUMERIC = 111,
+             IDC_ALPHA = 112, IDC_PREFIX = 113, IDC_PITCH = 121, IDC_MORE = 122, IDC_NAME = 131 };
+
+std::vector<std::string>& Log() {
+    static std::vector<std::string> log;
+    return log;
+}
+
+DialogItem Label(const char* text, int x, int y, int cx) { return {WC_STATIC, text, -1, WS_VISIBLE, 0, x, y, cx, 8}; }
+DialogItem Edit(int id, int x, int y, int cx) {
+    return {WC_EDIT, "", id, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, x, y, cx, 12};
+}
+DialogItem Check(const char* text, int id, int x, int y, DWORD extra = 0) {
+    return {WC_BUTTON, text, id, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX | extra, 0, x, y, 80, 10};
+}
+
+void RegisterTemplates() {
+    ResourceSet& res = AfxGetModuleState()->resources;
+    DialogTemplate counts{kCountsPage, "Counts", WS_CHILD, 0, 0, 0, 180, 90};
+    counts.items = {Label("Number (p):", 8, 10, 50), Edit(IDC_COUNT, 62, 8, 40),
+                    {UPDOWN_CLASS, "", IDC_COUNT_SPIN, WS_VISIBLE | UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, 10, 12},
+                    Check("Display Drill", IDC_DRILL, 8, 30)};
+    DialogTemplate names{kNamesPage, "Names", WS_CHILD, 0, 0, 0, 180, 90};
+    names.items = {{WC_BUTTON, "Numeric", IDC_NUMERIC, WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 0, 8, 8, 60, 10},
+                   {WC_BUTTON, "Alphabetic", IDC_ALPHA, WS_VISIBLE | BS_AUTORADIOBUTTON, 0, 8, 22, 60, 10},
+                   Label("Prefix:", 8, 42, 40), Edit(IDC_PREFIX, 50, 40, 60)};
+    DialogTemplate size{kSizePage, "Size", WS_CHILD, 0, 0, 0, 180, 90};
+    size.items = {Label("Spacing (x):", 8, 10, 50), Edit(IDC_PITCH, 62, 8, 50),
+                  {WC_BUTTON, "More...", IDC_MORE, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 8, 30, 50, 14}};
+    DialogTemplate more{kMoreDialog, "More", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 150, 60};
+    more.items = {Label("&Name:", 8, 10, 30), Edit(IDC_NAME, 40, 8, 80),
+                  {WC_BUTTON, "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 30, 38, 40, 14},
+                  {WC_BUTTON, "Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 80, 38, 40, 14}};
+    for (DialogTemplate* t : {&counts, &names, &size, &more}) res.AddDialog(*t);
+}
+
+// Every page logs its notifications, so the order the sheet sends them is visible.
+class LoggingPage : public CPropertyPage {
+public:
+    LoggingPage(UINT id, const char* name) : CPropertyPage(id), m_name(name) { m_psp.dwFlags |= PSP_HASHELP; }
+    BOOL OnInitDialog() override { Log().push_back(m_name + " init"); return CPropertyPage::OnInitDialog(); }
+    BOOL OnSetActive() override { Log().push_back(m_name + " active"); return CPropertyPage::OnSetActive(); }
+    BOOL OnKillActive() override {
+        const BOOL ok = CPropertyPage::OnKillActive();
+        Log().push_back(m_name + (ok ? " kill" : " kill refused"));
+        return ok;
+    }
+    void OnOK() override { Log().push_back(m_name + " ok"); }
+    void OnCancel() override { Log().push_back(m_name + " cancel"); }
+
+private:
+    std::string m_name;
+};
+
+class CountsPage : public LoggingPage {
+public:
+    CountsPage() : LoggingPage(kCountsPage, "counts") {}
+    void DoDataExchange(CDataExchange* dx) override {
+        DDX_Text(dx, IDC_COUNT, count);
+        DDV_MinMaxInt(dx, count, 1, 100);
+        DDX_Check(dx, IDC_DRILL, drill);
+    }
+    BOOL OnInitDialog() override {
+        SendMessageA(::GetDlgItem(m_hWnd, IDC_COUNT_SPIN), UDM_SETRANGE32, 1, 100);
+        return LoggingPage::OnInitDialog();
+    }
+    int count = 4;
+    int drill = 1;
+};
+
+class NamesPage : public LoggingPage {
+public:
+    NamesPage() : LoggingPage(kNamesPage, "names") {}
+    void DoDataExchange(CDataExchange* dx) override {
+        DDX_Radio(dx, IDC_NUMERIC, style);
+        DDX_Text(dx, IDC_PREFIX, prefix);
+    }
+    int style = 0;
+    std::string prefix = "P";
+};
+
+class MoreDialog : public CDialog {
+public:
+    explicit MoreDialog(CWnd* parent) : CDialog(kMoreDialog, parent) {}
+    void DoDataExchange(CDataExchange* dx) override { DDX_Text(dx, IDC_NAME, name); }
+    void OnOK() override {
+        UpdateData(TRUE);
+        if (name.empty() && MessageBox("A name is needed.", "More", MB_OKCANCEL | MB_ICONWARNING) == IDOK) return;
+        CDialog::OnOK();
+    }
+    std::string name;
+};
+
+class SizePage : public LoggingPage {
+public:
+    SizePage() : LoggingPage(kSizePage, "size") {}
+    DECLARE_MESSAGE_MAP()
+    void DoDataExchange(CDataExchange* dx) override {
+        DDX_Text(dx, IDC_PITCH, pitch);
+        DDV_MinMaxDouble(dx, pitch, 0.0, 10.0);
+    }
+    void OnMore() {
+        MoreDialog more(this);
+        moreResult = int(more.DoModal());
+        moreName = more.name;
+    }
+    double pitch = 2.54;
+    int moreResult = 0;
+    std::string moreName;
+};
+
+BEGIN_MESSAGE_MAP(SizePage, LoggingPage)
+    ON_BN_CLICKED(IDC_MORE, OnMore)
+END_MESSAGE_MAP()
+
+class SheetScriptTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(InstallStandardControls());
+        RegisterTemplates();
+        SetScreenSize(640, 480);
+    }
+    void SetUp() override {
+        Log().clear();
+        ClearShownMessageBoxes();
+    }
+    intptr_t Run(const std::string& script) {
+        const ScriptParse parse = ParseScript(script);
+        EXPECT_TRUE(parse.Ok()) << parse.error;
+        HeadlessDriver driver(parse.actions);
+        CPropertySheet sheet("Test Sheet");
+        sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW | PSH_HASHELP;
+        sheet.AddPage(&counts);
+        sheet.AddPage(&names);
+        sheet.AddPage(&size);
+        const intptr_t result = sheet.DoModal();
+        error = driver.Error();
+        notes = driver.Notes();
+        return result;
+    }
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> texts;
+        for (const ShownMessageBox& b : ShownMessageBoxes()) texts.push_back(b.Caption + ": " + b.Text);
+        return texts;
+    }
+    CountsPage counts;
+    NamesPage names;
+    SizePage size;
+    std::string error;
+    std::vector<std::string> notes;
+};
+
+TEST_F(SheetScriptTest, PagesAreMadeWhenFirstShownAndOkValidatesTheFrontPageFirst) {
+    EXPECT_EQ(Run("page 2\npage 0\nok\n"), IDOK) << error;
+    EXPECT_EQ(Log(), (std::vector<std::string>{
+        "counts init", "counts active",
+        "counts kill", "size init", "size active",
+        "size kill", "counts active",
+        "counts kill", "counts ok", "size ok"}));   // names was never shown: no init, no ok
+}
+
+TEST_F(SheetScriptTest, CancelReachesEveryCreatedPageAndChangesNothing) {
+    EXPECT_EQ(Run("page 1\nset 113 \"QQ\"\ncancel\n"), IDCANCEL) << error;
+    EXPECT_EQ(Log().back(), "names cancel");
+    EXPECT_EQ(names.prefix, "P");
+}
+
+TEST_F(SheetScriptTest, BadEntryKeepsTheSheetOnItsPageUntilMended) {
+    EXPECT_EQ(Run("set 101 500\npage 1\nexpect 101 500\nset 101 7\npage 1\nok\n"), IDOK) << error;
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"orvex: Please enter an integer between 1 and 100."}));
+    const std::vector<std::string> expectedStart{"counts init", "counts active", "counts kill refused", "counts kill", "names init"};
+    EXPECT_TRUE(std::equal(expectedStart.begin(), expectedStart.end(), Log().begin()));
+    EXPECT_EQ(counts.count, 7);
+}
+
+TEST_F(SheetScriptTest, NotANumberIsRefusedBeforeTheRangeCheck) {
+    EXPECT_EQ(Run("set 121 abc\nok\nset 121 12\nok\nset 121 \" 3.5 \"\nok\n"), IDOK) << error;
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"orvex: Please enter a number.",
+                                                 "orvex: Please enter a number between 0 and 10."}));
+    EXPECT_DOUBLE_EQ(size.pitch, 3.5);
+}
+
+TEST_F(SheetScriptTest, TypingGoesKeyByKeyAndTheSpinFollowsItsBuddy) {
+    EXPECT_EQ(Run("clear 101\ntype 101 12\nfocus 101\nkey up\nexpect 101 13\nclick 103\nok\n"), IDOK) << error;
+    EXPECT_EQ(counts.count, 13);
+    EXPECT_EQ(counts.drill, 0);
+}
+
+TEST_F(SheetScriptTest, RadioGroupAndTextExchange) {
+    EXPECT_EQ(Run("page 1\nclick 112\nset 113 \"AB\"\nok\n"), IDOK) << error;
+    EXPECT_EQ(names.style, 1);
+    EXPECT_EQ(names.prefix, "AB");
+}
+
+TEST_F(SheetScriptTest, NestedDialogWithItsOwnBoxRunsInsideTheSheet) {
+    EXPECT_EQ(Run("page 2\nclick 122\nanswer ok\nok\nanswer cancel\nok\nok\n"), IDOK) << error;
+    EXPECT_EQ(size.moreResult, IDOK);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"More: A name is needed.", "More: A name is needed."}));
+    EXPECT_EQ(ShownMessageBoxes()[0].Answer, IDOK);
+    EXPECT_EQ(ShownMessageBoxes()[1].Answer, IDCANCEL);
+}
+
+TEST_F(SheetScriptTest, EnterPressesTheDefaultButton) {
+    EXPECT_EQ(Run("type 101 0\nkey enter\n"), IDOK) << error;
+    EXPECT_EQ(counts.count, 40);
+}
+
+TEST_F(SheetScriptTest, CloseBoxActsAsCancel) {
+    EXPECT_EQ(Run("close\n"), IDCANCEL) << error;
+    EXPECT_EQ(Log().back(), "counts cancel");
+}
+
+TEST_F(SheetScriptTest, ScriptEndingWhileTheSheetIsUpCancelsAndSaysSo) {
+    EXPECT_EQ(Run("page 1\n"), IDCANCEL);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_NE(notes[0].find("cancelled"), std::string::npos);
+}
+
+struct BadRun {
+    const char* script;
+    const char* error;
+};
+class SheetScriptErrorTest : public SheetScriptTest, public ::testing::WithParamInterface<BadRun> {};
+
+TEST_P(SheetScriptErrorTest, StopsWithTheLineAndLeavesNothingOpen) {
+    EXPECT_EQ(Run(GetParam().script), IDCANCEL);
+    EXPECT_NE(error.find(GetParam().error), std::string::npos) << error;
+    EXPECT_EQ(GetModalWindow(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, SheetScriptErrorTest, ::testing::Values(
+    BadRun{"page 1\nclick 999\nok\n", "line 2: there is no control 999"},
+    BadRun{"page 7\n", "line 1: there is no page 7"},
+    BadRun{"expect 101 5\n", "line 1: control 101 shows \"4\", expected \"5\""},
+    BadRun{"file /nonexistent/lib.olb\n", "line 1: no such file"}));
+
+TEST_F(SheetScriptTest, PictureOfTheSheetAsAPersonSeesIt) {
+    std::filesystem::create_directories(TESSRA_TEST_OUT);
+    const std::string out = std::string(TESSRA_TEST_OUT) + "/test_sheet.png";
+    EXPECT_EQ(Run("focus 101\nshot sheet " + out + "\ncancel\n"), IDCANCEL) << error;
+    Surface shot;
+    std::string readError;
+    ASSERT_TRUE(ReadPng(out, shot, readError)) << readError;
+    EXPECT_GT(shot.Width(), 200);
+    Surface golden;
+    const std::string goldenPath = std::string(TESSRA_TEST_DATA) + "/ui/test_sheet.png";
+    if (std::getenv("TESSRA_UPDATE_GOLDEN")) std::filesystem::copy_file(out, goldenPath, std::filesystem::copy_options::overwrite_existing);
+    ASSERT_TRUE(ReadPng(goldenPath, golden, readError)) << readError;
+    EXPECT_TRUE(golden == shot) << "the sheet looks different from " << goldenPath << "; see " << out;
+}
+
+}  // namespace
