@@ -5,7 +5,9 @@
 #include "platform/gdi/window_surfaces.h"
 #include "platform/ui/button_control.h"
 #include "platform/ui/dialog_class.h"
+#include "platform/ui/edit_control.h"
 #include "platform/ui/frame_painter.h"
+#include "platform/ui/spin_control.h"
 #include "platform/ui/static_control.h"
 #include "platform/win/window_manager.h"
 
@@ -16,6 +18,8 @@ bool InstallStandardControls() {
     // A class registered already (by an earlier install) fails to register again; that is fine.
     ButtonControl::Register();
     StaticControl::Register();
+    EditControl::Register();
+    SpinControl::Register();
     DialogClass::Register();
     WindowManager::Instance().nonClientPainter = &FramePainter::Paint;
     installed = true;
