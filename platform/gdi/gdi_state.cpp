@@ -3,15 +3,24 @@
 #include "platform/gdi/gdi_objects.h"
 
 namespace {
+
 DeviceContext* DC(HDC h) { return GdiTables::Instance().DC(h); }
+
+// Every setter stores one field of the DC and hands back what was there before.
+template <typename T>
+T Replace(HDC h, T DeviceContext::*field, T value, T failed) {
+    DeviceContext* dc = DC(h);
+    if (!dc) return failed;
+    const T previous = dc->*field;
+    dc->*field = value;
+    return previous;
 }
 
+}  // namespace
+
 int SetROP2(HDC h, int mode) {
-    DeviceContext* dc = DC(h);
-    if (!dc || mode < R2_BLACK || mode > R2_WHITE) return 0;
-    const int previous = dc->rop2;
-    dc->rop2 = mode;
-    return previous;
+    if (mode < R2_BLACK || mode > R2_WHITE) return 0;
+    return Replace(h, &DeviceContext::rop2, mode, 0);
 }
 
 int GetROP2(HDC h) {
@@ -20,36 +29,19 @@ int GetROP2(HDC h) {
 }
 
 int SetBkMode(HDC h, int mode) {
-    DeviceContext* dc = DC(h);
-    if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
-    const int previous = dc->bkMode;
-    dc->bkMode = mode;
-    return previous;
+    if (mode != TRANSPARENT && mode != OPAQUE) return 0;
+    return Replace(h, &DeviceContext::bkMode, mode, 0);
 }
 
 COLORREF SetBkColor(HDC h, COLORREF colour) {
-    DeviceContext* dc = DC(h);
-    if (!dc) return CLR_INVALID;
-    const COLORREF previous = dc->bkColour;
-    dc->bkColour = colour & 0xFFFFFF;
-    return previous;
+    return Replace(h, &DeviceContext::bkColour, colour & 0xFFFFFF, CLR_INVALID);
 }
 
 COLORREF SetTextColor(HDC h, COLORREF colour) {
-    DeviceContext* dc = DC(h);
-    if (!dc) return CLR_INVALID;
-    const COLORREF previous = dc->textColour;
-    dc->textColour = colour & 0xFFFFFF;
-    return previous;
+    return Replace(h, &DeviceContext::textColour, colour & 0xFFFFFF, CLR_INVALID);
 }
 
-UINT SetTextAlign(HDC h, UINT align) {
-    DeviceContext* dc = DC(h);
-    if (!dc) return GDI_ERROR;
-    const UINT previous = dc->textAlign;
-    dc->textAlign = align;
-    return previous;
-}
+UINT SetTextAlign(HDC h, UINT align) { return Replace(h, &DeviceContext::textAlign, align, GDI_ERROR); }
 
 COLORREF GetPixel(HDC h, int x, int y) {
     const DeviceContext* dc = DC(h);
