@@ -4,9 +4,11 @@
 
 #include "platform/gdi/window_surfaces.h"
 #include "platform/ui/button_control.h"
+#include "platform/ui/combo_box_control.h"
 #include "platform/ui/dialog_class.h"
 #include "platform/ui/edit_control.h"
 #include "platform/ui/frame_painter.h"
+#include "platform/ui/list_box_control.h"
 #include "platform/ui/spin_control.h"
 #include "platform/ui/static_control.h"
 #include "platform/win/window_manager.h"
@@ -20,6 +22,8 @@ bool InstallStandardControls() {
     StaticControl::Register();
     EditControl::Register();
     SpinControl::Register();
+    ListBoxControl::Register();
+    ComboBoxControl::Register();
     DialogClass::Register();
     WindowManager::Instance().nonClientPainter = &FramePainter::Paint;
     installed = true;

@@ -1,0 +1,212 @@
+// Single-selection list box. A user's selection (click, arrow keys) reports LBN_SELCHANGE when
+// LBS_NOTIFY is set; LB_SETCURSEL never does. When the items outgrow the box a scroll bar with
+// two arrows appears at its right and the list scrolls to keep the selection in view.
+#include "platform/ui/list_box_control.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/ui/classic_look.h"
+#include "platform/ui/control_store.h"
+#include "platform/ui/control_support.h"
+#include "platform/ui/item_list.h"
+
+namespace {
+
+constexpr int kScrollWidth = 16;
+
+struct ListState {
+    HFONT font = 0;
+    ItemList items;
+    int top = 0;
+    int extent = 0;
+    bool focused = false;
+};
+
+ControlStore<ListState>& Store() {
+    static ControlStore<ListState> store;
+    return store;
+}
+
+int ItemHeight(const ListState& s) {
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, control::FontOf(s.font));
+    const int height = ClassicLook::LineHeight(dc);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return height;
+}
+
+int VisibleRows(HWND h, const ListState& s) { return std::max(1, int(control::ClientOf(h).bottom) / ItemHeight(s)); }
+bool Scrolls(HWND h, const ListState& s) { return s.items.Count() > VisibleRows(h, s); }
+
+void ClampTop(HWND h, ListState& s) {
+    s.top = std::clamp(s.top, 0, std::max(0, s.items.Count() - VisibleRows(h, s)));
+}
+
+void EnsureVisible(HWND h, ListState& s, int index) {
+    if (index < 0) return;
+    if (index < s.top) s.top = index;
+    else if (index >= s.top + VisibleRows(h, s)) s.top = index - VisibleRows(h, s) + 1;
+    ClampTop(h, s);
+}
+
+void Select(HWND h, ListState& s, int index, bool byUser) {
+    if (!s.items.Valid(index)) index = -1;
+    const bool changed = index != s.items.selection;
+    s.items.selection = index;
+    EnsureVisible(h, s, index);
+    control::Redraw(h);
+    if (byUser && changed && (control::StyleOf(h) & LBS_NOTIFY)) control::Notify(h, LBN_SELCHANGE);
+}
+
+void PaintScrollBar(HDC dc, const RECT& r, const ListState& s, int rows, bool enabled) {
+    ClassicLook::Fill(dc, r, 0xE0E0E0);
+    const RECT up{r.left, r.top, r.right, r.top + kScrollWidth};
+    const RECT down{r.left, r.bottom - kScrollWidth, r.right, r.bottom};
+    for (const auto& [box, dir] : {std::pair{up, ArrowDirection::Up}, std::pair{down, ArrowDirection::Down}}) {
+        ClassicLook::Fill(dc, box, classic::kFace);
+        ClassicLook::Edge(dc, box, EdgeKind::RaisedButton);
+        ClassicLook::Arrow(dc, box, dir, enabled);
+    }
+    const int track = (down.top - up.bottom);
+    const int n = std::max(1, s.items.Count());
+    const int thumb = std::max(8, track * rows / n);
+    const int y = up.bottom + (track - thumb) * s.top / std::max(1, n - rows);
+    const RECT t{r.left, y, r.right, y + thumb};
+    ClassicLook::Fill(dc, t, classic::kFace);
+    ClassicLook::Edge(dc, t, EdgeKind::RaisedButton);
+}
+
+void Paint(HWND h, const ListState& s) {
+    control::PaintScope paint(h, s.font);
+    const HDC dc = paint.dc();
+    if (!dc) return;
+    const bool enabled = IsWindowEnabled(h);
+    RECT area = paint.client();
+    const bool scrolls = Scrolls(h, s);
+    if (scrolls) area.right -= kScrollWidth;
+    ClassicLook::Fill(dc, area, classic::kWindow);
+    const int height = ItemHeight(s);
+    for (int i = s.top; i < s.items.Count() && (i - s.top) * height < area.bottom; ++i) {
+        const RECT row{area.left, (i - s.top) * height, area.right, (i - s.top + 1) * height};
+        const bool selected = i == s.items.selection;
+        if (selected) ClassicLook::Fill(dc, row, classic::kSelection);
+        SetTextColor(dc, !enabled ? classic::kGrayText : selected ? classic::kSelectionText : classic::kText);
+        RECT text{row.left + 2, row.top, row.right, row.bottom};
+        const std::string& item = s.items.Text(i);
+        DrawTextA(dc, item.c_str(), int(item.size()), &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+        if (selected && s.focused) ClassicLook::FocusRect(dc, row);
+    }
+    if (scrolls) PaintScrollBar(dc, {area.right, 0, paint.client().right, paint.client().bottom}, s,
+                                VisibleRows(h, s), enabled);
+}
+
+LRESULT Click(HWND h, ListState& s, LPARAM lp) {
+    if (GetFocus() != h) SetFocus(h);
+    const POINT p = control::MousePoint(lp);
+    const RECT c = control::ClientOf(h);
+    if (Scrolls(h, s) && p.x >= c.right - kScrollWidth) {
+        const int rows = VisibleRows(h, s);
+        if (p.y < kScrollWidth) s.top -= 1;
+        else if (p.y >= c.bottom - kScrollWidth) s.top += 1;
+        else s.top += p.y < c.bottom / 2 ? -rows : rows;
+        ClampTop(h, s);
+        control::Redraw(h);
+        return 0;
+    }
+    const int index = s.top + p.y / ItemHeight(s);
+    if (s.items.Valid(index)) Select(h, s, index, true);
+    return 0;
+}
+
+LRESULT KeyDown(HWND h, ListState& s, WPARAM vk) {
+    const int n = s.items.Count();
+    if (n == 0) return 0;
+    int at = s.items.selection;
+    switch (vk) {
+    case VK_UP: case VK_LEFT: at = at < 0 ? 0 : std::max(0, at - 1); break;
+    case VK_DOWN: case VK_RIGHT: at = at < 0 ? 0 : std::min(n - 1, at + 1); break;
+    case VK_HOME: at = 0; break;
+    case VK_END: at = n - 1; break;
+    default: return 0;
+    }
+    Select(h, s, at, true);
+    return 0;
+}
+
+LRESULT CopyText(const ListState& s, WPARAM wp, LPARAM lp) {
+    const int index = int(intptr_t(wp));
+    if (!s.items.Valid(index) || !lp) return LB_ERR;
+    const std::string& text = s.items.Text(index);
+    std::memcpy(reinterpret_cast<char*>(lp), text.c_str(), text.size() + 1);
+    return LRESULT(text.size());
+}
+
+std::string Arg(LPARAM lp) { return lp ? reinterpret_cast<const char*>(lp) : ""; }
+
+LRESULT ListMessage(HWND h, ListState& s, UINT msg, WPARAM wp, LPARAM lp) {
+    const int index = int(intptr_t(wp));
+    switch (msg) {
+    case LB_ADDSTRING: { const int i = s.items.Add(Arg(lp), control::StyleOf(h) & LBS_SORT); control::Redraw(h); return i; }
+    case LB_INSERTSTRING: { const int i = s.items.Insert(index, Arg(lp)); control::Redraw(h); return i < 0 ? LB_ERR : i; }
+    case LB_DELETESTRING: { const int n = s.items.Delete(index); ClampTop(h, s); control::Redraw(h); return n < 0 ? LB_ERR : n; }
+    case LB_RESETCONTENT: s.items.Reset(); s.top = 0; control::Redraw(h); return 0;
+    case LB_GETCOUNT: return s.items.Count();
+    case LB_GETCURSEL: return s.items.selection;
+    case LB_SETCURSEL: Select(h, s, index, false); return s.items.Valid(index) ? index : LB_ERR;
+    case LB_GETTEXT: return CopyText(s, wp, lp);
+    case LB_GETTEXTLEN: return s.items.Valid(index) ? LRESULT(s.items.Text(index).size()) : LB_ERR;
+    case LB_FINDSTRING: return s.items.Find(index, Arg(lp), false);
+    case LB_FINDSTRINGEXACT: return s.items.Find(index, Arg(lp), true);
+    case LB_SELECTSTRING: {
+        const int found = s.items.Find(index, Arg(lp), false);
+        if (found >= 0) Select(h, s, found, false);
+        return found;
+    }
+    case LB_SETHORIZONTALEXTENT: s.extent = index; return 0;
+    case LB_GETHORIZONTALEXTENT: return s.extent;
+    case LB_GETTOPINDEX: return s.top;
+    case LB_SETTOPINDEX: s.top = index; ClampTop(h, s); control::Redraw(h); return s.items.Valid(index) ? 0 : LB_ERR;
+    case LB_GETITEMHEIGHT: return ItemHeight(s);
+    default: return DefWindowProcA(h, msg, wp, lp);
+    }
+}
+
+}  // namespace
+
+bool ListBoxControl::Register() {
+    WNDCLASSA cls;
+    cls.style = CS_DBLCLKS;
+    cls.lpfnWndProc = &ListBoxControl::Proc;
+    cls.lpszClassName = WC_LISTBOX;
+    return RegisterClassA(&cls);
+}
+
+LRESULT ListBoxControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCDESTROY) {
+        Store().Detach(h);
+        return DefWindowProcA(h, msg, wp, lp);
+    }
+    ListState& s = Store().Attach(h);
+    LRESULT result = 0;
+    if (control::HandleFont(h, msg, wp, lp, s.font, result)) return result;
+    if (msg >= LB_ADDSTRING && msg <= LB_FINDSTRINGEXACT) return ListMessage(h, s, msg, wp, lp);
+    switch (msg) {
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(h, s); return 0;
+    case WM_SETFOCUS: case WM_KILLFOCUS:
+        s.focused = msg == WM_SETFOCUS;
+        control::Redraw(h);
+        if (control::StyleOf(h) & LBS_NOTIFY) control::Notify(h, s.focused ? LBN_SETFOCUS : LBN_KILLFOCUS);
+        return 0;
+    case WM_LBUTTONDOWN: return Click(h, s, lp);
+    case WM_LBUTTONDBLCLK:
+        Click(h, s, lp);
+        if (control::StyleOf(h) & LBS_NOTIFY) control::Notify(h, LBN_DBLCLK);
+        return 0;
+    case WM_KEYDOWN: return KeyDown(h, s, wp);
+    default: return DefWindowProcA(h, msg, wp, lp);
+    }
+}
