@@ -11,6 +11,7 @@
 #include "platform/ui/list_box_control.h"
 #include "platform/ui/spin_control.h"
 #include "platform/ui/static_control.h"
+#include "platform/ui/tab_control.h"
 #include "platform/win/window_manager.h"
 
 bool InstallStandardControls() {
@@ -24,6 +25,7 @@ bool InstallStandardControls() {
     SpinControl::Register();
     ListBoxControl::Register();
     ComboBoxControl::Register();
+    TabControl::Register();
     DialogClass::Register();
     WindowManager::Instance().nonClientPainter = &FramePainter::Paint;
     installed = true;
