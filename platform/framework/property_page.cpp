@@ -24,7 +24,8 @@ BOOL CPropertyPage::CreatePage(CPropertySheet* sheet, const RECT& area) {
     DialogTemplate placed = *tpl;
     placed.x = placed.y = 0;
     if (!CreateFromTemplate(placed, sheet->m_hWnd, true)) return FALSE;
-    SetWindowPos(0, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Above the tab strip, as pages stand on it.
+    SetWindowPos(HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     return TRUE;
 }
 

@@ -4,6 +4,7 @@
 // WM_VSCROLL (WM_HSCROLL for UDS_HORZ). Holding an arrow repeats on WM_TIMER.
 #include "platform/ui/spin_control.h"
 
+#include <cstdint>
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -48,10 +49,15 @@ std::map<HWND, BuddyLink>& Links() {
 bool Horizontal(HWND h) { return control::StyleOf(h) & UDS_HORZ; }
 
 std::string Format(HWND h, int value) {
-    std::string digits = std::to_string(std::abs(value));
-    if (!(control::StyleOf(h) & UDS_NOTHOUSANDS))
-        for (int i = int(digits.size()) - 3; i > 0; i -= 3) digits.insert(size_t(i), ",");
-    return value < 0 ? "-" + digits : digits;
+    const std::string digits = std::to_string(std::abs(int64_t(value)));
+    const bool group = !(control::StyleOf(h) & UDS_NOTHOUSANDS);
+    std::string text = value < 0 ? "-" : "";
+    // Thousands separators, built forwards: a comma before every group of three from the right.
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (group && i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+        text += digits[i];
+    }
+    return text;
 }
 
 // The buddy's text as a number; false when it is not one or lies outside the range.

@@ -245,6 +245,7 @@ void WindowManager::Invalidate(HWND h, const RECT* rect, bool erase) {
     if (IsRectEmptyValue(area)) return;
     w->update = UnionRects(w->update, area);
     w->erase = w->erase || erase;
+    InvalidateSiblingsAbove(*w, area);
     // Children are painted after their parent, so what the parent repaints they repaint too.
     for (HWND c : w->children) {
         const Window* cw = Get(c);
@@ -256,6 +257,26 @@ void WindowManager::Invalidate(HWND h, const RECT* rect, bool erase) {
             Get(c)->frameDirty = true;
             Invalidate(c, &mapped, true);
         }
+    }
+}
+
+// Windows above a repainted sibling are painted after it, so what they cover stays theirs.
+void WindowManager::InvalidateSiblingsAbove(const Window& w, const RECT& clientArea) {
+    if (!w.Child()) return;
+    const Window* parent = Get(w.parent);
+    if (!parent) return;
+    const RECT in = NonClientInsets(w);
+    const RECT area{clientArea.left + w.rect.left + in.left, clientArea.top + w.rect.top + in.top,
+                    clientArea.right + w.rect.left + in.left, clientArea.bottom + w.rect.top + in.top};
+    for (HWND s : parent->children) {
+        if (s == w.handle) break;
+        Window* sw = Get(s);
+        if (!sw || !sw->Visible() || IsRectEmptyValue(IntersectRects(area, sw->rect))) continue;
+        const RECT sin = NonClientInsets(*sw);
+        const int ox = sw->rect.left + sin.left, oy = sw->rect.top + sin.top;
+        const RECT mapped{area.left - ox, area.top - oy, area.right - ox, area.bottom - oy};
+        sw->frameDirty = true;
+        Invalidate(s, &mapped, true);
     }
 }
 

@@ -74,6 +74,7 @@ public:
 private:
     WindowManager() = default;
     HWND NextToPaintIn(const std::vector<HWND>& list) const;
+    void InvalidateSiblingsAbove(const Window& w, const RECT& clientArea);
 
     std::vector<std::unique_ptr<Window>> m_slots;
     std::vector<uint32_t> m_generation;

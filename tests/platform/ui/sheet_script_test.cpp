@@ -34,20 +34,30 @@ DialogItem Check(const char* text, int id, int x, int y, DWORD extra = 0) {
     return {WC_BUTTON, text, id, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX | extra, 0, x, y, 80, 10};
 }
 
+DialogTemplate Template(int id, const char* caption, DWORD style, int cx, int cy) {
+    DialogTemplate t;
+    t.id = id;
+    t.caption = caption;
+    t.style = style;
+    t.cx = cx;
+    t.cy = cy;
+    return t;
+}
+
 void RegisterTemplates() {
     ResourceSet& res = AfxGetModuleState()->resources;
-    DialogTemplate counts{kCountsPage, "Counts", WS_CHILD, 0, 0, 0, 180, 90};
+    DialogTemplate counts = Template(kCountsPage, "Counts", WS_CHILD, 180, 90);
     counts.items = {Label("Number (p):", 8, 10, 50), Edit(IDC_COUNT, 62, 8, 40),
                     {UPDOWN_CLASS, "", IDC_COUNT_SPIN, WS_VISIBLE | UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, 10, 12},
                     Check("Display Drill", IDC_DRILL, 8, 30)};
-    DialogTemplate names{kNamesPage, "Names", WS_CHILD, 0, 0, 0, 180, 90};
+    DialogTemplate names = Template(kNamesPage, "Names", WS_CHILD, 180, 90);
     names.items = {{WC_BUTTON, "Numeric", IDC_NUMERIC, WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 0, 8, 8, 60, 10},
                    {WC_BUTTON, "Alphabetic", IDC_ALPHA, WS_VISIBLE | BS_AUTORADIOBUTTON, 0, 8, 22, 60, 10},
                    Label("Prefix:", 8, 42, 40), Edit(IDC_PREFIX, 50, 40, 60)};
-    DialogTemplate size{kSizePage, "Size", WS_CHILD, 0, 0, 0, 180, 90};
+    DialogTemplate size = Template(kSizePage, "Size", WS_CHILD, 180, 90);
     size.items = {Label("Spacing (x):", 8, 10, 50), Edit(IDC_PITCH, 62, 8, 50),
                   {WC_BUTTON, "More...", IDC_MORE, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 8, 30, 50, 14}};
-    DialogTemplate more{kMoreDialog, "More", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 150, 60};
+    DialogTemplate more = Template(kMoreDialog, "More", WS_POPUP | WS_CAPTION | WS_SYSMENU, 150, 60);
     more.items = {Label("&Name:", 8, 10, 30), Edit(IDC_NAME, 40, 8, 80),
                   {WC_BUTTON, "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 30, 38, 40, 14},
                   {WC_BUTTON, "Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 80, 38, 40, 14}};
@@ -194,7 +204,7 @@ TEST_F(SheetScriptTest, BadEntryKeepsTheSheetOnItsPageUntilMended) {
 }
 
 TEST_F(SheetScriptTest, NotANumberIsRefusedBeforeTheRangeCheck) {
-    EXPECT_EQ(Run("set 121 abc\nok\nset 121 12\nok\nset 121 \" 3.5 \"\nok\n"), IDOK) << error;
+    EXPECT_EQ(Run("page 2\nset 121 abc\nok\nset 121 12\nok\nset 121 \" 3.5 \"\nok\n"), IDOK) << error;
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"orvex: Please enter a number.",
                                                  "orvex: Please enter a number between 0 and 10."}));
     EXPECT_DOUBLE_EQ(size.pitch, 3.5);
