@@ -137,8 +137,8 @@ void PaintMarked(HDC dc, const RECT& client, HWND h, const ButtonState& s, Butto
     }
 }
 
+// Only the frame and the caption: the inside belongs to the controls standing in the group.
 void PaintGroup(HDC dc, const RECT& client, HWND h) {
-    ClassicLook::Fill(dc, client, classic::kFace);
     const std::string text = control::TextOf(h);
     const int line = ClassicLook::LineHeight(dc);
     ClassicLook::Edge(dc, {client.left, client.top + line / 2, client.right, client.bottom}, EdgeKind::Etched);

@@ -90,7 +90,7 @@ void Paint(HWND h, const ListState& s) {
     const int height = ItemHeight(s);
     for (int i = s.top; i < s.items.Count() && (i - s.top) * height < area.bottom; ++i) {
         const RECT row{area.left, (i - s.top) * height, area.right, (i - s.top + 1) * height};
-        const bool selected = i == s.items.selection;
+        const bool selected = i == s.items.selection && enabled;   // a disabled list shows no selection
         if (selected) ClassicLook::Fill(dc, row, classic::kSelection);
         SetTextColor(dc, !enabled ? classic::kGrayText : selected ? classic::kSelectionText : classic::kText);
         RECT text{row.left + 2, row.top, row.right, row.bottom};

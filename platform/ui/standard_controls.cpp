@@ -9,6 +9,7 @@
 #include "platform/ui/edit_control.h"
 #include "platform/ui/frame_painter.h"
 #include "platform/ui/list_box_control.h"
+#include "platform/ui/message_box_window.h"
 #include "platform/ui/spin_control.h"
 #include "platform/ui/static_control.h"
 #include "platform/ui/tab_control.h"
@@ -28,6 +29,7 @@ bool InstallStandardControls() {
     TabControl::Register();
     DialogClass::Register();
     WindowManager::Instance().nonClientPainter = &FramePainter::Paint;
+    SetMessageBoxPresenter(&MessageBoxWindow::Present);
     installed = true;
     return true;
 }
