@@ -1,0 +1,20 @@
+// Geometry of a padstack as placement, the previews and creation need it.
+#pragma once
+#include <cstdint>
+
+#include "platform/win/win_types.h"
+
+struct PadstackInfo {
+    int16_t Shape = 0;           // 1 is round: its box is not turned
+    int32_t Extents[4] = {};     // database units: the first two make the width, the last two the height
+    int16_t Rotation = 0;        // minutes of arc
+    int32_t DrillExtents[2] = {};
+    COLORREF Colour = 0;
+
+    // Summed in 64 bits: extents come from host records and need not be sane.
+    int64_t Width() const { return int64_t(Extents[0]) + Extents[1]; }
+    int64_t Height() const { return int64_t(Extents[2]) + Extents[3]; }
+    int64_t Drill() const { return int64_t(DrillExtents[0]) + DrillExtents[1]; }
+};
+
+constexpr int16_t kRoundPadShape = 1;
