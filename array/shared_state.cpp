@@ -22,6 +22,13 @@ int32_t ActiveAlphabetCount = 18;
 ArrayParameters* CurrentParameters = nullptr;
 PadSiteList* CurrentPadList = nullptr;
 
+std::string FootprintName;
+std::string SheetTitle;
+CTessraSheet* ActiveSheet = nullptr;
+CPropPageTemplate* ActivePage = nullptr;
+int32_t FieldExchangeEnabled = 0;
+int32_t SampleWindowShown = 0;
+
 int32_t CountAlphabet(const Alphabet& alphabet) {
     int32_t count = 0;
     for (int32_t entry : alphabet) count += entry != 0;

@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "array/array_parameters.h"
 #include "array/pad_site_list.h"
@@ -17,6 +18,19 @@ extern int32_t ActiveAlphabetCount;
 
 extern ArrayParameters* CurrentParameters;
 extern PadSiteList* CurrentPadList;
+
+class CTessraSheet;
+class CPropPageTemplate;
+
+extern std::string FootprintName;
+extern std::string SheetTitle;
+extern CTessraSheet* ActiveSheet;
+// The page that became active last: only it builds the footprint on OK.
+extern CPropPageTemplate* ActivePage;
+// While zero the pages' single-field exchange does nothing; Cancel clears it.
+extern int32_t FieldExchangeEnabled;
+// Nonzero while the style-sample window exists.
+extern int32_t SampleWindowShown;
 
 int32_t CountAlphabet(const Alphabet& alphabet);
 
