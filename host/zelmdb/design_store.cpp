@@ -241,12 +241,14 @@ bool DesignStore::Exec(const char* sql) {
 
 bool DesignStore::Begin() {
     if (inTransaction_) return false;
+    lastPadstackId_.reset();
     inTransaction_ = Exec("BEGIN IMMEDIATE");
     return inTransaction_;
 }
 
 bool DesignStore::Commit() {
     if (!inTransaction_) return false;
+    lastPadstackId_.reset();
     inTransaction_ = !Exec("COMMIT");
     return !inTransaction_;
 }
@@ -254,6 +256,7 @@ bool DesignStore::Commit() {
 bool DesignStore::Rollback() {
     if (!inTransaction_) return false;
     inTransaction_ = false;
+    lastPadstackId_.reset();
     return Exec("ROLLBACK");
 }
 
@@ -280,7 +283,9 @@ int32_t DesignStore::Insert(const char* sql, int32_t maxId) {
 
 int32_t DesignStore::NewPadstack() {
     if (LastPadstackId() >= MaxPadstackId) return 0;
-    return Insert("INSERT INTO padstacks(name_id) VALUES (0)", MaxPadstackId);
+    const int32_t id = Insert("INSERT INTO padstacks(name_id) VALUES (0)", MaxPadstackId);
+    NotePadstackId(id);
+    return id;
 }
 
 int32_t DesignStore::NewSymbol() {
@@ -311,9 +316,11 @@ std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
 bool DesignStore::PutPadstack(const Padstack& p) {
     if (p.id <= 0 || p.id > MaxPadstackId) return false;
     SqliteStatement put(db_, "INSERT OR REPLACE INTO padstacks(id, name_id, geometry) VALUES (?,?,?)");
-    if (!put.Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)).Run()) {
-        return false;
-    }
+    const bool stored =
+        put.Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)).Run();
+    // A put may bring in an id that was never created.
+    NotePadstackId(stored ? p.id : 0);
+    if (!stored) return false;
     SqliteStatement clear(db_, "DELETE FROM padstack_layers WHERE padstack_id = ?");
     if (!clear.Bind(1, int64_t(p.id)).Run()) return false;
     SqliteStatement layer(db_, "INSERT INTO padstack_layers VALUES (?,?,?,?,?,?,?,?)");
@@ -368,13 +375,32 @@ int32_t DesignStore::FindSamePadstack(const std::vector<LayerGeometry>& layers) 
 bool DesignStore::DeletePadstack(int32_t id) {
     SqliteStatement layers(db_, "DELETE FROM padstack_layers WHERE padstack_id = ?");
     SqliteStatement head(db_, "DELETE FROM padstacks WHERE id = ?");
-    return layers.Bind(1, int64_t(id)).Run() && head.Bind(1, int64_t(id)).Run() &&
-           sqlite3_changes(db_) == 1;
+    const bool deleted = layers.Bind(1, int64_t(id)).Run() && head.Bind(1, int64_t(id)).Run() &&
+                         sqlite3_changes(db_) == 1;
+    if (lastPadstackId_ && id == *lastPadstackId_) lastPadstackId_.reset();
+    return deleted;
 }
 
 int32_t DesignStore::LastPadstackId() {
+    // SQLite ends a transaction by itself after some errors, taking back what was noted in it.
+    const bool held = inTransaction_ && sqlite3_get_autocommit(db_) == 0;
+    if (!held) lastPadstackId_.reset();
+    if (lastPadstackId_) return *lastPadstackId_;
     SqliteStatement last(db_, "SELECT coalesce(max(id), 0) FROM padstacks");
-    return last.Step() ? int32_t(last.Int(0)) : 0;
+    if (!last.Step()) return 0;
+    const int32_t id = int32_t(last.Int(0));
+    if (held) lastPadstackId_ = id;
+    return id;
+}
+
+void DesignStore::NotePadstackId(int32_t id) {
+    if (!lastPadstackId_) return;
+    // 0 is a failed write: what it left is not known, so the next read asks the file.
+    if (id <= 0) {
+        lastPadstackId_.reset();
+    } else if (id > *lastPadstackId_) {
+        lastPadstackId_ = id;
+    }
 }
 
 std::vector<Padstack> DesignStore::Padstacks() {

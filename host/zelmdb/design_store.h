@@ -78,12 +78,17 @@ private:
     Result<bool> Validate(std::optional<FileKind> expected);
     bool Exec(const char* sql);
     int32_t Insert(const char* sql, int32_t maxId);
+    void NotePadstackId(int32_t id);
 
     std::string path_;
     sqlite3* db_ = nullptr;
     int lockFd_ = -1;
     DesignInfo info_;
     bool inTransaction_ = false;
+    // The largest padstack id, asked for with every design record the plug-in reads. Kept only
+    // inside our own transaction, which keeps every other writer out; forgotten at its end,
+    // since a rollback takes back what was noted in it.
+    std::optional<int32_t> lastPadstackId_;
 };
 
 const char* FileKindName(FileKind kind);
