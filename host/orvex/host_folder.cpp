@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "host/orvex/plugin_folder.h"
 #include "host/zelmdb/host_environment.h"
 
 namespace {
@@ -42,8 +43,8 @@ zelmdb::Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
     host.path_ = folder.string();
     zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
     env.SetHostFolder(host.path_);
-    // The plug-in is linked into the host folder, so its folder is the same one.
-    env.SetPluginFolder(host.path_);
+    // A plug-in put into the host folder wins; otherwise the build's own is used.
+    env.SetPluginFolder(DefaultPluginFolder());
     if (!std::filesystem::exists(env.HostIniPath(), ec)) {
         std::ofstream ini(env.HostIniPath(), std::ios::binary);
         ini << DefaultIni;

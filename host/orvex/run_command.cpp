@@ -1,26 +1,152 @@
-// "orvex run": hands the design to the plug-in's dialog. This build has no plug-in and no
-// application framework yet, so the command says so instead of pretending to run.
+// "orvex run": hands the design to the plug-in's dialog, headless under a script. The whole run
+// is one transaction: what the plug-in wrote is kept only when it answered 1 (OK); a 0, a
+// failed script or a crash leaves the design as it was.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <string>
 
 #include "host/orvex/arg_list.h"
 #include "host/orvex/command_table.h"
+#include "host/orvex/number_parser.h"
+#include "host/orvex/plugin_library.h"
+#include "host/orvex/plugin_windows.h"
+#include "host/zelmdb/database_set.h"
 #include "host/zelmdb/host_environment.h"
+#include "platform/ui/headless_driver.h"
+#include "platform/ui/standard_controls.h"
+#include "platform/win/message_box.h"
+#include "platform/win/win_api.h"
 
 namespace {
+
 constexpr const char* PluginModule = "tessra.dll";
+constexpr int DefaultScreenWidth = 1024, DefaultScreenHeight = 768;
+
+struct ScreenSize {
+    int width = DefaultScreenWidth;
+    int height = DefaultScreenHeight;
+};
+
+zelmdb::Result<ScreenSize> ParseScreen(const std::string& text) {
+    using R = zelmdb::Result<ScreenSize>;
+    const size_t x = text.find('x');
+    if (x == std::string::npos) return R::Fail("screen size " + text + " is not WIDTHxHEIGHT");
+    auto w = number_parser::Integer(text.substr(0, x), "screen width", 320, 16384);
+    if (!w.ok()) return R::Fail(w.error());
+    auto h = number_parser::Integer(text.substr(x + 1), "screen height", 240, 16384);
+    if (!h.ok()) return R::Fail(h.error());
+    return ScreenSize{int(w.value()), int(h.value())};
 }
+
+zelmdb::Result<std::string> ReadScript(const std::string& source) {
+    using R = zelmdb::Result<std::string>;
+    if (source == "-") return std::string((std::istreambuf_iterator<char>(std::cin)), {});
+    std::ifstream in(source, std::ios::binary);
+    if (!in) return R::Fail("cannot read the script " + source);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+bool DisplayAvailable() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(name); value && *value) return true;
+    return false;
+}
+
+const char* AnswerName(int answer) {
+    switch (answer) {
+    case IDOK: return "OK";
+    case IDCANCEL: return "Cancel";
+    case IDABORT: return "Abort";
+    case IDRETRY: return "Retry";
+    case IDIGNORE: return "Ignore";
+    case IDYES: return "Yes";
+    case IDNO: return "No";
+    default: return "none";
+    }
+}
+
+void PrintRun(int32_t result, const HeadlessDriver& driver) {
+    for (const ShownMessageBox& box : ShownMessageBoxes())
+        std::printf("message box: \"%s\": \"%s\" answered %s\n", box.Caption.c_str(), box.Text.c_str(),
+                    AnswerName(box.Answer));
+    for (const std::string& note : driver.Notes()) std::printf("note: %s\n", note.c_str());
+    std::printf("result: %d\n", result);
+}
+
+// Runs the dialog on the open design; the caller has begun the transaction.
+int32_t RunDialog(const PluginLibrary& plugin, const std::string& footprint, HeadlessDriver& driver) {
+    driver.SetWindowFinder("preview", [footprint] { return FindPreviewWindow(footprint); });
+    driver.SetWindowFinder("sample", [] { return FindStyleSampleWindow(); });
+    ClearShownMessageBoxes();
+    return plugin.DisplayTessraDialog(footprint.c_str());
+}
+
+int Finish(zelmdb::DesignStore& design, int32_t result, const HeadlessDriver& driver) {
+    PrintRun(result, driver);
+    const bool keep = result == 1 && design.Commit();
+    if (!keep) design.Rollback();
+    std::printf("%s: %s\n", design.path().c_str(),
+                keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
+    std::fflush(stdout);
+    if (driver.Failed()) return Refuse("the script failed: " + driver.Error());
+    if (result == 1 && !keep) return Refuse(design.path() + ": the footprint could not be saved");
+    return ExitOk;
+}
+
+int Usage(const std::string& error) {
+    return Refuse((error.empty() ? std::string() : error + "\n") + "usage: orvex " + Commands()[6].usage,
+                  ExitUsage);
+}
+
+}  // namespace
 
 int RunRun(CommandContext& context) {
     auto args = ArgList::Parse(context.words, {"--script", "--screen"}, {});
-    if (!args.ok() || args.value().positional().size() != 2) {
-        return Refuse((args.ok() ? std::string() : args.error() + "\n") + "usage: orvex " +
-                          Commands()[6].usage,
-                      ExitUsage);
+    if (!args.ok()) return Usage(args.error());
+    const ArgList& a = args.value();
+    if (a.positional().size() != 2) return Usage("");
+    const std::string& file = a.positional()[0];
+    const std::string& footprint = a.positional()[1];
+    ScreenSize screen;
+    if (auto text = a.Value("--screen")) {
+        auto parsed = ParseScreen(*text);
+        if (!parsed.ok()) return Usage(parsed.error());
+        screen = parsed.value();
     }
-    if (!zelmdb::HostEnvironment::Get().FindFile(PluginModule)) {
-        return Refuse(std::string(PluginModule) + " was not found in " + context.host.path() +
-                      "; run is not available in this build");
+    const auto source = a.Value("--script");
+    if (!source) {
+        return Refuse(DisplayAvailable()
+                          ? "the interactive window is not available in this build; give --script FILE or --script -"
+                          : "there is no display to show the dialog on; give --script FILE or --script - to run it headless");
     }
-    return Refuse(std::string("run is not available in this build: it has no application framework "
-                              "to host ") + PluginModule);
+    auto text = ReadScript(*source);
+    if (!text.ok()) return Refuse(text.error());
+    const ScriptParse script = ParseScript(text.value());
+    if (!script.Ok()) return Refuse("script " + *source + ": " + script.error);
+
+    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
+                                            zelmdb::DesignStore::Sharing::Exclusive,
+                                            zelmdb::FileKind::Design);
+    if (!opened.ok()) return Refuse(opened.error());
+    zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
+    const auto modulePath = env.FindFile(PluginModule);
+    if (!modulePath) return Refuse(std::string(PluginModule) + " was not found in " + context.host.path() +
+                                   " nor in the plug-in folder");
+    auto plugin = PluginLibrary::Load(*modulePath);
+    if (!plugin.ok()) return Refuse(plugin.error());
+    if (!InstallStandardControls()) return Refuse("the window system could not be set up");
+    SetScreenSize(screen.width, screen.height);
+
+    zelmdb::DatabaseSet& databases = zelmdb::DatabaseSet::Get();
+    databases.AttachDesign(std::move(opened.value()));
+    zelmdb::DesignStore& design = *databases.Design();
+    if (!design.Begin()) return Refuse(file + ": cannot write");
+    HeadlessDriver driver(script.actions);
+    const int32_t result = RunDialog(*plugin.value(), footprint, driver);
+    const int code = Finish(design, result, driver);
+    databases.CloseAll();
+    return code;
 }

@@ -1,54 +1,14 @@
 // The orvex program as a person runs it: exit codes, messages, files changed or left alone.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "host/zelmdb/design_store.h"
+#include "tests/host/orvex/orvex_cli_fixture.h"
 
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
-
-class OrvexCliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = std::filesystem::path(TESSRA_TEST_OUT) / "orvex" /
-               ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    static std::string Quote(const std::string& s) {
-        std::string q = "'";
-        for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return q + "'";
-    }
-    Outcome Run(const std::vector<std::string>& args) {
-        std::string cmd = "cd " + Quote(dir_.string()) + " && " + Quote(ORVEX_BINARY) + " --home home";
-        for (const auto& a : args) cmd += " " + Quote(a);
-        cmd += " >out.txt 2>err.txt";
-        const int status = std::system(cmd.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir_ / "out.txt"),
-                ReadFile(dir_ / "err.txt")};
-    }
-    std::string File(const std::string& name) { return ReadFile(dir_ / name); }
-
-    std::filesystem::path dir_;
-};
 
 TEST_F(OrvexCliTest, ReadmeSequenceMakesAReadableDesign) {
     ASSERT_EQ(Run({"new", "d.design", "--units", "mm"}).code, 0);
@@ -140,7 +100,13 @@ INSTANTIATE_TEST_SUITE_P(Inputs, OrvexBadInputTest, ::testing::Values(
     BadCase{{"library", "add", "d.design"}, 1, "not a padstack library"},
     BadCase{{"library", "add", "nothere.olb"}, 1, "no such file"},
     BadCase{{"library", "remove", "nothere.olb"}, 1, "not in the padstack library list"},
-    BadCase{{"run", "d.design", "QFP48"}, 1, "tessra.dll was not found"},
+    BadCase{{"run", "d.design", "QFP48"}, 1, "there is no display"},
+    BadCase{{"run", "d.design", "QFP48", "--script", "nothere.txt"}, 1, "cannot read the script nothere.txt"},
+    BadCase{{"run", "d.design", "QFP48", "--script", "d.design"}, 1, "script d.design: line 1"},
+    BadCase{{"run", "d.design", "QFP48", "--script", "-", "--screen", "1024"}, 2, "not WIDTHxHEIGHT"},
+    BadCase{{"run", "d.design", "QFP48", "--script", "-", "--screen", "10x768"}, 2, "screen width"},
+    BadCase{{"run", "d.design"}, 2, "usage"},
+    BadCase{{"run", "nothere.design", "QFP48", "--script", "-"}, 1, "nothere.design"},
     BadCase{{"show"}, 2, "usage"},
     BadCase{{"frobnicate"}, 2, "unknown command"}));
 

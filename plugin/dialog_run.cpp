@@ -1,0 +1,47 @@
+// The steps of a run in the order the host relies on: shared state first, then the sheet.
+#include "plugin/dialog_run.h"
+
+#include <memory>
+#include <new>
+#include <string>
+
+#include "array/design_record.h"
+#include "array/shared_state.h"
+#include "platform/win/message_box.h"
+#include "plugin/sheet_title.h"
+#include "sheet/tessra_sheet.h"
+
+namespace {
+
+// ActiveSheet must not outlive the sheet, however the run ends.
+struct ActiveSheetClear {
+    ~ActiveSheetClear() { ActiveSheet = nullptr; }
+};
+
+}  // namespace
+
+int32_t RunTessraDialog(const char* footprintName) {
+    SetActiveAlphabet(DefaultAlphabet);
+    DesignRecord record;
+    record.Read();   // no design: all zero, so the unit shows as unknown
+    FootprintName = footprintName ? footprintName : "";
+    SheetTitle = MakeSheetTitle(FootprintName, record.UnitCode());
+    SampleWindowShown = 0;
+
+    ActiveSheetClear clear;
+    std::unique_ptr<CTessraSheet> sheet;
+    try {
+        sheet = std::make_unique<CTessraSheet>(SheetTitle.c_str(), nullptr, 0);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    ActiveSheet = sheet.get();
+    const intptr_t result = sheet->DoModal();
+    sheet.reset();
+    return result == IDOK ? 1 : 0;
+}
+
+int32_t ActiveSheetWindow() {
+    if (ActiveSheet == nullptr) return 0;
+    return int32_t(ActiveSheet->GetSafeHwnd());
+}

@@ -1,0 +1,113 @@
+// "orvex run" through the real program and the real tessra.dll: the plug-in's answer, the boxes
+// and notes of the run, and a design that keeps only what an OK run wrote.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "host/zelmdb/design_store.h"
+#include "tests/host/orvex/orvex_cli_fixture.h"
+
+namespace {
+
+class OrvexRunTest : public OrvexCliTest {
+protected:
+    void SetUp() override {
+        OrvexCliTest::SetUp();
+        ASSERT_EQ(Run({"new", "d.design", "--units", "mm"}).code, 0);
+        // In the host folder the plug-in is found first, and its tessra.ini stays in this test.
+        std::filesystem::create_symlink(TESSRA_MODULE, dir_ / "home" / "tessra.dll");
+        before_ = File("d.design");
+    }
+    Outcome RunScript(const std::string& script) {
+        Write("s.txt", script);
+        return Run({"run", "d.design", "QFP48", "--script", "s.txt"});
+    }
+    static bool Has(const std::string& text, const std::string& part) {
+        return text.find(part) != std::string::npos;
+    }
+
+    std::string before_;
+};
+
+TEST_F(OrvexRunTest, OkAnswersOneAndKeepsWhatThePluginWrote) {
+    const Outcome o = RunScript("ok\n");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_TRUE(Has(o.out, "result: 1\n")) << o.out;
+    EXPECT_TRUE(Has(o.out, "d.design: saved what the plug-in wrote")) << o.out;
+    EXPECT_EQ(Run({"show", "d.design"}).code, 0) << "the design opens after the run";
+}
+
+TEST_F(OrvexRunTest, CancelAnswersZeroAndLeavesTheDesignAsItWas) {
+    const Outcome o = RunScript("cancel\n");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_TRUE(Has(o.out, "result: 0\n")) << o.out;
+    EXPECT_TRUE(Has(o.out, "unchanged")) << o.out;
+    EXPECT_EQ(File("d.design"), before_);
+}
+
+TEST_F(OrvexRunTest, ScriptFromStandardInput) {
+    Write("in.txt", "close\n");
+    const Outcome o = Run({"run", "d.design", "QFP48", "--script", "-"}, "in.txt");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_TRUE(Has(o.out, "result: 0\n")) << o.out;
+}
+
+TEST_F(OrvexRunTest, FailingScriptPrintsTheDriversErrorAndKeepsNothing) {
+    const Outcome o = RunScript("click 999\nok\n");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, "the script failed: line 1: there is no control 999")) << o.err;
+    EXPECT_TRUE(Has(o.out, "result: 0\n")) << o.out;
+    EXPECT_EQ(File("d.design"), before_);
+}
+
+TEST_F(OrvexRunTest, ScriptThatEndsWithTheSheetUpIsCancelledAndSaysSo) {
+    const Outcome o = RunScript("# nothing but a comment\n");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_TRUE(Has(o.out, "note: the script ended while the dialog was still up; it was cancelled")) << o.out;
+    EXPECT_TRUE(Has(o.out, "result: 0\n")) << o.out;
+}
+
+TEST_F(OrvexRunTest, DesignHeldByAnotherOrvexIsRefused) {
+    auto held = zelmdb::DesignStore::Open((dir_ / "d.design").string(), zelmdb::DesignStore::Access::ReadWrite,
+                                          zelmdb::DesignStore::Sharing::Exclusive);
+    ASSERT_TRUE(held.ok());
+    const Outcome o = RunScript("ok\n");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, "open in another orvex")) << o.err;
+    EXPECT_FALSE(Has(o.out, "result:")) << "the plug-in was not called";
+}
+
+struct RefusedFile {
+    const char* name;
+    const char* setup;   // "garbage", "library" or "plugin": what the test spoils first
+    const char* design;
+    const char* message;
+};
+class OrvexRunRefusalTest : public OrvexRunTest, public ::testing::WithParamInterface<RefusedFile> {};
+
+TEST_P(OrvexRunRefusalTest, NamesTheFileAndCallsNoPlugin) {
+    const std::string setup = GetParam().setup;
+    if (setup == "garbage") Write("x.design", "this is not a design\n");
+    if (setup == "library") {
+        ASSERT_EQ(Run({"library", "new", "x.design"}).code, 0);
+    }
+    if (setup == "plugin") {
+        std::filesystem::remove(dir_ / "home" / "tessra.dll");
+        Write("home/tessra.dll", "not a module\n");
+    }
+    Write("s.txt", "ok\n");
+    const Outcome o = Run({"run", GetParam().design, "QFP48", "--script", "s.txt"});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, GetParam().message)) << o.err;
+    EXPECT_FALSE(Has(o.out, "result:")) << o.out;
+    EXPECT_EQ(File("d.design"), before_);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OrvexRunRefusalTest, ::testing::Values(
+    RefusedFile{"damaged", "garbage", "x.design", "x.design is not an Orvex design"},
+    RefusedFile{"library", "library", "x.design", "x.design is a library, not a design"},
+    RefusedFile{"plugin", "plugin", "d.design", "cannot load the plug-in"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,81 @@
+// The host side of a test run; see sheet_run_fixture.h.
+#include "tests/sheet/sheet_run_fixture.h"
+
+#include "host/zelmdb/database_set.h"
+#include "host/zelmdb/design_store.h"
+#include "host/zelmdb/host_environment.h"
+#include "platform/ui/headless_driver.h"
+#include "platform/ui/standard_controls.h"
+#include "platform/win/message_box.h"
+#include "platform/win/win_api.h"
+
+void SheetRunFixture::SetUpTestSuite() { ASSERT_TRUE(InstallStandardControls()); }
+
+void SheetRunFixture::SetUp() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    for (char& c : name)
+        if (c == '/') c = '_';
+    dir = std::filesystem::path(TESSRA_TEST_OUT) / "sheet-runs" / name;
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "host");
+    zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
+    env.SetHostFolder(HostFolder());
+    env.SetPluginFolder(HostFolder());
+    env.SetCurrentIni(std::nullopt);
+    env.ClearMessages();
+    SetScreenSize(1024, 768);
+    ClearShownMessageBoxes();
+    AttachDesign(1);
+}
+
+void SheetRunFixture::TearDown() { zelmdb::DatabaseSet::Get().CloseAll(); }
+
+void SheetRunFixture::AttachDesign(int unitCode) {
+    zelmdb::DatabaseSet::Get().CloseAll();
+    const std::string path = Path("d.design").string();
+    std::filesystem::remove(path);
+    zelmdb::DesignInfo info;
+    info.unitCode = unitCode;
+    ASSERT_TRUE(zelmdb::DesignStore::Create(path, info).ok());
+    auto opened = zelmdb::DesignStore::Open(path, zelmdb::DesignStore::Access::ReadWrite,
+                                            zelmdb::DesignStore::Sharing::Exclusive);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    zelmdb::DatabaseSet::Get().AttachDesign(std::move(opened.value()));
+}
+
+std::string SheetRunFixture::ProbeLine() {
+    return "shot preview " + Path("probe" + std::to_string(probes++) + ".png").string() + "\n";
+}
+
+intptr_t SheetRunFixture::Drive(const std::string& script, const std::function<intptr_t()>& call) {
+    const ScriptParse parse = ParseScript(script);
+    EXPECT_TRUE(parse.Ok()) << parse.error;
+    HeadlessDriver driver(parse.actions);
+    // The probe rides on the preview picture, the one a script may name that a test can
+    // hook; the picture taken is of the sheet.
+    driver.SetWindowFinder("preview", [this] {
+        if (probe) probe();
+        return SheetWindow();
+    });
+    const intptr_t result = call();
+    error = driver.Error();
+    notes = driver.Notes();
+    return result;
+}
+
+HWND SheetWindow() { return GetOutermostModalWindow(); }
+
+HWND TopLevelWithCaption(const std::string& caption) { return FindWindowA(nullptr, caption.c_str()); }
+
+std::string WindowCaption(HWND window) {
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}

@@ -1,0 +1,44 @@
+// A dialog run as the host sets it up: a host folder of its own, a fresh design as the active
+// database, the standard controls on a 1024 x 768 screen, and a script that plays the person.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win/win_types.h"
+
+class SheetRunFixture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Replaces the design with a new one in this display unit.
+    void AttachDesign(int unitCode);
+
+    // Runs `call` (which shows the dialog) under a driver replaying `script`. A script line
+    // from ProbeLine() runs `probe` while the dialog is up (the script's "shot preview" is
+    // taken over for it).
+    intptr_t Drive(const std::string& script, const std::function<intptr_t()>& call);
+    std::string ProbeLine();
+
+    std::filesystem::path Path(const std::string& name) const { return dir / name; }
+    std::string HostFolder() const { return (dir / "host").string(); }
+
+    std::filesystem::path dir;
+    std::function<void()> probe;
+    std::string error;                  // the driver's, empty when the script ran through
+    std::vector<std::string> notes;
+    int probes = 0;
+};
+
+// The sheet and its preview as a test finds them: the outermost modal window, and the
+// top-level window with the preview's caption.
+HWND SheetWindow();
+HWND TopLevelWithCaption(const std::string& caption);
+std::string WindowCaption(HWND window);
+RECT WindowRect(HWND window);
