@@ -7,6 +7,7 @@
 
 #include "platform/framework/win_app.h"
 #include "res/resource.h"
+#include "res/dialog_templates.h"
 #include "res/string_table.h"
 
 namespace {
@@ -14,6 +15,7 @@ namespace {
 AFX_MODULE_STATE MakeModuleState() {
     AFX_MODULE_STATE state;
     AddStringTable(state.resources);
+    AddPageTemplate(state.resources);
     if (const std::string* name = state.resources.FindString(IDS_MODULE_FILE)) state.moduleName = *name;
     return state;
 }

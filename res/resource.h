@@ -36,7 +36,6 @@
 #define IDC_OK 1
 #define IDC_CANCEL 2
 #define IDC_HELP_BUTTON 9
-#define ID_HELP 57670
 
 // Sheet buttons.
 #define IDC_STYLE_SAMPLE 500
@@ -79,6 +78,28 @@
 #define IDC_RADIUS 4066
 #define IDC_PIN1_NUMERIC 4114
 #define IDC_PIN1_ALPHA_NUMERIC 4117
+
+// Labels and group lines of the page template that the style pages show, hide or disable.
+#define IDC_LABEL_STAGGER_Z 4069
+#define IDC_LABEL_STAGGER_W 4070
+#define IDC_LABEL_RADIUS 4072
+#define IDC_LABEL_ANGLE 4073
+#define IDC_LABEL_ROW_DELTA 4074
+#define IDC_LINE_PIN1 4075
+#define IDC_LABEL_NUMBER_P 4076
+#define IDC_LABEL_SPACING_X 4077
+#define IDC_LABEL_START_X 4078
+#define IDC_LABEL_INCREMENT_X 4079
+#define IDC_LABEL_NUMBER_Q 4080
+#define IDC_LABEL_SPACING_Y 4081
+#define IDC_LABEL_START_Y 4082
+#define IDC_LABEL_INCREMENT_Y 4083
+#define IDC_LINE_PAD_NAME 4084
+#define IDC_LABEL_PIN1 4110
+#define IDC_LINE_OPTIONS_LONG 4111
+#define IDC_LINE_OPTIONS_SHORT 4112
+#define IDC_LABEL_PAD_NAME 4115
+#define IDC_STATIC -1
 
 // Select Padstack dialog (4012).
 #define IDC_PADSTACK_LIST 1056

@@ -5,22 +5,6 @@
 
 #include "res/resource.h"
 
-namespace {
-
-const StyleTraits kStyles[kStylePageCount] = {
-    {0, "Dual/Quad InLine Style Sample", 420}, {1, "Connector Stagger X Style Sample", 421},
-    {2, "Connector Stagger Y Style Sample", 422}, {3, "QFP/CC Style Sample", 417},
-    {4, "Circular Style Sample", 418}, {5, "Grid Array Style Sample", 419},
-};
-
-}  // namespace
-
-const StyleTraits* FindStyleTraits(int index) {
-    return index >= 0 && index < kStylePageCount ? &kStyles[index] : nullptr;
-}
-
-std::unique_ptr<CPropertyPage> MakeStylePage(int) { return nullptr; }
-
 int ReadWindowState(WindowState&) { return 0; }
 
 void SaveWindowState(HWND, int) {}

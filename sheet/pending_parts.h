@@ -6,18 +6,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "array/style_page.h"
 #include "platform/framework/dialog.h"
 #include "platform/framework/property_page.h"
 #include "platform/win/win_types.h"
-
-struct StyleTraits {
-    int pageIndex;
-    const char* sampleTitle;
-    int helpTopic;
-};
-constexpr int kStylePageCount = 6;
-const StyleTraits* FindStyleTraits(int index);
-std::unique_ptr<CPropertyPage> MakeStylePage(int pageIndex);
 
 struct WindowState {
     int32_t ScreenResolution = 0, DialogLeft = 0, DialogTop = 0, ActivePage = 0,
