@@ -1,0 +1,170 @@
+// The footprint as it lands in a real design: pins and their padstacks, rotated copies,
+// component and labels, and what is stored for the cases nobody should meet.
+#include "output/create_footprint.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "array/placement.h"
+#include "host/zelmdb/record_layout.h"
+#include "host/zelmdb/zelmdb.h"
+#include "output/padstack_rules.h"
+#include "tests/array/array_fixture.h"
+
+namespace {
+
+using zelmdb::LayerGeometry;
+
+class CreateFootprintTest : public ArrayFixture {
+protected:
+    void SetUp() override {
+        ArrayFixture::SetUp();
+        FootprintName = "QFP48";
+    }
+    // A padstack of one pad on layer 1 (and a drill), stored under `name`.
+    int32_t AddPadstack(const std::string& name, uint8_t shape, int16_t rotation = 0) {
+        zelmdb::Padstack p;
+        p.id = Design().NewPadstack();
+        p.nameId = Design().NameCreate(name);
+        p.layers.resize(14);
+        p.layers[0] = LayerGeometry{30, 20, 30, 20, shape, rotation};
+        p.layers[13] = LayerGeometry{10, 10, 10, 10, 1, 0};
+        EXPECT_TRUE(Design().PutPadstack(p));
+        return p.id;
+    }
+    void Pads(std::initializer_list<int16_t> rotations) {
+        int i = 0;
+        for (int16_t r : rotations) {
+            const std::string name = std::to_string(++i);
+            pads.Append(i * 100, 0, r, name.c_str(), name.size());
+        }
+    }
+    std::string PadstackName(int32_t id) {
+        auto p = Design().GetPadstack(id);
+        return p ? Design().NameText(p->nameId).value_or("?") : "none";
+    }
+    std::vector<std::string> PinPadstacks() {
+        std::vector<std::string> names;
+        const auto symbols = Design().Symbols();
+        EXPECT_EQ(symbols.size(), 1u);
+        for (const auto& pin : symbols.at(0).pins) names.push_back(PadstackName(pin.padstack));
+        return names;
+    }
+};
+
+TEST_F(CreateFootprintTest, RotatedPadsGetOneCopyPerRotation) {
+    AddPadstack("P", 4);
+    params.DefaultPadstackName = params.Pin1PadstackName = "P";
+    Pads({0, 5400, 10800, 5400, 21600, 27000, -5400});
+    CreateFootprint();
+    EXPECT_EQ(PinPadstacks(), (std::vector<std::string>{"P", "P(90.00)", "P(180.00)", "P(90.00)",
+                                                        "P(360.00)", "P(90.00)", "P(-90.00)"}));
+    // Geometry compares rotations as stored: 27000 is a copy of its own, named like 5400.
+    EXPECT_EQ(Design().Padstacks().size(), 6u);
+}
+
+TEST_F(CreateFootprintTest, RoundPadstacksAreNeverCopied) {
+    AddPadstack("R", 1);
+    params.DefaultPadstackName = params.Pin1PadstackName = "R";
+    Pads({0, 5400, 2700});
+    CreateFootprint();
+    EXPECT_EQ(PinPadstacks(), (std::vector<std::string>{"R", "R", "R"}));
+    EXPECT_EQ(Design().Padstacks().size(), 1u);
+}
+
+TEST_F(CreateFootprintTest, Pin1HasItsOwnPadstackAndTheSymbolItsCentre) {
+    AddPadstack("R", 1);
+    AddPadstack("S", 2);
+    params.DefaultPadstackName = "S";
+    params.Pin1PadstackName = "R";
+    Pads({0, 0});
+    pads.Center = POINT{150, -7};
+    CreateFootprint();
+    EXPECT_EQ(PinPadstacks(), (std::vector<std::string>{"R", "S"}));
+    const auto symbol = Design().Symbols().at(0);
+    EXPECT_EQ(Design().NameText(symbol.nameId), "QFP48");
+    EXPECT_EQ(symbol.centerX, 150);
+    EXPECT_EQ(symbol.centerY, -7);
+    EXPECT_EQ(Design().NameText(symbol.pins[1].nameId), "2");
+    EXPECT_EQ(symbol.pins[1].x, 200);
+    const auto components = Design().Components();
+    ASSERT_EQ(components.size(), 1u);
+    EXPECT_EQ(components[0].symbolId, symbol.id);
+    EXPECT_EQ(Design().NameText(components[0].nameId), "QFP48");
+}
+
+TEST_F(CreateFootprintTest, LabelsStackOneAndAHalfHeightsApart) {
+    AddPadstack("R", 1);
+    params.DefaultPadstackName = params.Pin1PadstackName = "R";
+    Pads({0});
+    CreateFootprint();
+    std::map<std::string, std::vector<std::pair<std::string, int32_t>>> byLayer;
+    int32_t height = 0;
+    for (const auto& label : Design().Labels()) {
+        const int layer = label.layer;
+        const std::string name = layer == LevFind("AST") ? "AST" : layer == LevFind("SST") ? "SST" : "?";
+        byLayer[name].push_back({label.text, label.y});
+        height = label.height;
+    }
+    ASSERT_GT(height, 0);
+    const int32_t s = 3 * height / 2;
+    EXPECT_EQ(byLayer["AST"], (std::vector<std::pair<std::string, int32_t>>{
+                                  {"&FP", 0}, {"&Pack", s}, {"&Value", 2 * s}, {"&Comp", 3 * s}}));
+    EXPECT_EQ(byLayer["SST"], (std::vector<std::pair<std::string, int32_t>>{{"&Comp", 3 * s}}));
+}
+
+TEST_F(CreateFootprintTest, EmptyArrangementStoresNothingAndSaysSo) {
+    CreateFootprint();
+    EXPECT_TRUE(Design().Symbols().empty());
+    EXPECT_TRUE(Design().Components().empty());
+    ASSERT_EQ(ShownMessageBoxes().size(), 1u);
+    EXPECT_NE(ShownMessageBoxes()[0].Text.find("no footprint was stored"), std::string::npos);
+}
+
+TEST_F(CreateFootprintTest, TemporaryPadBecomesARealPadstackOnce) {
+    Pads({0, 5400});
+    CreateFootprint();
+    EXPECT_EQ(PinPadstacks(), (std::vector<std::string>{kTemporaryPadstackName, kTemporaryPadstackName}));
+    pads.RemoveAll();
+    Pads({0});
+    CreateFootprint();
+    EXPECT_EQ(Design().Padstacks().size(), 1u);
+    const auto stored = Design().Padstacks().at(0);
+    EXPECT_EQ(stored.layers[0].width1 + stored.layers[0].width2, 3000);
+    EXPECT_EQ(stored.layers[13].width1 + stored.layers[13].width2, 1500);
+}
+
+TEST_F(CreateFootprintTest, LongCopyNamesAreCutAndKeptApart) {
+    const std::string longName(250, 'L');
+    EXPECT_EQ(RotatedCopyName("P", 5400), "P(90.00)");
+    const std::string first = RotatedCopyName(longName, 5400);
+    EXPECT_EQ(first.size(), 255u);
+    EXPECT_EQ(first.substr(first.size() - 9), "~1(90.00)");
+    AddPadstack(first, 4);
+    const std::string second = RotatedCopyName(longName, 5400);
+    EXPECT_EQ(second.size(), 255u);
+    EXPECT_NE(second, first);
+}
+
+struct UsableCase {
+    uint8_t top, bottom;
+    bool usable, listedFromDesign;
+};
+
+class UsablePadstackTest : public ::testing::TestWithParam<UsableCase> {};
+
+TEST_P(UsablePadstackTest, Rules) {
+    PadstackBuffer record = NewPadstackBuffer();
+    record[zelmdb::ThruRecordLayout::Layer(1) + zelmdb::LayerEntryLayout::Shape] = GetParam().top;
+    record[zelmdb::ThruRecordLayout::Layer(2) + zelmdb::LayerEntryLayout::Shape] = GetParam().bottom;
+    EXPECT_EQ(UsablePadstack(record), GetParam().usable);
+    EXPECT_EQ(TopPadstack(record), GetParam().listedFromDesign);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, UsablePadstackTest, ::testing::Values(
+    UsableCase{1, 0, true, true}, UsableCase{4, 1, true, true}, UsableCase{0, 0, false, false},
+    UsableCase{0, 2, true, false}, UsableCase{5, 0, false, false}, UsableCase{8, 1, false, false},
+    UsableCase{9, 0, true, true}));
+
+}  // namespace
