@@ -174,9 +174,10 @@ void CreateFootprint() {
     r.SetU16(S::PinCount, uint16_t(pads.Count()));
 
     const std::string pin1 = PinPadstack(a.Pin1PadstackName);
+    const PadstackBuffer pin1Record = ReadPadstack(pin1);
     DesignRecord design;
     design.Read();
-    AddPin(pads.Sites()[0], buffer, 1, pin1, RotationFree(ReadPadstack(pin1), design.LayerCount()));
+    AddPin(pads.Sites()[0], buffer, 1, pin1, RotationFree(pin1Record, design.LayerCount()));
     const std::string other = PinPadstack(a.DefaultPadstackName);
     const int32_t otherFree = RotationFree(ReadPadstack(other), design.LayerCount());
     for (size_t i = 1; i < pads.Count(); ++i) AddPin(pads.Sites()[i], buffer, int32_t(i + 1), other, otherFree);
