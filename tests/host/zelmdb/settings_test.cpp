@@ -73,19 +73,19 @@ TEST_F(SettingsTest, OpenedFileIsCurrentUntilClosed) {
 TEST_F(SettingsTest, SearchPathIsHostFolderThenPluginFolder) {
     std::filesystem::create_directories(dir_ / "plugin");
     HostEnvironment::Get().SetPluginFolder((dir_ / "plugin").string());
-    Touch(dir_ / "plugin" / "tessra.dll");
+    Touch(dir_ / "plugin" / "module.bin");
     Touch(dir_ / "plugin" / "both.ini");
     Touch(dir_ / "host" / "both.ini");
     Touch(dir_ / "host" / "Mixed.INI");
     char path[260];
-    ASSERT_EQ(SwFindFile("tessra.dll", path), 1);
-    EXPECT_EQ(std::string(path), (dir_ / "plugin" / "tessra.dll").string());
+    ASSERT_EQ(SwFindFile("module.bin", path), 1);
+    EXPECT_EQ(std::string(path), (dir_ / "plugin" / "module.bin").string());
     ASSERT_EQ(SwFindFile("both.ini", path), 1);
     EXPECT_EQ(std::string(path), (dir_ / "host" / "both.ini").string());
     ASSERT_EQ(SwFindFile("mixed.ini", path), 1) << "names ignore case, as on the platform";
     EXPECT_EQ(SwFindFile("nowhere.ini", path), 0);
     EXPECT_STREQ(path, "");
-    ASSERT_EQ(SwFindFile((dir_ / "plugin" / "tessra.dll").c_str(), path), 1);
+    ASSERT_EQ(SwFindFile((dir_ / "plugin" / "module.bin").c_str(), path), 1);
 }
 
 TEST_F(SettingsTest, InstallationPathEndsWithSeparator) {
