@@ -1,0 +1,6 @@
+// The plug-in's dialog templates; each function adds one template to a module's resources.
+#pragma once
+#include "platform/framework/resources.h"
+
+// "Edit Array Alphabet" (4010): the letter boxes "&A" to "&Z", OK, Cancel and the standard set.
+void AddAlphabetDialogTemplate(ResourceSet& resources);
