@@ -16,6 +16,7 @@ AFX_MODULE_STATE MakeModuleState() {
     AFX_MODULE_STATE state;
     AddStringTable(state.resources);
     AddPageTemplate(state.resources);
+    AddAlphabetDialogTemplate(state.resources);
     if (const std::string* name = state.resources.FindString(IDS_MODULE_FILE)) state.moduleName = *name;
     return state;
 }

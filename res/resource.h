@@ -31,6 +31,8 @@
 #define IDS_STATE_FILE_DEFAULT 4101
 #define IDS_HOST_SETTINGS_FILE 4102
 #define IDS_PADSTACK_LIB_SECTION 4103
+// "Array Preview: ": the preview is created and later found by this caption + FootprintName.
+#define IDS_PREVIEW_CAPTION 4104
 
 // Standard buttons and commands.
 #define IDC_OK 1

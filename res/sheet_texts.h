@@ -7,6 +7,5 @@ inline constexpr const char* kSheetTitleUnits = " - [Units: ";
 inline constexpr const char* kSheetTitleEnd = "]";
 inline constexpr const char* kStyleSampleButtonText = "Style Sample";
 inline constexpr const char* kArrayAlphabetButtonText = "Array Alphabet";
-inline constexpr const char* kPreviewCaptionPrefix = "Array Preview: ";
 inline constexpr const char* kInvalidPageIndexText = "Invalid Page Index";
 inline constexpr const char* kErrorCaption = "Error";

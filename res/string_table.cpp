@@ -42,6 +42,7 @@ constexpr StringEntry kStrings[] = {
      "# Window states for Tessra dialog and Preview window\r\n"},
     {IDS_HOST_SETTINGS_FILE, "ORVEX.INI"},
     {IDS_PADSTACK_LIB_SECTION, "PADSTACK_LIB"},
+    {IDS_PREVIEW_CAPTION, "Array Preview: "},
 };
 
 }  // namespace

@@ -2,7 +2,7 @@
 // and of a first opening, as plain geometry.
 #pragma once
 #include "platform/win/win_types.h"
-#include "sheet/pending_parts.h"
+#include "sheet/window_state.h"
 
 // A saved state is taken only as a whole, and only when it was saved on a screen of this width
 // and still puts both windows' corners on it. Negative positions are fine.

@@ -4,6 +4,9 @@
 #include <string>
 
 #include "array/shared_state.h"
+#include "array/style_page.h"
+#include "array/style_traits.h"
+#include "platform/framework/module_state.h"
 #include "platform/gdi/gdi.h"
 #include "preview/array_preview_wnd.h"
 #include "preview/style_sample_wnd.h"
@@ -34,7 +37,7 @@ CTessraSheet::PageMaker CTessraSheet::StylePages() {
 }
 
 CTessraSheet::CTessraSheet(const char* caption, CWnd* parent, UINT selectPage, PageMaker makePage)
-    : CPropertySheet(caption, parent, selectPage), AlphabetDialog(nullptr) {
+    : CPropertySheet(caption, parent, selectPage), AlphabetDialog() {
     for (int index = 0; index < kStylePageCount; ++index)
         if (std::unique_ptr<CPropertyPage> page = makePage(index)) {
             AddPage(page.get());
@@ -114,7 +117,7 @@ void CTessraSheet::CreatePreviewWindow() {
         GetWindowRect(&rect);
         rect = MiddleOfSheet(rect);
     }
-    const std::string caption = kPreviewCaptionPrefix + FootprintName;
+    const std::string caption = AfxLoadString(IDS_PREVIEW_CAPTION) + FootprintName;
     // A top-level window without WS_POPUP is an overlapped one, which the platform always
     // gives a caption; ours does not add it by itself.
     PreviewWindow->CreateEx(0, cls, caption.c_str(), WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_MAXIMIZEBOX,
@@ -136,7 +139,10 @@ void CTessraSheet::OnStyleSample() {
     SampleWindowShown = StyleSampleWindow.CreateEx(0, cls, title, WS_VISIBLE | WS_CAPTION, 0, 0, 300, 250, m_hWnd, 0);
 }
 
-void CTessraSheet::OnArrayAlphabet() { AlphabetDialog.DoModal(); }
+void CTessraSheet::OnArrayAlphabet() {
+    AlphabetDialog.SetLetterTable(&ActiveAlphabet);
+    AlphabetDialog.DoModal();
+}
 
 // Enter is swallowed before any window of the sheet sees it; Escape goes on to mean Cancel.
 BOOL CTessraSheet::PreTranslateMessage(MSG* msg) {

@@ -7,7 +7,8 @@
 
 #include "platform/framework/button.h"
 #include "platform/framework/property_sheet.h"
-#include "sheet/pending_parts.h"
+#include "sheet/array_alphabet_dialog.h"
+#include "sheet/window_state.h"
 
 class CTessraSheet : public CPropertySheet {
 public:

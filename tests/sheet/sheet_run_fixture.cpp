@@ -22,6 +22,7 @@ void SheetRunFixture::SetUp() {
     zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
     env.SetHostFolder(HostFolder());
     env.SetPluginFolder(HostFolder());
+    PlaceModuleFile(dir / "host");
     env.SetCurrentIni(std::nullopt);
     env.ClearMessages();
     SetScreenSize(1024, 768);
@@ -62,6 +63,12 @@ intptr_t SheetRunFixture::Drive(const std::string& script, const std::function<i
     error = driver.Error();
     notes = driver.Notes();
     return result;
+}
+
+void PlaceModuleFile(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_symlink(TESSRA_MODULE, folder / "tessra.dll", error);
+    ASSERT_FALSE(error) << error.message();
 }
 
 HWND SheetWindow() { return GetOutermostModalWindow(); }

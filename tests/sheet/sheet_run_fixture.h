@@ -36,6 +36,10 @@ protected:
     int probes = 0;
 };
 
+// Puts the built module into `folder` (as a link), so that the sheet finds "tessra.dll" there and
+// keeps its window-state file beside it.
+void PlaceModuleFile(const std::filesystem::path& folder);
+
 // The sheet and its preview as a test finds them: the outermost modal window, and the
 // top-level window with the preview's caption.
 HWND SheetWindow();

@@ -19,6 +19,7 @@
 #include "preview/array_preview_wnd.h"
 #include "preview/style_sample_wnd.h"
 #include "res/resource.h"
+#include "res/string_table.h"
 #include "sheet/tessra_sheet.h"
 #include "tests/sheet/sheet_run_fixture.h"
 
@@ -57,6 +58,7 @@ protected:
     static void SetUpTestSuite() {
         SheetRunFixture::SetUpTestSuite();
         AddTestPageTemplate();
+        AddStringTable(AfxGetModuleState()->resources);   // the preview's caption and the state keys
     }
     void SetUp() override {
         SheetRunFixture::SetUp();
