@@ -14,29 +14,16 @@
 #include "plugin/dialog_run.h"
 #include "plugin/plugin_module.h"
 #include "res/resource.h"
-#include "tests/sheet/sheet_run_fixture.h"
+#include "tests/plugin/dialog_run_fixture.h"
 
 namespace {
 
-class StylePageTest : public SheetRunFixture {
+class StylePageTest : public DialogRunFixture {
 protected:
     // Pages start with the design's first padstack; without one they warn at every start.
     void SetUp() override {
-        SheetRunFixture::SetUp();
-        zelmdb::DesignStore& design = *zelmdb::DatabaseSet::Get().Design();
-        zelmdb::Padstack pad;
-        pad.id = design.NewPadstack();
-        pad.nameId = design.NameCreate("R60");
-        pad.layers.resize(14);
-        pad.layers[0] = zelmdb::LayerGeometry{7620, 7620, 7620, 7620, 1, 0};
-        ASSERT_TRUE(design.PutPadstack(pad));
-    }
-    int32_t Show(const std::string& script) {
-        ClearShownMessageBoxes();
-        return int32_t(Drive(script, [] {
-            AFX_MANAGE_STATE_SCOPE state(TessraModuleState());
-            return RunTessraDialog("QFP48");
-        }));
+        DialogRunFixture::SetUp();
+        PutRoundPadstack("R60", 7620);
     }
     static HWND Control(int id) { return GetDlgItem(ActivePage->m_hWnd, id); }
     static std::string Text(int id) { return WindowCaption(Control(id)); }

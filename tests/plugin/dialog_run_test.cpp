@@ -10,19 +10,11 @@
 #include "plugin/plugin_module.h"
 #include "preview/style_sample_wnd.h"
 #include "sheet/tessra_sheet.h"
-#include "tests/sheet/sheet_run_fixture.h"
+#include "tests/plugin/dialog_run_fixture.h"
 
 namespace {
 
-class DialogRunTest : public SheetRunFixture {
-protected:
-    int32_t Show(const std::string& script, const char* footprint = "QFP48") {
-        return int32_t(Drive(script, [footprint] {
-            AFX_MANAGE_STATE_SCOPE state(TessraModuleState());
-            return RunTessraDialog(footprint);
-        }));
-    }
-};
+using DialogRunTest = DialogRunFixture;
 
 TEST_F(DialogRunTest, EveryRunStartsWithTheDefaultAlphabet) {
     Alphabet twoLetters{};

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "array/placement.h"
-#include "platform/gdi/png_io.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/script.h"
 #include "platform/ui/standard_controls.h"
@@ -18,6 +17,7 @@
 #include "preview/array_preview_wnd.h"
 #include "res/dialog_templates.h"
 #include "tests/array/array_fixture.h"
+#include "tests/support/golden_picture.h"
 
 namespace {
 
@@ -166,18 +166,8 @@ TEST_F(AlphabetDialogTest, AltLetterTogglesItsBox) {
 }
 
 TEST_F(AlphabetDialogTest, PictureOfTheDialog) {
-    const std::filesystem::path out = std::filesystem::path(TESSRA_TEST_OUT) / "sheet" / "alphabet_dialog.png";
-    std::filesystem::create_directories(out.parent_path());
-    EXPECT_EQ(Run("shot dialog " + out.string() + "\ncancel\n"), IDCANCEL);
-    const std::string golden = std::string(TESSRA_TEST_DATA) + "/sheet/alphabet_dialog.png";
-    const char* update = std::getenv("TESSRA_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1")
-        std::filesystem::copy_file(out, golden, std::filesystem::copy_options::overwrite_existing);
-    Surface expected, actual;
-    std::string error;
-    ASSERT_TRUE(ReadPng(out.string(), actual, error)) << error;
-    ASSERT_TRUE(ReadPng(golden, expected, error)) << error;
-    EXPECT_TRUE(expected == actual) << "the dialog looks different from " << golden << "; see " << out;
+    EXPECT_EQ(Run("shot dialog " + PictureOutPath("sheet/alphabet_dialog.png").string() + "\ncancel\n"), IDCANCEL);
+    ExpectSameAsGolden("sheet/alphabet_dialog.png");
 }
 
 }  // namespace

@@ -45,6 +45,16 @@ void SheetRunFixture::AttachDesign(int unitCode) {
     zelmdb::DatabaseSet::Get().AttachDesign(std::move(opened.value()));
 }
 
+void SheetRunFixture::PutRoundPadstack(const std::string& name, int32_t diameter) {
+    zelmdb::DesignStore& design = *zelmdb::DatabaseSet::Get().Design();
+    zelmdb::Padstack pad;
+    pad.id = design.NewPadstack();
+    pad.nameId = design.NameCreate(name);
+    pad.layers.resize(14);
+    pad.layers[0] = zelmdb::LayerGeometry{diameter, diameter, diameter, diameter, 1, 0};
+    ASSERT_TRUE(design.PutPadstack(pad));
+}
+
 std::string SheetRunFixture::ProbeLine() {
     return "shot preview " + Path("probe" + std::to_string(probes++) + ".png").string() + "\n";
 }

@@ -20,6 +20,9 @@ protected:
     // Replaces the design with a new one in this display unit.
     void AttachDesign(int unitCode);
 
+    // A top-layer round padstack of this diameter (database units) in the design.
+    void PutRoundPadstack(const std::string& name, int32_t diameter);
+
     // Runs `call` (which shows the dialog) under a driver replaying `script`. A script line
     // from ProbeLine() runs `probe` while the dialog is up (the script's "shot preview" is
     // taken over for it).
