@@ -10,6 +10,7 @@
 #include "preview/array_preview_wnd.h"
 #include "preview/style_sample_wnd.h"
 #include "res/resource.h"
+#include "res/sheet_texts.h"
 
 namespace {
 
@@ -167,7 +168,7 @@ void CPropPageTemplate::OnHelp() {
     const int index = Sheet() ? Sheet()->GetActiveIndex() : -1;
     const StyleTraits* traits = FindStyleTraits(index);
     if (traits == nullptr) {
-        MessageBox("Invalid Page Index", "Error", MB_OK);
+        MessageBox(kInvalidPageIndexText, kErrorCaption, MB_OK);
         return;
     }
     ShowHostHelp(traits->helpTopic);
