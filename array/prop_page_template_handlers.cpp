@@ -6,6 +6,7 @@
 #include "array/shared_state.h"
 #include "array/unfinished_entry.h"
 #include "array/units_limits.h"
+#include "padstack/select_padstack_dialog.h"
 #include "platform/framework/property_sheet.h"
 #include "preview/array_preview_wnd.h"
 #include "preview/style_sample_wnd.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr const char* kCircularSampleTitle = "Circular Style Sample";
 constexpr const char* kNotImplementedText = "... Not Implemented Yet ...";
-constexpr const char* kNoPadstackDialogText = "No padstack selection is available in this build.";
 
 }  // namespace
 
@@ -156,7 +156,8 @@ void CPropPageTemplate::OnSelectPin1Padstack() { SelectPadstack(false); }
 
 void CPropPageTemplate::SelectPadstack(bool defaultPadstack) {
     Parameters.SelectingDefaultPadstack = defaultPadstack ? 1 : 0;
-    MessageBox(kNoPadstackDialogText, "Select Padstack", MB_OK | MB_ICONINFORMATION);
+    CSelectPadstackDialog dialog;
+    dialog.DoModal();
     if (defaultPadstack) SetDlgItemText(IDC_DEFAULT_PADSTACK_NAME, Parameters.DefaultPadstackName);
     SetDlgItemText(IDC_PIN1_PADSTACK_NAME, Parameters.Pin1PadstackName);
     Recompute();

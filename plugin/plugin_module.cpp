@@ -17,6 +17,7 @@ AFX_MODULE_STATE MakeModuleState() {
     AddStringTable(state.resources);
     AddPageTemplate(state.resources);
     AddAlphabetDialogTemplate(state.resources);
+    AddSelectPadstackTemplate(state.resources);
     if (const std::string* name = state.resources.FindString(IDS_MODULE_FILE)) state.moduleName = *name;
     return state;
 }

@@ -6,3 +6,5 @@
 void AddPageTemplate(ResourceSet& resources);
 // "Edit Array Alphabet" (4010): the letter boxes "&A" to "&Z", OK, Cancel and the standard set.
 void AddAlphabetDialogTemplate(ResourceSet& resources);
+// Template 4012, "Select Padstack": padstack list, preview with values, library list.
+void AddSelectPadstackTemplate(ResourceSet& resources);

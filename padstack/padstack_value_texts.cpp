@@ -1,0 +1,21 @@
+#include "padstack/padstack_value_texts.h"
+
+#include <cstdio>
+
+#include "res/padstack_texts.h"
+
+std::string RotationText(int16_t minutes) {
+    char text[32];
+    // Truncating division on purpose: -90 minutes reads "-1 -30'".
+    if (minutes % 60 == 0)
+        std::snprintf(text, sizeof text, "%d", minutes / 60);
+    else
+        std::snprintf(text, sizeof text, "%d %d'", minutes / 60, minutes % 60);
+    return text;
+}
+
+std::string UnitText(uint8_t unitCode) {
+    static constexpr const char* kUnits[] = {"(mils)", "(inches)", "(centimeters)", "(millimeters)", "(microns)"};
+    if (unitCode < 1 || unitCode > 5) return padstack_texts::kUnknownUnit;
+    return kUnits[unitCode - 1];
+}

@@ -1,0 +1,77 @@
+// Opening, confirming and cancelling the Select Padstack dialog.
+#include "padstack/select_padstack_dialog.h"
+
+#include "array/host_help.h"
+#include "array/placement.h"
+#include "array/shared_state.h"
+#include "host/zelmdb/zelmdb.h"
+#include "output/padstack_rules.h"
+#include "platform/framework/data_exchange.h"
+#include "preview/array_preview_wnd.h"
+#include "res/padstack_texts.h"
+#include "res/resource.h"
+
+namespace {
+constexpr int32_t kHelpTopic = 424;
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CSelectPadstackDialog, CDialog)
+    ON_CBN_SELCHANGE(IDC_PADSTACK_LIST, ShowPadstackDetails)
+    ON_COMMAND(IDC_HELP_BUTTON, OnHelpButton)
+END_MESSAGE_MAP()
+
+CSelectPadstackDialog::CSelectPadstackDialog() : CDialog(IDD_SELECT_PADSTACK, nullptr) {}
+
+void CSelectPadstackDialog::DoDataExchange(CDataExchange* dx) {
+    DDX_Control(dx, IDC_PADSTACK_LIST, PadstackList);
+    DDX_Control(dx, IDC_LIBRARY_LIST, LibraryList);
+}
+
+BOOL CSelectPadstackDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    FillPadstackList();
+    FillLibraryList();
+    const bool selectingDefault = CurrentParameters != nullptr && CurrentParameters->SelectingDefaultPadstack == 1;
+    SetWindowText(GetWindowText() + (selectingDefault ? padstack_texts::kDefaultSuffix : padstack_texts::kPin1Suffix));
+    return TRUE;
+}
+
+void CSelectPadstackDialog::OnOK() {
+    const int selected = PadstackList.GetCurSel();
+    if (selected < 0) {
+        const char* text = PadstackList.GetCount() > 0 ? padstack_texts::kSelectPadstack : padstack_texts::kAddLibrary;
+        MessageBox(text, padstack_texts::kInfoCaption, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const std::string name = PadstackList.GetLBText(selected);
+    PadstackBuffer record = NewPadstackBuffer();
+    const int16_t id = ThruFind(name.c_str());
+    // Storing an unreadable padstack would leave the page with a pad of no size.
+    if (CopyFailed || id <= 0 || ThruGet(id, record.data()) == 0) {
+        MessageBox(padstack_texts::kNotCopied, padstack_texts::kInfoCaption, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    PadstackInfo info;
+    MakePadstackInfo(record, info);
+    if (CurrentParameters != nullptr && CurrentPadList != nullptr) {
+        if (CurrentParameters->SelectingDefaultPadstack == 1) {
+            CurrentPadList->DefaultPad = info;
+            CurrentParameters->DefaultPadstackName = name;
+        }
+        CurrentPadList->Pin1Pad = info;
+        CurrentParameters->Pin1PadstackName = name;
+    }
+    EndDialog(IDOK);
+    if (CurrentParameters != nullptr && CurrentPadList != nullptr) {
+        CurrentPadList->RemoveAll();
+        RecomputePads();
+    }
+    RefreshPreview();
+}
+
+void CSelectPadstackDialog::OnCancel() {
+    DeleteLibraryCopy();
+    EndDialog(IDCANCEL);
+}
+
+void CSelectPadstackDialog::OnHelpButton() { ShowHostHelp(kHelpTopic); }

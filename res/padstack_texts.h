@@ -1,0 +1,17 @@
+// Texts of the Select Padstack dialog.
+#pragma once
+
+namespace padstack_texts {
+inline constexpr const char* kCaption = "Select Padstack";
+inline constexpr const char* kDefaultSuffix = " - Default Pad";
+inline constexpr const char* kPin1Suffix = " - Pin 1 Pad";
+inline constexpr const char* kTopSide = "Top - ";
+inline constexpr const char* kBottomSide = "Bottom - ";
+inline constexpr const char* kNoValue = "- - - - - -";
+inline constexpr const char* kUnknownUnit = "(--)";
+inline constexpr const char* kInfoCaption = "...Information";
+inline constexpr const char* kSelectPadstack = "Please select a padstack\nor click Cancel";
+inline constexpr const char* kAddLibrary = "Please add a padstack library and\nselect a padstack or click Cancel";
+inline constexpr const char* kNotCopied = "This padstack could not be copied from its library.\n"
+                                           "Please select another padstack or click Cancel";
+}  // namespace padstack_texts
