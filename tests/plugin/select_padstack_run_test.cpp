@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <ostream>
 #include <string>
 
 #include "host/zelmdb/database_set.h"
@@ -52,6 +53,8 @@ struct CaptionCase {
     const char* caption;
 };
 
+void PrintTo(const CaptionCase& c, std::ostream* out) { *out << c.button; }
+
 class SelectPadstackCaptionTest : public SelectPadstackRunTest,
                                   public ::testing::WithParamInterface<CaptionCase> {};
 
@@ -72,6 +75,8 @@ struct ChoiceCase {
     const char* defaultName;
     const char* pin1Name;
 };
+
+void PrintTo(const ChoiceCase& c, std::ostream* out) { *out << c.button; }
 
 class SelectPadstackChoiceTest : public SelectPadstackRunTest,
                                  public ::testing::WithParamInterface<ChoiceCase> {};
@@ -100,6 +105,8 @@ struct CopyCase {
     const char* script;   // after the library padstack LIB1 has been shown
     bool kept;
 };
+
+void PrintTo(const CopyCase& c, std::ostream* out) { *out << (c.kept ? "kept" : "deleted"); }
 
 class SelectPadstackCopyTest : public SelectPadstackRunTest, public ::testing::WithParamInterface<CopyCase> {};
 
