@@ -4,19 +4,13 @@
 
 #include <optional>
 
-#include "array/design_record.h"
-#include "host/zelmdb/byte_record.h"
-#include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "output/layer_colours.h"
 #include "output/padstack_rules.h"
-#include "platform/framework/module_state.h"
+#include "output/padstack_scan.h"
 #include "platform/win/message_box.h"
-#include "res/resource.h"
 
 namespace {
-
-namespace PS = zelmdb::ProfileSectionLayout;
 
 constexpr const char* kNoPadstackText =
     "... There are no padstacks available ...\n\n"
@@ -30,42 +24,26 @@ struct Candidate {
     std::string library;
 };
 
-// The first padstack of the active database's listed ids that `accept` takes.
-template <typename Accept>
-std::optional<Candidate> ScanActive(Accept accept) {
-    DesignRecord record;
-    record.Read();
-    PadstackBuffer thru = NewPadstackBuffer();
-    for (int32_t id = record.FirstPadstackId() + 1; id <= record.LastPadstackId(); ++id) {
-        if (ThruGet(id, thru.data()) == 0 || !accept(thru)) continue;
-        const char* name = NameStr(zelmdb::ReadOnly(thru.data()).I32(zelmdb::ThruRecordLayout::NameId));
-        return Candidate{name ? name : "", thru, ""};
-    }
-    return std::nullopt;
+// The first padstack of the active database that `accept` takes.
+std::optional<Candidate> ScanActive(bool (*accept)(const PadstackBuffer&)) {
+    std::optional<Candidate> found;
+    ForEachPadstack([&](const std::string& name, const PadstackBuffer& record) {
+        if (!accept(record)) return true;
+        found = Candidate{name, record, ""};
+        return false;
+    });
+    return found;
 }
 
+// The last library's first usable padstack wins.
 std::optional<Candidate> ScanLibraries(uint8_t design) {
     std::optional<Candidate> found;
-    uint8_t* section = MemAllocUnion();
-    if (section == nullptr) return found;
-    ComIniGetProfileSection(AfxLoadString(IDS_PADSTACK_LIB_SECTION).c_str(), section);
-    const int count = zelmdb::ReadOnly(section).I16(PS::Count);
-    for (int i = 0; i < count; ++i) {
-        const char* value = ComIniHandleText(zelmdb::ReadOnly(section).U32(PS::Entry(i) + PS::Value));
-        char path[zelmdb::PathMax] = {};
-        if (value == nullptr || SwFindFile(value, path) != 1) continue;
-        if (DbLoadFpNames(path) == 1) {
-            if (auto candidate = ScanActive(UsablePadstack)) {
-                found = std::move(candidate);
-                found->library = path;
-            }
-            DeleteActiveDatabase();
+    ForEachLibrary(design, [&](const char* path) {
+        if (auto candidate = ScanActive(UsablePadstack)) {
+            found = std::move(candidate);
+            found->library = path;
         }
-        SetActiveDatabase(design);
-        DesignRecord().Read();
-    }
-    ComIniFreeProfileSection(section);
-    MemFreeUnion(section);
+    });
     return found;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "res/padstack_texts.h"
+#include "array/unit_table.h"
 
 std::string RotationText(int16_t minutes) {
     char text[32];
@@ -14,8 +14,4 @@ std::string RotationText(int16_t minutes) {
     return text;
 }
 
-std::string UnitText(uint8_t unitCode) {
-    static constexpr const char* kUnits[] = {"(mils)", "(inches)", "(centimeters)", "(millimeters)", "(microns)"};
-    if (unitCode < 1 || unitCode > 5) return padstack_texts::kUnknownUnit;
-    return kUnits[unitCode - 1];
-}
+std::string UnitText(uint8_t unitCode) { return UnitSuffix(unitCode); }

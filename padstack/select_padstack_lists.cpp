@@ -3,48 +3,24 @@
 
 #include <algorithm>
 
-#include "array/design_record.h"
 #include "array/shared_state.h"
-#include "host/zelmdb/byte_record.h"
-#include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "output/padstack_rules.h"
-#include "platform/framework/module_state.h"
+#include "output/padstack_scan.h"
 #include "platform/gdi/gdi.h"
-#include "res/resource.h"
 
 namespace {
 
-namespace PS = zelmdb::ProfileSectionLayout;
-
 // Appends the usable padstacks of the active database; gives the last name appended.
-std::string AppendUsable(CComboBox& list, std::string last) {
-    DesignRecord record;
-    record.Read();
-    PadstackBuffer thru = NewPadstackBuffer();
-    for (int32_t id = record.FirstPadstackId() + 1; id <= record.LastPadstackId(); ++id) {
-        if (ThruGet(id, thru.data()) == 0 || !UsablePadstack(thru)) continue;
-        const char* name = NameStr(zelmdb::ReadOnly(thru.data()).I32(zelmdb::ThruRecordLayout::NameId));
-        last = name ? name : "";
-        list.AddString(last.c_str());
-    }
+std::string AppendUsable(CComboBox& list) {
+    std::string last;
+    ForEachPadstack([&](const std::string& name, const PadstackBuffer& record) {
+        if (!UsablePadstack(record)) return true;
+        list.AddString(name.c_str());
+        last = name;
+        return true;
+    });
     return last;
-}
-
-// Calls `use(key, value)` for every line of the library section, in order.
-template <typename Use>
-void ForEachLibraryLine(Use use) {
-    uint8_t* section = MemAllocUnion();
-    if (section == nullptr) return;
-    ComIniGetProfileSection(AfxLoadString(IDS_PADSTACK_LIB_SECTION).c_str(), section);
-    const int count = zelmdb::ReadOnly(section).I16(PS::Count);
-    for (int i = 0; i < count; ++i) {
-        const char* key = ComIniHandleText(zelmdb::ReadOnly(section).U32(PS::Entry(i) + PS::Key));
-        const char* value = ComIniHandleText(zelmdb::ReadOnly(section).U32(PS::Entry(i) + PS::Value));
-        use(key ? key : "", value ? value : "");
-    }
-    ComIniFreeProfileSection(section);
-    MemFreeUnion(section);
 }
 
 }  // namespace
@@ -54,19 +30,9 @@ void CSelectPadstackDialog::FillLibraryList() {
 }
 
 void CSelectPadstackDialog::FillPadstackList() {
-    const std::string lastDesign = AppendUsable(PadstackList, "");
+    const std::string lastDesign = AppendUsable(PadstackList);
     LastDesignPadstack = ThruFind(lastDesign.c_str());
-    const uint8_t design = GetActiveDatabase();
-    ForEachLibraryLine([this, design](const char*, const char* value) {
-        char path[zelmdb::PathMax] = {};
-        if (SwFindFile(value, path) != 1) return;
-        if (DbLoadFpNames(path) == 1) {
-            AppendUsable(PadstackList, "");
-            DeleteActiveDatabase();
-        }
-        SetActiveDatabase(design);
-        DesignRecord().Read();
-    });
+    ForEachLibrary(GetActiveDatabase(), [this](const char*) { AppendUsable(PadstackList); });
     int widest = 0;
     HDC dc = GetDC(m_hWnd);
     HGDIOBJ oldFont = SelectObject(dc, PadstackList.GetFont());
