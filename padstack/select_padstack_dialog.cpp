@@ -17,7 +17,10 @@ constexpr int32_t kHelpTopic = 424;
 
 BEGIN_MESSAGE_MAP(CSelectPadstackDialog, CDialog)
     ON_CBN_SELCHANGE(IDC_PADSTACK_LIST, ShowPadstackDetails)
+    ON_COMMAND(IDC_ADD_LIBRARY, AddLibrary)
+    ON_COMMAND(IDC_REMOVE_LIBRARY, RemoveLibrary)
     ON_COMMAND(IDC_HELP_BUTTON, OnHelpButton)
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CSelectPadstackDialog::CSelectPadstackDialog() : CDialog(IDD_SELECT_PADSTACK, nullptr) {}
@@ -44,15 +47,13 @@ void CSelectPadstackDialog::OnOK() {
         return;
     }
     const std::string name = PadstackList.GetLBText(selected);
-    PadstackBuffer record = NewPadstackBuffer();
-    const int16_t id = ThruFind(name.c_str());
     // Storing an unreadable padstack would leave the page with a pad of no size.
-    if (CopyFailed || id <= 0 || ThruGet(id, record.data()) == 0) {
+    if (ShownRecord.empty()) {
         MessageBox(padstack_texts::kNotCopied, padstack_texts::kInfoCaption, MB_OK | MB_ICONINFORMATION);
         return;
     }
     PadstackInfo info;
-    MakePadstackInfo(record, info);
+    MakePadstackInfo(ShownRecord, info);
     if (CurrentParameters != nullptr && CurrentPadList != nullptr) {
         if (CurrentParameters->SelectingDefaultPadstack == 1) {
             CurrentPadList->DefaultPad = info;

@@ -2,7 +2,11 @@
 // and the padstack libraries; a library padstack is copied into the design while it is shown.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "output/padstack_rules.h"
 #include "platform/framework/combo_box.h"
 #include "platform/framework/dialog.h"
 
@@ -19,15 +23,26 @@ public:
     void FillPadstackList();
     void FillLibraryList();
     void ShowPadstackDetails();
+    void AddLibrary();
+    void RemoveLibrary();
+
+    using LibraryLines = std::vector<std::pair<std::string, std::string>>;   // key, value
+    static void WriteLibrarySection(const std::string& file, const LibraryLines& lines);
 
 private:
     void DeleteLibraryCopy();
     void ShowNoPadstack();
+    void ShowValues(const PadstackBuffer& record);
+    void RedrawPadstack();
     void OnHelpButton();
+    void OnPaint();
+    // The host's settings file, or empty after telling the user it cannot be found.
+    std::string SettingsFilePath();
+    void RewriteLibraries(const std::string& file, const LibraryLines& lines);
 
     int16_t LoadedPadstack = 0;
     int16_t LastDesignPadstack = 0;
-    bool CopyFailed = false;
+    PadstackBuffer ShownRecord;   // of the entry shown last; empty when none could be read
     CComboBox PadstackList;
     CListBox LibraryList;
 };

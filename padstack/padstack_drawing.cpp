@@ -1,0 +1,71 @@
+#include "padstack/padstack_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "output/layer_colours.h"
+#include "preview/pad_shape.h"
+
+namespace {
+
+constexpr int kMargin = 10;   // both sides together
+
+// Selects a solid pen and brush of one colour for one drawing step, and deletes them after.
+class SolidTools {
+public:
+    SolidTools(HDC dc, COLORREF colour)
+        : dc_(dc), pen_(CreatePen(PS_SOLID, 1, colour)), brush_(CreateSolidBrush(colour)),
+          oldPen_(SelectObject(dc, pen_)), oldBrush_(SelectObject(dc, brush_)) {}
+    ~SolidTools() {
+        SelectObject(dc_, oldPen_);
+        SelectObject(dc_, oldBrush_);
+        DeleteObject(pen_);
+        DeleteObject(brush_);
+    }
+    SolidTools(const SolidTools&) = delete;
+    SolidTools& operator=(const SolidTools&) = delete;
+
+private:
+    HDC dc_;
+    HPEN pen_;
+    HBRUSH brush_;
+    HGDIOBJ oldPen_, oldBrush_;
+};
+
+void DrawScaled(HDC dc, const PadstackInfo& pad, double scale, POINT centre) {
+    const PadShape shape{pad.Shape, int(std::trunc(double(pad.Width()) * scale)),
+                         int(std::trunc(double(pad.Height()) * scale)), pad.Rotation, pad.Colour};
+    {
+        SolidTools tools(dc, pad.Colour);
+        DrawPadShape(dc, shape, centre);
+    }
+    const int d = int(std::trunc(double(pad.Drill()) * scale));
+    if (d > 0) {
+        SolidTools tools(dc, DrillColour);
+        DrawDrillHole(dc, d, centre);
+    }
+}
+
+}  // namespace
+
+double PadstackDrawingScale(const RECT& box, const PadstackInfo& pad) {
+    const double diagonal = std::hypot(double(pad.Width()), double(pad.Height()));
+    if (diagonal == 0) return 0;
+    return std::min((box.right - box.left - kMargin) / diagonal, (box.bottom - box.top - kMargin) / diagonal);
+}
+
+void DrawPadstack(HDC dc, const RECT& box, const PadstackInfo& pad) {
+    const int bw = box.right - box.left, bh = box.bottom - box.top;
+    if (bw <= 0 || bh <= 0) return;
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, bw, bh);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    PatBlt(memory, 0, 0, bw, bh, BLACKNESS);
+    // A pad without size leaves the box black.
+    if (const double scale = PadstackDrawingScale(box, pad); scale > 0)
+        DrawScaled(memory, pad, scale, POINT{bw / 2, bh / 2});
+    BitBlt(dc, box.left, box.top, bw, bh, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}

@@ -1,0 +1,19 @@
+// One pad drawn around a centre in its shape and rotation, the same in the array preview's pad
+// images and in the Select Padstack drawing. The pad pen and brush are selected by the caller.
+#pragma once
+#include <cstdint>
+
+#include "platform/gdi/gdi.h"
+
+struct PadShape {
+    int16_t Shape = 0;      // 1 round, 2 and 4 rectangular, 3 oblong; others draw nothing
+    int Width = 0;          // pixels
+    int Height = 0;
+    int16_t Rotation = 0;   // minutes of arc
+    COLORREF Colour = 0;    // of the oblong's wide pen
+};
+
+void DrawPadShape(HDC dc, const PadShape& pad, POINT centre);
+
+// The drill hole of diameter `d` pixels, with the pen and brush the caller selected.
+void DrawDrillHole(HDC dc, int d, POINT centre);
