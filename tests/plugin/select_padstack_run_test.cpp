@@ -2,13 +2,19 @@
 // Cancel store, the values shown, and the library copies it makes and deletes.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "host/zelmdb/database_set.h"
 #include "host/zelmdb/design_store.h"
+#include "host/zelmdb/host_environment.h"
 #include "host/zelmdb/zelmdb.h"
+#include "platform/win/profile.h"
 #include "platform/win/win_api.h"
 #include "res/resource.h"
 #include "tests/plugin/dialog_run_fixture.h"
@@ -140,6 +146,137 @@ TEST_F(SelectPadstackRunTest, OkWithoutAnyPadstackAsksForALibrary) {
     for (const auto& box : ShownMessageBoxes())
         asked = asked || box.Text == "Please add a padstack library and\nselect a padstack or click Cancel";
     EXPECT_TRUE(asked);
+}
+
+
+// The library lines of the host's settings file, in order.
+std::vector<std::string> LibraryLines(const std::filesystem::path& ini) {
+    std::vector<char> block(1 << 16);
+    const DWORD n = GetPrivateProfileSectionA("PADSTACK_LIB", block.data(), DWORD(block.size()), ini.string().c_str());
+    std::vector<std::string> lines;
+    for (const char* at = block.data(); at < block.data() + n && *at != '\0'; at += std::strlen(at) + 1)
+        lines.emplace_back(at);
+    return lines;
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+class SelectPadstackLibraryTest : public SelectPadstackRunTest {
+protected:
+    std::filesystem::path Ini() const { return Path("host") / "ORVEX.INI"; }
+    // A real library file in a folder of its own, as "Add..." would pick it.
+    std::string MakeLibrary(const std::string& folder, const std::string& padName) {
+        std::filesystem::create_directories(Path(folder));
+        const std::string file = (Path(folder) / "smd.olb").string();
+        zelmdb::DesignInfo info;
+        info.kind = zelmdb::FileKind::Library;
+        auto created = zelmdb::DesignStore::Create(file, info);
+        EXPECT_TRUE(created.ok()) << created.error();
+        if (created.ok()) PutPad(*created.value(), padName, LayerGeometry{1000, 1000, 1000, 1000, 2, 0});
+        return file;
+    }
+    void WriteIni(const std::vector<std::string>& lines) {
+        std::ofstream out(Ini());
+        out << "[PADSTACK_LIB]\r\n";
+        for (const auto& line : lines) out << line << "\r\n";
+    }
+    bool Asked(const char* text) const {
+        for (const auto& box : ShownMessageBoxes())
+            if (box.Text == text) return true;
+        return false;
+    }
+};
+
+struct AddCase {
+    const char* name;
+    bool sameFolder;   // the listed line names the same file in other letter case
+    const char* answer;
+    int linesAfter;    // 0: the file is left as it was
+};
+
+void PrintTo(const AddCase& c, std::ostream* out) { *out << c.name; }
+
+class SelectPadstackAddTest : public SelectPadstackLibraryTest, public ::testing::WithParamInterface<AddCase> {};
+
+TEST_P(SelectPadstackAddTest, SameKeyAndFileAsksBeforeReplacing) {
+    const std::string file = MakeLibrary("lib", "LIB1");
+    const std::string listed = GetParam().sameFolder ? Upper(file) : Path("elsewhere/smd.olb").string();
+    WriteIni({"smd=" + listed, "other=" + Path("other.olb").string()});
+    const std::vector<std::string> before = LibraryLines(Ini());
+    Show("click 1059\nanswer " + std::string(GetParam().answer) + "\nfile " + file + "\nclick 4090\ncancel\ncancel\n");
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(Asked("Replace existing entry with new entry?"), GetParam().sameFolder);
+    const std::vector<std::string> after = LibraryLines(Ini());
+    if (GetParam().linesAfter == 0) {
+        EXPECT_EQ(after, before);
+        return;
+    }
+    ASSERT_EQ(int(after.size()), GetParam().linesAfter);
+    EXPECT_EQ(after.front(), "smd=" + file);
+    EXPECT_EQ(after.back(), before.back());
+    if (!GetParam().sameFolder) { EXPECT_EQ(after[1], before[0]); }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, SelectPadstackAddTest,
+                         ::testing::Values(AddCase{"replace_yes", true, "yes", 2},
+                                           AddCase{"replace_no", true, "no", 0},
+                                           AddCase{"other_folder", false, "yes", 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SelectPadstackLibraryTest, RemoveTakesOutTheSelectedLineOnly) {
+    const std::string file = MakeLibrary("lib", "LIB1");
+    WriteIni({"smd=" + file, "other=" + Path("other.olb").string()});
+    const std::vector<std::string> before = LibraryLines(Ini());
+    Show("click 1059\nclick 4091\ncancel\ncancel\n");
+    EXPECT_EQ(LibraryLines(Ini()), before);
+    Show("click 1059\nselect 4089 smd\nclick 4091\ncancel\ncancel\n");
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(LibraryLines(Ini()), std::vector<std::string>{before.back()});
+}
+
+// The refilled list goes back to the page's padstack, and the shown library copy is gone.
+TEST_F(SelectPadstackLibraryTest, RefillSelectsThePagesPadstackAgain) {
+    const std::string file = MakeLibrary("lib", "LIB1");
+    WriteIni({"smd=" + file});
+    Show("click 1059\nselect 1056 LIB1\nexpect 1056 LIB1\nclick 4091\nexpect 1056 R60\ncancel\ncancel\n");
+    EXPECT_EQ(error, "");
+    EXPECT_LE(ThruFind("LIB1"), 0);
+}
+
+TEST_F(SelectPadstackLibraryTest, WithoutHostFolderNothingIsWritten) {
+    const std::string file = MakeLibrary("lib", "LIB1");
+    WriteIni({"smd=" + file});
+    zelmdb::HostEnvironment::Get().SetHostFolder("");
+    Show("click 1059\nclick 4091\nfile " + file + "\nclick 4090\ncancel\ncancel\n");
+    zelmdb::HostEnvironment::Get().SetHostFolder(HostFolder());
+    EXPECT_EQ(error, "");
+    EXPECT_TRUE(Asked("Padstack library was not added"));
+    EXPECT_EQ(LibraryLines(Ini()), std::vector<std::string>{"smd=" + file});
+}
+
+// A name in the design and in a library is listed twice, and both show the design's padstack.
+TEST_F(SelectPadstackLibraryTest, DesignNameInALibraryShowsTheDesignsPadstack) {
+    ListLibrary("S40");
+    const std::string values = "expect 4105 " + std::string(BaseToStr(5080)) + "\nexpect 4108 \"90 30'\"\n";
+    Show("click 1059\nselect 1056 S40\n" + values + "select 1056 #2\nexpect 1056 S40\n" + values + "cancel\ncancel\n");
+    EXPECT_EQ(error, "");
+}
+
+// A pin-1 padstack picked from a library ends up under pin 1 of the stored footprint.
+TEST_F(SelectPadstackLibraryTest, LibraryPadstackBecomesTheStoredPin1) {
+    ListLibrary("LIB1");
+    Show("click 1059\nselect 1056 LIB1\nok\nok\n");
+    EXPECT_EQ(error, "");
+    const int16_t lib = ThruFind("LIB1");
+    ASSERT_GT(lib, 0);
+    const auto symbols = Design().Symbols();
+    ASSERT_EQ(symbols.size(), 1u);
+    ASSERT_FALSE(symbols[0].pins.empty());
+    EXPECT_EQ(symbols[0].pins.front().padstack, lib);
+    for (size_t i = 1; i < symbols[0].pins.size(); ++i) EXPECT_NE(symbols[0].pins[i].padstack, lib) << i;
 }
 
 }  // namespace
