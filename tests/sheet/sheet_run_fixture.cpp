@@ -69,6 +69,7 @@ intptr_t SheetRunFixture::Drive(const std::string& script, const std::function<i
         if (probe) probe();
         return SheetWindow();
     });
+    if (sampleWindow) driver.SetWindowFinder("sample", sampleWindow);
     const intptr_t result = call();
     error = driver.Error();
     notes = driver.Notes();

@@ -34,6 +34,8 @@ protected:
 
     std::filesystem::path dir;
     std::function<void()> probe;
+    // What "shot sample" takes, for tests linked with the sample window.
+    std::function<HWND()> sampleWindow;
     std::string error;                  // the driver's, empty when the script ran through
     std::vector<std::string> notes;
     int probes = 0;

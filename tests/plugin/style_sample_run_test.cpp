@@ -1,0 +1,101 @@
+// The style sample of every page at its 300 x 250 size, taken from whole dialog runs.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "platform/gdi/png_io.h"
+#include "preview/style_sample_wnd.h"
+#include "tests/plugin/dialog_run_fixture.h"
+#include "tests/support/golden_picture.h"
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF, kGreen = 0x00FF00;
+
+struct SampleCase {
+    const char* name;
+    int page;
+    const char* edits;   // script lines before the sample opens
+};
+
+void PrintTo(const SampleCase& c, std::ostream* out) { *out << c.name; }
+
+class StyleSampleRunTest : public DialogRunFixture {
+protected:
+    void SetUp() override {
+        DialogRunFixture::SetUp();
+        sampleWindow = [] { return StyleSampleWindow.GetSafeHwnd(); };
+    }
+    // The sample's picture after `edits` on `page`, also kept under sample/NAME.png.
+    Surface Sample(const std::string& name, int page, const std::string& edits) {
+        const std::string file = PictureOutPath("sample/" + name + ".png").string();
+        EXPECT_EQ(Show("page " + std::to_string(page) + "\n" + edits + "click 500\nshot sample " + file +
+                       "\ncancel\n"),
+                  0)
+            << error;
+        Surface picture;
+        std::string readError;
+        EXPECT_TRUE(ReadPng(file, picture, readError)) << readError;
+        return picture;
+    }
+    static Surface Only(const Surface& picture, COLORREF colour) {
+        Surface kept(picture.Width(), picture.Height());
+        for (int y = 0; y < picture.Height(); ++y)
+            for (int x = 0; x < picture.Width(); ++x)
+                if (picture.Pixel(x, y) == colour) kept.SetPixel(x, y, colour);
+        return kept;
+    }
+};
+
+class StyleSamplePictureTest : public StyleSampleRunTest, public ::testing::WithParamInterface<SampleCase> {};
+
+TEST_P(StyleSamplePictureTest, LooksAsItDid) {
+    const Surface picture = Sample(GetParam().name, GetParam().page, GetParam().edits);
+    EXPECT_EQ(picture.Width(), 300);
+    EXPECT_EQ(picture.Height(), 250);
+    ExpectSameAsGolden(std::string("sample/") + GetParam().name + ".png");
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, StyleSamplePictureTest,
+                         ::testing::Values(SampleCase{"dual", 0, "set 4028 7\n"},
+                                           SampleCase{"stagger_x", 1, "set 4026 5\nset 4028 4\nset 4053 1\n"},
+                                           SampleCase{"stagger_y", 2, ""},
+                                           SampleCase{"qfp", 3, "set 4026 10\nset 4028 8\n"},
+                                           SampleCase{"circular", 4, "set 4026 16\n"},
+                                           SampleCase{"circular_clockwise", 4, "set 4065 -22.5\n"},
+                                           SampleCase{"grid", 5, "set 4026 4\nset 4028 3\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Corner or centre start moves the labels 1, 2 and n; every circle stays where it was.
+TEST_F(StyleSampleRunTest, QfpPinOnePositionMovesOnlyTheLabels) {
+    const Surface first = Sample("qfp_first", 3, "");
+    const Surface other = Sample("qfp_other", 3, "click 4063\n");
+    EXPECT_TRUE(Only(first, kWhite) == Only(other, kWhite));
+    EXPECT_FALSE(Only(first, kGreen) == Only(other, kGreen));
+}
+
+// Mean row of the label pixels in a band of columns, below the formula line.
+double LabelRow(const Surface& picture, int left, int right) {
+    double sum = 0;
+    int count = 0;
+    for (int y = 40; y < picture.Height(); ++y)
+        for (int x = left; x < right; ++x)
+            if (picture.Pixel(x, y) == kGreen) sum += y, ++count;
+    return count ? sum / count : -1;
+}
+
+// A clockwise angle step puts pin 2 as far below pin 1 as a counter-clockwise one puts it above.
+TEST_F(StyleSampleRunTest, ClockwiseStepMirrorsPinTwo) {
+    const Surface ccw = Sample("circle_ccw", 4, "set 4065 22.5\n");
+    const Surface cw = Sample("circle_cw", 4, "set 4065 -22.5\n");
+    // Pin 1 stands on the horizontal radius at the right, pin 2 on the 45-degree one.
+    const double pin1 = LabelRow(ccw, 232, 260);
+    ASSERT_GT(pin1, 0);
+    EXPECT_EQ(LabelRow(cw, 232, 260), pin1);
+    const double above = pin1 - LabelRow(ccw, 195, 232), below = LabelRow(cw, 195, 232) - pin1;
+    EXPECT_GT(above, 40);
+    EXPECT_NEAR(above, below, 1.5);
+}
+
+}  // namespace
