@@ -201,6 +201,31 @@ INSTANTIATE_TEST_SUITE_P(Refusals, KicadRefusalTest, ::testing::Values(
     RefusalCase{"NoKicadOption", {"export", "d.design", "X"}, "usage: orvex export DESIGN FOOTPRINT --kicad"}),
     [](const auto& info) { return std::string(info.param.label); });
 
+class KicadShapeTest : public OrvexCliTest, public ::testing::WithParamInterface<int> {};
+
+// Shape codes the dialog does not list have no pad shape of the same kind: refused, not guessed.
+TEST_P(KicadShapeTest, ShapeWithoutAKicadPadIsRefused) {
+    ASSERT_EQ(Run({"new", "d.design", "--units", "mm"}).code, 0);
+    const std::string code = std::to_string(GetParam());
+    ASSERT_EQ(Run({"padstack", "add", "d.design", "ODD", "--shape-code", code, "--width", "1", "--height", "1"}).code, 0);
+    auto opened = zelmdb::DesignStore::Open((dir_ / "d.design").string(), zelmdb::DesignStore::Access::ReadWrite,
+                                            zelmdb::DesignStore::Sharing::Exclusive);
+    ASSERT_TRUE(opened.ok());
+    zelmdb::DesignStore& store = *opened.value();
+    zelmdb::Symbol s;
+    s.id = store.NewSymbol();
+    s.nameId = store.NameCreate("ODD1");
+    s.pins.push_back({store.NameCreate("1"), 0, 0, int16_t(store.FindPadstack("ODD"))});
+    ASSERT_TRUE(store.PutSymbol(s));
+    opened.value().reset();
+    const Outcome o = Run({"export", "d.design", "ODD1", "--kicad", "o.kicad_mod"});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_NE(o.err.find("padstack ODD has pad shape " + code + ", which a KiCad pad cannot show"), std::string::npos)
+        << o.err;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "o.kicad_mod"));
+}
+INSTANTIATE_TEST_SUITE_P(Codes, KicadShapeTest, ::testing::Values(5, 8));
+
 class KicadAfterRunTest : public OrvexCliTest {};
 
 // The footprint the dialog stores on OK exports with one pad per pin, and an unwritable
