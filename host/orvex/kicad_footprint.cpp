@@ -54,7 +54,7 @@ struct Bounds {
 
 class FootprintExport {
 public:
-    FootprintExport(zelmdb::DesignStore& store)
+    explicit FootprintExport(zelmdb::DesignStore& store)
         : store_(store), mmPerUnit_(store.info().inchesPerUnit * 25.4) {
         for (const auto& l : store.Layers()) layers_[l.number] = l.name;
     }
