@@ -20,6 +20,7 @@ const std::vector<Command>& Commands() {
         {"library", "remove", "library remove LIB.olb", RunLibraryRemove},
         {"run", nullptr, "run DESIGN FOOTPRINT [--script FILE|-] [--screen WxH]", RunRun},
         {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", RunShow},
+        {"export", nullptr, "export DESIGN FOOTPRINT --kicad OUT.kicad_mod", RunExport},
     };
     return commands;
 }

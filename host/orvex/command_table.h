@@ -36,3 +36,4 @@ int RunLibraryAdd(CommandContext& context);
 int RunLibraryRemove(CommandContext& context);
 int RunRun(CommandContext& context);
 int RunShow(CommandContext& context);
+int RunExport(CommandContext& context);
