@@ -9,6 +9,7 @@
 #include "padstack/select_padstack_dialog.h"
 #include "platform/framework/property_sheet.h"
 #include "preview/array_preview_wnd.h"
+#include "preview/pad_images.h"
 #include "preview/style_sample_wnd.h"
 #include "res/resource.h"
 #include "res/sheet_texts.h"
@@ -101,6 +102,8 @@ void CPropPageTemplate::OnCenter() {
 void CPropPageTemplate::OnDisplayDrill() {
     UpdateData(TRUE);
     Parameters.DisplayDrill = DisplayDrillValue != 0;
+    // Drill holes are part of the cached pad images.
+    ClearPadImages();
     RefreshPreview();
 }
 

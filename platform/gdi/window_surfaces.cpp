@@ -97,3 +97,10 @@ Surface WindowSurfaces::Capture(HWND h) const {
                 shot.SetPixel(x, y, screen.Pixel(r.left + x, r.top + y));
     return shot;
 }
+
+Surface WindowSurfaces::CaptureAlone(HWND h) const {
+    const Window* w = M().Get(h);
+    const auto found = m_backings.find(h);
+    if (w == nullptr || w->Child() || found == m_backings.end()) return Capture(h);
+    return *found->second;
+}

@@ -26,6 +26,8 @@ public:
     void Compose(Surface& screen, COLORREF desktop = 0x808000) const;
     // One window as a person sees it, frame included, from the composed screen.
     Surface Capture(HWND window) const;
+    // One top-level window's own pixels, frame included, whatever lies above it.
+    Surface CaptureAlone(HWND topLevel) const;
 
     Surface* BackingOf(HWND topLevel);
 

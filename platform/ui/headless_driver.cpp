@@ -214,7 +214,9 @@ bool HeadlessDriver::Shot(const ScriptAction& a) {
         else if (a.text == "dialog") target = TopWindow();
         else if (auto f = m_finders.find(a.text); f != m_finders.end()) target = f->second();
         if (!target) return Fail(a, "there is no " + a.text + " window to take a picture of");
-        picture = surfaces.Capture(target);
+        // The preview opens over the middle of the sheet; its picture shows it whole.
+        const bool named = a.text != "sheet" && a.text != "dialog";
+        picture = named ? surfaces.CaptureAlone(target) : surfaces.Capture(target);
     }
     std::string error;
     if (!WritePng(picture, a.file, error)) return Fail(a, error);

@@ -69,7 +69,7 @@ intptr_t SheetRunFixture::Drive(const std::string& script, const std::function<i
         if (probe) probe();
         return SheetWindow();
     });
-    if (sampleWindow) driver.SetWindowFinder("sample", sampleWindow);
+    for (const auto& [name, finder] : windows) driver.SetWindowFinder(name, finder);
     const intptr_t result = call();
     error = driver.Error();
     notes = driver.Notes();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,8 @@ protected:
 
     std::filesystem::path dir;
     std::function<void()> probe;
-    // What "shot sample" takes, for tests linked with the sample window.
-    std::function<HWND()> sampleWindow;
+    // Further windows a script may take pictures of, for tests linked with them.
+    std::map<std::string, std::function<HWND()>> windows;
     std::string error;                  // the driver's, empty when the script ran through
     std::vector<std::string> notes;
     int probes = 0;

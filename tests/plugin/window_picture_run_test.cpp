@@ -1,10 +1,11 @@
-// The style sample of every page at its 300 x 250 size, taken from whole dialog runs.
+// The style sample and the array preview of every page, taken from whole dialog runs.
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
 #include "platform/gdi/png_io.h"
+#include "preview/array_preview_wnd.h"
 #include "preview/style_sample_wnd.h"
 #include "tests/plugin/dialog_run_fixture.h"
 #include "tests/support/golden_picture.h"
@@ -25,12 +26,17 @@ class StyleSampleRunTest : public DialogRunFixture {
 protected:
     void SetUp() override {
         DialogRunFixture::SetUp();
-        sampleWindow = [] { return StyleSampleWindow.GetSafeHwnd(); };
+        windows["sample"] = [] { return StyleSampleWindow.GetSafeHwnd(); };
+        // The preview itself, not the probe that the other run tests hang on its name.
+        windows["preview"] = [] { return PreviewWindow ? PreviewWindow->GetSafeHwnd() : HWND(0); };
     }
     // The sample's picture after `edits` on `page`, also kept under sample/NAME.png.
     Surface Sample(const std::string& name, int page, const std::string& edits) {
-        const std::string file = PictureOutPath("sample/" + name + ".png").string();
-        EXPECT_EQ(Show("page " + std::to_string(page) + "\n" + edits + "click 500\nshot sample " + file +
+        return Picture("sample", name, page, edits + "click 500\n");
+    }
+    Surface Picture(const std::string& window, const std::string& name, int page, const std::string& edits) {
+        const std::string file = PictureOutPath(window + "/" + name + ".png").string();
+        EXPECT_EQ(Show("page " + std::to_string(page) + "\n" + edits + "shot " + window + " " + file +
                        "\ncancel\n"),
                   0)
             << error;
@@ -65,6 +71,22 @@ INSTANTIATE_TEST_SUITE_P(Pages, StyleSamplePictureTest,
                                            SampleCase{"circular", 4, "set 4026 16\n"},
                                            SampleCase{"circular_clockwise", 4, "set 4065 -22.5\n"},
                                            SampleCase{"grid", 5, "set 4026 4\nset 4028 3\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class PreviewPictureTest : public StyleSampleRunTest, public ::testing::WithParamInterface<SampleCase> {};
+
+TEST_P(PreviewPictureTest, LooksAsItDid) {
+    Picture("preview", GetParam().name, GetParam().page, GetParam().edits);
+    ExpectSameAsGolden(std::string("preview/") + GetParam().name + ".png");
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PreviewPictureTest,
+                         ::testing::Values(SampleCase{"dual", 0, "set 4028 5\nset 4034 40\nset 4035 100\n"},
+                                           SampleCase{"stagger_x", 1, "set 4026 4\nset 4028 3\nset 4034 40\nset 4035 30\nset 4053 1\n"},
+                                           SampleCase{"stagger_y", 2, "set 4026 3\nset 4028 4\nset 4034 30\nset 4035 40\n"},
+                                           SampleCase{"qfp", 3, "set 4026 4\nset 4028 3\nset 4034 30\nset 4035 30\nset 4032 60\nset 4033 60\n"},
+                                           SampleCase{"circular", 4, "set 4026 8\nset 4066 60\nset 4065 45\n"},
+                                           SampleCase{"grid", 5, "set 4026 4\nset 4028 3\nset 4034 30\nset 4035 30\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Corner or centre start moves the labels 1, 2 and n; every circle stays where it was.
