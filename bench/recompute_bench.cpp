@@ -2,37 +2,14 @@
 // runs it: 3200 pads placed, named and converted, in a real design inside a run's transaction.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "array/placement.h"
 #include "array/shared_state.h"
-#include "host/zelmdb/database_set.h"
-#include "host/zelmdb/design_store.h"
+#include "bench/open_design.h"
 
 namespace {
 
-struct OpenDesign {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "tessra_recompute_bench";
-    OpenDesign() {
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        const std::string path = (dir / "d.design").string();
-        zelmdb::DesignStore::Create(path, zelmdb::DesignInfo{});
-        auto store = zelmdb::DesignStore::Open(path, zelmdb::DesignStore::Access::ReadWrite,
-                                               zelmdb::DesignStore::Sharing::Exclusive);
-        if (!store.ok()) return;
-        store.value()->Begin();
-        zelmdb::DatabaseSet::Get().AttachDesign(std::move(store.value()));
-    }
-    ~OpenDesign() {
-        if (auto* design = zelmdb::DatabaseSet::Get().Design()) design->Rollback();
-        zelmdb::DatabaseSet::Get().CloseAll();
-        std::filesystem::remove_all(dir);
-    }
-};
-
 void RunRecompute(benchmark::State& state, ArrayStyle style, const char* format, int32_t p, int32_t q) {
-    OpenDesign design;
+    OpenDesign design("tessra_recompute_bench");
     ArrayParameters params;
     PadSiteList pads;
     params.Style = style;
