@@ -158,6 +158,20 @@ TEST_F(ArrayPreviewPaintTest, ListWithoutSitesStaysBlack) {
     EXPECT_EQ(Count(s, 0), 200 * 200);
 }
 
+// Images are in pixels, so a new size renders them afresh; and the window never gets tiny.
+TEST_F(ArrayPreviewPaintTest, ResizeEmptiesTheCacheAndTheMinimumIs120) {
+    pads.Pin1Pad = pads.DefaultPad = Square(40, kRed);
+    pads.Append(90, 90, 0, "1", 1);
+    Paint();
+    EXPECT_TRUE(HasPadImages());
+    SetWindowPos(window->m_hWnd, 0, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_FALSE(HasPadImages());
+    MINMAXINFO limits{};
+    SendMessageA(window->m_hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    EXPECT_EQ(limits.ptMinTrackSize.x, 120);
+    EXPECT_EQ(limits.ptMinTrackSize.y, 120);
+}
+
 struct NameCase {
     int32_t side;
     bool named;
