@@ -10,28 +10,6 @@ namespace {
 
 constexpr int kMargin = 10;   // both sides together
 
-// Selects a solid pen and brush of one colour for one drawing step, and deletes them after.
-class SolidTools {
-public:
-    SolidTools(HDC dc, COLORREF colour)
-        : dc_(dc), pen_(CreatePen(PS_SOLID, 1, colour)), brush_(CreateSolidBrush(colour)),
-          oldPen_(SelectObject(dc, pen_)), oldBrush_(SelectObject(dc, brush_)) {}
-    ~SolidTools() {
-        SelectObject(dc_, oldPen_);
-        SelectObject(dc_, oldBrush_);
-        DeleteObject(pen_);
-        DeleteObject(brush_);
-    }
-    SolidTools(const SolidTools&) = delete;
-    SolidTools& operator=(const SolidTools&) = delete;
-
-private:
-    HDC dc_;
-    HPEN pen_;
-    HBRUSH brush_;
-    HGDIOBJ oldPen_, oldBrush_;
-};
-
 void DrawScaled(HDC dc, const PadstackInfo& pad, double scale, POINT centre) {
     const PadShape shape{pad.Shape, int(std::trunc(double(pad.Width()) * scale)),
                          int(std::trunc(double(pad.Height()) * scale)), pad.Rotation, pad.Colour};

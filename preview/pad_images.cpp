@@ -29,26 +29,15 @@ HBITMAP FilledBitmap(HDC display, SIZE size, DWORD rop, HDC& memory, HGDIOBJ& ol
 }
 
 void DrawImage(HDC memory, const PadImageKey& key, SIZE size, bool drill) {
-    HPEN pen = CreatePen(PS_SOLID, 1, key.Colour());
-    HBRUSH brush = CreateSolidBrush(key.Colour());
-    HGDIOBJ oldPen = SelectObject(memory, pen), oldBrush = SelectObject(memory, brush);
     const POINT centre{size.cx / 2, size.cy / 2};
-    DrawPadShape(memory, PadShape{key.Shape(), key.Width(), key.Height(), key.Rotation(), key.Colour()}, centre);
-    if (drill && key.Drill() > 0) {
-        HPEN drillPen = CreatePen(PS_SOLID, 1, DrillColour);
-        HBRUSH drillBrush = CreateSolidBrush(DrillColour);
-        SelectObject(memory, drillPen);
-        SelectObject(memory, drillBrush);
-        DrawDrillHole(memory, key.Drill(), centre);
-        SelectObject(memory, pen);
-        SelectObject(memory, brush);
-        DeleteObject(drillPen);
-        DeleteObject(drillBrush);
+    {
+        SolidTools tools(memory, key.Colour());
+        DrawPadShape(memory, PadShape{key.Shape(), key.Width(), key.Height(), key.Rotation(), key.Colour()}, centre);
     }
-    SelectObject(memory, oldPen);
-    SelectObject(memory, oldBrush);
-    DeleteObject(pen);
-    DeleteObject(brush);
+    if (drill && key.Drill() > 0) {
+        SolidTools tools(memory, DrillColour);
+        DrawDrillHole(memory, key.Drill(), centre);
+    }
 }
 
 void RenderPadImage(const PadImageKey& key, bool drill, HDC display) {

@@ -68,3 +68,14 @@ void DrawDrillHole(HDC dc, int d, POINT centre) {
     const int left = centre.x - d / 2, top = centre.y - d / 2;
     Ellipse(dc, left, top, left + d, top + d);
 }
+
+SolidTools::SolidTools(HDC dc, COLORREF colour)
+    : dc_(dc), pen_(CreatePen(PS_SOLID, 1, colour)), brush_(CreateSolidBrush(colour)),
+      oldPen_(SelectObject(dc, pen_)), oldBrush_(SelectObject(dc, brush_)) {}
+
+SolidTools::~SolidTools() {
+    SelectObject(dc_, oldPen_);
+    SelectObject(dc_, oldBrush_);
+    DeleteObject(pen_);
+    DeleteObject(brush_);
+}

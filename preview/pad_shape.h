@@ -15,5 +15,20 @@ struct PadShape {
 
 void DrawPadShape(HDC dc, const PadShape& pad, POINT centre);
 
+// Selects a solid pen and brush of one colour for one drawing step, and deletes them after.
+class SolidTools {
+public:
+    SolidTools(HDC dc, COLORREF colour);
+    ~SolidTools();
+    SolidTools(const SolidTools&) = delete;
+    SolidTools& operator=(const SolidTools&) = delete;
+
+private:
+    HDC dc_;
+    HPEN pen_;
+    HBRUSH brush_;
+    HGDIOBJ oldPen_, oldBrush_;
+};
+
 // The drill hole of diameter `d` pixels, with the pen and brush the caller selected.
 void DrawDrillHole(HDC dc, int d, POINT centre);
