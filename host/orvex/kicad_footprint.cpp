@@ -187,8 +187,6 @@ zelmdb::Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol,
 }  // namespace
 
 zelmdb::Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint) {
-    for (const auto& s : store.Symbols()) {
-        if (store.NameText(s.nameId).value_or("") == footprint) return FootprintExport(store).Write(s, footprint);
-    }
+    if (auto symbol = store.SymbolNamed(footprint)) return FootprintExport(store).Write(*symbol, footprint);
     return zelmdb::Result<std::string>::Fail("the design holds no footprint named " + footprint);
 }

@@ -131,6 +131,10 @@ int RunRun(CommandContext& context) {
                                             zelmdb::DesignStore::Sharing::Exclusive,
                                             zelmdb::FileKind::Design);
     if (!opened.ok()) return Refuse(opened.error());
+    // A second footprint of the same name would leave the design ambiguous.
+    if (opened.value()->SymbolNamed(footprint))
+        return Refuse(file + ": the design already holds a footprint named " + footprint +
+                      "; choose another name, nothing was changed");
     zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
     const auto modulePath = env.FindFile(PluginModule);
     if (!modulePath) return Refuse(std::string(PluginModule) + " was not found in " + context.host.path() +

@@ -446,6 +446,12 @@ bool DesignStore::PutLabel(const Label& t) {
         .Bind(7, int64_t(t.layer)).Bind(8, int64_t(t.kind)).Bind(9, t.text).Run();
 }
 
+std::optional<Symbol> DesignStore::SymbolNamed(const std::string& name) {
+    for (Symbol& symbol : Symbols())
+        if (NameText(symbol.nameId).value_or("") == name) return std::move(symbol);
+    return std::nullopt;
+}
+
 std::vector<Symbol> DesignStore::Symbols() {
     std::vector<Symbol> out;
     SqliteStatement all(db_, "SELECT id, name_id, center_x, center_y FROM symbols ORDER BY id");

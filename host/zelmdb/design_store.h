@@ -61,6 +61,8 @@ public:
     bool PutComponent(const Component& component);
     bool PutLabel(const Label& label);
     std::vector<Symbol> Symbols();
+    // The footprint of that name: its symbol.
+    std::optional<Symbol> SymbolNamed(const std::string& name);
     std::vector<Component> Components();
     std::vector<Label> Labels();
 

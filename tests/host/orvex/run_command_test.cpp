@@ -38,6 +38,16 @@ TEST_F(OrvexRunTest, OkAnswersOneAndKeepsWhatThePluginWrote) {
     EXPECT_EQ(Run({"show", "d.design"}).code, 0) << "the design opens after the run";
 }
 
+TEST_F(OrvexRunTest, SecondFootprintOfTheSameNameIsRefusedBeforeTheDialog) {
+    ASSERT_EQ(RunScript("ok\n").code, 0);
+    const std::string once = File("d.design");
+    const Outcome o = RunScript("ok\n");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, "d.design: the design already holds a footprint named QFP48")) << o.err;
+    EXPECT_FALSE(Has(o.out, "result:")) << "the plug-in was not called: " << o.out;
+    EXPECT_EQ(File("d.design"), once);
+}
+
 TEST_F(OrvexRunTest, CancelAnswersZeroAndLeavesTheDesignAsItWas) {
     const Outcome o = RunScript("cancel\n");
     EXPECT_EQ(o.code, 0) << o.err;
