@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "array/design_record.h"
+#include "array/unit_table.h"
 #include "host/zelmdb/byte_record.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
@@ -72,7 +73,7 @@ void CSelectPadstackDialog::ShowValues(const PadstackBuffer& record) {
     DesignRecord design;
     design.Read();
     SetDlgItemText(IDC_SIDE_UNIT_LINE, std::string(top ? padstack_texts::kTopSide : padstack_texts::kBottomSide) +
-                                           " " + UnitText(design.UnitCode()));
+                                           " " + UnitSuffix(design.UnitCode()));
 }
 
 // The box follows the selection at once, not at the next idle paint.

@@ -13,15 +13,8 @@ constexpr int kMargin = 10;   // both sides together
 void DrawScaled(HDC dc, const PadstackInfo& pad, double scale, POINT centre) {
     const PadShape shape{pad.Shape, int(std::trunc(double(pad.Width()) * scale)),
                          int(std::trunc(double(pad.Height()) * scale)), pad.Rotation, pad.Colour};
-    {
-        SolidTools tools(dc, pad.Colour);
-        DrawPadShape(dc, shape, centre);
-    }
-    const int d = int(std::trunc(double(pad.Drill()) * scale));
-    if (d > 0) {
-        SolidTools tools(dc, DrillColour);
-        DrawDrillHole(dc, d, centre);
-    }
+    // The drill shows whatever the pages' Display Drill says.
+    DrawPadAndDrill(dc, shape, int(std::trunc(double(pad.Drill()) * scale)), DrillColour, centre);
 }
 
 }  // namespace

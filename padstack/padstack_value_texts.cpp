@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "array/unit_table.h"
-
 std::string RotationText(int16_t minutes) {
     char text[32];
     // Truncating division on purpose: -90 minutes reads "-1 -30'".
@@ -13,5 +11,3 @@ std::string RotationText(int16_t minutes) {
         std::snprintf(text, sizeof text, "%d %d'", minutes / 60, minutes % 60);
     return text;
 }
-
-std::string UnitText(uint8_t unitCode) { return UnitSuffix(unitCode); }

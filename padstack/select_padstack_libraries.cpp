@@ -73,7 +73,6 @@ void CSelectPadstackDialog::AddLibrary() {
 }
 
 void CSelectPadstackDialog::RemoveLibrary() {
-    DeleteLibraryCopy();
     const std::string file = SettingsFilePath();
     if (file.empty()) return;
     LibraryLines lines = ReadLibraryLines();

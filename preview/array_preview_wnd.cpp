@@ -84,28 +84,30 @@ void CArrayPreviewWnd::OnPaint() {
 
 void CArrayPreviewWnd::PaintPads(HDC dc, const PadSiteList& pads, const PreviewScale& scale, int clientBottom) {
     const auto& sites = pads.Sites();
-    DrawPad(dc, PadImageKey(pads.Pin1Pad, scale.Scale(), sites[0].Rotation), sites[0], scale, clientBottom);
-    if (sites.size() < 2) return;
-    PadImageKey key(pads.DefaultPad, scale.Scale(), sites[1].Rotation);
+    // One memory context serves every pad of the paint.
+    HDC memory = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(memory, 0);
+    DrawPad(dc, memory, PadImageKey(pads.Pin1Pad, scale.Scale(), sites[0].Rotation), sites[0], scale, clientBottom);
+    PadImageKey key(pads.DefaultPad, scale.Scale(), sites.size() > 1 ? sites[1].Rotation : 0);
     for (size_t i = 1; i < sites.size(); ++i) {
         key.SetRotation(sites[i].Rotation);
-        DrawPad(dc, key, sites[i], scale, clientBottom);
+        DrawPad(dc, memory, key, sites[i], scale, clientBottom);
     }
+    SelectObject(memory, old);
+    DeleteDC(memory);
 }
 
-void CArrayPreviewWnd::DrawPad(HDC dc, const PadImageKey& key, const PadSite& site, const PreviewScale& scale,
-                               int clientBottom) {
+void CArrayPreviewWnd::DrawPad(HDC dc, HDC memory, const PadImageKey& key, const PadSite& site,
+                               const PreviewScale& scale, int clientBottom) {
     const HBITMAP image = FindPadImage(key), mask = FindPadImage(key.Mask());
     const POINT at = scale.ToWindow(site.X, site.Y);
-    if (image != 0 && mask != 0) {
-        const SIZE size = PadImageSize(key);
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, mask);
-        BitBlt(dc, at.x - size.cx / 2, at.y - size.cy / 2, size.cx, size.cy, memory, 0, 0, SRCAND);
+    BITMAP size{};
+    if (image != 0 && mask != 0 && GetObjectA(image, sizeof size, &size) != 0) {
+        const int left = at.x - size.bmWidth / 2, top = at.y - size.bmHeight / 2;
+        SelectObject(memory, mask);
+        BitBlt(dc, left, top, size.bmWidth, size.bmHeight, memory, 0, 0, SRCAND);
         SelectObject(memory, image);
-        BitBlt(dc, at.x - size.cx / 2, at.y - size.cy / 2, size.cx, size.cy, memory, 0, 0, SRCPAINT);
-        SelectObject(memory, old);
-        DeleteDC(memory);
+        BitBlt(dc, left, top, size.bmWidth, size.bmHeight, memory, 0, 0, SRCPAINT);
     }
     if (CurrentParameters == nullptr || CurrentParameters->DisplayPadName == 0) return;
     const int nameSize = std::min(key.Width(), key.Height()) / 2;

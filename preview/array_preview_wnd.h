@@ -24,7 +24,8 @@ public:
 
 private:
     void PaintPads(HDC dc, const PadSiteList& pads, const PreviewScale& scale, int clientBottom);
-    void DrawPad(HDC dc, const PadImageKey& key, const PadSite& site, const PreviewScale& scale, int clientBottom);
+    void DrawPad(HDC dc, HDC memory, const PadImageKey& key, const PadSite& site, const PreviewScale& scale,
+                 int clientBottom);
     void DrawPadName(HDC dc, int size, int x, int unflippedY, const std::string& text, int clientBottom);
     void DrawOriginMarkers(HDC dc, POINT pin1, POINT centre);
 

@@ -29,15 +29,8 @@ HBITMAP FilledBitmap(HDC display, SIZE size, DWORD rop, HDC& memory, HGDIOBJ& ol
 }
 
 void DrawImage(HDC memory, const PadImageKey& key, SIZE size, bool drill) {
-    const POINT centre{size.cx / 2, size.cy / 2};
-    {
-        SolidTools tools(memory, key.Colour());
-        DrawPadShape(memory, PadShape{key.Shape(), key.Width(), key.Height(), key.Rotation(), key.Colour()}, centre);
-    }
-    if (drill && key.Drill() > 0) {
-        SolidTools tools(memory, DrillColour);
-        DrawDrillHole(memory, key.Drill(), centre);
-    }
+    DrawPadAndDrill(memory, PadShape{key.Shape(), key.Width(), key.Height(), key.Rotation(), key.Colour()},
+                    drill ? key.Drill() : 0, DrillColour, POINT{size.cx / 2, size.cy / 2});
 }
 
 void RenderPadImage(const PadImageKey& key, bool drill, HDC display) {

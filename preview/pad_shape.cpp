@@ -50,8 +50,7 @@ void DrawOblong(HDC dc, const PadShape& pad, POINT centre, double angle) {
     DeleteObject(pen);
 }
 
-}  // namespace
-
+// With the pad pen and brush selected.
 void DrawPadShape(HDC dc, const PadShape& pad, POINT centre) {
     const double angle = DrawingAngle(pad.Rotation);
     const int left = centre.x - pad.Width / 2, top = centre.y - pad.Height / 2;
@@ -64,9 +63,17 @@ void DrawPadShape(HDC dc, const PadShape& pad, POINT centre) {
     }
 }
 
-void DrawDrillHole(HDC dc, int d, POINT centre) {
-    const int left = centre.x - d / 2, top = centre.y - d / 2;
-    Ellipse(dc, left, top, left + d, top + d);
+}  // namespace
+
+void DrawPadAndDrill(HDC dc, const PadShape& pad, int drill, COLORREF drillColour, POINT centre) {
+    {
+        SolidTools tools(dc, pad.Colour);
+        DrawPadShape(dc, pad, centre);
+    }
+    if (drill <= 0) return;
+    SolidTools tools(dc, drillColour);
+    const int left = centre.x - drill / 2, top = centre.y - drill / 2;
+    Ellipse(dc, left, top, left + drill, top + drill);
 }
 
 SolidTools::SolidTools(HDC dc, COLORREF colour)

@@ -1,5 +1,5 @@
 // One pad drawn around a centre in its shape and rotation, the same in the array preview's pad
-// images and in the Select Padstack drawing. The pad pen and brush are selected by the caller.
+// images and in the Select Padstack drawing.
 #pragma once
 #include <cstdint>
 
@@ -12,8 +12,6 @@ struct PadShape {
     int16_t Rotation = 0;   // minutes of arc
     COLORREF Colour = 0;    // of the oblong's wide pen
 };
-
-void DrawPadShape(HDC dc, const PadShape& pad, POINT centre);
 
 // Selects a solid pen and brush of one colour for one drawing step, and deletes them after.
 class SolidTools {
@@ -30,5 +28,5 @@ private:
     HGDIOBJ oldPen_, oldBrush_;
 };
 
-// The drill hole of diameter `d` pixels, with the pen and brush the caller selected.
-void DrawDrillHole(HDC dc, int d, POINT centre);
+// The pad in its colour, then, when `drill` is above 0, a hole of that many pixels on top.
+void DrawPadAndDrill(HDC dc, const PadShape& pad, int drill, COLORREF drillColour, POINT centre);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "array/unit_table.h"
+
 namespace {
 
 struct RotationCase {
@@ -23,7 +25,7 @@ struct UnitCase {
 TEST(PadstackValueTextsTest, UnitCodesOutsideTheHostsRangeShowDashes) {
     const UnitCase cases[] = {{0, "(--)"}, {1, "(mils)"}, {2, "(inches)"}, {3, "(centimeters)"},
                               {4, "(millimeters)"}, {5, "(microns)"}, {6, "(--)"}, {255, "(--)"}};
-    for (const UnitCase& c : cases) EXPECT_EQ(UnitText(c.code), c.text) << int(c.code);
+    for (const UnitCase& c : cases) EXPECT_STREQ(UnitSuffix(c.code), c.text) << int(c.code);
 }
 
 }  // namespace
