@@ -10,19 +10,14 @@
 
 #include "host/orvex/arg_list.h"
 #include "host/orvex/command_table.h"
+#include "host/orvex/dialog_session.h"
 #include "host/orvex/number_parser.h"
-#include "host/orvex/plugin_library.h"
-#include "host/orvex/plugin_windows.h"
-#include "host/zelmdb/database_set.h"
-#include "host/zelmdb/host_environment.h"
 #include "platform/ui/headless_driver.h"
-#include "platform/ui/standard_controls.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_api.h"
 
 namespace {
 
-constexpr const char* PluginModule = "tessra.dll";
 constexpr int DefaultScreenWidth = 1024, DefaultScreenHeight = 768;
 
 struct ScreenSize {
@@ -76,23 +71,15 @@ void PrintRun(int32_t result, const HeadlessDriver& driver) {
     std::printf("result: %d\n", result);
 }
 
-// Runs the dialog on the open design; the caller has begun the transaction.
-int32_t RunDialog(const PluginLibrary& plugin, const std::string& footprint, HeadlessDriver& driver) {
-    driver.SetWindowFinder("preview", [footprint] { return FindPreviewWindow(footprint); });
-    driver.SetWindowFinder("sample", [] { return FindStyleSampleWindow(); });
-    ClearShownMessageBoxes();
-    return plugin.DisplayTessraDialog(footprint.c_str());
-}
-
-int Finish(zelmdb::DesignStore& design, int32_t result, const HeadlessDriver& driver) {
+int Finish(DialogSession& session, int32_t result, const HeadlessDriver& driver) {
     PrintRun(result, driver);
-    const bool keep = result == 1 && design.Commit();
-    if (!keep) design.Rollback();
-    std::printf("%s: %s\n", design.path().c_str(),
+    const bool keep = result == 1 && session.Keep();
+    if (!keep) session.Drop();
+    std::printf("%s: %s\n", session.File().c_str(),
                 keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
     if (driver.Failed()) return Refuse("the script failed: " + driver.Error());
-    if (result == 1 && !keep) return Refuse(design.path() + ": the footprint could not be saved");
+    if (result == 1 && !keep) return Refuse(session.File() + ": the footprint could not be saved");
     return ExitOk;
 }
 
@@ -127,30 +114,10 @@ int RunRun(CommandContext& context) {
     const ScriptParse script = ParseScript(text.value());
     if (!script.Ok()) return Refuse("script " + *source + ": " + script.error);
 
-    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
-                                            zelmdb::DesignStore::Sharing::Exclusive,
-                                            zelmdb::FileKind::Design);
-    if (!opened.ok()) return Refuse(opened.error());
-    // A second footprint of the same name would leave the design ambiguous.
-    if (opened.value()->SymbolNamed(footprint))
-        return Refuse(file + ": the design already holds a footprint named " + footprint +
-                      "; choose another name, nothing was changed");
-    zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
-    const auto modulePath = env.FindFile(PluginModule);
-    if (!modulePath) return Refuse(std::string(PluginModule) + " was not found in " + context.host.path() +
-                                   " nor in the plug-in folder");
-    auto plugin = PluginLibrary::Load(*modulePath);
-    if (!plugin.ok()) return Refuse(plugin.error());
-    if (!InstallStandardControls()) return Refuse("the window system could not be set up");
-    SetScreenSize(screen.width, screen.height);
-
-    zelmdb::DatabaseSet& databases = zelmdb::DatabaseSet::Get();
-    databases.AttachDesign(std::move(opened.value()));
-    zelmdb::DesignStore& design = *databases.Design();
-    if (!design.Begin()) return Refuse(file + ": cannot write");
+    auto session = DialogSession::Open(file, context.host.path(), screen.width, screen.height);
+    if (!session.ok()) return Refuse(session.error());
+    if (const std::string taken = session.value()->NameTaken(footprint); !taken.empty()) return Refuse(taken);
     HeadlessDriver driver(script.actions);
-    const int32_t result = RunDialog(*plugin.value(), footprint, driver);
-    const int code = Finish(design, result, driver);
-    databases.CloseAll();
-    return code;
+    const int32_t result = session.value()->Run(footprint, driver);
+    return Finish(*session.value(), result, driver);
 }

@@ -266,6 +266,10 @@ void HeadlessDriver::Perform(const ScriptAction& a) {
     const HWND c = FindControl(a.id);
     if (!c) { Fail(a, "there is no control " + std::to_string(a.id)); return; }
     switch (a.verb) {
+    case ScriptVerb::Check:
+        // Clicked only when not yet as wanted, so the outcome does not depend on the start state.
+        if ((SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED) == (a.text == "1")) return;
+        [[fallthrough]];
     case ScriptVerb::Click:
         if (!IsWindowEnabled(c) || !IsWindowVisible(c)) { Fail(a, "control " + std::to_string(a.id) + " cannot be clicked: it is disabled or hidden"); return; }
         Click(c);

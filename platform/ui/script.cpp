@@ -23,7 +23,7 @@ const std::map<std::string, VerbRule>& Verbs() {
         {"answer", {ScriptVerb::Answer, 1, 1}}, {"file", {ScriptVerb::File, 1, 1}},
         {"ok", {ScriptVerb::Ok, 0, 0}},         {"cancel", {ScriptVerb::Cancel, 0, 0}},
         {"close", {ScriptVerb::Close, 0, 0}},   {"shot", {ScriptVerb::Shot, 2, 2}},
-        {"expect", {ScriptVerb::Expect, 2, 2}},
+        {"expect", {ScriptVerb::Expect, 2, 2}}, {"check", {ScriptVerb::Check, 2, 2}},
     };
     return verbs;
 }
@@ -72,6 +72,7 @@ std::string Fill(ScriptAction& a, const std::vector<std::string>& w) {
     // The rest name a control first.
     if (!ParseNumber(w[1], a.id)) return "\"" + w[1] + "\" is not a control ID";
     if (w.size() > 2) a.text = w[2];
+    if (a.verb == ScriptVerb::Check && !OneOf(a.text, {"0", "1"})) return "check needs 0 or 1, not \"" + a.text + "\"";
     if (a.verb == ScriptVerb::Select && a.text.size() > 1 && a.text[0] == '#') {
         if (!ParseNumber(a.text.substr(1), a.index) || a.index < 0) return "bad entry position \"" + a.text + "\"";
     }

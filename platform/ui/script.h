@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-enum class ScriptVerb { Page, Type, Set, Clear, Key, Focus, Click, Select, Answer, File, Ok, Cancel, Close, Shot, Expect };
+enum class ScriptVerb { Page, Type, Set, Clear, Key, Focus, Click, Select, Answer, File, Ok, Cancel, Close, Shot, Expect, Check };
 
 struct ScriptAction {
     ScriptVerb verb = ScriptVerb::Ok;

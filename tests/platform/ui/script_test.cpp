@@ -71,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, ScriptRefusalTest, ::testing::Values(
     BadLine{"shot window a.png", "line 1: shot of what?"},
     BadLine{"select 1056 #12345678901", "line 1: bad entry position"}, BadLine{"select 1056 #x", "line 1: \"select\" takes 2"},
     BadLine{"\n\nset 4034 \"1.5", "line 3: a quoted text is not closed"},
-    BadLine{"ok now", "line 1: \"ok\" takes 0"}));
+    BadLine{"ok now", "line 1: \"ok\" takes 0"},
+    BadLine{"check 4114 yes", "line 1: check needs 0 or 1"}));
 
 }  // namespace

@@ -216,6 +216,13 @@ TEST_F(SheetScriptTest, TypingGoesKeyByKeyAndTheSpinFollowsItsBuddy) {
     EXPECT_EQ(counts.drill, 0);
 }
 
+TEST_F(SheetScriptTest, CheckClicksOnlyWhenTheBoxIsNotYetAsWanted) {
+    EXPECT_EQ(Run("check 103 1\nok\n"), IDOK) << error;
+    EXPECT_EQ(counts.drill, 1);
+    EXPECT_EQ(Run("check 103 0\ncheck 103 0\nok\n"), IDOK) << error;
+    EXPECT_EQ(counts.drill, 0);
+}
+
 TEST_F(SheetScriptTest, RadioGroupAndTextExchange) {
     EXPECT_EQ(Run("page 1\nclick 112\nset 113 \"AB\"\nok\n"), IDOK) << error;
     EXPECT_EQ(names.style, 1);

@@ -1,0 +1,70 @@
+// Opening a design for the plug-in's dialog, in the order the plug-in relies on: the design
+// attached before the module is loaded, the controls registered before the first window.
+#include "host/orvex/dialog_session.h"
+
+#include "host/orvex/plugin_windows.h"
+#include "host/zelmdb/database_set.h"
+#include "host/zelmdb/host_environment.h"
+#include "platform/ui/headless_driver.h"
+#include "platform/ui/standard_controls.h"
+#include "platform/win/message_box.h"
+#include "platform/win/win_api.h"
+
+namespace {
+
+constexpr const char* PluginModule = "tessra.dll";
+
+}  // namespace
+
+zelmdb::Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& file,
+                                                                   const std::string& hostFolder, int screenWidth,
+                                                                   int screenHeight) {
+    using R = zelmdb::Result<std::unique_ptr<DialogSession>>;
+    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
+                                            zelmdb::DesignStore::Sharing::Exclusive, zelmdb::FileKind::Design);
+    if (!opened.ok()) return R::Fail(opened.error());
+    zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
+    const auto modulePath = env.FindFile(PluginModule);
+    if (!modulePath)
+        return R::Fail(std::string(PluginModule) + " was not found in " + hostFolder + " nor in the plug-in folder");
+    auto plugin = PluginLibrary::Load(*modulePath);
+    if (!plugin.ok()) return R::Fail(plugin.error());
+    if (!InstallStandardControls()) return R::Fail("the window system could not be set up");
+    SetScreenSize(screenWidth, screenHeight);
+
+    zelmdb::DatabaseSet& databases = zelmdb::DatabaseSet::Get();
+    databases.AttachDesign(std::move(opened.value()));
+    zelmdb::DesignStore& design = *databases.Design();
+    if (!design.Begin()) {
+        databases.CloseAll();
+        return R::Fail(file + ": cannot write");
+    }
+    return std::unique_ptr<DialogSession>(new DialogSession(file, std::move(plugin.value()), design));
+}
+
+DialogSession::~DialogSession() {
+    Drop();
+    zelmdb::DatabaseSet::Get().CloseAll();
+}
+
+std::string DialogSession::NameTaken(const std::string& footprint) {
+    if (!m_design.SymbolNamed(footprint)) return "";
+    // A second footprint of the same name would leave the design ambiguous.
+    return m_file + ": the design already holds a footprint named " + footprint +
+           "; choose another name, nothing was changed";
+}
+
+int32_t DialogSession::Run(const std::string& footprint, HeadlessDriver& driver) {
+    driver.SetWindowFinder("preview", [footprint] { return FindPreviewWindow(footprint); });
+    driver.SetWindowFinder("sample", [] { return FindStyleSampleWindow(); });
+    ClearShownMessageBoxes();
+    return m_plugin->DisplayTessraDialog(footprint.c_str());
+}
+
+bool DialogSession::Keep() {
+    if (m_design.Commit()) return true;
+    Drop();
+    return false;
+}
+
+void DialogSession::Drop() { m_design.Rollback(); }

@@ -1,0 +1,40 @@
+// Everything a dialog run of the plug-in needs around it: the design opened for this process
+// alone, the plug-in module loaded, the window system set up, and one transaction that holds
+// every run until the caller keeps or drops it.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "host/orvex/plugin_library.h"
+#include "host/zelmdb/design_store.h"
+#include "host/zelmdb/result.h"
+
+class HeadlessDriver;
+
+class DialogSession {
+public:
+    // Refuses, with a message naming what is wrong, before anything is written.
+    static zelmdb::Result<std::unique_ptr<DialogSession>> Open(const std::string& designFile,
+                                                               const std::string& hostFolder, int screenWidth,
+                                                               int screenHeight);
+    ~DialogSession();
+    DialogSession(const DialogSession&) = delete;
+    DialogSession& operator=(const DialogSession&) = delete;
+
+    // The refusal for a name the design already holds, or "" when the name is free.
+    std::string NameTaken(const std::string& footprint);
+    // The plug-in's answer, 1 for OK; the driver feeds the dialog its input.
+    int32_t Run(const std::string& footprint, HeadlessDriver& driver);
+    // Keeps what the runs wrote; false when the design refused to keep it (nothing is kept then).
+    bool Keep();
+    void Drop();
+    const std::string& File() const { return m_file; }
+
+private:
+    DialogSession(std::string file, std::unique_ptr<PluginLibrary> plugin, zelmdb::DesignStore& design)
+        : m_file(std::move(file)), m_plugin(std::move(plugin)), m_design(design) {}
+
+    std::string m_file;
+    std::unique_ptr<PluginLibrary> m_plugin;
+    zelmdb::DesignStore& m_design;
+};
