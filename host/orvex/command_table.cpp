@@ -21,6 +21,12 @@ const std::vector<Command>& Commands() {
         {"run", nullptr, "run DESIGN FOOTPRINT [--script FILE|-] [--screen WxH]", RunRun},
         {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", RunShow},
         {"export", nullptr, "export DESIGN FOOTPRINT --kicad OUT.kicad_mod", RunExport},
+        {"generate", nullptr,
+         "generate DESIGN FOOTPRINT --style grid|dual|stagger-x|stagger-y|chip-carrier|circular "
+         "[--p N --q N --x X --y Y --w W --z Z --d D --r R --angle A --x-start N --x-increment N "
+         "--y-start N --y-increment N --x-alpha --y-alpha --continue-numbering --center-start "
+         "--alphabet LETTERS --padstack NAME --pin1-padstack NAME] | generate [DESIGN] --from-json FILE",
+         RunGenerate},
     };
     return commands;
 }

@@ -37,3 +37,4 @@ int RunLibraryRemove(CommandContext& context);
 int RunRun(CommandContext& context);
 int RunShow(CommandContext& context);
 int RunExport(CommandContext& context);
+int RunGenerate(CommandContext& context);

@@ -105,7 +105,10 @@ HWND HeadlessDriver::TopWindow() const {
 }
 
 bool HeadlessDriver::Fail(const ScriptAction& action, const std::string& message) {
-    if (m_error.empty()) m_error = "line " + std::to_string(action.line) + ": " + message;
+    if (m_error.empty()) {
+        m_error = "line " + std::to_string(action.line) + ": " + message;
+        m_failedLine = action.line;
+    }
     m_stopping = true;
     return false;
 }
@@ -265,13 +268,17 @@ void HeadlessDriver::Perform(const ScriptAction& a) {
     }
     const HWND c = FindControl(a.id);
     if (!c) { Fail(a, "there is no control " + std::to_string(a.id)); return; }
+    // A person cannot reach a control that is hidden or disabled; only looking at it is allowed.
+    if (a.verb != ScriptVerb::Expect && (!IsWindowEnabled(c) || !IsWindowVisible(c))) {
+        Fail(a, "control " + std::to_string(a.id) + " cannot be used: it is disabled or hidden");
+        return;
+    }
     switch (a.verb) {
     case ScriptVerb::Check:
         // Clicked only when not yet as wanted, so the outcome does not depend on the start state.
         if ((SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED) == (a.text == "1")) return;
         [[fallthrough]];
     case ScriptVerb::Click:
-        if (!IsWindowEnabled(c) || !IsWindowVisible(c)) { Fail(a, "control " + std::to_string(a.id) + " cannot be clicked: it is disabled or hidden"); return; }
         Click(c);
         return;
     case ScriptVerb::Type: TypeText(a, c); return;

@@ -22,6 +22,8 @@ public:
 
     bool Failed() const { return !m_error.empty(); }
     const std::string& Error() const { return m_error; }
+    // The line of the action that failed, 0 while none has.
+    int FailedLine() const { return m_failedLine; }
     // What the driver did on its own (a box answered by default, a sheet cancelled at the end).
     const std::vector<std::string>& Notes() const { return m_notes; }
     int ActionsLeft() const { return int(m_actions.size() - m_next); }
@@ -46,6 +48,7 @@ private:
     size_t m_next = 0;
     std::map<std::string, std::function<HWND()>> m_finders;
     std::string m_error;
+    int m_failedLine = 0;
     std::vector<std::string> m_notes;
     int m_answer = 0;            // for the next message box, 0 for its default
     bool m_fileAnswered = false;

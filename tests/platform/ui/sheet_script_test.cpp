@@ -19,7 +19,7 @@ namespace {
 
 enum : int { kCountsPage = 201, kNamesPage = 202, kSizePage = 203, kMoreDialog = 204 };
 enum : int { IDC_COUNT = 101, IDC_COUNT_SPIN = 102, IDC_DRILL = 103, IDC_NUMERIC = 111,
-             IDC_ALPHA = 112, IDC_PREFIX = 113, IDC_PITCH = 121, IDC_MORE = 122, IDC_NAME = 131 };
+             IDC_ALPHA = 112, IDC_PREFIX = 113, IDC_LOCKED = 114, IDC_PITCH = 121, IDC_MORE = 122, IDC_NAME = 131 };
 
 std::vector<std::string>& Log() {
     static std::vector<std::string> log;
@@ -53,7 +53,8 @@ void RegisterTemplates() {
     DialogTemplate names = Template(kNamesPage, "Names", WS_CHILD, 180, 90);
     names.items = {{WC_BUTTON, "Numeric", IDC_NUMERIC, WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 0, 8, 8, 60, 10},
                    {WC_BUTTON, "Alphabetic", IDC_ALPHA, WS_VISIBLE | BS_AUTORADIOBUTTON, 0, 8, 22, 60, 10},
-                   Label("Prefix:", 8, 42, 40), Edit(IDC_PREFIX, 50, 40, 60)};
+                   Label("Prefix:", 8, 42, 40), Edit(IDC_PREFIX, 50, 40, 60),
+                   {WC_EDIT, "", IDC_LOCKED, WS_VISIBLE | WS_DISABLED, WS_EX_CLIENTEDGE, 120, 40, 40, 12}};
     DialogTemplate size = Template(kSizePage, "Size", WS_CHILD, 180, 90);
     size.items = {Label("Spacing (x):", 8, 10, 50), Edit(IDC_PITCH, 62, 8, 50),
                   {WC_BUTTON, "More...", IDC_MORE, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 8, 30, 50, 14}};
@@ -268,6 +269,7 @@ TEST_P(SheetScriptErrorTest, StopsWithTheLineAndLeavesNothingOpen) {
 INSTANTIATE_TEST_SUITE_P(Faults, SheetScriptErrorTest, ::testing::Values(
     BadRun{"page 1\nclick 999\nok\n", "line 2: there is no control 999"},
     BadRun{"page 7\n", "line 1: there is no page 7"},
+    BadRun{"page 1\nset 114 5\nok\n", "line 2: control 114 cannot be used: it is disabled or hidden"},
     BadRun{"expect 101 5\n", "line 1: control 101 shows \"4\", expected \"5\""},
     BadRun{"file /nonexistent/lib.olb\n", "line 1: no such file"}));
 

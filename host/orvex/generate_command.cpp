@@ -1,0 +1,120 @@
+// "orvex generate": the dialog's own engine, limits, messages and storing, with no window a
+// person sees. Each footprint is a dialog run fed what a person would type; any message the
+// dialog shows means it refused something, and then nothing of the whole command is kept.
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "host/orvex/arg_list.h"
+#include "host/orvex/command_table.h"
+#include "host/orvex/dialog_session.h"
+#include "host/orvex/generate_request.h"
+#include "host/orvex/json_reader.h"
+#include "platform/ui/headless_driver.h"
+#include "platform/win/message_box.h"
+
+namespace {
+
+constexpr int kScreenWidth = 1024, kScreenHeight = 768;
+
+int Usage(const std::string& error) {
+    std::string usage;
+    for (const Command& c : Commands())
+        if (std::string(c.name) == "generate") usage += "usage: orvex " + std::string(c.usage) + "\n";
+    return Refuse((error.empty() ? std::string() : error + "\n") + usage, ExitUsage);
+}
+
+using Requests = zelmdb::Result<std::vector<GenerateRequest>>;
+
+Requests FromJsonFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Requests::Fail("cannot read " + path);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    auto json = ReadJson(text);
+    if (!json.ok()) return Requests::Fail(path + ": " + json.error());
+    auto requests = RequestsFromJson(json.value());
+    if (!requests.ok()) return Requests::Fail(path + ": " + requests.error());
+    return requests;
+}
+
+// The one design every footprint goes into: the command line's, or the one the entries name.
+zelmdb::Result<std::string> DesignOf(const ArgList& a, const std::vector<GenerateRequest>& requests) {
+    using R = zelmdb::Result<std::string>;
+    std::string design = a.positional().empty() ? requests.front().design : a.positional().front();
+    if (design.empty()) return R::Fail("no design: give DESIGN or \"design\" in every entry");
+    for (const GenerateRequest& r : requests)
+        if (!r.design.empty() && r.design != design)
+            return R::Fail(r.footprint + " names the design " + r.design + ", not " + design +
+                           "; one command stores into one design");
+    return design;
+}
+
+std::string DriverRefusal(const GenerateRequest& request, const GenerateScript& script, const HeadlessDriver& driver) {
+    const int line = driver.FailedLine();
+    const std::string origin = line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
+    if (origin == "--padstack" || origin == "--pin1-padstack") {
+        const std::string& name = origin == "--padstack" ? request.padstack : request.pin1Padstack;
+        return origin + ": the dialog offers no padstack named " + name +
+               " (it lists the design's usable padstacks and those of the PADSTACK_LIB libraries)";
+    }
+    if (driver.Error().find("cannot be used") != std::string::npos)
+        return origin + " does not apply to the " + request.styleName + " style as set";
+    return origin + ": " + driver.Error();
+}
+
+// Why the run stored nothing, or "" when it stored the footprint.
+std::string Refusal(const GenerateRequest& request, const GenerateScript& script, const HeadlessDriver& driver,
+                    int32_t result) {
+    if (driver.Failed()) return DriverRefusal(request, script, driver);
+    std::string said;
+    std::string last;
+    for (const ShownMessageBox& box : ShownMessageBoxes()) {
+        if (box.Text == last) continue;   // a box shown again by the same refusal says nothing new
+        said += (said.empty() ? "" : ", then ") + ("\"" + box.Text + "\"");
+        last = box.Text;
+    }
+    if (!said.empty()) return "the dialog says " + said;
+    return result == 1 ? "" : "the dialog did not end with OK";
+}
+
+int Generate(const std::string& file, const std::string& hostFolder, const std::vector<GenerateRequest>& requests) {
+    auto session = DialogSession::Open(file, hostFolder, kScreenWidth, kScreenHeight);
+    if (!session.ok()) return Refuse(session.error());
+    DialogSession& s = *session.value();
+    for (const GenerateRequest& request : requests) {
+        if (std::string taken = s.NameTaken(request.footprint); !taken.empty()) return Refuse(taken);
+        const GenerateScript script = BuildGenerateScript(request);
+        HeadlessDriver driver(script.actions);
+        const int32_t result = s.Run(request.footprint, driver);
+        if (std::string why = Refusal(request, script, driver, result); !why.empty())
+            return Refuse(request.footprint + ": " + why + "; nothing was stored");
+    }
+    if (!s.Keep()) return Refuse(file + ": the footprints could not be saved");
+    std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
+    return ExitOk;
+}
+
+}  // namespace
+
+int RunGenerate(CommandContext& context) {
+    auto args = ArgList::Parse(context.words, GenerateValueOptions(), GenerateFlags());
+    if (!args.ok()) return Usage(args.error());
+    const ArgList& a = args.value();
+    Requests requests = Requests::Fail("");
+    if (const auto json = a.Value("--from-json")) {
+        if (a.positional().size() > 1) return Usage("--from-json takes at most DESIGN besides the file");
+        if (context.words.size() != a.positional().size() + 2)
+            return Usage("with --from-json every other option comes from the file");
+        requests = FromJsonFile(*json);
+    } else {
+        if (a.positional().size() != 2) return Usage("");
+        auto one = RequestFromArgs(a, a.positional()[1]);
+        if (!one.ok()) return Usage(one.error());
+        requests = std::vector<GenerateRequest>{std::move(one.value())};
+    }
+    if (!requests.ok()) return Refuse(requests.error());
+    auto design = DesignOf(a, requests.value());
+    if (!design.ok()) return Refuse(design.error());
+    return Generate(design.value(), context.host.path(), requests.value());
+}

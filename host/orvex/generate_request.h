@@ -1,0 +1,43 @@
+// One footprint for "orvex generate": the style page and what a person would put into its
+// controls, from command-line options or from a JSON object with the same names.
+#pragma once
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/orvex/arg_list.h"
+#include "host/orvex/json_reader.h"
+#include "host/zelmdb/result.h"
+#include "platform/ui/script.h"
+
+struct GenerateRequest {
+    std::string design;      // only from JSON; empty: the command line's design
+    std::string footprint;
+    int page = -1;
+    std::string styleName;
+    std::vector<std::pair<int, std::string>> fields;   // row of the field table, text to enter
+    std::vector<int> flags;                            // rows of the flag table
+    std::optional<std::string> alphabet;
+    std::string padstack, pin1Padstack;
+};
+
+// The value options (with their "--") and the flags that generate takes besides the design.
+std::set<std::string> GenerateValueOptions();
+std::set<std::string> GenerateFlags();
+
+zelmdb::Result<GenerateRequest> RequestFromArgs(const ArgList& args, const std::string& footprint);
+// An object is one footprint, an array of objects many; the refusal names the entry.
+zelmdb::Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& root);
+
+// What a person would do in the dialog for the request. Every action's line is 1 + the index of
+// the option it comes from in `origins`, so a failed action names its option.
+struct GenerateScript {
+    std::vector<ScriptAction> actions;
+    std::vector<std::string> origins;
+};
+GenerateScript BuildGenerateScript(const GenerateRequest& request);
+
+// The control an option fills ("p", "x-alpha", ...), or the buttons and lists the run uses
+// ("alphabet", "letter-a", "padstack", "pin1-padstack", "padstack-list"); 0 for no such name.
+int GenerateControlId(const std::string& name);

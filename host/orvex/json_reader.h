@@ -1,0 +1,27 @@
+// Reading JSON that people and tools hand to orvex: the whole grammar, nothing lenient, and a
+// refusal that names the line and column of the first fault.
+#pragma once
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "host/zelmdb/result.h"
+
+struct JsonValue {
+    enum class Kind { Null, Bool, Number, String, Array, Object };
+    Kind kind = Kind::Null;
+    bool boolean = false;
+    double number = 0.0;
+    std::string text;   // a string's text, or a number as written
+    std::vector<JsonValue> items;
+    std::vector<std::pair<std::string, JsonValue>> members;   // in the order written
+
+    // The last member of that name, as most readers take it; null when there is none.
+    const JsonValue* Member(const std::string& name) const;
+};
+
+// Nesting deeper than this is refused rather than followed.
+constexpr int kJsonMaxDepth = 64;
+
+zelmdb::Result<JsonValue> ReadJson(std::string_view text);
