@@ -1,0 +1,21 @@
+// Arbitrary bytes as generate's JSON: read or refused with a place, and a read value always
+// turns into requests or a refusal; never a crash or a runaway recursion.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "host/orvex/generate_request.h"
+#include "host/orvex/json_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    auto json = ReadJson(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (!json.ok()) {
+        if (json.error().rfind("line ", 0) != 0) __builtin_trap();
+        return 0;
+    }
+    auto requests = RequestsFromJson(json.value());
+    if (requests.ok())
+        for (const GenerateRequest& r : requests.value())
+            if (BuildGenerateScript(r).actions.empty()) __builtin_trap();
+    return 0;
+}
