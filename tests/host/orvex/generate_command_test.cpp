@@ -1,0 +1,169 @@
+// "orvex generate" through the real program and tessra.dll: the same design content as a person
+// gets from the dialog, the dialog's refusals with nothing stored, and batches in one go.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/host/orvex/orvex_cli_fixture.h"
+
+namespace {
+
+// Every row of every table, in storage order: equal for equal content whatever the file bytes.
+std::string Dump(const std::filesystem::path& file) {
+    sqlite3* db = nullptr;
+    std::string out;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) return "cannot open";
+    const auto collect = [](void* text, int n, char** values, char**) {
+        auto& s = *static_cast<std::string*>(text);
+        for (int i = 0; i < n; ++i) s += (values[i] ? values[i] : "NULL") + std::string(i + 1 < n ? "|" : "\n");
+        return 0;
+    };
+    std::string tables;
+    sqlite3_exec(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name", collect, &tables, nullptr);
+    size_t at = 0;
+    for (size_t end; (end = tables.find('\n', at)) != std::string::npos; at = end + 1) {
+        const std::string table = tables.substr(at, end - at);
+        out += "[" + table + "]\n";
+        sqlite3_exec(db, ("SELECT * FROM \"" + table + "\"").c_str(), collect, &out, nullptr);
+    }
+    sqlite3_close(db);
+    return out;
+}
+
+class OrvexGenerateTest : public OrvexCliTest {
+protected:
+    void SetUp() override {
+        OrvexCliTest::SetUp();
+        std::filesystem::create_directories(dir_ / "home");
+        std::filesystem::create_symlink(TESSRA_MODULE, dir_ / "home" / "tessra.dll");
+        for (const char* design : {"g.design", "d.design"}) {
+            ASSERT_EQ(Run({"new", design, "--units", "mm"}).code, 0);
+            ASSERT_EQ(Run({"padstack", "add", design, "R60", "--shape", "round", "--width", "0.6", "--height", "0.6",
+                           "--drill", "0.3"}).code, 0);
+            ASSERT_EQ(Run({"padstack", "add", design, "SQ", "--shape", "rect", "--width", "0.8", "--height", "0.5"}).code, 0);
+        }
+        before_ = Dump(dir_ / "g.design");
+    }
+    Outcome Generate(std::vector<std::string> args) {
+        args.insert(args.begin(), {"generate", "g.design"});
+        return Run(args);
+    }
+    static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+    std::string before_;
+};
+
+struct SameAsDialog {
+    const char* name;
+    std::vector<std::string> options;
+    const char* script;   // what a person does in the dialog for the same footprint
+};
+class GenerateSameAsDialogTest : public OrvexGenerateTest, public ::testing::WithParamInterface<SameAsDialog> {};
+
+TEST_P(GenerateSameAsDialogTest, StoresWhatTheDialogStores) {
+    const SameAsDialog& c = GetParam();
+    std::vector<std::string> args{"F1"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const Outcome g = Generate(args);
+    ASSERT_EQ(g.code, 0) << g.err;
+    EXPECT_TRUE(Has(g.out, "g.design: stored 1 footprint\n")) << g.out;
+    Write("s.txt", c.script);
+    const Outcome d = Run({"run", "d.design", "F1", "--script", "s.txt"});
+    ASSERT_EQ(d.code, 0) << d.err;
+    ASSERT_TRUE(Has(d.out, "result: 1")) << d.out;
+    const std::string generated = Dump(dir_ / "g.design");
+    EXPECT_NE(generated, before_);
+    EXPECT_EQ(generated, Dump(dir_ / "d.design"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, GenerateSameAsDialogTest, ::testing::Values(
+    SameAsDialog{"dual", {"--style", "dual", "--q", "7", "--x", "1.27", "--y", "7.5"},
+                 "page 0\nset 4028 7\nset 4034 1.27\nset 4035 7.5\nok\n"},
+    SameAsDialog{"staggerx", {"--style", "stagger-x", "--p", "5", "--w", "2", "--d", "1", "--x-start", "3", "--x-increment", "2"},
+                 "page 1\nset 4026 5\nset 4032 2\nset 4053 1\nset 4038 3\nset 4039 2\nok\n"},
+    SameAsDialog{"staggery", {"--style", "stagger-y", "--q", "6", "--y-alpha", "--y-start", "2", "--y-increment", "1"},
+                 "page 2\nset 4028 6\nset 4040 2\nset 4041 1\nclick 4046\nok\n"},
+    SameAsDialog{"qfp", {"--style", "chip-carrier", "--p", "5", "--q", "3", "--center-start", "--x-alpha"},
+                 "page 3\nset 4026 5\nset 4028 3\nclick 4044\nclick 4063\nok\n"},
+    SameAsDialog{"circle", {"--style", "circular", "--p", "9", "--r", "4.5", "--angle", "40"},
+                 "page 4\nset 4026 9\nset 4066 4.5\nset 4065 40\nok\n"},
+    SameAsDialog{"bga", {"--style", "grid", "--p", "16", "--q", "16", "--x", "1", "--y", "1", "--alphabet", "ABCDEFGHJKLMNPRTUVWY"},
+                 "page 5\nset 4026 16\nset 4028 16\nset 4034 1\nset 4035 1\nclick 502\nclick 274\nclick 275\n"
+                 "click 280\nclick 281\nclick 282\nclick 283\nclick 284\nclick 285\nclick 288\nclick 291\nok\nok\n"},
+    SameAsDialog{"numbered", {"--style", "grid", "--p", "3", "--q", "2", "--continue-numbering"}, "page 5\nset 4026 3\nset 4028 2\nclick 4114\nok\n"},
+    SameAsDialog{"padstacks", {"--style", "dual", "--q", "3", "--padstack", "SQ", "--pin1-padstack", "R60"},
+                 "page 0\nset 4028 3\nclick 1058\nselect 1056 SQ\nok\nclick 1059\nselect 1056 R60\nok\nok\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Refused {
+    std::vector<std::string> options;
+    int code;
+    const char* error;
+};
+class GenerateRefusalTest : public OrvexGenerateTest, public ::testing::WithParamInterface<Refused> {};
+
+TEST_P(GenerateRefusalTest, SaysWhyAndStoresNothing) {
+    std::vector<std::string> args{"F1"};
+    args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
+    const Outcome o = Generate(args);
+    EXPECT_EQ(o.code, GetParam().code);
+    EXPECT_TRUE(Has(o.err, GetParam().error)) << o.err;
+    EXPECT_EQ(Dump(dir_ / "g.design"), before_);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, GenerateRefusalTest, ::testing::Values(
+    Refused{{"--p", "3"}, 2, "--style dual|stagger-x|stagger-y|chip-carrier|circular|grid is needed"},
+    Refused{{"--style", "hex"}, 2, "unknown style \"hex\""},
+    Refused{{"--style", "grid", "--radius", "2"}, 2, "unknown option --radius"},
+    Refused{{"--style", "grid", "--p"}, 2, "option --p needs a value"},
+    Refused{{"--style", "grid", "--p", "0"}, 1, "F1: the dialog says \"Please enter an integer between 1 and 3200.\"; nothing was stored"},
+    Refused{{"--style", "dual", "--x", "wide"}, 1, "F1: the dialog says \"Please enter a number.\""},
+    Refused{{"--style", "dual", "--p", "4"}, 1, "F1: --p 4 does not apply to the dual style as set"},
+    Refused{{"--style", "grid", "--r", "2"}, 1, "F1: --r 2 does not apply to the grid style as set; nothing was stored"},
+    Refused{{"--style", "grid", "--x-alpha"}, 1, "F1: --x-alpha does not apply to the grid style as set"},
+    Refused{{"--style", "dual", "--padstack", "NOPE"}, 1, "F1: --padstack: the dialog offers no padstack named NOPE"},
+    Refused{{"--style", "grid", "--alphabet", "A"}, 1, "F1: the dialog says \"At least 2 letters must be selected in the alphabet\"; nothing"},
+    Refused{{"--style", "grid", "--alphabet", "A1"}, 2, "the alphabet takes the letters A to Z, not \"A1\""}));
+
+TEST_F(OrvexGenerateTest, BatchOfAHundredInOneTransaction) {
+    const char* styles[] = {"stagger-x", "stagger-y", "chip-carrier", "circular", "grid"};
+    std::string json = "[";
+    for (int i = 0; i < 100; ++i)
+        json += std::string(i ? ",\n" : "") + "{\"footprint\": \"FP" + std::to_string(i) + "\", \"style\": \"" +
+                styles[i % 5] + "\", \"p\": " + std::to_string(2 + i % 7) + "}";
+    Write("batch.json", json + "]");
+    const Outcome o = Run({"generate", "g.design", "--from-json", "batch.json"});
+    ASSERT_EQ(o.code, 0) << o.err;
+    EXPECT_TRUE(Has(o.out, "stored 100 footprints")) << o.out;
+    const Outcome shown = Run({"show", "g.design", "FP99"});
+    EXPECT_TRUE(Has(shown.out, "FP99 (symbol 100): ")) << shown.out;
+
+    // One bad entry and the whole batch, good ones before it included, keeps nothing.
+    const std::string stored = Dump(dir_ / "g.design");
+    Write("bad.json", R"([{"footprint": "OK1", "style": "dual"}, {"footprint": "BAD", "style": "grid", "q": -4}])");
+    const Outcome bad = Run({"generate", "g.design", "--from-json", "bad.json"});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_TRUE(Has(bad.err, "BAD: the dialog says")) << bad.err;
+    EXPECT_EQ(Dump(dir_ / "g.design"), stored);
+}
+
+TEST_F(OrvexGenerateTest, JsonNamesItsDesignOrIsRefused) {
+    Write("one.json", R"({"design": "g.design", "footprint": "J1", "style": "dual"})");
+    EXPECT_EQ(Run({"generate", "--from-json", "one.json"}).code, 0);
+    Write("two.json", R"([{"design": "g.design", "footprint": "J2", "style": "dual"}, {"design": "d.design", "footprint": "J3", "style": "dual"}])");
+    const Outcome two = Run({"generate", "--from-json", "two.json"});
+    EXPECT_EQ(two.code, 1);
+    EXPECT_TRUE(Has(two.err, "J3 names the design d.design, not g.design")) << two.err;
+    Write("bad.json", "{\"footprint\": \"J4\",\n \"style\": dual}");
+    const Outcome bad = Run({"generate", "g.design", "--from-json", "bad.json"});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_TRUE(Has(bad.err, "bad.json: line 2, column 11: unexpected 'd'")) << bad.err;
+    const Outcome mixed = Run({"generate", "g.design", "--from-json", "one.json", "--p", "3"});
+    EXPECT_EQ(mixed.code, 2);
+    EXPECT_TRUE(Has(mixed.err, "with --from-json every other option comes from the file")) << mixed.err;
+    EXPECT_EQ(Run({"generate", "g.design", "J1", "--style", "grid"}).code, 1) << "J1 is taken";
+}
+
+}  // namespace
