@@ -37,6 +37,12 @@ std::string Usage() {
     return text;
 }
 
+std::string CommandUsage(const std::string& name) {
+    for (const Command& c : Commands())
+        if (name == c.name) return "usage: orvex " + std::string(c.usage);
+    return Usage();
+}
+
 int Refuse(const std::string& message, int code) {
     std::fprintf(stderr, "orvex: %s\n", message.c_str());
     return code;

@@ -24,6 +24,8 @@ struct Command {
 
 const std::vector<Command>& Commands();
 std::string Usage();
+// "usage: orvex ..." for the command of that name.
+std::string CommandUsage(const std::string& name);
 
 // Prints "orvex: message" on standard error; returns the exit code.
 int Refuse(const std::string& message, int code = ExitRefused);

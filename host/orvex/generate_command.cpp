@@ -19,10 +19,7 @@ namespace {
 constexpr int kScreenWidth = 1024, kScreenHeight = 768;
 
 int Usage(const std::string& error) {
-    std::string usage;
-    for (const Command& c : Commands())
-        if (std::string(c.name) == "generate") usage += "usage: orvex " + std::string(c.usage) + "\n";
-    return Refuse((error.empty() ? std::string() : error + "\n") + usage, ExitUsage);
+    return Refuse((error.empty() ? std::string() : error + "\n") + CommandUsage("generate"), ExitUsage);
 }
 
 using Requests = zelmdb::Result<std::vector<GenerateRequest>>;

@@ -73,8 +73,7 @@ void PrintRun(int32_t result, const HeadlessDriver& driver) {
 
 int Finish(DialogSession& session, int32_t result, const HeadlessDriver& driver) {
     PrintRun(result, driver);
-    const bool keep = result == 1 && session.Keep();
-    if (!keep) session.Drop();
+    const bool keep = result == 1 && session.Keep();   // the session drops whatever it does not keep
     std::printf("%s: %s\n", session.File().c_str(),
                 keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
@@ -84,7 +83,7 @@ int Finish(DialogSession& session, int32_t result, const HeadlessDriver& driver)
 }
 
 int Usage(const std::string& error) {
-    return Refuse((error.empty() ? std::string() : error + "\n") + "usage: orvex " + Commands()[6].usage,
+    return Refuse((error.empty() ? std::string() : error + "\n") + CommandUsage("run"),
                   ExitUsage);
 }
 
