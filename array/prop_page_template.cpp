@@ -10,6 +10,8 @@
 #include "output/create_footprint.h"
 #include "output/layer_colours.h"
 #include "output/padstack_availability.h"
+#include "output/recipe_store.h"
+#include "platform/win/message_box.h"
 #include "platform/framework/data_exchange.h"
 #include "platform/framework/property_sheet.h"
 #include "preview/array_preview_wnd.h"
@@ -19,6 +21,8 @@
 namespace {
 
 constexpr int kPadCountLimit = 3200;
+constexpr const char* kRecipeNotKeptText =
+    "The footprint was stored, but its parameters could not be kept: it cannot be reopened.";
 
 // The controls the full exchange binds to control objects; the padstack buttons and "Place By
 // Array Center" are only ever reached by their IDs.
@@ -164,7 +168,9 @@ BOOL CPropPageTemplate::OnSetActive() {
 }
 
 void CPropPageTemplate::OnOK() {
-    if (ActivePage == this) CreateFootprint();
+    if (ActivePage == this && CreateFootprint() && !SaveRecipe(FootprintName, MakeRecipe())) {
+        MessageBoxA(0, kRecipeNotKeptText, "...Information", MB_OK | MB_ICONINFORMATION);
+    }
     CPropertyPage::OnOK();
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "array/array_parameters.h"
+#include "array/footprint_recipe.h"
 #include "array/pad_site_list.h"
 #include "array/style_traits.h"
 #include "platform/framework/message_map.h"
@@ -32,6 +33,8 @@ public:
     ArrayParameters Candidate() const;
     // Empties the pads, places them again and repaints the preview.
     void Recompute();
+    // What the page would need to show this footprint again.
+    FootprintRecipe MakeRecipe() const;
 
     ArrayParameters Parameters;
     PadSiteList Pads{10};
@@ -50,6 +53,8 @@ protected:
     void RestoreText(int id, LastValidText text);
     void Enable(int id, bool enable);
     void SetButton(int id, bool check, bool enable);
+    void OnPin1Numeric();
+    void OnPin1AlphaNumeric();
 
     // Nonzero while the page itself changes control texts: those changes are not edits.
     int m_quiet = 0;
@@ -71,8 +76,6 @@ private:
     void OnCenter();
     void OnDisplayDrill();
     void OnDisplayPadName();
-    void OnPin1Numeric();
-    void OnPin1AlphaNumeric();
     void OnSelectDefaultPadstack();
     void OnSelectPin1Padstack();
     void SelectPadstack(bool defaultPadstack);

@@ -26,7 +26,11 @@ const CRuntimeClass* CStylePage::GetRuntimeClass() const { return &m_class; }
 BOOL CStylePage::OnInitDialog() {
     CPropPageTemplate::OnInitDialog();
     SetUpStyle();
-    RecomputePads();
+    if (ReopenRecipe && ReopenRecipe->Parameters.Style == m_traits.style) {
+        ApplyRecipe(*ReopenRecipe);
+    } else {
+        RecomputePads();
+    }
     return TRUE;
 }
 

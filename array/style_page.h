@@ -18,6 +18,9 @@ private:
     void SetUpStyle();
     void CopyExchangeIntoRecord();
     void SetUpSpin(int spinId, int buddyId, SpinRange range, int position);
+    void ApplyRecipe(const FootprintRecipe& recipe);
+    void ApplyRecipePadstacks();
+    void ApplyRecipeRadios();
 
     const StyleTraits& m_traits;
     CRuntimeClass m_class;

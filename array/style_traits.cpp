@@ -78,3 +78,9 @@ const StyleTraits* FindStyleTraits(int index) {
     if (index < 0 || index >= kStylePageCount) return nullptr;
     return &Rows()[size_t(index)];
 }
+
+int PageOfStyle(ArrayStyle style) {
+    for (const StyleTraits& row : Rows())
+        if (row.style == style) return row.pageIndex;
+    return -1;
+}

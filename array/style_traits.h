@@ -49,3 +49,5 @@ constexpr int kStylePageCount = 6;
 
 // The row of page `index` (0 to 5), or null.
 const StyleTraits* FindStyleTraits(int index);
+// The index of the page of that style, or -1.
+int PageOfStyle(ArrayStyle style);

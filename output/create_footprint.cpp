@@ -68,7 +68,16 @@ std::string EnsureTemporaryPadstack() {
 
 std::string PinPadstack(const std::string& name) { return name.empty() ? EnsureTemporaryPadstack() : name; }
 
-void Warn(const char* text) { MessageBoxA(0, text, "...Information", MB_OK | MB_ICONINFORMATION); }
+bool Warn(const char* text) {
+    MessageBoxA(0, text, "...Information", MB_OK | MB_ICONINFORMATION);
+    return false;
+}
+
+// A reopened footprint is stored anew: the old symbol goes with its pins, component and labels,
+// while the padstack copies stay, since other footprints may stand on them.
+void RemoveEarlierFootprint() {
+    if (const int32_t id = SymFind(FootprintName.c_str()); id > 0) SymDelete(id);
+}
 
 void StoreComponent(uint8_t* buffer, int32_t symbolId, const DesignRecord& design) {
     const int32_t id = CompCreate();
@@ -159,14 +168,15 @@ void AddLabels(uint16_t symbolId, uint8_t layer, int32_t allLabels) {
     }
 }
 
-void CreateFootprint() {
-    if (CurrentParameters == nullptr || CurrentPadList == nullptr) return;
+bool CreateFootprint() {
+    if (CurrentParameters == nullptr || CurrentPadList == nullptr) return false;
     const ArrayParameters& a = *CurrentParameters;
     const PadSiteList& pads = *CurrentPadList;
     if (pads.Empty()) return Warn("The arrangement has no pads: no footprint was stored.");
     if (pads.Count() > size_t(S::MaxPins)) return Warn("The arrangement has too many pads: no footprint was stored.");
     uint8_t* buffer = MemAllocUnion();
-    if (buffer == nullptr) return;
+    if (buffer == nullptr) return false;
+    RemoveEarlierFootprint();
     const int32_t symbolId = SymCreate();
     DbDefault(zelmdb::KindSymbol, buffer, symbolId);
     zelmdb::ByteRecord r(buffer);
@@ -189,4 +199,5 @@ void CreateFootprint() {
     LabelLayer("AST", 34131, 2074, symbolId, 1);
     LabelLayer("SST", 34130, 2078, symbolId, 0);
     MemFreeUnion(buffer);
+    return true;
 }

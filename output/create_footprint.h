@@ -7,7 +7,8 @@
 #include "array/pad_site_list.h"
 
 // Reads CurrentParameters and CurrentPadList. Does nothing but say so for an empty pad list.
-void CreateFootprint();
+// A footprint of the same name already in the design is replaced. True when one was stored.
+bool CreateFootprint();
 
 // Pin `number` of `symbol` (a SymRecord) for `pad`, on the padstack named `padstackName`, or a
 // copy of it turned to the pad's rotation unless the padstack is rotation free.

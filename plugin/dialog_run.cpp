@@ -7,6 +7,7 @@
 
 #include "array/design_record.h"
 #include "array/shared_state.h"
+#include "output/recipe_store.h"
 #include "platform/win/message_box.h"
 #include "plugin/sheet_title.h"
 #include "sheet/tessra_sheet.h"
@@ -15,16 +16,21 @@ namespace {
 
 // ActiveSheet must not outlive the sheet, however the run ends.
 struct ActiveSheetClear {
-    ~ActiveSheetClear() { ActiveSheet = nullptr; }
+    ~ActiveSheetClear() {
+        ActiveSheet = nullptr;
+        ReopenRecipe.reset();
+    }
 };
 
 }  // namespace
 
 int32_t RunTessraDialog(const char* footprintName) {
-    SetActiveAlphabet(DefaultAlphabet);
     DesignRecord record;
     record.Read();   // no design: all zero, so the unit shows as unknown
     FootprintName = footprintName ? footprintName : "";
+    // A footprint made here before opens as it was made.
+    ReopenRecipe = LoadRecipe(FootprintName);
+    SetActiveAlphabet(ReopenRecipe ? ReopenRecipe->Letters : DefaultAlphabet);
     SheetTitle = MakeSheetTitle(FootprintName, record.UnitCode());
     SampleWindowShown = 0;
 

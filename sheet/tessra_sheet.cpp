@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "array/footprint_recipe.h"
 #include "array/shared_state.h"
 #include "array/style_page.h"
 #include "array/style_traits.h"
@@ -60,6 +61,7 @@ BOOL CTessraSheet::OnInitDialog() {
         CenterWindow();
         SetActivePage(0);
     }
+    if (ReopenRecipe) SetActivePage(PageOfStyle(ReopenRecipe->Parameters.Style));
     AddSheetButtons();
     LayoutButtonRow();
     CreatePreviewWindow();

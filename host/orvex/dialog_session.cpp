@@ -51,7 +51,19 @@ std::string DialogSession::NameTaken(const std::string& footprint) {
     if (!m_design.SymbolNamed(footprint)) return "";
     // A second footprint of the same name would leave the design ambiguous.
     return m_file + ": the design already holds a footprint named " + footprint +
-           "; choose another name, nothing was changed";
+           "; choose another name, or edit it with orvex run --reopen; nothing was changed";
+}
+
+std::string DialogSession::NotReopenable(const std::string& footprint) {
+    if (m_design.FindSymbol(footprint) == 0) {
+        return m_file + ": the design holds no footprint named " + footprint + " to reopen; nothing was changed";
+    }
+    // The plug-in keeps what each footprint was made from under its own name.
+    if (!m_design.GetPluginRecord("Tessra", footprint)) {
+        return m_file + ": the footprint " + footprint +
+               " was not made by the generator, so there is nothing to reopen it from; nothing was changed";
+    }
+    return "";
 }
 
 int32_t DialogSession::Run(const std::string& footprint, HeadlessDriver& driver) {

@@ -23,6 +23,8 @@ public:
 
     // The refusal for a name the design already holds, or "" when the name is free.
     std::string NameTaken(const std::string& footprint);
+    // The refusal for reopening a footprint the design lacks or the plug-in did not make, or "".
+    std::string NotReopenable(const std::string& footprint);
     // The plug-in's answer, 1 for OK; the driver feeds the dialog its input.
     int32_t Run(const std::string& footprint, HeadlessDriver& driver);
     // Keeps what the runs wrote; false when the design refused to keep it (nothing is kept then).

@@ -90,7 +90,7 @@ int Usage(const std::string& error) {
 }  // namespace
 
 int RunRun(CommandContext& context) {
-    auto args = ArgList::Parse(context.words, {"--script", "--screen"}, {});
+    auto args = ArgList::Parse(context.words, {"--script", "--screen"}, {"--reopen"});
     if (!args.ok()) return Usage(args.error());
     const ArgList& a = args.value();
     if (a.positional().size() != 2) return Usage("");
@@ -115,7 +115,9 @@ int RunRun(CommandContext& context) {
 
     auto session = DialogSession::Open(file, context.host.path(), screen.width, screen.height);
     if (!session.ok()) return Refuse(session.error());
-    if (const std::string taken = session.value()->NameTaken(footprint); !taken.empty()) return Refuse(taken);
+    DialogSession& s = *session.value();
+    const std::string refusal = a.Has("--reopen") ? s.NotReopenable(footprint) : s.NameTaken(footprint);
+    if (!refusal.empty()) return Refuse(refusal);
     HeadlessDriver driver(script.actions);
     const int32_t result = session.value()->Run(footprint, driver);
     return Finish(*session.value(), result, driver);

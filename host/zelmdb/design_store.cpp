@@ -51,6 +51,8 @@ CREATE TABLE layers(number INTEGER PRIMARY KEY, name TEXT NOT NULL);
 CREATE TABLE colours(id INTEGER PRIMARY KEY, kind INTEGER NOT NULL, sub_kind INTEGER NOT NULL,
                      layer INTEGER NOT NULL, value INTEGER NOT NULL,
                      UNIQUE (kind, sub_kind, layer));
+CREATE TABLE plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, data BLOB NOT NULL,
+                            PRIMARY KEY (owner, key)) WITHOUT ROWID;
 )sql";
 
 constexpr int32_t MaxPadstackId = 32767;
@@ -444,6 +446,41 @@ bool DesignStore::PutLabel(const Label& t) {
     return put.Bind(1, int64_t(t.id)).Bind(2, int64_t(t.lineWidth)).Bind(3, int64_t(t.height))
         .Bind(4, int64_t(t.x)).Bind(5, int64_t(t.y)).Bind(6, int64_t(t.symbolId))
         .Bind(7, int64_t(t.layer)).Bind(8, int64_t(t.kind)).Bind(9, t.text).Run();
+}
+
+int32_t DesignStore::FindSymbol(const std::string& name) {
+    SqliteStatement find(db_, "SELECT symbols.id FROM symbols JOIN names ON names.id = symbols.name_id "
+                              "WHERE names.text = ? ORDER BY symbols.id LIMIT 1");
+    return find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
+}
+
+bool DesignStore::DeleteSymbol(int32_t id) {
+    static const char* const kDeletes[] = {
+        "DELETE FROM texts WHERE symbol_id = ?", "DELETE FROM components WHERE symbol_id = ?",
+        "DELETE FROM pins WHERE symbol_id = ?", "DELETE FROM symbols WHERE id = ?",
+    };
+    for (const char* sql : kDeletes) {
+        SqliteStatement remove(db_, sql);
+        if (!remove.Bind(1, int64_t(id)).Run()) return false;
+    }
+    return sqlite3_changes(db_) > 0;
+}
+
+bool DesignStore::PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data) {
+    // Designs written before plug-ins kept records of their own get the table on first use.
+    if (!Exec("CREATE TABLE IF NOT EXISTS plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, "
+              "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID")) {
+        return false;
+    }
+    SqliteStatement put(db_, "INSERT OR REPLACE INTO plugin_records VALUES (?,?,?)");
+    return put.Bind(1, owner).Bind(2, key).BindBlob(3, data).Run();
+}
+
+std::optional<std::string> DesignStore::GetPluginRecord(const std::string& owner, const std::string& key) {
+    // A design without the table has no records: the statement does not prepare, and Step says so.
+    SqliteStatement get(db_, "SELECT data FROM plugin_records WHERE owner = ? AND key = ?");
+    if (!get.Bind(1, owner).Bind(2, key).Step()) return std::nullopt;
+    return get.Blob(0);
 }
 
 std::optional<Symbol> DesignStore::SymbolNamed(const std::string& name) {

@@ -63,7 +63,15 @@ public:
     std::vector<Symbol> Symbols();
     // The footprint of that name: its symbol.
     std::optional<Symbol> SymbolNamed(const std::string& name);
+    // The lowest symbol id of that name, 0 for none.
+    int32_t FindSymbol(const std::string& name);
+    // The symbol with its pins, and the components and labels standing on it.
+    bool DeleteSymbol(int32_t id);
     std::vector<Component> Components();
+
+    // A plug-in's own records, apart from the host's: any bytes under (owner, key).
+    bool PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data);
+    std::optional<std::string> GetPluginRecord(const std::string& owner, const std::string& key);
     std::vector<Label> Labels();
 
     std::vector<Layer> Layers();

@@ -47,6 +47,10 @@ public:
     }
     int64_t Int(int col) const { return sqlite3_column_int64(stmt_, col); }
     double Real(int col) const { return sqlite3_column_double(stmt_, col); }
+    std::string Blob(int col) const {
+        const void* data = sqlite3_column_blob(stmt_, col);
+        return data ? std::string(static_cast<const char*>(data), size_t(sqlite3_column_bytes(stmt_, col))) : "";
+    }
     std::string Text(int col) const {
         const unsigned char* t = sqlite3_column_text(stmt_, col);
         return t ? reinterpret_cast<const char*>(t) : "";

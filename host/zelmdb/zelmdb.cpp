@@ -127,6 +127,17 @@ int32_t CompCreate(void) { return Guarded<int32_t>(0, [] { return Active() ? Act
 int32_t TextCreate(void) { return Guarded<int32_t>(0, [] { return Active() ? Active()->NewLabel() : 0; }); }
 int32_t ThruCreate(void) { return Guarded<int32_t>(0, [] { return Active() ? Active()->NewPadstack() : 0; }); }
 
+int32_t SymFind(const char* name) {
+    return Guarded<int32_t>(0, [&] {
+        if (Active() == nullptr || name == nullptr || *name == '\0') return 0;
+        return Active()->FindSymbol(std::string(name, strnlen(name, TextMax - 1)));
+    });
+}
+
+int32_t SymDelete(int32_t id) {
+    return Guarded<int32_t>(0, [&] { return Active() && id > 0 && Active()->DeleteSymbol(id) ? 1 : 0; });
+}
+
 int32_t SymPut(int32_t id, const uint8_t* record) {
     return Guarded<int32_t>(0, [&] {
         if (Active() == nullptr || record == nullptr || id <= 0) return 0;
@@ -221,6 +232,25 @@ int16_t DbLoadThru(const char* name, const char* libraryPath) {
             if (int16_t id = LoadFromLibrary(name, *path, *target)) return id;
         }
         return 0;
+    });
+}
+
+int32_t PlugRecordPut(const char* owner, const char* key, const uint8_t* data, int32_t size) {
+    return Guarded<int32_t>(0, [&] {
+        if (Active() == nullptr || owner == nullptr || key == nullptr || size < 0) return 0;
+        if (data == nullptr && size > 0) return 0;
+        const std::string bytes(reinterpret_cast<const char*>(data), size_t(size));
+        return Active()->PutPluginRecord(owner, key, bytes) ? 1 : 0;
+    });
+}
+
+int32_t PlugRecordGet(const char* owner, const char* key, uint8_t* data, int32_t size) {
+    return Guarded<int32_t>(-1, [&] {
+        if (Active() == nullptr || owner == nullptr || key == nullptr) return -1;
+        const std::optional<std::string> bytes = Active()->GetPluginRecord(owner, key);
+        if (!bytes) return -1;
+        if (data != nullptr && size >= 0 && bytes->size() <= size_t(size)) std::memcpy(data, bytes->data(), bytes->size());
+        return int32_t(bytes->size());
     });
 }
 

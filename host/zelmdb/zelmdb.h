@@ -20,6 +20,10 @@ ZELMDB_API int32_t SymCreate(void);
 ZELMDB_API int32_t CompCreate(void);
 ZELMDB_API int32_t TextCreate(void);
 ZELMDB_API int32_t ThruCreate(void);
+// The symbol of that name, 0 for none.
+ZELMDB_API int32_t SymFind(const char* name);
+// Deletes the symbol, its pins, and the components and texts placed with it; 1 on success.
+ZELMDB_API int32_t SymDelete(int32_t id);
 ZELMDB_API int32_t SymPut(int32_t id, const uint8_t* record);
 ZELMDB_API int32_t CompPut(int32_t id, const uint8_t* record);
 ZELMDB_API int32_t TextPut(int32_t id, const uint8_t* record);
@@ -37,6 +41,11 @@ ZELMDB_API int32_t ThruDelete(int32_t id);
 // Copies a padstack into the active database under a new highest id; an empty library path
 // looks through the PADSTACK_LIB libraries in order. Returns the new id, 0 on failure.
 ZELMDB_API int16_t DbLoadThru(const char* name, const char* libraryPath);
+
+// A plug-in's own record under (owner, key) in the active database; 1 on success.
+ZELMDB_API int32_t PlugRecordPut(const char* owner, const char* key, const uint8_t* data, int32_t size);
+// The record's size, -1 when there is none. The bytes are copied only when they fit `size`.
+ZELMDB_API int32_t PlugRecordGet(const char* owner, const char* key, uint8_t* data, int32_t size);
 
 ZELMDB_API uint8_t GetActiveDatabase(void);
 ZELMDB_API int32_t SetActiveDatabase(uint8_t handle);
