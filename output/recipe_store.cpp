@@ -13,12 +13,16 @@ bool SaveRecipe(const std::string& footprint, const FootprintRecipe& recipe) {
     return PlugRecordPut(kRecipeOwner, footprint.c_str(), bytes.data(), int32_t(bytes.size())) == 1;
 }
 
-std::optional<FootprintRecipe> LoadRecipe(const std::string& footprint) {
+StoredRecipe LoadRecipe(const std::string& footprint) {
+    StoredRecipe stored;
     const int32_t size = PlugRecordGet(kRecipeOwner, footprint.c_str(), nullptr, 0);
-    if (size <= 0) return std::nullopt;
+    if (size < 0) return stored;
+    stored.Found = true;
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    if (PlugRecordGet(kRecipeOwner, footprint.c_str(), bytes.data(), size) != size) return std::nullopt;
-    return DecodeRecipe(bytes.data(), bytes.size());
+    if (PlugRecordGet(kRecipeOwner, footprint.c_str(), bytes.data(), size) == size) {
+        stored.Recipe = DecodeRecipe(bytes.data(), bytes.size());
+    }
+    return stored;
 }
 
 std::optional<PadstackInfo> RecipePadstackInfo(const std::string& name) {

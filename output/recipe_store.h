@@ -11,8 +11,11 @@
 extern const char* const kRecipeOwner;
 
 bool SaveRecipe(const std::string& footprint, const FootprintRecipe& recipe);
-// None when the footprint has no recipe or its record is damaged.
-std::optional<FootprintRecipe> LoadRecipe(const std::string& footprint);
+struct StoredRecipe {
+    bool Found = false;                      // the design keeps a record under that name
+    std::optional<FootprintRecipe> Recipe;   // none when the record is damaged
+};
+StoredRecipe LoadRecipe(const std::string& footprint);
 
 // The preview geometry of a padstack of the design a recipe names: the temporary pad for the
 // empty name, none when the design no longer holds that padstack.

@@ -22,6 +22,12 @@ struct ActiveSheetClear {
     }
 };
 
+void WarnDamagedRecipe(const std::string& footprint) {
+    const std::string text = "The parameters kept with " + footprint +
+                             " are damaged.\n\nThe sheet opens with its start values; OK replaces the footprint.";
+    MessageBoxA(0, text.c_str(), "...Warning", MB_OK | MB_ICONINFORMATION);
+}
+
 }  // namespace
 
 int32_t RunTessraDialog(const char* footprintName) {
@@ -29,7 +35,9 @@ int32_t RunTessraDialog(const char* footprintName) {
     record.Read();   // no design: all zero, so the unit shows as unknown
     FootprintName = footprintName ? footprintName : "";
     // A footprint made here before opens as it was made.
-    ReopenRecipe = LoadRecipe(FootprintName);
+    const StoredRecipe stored = LoadRecipe(FootprintName);
+    if (stored.Found && !stored.Recipe) WarnDamagedRecipe(FootprintName);
+    ReopenRecipe = stored.Recipe;
     SetActiveAlphabet(ReopenRecipe ? ReopenRecipe->Letters : DefaultAlphabet);
     SheetTitle = MakeSheetTitle(FootprintName, record.UnitCode());
     SampleWindowShown = 0;

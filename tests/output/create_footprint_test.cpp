@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "array/placement.h"
 #include "host/zelmdb/record_layout.h"
@@ -133,6 +134,31 @@ TEST_F(CreateFootprintTest, TemporaryPadBecomesARealPadstackOnce) {
     const auto stored = Design().Padstacks().at(0);
     EXPECT_EQ(stored.layers[0].width1 + stored.layers[0].width2, 3000);
     EXPECT_EQ(stored.layers[13].width1 + stored.layers[13].width2, 1500);
+}
+
+// A reopened footprint is stored again under its name: one symbol, component and label stack
+// remain, and a footprint of another name is left alone.
+TEST_F(CreateFootprintTest, StoringAgainReplacesTheEarlierFootprintOfThatName) {
+    AddPadstack("R", 1);
+    params.DefaultPadstackName = params.Pin1PadstackName = "R";
+    FootprintName = "OTHER";
+    Pads({0});
+    ASSERT_TRUE(CreateFootprint());
+    FootprintName = "QFP48";
+    for (int round = 0; round < 2; ++round) {
+        pads.RemoveAll();
+        Pads(round == 0 ? std::initializer_list<int16_t>{0, 0, 0} : std::initializer_list<int16_t>{0, 0});
+        ASSERT_TRUE(CreateFootprint());
+    }
+    std::map<std::string, size_t> pins;
+    for (const auto& symbol : Design().Symbols()) pins[Design().NameText(symbol.nameId).value_or("?")] = symbol.pins.size();
+    EXPECT_EQ(pins, (std::map<std::string, size_t>{{"OTHER", 1}, {"QFP48", 2}}));
+    EXPECT_EQ(Design().Components().size(), 2u);
+    EXPECT_EQ(Design().Labels().size(), 10u) << "five labels per footprint";
+    std::set<int32_t> symbols;
+    for (const auto& symbol : Design().Symbols()) symbols.insert(symbol.id);
+    for (const auto& label : Design().Labels()) EXPECT_TRUE(symbols.count(label.symbolId)) << "label left on a deleted symbol";
+    for (const auto& component : Design().Components()) EXPECT_TRUE(symbols.count(component.symbolId));
 }
 
 TEST_F(CreateFootprintTest, LongCopyNamesAreCutAndKeptApart) {

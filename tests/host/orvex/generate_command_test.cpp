@@ -78,6 +78,20 @@ TEST_P(GenerateSameAsDialogTest, StoresWhatTheDialogStores) {
     EXPECT_EQ(generated, Dump(dir_ / "d.design"));
 }
 
+// Everything a footprint was made from comes back: reopened and stored again unchanged, the
+// design's content is what it was, recipe included.
+TEST_P(GenerateSameAsDialogTest, ReopenedAndStoredUnchangedLeavesTheSameContent) {
+    std::vector<std::string> args{"F1"};
+    args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
+    ASSERT_EQ(Generate(args).code, 0);
+    const std::string generated = Dump(dir_ / "g.design");
+    Write("s.txt", "ok\n");
+    const Outcome o = Run({"run", "g.design", "F1", "--reopen", "--script", "s.txt"});
+    ASSERT_EQ(o.code, 0) << o.err << o.out;
+    ASSERT_TRUE(Has(o.out, "result: 1")) << o.out;
+    EXPECT_EQ(Dump(dir_ / "g.design"), generated);
+}
+
 INSTANTIATE_TEST_SUITE_P(Options, GenerateSameAsDialogTest, ::testing::Values(
     SameAsDialog{"dual", {"--style", "dual", "--q", "7", "--x", "1.27", "--y", "7.5"},
                  "page 0\nset 4028 7\nset 4034 1.27\nset 4035 7.5\nok\n"},
