@@ -69,6 +69,10 @@ std::string DialogSession::NotReopenable(const std::string& footprint) {
 int32_t DialogSession::Run(const std::string& footprint, HeadlessDriver& driver) {
     driver.SetWindowFinder("preview", [footprint] { return FindPreviewWindow(footprint); });
     driver.SetWindowFinder("sample", [] { return FindStyleSampleWindow(); });
+    return Run(footprint);
+}
+
+int32_t DialogSession::Run(const std::string& footprint) {
     ClearShownMessageBoxes();
     return m_plugin->DisplayTessraDialog(footprint.c_str());
 }

@@ -27,6 +27,8 @@ public:
     std::string NotReopenable(const std::string& footprint);
     // The plug-in's answer, 1 for OK; the driver feeds the dialog its input.
     int32_t Run(const std::string& footprint, HeadlessDriver& driver);
+    // The same with whatever input source the window system has, a person's for one.
+    int32_t Run(const std::string& footprint);
     // Keeps what the runs wrote; false when the design refused to keep it (nothing is kept then).
     bool Keep();
     void Drop();

@@ -13,6 +13,7 @@
 #include "host/orvex/dialog_session.h"
 #include "host/orvex/number_parser.h"
 #include "platform/ui/headless_driver.h"
+#include "platform/ui/interactive_driver.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_api.h"
 
@@ -44,12 +45,6 @@ zelmdb::Result<std::string> ReadScript(const std::string& source) {
     return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
-bool DisplayAvailable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
-        if (const char* value = std::getenv(name); value && *value) return true;
-    return false;
-}
-
 const char* AnswerName(int answer) {
     switch (answer) {
     case IDOK: return "OK";
@@ -63,23 +58,38 @@ const char* AnswerName(int answer) {
     }
 }
 
-void PrintRun(int32_t result, const HeadlessDriver& driver) {
+void PrintRun(int32_t result, const std::vector<std::string>& notes) {
     for (const ShownMessageBox& box : ShownMessageBoxes())
         std::printf("message box: \"%s\": \"%s\" answered %s\n", box.Caption.c_str(), box.Text.c_str(),
                     AnswerName(box.Answer));
-    for (const std::string& note : driver.Notes()) std::printf("note: %s\n", note.c_str());
+    for (const std::string& note : notes) std::printf("note: %s\n", note.c_str());
     std::printf("result: %d\n", result);
 }
 
-int Finish(DialogSession& session, int32_t result, const HeadlessDriver& driver) {
-    PrintRun(result, driver);
+// `failure` is the script's error, empty for a run a person did or a script that went through.
+int Finish(DialogSession& session, int32_t result, const std::vector<std::string>& notes,
+           const std::string& failure) {
+    PrintRun(result, notes);
     const bool keep = result == 1 && session.Keep();   // the session drops whatever it does not keep
     std::printf("%s: %s\n", session.File().c_str(),
                 keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
-    if (driver.Failed()) return Refuse("the script failed: " + driver.Error());
+    if (!failure.empty()) return Refuse("the script failed: " + failure);
     if (result == 1 && !keep) return Refuse(session.File() + ": the footprint could not be saved");
     return ExitOk;
+}
+
+int RunScripted(DialogSession& session, const std::string& footprint, const ScriptParse& script) {
+    HeadlessDriver driver(script.actions);
+    const int32_t result = session.Run(footprint, driver);
+    return Finish(session, result, driver.Notes(), driver.Failed() ? driver.Error() : "");
+}
+
+int RunByPerson(DialogSession& session, const std::string& footprint) {
+    InteractiveDriver person;
+    std::string error;
+    if (!person.Start(("Orvex - " + session.File()).c_str(), error)) return Refuse(error);
+    return Finish(session, session.Run(footprint), {}, "");
 }
 
 int Usage(const std::string& error) {
@@ -103,22 +113,25 @@ int RunRun(CommandContext& context) {
         screen = parsed.value();
     }
     const auto source = a.Value("--script");
-    if (!source) {
-        return Refuse(DisplayAvailable()
-                          ? "the interactive window is not available in this build; give --script FILE or --script -"
-                          : "there is no display to show the dialog on; give --script FILE or --script - to run it headless");
+    // Without a script a person works the dialog, on a screen that fits the display unless
+    // --screen names one.
+    ScreenSize fits;
+    const bool byPerson = !source && InteractiveDriver::DisplayAvailable(fits.width, fits.height);
+    if (!source && !byPerson)
+        return Refuse("there is no display to show the dialog on; give --script FILE or --script - to run it headless");
+    if (byPerson && !a.Value("--screen")) screen = fits;
+    ScriptParse script;
+    if (source) {
+        auto text = ReadScript(*source);
+        if (!text.ok()) return Refuse(text.error());
+        script = ParseScript(text.value());
+        if (!script.Ok()) return Refuse("script " + *source + ": " + script.error);
     }
-    auto text = ReadScript(*source);
-    if (!text.ok()) return Refuse(text.error());
-    const ScriptParse script = ParseScript(text.value());
-    if (!script.Ok()) return Refuse("script " + *source + ": " + script.error);
 
     auto session = DialogSession::Open(file, context.host.path(), screen.width, screen.height);
     if (!session.ok()) return Refuse(session.error());
     DialogSession& s = *session.value();
     const std::string refusal = a.Has("--reopen") ? s.NotReopenable(footprint) : s.NameTaken(footprint);
     if (!refusal.empty()) return Refuse(refusal);
-    HeadlessDriver driver(script.actions);
-    const int32_t result = session.value()->Run(footprint, driver);
-    return Finish(*session.value(), result, driver);
+    return byPerson ? RunByPerson(s, footprint) : RunScripted(s, footprint, script);
 }

@@ -217,9 +217,10 @@ bool HeadlessDriver::Shot(const ScriptAction& a) {
         else if (a.text == "dialog") target = TopWindow();
         else if (auto f = m_finders.find(a.text); f != m_finders.end()) target = f->second();
         if (!target) return Fail(a, "there is no " + a.text + " window to take a picture of");
-        // The preview opens over the middle of the sheet; its picture shows it whole.
-        const bool named = a.text != "sheet" && a.text != "dialog";
-        picture = named ? surfaces.CaptureAlone(target) : surfaces.Capture(target);
+        // The preview and the sample stand above the sheet they belong to, so each window's
+        // picture is its own pixels; a dialog's keeps the dropped list lying over it.
+        const bool alone = a.text != "dialog";
+        picture = alone ? surfaces.CaptureAlone(target) : surfaces.Capture(target);
     }
     std::string error;
     if (!WritePng(picture, a.file, error)) return Fail(a, error);

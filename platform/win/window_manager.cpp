@@ -61,6 +61,21 @@ void WindowManager::BringToTop(HWND h) {
     auto& list = SiblingsOf(*w);
     list.erase(std::remove(list.begin(), list.end(), h), list.end());
     list.insert(list.begin(), h);
+    if (w->Child()) return;
+    // Owned windows stay above their owner: the preview must not fall behind the sheet.
+    std::vector<HWND> owned;
+    for (HWND o : list)
+        if (o != h && OwnedBy(o, h)) owned.push_back(o);
+    for (auto it = owned.rbegin(); it != owned.rend(); ++it) {
+        list.erase(std::remove(list.begin(), list.end(), *it), list.end());
+        list.insert(list.begin(), *it);
+    }
+}
+
+bool WindowManager::OwnedBy(HWND window, HWND owner) const {
+    for (const Window* w = Get(window); w && w->owner; w = Get(w->owner))
+        if (w->owner == owner) return true;
+    return false;
 }
 
 HWND WindowManager::Create(const WindowClass* cls, const CREATESTRUCTA& cs, WNDPROC proc) {

@@ -38,7 +38,8 @@ public:
 
     std::vector<HWND>& TopLevels() { return m_topLevels; }   // topmost first
     std::vector<HWND>& SiblingsOf(const Window& w);
-    void BringToTop(HWND h);
+    void BringToTop(HWND h);               // its owned windows stay above it
+    bool OwnedBy(HWND window, HWND owner) const;
 
     // Geometry.
     RECT NonClientInsets(const Window& w) const;

@@ -1,0 +1,150 @@
+// SDL events as window messages. Input is posted, not sent, so the dialogs' pre-translation
+// (Tab, Enter, Escape, mnemonics) sees it as it sees the headless driver's keys.
+#include "platform/ui/sdl_event_translator.h"
+
+#include <algorithm>
+
+#include "platform/win/messages.h"
+#include "platform/win/win_api.h"
+#include "platform/win/window_manager.h"
+
+namespace {
+
+struct KeyMap {
+    SDL_Keycode key;
+    UINT vk;
+};
+constexpr KeyMap kKeys[] = {{SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE},
+                            {SDLK_TAB, VK_TAB}, {SDLK_BACKSPACE, VK_BACK}, {SDLK_DELETE, VK_DELETE},
+                            {SDLK_HOME, VK_HOME}, {SDLK_END, VK_END}, {SDLK_LEFT, VK_LEFT},
+                            {SDLK_RIGHT, VK_RIGHT}, {SDLK_UP, VK_UP}, {SDLK_DOWN, VK_DOWN},
+                            {SDLK_SPACE, VK_SPACE}, {SDLK_F1, VK_F1}};
+
+LPARAM PointParam(POINT p) { return MAKELPARAM(WORD(p.x), WORD(p.y)); }
+
+POINT ToClient(HWND h, POINT screen) {
+    ScreenToClient(h, &screen);
+    return screen;
+}
+
+bool Accepts(HWND h) {
+    const HWND top = WindowManager::Instance().TopLevelOf(h);
+    return h && IsWindowEnabled(top) && IsWindowEnabled(h);
+}
+
+}  // namespace
+
+HWND SdlEventTranslator::TopModalWindow() {
+    for (HWND h : WindowManager::Instance().TopLevels())
+        if (IsWindowVisible(h) && IsWindowEnabled(h) && h == GetModalWindow()) return h;
+    // A message box runs its own loop above the innermost modal window.
+    if (HWND focus = GetFocus()) return WindowManager::Instance().TopLevelOf(focus);
+    return GetModalWindow();
+}
+
+bool SdlEventTranslator::Translate(const SDL_Event& e) {
+    switch (e.type) {
+    case SDL_QUIT: return false;
+    case SDL_WINDOWEVENT: return e.window.event != SDL_WINDOWEVENT_CLOSE;
+    case SDL_MOUSEBUTTONDOWN: case SDL_MOUSEBUTTONUP: MouseButton(e.button); return true;
+    case SDL_MOUSEMOTION: MouseMove(e.motion.x, e.motion.y); return true;
+    case SDL_KEYDOWN: case SDL_KEYUP: Key(e.key); return true;
+    case SDL_TEXTINPUT: Text(e.text.text); return true;
+    default: return true;
+    }
+}
+
+void SdlEventTranslator::MouseButton(const SDL_MouseButtonEvent& e) {
+    if (e.button != SDL_BUTTON_LEFT) return;
+    const POINT at{e.x, e.y};
+    const bool down = e.type == SDL_MOUSEBUTTONDOWN;
+    if (!down && m_drag != Drag::None) {
+        if (m_drag == Drag::CloseBox && SendMessageA(m_dragged, WM_NCHITTEST, 0, PointParam(at)) == HTCLOSE)
+            PostMessageA(m_dragged, WM_SYSCOMMAND, SC_CLOSE, 0);
+        m_drag = Drag::None;
+        return;
+    }
+    HWND target = GetCapture();
+    if (!target) {
+        target = WindowFromPoint(at);
+        if (!Accepts(target)) return;
+        const HWND top = WindowManager::Instance().TopLevelOf(target);
+        const LRESULT hit = SendMessageA(target, WM_NCHITTEST, 0, PointParam(at));
+        if (down && hit != HTCLIENT) {
+            if (target == top) StartFrameDrag(top, hit, at);
+            return;
+        }
+    }
+    PostMessageA(target, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? 1 : 0, PointParam(ToClient(target, at)));
+}
+
+void SdlEventTranslator::MouseMove(int x, int y) {
+    const POINT at{x, y};
+    if (m_drag == Drag::Move || m_drag == Drag::Size) {
+        FrameDrag(at);
+        return;
+    }
+    HWND target = GetCapture();
+    if (!target) target = WindowFromPoint(at);
+    if (!Accepts(target)) return;
+    const WPARAM buttons = (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) ? 1 : 0;
+    PostMessageA(target, WM_MOUSEMOVE, buttons, PointParam(ToClient(target, at)));
+}
+
+void SdlEventTranslator::StartFrameDrag(HWND top, LRESULT hit, POINT at) {
+    m_dragged = top;
+    m_hit = hit;
+    m_start = at;
+    GetWindowRect(top, &m_startRect);
+    if (hit == HTCLOSE) m_drag = Drag::CloseBox;
+    else if (hit == HTCAPTION) m_drag = Drag::Move;
+    else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) m_drag = Drag::Size;
+    else m_drag = Drag::None;
+}
+
+void SdlEventTranslator::FrameDrag(POINT at) {
+    if (!IsWindow(m_dragged)) {
+        m_drag = Drag::None;
+        return;
+    }
+    const int dx = at.x - m_start.x, dy = at.y - m_start.y;
+    RECT r = m_startRect;
+    if (m_drag == Drag::Move) {
+        MoveWindow(m_dragged, r.left + dx, r.top + dy, r.right - r.left, r.bottom - r.top, TRUE);
+        return;
+    }
+    MINMAXINFO limits{};
+    limits.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    SendMessageA(m_dragged, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    const LONG minW = limits.ptMinTrackSize.x, minH = limits.ptMinTrackSize.y;
+    if (m_hit == HTLEFT || m_hit == HTTOPLEFT || m_hit == HTBOTTOMLEFT) r.left = std::min(r.left + dx, r.right - minW);
+    if (m_hit == HTRIGHT || m_hit == HTTOPRIGHT || m_hit == HTBOTTOMRIGHT) r.right = std::max(r.right + dx, r.left + minW);
+    if (m_hit == HTTOP || m_hit == HTTOPLEFT || m_hit == HTTOPRIGHT) r.top = std::min(r.top + dy, r.bottom - minH);
+    if (m_hit == HTBOTTOM || m_hit == HTBOTTOMLEFT || m_hit == HTBOTTOMRIGHT) r.bottom = std::max(r.bottom + dy, r.top + minH);
+    MoveWindow(m_dragged, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void SdlEventTranslator::Key(const SDL_KeyboardEvent& e) {
+    const bool down = e.type == SDL_KEYDOWN;
+    SetKeyHeld(VK_SHIFT, (e.keysym.mod & KMOD_SHIFT) != 0);
+    SetKeyHeld(VK_CONTROL, (e.keysym.mod & KMOD_CTRL) != 0);
+    m_altHeld = (e.keysym.mod & KMOD_ALT) != 0;
+    const HWND target = GetFocus() ? GetFocus() : TopModalWindow();
+    if (!target) return;
+    const SDL_Keycode key = e.keysym.sym;
+    if (m_altHeld && down && ((key >= SDLK_a && key <= SDLK_z) || (key >= SDLK_0 && key <= SDLK_9))) {
+        PostMessageA(target, WM_SYSCHAR, WPARAM(key), 1);
+        return;
+    }
+    for (const KeyMap& k : kKeys)
+        if (k.key == key) PostMessageA(target, down ? WM_KEYDOWN : WM_KEYUP, k.vk, 1);
+}
+
+void SdlEventTranslator::Text(const char* utf8) {
+    // Alt+letter is a mnemonic, not typing.
+    if (m_altHeld) return;
+    const HWND target = GetFocus();
+    if (!target) return;
+    for (const char* c = utf8; *c; ++c)
+        if (uint8_t(*c) >= 0x20 && uint8_t(*c) < 0x7F) PostMessageA(target, WM_CHAR, WPARAM(uint8_t(*c)), 1);
+}
