@@ -15,6 +15,10 @@ namespace {
 
 constexpr int kMargin = 1;          // pixels between the edge and the first character
 constexpr size_t kDefaultLimit = 30000;
+// The caret blinks on the window timers, which only a person's clock moves: under a script it
+// stays lit, so pictures do not depend on timing.
+constexpr uintptr_t kBlinkTimer = 1;
+constexpr UINT kBlinkMs = 530;
 
 struct EditState {
     HFONT font = 0;
@@ -24,6 +28,7 @@ struct EditState {
     size_t limit = kDefaultLimit;
     bool focused = false;
     bool dragging = false;
+    bool caretLit = true;
 };
 
 ControlStore<EditState>& Store() {
@@ -78,11 +83,23 @@ void KeepCaretVisible(HWND h, EditState& s) {
     if (total - s.scroll < width) s.scroll = std::max(0, total - width + 1);
 }
 
+// A caret that moved is shown at once, and blinks again from there.
+void RestartBlink(HWND h, EditState& s) {
+    s.caretLit = true;
+    if (s.focused) SetTimer(h, kBlinkTimer, kBlinkMs, nullptr);
+}
+
+void Blink(HWND h, EditState& s) {
+    s.caretLit = !s.caretLit;
+    control::Redraw(h);
+}
+
 void SetSelection(HWND h, EditState& s, size_t anchor, size_t caret) {
     const size_t n = TextRef(h).size();
     s.anchor = std::min(anchor, n);
     s.caret = std::min(caret, n);
     KeepCaretVisible(h, s);
+    RestartBlink(h, s);
     control::Redraw(h);
 }
 
@@ -184,7 +201,7 @@ void Paint(HWND h, const EditState& s) {
         SetTextColor(dc, classic::kSelectionText);
         TextOutA(dc, left, top, text.c_str() + a, int(b - a));
     }
-    if (s.focused) {
+    if (s.focused && s.caretLit) {
         const int x = x0 + PrefixWidth(h, s, text, s.caret);
         ClassicLook::Fill(dc, {x, top, x + 1, top + line}, classic::kText);
     }
@@ -217,6 +234,10 @@ LRESULT SetText(HWND h, EditState& s, LPARAM lp) {
 
 LRESULT Focus(HWND h, EditState& s, bool gained) {
     s.focused = gained;
+    if (gained)
+        RestartBlink(h, s);
+    else
+        KillTimer(h, kBlinkTimer);
     control::Redraw(h);
     control::Notify(h, gained ? EN_SETFOCUS : EN_KILLFOCUS);
     return 0;
@@ -276,6 +297,9 @@ LRESULT EditControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KEYDOWN: return KeyDown(h, s, wp);
     case WM_LBUTTONDOWN: case WM_MOUSEMOVE: case WM_LBUTTONUP: return Mouse(h, s, msg, wp, lp);
     case WM_CAPTURECHANGED: s.dragging = false; return 0;
+    case WM_TIMER:
+        if (wp == kBlinkTimer) Blink(h, s);
+        return 0;
     case EM_GETSEL: case EM_SETSEL: case EM_REPLACESEL: case EM_SETREADONLY: case EM_LIMITTEXT:
     case EM_GETLIMITTEXT:
         return EditMessage(h, s, msg, wp, lp);

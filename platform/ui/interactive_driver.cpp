@@ -65,18 +65,26 @@ bool InteractiveDriver::Start(const char* title, std::string& error) {
 bool InteractiveDriver::NextInput() {
     // With no window left to work in, no input can matter.
     if (!SdlEventTranslator::TopModalWindow()) return false;
+    SDL_Event event;
+    // One event at a time: what it posts is handled before the next one is routed, so keys
+    // typed after a click reach the window the click focused.
+    if (SDL_PollEvent(&event)) {
+        Handle(event);
+        Tick();
+        return true;
+    }
     m_presenter.Present();
     ++m_frames;
     if (m_idle) m_idle();
-    SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, int(kWaitMs))) {
-        Handle(event);
-        while (SDL_PollEvent(&event)) Handle(event);
-    }
+    if (SDL_WaitEventTimeout(&event, int(kWaitMs))) Handle(event);
+    Tick();
+    return true;
+}
+
+void InteractiveDriver::Tick() {
     const uint32_t now = SDL_GetTicks();
     AdvanceTimerClock(now - m_clock);
     m_clock = now;
-    return true;
 }
 
 void InteractiveDriver::Handle(const SDL_Event& event) {

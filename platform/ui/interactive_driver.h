@@ -29,6 +29,7 @@ public:
 
 private:
     bool NextInput();
+    void Tick();
     void Handle(const SDL_Event& event);
 
     ScreenPresenter m_presenter;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win/controls.h"
 #include "platform/win/messages.h"
 #include "platform/win/win_api.h"
 #include "platform/win/window_manager.h"
@@ -58,6 +59,7 @@ void SdlEventTranslator::MouseButton(const SDL_MouseButtonEvent& e) {
     if (e.button != SDL_BUTTON_LEFT) return;
     const POINT at{e.x, e.y};
     const bool down = e.type == SDL_MOUSEBUTTONDOWN;
+    m_leftDown = down;
     if (!down && m_drag != Drag::None) {
         if (m_drag == Drag::CloseBox && SendMessageA(m_dragged, WM_NCHITTEST, 0, PointParam(at)) == HTCLOSE)
             PostMessageA(m_dragged, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -87,8 +89,7 @@ void SdlEventTranslator::MouseMove(int x, int y) {
     HWND target = GetCapture();
     if (!target) target = WindowFromPoint(at);
     if (!Accepts(target)) return;
-    const WPARAM buttons = (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) ? 1 : 0;
-    PostMessageA(target, WM_MOUSEMOVE, buttons, PointParam(ToClient(target, at)));
+    PostMessageA(target, WM_MOUSEMOVE, m_leftDown ? MK_LBUTTON : 0, PointParam(ToClient(target, at)));
 }
 
 void SdlEventTranslator::StartFrameDrag(HWND top, LRESULT hit, POINT at) {

@@ -31,4 +31,6 @@ private:
     POINT m_start{};
     RECT m_startRect{};
     bool m_altHeld = false;
+    // Kept here rather than asked of SDL, whose state misses events pushed into its queue.
+    bool m_leftDown = false;
 };

@@ -1,4 +1,5 @@
 // Edits driven by messages: EN_CHANGE on every change, selection, keys, refusals.
+#include "platform/gdi/window_surfaces.h"
 #include "tests/platform/ui/ui_fixture.h"
 
 namespace {
@@ -114,6 +115,31 @@ TEST_F(EditTest, ClickPlacesTheCaretAndDragSelects) {
     Release(e, 300, 5);
     EXPECT_EQ(Sel(e), std::make_pair(0, 6));
     EXPECT_EQ(GetCapture(), 0u);
+}
+
+// The caret blinks on the timer clock, lights up again whenever it moves, and stops with the focus.
+TEST_F(EditTest, CaretBlinksAndLightsUpWhenItMoves) {
+    const HWND e = Edit(0, "ab");
+    const auto shot = [this] {
+        Pump();
+        return WindowSurfaces::Install().Capture(parent);
+    };
+    const auto after = [&](DWORD ms) {
+        AdvanceTimerClock(ms);
+        return shot();
+    };
+    SetFocus(e);
+    const Surface lit = shot();
+    EXPECT_NE(after(530), lit) << "the caret went out";
+    EXPECT_EQ(after(530), lit) << "and came back";
+    EXPECT_NE(after(530), lit);
+    Key(e, VK_HOME);
+    EXPECT_EQ(shot(), lit) << "a caret that moved shows at once";
+    EXPECT_EQ(after(300), lit) << "and blinks again from there";
+    SetFocus(parent);
+    const Surface unfocused = shot();
+    EXPECT_EQ(after(530), unfocused);
+    EXPECT_EQ(after(530), unfocused);
 }
 
 TEST_F(EditTest, ABorderedEditWearsTheSunkenEdge) {

@@ -1,0 +1,219 @@
+// The dialog worked by a person through the SDL driver: pushed SDL events stand in for the
+// mouse and keys, under the dummy video driver, and the run is checked between events.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "array/prop_page_template.h"
+#include "array/shared_state.h"
+#include "host/zelmdb/database_set.h"
+#include "host/zelmdb/design_store.h"
+#include "platform/framework/property_sheet.h"
+#include "platform/ui/interactive_driver.h"
+#include "platform/win/controls.h"
+#include "platform/win/messages.h"
+#include "platform/win/win_api.h"
+#include "res/resource.h"
+#include "sheet/tessra_sheet.h"
+#include "tests/plugin/dialog_run_fixture.h"
+
+namespace {
+
+// A step runs once the queue is dry; it returns false to be asked again at the next dry spell.
+using Step = std::function<bool()>;
+
+// Enough dry spells for every step many times over; past them the run is closed, never hung.
+constexpr int kSpellLimit = 3000;
+
+std::string ControlText(HWND h) {
+    char text[256] = {};
+    GetWindowTextA(h, text, sizeof text);
+    return text;
+}
+
+POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+void PushButton(bool down, POINT at) {
+    SDL_Event e{};
+    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = at.x, e.button.y = at.y;
+    SDL_PushEvent(&e);
+}
+
+void PushMotion(POINT at) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = at.x, e.motion.y = at.y;
+    SDL_PushEvent(&e);
+}
+
+void PushClick(POINT at) {
+    PushButton(true, at);
+    PushButton(false, at);
+}
+
+void PushKey(SDL_Keycode key) {
+    for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+        SDL_Event e{};
+        e.type = type;
+        e.key.keysym.sym = key;
+        SDL_PushEvent(&e);
+    }
+}
+
+void PushText(const char* text) {
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    SDL_strlcpy(e.text.text, text, sizeof e.text.text);
+    SDL_PushEvent(&e);
+}
+
+void PushQuit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+HWND PageControl(int id) { return ActivePage ? ::GetDlgItem(ActivePage->m_hWnd, id) : 0; }
+
+RECT TabRect(int index) {
+    const HWND tab = ActiveSheet->GetTabControl();
+    RECT r{};
+    SendMessageA(tab, TCM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&r));
+    POINT a{r.left, r.top}, b{r.right, r.bottom};
+    ClientToScreen(tab, &a);
+    ClientToScreen(tab, &b);
+    return {a.x, a.y, b.x, b.y};
+}
+
+class InteractiveRunTest : public DialogRunFixture {
+protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        DialogRunFixture::SetUp();
+        PutRoundPadstack("R60", 600);
+    }
+    // Runs the dialog with `steps` as the person; every step must have run by the end.
+    int32_t Work(std::vector<Step> steps) {
+        InteractiveDriver person;
+        std::string error;
+        EXPECT_TRUE(person.Start("Orvex", error)) << error;
+        size_t next = 0;
+        int spells = 0;
+        person.SetIdleHook([&] {
+            if (++spells > kSpellLimit) return PushQuit();
+            if (next < steps.size() && steps[next]()) ++next;
+        });
+        ClearShownMessageBoxes();
+        AFX_MANAGE_STATE_SCOPE state(TessraModuleState());
+        const int32_t result = RunTessraDialog("QFP48");
+        EXPECT_EQ(next, steps.size()) << "the run ended before its steps did";
+        EXPECT_LE(spells, kSpellLimit) << "the run had to be closed";
+        return result;
+    }
+    size_t StoredPins() {
+        const auto symbols = zelmdb::DatabaseSet::Get().Design()->Symbols();
+        return symbols.size() == 1 ? symbols[0].pins.size() : 0;
+    }
+};
+
+TEST_F(InteractiveRunTest, TabClickTypingAndOkStoreWhatWasTyped) {
+    const int32_t result = Work({
+        [] { PushClick(Middle(TabRect(5))); return true; },
+        [] {
+            EXPECT_EQ(ActiveSheet->GetActiveIndex(), 5) << "the tab click brings the grid page";
+            RECT p{};
+            GetWindowRect(PageControl(IDC_NUMBER_P), &p);
+            PushClick({p.left + 4, (p.top + p.bottom) / 2});
+            PushKey(SDLK_END);
+            PushKey(SDLK_BACKSPACE);
+            PushText("7");
+            return true;
+        },
+        [] {
+            EXPECT_EQ(ControlText(PageControl(IDC_NUMBER_P)), "7");
+            EXPECT_EQ(CurrentPadList->Count(), size_t(7 * CurrentParameters->Y.Count)) << "the pads follow the typing";
+            RECT ok{};
+            GetWindowRect(::GetDlgItem(ActiveSheet->m_hWnd, IDOK), &ok);
+            PushClick(Middle(ok));
+            return true;
+        },
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(StoredPins(), 7u);
+}
+
+TEST_F(InteractiveRunTest, DraggingThePreviewBorderResizesItDownToItsMinimum) {
+    RECT before{};
+    const auto preview = [] { return TopLevelWithCaption("Array Preview: QFP48"); };
+    const auto drag = [preview](int dx) {
+        RECT r{};
+        GetWindowRect(preview(), &r);
+        const POINT from{r.right - 2, (r.top + r.bottom) / 2};
+        EXPECT_EQ(SendMessageA(preview(), WM_NCHITTEST, 0, MAKELPARAM(WORD(from.x), WORD(from.y))), HTRIGHT);
+        PushButton(true, from);
+        PushMotion({from.x + dx / 2, from.y});
+        PushMotion({from.x + dx, from.y});
+        PushButton(false, {from.x + dx, from.y});
+        return true;
+    };
+    const int32_t result = Work({
+        [&] {
+            GetWindowRect(preview(), &before);
+            return drag(60);
+        },
+        [&] {
+            RECT r{}, client{};
+            GetWindowRect(preview(), &r);
+            GetClientRect(preview(), &client);
+            EXPECT_EQ(r.right - r.left, before.right - before.left + 60);
+            EXPECT_EQ(r.left, before.left) << "the left edge stays";
+            EXPECT_EQ(r.bottom - r.top, before.bottom - before.top);
+            EXPECT_GT(client.right, 0);
+            return drag(-2000);
+        },
+        [&] {
+            RECT r{};
+            GetWindowRect(preview(), &r);
+            EXPECT_EQ(r.right - r.left, 120);
+            PushQuit();
+            return true;
+        },
+    });
+    EXPECT_EQ(result, 0) << "closing the window cancels the sheet";
+    EXPECT_EQ(StoredPins(), 0u);
+}
+
+// SDL's close stands for the close box of the topmost modal window only.
+TEST_F(InteractiveRunTest, ClosingTheWindowClosesTheTopmostDialogFirst) {
+    HWND alphabet = 0;
+    const int32_t result = Work({
+        [] { PushClick(Middle(TabRect(5))); return true; },
+        [] {
+            RECT r{};
+            GetWindowRect(::GetDlgItem(ActiveSheet->m_hWnd, IDC_ARRAY_ALPHABET), &r);
+            PushClick(Middle(r));
+            return true;
+        },
+        [&] {
+            alphabet = GetModalWindow();
+            EXPECT_NE(alphabet, ActiveSheet->m_hWnd) << "the alphabet dialog is up";
+            PushQuit();
+            return true;
+        },
+        [&] {
+            EXPECT_FALSE(IsWindow(alphabet));
+            EXPECT_EQ(GetModalWindow(), ActiveSheet->m_hWnd) << "the sheet is still up";
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+    });
+    EXPECT_EQ(result, 0);
+}
+
+}  // namespace
