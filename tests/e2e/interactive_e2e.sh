@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# orvex run worked by a person under a real X server: xdotool clicks a tab, types a 7 x 7 grid, opens
+# the style sample and presses OK; the design must then hold the footprint that was typed.
+# Usage: interactive_e2e.sh ORVEX MODULE OUTDIR [PICTURE.png]
+set -euo pipefail
+orvex=$1 module=$2 out=$3 picture=${4:-}
+
+for tool in xvfb-run xdotool import; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "skipped: $tool is missing (the packages xvfb, xdotool and imagemagick provide it)"
+    exit 77
+  fi
+done
+
+rm -rf "$out"
+mkdir -p "$out/home"
+ln -s "$module" "$out/home/tessra.dll"
+run=("$orvex" --home "$out/home")
+"${run[@]}" new "$out/d.design" --units mm >/dev/null
+"${run[@]}" padstack add "$out/d.design" R60 --shape round --width 0.6 --height 0.6 --drill 0.3 >/dev/null
+
+# The person's part, on the virtual display. A fresh host folder opens the sheet centred on
+# the 1024 x 768 screen: its top left corner stands at 190, 180 of the window.
+cat > "$out/person.sh" <<PERSON
+set -euo pipefail
+unset SDL_VIDEODRIVER
+"$orvex" --home "$out/home" run "$out/d.design" BGA49 --screen 1024x768 > "$out/run.out" 2>&1 &
+pid=\$!
+wid=\$(timeout 30 xdotool search --sync --name "^Orvex" | head -1)
+at() { xdotool mousemove --window "\$wid" \$((190 + \$1)) \$((180 + \$2)); sleep 0.3; }
+click() { at "\$1" "\$2"; xdotool click 1; sleep 0.5; }
+sleep 1
+xdotool windowfocus --sync "\$wid" || true
+click 578 45          # the GridArray tab
+# p, x, q and y of a 7 x 7 grid at 1 mm: each field is cleared from its end, then typed.
+for field in "93 7" "121 1" "177 7" "204 1"; do
+  set -- \$field
+  click 125 "\$1"
+  xdotool key End BackSpace BackSpace BackSpace; sleep 0.3
+  xdotool type --delay 100 "\$2"; sleep 0.5
+done
+click 319 380         # Style Sample
+sleep 1
+import -window root "$out/screen.png"
+click 130 380         # OK
+for _ in \$(seq 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.2; done
+if kill -0 \$pid 2>/dev/null; then kill \$pid; echo "orvex run did not end on OK"; exit 1; fi
+wait \$pid
+PERSON
+if ! timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$out/person.sh"; then
+  echo "the person's part failed; orvex said:"
+  cat "$out/run.out" || true
+  exit 1
+fi
+cat "$out/run.out"
+"${run[@]}" show "$out/d.design" BGA49 --json > "$out/show.json"
+pins=$(grep -o '"pins": \[[^]]*\]' "$out/show.json" | grep -o '"name"' | wc -l)
+if [ "$pins" != 49 ]; then
+  echo "expected the footprint BGA49 with 49 pins, found $pins:"
+  cat "$out/show.json"
+  exit 1
+fi
+[ -z "$picture" ] || cp "$out/screen.png" "$picture"
+echo "BGA49 stored with 49 pins; the screen is in $out/screen.png"
