@@ -34,6 +34,8 @@ std::string ControlText(HWND h) {
     return text;
 }
 
+LRESULT Checked(HWND dialog, int id) { return SendMessageA(::GetDlgItem(dialog, id), BM_GETCHECK, 0, 0); }
+
 POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 void PushButton(bool down, POINT at) {
@@ -57,11 +59,12 @@ void PushClick(POINT at) {
     PushButton(false, at);
 }
 
-void PushKey(SDL_Keycode key) {
+void PushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE) {
     for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
         SDL_Event e{};
         e.type = type;
         e.key.keysym.sym = key;
+        e.key.keysym.mod = mod;
         SDL_PushEvent(&e);
     }
 }
@@ -187,6 +190,52 @@ TEST_F(InteractiveRunTest, DraggingThePreviewBorderResizesItDownToItsMinimum) {
     });
     EXPECT_EQ(result, 0) << "closing the window cancels the sheet";
     EXPECT_EQ(StoredPins(), 0u);
+}
+
+// Tab and Shift-Tab walk the focus, Alt and a letter work a mnemonic, Escape leaves a dialog.
+TEST_F(InteractiveRunTest, KeysWalkTheFocusAndWorkMnemonics) {
+    HWND alphabet = 0;
+    LRESULT letterA = 0;
+    const int32_t result = Work({
+        [] { PushClick(Middle(TabRect(5))); return true; },
+        [] {
+            RECT p{};
+            GetWindowRect(PageControl(IDC_NUMBER_P), &p);
+            PushClick({p.left + 4, (p.top + p.bottom) / 2});
+            PushKey(SDLK_TAB);
+            return true;
+        },
+        [] {
+            EXPECT_NE(GetFocus(), PageControl(IDC_NUMBER_P)) << "Tab moved on";
+            EXPECT_NE(GetFocus(), HWND(0));
+            PushKey(SDLK_TAB, KMOD_LSHIFT);
+            return true;
+        },
+        [] {
+            EXPECT_EQ(GetFocus(), PageControl(IDC_NUMBER_P)) << "Shift-Tab came back";
+            RECT r{};
+            GetWindowRect(::GetDlgItem(ActiveSheet->m_hWnd, IDC_ARRAY_ALPHABET), &r);
+            PushClick(Middle(r));
+            return true;
+        },
+        [&] {
+            alphabet = GetModalWindow();
+            letterA = Checked(alphabet, IDC_LETTER_A);
+            PushKey(SDLK_a, KMOD_LALT);
+            return true;
+        },
+        [&] {
+            EXPECT_NE(Checked(alphabet, IDC_LETTER_A), letterA) << "Alt+A toggled the letter A";
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+        [&] {
+            EXPECT_FALSE(IsWindow(alphabet));
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+    });
+    EXPECT_EQ(result, 0);
 }
 
 // SDL's close stands for the close box of the topmost modal window only.
