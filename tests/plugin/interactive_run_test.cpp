@@ -94,6 +94,13 @@ RECT TabRect(int index) {
     return {a.x, a.y, b.x, b.y};
 }
 
+// A click on one of the sheet's own buttons (OK, Style Sample, Array Alphabet...).
+void PushSheetButton(int id) {
+    RECT r{};
+    GetWindowRect(::GetDlgItem(ActiveSheet->m_hWnd, id), &r);
+    PushClick(Middle(r));
+}
+
 class InteractiveRunTest : public DialogRunFixture {
 protected:
     void SetUp() override {
@@ -141,9 +148,7 @@ TEST_F(InteractiveRunTest, TabClickTypingAndOkStoreWhatWasTyped) {
         [] {
             EXPECT_EQ(ControlText(PageControl(IDC_NUMBER_P)), "7");
             EXPECT_EQ(CurrentPadList->Count(), size_t(7 * CurrentParameters->Y.Count)) << "the pads follow the typing";
-            RECT ok{};
-            GetWindowRect(::GetDlgItem(ActiveSheet->m_hWnd, IDOK), &ok);
-            PushClick(Middle(ok));
+            PushSheetButton(IDOK);
             return true;
         },
     });
@@ -213,9 +218,7 @@ TEST_F(InteractiveRunTest, KeysWalkTheFocusAndWorkMnemonics) {
         },
         [] {
             EXPECT_EQ(GetFocus(), PageControl(IDC_NUMBER_P)) << "Shift-Tab came back";
-            RECT r{};
-            GetWindowRect(::GetDlgItem(ActiveSheet->m_hWnd, IDC_ARRAY_ALPHABET), &r);
-            PushClick(Middle(r));
+            PushSheetButton(IDC_ARRAY_ALPHABET);
             return true;
         },
         [&] {
@@ -244,9 +247,7 @@ TEST_F(InteractiveRunTest, ClosingTheWindowClosesTheTopmostDialogFirst) {
     const int32_t result = Work({
         [] { PushClick(Middle(TabRect(5))); return true; },
         [] {
-            RECT r{};
-            GetWindowRect(::GetDlgItem(ActiveSheet->m_hWnd, IDC_ARRAY_ALPHABET), &r);
-            PushClick(Middle(r));
+            PushSheetButton(IDC_ARRAY_ALPHABET);
             return true;
         },
         [&] {
