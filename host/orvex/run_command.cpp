@@ -66,7 +66,8 @@ void PrintRun(int32_t result, const std::vector<std::string>& notes) {
     std::printf("result: %d\n", result);
 }
 
-// `failure` is the script's error, empty for a run a person did or a script that went through.
+// `failure` says why the input failed (the script's error, the window that did not open), empty
+// when it did not.
 int Finish(DialogSession& session, int32_t result, const std::vector<std::string>& notes,
            const std::string& failure) {
     PrintRun(result, notes);
@@ -74,7 +75,7 @@ int Finish(DialogSession& session, int32_t result, const std::vector<std::string
     std::printf("%s: %s\n", session.File().c_str(),
                 keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
-    if (!failure.empty()) return Refuse("the script failed: " + failure);
+    if (!failure.empty()) return Refuse(failure);
     if (result == 1 && !keep) return Refuse(session.File() + ": the footprint could not be saved");
     return ExitOk;
 }
@@ -82,14 +83,15 @@ int Finish(DialogSession& session, int32_t result, const std::vector<std::string
 int RunScripted(DialogSession& session, const std::string& footprint, const ScriptParse& script) {
     HeadlessDriver driver(script.actions);
     const int32_t result = session.Run(footprint, driver);
-    return Finish(session, result, driver.Notes(), driver.Failed() ? driver.Error() : "");
+    return Finish(session, result, driver.Notes(), driver.Failed() ? "the script failed: " + driver.Error() : "");
 }
 
 int RunByPerson(DialogSession& session, const std::string& footprint) {
     InteractiveDriver person;
     std::string error;
     if (!person.Start(("Orvex - " + session.File()).c_str(), error)) return Refuse(error);
-    return Finish(session, session.Run(footprint), {}, "");
+    const int32_t result = session.Run(footprint);
+    return Finish(session, result, {}, person.Error());
 }
 
 int Usage(const std::string& error) {

@@ -54,8 +54,7 @@ bool InteractiveDriver::Start(const char* title, std::string& error) {
         return false;
     }
     m_started = true;
-    const WindowManager& m = WindowManager::Instance();
-    if (!m_presenter.Open(title, m.ScreenWidth(), m.ScreenHeight(), error)) return false;
+    m_title = title;
     SDL_StartTextInput();
     m_clock = SDL_GetTicks();
     WindowManager::Instance().SetInputSource([this] { return NextInput(); });
@@ -65,6 +64,13 @@ bool InteractiveDriver::Start(const char* title, std::string& error) {
 bool InteractiveDriver::NextInput() {
     // With no window left to work in, no input can matter.
     if (!SdlEventTranslator::TopModalWindow()) return false;
+    // The window opens once the first dialog waits for input, so no click lands before the
+    // sheet is there to take it.
+    if (!m_opened) {
+        const WindowManager& m = WindowManager::Instance();
+        if (!m_presenter.Open(m_title.c_str(), m.ScreenWidth(), m.ScreenHeight(), m_error)) return false;
+        m_opened = true;
+    }
     SDL_Event event;
     // One event at a time: what it posts is handled before the next one is routed, so keys
     // typed after a click reach the window the click focused.

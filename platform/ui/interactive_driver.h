@@ -18,9 +18,12 @@ public:
     // size that fits it. Touches nothing when no display is named in the environment.
     static bool DisplayAvailable(int& width, int& height);
 
-    // Opens the window at the window system's screen size and takes over the message loop's
-    // input; false with the reason in `error`.
+    // Takes over the message loop's input; the window, at the window system's screen size,
+    // opens when a dialog first waits for input. False with the reason in `error`.
     bool Start(const char* title, std::string& error);
+    // Why the window could not be opened, empty while all is well. The dialogs then end as
+    // they do when input runs dry.
+    const std::string& Error() const { return m_error; }
 
     // Runs each time the queue is dry, before waiting for input; tests feed events through it.
     void SetIdleHook(std::function<void()> hook) { m_idle = std::move(hook); }
@@ -36,6 +39,9 @@ private:
     SdlEventTranslator m_translator;
     std::function<void()> m_idle;
     bool m_started = false;
+    bool m_opened = false;
+    std::string m_title;
+    std::string m_error;
     uint32_t m_clock = 0;
     int m_frames = 0;
 };

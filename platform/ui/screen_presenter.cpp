@@ -15,8 +15,9 @@ ScreenPresenter::~ScreenPresenter() {
 
 bool ScreenPresenter::Open(const char* title, int width, int height, std::string& error) {
     m_window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, 0);
-    if (m_window) m_renderer = SDL_CreateRenderer(m_window, -1, 0);
-    if (!m_renderer && m_window) m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
+    // Uploading one texture and copying it whole needs no graphics card; the software renderer
+    // also keeps the display's GL drivers out of the process.
+    if (m_window) m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
     // COLORREF is 0x00BBGGRR, which is this packed format bit for bit.
     if (m_renderer)
         m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_BGR888, SDL_TEXTUREACCESS_STREAMING, width, height);
