@@ -11,6 +11,9 @@
 
 class HeadlessDriver;
 
+// The host's desktop when the command line names none and no display gives it a size.
+constexpr int kDefaultScreenWidth = 1024, kDefaultScreenHeight = 768;
+
 class DialogSession {
 public:
     // Refuses, with a message naming what is wrong, before anything is written.

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kScreenWidth = 1024, kScreenHeight = 768;
 
 int Usage(const std::string& error) {
     return Refuse((error.empty() ? std::string() : error + "\n") + CommandUsage("generate"), ExitUsage);
@@ -55,7 +54,7 @@ std::string DriverRefusal(const GenerateRequest& request, const GenerateScript& 
         return origin + ": the dialog offers no padstack named " + name +
                " (it lists the design's usable padstacks and those of the PADSTACK_LIB libraries)";
     }
-    if (driver.Error().find("cannot be used") != std::string::npos)
+    if (driver.FailureKind() == HeadlessDriver::Failure::Unreachable)
         return origin + " does not apply to the " + request.styleName + " style as set";
     return origin + ": " + driver.Error();
 }
@@ -76,7 +75,7 @@ std::string Refusal(const GenerateRequest& request, const GenerateScript& script
 }
 
 int Generate(const std::string& file, const std::string& hostFolder, const std::vector<GenerateRequest>& requests) {
-    auto session = DialogSession::Open(file, hostFolder, kScreenWidth, kScreenHeight);
+    auto session = DialogSession::Open(file, hostFolder, kDefaultScreenWidth, kDefaultScreenHeight);
     if (!session.ok()) return Refuse(session.error());
     DialogSession& s = *session.value();
     for (const GenerateRequest& request : requests) {

@@ -19,11 +19,9 @@
 
 namespace {
 
-constexpr int DefaultScreenWidth = 1024, DefaultScreenHeight = 768;
-
 struct ScreenSize {
-    int width = DefaultScreenWidth;
-    int height = DefaultScreenHeight;
+    int width = kDefaultScreenWidth;
+    int height = kDefaultScreenHeight;
 };
 
 zelmdb::Result<ScreenSize> ParseScreen(const std::string& text) {

@@ -104,10 +104,11 @@ HWND HeadlessDriver::TopWindow() const {
     return GetModalWindow();
 }
 
-bool HeadlessDriver::Fail(const ScriptAction& action, const std::string& message) {
+bool HeadlessDriver::Fail(const ScriptAction& action, const std::string& message, Failure kind) {
     if (m_error.empty()) {
         m_error = "line " + std::to_string(action.line) + ": " + message;
         m_failedLine = action.line;
+        m_failure = kind;
     }
     m_stopping = true;
     return false;
@@ -195,10 +196,10 @@ bool HeadlessDriver::SelectEntry(const ScriptAction& a, HWND c) {
     int index = a.index;
     if (index < 0) {
         index = int(SendMessageA(c, combo ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(a.text.c_str())));
-        if (index < 0) return Fail(a, "control " + std::to_string(a.id) + " has no entry \"" + a.text + "\"");
+        if (index < 0) return Fail(a, "control " + std::to_string(a.id) + " has no entry \"" + a.text + "\"", Failure::NoEntry);
     }
     if (index >= int(SendMessageA(c, count, 0, 0)))
-        return Fail(a, "control " + std::to_string(a.id) + " has no entry #" + std::to_string(index));
+        return Fail(a, "control " + std::to_string(a.id) + " has no entry #" + std::to_string(index), Failure::NoEntry);
     SetFocus(c);
     SendMessageA(c, combo ? CB_SETCURSEL : LB_SETCURSEL, WPARAM(index), 0);
     // A person's pick is announced to the parent; a program's CB_SETCURSEL is not.
@@ -268,10 +269,10 @@ void HeadlessDriver::Perform(const ScriptAction& a) {
     default: break;
     }
     const HWND c = FindControl(a.id);
-    if (!c) { Fail(a, "there is no control " + std::to_string(a.id)); return; }
+    if (!c) { Fail(a, "there is no control " + std::to_string(a.id), Failure::NoControl); return; }
     // A person cannot reach a control that is hidden or disabled; only looking at it is allowed.
     if (a.verb != ScriptVerb::Expect && (!IsWindowEnabled(c) || !IsWindowVisible(c))) {
-        Fail(a, "control " + std::to_string(a.id) + " cannot be used: it is disabled or hidden");
+        Fail(a, "control " + std::to_string(a.id) + " cannot be used: it is disabled or hidden", Failure::Unreachable);
         return;
     }
     switch (a.verb) {

@@ -24,6 +24,9 @@ public:
     const std::string& Error() const { return m_error; }
     // The line of the action that failed, 0 while none has.
     int FailedLine() const { return m_failedLine; }
+    // What kind of failure it was, for callers that answer each kind in their own words.
+    enum class Failure { None, NoControl, Unreachable, NoEntry, Other };
+    Failure FailureKind() const { return m_failure; }
     // What the driver did on its own (a box answered by default, a sheet cancelled at the end).
     const std::vector<std::string>& Notes() const { return m_notes; }
     int ActionsLeft() const { return int(m_actions.size() - m_next); }
@@ -33,7 +36,7 @@ private:
     void Perform(const ScriptAction& action);
     void AnswerOpenBox();
     void CancelTopWindow();
-    bool Fail(const ScriptAction& action, const std::string& message);
+    bool Fail(const ScriptAction& action, const std::string& message, Failure kind = Failure::Other);
     HWND TopWindow() const;
     HWND FindControl(int id) const;
     void ClickAt(HWND control, POINT client);
@@ -49,6 +52,7 @@ private:
     std::map<std::string, std::function<HWND()>> m_finders;
     std::string m_error;
     int m_failedLine = 0;
+    Failure m_failure = Failure::None;
     std::vector<std::string> m_notes;
     int m_answer = 0;            // for the next message box, 0 for its default
     bool m_fileAnswered = false;

@@ -166,6 +166,7 @@ protected:
         sheet.AddPage(&size);
         const intptr_t result = sheet.DoModal();
         error = driver.Error();
+        failure = driver.FailureKind();
         notes = driver.Notes();
         return result;
     }
@@ -178,6 +179,7 @@ protected:
     NamesPage names;
     SizePage size;
     std::string error;
+    HeadlessDriver::Failure failure = HeadlessDriver::Failure::None;
     std::vector<std::string> notes;
 };
 
@@ -254,24 +256,27 @@ TEST_F(SheetScriptTest, ScriptEndingWhileTheSheetIsUpCancelsAndSaysSo) {
     EXPECT_NE(notes[0].find("cancelled"), std::string::npos);
 }
 
+using Kind = HeadlessDriver::Failure;
 struct BadRun {
     const char* script;
     const char* error;
+    Kind kind;
 };
 class SheetScriptErrorTest : public SheetScriptTest, public ::testing::WithParamInterface<BadRun> {};
 
 TEST_P(SheetScriptErrorTest, StopsWithTheLineAndLeavesNothingOpen) {
     EXPECT_EQ(Run(GetParam().script), IDCANCEL);
     EXPECT_NE(error.find(GetParam().error), std::string::npos) << error;
+    EXPECT_EQ(failure, GetParam().kind);
     EXPECT_EQ(GetModalWindow(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SheetScriptErrorTest, ::testing::Values(
-    BadRun{"page 1\nclick 999\nok\n", "line 2: there is no control 999"},
-    BadRun{"page 7\n", "line 1: there is no page 7"},
-    BadRun{"page 1\nset 114 5\nok\n", "line 2: control 114 cannot be used: it is disabled or hidden"},
-    BadRun{"expect 101 5\n", "line 1: control 101 shows \"4\", expected \"5\""},
-    BadRun{"file /nonexistent/lib.olb\n", "line 1: no such file"}));
+    BadRun{"page 1\nclick 999\nok\n", "line 2: there is no control 999", Kind::NoControl},
+    BadRun{"page 7\n", "line 1: there is no page 7", Kind::Other},
+    BadRun{"page 1\nset 114 5\nok\n", "line 2: control 114 cannot be used: it is disabled or hidden", Kind::Unreachable},
+    BadRun{"expect 101 5\n", "line 1: control 101 shows \"4\", expected \"5\"", Kind::Other},
+    BadRun{"file /nonexistent/lib.olb\n", "line 1: no such file", Kind::Other}));
 
 TEST_F(SheetScriptTest, PictureOfTheSheetAsAPersonSeesIt) {
     std::filesystem::create_directories(TESSRA_TEST_OUT);
