@@ -220,7 +220,7 @@ void Return(HWND h, Browser& b) {
     else Accept(h, b);
 }
 
-bool Mnemonic(HWND h, WPARAM key) {
+bool GoToMnemonic(HWND h, WPARAM key) {
     for (const auto& m : kMnemonics)
         if (std::tolower(int(key)) == m.key) {
             SetFocus(Item(h, m.id));
@@ -234,7 +234,7 @@ bool ComboOpen(HWND h) { return SendMessageA(Item(h, FileOpenWindow::kTypeCombo)
 // The keys the window handles before dispatching; true when the message was used.
 bool PreTranslate(HWND h, Browser& b, const MSG& msg) {
     if (msg.hwnd != h && !IsChild(h, msg.hwnd)) return false;
-    if (msg.message == WM_SYSCHAR) return Mnemonic(h, msg.wParam);
+    if (msg.message == WM_SYSCHAR) return GoToMnemonic(h, msg.wParam);
     if (msg.message != WM_KEYDOWN) return false;
     switch (msg.wParam) {
     case VK_RETURN: if (ComboOpen(h)) return false; Return(h, b); return true;

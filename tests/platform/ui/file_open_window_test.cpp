@@ -1,9 +1,11 @@
 // The file-open window used as a person would: lists filtered by type, folders entered and
 // left, names picked or typed, refusals in a message box, and a picture of the window.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,11 @@ namespace {
 
 constexpr const char* kFilter = "Library (*.olb)|*.olb|All Files (*.*)|*.*||";
 
-fs::path Tree() { return (fs::path(TESSRA_TEST_OUT) / "file-open" / "lib").lexically_normal(); }
+// One tree per process: ctest runs the cases side by side.
+fs::path Tree() {
+    static const fs::path tree = (fs::path(TESSRA_TEST_OUT) / ("file-open-" + std::to_string(getpid())) / "lib").lexically_normal();
+    return tree;
+}
 
 void Touch(const fs::path& p) { std::ofstream(p) << "x"; }
 
@@ -43,6 +49,7 @@ protected:
         for (const char* f : {"a.olb", "b.olb", "c.OLB", "notes.txt", "README", "sub/inner.olb", "alpha/x.txt"})
             Touch(Tree() / f);
     }
+    static void TearDownTestSuite() { fs::remove_all(Tree().parent_path()); }
     void SetUp() override { ClearShownMessageBoxes(); }
 
     static Outcome Run(const std::string& script, FileDialogRequest request) {
@@ -79,6 +86,8 @@ struct FileCase {
     const char* error;       // a part of the driver's error, "" for none
     const char* box;         // a part of the only message box, "" for none
 };
+
+void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
 
 std::string WithTree(std::string script) {
     for (size_t at; (at = script.find('@')) != std::string::npos;) script.replace(at, 1, Tree().string());
@@ -124,6 +133,8 @@ INSTANTIATE_TEST_SUITE_P(Table, FileOpenCaseTest, ::testing::Values(
     FileCase{"NameInAMissingFolderIsRefused", "set 1152 nowhere/a.olb\nok\ncancel\n", kFilter, IDCANCEL, "", "", "was not found"},
     FileCase{"CancelAnswersCancel", "select 1120 a.olb\ncancel\n", kFilter, IDCANCEL, "", "", ""},
     FileCase{"EscapeAnswersCancel", "set 1152 a.olb\nkey escape\n", kFilter, IDCANCEL, "", "", ""},
+    FileCase{"TabReachesCancelLast", "set 1152 b.olb\nkey tab\nkey tab\nkey tab\nkey tab\nkey tab\nkey enter\n", kFilter, IDCANCEL, "", "", ""},
+    FileCase{"TabReachesOkBeforeCancel", "set 1152 x.olb\nkey tab\nkey tab\nkey tab\nkey tab\nkey enter\ncancel\n", kFilter, IDCANCEL, "", "", "was not found"},
     FileCase{"CloseBoxAnswersCancel", "close\n", kFilter, IDCANCEL, "", "", ""}),
     [](const ::testing::TestParamInfo<FileCase>& info) { return std::string(info.param.name); });
 
@@ -188,6 +199,7 @@ struct GlobCase {
     const char* name;
     bool matches;
 };
+void PrintTo(const GlobCase& c, std::ostream* os) { *os << c.pattern << " on " << c.name; }
 class FileFilterGlobTest : public ::testing::TestWithParam<GlobCase> {};
 
 TEST_P(FileFilterGlobTest, Matches) {
@@ -206,6 +218,7 @@ struct ParseCase {
     std::vector<std::string> descriptions;
     std::vector<size_t> patternCounts;
 };
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.filter << '"'; }
 class FileFilterParseTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(FileFilterParseTest, ReadsDescriptionsAndPatterns) {
