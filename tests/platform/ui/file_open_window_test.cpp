@@ -182,6 +182,32 @@ TEST_F(FileOpenWindowTest, DoubleClicksEnterAFolderAndChooseAFile) {
     EXPECT_EQ(dialog.GetPathName(), (Tree() / "sub" / "inner.olb").string());
 }
 
+// Alt+letter moves to the control its label names; each letter is tried in its own window.
+TEST_F(FileOpenWindowTest, AltLettersMoveToTheirControls) {
+    const std::pair<char, int> keys[] = {{'t', FileOpenWindow::kTypeCombo}, {'I', FileOpenWindow::kFileList},
+                                         {'f', FileOpenWindow::kFolderList}, {'n', FileOpenWindow::kNameEdit}};
+    SetFileDialogPresenter(&FileOpenWindow::Present);
+    for (const auto& [key, id] : keys) {
+        int step = 0;
+        int focused = 0;
+        WindowManager::Instance().SetInputSource([&, key = key] {
+            const HWND w = GetModalWindow();
+            if (!w || step > 2) return false;
+            if (step == 0 && id == FileOpenWindow::kNameEdit) SetFocus(GetDlgItem(w, IDCANCEL));
+            if (step == 1) focused = GetDlgCtrlID(GetFocus());
+            const bool first = step++ == 0;
+            PostMessageA(GetFocus(), first ? WM_SYSCHAR : WM_KEYDOWN, first ? WPARAM(key) : VK_ESCAPE, 0);
+            return true;
+        });
+        CFileDialog dialog(TRUE, "olb", nullptr, 0, kFilter);
+        dialog.m_request.initialDir = Tree().string();
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_EQ(focused, id) << key;
+    }
+    SetFileDialogPresenter(nullptr);
+    WindowManager::Instance().SetInputSource(nullptr);
+}
+
 TEST_F(FileOpenWindowTest, PictureOfTheWindow) {
     const std::string out = (fs::path(TESSRA_TEST_OUT) / "file_open_window.png").string();
     fs::remove(out);
