@@ -1,7 +1,10 @@
 // Shared helpers of the standard controls.
 #include "platform/ui/control_support.h"
 
+#include <algorithm>
+
 #include "platform/ui/classic_look.h"
+#include "platform/win/window_manager.h"
 
 namespace control {
 
@@ -58,6 +61,15 @@ RECT ClientOf(HWND h) {
 }
 
 void Redraw(HWND h) { InvalidateRect(h, nullptr, TRUE); }
+
+POINT CentreOver(HWND owner, int w, int h) {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (owner && IsWindow(owner)) GetWindowRect(WindowManager::Instance().TopLevelOf(owner), &area);
+    int x = (area.left + area.right - w) / 2, y = (area.top + area.bottom - h) / 2;
+    x = std::clamp(x, 0, std::max(0, GetSystemMetrics(SM_CXSCREEN) - w));
+    y = std::clamp(y, 0, std::max(0, GetSystemMetrics(SM_CYSCREEN) - h));
+    return {x, y};
+}
 
 PaintScope::PaintScope(HWND h, HFONT font) : m_window(h) {
     BeginPaint(h, &m_paint);

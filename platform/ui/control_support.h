@@ -26,6 +26,8 @@ std::string TextOf(HWND h);
 DWORD StyleOf(HWND h);
 RECT ClientOf(HWND h);
 void Redraw(HWND h);
+// Where a w x h top-level window goes to sit centred over its owner, kept on the screen.
+POINT CentreOver(HWND owner, int w, int h);
 
 // BeginPaint/EndPaint with the control's font selected and a transparent text background.
 class PaintScope {

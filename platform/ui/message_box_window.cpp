@@ -137,15 +137,6 @@ SIZE Layout(Box& box, const std::vector<int>& buttons) {
     return {width, kMargin + textH + kMargin + kButtonH + kMargin};
 }
 
-POINT Centre(HWND owner, int w, int h) {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (owner && IsWindow(owner)) GetWindowRect(WindowManager::Instance().TopLevelOf(owner), &area);
-    int x = (area.left + area.right - w) / 2, y = (area.top + area.bottom - h) / 2;
-    x = std::clamp(x, 0, std::max(0, GetSystemMetrics(SM_CXSCREEN) - w));
-    y = std::clamp(y, 0, std::max(0, GetSystemMetrics(SM_CYSCREEN) - h));
-    return {x, y};
-}
-
 HWND Build(const MessageBoxRequest& request, HWND owner) {
     Box box;
     box.type = request.Type;
@@ -156,7 +147,7 @@ HWND Build(const MessageBoxRequest& request, HWND owner) {
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
     const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-    const POINT at = Centre(owner, w, h);
+    const POINT at = control::CentreOver(owner, w, h);
     const HWND dlg = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, WC_DIALOG, request.Caption.c_str(),
                                      style, at.x, at.y, w, h, owner, 0, 0, nullptr);
     if (!dlg) return 0;
