@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/ui/file_open_window.h"
 #include "platform/win/messages.h"
 #include "platform/win/win_api.h"
 #include "platform/win/window_manager.h"
@@ -42,6 +43,7 @@ bool InteractiveDriver::DisplayAvailable(int& width, int& height) {
 InteractiveDriver::~InteractiveDriver() {
     if (!m_started) return;
     WindowManager::Instance().SetInputSource(nullptr);
+    SetFileDialogPresenter(nullptr);
     SDL_StopTextInput();
     SetKeyHeld(VK_SHIFT, false);
     SetKeyHeld(VK_CONTROL, false);
@@ -55,6 +57,7 @@ bool InteractiveDriver::Start(const char* title, std::string& error) {
     }
     m_started = true;
     m_title = title;
+    SetFileDialogPresenter(&FileOpenWindow::Present);
     SDL_StartTextInput();
     m_clock = SDL_GetTicks();
     WindowManager::Instance().SetInputSource([this] { return NextInput(); });

@@ -12,6 +12,7 @@
 #include "host/zelmdb/database_set.h"
 #include "host/zelmdb/design_store.h"
 #include "platform/framework/property_sheet.h"
+#include "platform/ui/file_open_window.h"
 #include "platform/ui/interactive_driver.h"
 #include "platform/win/controls.h"
 #include "platform/win/messages.h"
@@ -26,7 +27,7 @@ namespace {
 using Step = std::function<bool()>;
 
 // Enough dry spells for every step many times over; past them the run is closed, never hung.
-constexpr int kSpellLimit = 3000;
+constexpr int kSpellLimit = 600;
 
 std::string ControlText(HWND h) {
     char text[256] = {};
@@ -69,11 +70,15 @@ void PushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE) {
     }
 }
 
-void PushText(const char* text) {
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
-    SDL_strlcpy(e.text.text, text, sizeof e.text.text);
-    SDL_PushEvent(&e);
+// SDL carries typed text in short pieces, as an input method would send a long entry.
+void PushText(const std::string& text) {
+    constexpr size_t kPiece = sizeof(SDL_TextInputEvent::text) - 1;
+    for (size_t at = 0; at < text.size(); at += kPiece) {
+        SDL_Event e{};
+        e.type = SDL_TEXTINPUT;
+        SDL_strlcpy(e.text.text, text.substr(at, kPiece).c_str(), sizeof e.text.text);
+        SDL_PushEvent(&e);
+    }
 }
 
 void PushQuit() {
@@ -125,6 +130,20 @@ protected:
         EXPECT_EQ(next, steps.size()) << "the run ended before its steps did";
         EXPECT_LE(spells, kSpellLimit) << "the run had to be closed";
         return result;
+    }
+    // A padstack library holding one top-layer round pad.
+    static void MakeLibrary(const std::string& file, const std::string& padName) {
+        zelmdb::DesignInfo info;
+        info.kind = zelmdb::FileKind::Library;
+        auto created = zelmdb::DesignStore::Create(file, info);
+        ASSERT_TRUE(created.ok()) << created.error();
+        zelmdb::DesignStore& store = *created.value();
+        zelmdb::Padstack pad;
+        pad.id = store.NewPadstack();
+        pad.nameId = store.NameCreate(padName);
+        pad.layers.resize(14);
+        pad.layers[0] = zelmdb::LayerGeometry{800, 800, 800, 800, 1, 0};
+        ASSERT_TRUE(store.PutPadstack(pad));
     }
     size_t StoredPins() {
         const auto symbols = zelmdb::DatabaseSet::Get().Design()->Symbols();
@@ -237,6 +256,50 @@ TEST_F(InteractiveRunTest, KeysWalkTheFocusAndWorkMnemonics) {
             PushKey(SDLK_ESCAPE);
             return true;
         },
+    });
+    EXPECT_EQ(result, 0);
+}
+
+// "Add..." in the Select Padstack dialog opens the file window; a typed name and Enter add the
+// library, and its padstack becomes the page's.
+TEST_F(InteractiveRunTest, AddingALibraryGoesThroughTheFileWindow) {
+    const std::string library = Path("parts.olb").string();
+    MakeLibrary(library, "LIBPAD");
+    HWND select = 0;
+    const int32_t result = Work({
+        [] {
+            RECT r{};
+            GetWindowRect(PageControl(IDC_SELECT_DEFAULT_PADSTACK), &r);
+            PushClick(Middle(r));
+            return true;
+        },
+        [&] {
+            select = GetModalWindow();
+            EXPECT_NE(select, ActiveSheet->m_hWnd) << "the Select Padstack dialog is up";
+            RECT r{};
+            GetWindowRect(::GetDlgItem(select, IDC_ADD_LIBRARY), &r);
+            PushClick(Middle(r));
+            return true;
+        },
+        [&] {
+            const HWND files = GetModalWindow();
+            EXPECT_NE(files, select) << "the file window is up";
+            RECT r{};
+            GetWindowRect(::GetDlgItem(files, FileOpenWindow::kNameEdit), &r);
+            PushClick(Middle(r));
+            PushText(library);
+            PushKey(SDLK_RETURN);
+            return true;
+        },
+        [&] {
+            EXPECT_EQ(GetModalWindow(), select) << "the file window answered";
+            const HWND list = ::GetDlgItem(select, IDC_PADSTACK_LIST);
+            EXPECT_GE(SendMessageA(list, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>("LIBPAD")), 0)
+                << "the library's padstack is offered";
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+        [] { PushKey(SDLK_ESCAPE); return true; },
     });
     EXPECT_EQ(result, 0);
 }
