@@ -44,9 +44,7 @@ std::string CSelectPadstackDialog::SettingsFilePath() {
 }
 
 void CSelectPadstackDialog::WriteLibrarySection(const std::string& file, const LibraryLines& lines) {
-    std::string block;
-    for (const auto& [key, value] : lines) block += key + "=" + value + '\0';
-    block += '\0';
+    const std::string block = ProfileSectionLines(lines);
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
     WritePrivateProfileSectionA(AfxLoadString(IDS_PADSTACK_LIB_SECTION).c_str(), block.c_str(), file.c_str());
 }

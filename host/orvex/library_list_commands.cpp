@@ -33,9 +33,7 @@ zelmdb::Result<Lines> ReadSection(const std::string& ini) {
 }
 
 bool WriteSection(const std::string& ini, const Lines& lines) {
-    std::string block;
-    for (const auto& [key, value] : lines) block += key + "=" + value + '\0';
-    block += '\0';
+    const std::string block = ProfileSectionLines(lines);
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
     return WritePrivateProfileSectionA(zelmdb::LibrarySection, block.c_str(), ini.c_str()) != FALSE;
 }

@@ -158,3 +158,9 @@ extern "C" BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR va
     }
     return Store(file, *ini) ? TRUE : FALSE;
 }
+
+std::string ProfileSectionLines(const std::vector<std::pair<std::string, std::string>>& entries) {
+    std::string lines;
+    for (const auto& [key, value] : entries) lines += key + "=" + value + '\0';
+    return lines + '\0';
+}

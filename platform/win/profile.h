@@ -1,6 +1,10 @@
 // The private-profile calls of the window system: read and write INI files by path.
 // Files are read afresh by every call and written through at once, so there is no cache to flush.
 #pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "platform/win/win_types.h"
 
 extern "C" {
@@ -18,3 +22,6 @@ BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR lines, LPCSTR file);
 BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
 
 }
+
+// The lines WritePrivateProfileSectionA takes, from key and value pairs.
+std::string ProfileSectionLines(const std::vector<std::pair<std::string, std::string>>& entries);

@@ -134,8 +134,9 @@ TEST_F(ProfileTest, SectionReadTruncatesWithTwoZeros) {
 
 TEST_F(ProfileTest, WriteSectionReplacesOnlyThatSection) {
     Write(Sample);
-    ASSERT_TRUE(WritePrivateProfileSectionA("padstack_lib", "a=/x/a.olb\0b=/y/b.olb\0",
-                                            path_.c_str()));
+    const std::string lines = ProfileSectionLines({{"a", "/x/a.olb"}, {"b", "/y/b.olb"}});
+    EXPECT_EQ(lines, std::string("a=/x/a.olb\0b=/y/b.olb\0\0", 23));
+    ASSERT_TRUE(WritePrivateProfileSectionA("padstack_lib", lines.c_str(), path_.c_str()));
     EXPECT_EQ(Read(),
               "# header comment\r\n"
               "[Window_States]\r\n"
