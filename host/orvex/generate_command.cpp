@@ -64,12 +64,7 @@ std::string Refusal(const GenerateRequest& request, const GenerateScript& script
                     int32_t result) {
     if (driver.Failed()) return DriverRefusal(request, script, driver);
     std::string said;
-    std::string last;
-    for (const ShownMessageBox& box : ShownMessageBoxes()) {
-        if (box.Text == last) continue;   // a box shown again by the same refusal says nothing new
-        said += (said.empty() ? "" : ", then ") + ("\"" + box.Text + "\"");
-        last = box.Text;
-    }
+    for (const ShownMessageBox& box : ShownMessageBoxes()) said += (said.empty() ? "" : ", then ") + ("\"" + box.Text + "\"");
     if (!said.empty()) return "the dialog says " + said;
     return result == 1 ? "" : "the dialog did not end with OK";
 }
@@ -82,6 +77,7 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
         if (std::string taken = s.NameTaken(request.footprint); !taken.empty()) return Refuse(taken);
         const GenerateScript script = BuildGenerateScript(request);
         HeadlessDriver driver(script.actions);
+        driver.StopAtMessageBox();
         const int32_t result = s.Run(request.footprint, driver);
         if (std::string why = Refusal(request, script, driver, result); !why.empty())
             return Refuse(request.footprint + ": " + why + "; nothing was stored");

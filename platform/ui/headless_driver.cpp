@@ -84,6 +84,7 @@ void HeadlessDriver::SetWindowFinder(const std::string& name, std::function<HWND
 }
 
 int HeadlessDriver::PresentBox(const MessageBoxRequest& request) {
+    if (m_stopAtBox) m_stopping = true;
     if (!m_innerPresenter) {
         // No box window to show: answer as its default button would.
         const int answer = m_answer;

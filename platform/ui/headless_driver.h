@@ -17,6 +17,10 @@ public:
     HeadlessDriver(const HeadlessDriver&) = delete;
     HeadlessDriver& operator=(const HeadlessDriver&) = delete;
 
+    // For callers to whom any message box is a refusal: once one shows, it is answered as it
+    // would be anyway and the rest of the script is dropped, every window cancelled.
+    void StopAtMessageBox() { m_stopAtBox = true; }
+
     // Windows the script can take pictures of besides screen, sheet and dialog.
     void SetWindowFinder(const std::string& name, std::function<HWND()> finder);
 
@@ -53,6 +57,7 @@ private:
     std::string m_error;
     int m_failedLine = 0;
     Failure m_failure = Failure::None;
+    bool m_stopAtBox = false;
     std::vector<std::string> m_notes;
     int m_answer = 0;            // for the next message box, 0 for its default
     bool m_fileAnswered = false;

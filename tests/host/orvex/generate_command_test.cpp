@@ -124,6 +124,7 @@ TEST_P(GenerateRefusalTest, SaysWhyAndStoresNothing) {
     const Outcome o = Generate(args);
     EXPECT_EQ(o.code, GetParam().code);
     EXPECT_TRUE(Has(o.err, GetParam().error)) << o.err;
+    EXPECT_FALSE(Has(o.err, ", then")) << "the run stops at the first refusal: " << o.err;
     EXPECT_EQ(Dump(dir_ / "g.design"), before_);
 }
 
