@@ -71,6 +71,14 @@ POINT CentreOver(HWND owner, int w, int h) {
     return {x, y};
 }
 
+void GiveBackActivation(HWND owner, HWND previousFocus) {
+    if (owner) {
+        SetActiveWindow(owner);
+        if (Window* w = WindowManager::Instance().Get(owner)) w->frameDirty = true;
+    }
+    if (IsWindow(previousFocus)) SetFocus(previousFocus);
+}
+
 PaintScope::PaintScope(HWND h, HFONT font) : m_window(h) {
     BeginPaint(h, &m_paint);
     m_client = ClientOf(h);

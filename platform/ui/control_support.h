@@ -29,6 +29,25 @@ void Redraw(HWND h);
 // Where a w x h top-level window goes to sit centred over its owner, kept on the screen.
 POINT CentreOver(HWND owner, int w, int h);
 
+// Runs `run` (a nested message loop) with `window` shown modal over `owner`: the owner is
+// disabled meanwhile, `focus` gets the keyboard first. Returns what `run` returns.
+template <class Run>
+auto RunModalOver(HWND owner, HWND window, HWND focus, Run run) {
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    ShowWindow(window, SW_SHOW);
+    SetActiveWindow(window);
+    SetFocus(focus);
+    EnterModalLoop(window);
+    auto result = run();
+    LeaveModalLoop(window);
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    return result;
+}
+// After a modal window is gone: the owner active again with its frame redrawn as active, and
+// the focus back where it was.
+void GiveBackActivation(HWND owner, HWND previousFocus);
+
 // BeginPaint/EndPaint with the control's font selected and a transparent text background.
 class PaintScope {
 public:

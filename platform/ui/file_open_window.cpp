@@ -313,20 +313,11 @@ int FileOpenWindow::Present(const FileDialogRequest& request, std::string& path)
     const HWND previousFocus = GetFocus();
     const HWND h = Build(request, owner);
     if (!h) return IDCANCEL;
-    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-    if (ownerWasEnabled) EnableWindow(owner, FALSE);
-    ShowWindow(h, SW_SHOW);
-    SetActiveWindow(h);
     Fill(h, request);
-    SetFocus(Item(h, kNameEdit));
-    EnterModalLoop(h);
-    const Browser result = RunModal(h);
-    LeaveModalLoop(h);
-    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    const Browser result = control::RunModalOver(owner, h, Item(h, kNameEdit), [h] { return RunModal(h); });
     Browsers().erase(h);
     DestroyWindow(h);
-    if (owner) SetActiveWindow(owner);
-    if (IsWindow(previousFocus)) SetFocus(previousFocus);
+    control::GiveBackActivation(owner, previousFocus);
     if (result.answer == IDOK) path = result.path;
     return result.answer;
 }

@@ -230,21 +230,10 @@ int MessageBoxWindow::Present(const MessageBoxRequest& request) {
     const HWND previousFocus = GetFocus();
     const HWND box = Build(request, owner);
     if (!box) return DefaultMessageBoxAnswer(request.Type);
-    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-    if (ownerWasEnabled) EnableWindow(owner, FALSE);
-    ShowWindow(box, SW_SHOW);
-    SetActiveWindow(box);
-    SetFocus(GetDlgItem(box, DefaultMessageBoxAnswer(request.Type)));
-    EnterModalLoop(box);
-    const int answer = RunModal(box);
-    LeaveModalLoop(box);
-    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    const int answer = control::RunModalOver(owner, box, GetDlgItem(box, DefaultMessageBoxAnswer(request.Type)),
+                                             [box] { return RunModal(box); });
     Boxes().erase(box);
     DestroyWindow(box);
-    if (owner) {
-        SetActiveWindow(owner);
-        if (Window* w = WindowManager::Instance().Get(owner)) w->frameDirty = true;
-    }
-    if (IsWindow(previousFocus)) SetFocus(previousFocus);
+    control::GiveBackActivation(owner, previousFocus);
     return answer;
 }
