@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -35,36 +34,18 @@ FootprintRecipe FullRecipe() {
     return r;
 }
 
-void ExpectSame(const FootprintRecipe& a, const FootprintRecipe& b) {
-    const ArrayParameters &p = a.Parameters, &q = b.Parameters;
-    EXPECT_EQ(p.Style, q.Style);
-    EXPECT_EQ(NameFormatOf(p), NameFormatOf(q));
-    EXPECT_EQ(std::vector<int32_t>({p.DisplayDrill, p.DisplayPadName, p.RowDelta, p.AngleStep, p.FormatFields,
-                                    p.CornerStart, p.CrossMarkerAtPin1, p.PlusMarkerAtPin1, p.ContinueNumbering}),
-              std::vector<int32_t>({q.DisplayDrill, q.DisplayPadName, q.RowDelta, q.AngleStep, q.FormatFields,
-                                    q.CornerStart, q.CrossMarkerAtPin1, q.PlusMarkerAtPin1, q.ContinueNumbering}));
-    for (auto [x, y] : {std::pair{p.X, q.X}, {p.Y, q.Y}}) {
-        EXPECT_EQ(std::vector<int32_t>({x.Start, x.Increment, x.Alphabetic, x.Count}),
-                  std::vector<int32_t>({y.Start, y.Increment, y.Alphabetic, y.Count}));
-        EXPECT_EQ(x.Spacing, y.Spacing);
-    }
-    EXPECT_EQ(std::vector<double>({p.Radius, p.StaggerW, p.StaggerZ, a.X, a.Y, a.W, a.Z, a.R}),
-              std::vector<double>({q.Radius, q.StaggerW, q.StaggerZ, b.X, b.Y, b.W, b.Z, b.R}));
-    EXPECT_EQ(std::vector<int>({a.P, a.Q, a.XStart, a.XIncrement, a.YStart, a.YIncrement, a.D}),
-              std::vector<int>({b.P, b.Q, b.XStart, b.XIncrement, b.YStart, b.YIncrement, b.D}));
-    EXPECT_EQ(p.DefaultPadstackName, q.DefaultPadstackName);
-    EXPECT_EQ(p.Pin1PadstackName, q.Pin1PadstackName);
-    EXPECT_EQ(a.Letters, b.Letters);
-    EXPECT_EQ(a.AngleText, b.AngleText);
-}
-
 TEST(FootprintRecipeTest, EveryFieldComesBack) {
     const FootprintRecipe written = FullRecipe();
     const std::vector<uint8_t> bytes = EncodeRecipe(written);
     const std::optional<FootprintRecipe> read = DecodeRecipe(bytes.data(), bytes.size());
     ASSERT_TRUE(read.has_value());
-    ExpectSame(written, *read);
+    // Every field has its own value, so a field the reader dropped or misplaced changes the bytes.
     EXPECT_EQ(EncodeRecipe(*read), bytes) << "a read record writes back byte for byte";
+    EXPECT_EQ(read->Parameters.Style, ArrayStyle::Grid);
+    EXPECT_EQ(NameFormatOf(read->Parameters), "%Y%X");
+    EXPECT_EQ(read->Parameters.Pin1PadstackName, written.Parameters.Pin1PadstackName);
+    EXPECT_EQ(read->Letters, written.Letters);
+    EXPECT_EQ(read->AngleText, "40 30'");
 }
 
 TEST(FootprintRecipeTest, OverlongNamesAreCutToTheirRoom) {

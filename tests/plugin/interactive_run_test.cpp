@@ -216,7 +216,8 @@ TEST_F(InteractiveRunTest, DraggingThePreviewBorderResizesItDownToItsMinimum) {
     EXPECT_EQ(StoredPins(), 0u);
 }
 
-// Tab and Shift-Tab walk the focus, Alt and a letter work a mnemonic, Escape leaves a dialog.
+// Tab and Shift-Tab walk the focus, Alt and a letter work a mnemonic; SDL's close stands for
+// the close box of the topmost modal window only, and Escape cancels the sheet.
 TEST_F(InteractiveRunTest, KeysWalkTheFocusAndWorkMnemonics) {
     HWND alphabet = 0;
     LRESULT letterA = 0;
@@ -248,11 +249,12 @@ TEST_F(InteractiveRunTest, KeysWalkTheFocusAndWorkMnemonics) {
         },
         [&] {
             EXPECT_NE(Checked(alphabet, IDC_LETTER_A), letterA) << "Alt+A toggled the letter A";
-            PushKey(SDLK_ESCAPE);
+            PushQuit();
             return true;
         },
         [&] {
-            EXPECT_FALSE(IsWindow(alphabet));
+            EXPECT_FALSE(IsWindow(alphabet)) << "SDL's close shut the topmost dialog";
+            EXPECT_EQ(GetModalWindow(), ActiveSheet->m_hWnd) << "and only that one";
             PushKey(SDLK_ESCAPE);
             return true;
         },
@@ -300,31 +302,6 @@ TEST_F(InteractiveRunTest, AddingALibraryGoesThroughTheFileWindow) {
             return true;
         },
         [] { PushKey(SDLK_ESCAPE); return true; },
-    });
-    EXPECT_EQ(result, 0);
-}
-
-// SDL's close stands for the close box of the topmost modal window only.
-TEST_F(InteractiveRunTest, ClosingTheWindowClosesTheTopmostDialogFirst) {
-    HWND alphabet = 0;
-    const int32_t result = Work({
-        [] { PushClick(Middle(TabRect(5))); return true; },
-        [] {
-            PushSheetButton(IDC_ARRAY_ALPHABET);
-            return true;
-        },
-        [&] {
-            alphabet = GetModalWindow();
-            EXPECT_NE(alphabet, ActiveSheet->m_hWnd) << "the alphabet dialog is up";
-            PushQuit();
-            return true;
-        },
-        [&] {
-            EXPECT_FALSE(IsWindow(alphabet));
-            EXPECT_EQ(GetModalWindow(), ActiveSheet->m_hWnd) << "the sheet is still up";
-            PushKey(SDLK_ESCAPE);
-            return true;
-        },
     });
     EXPECT_EQ(result, 0);
 }
