@@ -48,7 +48,7 @@ DialogSession::~DialogSession() {
 }
 
 std::string DialogSession::NameTaken(const std::string& footprint) {
-    if (!m_design.SymbolNamed(footprint)) return "";
+    if (m_design.FindSymbol(footprint) == 0) return "";
     // A second footprint of the same name would leave the design ambiguous.
     return m_file + ": the design already holds a footprint named " + footprint +
            "; choose another name, or edit it with orvex run --reopen; nothing was changed";

@@ -484,14 +484,20 @@ std::optional<std::string> DesignStore::GetPluginRecord(const std::string& owner
 }
 
 std::optional<Symbol> DesignStore::SymbolNamed(const std::string& name) {
-    for (Symbol& symbol : Symbols())
-        if (NameText(symbol.nameId).value_or("") == name) return std::move(symbol);
-    return std::nullopt;
+    const int32_t id = FindSymbol(name);
+    if (id == 0) return std::nullopt;
+    std::vector<Symbol> found = ReadSymbols(id);
+    if (found.empty()) return std::nullopt;
+    return std::move(found.front());
 }
 
-std::vector<Symbol> DesignStore::Symbols() {
+std::vector<Symbol> DesignStore::Symbols() { return ReadSymbols(0); }
+
+std::vector<Symbol> DesignStore::ReadSymbols(int32_t onlyId) {
     std::vector<Symbol> out;
-    SqliteStatement all(db_, "SELECT id, name_id, center_x, center_y FROM symbols ORDER BY id");
+    SqliteStatement all(db_, "SELECT id, name_id, center_x, center_y FROM symbols WHERE ?1 = 0 OR id = ?1 "
+                             "ORDER BY id");
+    all.Bind(1, int64_t(onlyId));
     while (all.Step()) {
         out.push_back({int32_t(all.Int(0)), int32_t(all.Int(1)), int32_t(all.Int(2)),
                        int32_t(all.Int(3)), {}});

@@ -88,6 +88,8 @@ private:
     Result<bool> Validate(std::optional<FileKind> expected);
     bool Exec(const char* sql);
     int32_t Insert(const char* sql, int32_t maxId);
+    // Every symbol with its pins, or only the one of that id.
+    std::vector<Symbol> ReadSymbols(int32_t onlyId);
     void NotePadstackId(int32_t id);
 
     std::string path_;

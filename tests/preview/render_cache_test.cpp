@@ -204,15 +204,6 @@ TEST(CacheHashSweep, FollowsTheDefinitionForAnyKey) {
     }
 }
 
-TEST_F(RenderCacheTest, WalkGoesByBucketAndNewestFirst) {
-    // In 4 buckets: {0} -> 0, {1} -> 0xC1C0 % 4 = 0, {2} -> 0xC383 % 4 = 3, {3} -> 0x0243 % 4 = 3.
-    RenderCache* cache = Make(4);
-    for (const Bytes& key : std::vector<Bytes>{{2}, {0}, {3}, {1}}) ASSERT_EQ(Add(cache, key, key), 1);
-    const Walk walk = WalkOf(cache);
-    EXPECT_EQ(walk.keys, (std::vector<Bytes>{{1}, {0}, {3}, {2}}));
-    EXPECT_EQ(walk.data, walk.keys);
-}
-
 struct OrderCase {
     uint16_t asked;
     unsigned buckets;
