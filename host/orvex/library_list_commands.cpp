@@ -1,5 +1,6 @@
 // "orvex library add|remove": the PADSTACK_LIB list of ORVEX.INI, written as the Select Padstack
-// dialog writes it (flush, then the whole section at once), newest first.
+// dialog writes it (flush, then the whole section at once), newest first. The list is read and
+// written back under the settings folder's lock, so that two commands at once both get in.
 #include <strings.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "host/orvex/command_table.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/host_environment.h"
+#include "platform/win/folder_lock.h"
 #include "platform/win/profile.h"
 #include "platform/win/profile_file.h"
 
@@ -60,6 +62,8 @@ int RunLibraryAdd(CommandContext& context) {
                                              zelmdb::FileKind::Library);
     if (!library.ok()) return Refuse(library.error());
     const std::string ini = context.host.iniPath();
+    const FolderLock lock(ini);
+    if (!lock.held()) return Refuse("cannot write " + ini + ": another program keeps its folder locked");
     auto old = ReadSection(ini);
     if (!old.ok()) return Refuse(old.error());
     const std::string key = std::filesystem::path(path.value()).stem().string();
@@ -75,6 +79,8 @@ int RunLibraryRemove(CommandContext& context) {
     auto path = OneLibraryArgument(context, Commands()[5].usage);
     if (!path.ok()) return Refuse(path.error(), ExitUsage);
     const std::string ini = context.host.iniPath();
+    const FolderLock lock(ini);
+    if (!lock.held()) return Refuse("cannot write " + ini + ": another program keeps its folder locked");
     auto old = ReadSection(ini);
     if (!old.ok()) return Refuse(old.error());
     Lines kept;
