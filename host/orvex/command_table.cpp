@@ -20,7 +20,7 @@ const std::vector<Command>& Commands() {
         {"library", "remove", "library remove LIB.olb", RunLibraryRemove},
         {"run", nullptr, "run DESIGN FOOTPRINT [--reopen] [--script FILE|-] [--screen WxH]", RunRun},
         {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", RunShow},
-        {"export", nullptr, "export DESIGN FOOTPRINT --kicad OUT.kicad_mod", RunExport},
+        {"export", nullptr, "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--force]", RunExport},
         {"generate", nullptr,
          "generate DESIGN FOOTPRINT --style grid|dual|stagger-x|stagger-y|chip-carrier|circular "
          "[--p N --q N --x X --y Y --w W --z Z --d D --r R --angle A --x-start N --x-increment N "

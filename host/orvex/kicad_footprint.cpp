@@ -171,7 +171,7 @@ zelmdb::Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol,
         pads.push_back(pad.value());
     }
     w_.Open("footprint").String(name).Open("version").Symbol("20211014").Close();
-    w_.Open("generator").Symbol("tessra").Close().Open("layer").String("F.Cu").Close();
+    w_.Open("generator").Symbol(KicadGenerator).Close().Open("layer").String("F.Cu").Close();
     w_.Open("attr").Symbol(anyThru ? "through_hole" : "smd").Close();
     WriteText("reference", "REF**", reference, TextLayer(reference, "F.SilkS"));
     WriteText("value", name, value, TextLayer(value, "F.Fab"));

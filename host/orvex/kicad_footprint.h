@@ -7,5 +7,7 @@
 
 // Space kept around the pads for the courtyard, in millimetres.
 constexpr double CourtyardMarginMm = 0.25;
+// The generator an exported file names, by which a later export knows it may replace the file.
+constexpr const char* KicadGenerator = "tessra";
 
 zelmdb::Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint);

@@ -3,15 +3,13 @@
 // failed script or a crash leaves the design as it was.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <string>
 
 #include "host/orvex/arg_list.h"
 #include "host/orvex/command_table.h"
 #include "host/orvex/dialog_session.h"
 #include "host/orvex/number_parser.h"
+#include "host/orvex/script_source.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/interactive_driver.h"
 #include "platform/win/message_box.h"
@@ -33,14 +31,6 @@ zelmdb::Result<ScreenSize> ParseScreen(const std::string& text) {
     auto h = number_parser::Integer(text.substr(x + 1), "screen height", 240, 16384);
     if (!h.ok()) return R::Fail(h.error());
     return ScreenSize{int(w.value()), int(h.value())};
-}
-
-zelmdb::Result<std::string> ReadScript(const std::string& source) {
-    using R = zelmdb::Result<std::string>;
-    if (source == "-") return std::string((std::istreambuf_iterator<char>(std::cin)), {});
-    std::ifstream in(source, std::ios::binary);
-    if (!in) return R::Fail("cannot read the script " + source);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
 const char* AnswerName(int answer) {
@@ -66,22 +56,26 @@ void PrintRun(int32_t result, const std::vector<std::string>& notes) {
 
 // `failure` says why the input failed (the script's error, the window that did not open), empty
 // when it did not.
-int Finish(DialogSession& session, int32_t result, const std::vector<std::string>& notes,
+int Finish(DialogSession& session, const std::string& footprint, int32_t result, const std::vector<std::string>& notes,
            const std::string& failure) {
     PrintRun(result, notes);
-    const bool keep = result == 1 && session.Keep();   // the session drops whatever it does not keep
+    const std::string failedWrite = session.FailedWrite();
+    // The session drops whatever it does not keep.
+    const std::string notKept = result == 1 && failedWrite.empty() ? session.Keep() : "not asked";
     std::printf("%s: %s\n", session.File().c_str(),
-                keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
+                notKept.empty() ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
     if (!failure.empty()) return Refuse(failure);
-    if (result == 1 && !keep) return Refuse(session.File() + ": the footprint could not be saved");
+    if (result != 1) return ExitOk;
+    if (!failedWrite.empty()) return Refuse(footprint + " was NOT stored: " + failedWrite + "; the design is unchanged");
+    if (!notKept.empty()) return Refuse(footprint + " was NOT stored: " + notKept);
     return ExitOk;
 }
 
 int RunScripted(DialogSession& session, const std::string& footprint, const ScriptParse& script) {
     HeadlessDriver driver(script.actions);
     const int32_t result = session.Run(footprint, driver);
-    return Finish(session, result, driver.Notes(), driver.Failed() ? "the script failed: " + driver.Error() : "");
+    return Finish(session, footprint, result, driver.Notes(), driver.Failed() ? "the script failed: " + driver.Error() : "");
 }
 
 int RunByPerson(DialogSession& session, const std::string& footprint) {
@@ -89,7 +83,7 @@ int RunByPerson(DialogSession& session, const std::string& footprint) {
     std::string error;
     if (!person.Start(("Orvex - " + session.File()).c_str(), error)) return Refuse(error);
     const int32_t result = session.Run(footprint);
-    return Finish(session, result, {}, person.Error());
+    return Finish(session, footprint, result, {}, person.Error());
 }
 
 int Usage(const std::string& error) {
@@ -106,6 +100,7 @@ int RunRun(CommandContext& context) {
     if (a.positional().size() != 2) return Usage("");
     const std::string& file = a.positional()[0];
     const std::string& footprint = a.positional()[1];
+    if (std::string why = DialogSession::NameUnusable(footprint); !why.empty()) return Refuse(why);
     ScreenSize screen;
     if (auto text = a.Value("--screen")) {
         auto parsed = ParseScreen(*text);
@@ -122,10 +117,9 @@ int RunRun(CommandContext& context) {
     if (byPerson && !a.Value("--screen")) screen = fits;
     ScriptParse script;
     if (source) {
-        auto text = ReadScript(*source);
-        if (!text.ok()) return Refuse(text.error());
-        script = ParseScript(text.value());
-        if (!script.Ok()) return Refuse("script " + *source + ": " + script.error);
+        auto loaded = LoadScript(*source);
+        if (!loaded.ok()) return Refuse(loaded.error());
+        script = std::move(loaded.value());
     }
 
     auto session = DialogSession::Open(file, context.host.path(), screen.width, screen.height);

@@ -35,9 +35,11 @@ protected:
         for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
         return q + "'";
     }
-    // `input` names a file of this folder that becomes standard input.
-    Outcome Run(const std::vector<std::string>& args, const std::string& input = "/dev/null") {
-        std::string cmd = "cd " + Quote(dir_.string()) + " && env -u DISPLAY -u WAYLAND_DISPLAY " +
+    // `input` names a file of this folder that becomes standard input; `prefix` goes before
+    // orvex on its shell line ("ulimit -f 64;", a user switch).
+    Outcome Run(const std::vector<std::string>& args, const std::string& input = "/dev/null",
+                const std::string& prefix = "") {
+        std::string cmd = "cd " + Quote(dir_.string()) + " && " + prefix + " env -u DISPLAY -u WAYLAND_DISPLAY " +
                           Quote(ORVEX_BINARY) + " --home home";
         for (const auto& a : args) cmd += " " + Quote(a);
         cmd += " <" + Quote(input) + " >out.txt 2>err.txt";
