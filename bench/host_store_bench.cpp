@@ -77,7 +77,7 @@ bool StorePadstacks(int count) {
         const int32_t id = ThruCreate();
         FillPadstack(b.bytes, n);
         ByteRecord r(b.bytes);
-        r.SetI32(ThruRecordLayout::NameId, NameCreate(("R" + std::to_string(n)).c_str()));
+        r.SetI32(ThruRecordLayout::NameId, NameCreate(std::string(1, 'R').append(std::to_string(n)).c_str()));
         r.SetI32(ThruRecordLayout::Id, id);
         if (id == 0 || ThruPut(id, b.bytes) != 1) return false;
     }

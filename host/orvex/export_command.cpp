@@ -36,8 +36,10 @@ int RunExport(CommandContext& context) {
     if (!opened.ok()) return Refuse(opened.error());
     auto text = KicadFootprintText(*opened.value(), footprint);
     if (!text.ok()) return Refuse(file + ": " + text.error() + "; nothing was written");
-    if (std::string why = ExportTargetRefusal(out, a.Has("--force")); !why.empty()) return Refuse(why + "; nothing was written");
-    if (const int error = ReplaceWholeFile(out, text.value())) return Refuse("cannot write " + out + ": " + std::strerror(error));
+    if (std::string why = ExportTargetRefusal(out, a.Has("--force")); !why.empty())
+        return Refuse(why + "; nothing was written");
+    if (const int error = ReplaceWholeFile(out, text.value()))
+        return Refuse("cannot write " + out + ": " + std::strerror(error));
     std::printf("%s: footprint %s written to %s\n", file.c_str(), footprint.c_str(), out.c_str());
     return ExitOk;
 }

@@ -35,7 +35,8 @@ bool OursAsDesign(const std::string& head) {
 }
 
 bool EarlierExport(const std::string& head) {
-    return head.rfind("(footprint ", 0) == 0 && head.find("(generator " + std::string(KicadGenerator) + ")") != std::string::npos;
+    const std::string generator = std::string("(generator ").append(KicadGenerator).append(")");
+    return head.rfind("(footprint ", 0) == 0 && head.find(generator) != std::string::npos;
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ using Requests = zelmdb::Result<std::vector<GenerateRequest>>;
 
 Requests FromJsonFile(const std::string& path) {
     std::string text;
-    if (const int error = ReadWholeFile(path, text)) return Requests::Fail("cannot read " + path + ": " + std::strerror(error));
+    if (const int error = ReadWholeFile(path, text))
+        return Requests::Fail("cannot read " + path + ": " + std::strerror(error));
     auto json = ReadJson(text);
     if (!json.ok()) return Requests::Fail(path + ": " + json.error());
     auto requests = RequestsFromJson(json.value());
@@ -89,7 +90,8 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
         if (std::string why = Refusal(s, request, script, driver, result); !why.empty())
             return Refuse(request.footprint + ": " + why + "; nothing was stored");
         if (std::string said = BoxesSaid(); !said.empty())
-            std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", request.footprint.c_str(), said.c_str());
+            std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", request.footprint.c_str(),
+                         said.c_str());
     }
     if (std::string why = s.Keep(); !why.empty()) return Refuse(why + "; nothing was stored");
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");

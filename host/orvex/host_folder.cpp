@@ -50,7 +50,8 @@ zelmdb::Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
     if (!std::filesystem::exists(env.HostIniPath(), ec)) {
         // Another orvex starting at the same moment may have made it first; its file stays.
         const int error = CreateWholeFile(env.HostIniPath(), DefaultIni);
-        if (error != 0 && error != EEXIST) return R::Fail("cannot write " + env.HostIniPath() + ": " + std::strerror(error));
+        if (error != 0 && error != EEXIST)
+            return R::Fail("cannot write " + env.HostIniPath() + ": " + std::strerror(error));
     }
     return host;
 }

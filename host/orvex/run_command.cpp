@@ -67,7 +67,8 @@ int Finish(DialogSession& session, const std::string& footprint, int32_t result,
     std::fflush(stdout);
     if (!failure.empty()) return Refuse(failure);
     if (result != 1) return ExitOk;
-    if (!failedWrite.empty()) return Refuse(footprint + " was NOT stored: " + failedWrite + "; the design is unchanged");
+    if (!failedWrite.empty())
+        return Refuse(footprint + " was NOT stored: " + failedWrite + "; the design is unchanged");
     if (!notKept.empty()) return Refuse(footprint + " was NOT stored: " + notKept);
     return ExitOk;
 }
@@ -75,7 +76,8 @@ int Finish(DialogSession& session, const std::string& footprint, int32_t result,
 int RunScripted(DialogSession& session, const std::string& footprint, const ScriptParse& script) {
     HeadlessDriver driver(script.actions);
     const int32_t result = session.Run(footprint, driver);
-    return Finish(session, footprint, result, driver.Notes(), driver.Failed() ? "the script failed: " + driver.Error() : "");
+    const std::string failure = driver.Failed() ? "the script failed: " + driver.Error() : "";
+    return Finish(session, footprint, result, driver.Notes(), failure);
 }
 
 int RunByPerson(DialogSession& session, const std::string& footprint) {

@@ -364,7 +364,9 @@ bool DesignStore::PutPadstack(const Padstack& p) {
     }
     for (const LayerGeometry& l : p.layers) {
         for (const int32_t part : {l.width1, l.height1, l.width2, l.height2}) {
-            if (!Within(part)) return BeyondLimit("padstack " + std::to_string(p.id) + " would have a size of " + std::to_string(part) + " units");
+            if (!Within(part))
+                return BeyondLimit("padstack " + std::to_string(p.id) + " would have a size of " +
+                                   std::to_string(part) + " units");
         }
     }
     SqliteStatement put(db_, "INSERT OR REPLACE INTO padstacks(id, name_id, geometry) VALUES (?,?,?)");
@@ -444,7 +446,7 @@ int32_t DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
     const std::optional<std::string> text = NameText(nameId);
     if (!text || !heldByAnother(*text)) return nameId;
     for (int n = 2;; ++n) {
-        const std::string mark = "~" + std::to_string(n);
+        const std::string mark = std::string(1, '~').append(std::to_string(n));
         const std::string name = text->substr(0, TextMax - 1 - mark.size()) + mark;
         if (!heldByAnother(name)) return NameCreate(name);
     }
@@ -503,14 +505,16 @@ bool DesignStore::PutSymbol(const Symbol& s) {
         return Failed(ErrorInvalidRecord, s.id, path_ + ": symbol id " + std::to_string(s.id) + " is outside 1 to " +
                                                     std::to_string(MaxSymbolId));
     }
-    if (!Within(s.centerX) || !Within(s.centerY)) return BeyondLimit(Place("the centre of the footprint", s.centerX, s.centerY));
+    if (!Within(s.centerX) || !Within(s.centerY))
+        return BeyondLimit(Place("the centre of the footprint", s.centerX, s.centerY));
     std::set<int32_t> padstacks;
     for (size_t i = 0; i < s.pins.size(); ++i) {
         const Pin& p = s.pins[i];
         if (!Within(p.x) || !Within(p.y)) return BeyondLimit(Place("pin " + std::to_string(i + 1), p.x, p.y));
         if (padstacks.insert(p.padstack).second && !PadstackExists(p.padstack)) {
-            return Failed(ErrorInvalidRecord, s.id, path_ + ": pin " + std::to_string(i + 1) + " would stand on padstack " +
-                                                        std::to_string(p.padstack) + ", which the design does not hold");
+            return Failed(ErrorInvalidRecord, s.id,
+                          path_ + ": pin " + std::to_string(i + 1) + " would stand on padstack " +
+                              std::to_string(p.padstack) + ", which the design does not hold");
         }
     }
     SqliteStatement put(db_, "INSERT OR REPLACE INTO symbols VALUES (?,?,?,?)");
@@ -555,8 +559,8 @@ std::string DesignStore::Place(const std::string& what, int32_t x, int32_t y) {
 
 bool DesignStore::BeyondLimit(const std::string& what) {
     char limit[96];
-    std::snprintf(limit, sizeof limit, ", beyond the design's limit of %d units (%.1f inches) either way", CoordinateLimit,
-                  CoordinateLimit * info_.inchesPerUnit);
+    std::snprintf(limit, sizeof limit, ", beyond the design's limit of %d units (%.1f inches) either way",
+                  CoordinateLimit, CoordinateLimit * info_.inchesPerUnit);
     return Failed(ErrorInvalidRecord, 0, path_ + ": " + what + limit);
 }
 

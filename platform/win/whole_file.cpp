@@ -44,8 +44,9 @@ int WriteAll(int fd, std::string_view text) {
 std::string TemporaryName(const std::string& path) {
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path target(path);
-    const std::string name = "." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                             std::to_string(counter++) + ".tmp";
+    std::string name(1, '.');
+    name.append(target.filename().string()).append(1, '.').append(std::to_string(::getpid()));
+    name.append(1, '.').append(std::to_string(counter++)).append(".tmp");
     return (target.parent_path() / name).string();
 }
 

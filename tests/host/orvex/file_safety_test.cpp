@@ -36,6 +36,10 @@ protected:
         ASSERT_EQ(std::system(cmd.c_str()), 0) << script;
     }
     static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+    // "d3.design" and the like, built by appending: GCC 12 warns of overlaps in "d" + text that are not there.
+    static std::string Numbered(const char* head, int i, const char* tail = "") {
+        return std::string(head).append(std::to_string(i)).append(tail);
+    }
 };
 
 struct ExportTarget {
@@ -171,22 +175,22 @@ INSTANTIATE_TEST_SUITE_P(Causes, ReadOnlyDesignTest, ::testing::Values(
 
 TEST_F(FileSafetyTest, ParallelBatchesShareTheHostFolder) {
     std::string batch = "[";
-    for (int i = 0; i < 30; ++i) batch += std::string(i ? "," : "") + "{\"footprint\": \"F" + std::to_string(i) + "\", \"style\": \"grid\"}";
+    for (int i = 0; i < 30; ++i) batch.append(i ? "," : "").append(Numbered("{\"footprint\": \"F", i, "\", \"style\": \"grid\"}"));
     Write("batch.json", batch + "]");
-    for (int i = 1; i <= 4; ++i) MakeDesign("d" + std::to_string(i) + ".design");
-    Shell("for i in 1 2 3 4; do ($O generate d$i.design --from-json batch.json >out$i.txt 2>err$i.txt; echo $? >rc$i.txt) & done; wait");
+    for (int i = 1; i <= 4; ++i) MakeDesign(Numbered("d", i, ".design"));
+    Shell("for i in 1 2 3 4; do ($O generate d$i.design --from-json batch.json >out$i.txt 2>err$i.txt; "
+          "echo $? >rc$i.txt) & done; wait");
     for (int i = 1; i <= 4; ++i) {
-        const std::string n = std::to_string(i);
-        EXPECT_EQ(File("rc" + n + ".txt"), "0\n") << File("err" + n + ".txt");
-        EXPECT_TRUE(Has(File("out" + n + ".txt"), "stored 30 footprints"));
+        EXPECT_EQ(File(Numbered("rc", i, ".txt")), "0\n") << File(Numbered("err", i, ".txt"));
+        EXPECT_TRUE(Has(File(Numbered("out", i, ".txt")), "stored 30 footprints"));
     }
     const std::string state = File("home/tessra.ini");
     EXPECT_EQ(state.find("[WINDOW_STATES]"), state.rfind("[WINDOW_STATES]")) << state;
 
-    for (int i = 1; i <= 12; ++i) ASSERT_EQ(Run({"library", "new", "l" + std::to_string(i) + ".olb"}).code, 0);
+    for (int i = 1; i <= 12; ++i) ASSERT_EQ(Run({"library", "new", Numbered("l", i, ".olb")}).code, 0);
     Shell("for i in $(seq 1 12); do $O library add l$i.olb & done; wait");
     const std::string ini = File("home/ORVEX.INI");
-    for (int i = 1; i <= 12; ++i) EXPECT_TRUE(Has(ini, "l" + std::to_string(i) + "=")) << ini;
+    for (int i = 1; i <= 12; ++i) EXPECT_TRUE(Has(ini, Numbered("l", i, "="))) << ini;
 }
 
 // The plug-in's folder, where its window-state file is, cannot be written; the design can.

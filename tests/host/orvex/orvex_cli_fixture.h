@@ -41,7 +41,7 @@ protected:
                 const std::string& prefix = "") {
         std::string cmd = "cd " + Quote(dir_.string()) + " && " + prefix + " env -u DISPLAY -u WAYLAND_DISPLAY " +
                           Quote(ORVEX_BINARY) + " --home home";
-        for (const auto& a : args) cmd += " " + Quote(a);
+        for (const auto& a : args) cmd.append(1, ' ').append(Quote(a));
         cmd += " <" + Quote(input) + " >out.txt 2>err.txt";
         const int status = std::system(cmd.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir_ / "out.txt"),

@@ -87,7 +87,7 @@ TEST_F(RecordTest, SymbolWithPinsIsStored) {
     r.SetI32(0x18, 500);
     r.SetI32(0x1C, -250);
     for (int n = 1; n <= 3; ++n) {
-        ASSERT_EQ(PutTestPadstack(Design(), "P" + std::to_string(n)), n);
+        ASSERT_EQ(PutTestPadstack(Design(), std::string(1, 'P').append(std::to_string(n))), n);
         const size_t at = 0x20 + 20 * size_t(n);
         r.SetI32(at, NameCreate(std::to_string(n).c_str()));
         r.SetI32(at + 4, n * 1000);
