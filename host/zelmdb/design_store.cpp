@@ -420,21 +420,13 @@ int32_t DesignStore::FindPadstack(const std::string& name) {
 }
 
 int32_t DesignStore::FindListedPadstack(const std::string& name) {
+    // An empty layer has no row, and reads as shape 0.
     SqliteStatement find(db_, "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
-                              "WHERE n.text = ? ORDER BY p.id DESC");
-    find.Bind(1, name);
-    while (find.Step()) {
-        const std::optional<Padstack> p = GetPadstack(int32_t(find.Int(0)));
-        if (p && ListedPadstack(*p)) return p->id;
-    }
-    return 0;
-}
-
-bool DesignStore::ListedPadstack(const Padstack& p) {
-    const uint8_t top = p.layers.size() > 0 ? p.layers[0].shape : 0;
-    const uint8_t bottom = p.layers.size() > 1 ? p.layers[1].shape : 0;
-    if (top == 0) return bottom != 0;
-    return top < 5 || top > 8;
+                              "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = 1 "
+                              "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = 2 "
+                              "WHERE n.text = ? AND CASE coalesce(t.shape, 0) WHEN 0 THEN coalesce(b.shape, 0) <> 0 "
+                              "ELSE t.shape NOT BETWEEN 5 AND 8 END ORDER BY p.id DESC LIMIT 1");
+    return find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
 }
 
 int32_t DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {

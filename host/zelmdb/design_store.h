@@ -75,8 +75,10 @@ public:
     std::optional<Padstack> GetPadstack(int32_t id);
     // The lowest id of that name, whatever the padstack, 0 for none.
     int32_t FindPadstack(const std::string& name);
-    // The newest padstack of that name that a padstack list offers (ListedPadstack), 0 for none:
-    // a copy taken in from a library is the one its name finds, not an unlisted namesake.
+    // The newest padstack of that name that a padstack list offers, 0 for none: a copy taken in
+    // from a library is the one its name finds, not an unlisted namesake. A list offers a pad on
+    // layer 1 of a shape other than 5 to 8 (codes that keep a padstack for the host's own use),
+    // or no pad on layer 1 and one on layer 2.
     int32_t FindListedPadstack(const std::string& name);
     // The name id for a new padstack of that name: the name itself while no other padstack
     // holds it, else the first free "name~2", "name~3", ... (cut to fit a host name).
@@ -107,10 +109,6 @@ public:
     int LayerNumber(const std::string& name);
     int FindColour(uint8_t kind, uint8_t subKind, uint8_t layer);
     std::optional<uint32_t> ColourValue(int index);
-
-    // A padstack a list offers for pins: a pad on layer 1 of a shape other than 5 to 8 (codes
-    // that keep a padstack for the host's own use), or no pad on layer 1 and one on layer 2.
-    static bool ListedPadstack(const Padstack& padstack);
 
     // The comparison key of a padstack's geometry: sizes and shape of every layer, and the
     // rotation only where the shape is not round, since rotation leaves a round pad unchanged.
