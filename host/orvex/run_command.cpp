@@ -59,17 +59,16 @@ void PrintRun(int32_t result, const std::vector<std::string>& notes) {
 int Finish(DialogSession& session, const std::string& footprint, int32_t result, const std::vector<std::string>& notes,
            const std::string& failure) {
     PrintRun(result, notes);
-    const std::string failedWrite = session.FailedWrite();
-    // The session drops whatever it does not keep.
-    const std::string notKept = result == 1 && failedWrite.empty() ? session.Keep() : "not asked";
+    // A failed write of the host, or a design that would not keep the run: the session drops
+    // whatever it does not keep.
+    std::string notKept = session.FailedWrite();
+    if (result == 1 && notKept.empty()) notKept = session.Keep();
+    const bool keep = result == 1 && notKept.empty();
     std::printf("%s: %s\n", session.File().c_str(),
-                notKept.empty() ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
+                keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
     if (!failure.empty()) return Refuse(failure);
-    if (result != 1) return ExitOk;
-    if (!failedWrite.empty())
-        return Refuse(footprint + " was NOT stored: " + failedWrite + "; the design is unchanged");
-    if (!notKept.empty()) return Refuse(footprint + " was NOT stored: " + notKept);
+    if (result == 1 && !keep) return Refuse(footprint + " was NOT stored: " + notKept + "; the design is unchanged");
     return ExitOk;
 }
 

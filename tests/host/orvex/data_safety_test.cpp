@@ -15,8 +15,7 @@ class DataSafetyTest : public OrvexCliTest {
 protected:
     void SetUp() override {
         OrvexCliTest::SetUp();
-        std::filesystem::create_directories(dir_ / "home");
-        std::filesystem::create_symlink(TESSRA_MODULE, dir_ / "home" / "tessra.dll");
+        InstallPlugin();
     }
     void MakeDesign(const std::string& file, const char* units = "mm") {
         ASSERT_EQ(Run({"new", file, "--units", units}).code, 0);
@@ -38,7 +37,6 @@ protected:
         const auto padstack = store.value()->GetPadstack(symbol->pins[pin].padstack);
         return padstack ? padstack->layers[0].shape : -1;
     }
-    static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 };
 
 // Four pads turned by 90 degrees each need copies of the rectangular padstack.
@@ -78,7 +76,8 @@ TEST_P(FailedWriteTest, TheFootprintIsNotStoredAndTheDesignIsAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Causes, FailedWriteTest, ::testing::Values(
     WriteFailure{"PadstackIdsUsedUp", "mm", "INSERT INTO padstacks(id) VALUES (32767)", kTurnedPads,
-                 "page 4\nset 4026 4\nset 4066 5\nset 4065 90\nok\n", "no padstack id is left (the design holds padstack 32767)"},
+                 "page 4\nset 4026 4\nset 4066 5\nset 4065 90\nok\n",
+                 "no padstack id is left (the design holds padstack 32767)"},
     // 900 rows 10 inches apart reach beyond what 32 bits hold; the size check measures -8990 inches.
     WriteFailure{"BeyondTheCoordinates", "inches", "", {"--style", "grid", "--q", "900", "--y", "-10"},
                  "page 5\nset 4028 900\nset 4035 -10\nok\n", "would lie at (0, "}),
@@ -90,7 +89,8 @@ TEST_F(DataSafetyTest, AFullDiskStoresNothing) {
     MakeDesign("d.design");
     const std::string before = File("d.design");
     const std::string full = "trap '' XFSZ; ulimit -f 13;";
-    const Outcome g = Run({"generate", "d.design", "G1", "--style", "grid", "--p", "40", "--q", "40"}, "/dev/null", full);
+    const Outcome g = Run({"generate", "d.design", "G1", "--style", "grid", "--p", "40", "--q", "40"}, "/dev/null",
+                          full);
     EXPECT_EQ(g.code, 1);
     EXPECT_TRUE(Has(g.err, "G1: the footprint was NOT stored: d.design")) << g.err;
     EXPECT_EQ(File("d.design"), before);
@@ -105,7 +105,8 @@ TEST_F(DataSafetyTest, PinsStandOnThePadstackTheListShowed) {
     MakeDesign("d.design");
     // An unlisted "P" in the design, a usable "P" in a library, and a turned copy's name taken.
     ASSERT_EQ(Run({"padstack", "add", "d.design", "P", "--shape-code", "5", "--width", "1", "--height", "1"}).code, 0);
-    ASSERT_EQ(Run({"padstack", "add", "d.design", "R(90.00)", "--shape", "square", "--width", "2", "--height", "2"}).code, 0);
+    ASSERT_EQ(Run({"padstack", "add", "d.design", "R(90.00)", "--shape", "square", "--width", "2", "--height", "2"})
+                  .code, 0);
     ASSERT_EQ(Run({"library", "new", "l.olb", "--units", "mm"}).code, 0);
     ASSERT_EQ(Run({"padstack", "add", "l.olb", "P", "--shape", "round", "--width", "0.5", "--height", "0.5"}).code, 0);
     ASSERT_EQ(Run({"library", "add", "l.olb"}).code, 0);
@@ -135,8 +136,9 @@ TEST_F(DataSafetyTest, NamesLongerThanTheHostKeepsAreRefusedBeforeTheDialog) {
           std::vector<std::string>{"generate", "d.design", "", "--style", "grid"}}) {
         const Outcome o = Run(command);
         EXPECT_EQ(o.code, 1) << command[0];
-        EXPECT_TRUE(Has(o.err, command[2].empty() ? "a footprint needs a name" : "has 256 characters; the host keeps names of at most 255"))
-            << o.err;
+        const char* why = command[2].empty() ? "a footprint needs a name"
+                                             : "has 256 characters; the host keeps names of at most 255";
+        EXPECT_TRUE(Has(o.err, why)) << o.err;
         EXPECT_FALSE(Has(o.out, "result:")) << "the plug-in was not called";
         EXPECT_EQ(File("d.design"), before) << "the footprint whose first 255 characters match is still there";
     }

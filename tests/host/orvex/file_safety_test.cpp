@@ -17,8 +17,7 @@ class FileSafetyTest : public OrvexCliTest {
 protected:
     void SetUp() override {
         OrvexCliTest::SetUp();
-        std::filesystem::create_directories(dir_ / "home");
-        std::filesystem::create_symlink(TESSRA_MODULE, dir_ / "home" / "tessra.dll");
+        InstallPlugin();
         MakeDesign("d.design");
     }
     void MakeDesign(const std::string& file) {
@@ -35,7 +34,6 @@ protected:
                                 " --home home' && " + script;
         ASSERT_EQ(std::system(cmd.c_str()), 0) << script;
     }
-    static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
     // "d3.design" and the like, built by appending: GCC 12 warns of overlaps in "d" + text that are not there.
     static std::string Numbered(const char* head, int i, const char* tail = "") {
         return std::string(head).append(std::to_string(i)).append(tail);
@@ -75,7 +73,8 @@ TEST_P(ExportTargetTest, WritesOnlyWhereNothingIsLost) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, ExportTargetTest, ::testing::Values(
-    ExportTarget{"TheDesignItself", "d.design", false, " is an Orvex design or library; an export never writes over one"},
+    ExportTarget{"TheDesignItself", "d.design", false,
+                 " is an Orvex design or library; an export never writes over one"},
     ExportTarget{"TheDesignEvenWithForce", "d.design", true, " is an Orvex design or library"},
     ExportTarget{"ALibrary", "l.olb", true, " is an Orvex design or library"},
     ExportTarget{"SomeoneElsesFile", "notes.txt", false, " exists and is not a footprint orvex exported; give --force"},
@@ -93,21 +92,22 @@ TEST_F(FileSafetyTest, AChangeLeftHalfDoneIsRolledBackOrNamed) {
         sqlite3_open((dir_ / "d.design").c_str(), &db);
         sqlite3_exec(db, "PRAGMA cache_size = 1; BEGIN; DELETE FROM padstack_layers; DELETE FROM padstacks;", nullptr,
                      nullptr, nullptr);
-        for (int i = 0; i < 300; ++i)
-            sqlite3_exec(db, ("INSERT INTO names(text) VALUES ('" + std::string(300, 'x') + std::to_string(i) + "')").c_str(),
-                         nullptr, nullptr, nullptr);
+        sqlite3_exec(db, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+                         "INSERT INTO names(text) SELECT hex(randomblob(150)) || i FROM n;",
+                     nullptr, nullptr, nullptr);
         ::_exit(0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(std::filesystem::exists(dir_ / "d.design-journal"));
-    std::filesystem::permissions(dir_ / "d.design", std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    using std::filesystem::perm_options;
+    std::filesystem::permissions(dir_ / "d.design", std::filesystem::perms::owner_write, perm_options::remove);
     const Outcome held = Run({"show", "d.design"}, "/dev/null", Unprivileged());
     EXPECT_EQ(held.code, 1);
     EXPECT_TRUE(Has(held.err, "d.design holds a change left half-done by a program that was stopped while writing it "
                               "(d.design-journal)")) << held.err;
 
-    std::filesystem::permissions(dir_ / "d.design", std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    std::filesystem::permissions(dir_ / "d.design", std::filesystem::perms::owner_write, perm_options::add);
     const Outcome exported = Run({"export", "d.design", "F1", "--kicad", "f.kicad_mod"});
     EXPECT_TRUE(Has(exported.err, "holds no footprint named F1")) << "the design opened: " << exported.err;
     EXPECT_EQ(Run({"show", "d.design", "--json"}).out, shown) << "the half-done change is gone";
@@ -166,7 +166,8 @@ TEST_P(ReadOnlyDesignTest, IsRefusedBeforeTheDialogNamingTheFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Causes, ReadOnlyDesignTest, ::testing::Values(
-    ReadOnly{"FileMode", "chmod a-w ro/d.design", "chmod u+w ro/d.design", "ro/d.design cannot be written (Permission denied)"},
+    ReadOnly{"FileMode", "chmod a-w ro/d.design", "chmod u+w ro/d.design",
+             "ro/d.design cannot be written (Permission denied)"},
     ReadOnly{"FolderMode", "chmod a+w ro/d.design && chmod a-w ro", "chmod u+w ro",
              "ro/d.design cannot be written: its folder ro cannot be written (Permission denied)"},
     ReadOnly{"Immutable", "chattr +i ro/d.design", "chattr -i ro/d.design",
@@ -175,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(Causes, ReadOnlyDesignTest, ::testing::Values(
 
 TEST_F(FileSafetyTest, ParallelBatchesShareTheHostFolder) {
     std::string batch = "[";
-    for (int i = 0; i < 30; ++i) batch.append(i ? "," : "").append(Numbered("{\"footprint\": \"F", i, "\", \"style\": \"grid\"}"));
+    for (int i = 0; i < 30; ++i)
+        batch.append(i ? "," : "").append(Numbered("{\"footprint\": \"F", i, "\", \"style\": \"grid\"}"));
     Write("batch.json", batch + "]");
     for (int i = 1; i <= 4; ++i) MakeDesign(Numbered("d", i, ".design"));
     Shell("for i in 1 2 3 4; do ($O generate d$i.design --from-json batch.json >out$i.txt 2>err$i.txt; "
@@ -196,7 +198,8 @@ TEST_F(FileSafetyTest, ParallelBatchesShareTheHostFolder) {
 // The plug-in's folder, where its window-state file is, cannot be written; the design can.
 TEST_F(FileSafetyTest, AWindowStateWarningCostsNoFootprint) {
     using std::filesystem::perms;
-    Write("home/tessra.ini", "#\r\n# Orvex Tessra Ini File\r\n#\r\n\r\n# Window states for Tessra dialog and Preview window\r\n");
+    Write("home/tessra.ini", "#\r\n# Orvex Tessra Ini File\r\n#\r\n\r\n"
+                             "# Window states for Tessra dialog and Preview window\r\n");
     const perms write = perms::owner_write | perms::group_write | perms::others_write;
     std::filesystem::permissions(dir_ / "home", write, std::filesystem::perm_options::remove);
     std::filesystem::permissions(dir_, write, std::filesystem::perm_options::add);
@@ -204,8 +207,8 @@ TEST_F(FileSafetyTest, AWindowStateWarningCostsNoFootprint) {
     const Outcome o = Run({"generate", "d.design", "F1", "--style", "grid"}, "/dev/null", Unprivileged());
     std::filesystem::permissions(dir_ / "home", perms::owner_write, std::filesystem::perm_options::add);
     EXPECT_EQ(o.code, 0) << o.err;
-    EXPECT_TRUE(Has(o.err, "F1: the dialog warns \"Unable to update section in tessra.ini file\"; the footprint goes on"))
-        << o.err;
+    EXPECT_TRUE(Has(o.err, "F1: the dialog warns \"Unable to update section in tessra.ini file\"; "
+                           "the footprint goes on")) << o.err;
     EXPECT_TRUE(Has(Run({"show", "d.design", "F1"}).out, "F1 (symbol 1)"));
 }
 

@@ -47,6 +47,12 @@ protected:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir_ / "out.txt"),
                 ReadFile(dir_ / "err.txt")};
     }
+    // The built plug-in in the host folder, where it is found first and keeps its tessra.ini.
+    void InstallPlugin() {
+        std::filesystem::create_directories(dir_ / "home");
+        std::filesystem::create_symlink(TESSRA_MODULE, dir_ / "home" / "tessra.dll");
+    }
+    static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
     std::string File(const std::string& name) { return ReadFile(dir_ / name); }
     void Write(const std::string& name, const std::string& text) {
         std::ofstream(dir_ / name, std::ios::binary) << text;

@@ -47,9 +47,11 @@ TEST_P(FailedWriteTest, IsRefusedNotedAndReported) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Writes, FailedWriteTest, ::testing::Values(
-    FailedWriteCase{"PadstackIdsUsedUp", [](DesignStore& d) { return PutTestPadstack(d, "Q", 1, 100, 32767) && d.NewPadstack() != 0; },
+    FailedWriteCase{"PadstackIdsUsedUp",
+                    [](DesignStore& d) { return PutTestPadstack(d, "Q", 1, 100, 32767) && d.NewPadstack() != 0; },
                     "no padstack id is left (the design holds padstack 32767)"},
-    FailedWriteCase{"SymbolIdsUsedUp", [](DesignStore& d) { return d.PutSymbol(OnePin(65535, 1)) && d.NewSymbol() != 0; },
+    FailedWriteCase{"SymbolIdsUsedUp",
+                    [](DesignStore& d) { return d.PutSymbol(OnePin(65535, 1)) && d.NewSymbol() != 0; },
                     "no symbol id is left"},
     FailedWriteCase{"PinOnPadstackZero", [](DesignStore& d) { return d.PutSymbol(OnePin(1, 0)); },
                     "pin 1 would stand on padstack 0, which the design does not hold"},
@@ -58,13 +60,15 @@ INSTANTIATE_TEST_SUITE_P(Writes, FailedWriteTest, ::testing::Values(
                         std::vector<uint8_t> record(0x100, 0);
                         return SymPut(0, record.data()) == 1;
                     }, "symbol id 0 is outside 1 to 65535"},
-    FailedWriteCase{"ComponentOfNoSymbol", [](DesignStore& d) { return d.PutComponent({d.NewComponent(), 0, 0, 0, 0}); },
+    FailedWriteCase{"ComponentOfNoSymbol",
+                    [](DesignStore& d) { return d.PutComponent({d.NewComponent(), 0, 0, 0, 0}); },
                     "would belong to symbol 0"},
     FailedWriteCase{"LabelIdZero", [](DesignStore& d) { return d.PutLabel({0, 0, 0, 0, 0, 1, 1, 1, "&Comp"}); },
                     "label id 0 is no id"},
     FailedWriteCase{"PinSaturatedByAConversion", [](DesignStore& d) { return d.PutSymbol(OnePin(1, 1, INT32_MAX)); },
                     "pin 1 would lie at (2147483647, 0), beyond the design's limit of 1073741823 units"},
-    FailedWriteCase{"PadstackSizeBeyondTheLimit", [](DesignStore& d) { return PutTestPadstack(d, "Q", 1, INT32_MIN, 2) != 0; },
+    FailedWriteCase{"PadstackSizeBeyondTheLimit",
+                    [](DesignStore& d) { return PutTestPadstack(d, "Q", 1, INT32_MIN, 2) != 0; },
                     "padstack 2 would have a size of -2147483648 units, beyond"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -21,7 +21,8 @@ namespace {
 class WholeFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(TESSRA_TEST_OUT) / "whole_file" / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir_ = fs::path(TESSRA_TEST_OUT) / "whole_file" /
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
