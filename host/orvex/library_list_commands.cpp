@@ -19,7 +19,12 @@ namespace {
 
 using Lines = std::vector<ProfileFile::Entry>;
 
-zelmdb::Result<Lines> ReadSection(const std::string& ini) {
+// The section, read while `lock` keeps other writers out until it is written back.
+zelmdb::Result<Lines> ReadSection(const std::string& ini, const FolderLock& lock) {
+    if (!lock.held()) {
+        return zelmdb::Result<Lines>::Fail("cannot write " + ini +
+                                           ": its folder could not be locked (another program may hold it)");
+    }
     char* buffer = new (std::nothrow) char[1 << 20];
     if (buffer == nullptr) return zelmdb::Result<Lines>::Fail("out of memory");
     const DWORD n = GetPrivateProfileSectionA(zelmdb::LibrarySection, buffer, 1 << 20, ini.c_str());
@@ -63,8 +68,7 @@ int RunLibraryAdd(CommandContext& context) {
     if (!library.ok()) return Refuse(library.error());
     const std::string ini = context.host.iniPath();
     const FolderLock lock(ini);
-    if (!lock.held()) return Refuse("cannot write " + ini + ": another program keeps its folder locked");
-    auto old = ReadSection(ini);
+    auto old = ReadSection(ini, lock);
     if (!old.ok()) return Refuse(old.error());
     const std::string key = std::filesystem::path(path.value()).stem().string();
     Lines lines{{key, path.value()}};
@@ -80,8 +84,7 @@ int RunLibraryRemove(CommandContext& context) {
     if (!path.ok()) return Refuse(path.error(), ExitUsage);
     const std::string ini = context.host.iniPath();
     const FolderLock lock(ini);
-    if (!lock.held()) return Refuse("cannot write " + ini + ": another program keeps its folder locked");
-    auto old = ReadSection(ini);
+    auto old = ReadSection(ini, lock);
     if (!old.ok()) return Refuse(old.error());
     Lines kept;
     for (const auto& line : old.value()) {
