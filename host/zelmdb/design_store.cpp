@@ -90,6 +90,7 @@ DesignStore::DesignStore(std::string path, sqlite3* db, int lockFd)
 DesignStore::~DesignStore() {
     // An open transaction is dropped, as a crash would drop it.
     if (inTransaction_) Exec("ROLLBACK");
+    findListed_.reset();   // SQLite closes no file with a statement still prepared
     sqlite3_close(db_);
     if (lockFd_ >= 0) ::close(lockFd_);
 }
@@ -420,13 +421,20 @@ int32_t DesignStore::FindPadstack(const std::string& name) {
 }
 
 int32_t DesignStore::FindListedPadstack(const std::string& name) {
-    // An empty layer has no row, and reads as shape 0.
-    SqliteStatement find(db_, "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
-                              "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = 1 "
-                              "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = 2 "
-                              "WHERE n.text = ? AND CASE coalesce(t.shape, 0) WHEN 0 THEN coalesce(b.shape, 0) <> 0 "
-                              "ELSE t.shape NOT BETWEEN 5 AND 8 END ORDER BY p.id DESC LIMIT 1");
-    return find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
+    // Every pin asks this once, so the statement is prepared once; an empty layer has no row and
+    // reads as shape 0.
+    if (!findListed_) {
+        findListed_ = std::make_unique<SqliteStatement>(
+            db_, "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
+                 "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = 1 "
+                 "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = 2 "
+                 "WHERE n.text = ? AND CASE coalesce(t.shape, 0) WHEN 0 THEN coalesce(b.shape, 0) <> 0 "
+                 "ELSE t.shape NOT BETWEEN 5 AND 8 END ORDER BY p.id DESC LIMIT 1");
+    }
+    SqliteStatement& find = *findListed_;
+    const int32_t id = find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
+    find.Reset();   // a statement left open would hold the file's read lock
+    return id;
 }
 
 int32_t DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {

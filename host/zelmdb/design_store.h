@@ -143,6 +143,7 @@ private:
     bool lost_ = false;   // SQLite ended the transaction by itself
     std::string lastError_;
     std::vector<std::string> failedWrites_;
+    std::unique_ptr<SqliteStatement> findListed_;
     // The largest padstack id, asked for with every design record the plug-in reads. Kept only
     // inside our own transaction, which keeps every other writer out; forgotten at its end,
     // since a rollback takes back what was noted in it.
