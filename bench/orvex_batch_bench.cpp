@@ -1,0 +1,133 @@
+// The host program as a batch or a person starts it, timed by the CPU the orvex process used
+// (user and system, from wait4): generate of one large grid and of a hundred small footprints
+// in one go, and run from its start to the first picture of the sheet.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Seconds of CPU the program took, or a negative value when it did not end with 0.
+double CpuSecondsOf(const fs::path& folder, const std::vector<std::string>& args) {
+    std::vector<std::string> full{ORVEX_BINARY, "--home", (folder / "home").string()};
+    full.insert(full.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : full) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 1, (folder / "out.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&files, 2, (folder / "err.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, ORVEX_BINARY, &files, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&files);
+    if (spawned != 0) return -1;
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) * 1e-6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// A folder with the plug-in in its host folder and a millimetre design holding one padstack,
+// kept as a template that every iteration copies, so each starts from the same file.
+class Workshop {
+public:
+    explicit Workshop(const char* name) : folder_(fs::temp_directory_path() / name) {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ / "home");
+        fs::create_symlink(TESSRA_MODULE, folder_ / "home" / "tessra.dll");
+        ready_ = CpuSecondsOf(folder_, {"new", Template(), "--units", "mm"}) >= 0 &&
+                 CpuSecondsOf(folder_, {"padstack", "add", Template(), "R60", "--shape", "rect", "--width", "0.6",
+                                        "--height", "0.4", "--drill", "0.3"}) >= 0;
+    }
+    ~Workshop() { fs::remove_all(folder_); }
+
+    bool Ready(benchmark::State& state) const {
+        if (!ready_) state.SkipWithError("orvex could not make the design");
+        return ready_;
+    }
+    std::string Template() const { return (folder_ / "template.design").string(); }
+    std::string Design() const { return (folder_ / "d.design").string(); }
+    std::string Write(const std::string& name, const std::string& text) const {
+        std::ofstream(folder_ / name) << text;
+        return (folder_ / name).string();
+    }
+    // One timed run on a fresh copy of the design.
+    void Time(benchmark::State& state, const std::vector<std::string>& args) const {
+        for (auto _ : state) {
+            fs::copy_file(Template(), Design(), fs::copy_options::overwrite_existing);
+            const double cpu = CpuSecondsOf(folder_, args);
+            if (cpu < 0) return state.SkipWithError("orvex failed; see its err.txt");
+            state.SetIterationTime(cpu);
+        }
+    }
+
+private:
+    fs::path folder_;
+    bool ready_ = false;
+};
+
+// A hundred footprints of 8 to 121 pads, the styles in turn.
+std::string HundredFootprints() {
+    std::string json = "[";
+    for (int i = 0; i < 100; ++i) {
+        const int pads = 8 + i * 113 / 99;
+        const std::string name = "\"footprint\": \"F" + std::to_string(i) + "\", ";
+        std::string body;
+        switch (i % 5) {
+        case 0: body = "\"style\": \"dual\", \"q\": " + std::to_string(pads / 2) + ", \"x\": 6, \"y\": 1.27"; break;
+        case 1: body = "\"style\": \"grid\", \"p\": 11, \"q\": " + std::to_string(pads / 11 + 1) + ", \"x\": 1, \"y\": 1"; break;
+        case 2: body = "\"style\": \"chip-carrier\", \"p\": " + std::to_string(pads / 4) + ", \"q\": " +
+                       std::to_string(pads / 4) + ", \"x\": 0.5, \"y\": 0.5, \"w\": 1, \"z\": 1"; break;
+        case 3: body = "\"style\": \"circular\", \"p\": " + std::to_string(pads) + ", \"r\": 10, \"angle\": \"3\""; break;
+        default: body = "\"style\": \"stagger-x\", \"p\": " + std::to_string(pads / 2) + ", \"q\": 2, \"x\": 2.54, \"y\": 2.54, \"w\": 1.27"; break;
+        }
+        json += (i ? ",\n{" : "\n{") + name + body + "}";
+    }
+    return json + "\n]\n";
+}
+
+void BM_GenerateGrid80x40(benchmark::State& state) {
+    Workshop shop("tessra_orvex_grid_bench");
+    if (!shop.Ready(state)) return;
+    shop.Time(state, {"generate", shop.Design(), "BGA3200", "--style", "grid", "--p", "80", "--q", "40",
+                      "--x", "1", "--y", "1", "--padstack", "R60"});
+}
+BENCHMARK(BM_GenerateGrid80x40)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_GenerateFromJson100(benchmark::State& state) {
+    Workshop shop("tessra_orvex_json_bench");
+    if (!shop.Ready(state)) return;
+    const std::string json = shop.Write("batch.json", HundredFootprints());
+    shop.Time(state, {"generate", shop.Design(), "--from-json", json});
+}
+BENCHMARK(BM_GenerateFromJson100)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// From the start of orvex to the sheet's first picture: the script asks for nothing else, and
+// the sheet it leaves up is cancelled.
+void BM_RunToFirstSheet(benchmark::State& state) {
+    Workshop shop("tessra_orvex_run_bench");
+    if (!shop.Ready(state)) return;
+    const std::string script = shop.Write("first.txt", "shot sheet " + shop.Write("sheet.png", "") + "\ncancel\n");
+    shop.Time(state, {"run", shop.Design(), "QFP48", "--script", script});
+}
+BENCHMARK(BM_RunToFirstSheet)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+BENCHMARK_MAIN();
