@@ -1,5 +1,6 @@
 // Little-endian reads and writes at byte offsets of a record buffer; records are never cast.
 #pragma once
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -20,7 +21,11 @@ public:
     uint8_t U8(size_t at) const { return bytes_[at]; }
     double F64(size_t at) const {
         uint64_t bits = 0;
-        for (int i = 7; i >= 0; --i) bits = bits << 8 | bytes_[at + size_t(i)];
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&bits, bytes_ + at, sizeof bits);
+        } else {
+            for (int i = 7; i >= 0; --i) bits = bits << 8 | bytes_[at + size_t(i)];
+        }
         double value;
         std::memcpy(&value, &bits, sizeof value);
         return value;

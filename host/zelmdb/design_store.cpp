@@ -15,8 +15,10 @@
 #include "host/zelmdb/design_defaults.h"
 #include "host/zelmdb/file_access.h"
 #include "host/zelmdb/host_environment.h"
+#include "host/zelmdb/record_codec.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/sqlite_statement.h"
+#include "host/zelmdb/statement_cache.h"
 
 namespace zelmdb {
 
@@ -85,12 +87,12 @@ void AppendI32(std::string& key, int32_t v) {
 const char* FileKindName(FileKind kind) { return kind == FileKind::Design ? "design" : "library"; }
 
 DesignStore::DesignStore(std::string path, sqlite3* db, int lockFd)
-    : path_(std::move(path)), db_(db), lockFd_(lockFd) {}
+    : path_(std::move(path)), db_(db), lockFd_(lockFd), statements_(std::make_unique<StatementCache>(db)) {}
 
 DesignStore::~DesignStore() {
     // An open transaction is dropped, as a crash would drop it.
     if (inTransaction_) Exec("ROLLBACK");
-    findListed_.reset();   // SQLite closes no file with a statement still prepared
+    statements_->Clear();   // SQLite closes no file with a statement still prepared
     sqlite3_close(db_);
     if (lockFd_ >= 0) ::close(lockFd_);
 }
@@ -298,22 +300,22 @@ bool DesignStore::Failed(int code, int32_t number, const std::string& why) {
 }
 
 int32_t DesignStore::NameCreate(const std::string& text) {
-    SqliteStatement find(db_, "SELECT id FROM names WHERE text = ?");
-    if (find.Bind(1, text).Step()) return int32_t(find.Int(0));
-    SqliteStatement add(db_, "INSERT INTO names(text) VALUES (?)");
-    if (!Write(add.Bind(1, text))) return 0;
+    auto find = statements_->Use("SELECT id FROM names WHERE text = ?");
+    if (find->Bind(1, text).Step()) return int32_t(find->Int(0));
+    auto add = statements_->Use("INSERT INTO names(text) VALUES (?)");
+    if (!Write(add->Bind(1, text))) return 0;
     return int32_t(sqlite3_last_insert_rowid(db_));
 }
 
 std::optional<std::string> DesignStore::NameText(int32_t id) {
-    SqliteStatement find(db_, "SELECT text FROM names WHERE id = ?");
-    if (!find.Bind(1, int64_t(id)).Step()) return std::nullopt;
-    return find.Text(0);
+    auto find = statements_->Use("SELECT text FROM names WHERE id = ?");
+    if (!find->Bind(1, int64_t(id)).Step()) return std::nullopt;
+    return find->Text(0);
 }
 
 int32_t DesignStore::Insert(const char* sql, int32_t maxId) {
-    SqliteStatement add(db_, sql);
-    if (!Write(add)) return 0;
+    auto add = statements_->Use(sql);
+    if (!Write(*add)) return 0;
     const int64_t id = sqlite3_last_insert_rowid(db_);
     return id > maxId ? 0 : int32_t(id);
 }
@@ -331,10 +333,10 @@ int32_t DesignStore::NewPadstack() {
 }
 
 int32_t DesignStore::NewSymbol() {
-    SqliteStatement last(db_, "SELECT coalesce(max(id), 0) FROM symbols");
-    if (last.Step() && last.Int(0) >= MaxSymbolId) {
-        return Failed(ErrorNoIdLeft, int32_t(last.Int(0)), path_ + ": no symbol id is left (the design holds symbol " +
-                                                                std::to_string(last.Int(0)) + ")");
+    auto last = statements_->Use("SELECT coalesce(max(id), 0) FROM symbols");
+    if (last->Step() && last->Int(0) >= MaxSymbolId) {
+        return Failed(ErrorNoIdLeft, int32_t(last->Int(0)), path_ + ": no symbol id is left (the design holds symbol " +
+                                                                std::to_string(last->Int(0)) + ")");
     }
     return Insert("INSERT INTO symbols DEFAULT VALUES", MaxSymbolId);
 }
@@ -370,78 +372,72 @@ bool DesignStore::PutPadstack(const Padstack& p) {
                                    std::to_string(part) + " units");
         }
     }
-    SqliteStatement put(db_, "INSERT OR REPLACE INTO padstacks(id, name_id, geometry) VALUES (?,?,?)");
-    const bool stored = Write(put.Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)));
+    auto put = statements_->Use("INSERT OR REPLACE INTO padstacks(id, name_id, geometry) VALUES (?,?,?)");
+    const bool stored = Write(put->Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)));
     // A put may bring in an id that was never created.
     NotePadstackId(stored ? p.id : 0);
     if (!stored) return false;
-    SqliteStatement clear(db_, "DELETE FROM padstack_layers WHERE padstack_id = ?");
-    if (!Write(clear.Bind(1, int64_t(p.id)))) return false;
-    SqliteStatement layer(db_, "INSERT INTO padstack_layers VALUES (?,?,?,?,?,?,?,?)");
+    auto clear = statements_->Use("DELETE FROM padstack_layers WHERE padstack_id = ?");
+    if (!Write(clear->Bind(1, int64_t(p.id)))) return false;
+    auto layer = statements_->Use("INSERT INTO padstack_layers VALUES (?,?,?,?,?,?,?,?)");
     for (size_t i = 0; i < p.layers.size(); ++i) {
         const LayerGeometry& l = p.layers[i];
         if (l == LayerGeometry{}) continue;   // an empty layer is the absence of a row
-        layer.Bind(1, int64_t(p.id)).Bind(2, int64_t(i + 1)).Bind(3, int64_t(l.width1))
+        layer->Bind(1, int64_t(p.id)).Bind(2, int64_t(i + 1)).Bind(3, int64_t(l.width1))
             .Bind(4, int64_t(l.height1)).Bind(5, int64_t(l.width2)).Bind(6, int64_t(l.height2))
             .Bind(7, int64_t(l.shape)).Bind(8, int64_t(l.rotation));
-        if (!Write(layer)) return false;
-        layer.Reset();
+        if (!Write(*layer)) return false;
+        layer->Reset();
     }
     return true;
 }
 
 std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
-    SqliteStatement head(db_, "SELECT name_id FROM padstacks WHERE id = ?");
-    if (!head.Bind(1, int64_t(id)).Step()) return std::nullopt;
+    auto head = statements_->Use("SELECT name_id FROM padstacks WHERE id = ?");
+    if (!head->Bind(1, int64_t(id)).Step()) return std::nullopt;
     Padstack p;
     p.id = id;
-    p.nameId = int32_t(head.Int(0));
+    p.nameId = int32_t(head->Int(0));
     p.layers.resize(size_t(info_.layerCount));
-    SqliteStatement layers(db_, "SELECT layer, width1, height1, width2, height2, shape, rotation "
+    auto layers = statements_->Use("SELECT layer, width1, height1, width2, height2, shape, rotation "
                                 "FROM padstack_layers WHERE padstack_id = ?");
-    layers.Bind(1, int64_t(id));
-    while (layers.Step()) {
-        const int64_t n = layers.Int(0);
+    layers->Bind(1, int64_t(id));
+    while (layers->Step()) {
+        const int64_t n = layers->Int(0);
         if (n < 1 || n > info_.layerCount) continue;
         LayerGeometry& l = p.layers[size_t(n - 1)];
-        l.width1 = int32_t(layers.Int(1));
-        l.height1 = int32_t(layers.Int(2));
-        l.width2 = int32_t(layers.Int(3));
-        l.height2 = int32_t(layers.Int(4));
-        l.shape = uint8_t(layers.Int(5));
-        l.rotation = int16_t(layers.Int(6));
+        l.width1 = int32_t(layers->Int(1));
+        l.height1 = int32_t(layers->Int(2));
+        l.width2 = int32_t(layers->Int(3));
+        l.height2 = int32_t(layers->Int(4));
+        l.shape = uint8_t(layers->Int(5));
+        l.rotation = int16_t(layers->Int(6));
     }
     return p;
 }
 
 int32_t DesignStore::FindPadstack(const std::string& name) {
-    SqliteStatement find(db_, "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
+    auto find = statements_->Use("SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
                               "WHERE n.text = ? ORDER BY p.id LIMIT 1");
-    return find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
+    return find->Bind(1, name).Step() ? int32_t(find->Int(0)) : 0;
 }
 
 int32_t DesignStore::FindListedPadstack(const std::string& name) {
-    // Every pin asks this once, so the statement is prepared once; an empty layer has no row and
-    // reads as shape 0.
-    if (!findListed_) {
-        findListed_ = std::make_unique<SqliteStatement>(
-            db_, "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
-                 "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = 1 "
-                 "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = 2 "
-                 "WHERE n.text = ? AND CASE coalesce(t.shape, 0) WHEN 0 THEN coalesce(b.shape, 0) <> 0 "
-                 "ELSE t.shape NOT BETWEEN 5 AND 8 END ORDER BY p.id DESC LIMIT 1");
-    }
-    SqliteStatement& find = *findListed_;
-    const int32_t id = find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
-    find.Reset();   // a statement left open would hold the file's read lock
-    return id;
+    // An empty layer has no row and reads as shape 0.
+    auto find = statements_->Use(
+        "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
+        "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = 1 "
+        "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = 2 "
+        "WHERE n.text = ? AND CASE coalesce(t.shape, 0) WHEN 0 THEN coalesce(b.shape, 0) <> 0 "
+        "ELSE t.shape NOT BETWEEN 5 AND 8 END ORDER BY p.id DESC LIMIT 1");
+    return find->Bind(1, name).Step() ? int32_t(find->Int(0)) : 0;
 }
 
 int32_t DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
     const auto heldByAnother = [&](const std::string& text) {
-        SqliteStatement find(db_, "SELECT 1 FROM padstacks p JOIN names n ON n.id = p.name_id "
+        auto find = statements_->Use("SELECT 1 FROM padstacks p JOIN names n ON n.id = p.name_id "
                                   "WHERE n.text = ? AND p.id <> ? LIMIT 1");
-        return find.Bind(1, text).Bind(2, int64_t(forId)).Step();
+        return find->Bind(1, text).Bind(2, int64_t(forId)).Step();
     };
     const std::optional<std::string> text = NameText(nameId);
     if (!text || !heldByAnother(*text)) return nameId;
@@ -453,15 +449,15 @@ int32_t DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
 }
 
 int32_t DesignStore::FindSamePadstack(const std::vector<LayerGeometry>& layers) {
-    SqliteStatement find(db_, "SELECT id FROM padstacks WHERE geometry = ? AND name_id <> 0 "
+    auto find = statements_->Use("SELECT id FROM padstacks WHERE geometry = ? AND name_id <> 0 "
                               "ORDER BY id LIMIT 1");
-    return find.BindBlob(1, GeometryKey(layers)).Step() ? int32_t(find.Int(0)) : 0;
+    return find->BindBlob(1, GeometryKey(layers)).Step() ? int32_t(find->Int(0)) : 0;
 }
 
 bool DesignStore::DeletePadstack(int32_t id) {
-    SqliteStatement layers(db_, "DELETE FROM padstack_layers WHERE padstack_id = ?");
-    SqliteStatement head(db_, "DELETE FROM padstacks WHERE id = ?");
-    const bool deleted = Write(layers.Bind(1, int64_t(id))) && Write(head.Bind(1, int64_t(id))) &&
+    auto layers = statements_->Use("DELETE FROM padstack_layers WHERE padstack_id = ?");
+    auto head = statements_->Use("DELETE FROM padstacks WHERE id = ?");
+    const bool deleted = Write(layers->Bind(1, int64_t(id))) && Write(head->Bind(1, int64_t(id))) &&
                          sqlite3_changes(db_) == 1;
     if (lastPadstackId_ && id == *lastPadstackId_) lastPadstackId_.reset();
     return deleted;
@@ -472,11 +468,20 @@ int32_t DesignStore::LastPadstackId() {
     const bool held = inTransaction_ && sqlite3_get_autocommit(db_) == 0;
     if (!held) lastPadstackId_.reset();
     if (lastPadstackId_) return *lastPadstackId_;
-    SqliteStatement last(db_, "SELECT coalesce(max(id), 0) FROM padstacks");
-    if (!last.Step()) return 0;
-    const int32_t id = int32_t(last.Int(0));
+    auto last = statements_->Use("SELECT coalesce(max(id), 0) FROM padstacks");
+    if (!last->Step()) return 0;
+    const int32_t id = int32_t(last->Int(0));
     if (held) lastPadstackId_ = id;
     return id;
+}
+
+const uint8_t* DesignStore::DesignRecordBytes() {
+    const int32_t last = LastPadstackId();
+    if (last != recordLastPadstack_) {
+        EncodeDbRecord(info_, last, record_.data());
+        recordLastPadstack_ = last;
+    }
+    return record_.data();
 }
 
 void DesignStore::NotePadstackId(int32_t id) {
@@ -491,8 +496,8 @@ void DesignStore::NotePadstackId(int32_t id) {
 
 std::vector<Padstack> DesignStore::Padstacks() {
     std::vector<int32_t> ids;
-    SqliteStatement all(db_, "SELECT id FROM padstacks WHERE name_id <> 0 ORDER BY id");
-    while (all.Step()) ids.push_back(int32_t(all.Int(0)));
+    auto all = statements_->Use("SELECT id FROM padstacks WHERE name_id <> 0 ORDER BY id");
+    while (all->Step()) ids.push_back(int32_t(all->Int(0)));
     std::vector<Padstack> out;
     for (int32_t id : ids) {
         if (auto p = GetPadstack(id)) out.push_back(std::move(*p));
@@ -517,36 +522,36 @@ bool DesignStore::PutSymbol(const Symbol& s) {
                               std::to_string(p.padstack) + ", which the design does not hold");
         }
     }
-    SqliteStatement put(db_, "INSERT OR REPLACE INTO symbols VALUES (?,?,?,?)");
-    if (!Write(put.Bind(1, int64_t(s.id)).Bind(2, int64_t(s.nameId)).Bind(3, int64_t(s.centerX))
+    auto put = statements_->Use("INSERT OR REPLACE INTO symbols VALUES (?,?,?,?)");
+    if (!Write(put->Bind(1, int64_t(s.id)).Bind(2, int64_t(s.nameId)).Bind(3, int64_t(s.centerX))
                    .Bind(4, int64_t(s.centerY)))) {
         return false;
     }
-    SqliteStatement clear(db_, "DELETE FROM pins WHERE symbol_id = ?");
-    if (!Write(clear.Bind(1, int64_t(s.id)))) return false;
-    SqliteStatement pin(db_, "INSERT INTO pins VALUES (?,?,?,?,?,?)");
+    auto clear = statements_->Use("DELETE FROM pins WHERE symbol_id = ?");
+    if (!Write(clear->Bind(1, int64_t(s.id)))) return false;
+    auto pin = statements_->Use("INSERT INTO pins VALUES (?,?,?,?,?,?)");
     for (size_t i = 0; i < s.pins.size(); ++i) {
         const Pin& p = s.pins[i];
-        pin.Bind(1, int64_t(s.id)).Bind(2, int64_t(i + 1)).Bind(3, int64_t(p.nameId))
+        pin->Bind(1, int64_t(s.id)).Bind(2, int64_t(i + 1)).Bind(3, int64_t(p.nameId))
             .Bind(4, int64_t(p.x)).Bind(5, int64_t(p.y)).Bind(6, int64_t(p.padstack));
-        if (!Write(pin)) return false;
-        pin.Reset();
+        if (!Write(*pin)) return false;
+        pin->Reset();
     }
     return true;
 }
 
 bool DesignStore::PutComponent(const Component& c) {
     if (c.id <= 0 || !SymbolExists(c.symbolId)) return OnNoSymbol("component", c.id, c.symbolId);
-    SqliteStatement put(db_, "INSERT OR REPLACE INTO components VALUES (?,?,?,?,?)");
-    return Write(put.Bind(1, int64_t(c.id)).Bind(2, int64_t(c.nameId)).Bind(3, int64_t(c.valueA))
+    auto put = statements_->Use("INSERT OR REPLACE INTO components VALUES (?,?,?,?,?)");
+    return Write(put->Bind(1, int64_t(c.id)).Bind(2, int64_t(c.nameId)).Bind(3, int64_t(c.valueA))
                      .Bind(4, int64_t(c.valueB)).Bind(5, int64_t(c.symbolId)));
 }
 
 bool DesignStore::PutLabel(const Label& t) {
     if (t.id <= 0 || !SymbolExists(t.symbolId)) return OnNoSymbol("label", t.id, t.symbolId);
     if (!Within(t.x) || !Within(t.y)) return BeyondLimit(Place("label " + std::to_string(t.id), t.x, t.y));
-    SqliteStatement put(db_, "INSERT OR REPLACE INTO texts VALUES (?,?,?,?,?,?,?,?,?)");
-    return Write(put.Bind(1, int64_t(t.id)).Bind(2, int64_t(t.lineWidth)).Bind(3, int64_t(t.height))
+    auto put = statements_->Use("INSERT OR REPLACE INTO texts VALUES (?,?,?,?,?,?,?,?,?)");
+    return Write(put->Bind(1, int64_t(t.id)).Bind(2, int64_t(t.lineWidth)).Bind(3, int64_t(t.height))
                      .Bind(4, int64_t(t.x)).Bind(5, int64_t(t.y)).Bind(6, int64_t(t.symbolId))
                      .Bind(7, int64_t(t.layer)).Bind(8, int64_t(t.kind)).Bind(9, t.text));
 }
@@ -572,19 +577,19 @@ bool DesignStore::OnNoSymbol(const char* what, int32_t id, int32_t symbolId) {
 }
 
 bool DesignStore::PadstackExists(int32_t id) {
-    SqliteStatement find(db_, "SELECT 1 FROM padstacks WHERE id = ?");
-    return id > 0 && find.Bind(1, int64_t(id)).Step();
+    auto find = statements_->Use("SELECT 1 FROM padstacks WHERE id = ?");
+    return id > 0 && find->Bind(1, int64_t(id)).Step();
 }
 
 bool DesignStore::SymbolExists(int32_t id) {
-    SqliteStatement find(db_, "SELECT 1 FROM symbols WHERE id = ?");
-    return id > 0 && find.Bind(1, int64_t(id)).Step();
+    auto find = statements_->Use("SELECT 1 FROM symbols WHERE id = ?");
+    return id > 0 && find->Bind(1, int64_t(id)).Step();
 }
 
 int32_t DesignStore::FindSymbol(const std::string& name) {
-    SqliteStatement find(db_, "SELECT symbols.id FROM symbols JOIN names ON names.id = symbols.name_id "
+    auto find = statements_->Use("SELECT symbols.id FROM symbols JOIN names ON names.id = symbols.name_id "
                               "WHERE names.text = ? ORDER BY symbols.id LIMIT 1");
-    return find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
+    return find->Bind(1, name).Step() ? int32_t(find->Int(0)) : 0;
 }
 
 bool DesignStore::DeleteSymbol(int32_t id) {
@@ -593,8 +598,8 @@ bool DesignStore::DeleteSymbol(int32_t id) {
         "DELETE FROM pins WHERE symbol_id = ?", "DELETE FROM symbols WHERE id = ?",
     };
     for (const char* sql : kDeletes) {
-        SqliteStatement remove(db_, sql);
-        if (!Write(remove.Bind(1, int64_t(id)))) return false;
+        auto remove = statements_->Use(sql);
+        if (!Write(remove->Bind(1, int64_t(id)))) return false;
     }
     return sqlite3_changes(db_) > 0;
 }
@@ -605,15 +610,15 @@ bool DesignStore::PutPluginRecord(const std::string& owner, const std::string& k
                "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID")) {
         return false;
     }
-    SqliteStatement put(db_, "INSERT OR REPLACE INTO plugin_records VALUES (?,?,?)");
-    return Write(put.Bind(1, owner).Bind(2, key).BindBlob(3, data));
+    auto put = statements_->Use("INSERT OR REPLACE INTO plugin_records VALUES (?,?,?)");
+    return Write(put->Bind(1, owner).Bind(2, key).BindBlob(3, data));
 }
 
 std::optional<std::string> DesignStore::GetPluginRecord(const std::string& owner, const std::string& key) {
     // A design without the table has no records: the statement does not prepare, and Step says so.
-    SqliteStatement get(db_, "SELECT data FROM plugin_records WHERE owner = ? AND key = ?");
-    if (!get.Bind(1, owner).Bind(2, key).Step()) return std::nullopt;
-    return get.Blob(0);
+    auto get = statements_->Use("SELECT data FROM plugin_records WHERE owner = ? AND key = ?");
+    if (!get->Bind(1, owner).Bind(2, key).Step()) return std::nullopt;
+    return get->Blob(0);
 }
 
 std::optional<Symbol> DesignStore::SymbolNamed(const std::string& name) {
@@ -628,72 +633,72 @@ std::vector<Symbol> DesignStore::Symbols() { return ReadSymbols(0); }
 
 std::vector<Symbol> DesignStore::ReadSymbols(int32_t onlyId) {
     std::vector<Symbol> out;
-    SqliteStatement all(db_, "SELECT id, name_id, center_x, center_y FROM symbols WHERE ?1 = 0 OR id = ?1 "
+    auto all = statements_->Use("SELECT id, name_id, center_x, center_y FROM symbols WHERE ?1 = 0 OR id = ?1 "
                              "ORDER BY id");
-    all.Bind(1, int64_t(onlyId));
-    while (all.Step()) {
-        out.push_back({int32_t(all.Int(0)), int32_t(all.Int(1)), int32_t(all.Int(2)),
-                       int32_t(all.Int(3)), {}});
+    all->Bind(1, int64_t(onlyId));
+    while (all->Step()) {
+        out.push_back({int32_t(all->Int(0)), int32_t(all->Int(1)), int32_t(all->Int(2)),
+                       int32_t(all->Int(3)), {}});
     }
-    SqliteStatement pins(db_, "SELECT name_id, x, y, padstack_id FROM pins WHERE symbol_id = ? "
+    auto pins = statements_->Use("SELECT name_id, x, y, padstack_id FROM pins WHERE symbol_id = ? "
                               "ORDER BY number");
     for (auto& s : out) {
-        pins.Bind(1, int64_t(s.id));
-        while (pins.Step()) {
-            s.pins.push_back({int32_t(pins.Int(0)), int32_t(pins.Int(1)), int32_t(pins.Int(2)),
-                              int16_t(pins.Int(3))});
+        pins->Bind(1, int64_t(s.id));
+        while (pins->Step()) {
+            s.pins.push_back({int32_t(pins->Int(0)), int32_t(pins->Int(1)), int32_t(pins->Int(2)),
+                              int16_t(pins->Int(3))});
         }
-        pins.Reset();
+        pins->Reset();
     }
     return out;
 }
 
 std::vector<Component> DesignStore::Components() {
     std::vector<Component> out;
-    SqliteStatement all(db_, "SELECT id, name_id, value_a, value_b, symbol_id FROM components "
+    auto all = statements_->Use("SELECT id, name_id, value_a, value_b, symbol_id FROM components "
                              "ORDER BY id");
-    while (all.Step()) {
-        out.push_back({int32_t(all.Int(0)), int32_t(all.Int(1)), int32_t(all.Int(2)),
-                       int32_t(all.Int(3)), uint16_t(all.Int(4))});
+    while (all->Step()) {
+        out.push_back({int32_t(all->Int(0)), int32_t(all->Int(1)), int32_t(all->Int(2)),
+                       int32_t(all->Int(3)), uint16_t(all->Int(4))});
     }
     return out;
 }
 
 std::vector<Label> DesignStore::Labels() {
     std::vector<Label> out;
-    SqliteStatement all(db_, "SELECT id, line_width, height, x, y, symbol_id, layer, kind, text "
+    auto all = statements_->Use("SELECT id, line_width, height, x, y, symbol_id, layer, kind, text "
                              "FROM texts ORDER BY id");
-    while (all.Step()) {
-        out.push_back({int32_t(all.Int(0)), int32_t(all.Int(1)), int32_t(all.Int(2)),
-                       int32_t(all.Int(3)), int32_t(all.Int(4)), uint16_t(all.Int(5)),
-                       uint8_t(all.Int(6)), uint8_t(all.Int(7)), all.Text(8)});
+    while (all->Step()) {
+        out.push_back({int32_t(all->Int(0)), int32_t(all->Int(1)), int32_t(all->Int(2)),
+                       int32_t(all->Int(3)), int32_t(all->Int(4)), uint16_t(all->Int(5)),
+                       uint8_t(all->Int(6)), uint8_t(all->Int(7)), all->Text(8)});
     }
     return out;
 }
 
 std::vector<Layer> DesignStore::Layers() {
     std::vector<Layer> out;
-    SqliteStatement all(db_, "SELECT number, name FROM layers ORDER BY number");
-    while (all.Step()) out.push_back({int(all.Int(0)), all.Text(1)});
+    auto all = statements_->Use("SELECT number, name FROM layers ORDER BY number");
+    while (all->Step()) out.push_back({int(all->Int(0)), all->Text(1)});
     return out;
 }
 
 int DesignStore::LayerNumber(const std::string& name) {
-    SqliteStatement find(db_, "SELECT number FROM layers WHERE name = ? COLLATE NOCASE "
+    auto find = statements_->Use("SELECT number FROM layers WHERE name = ? COLLATE NOCASE "
                               "ORDER BY number LIMIT 1");
-    return find.Bind(1, name).Step() ? int(find.Int(0)) : 0;
+    return find->Bind(1, name).Step() ? int(find->Int(0)) : 0;
 }
 
 int DesignStore::FindColour(uint8_t kind, uint8_t subKind, uint8_t layer) {
-    SqliteStatement find(db_, "SELECT id FROM colours WHERE kind = ? AND sub_kind = ? AND layer = ?");
-    find.Bind(1, int64_t(kind)).Bind(2, int64_t(subKind)).Bind(3, int64_t(layer));
-    return find.Step() ? int(find.Int(0)) : 0;
+    auto find = statements_->Use("SELECT id FROM colours WHERE kind = ? AND sub_kind = ? AND layer = ?");
+    find->Bind(1, int64_t(kind)).Bind(2, int64_t(subKind)).Bind(3, int64_t(layer));
+    return find->Step() ? int(find->Int(0)) : 0;
 }
 
 std::optional<uint32_t> DesignStore::ColourValue(int index) {
-    SqliteStatement find(db_, "SELECT value FROM colours WHERE id = ?");
-    if (!find.Bind(1, int64_t(index)).Step()) return std::nullopt;
-    return uint32_t(find.Int(0));
+    auto find = statements_->Use("SELECT value FROM colours WHERE id = ?");
+    if (!find->Bind(1, int64_t(index)).Step()) return std::nullopt;
+    return uint32_t(find->Int(0));
 }
 
 }  // namespace zelmdb

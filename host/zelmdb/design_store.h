@@ -1,11 +1,14 @@
 // One design or padstack library: an SQLite file with our application id and schema version.
 #pragma once
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "host/zelmdb/design_types.h"
+#include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/result.h"
 
 struct sqlite3;
@@ -13,6 +16,7 @@ struct sqlite3;
 namespace zelmdb {
 
 class SqliteStatement;
+class StatementCache;
 
 // The host's own error codes, as ComErrInt reports them; the number is the id concerned.
 constexpr int ErrorNoIdLeft = 30001;
@@ -86,6 +90,9 @@ public:
     int32_t FindSamePadstack(const std::vector<LayerGeometry>& layers);
     bool DeletePadstack(int32_t id);
     int32_t LastPadstackId();
+    // The design record as DbGet hands it out; encoded again only when the padstack range has
+    // moved, since everything else in it is fixed while the design is open.
+    const uint8_t* DesignRecordBytes();
     std::vector<Padstack> Padstacks();
 
     bool PutSymbol(const Symbol& symbol);
@@ -143,11 +150,13 @@ private:
     bool lost_ = false;   // SQLite ended the transaction by itself
     std::string lastError_;
     std::vector<std::string> failedWrites_;
-    std::unique_ptr<SqliteStatement> findListed_;
+    std::unique_ptr<StatementCache> statements_;
     // The largest padstack id, asked for with every design record the plug-in reads. Kept only
     // inside our own transaction, which keeps every other writer out; forgotten at its end,
     // since a rollback takes back what was noted in it.
     std::optional<int32_t> lastPadstackId_;
+    std::array<uint8_t, DbRecordLayout::Size> record_{};
+    int32_t recordLastPadstack_ = -1;   // what record_ was encoded with, -1 before the first
 };
 
 const char* FileKindName(FileKind kind);

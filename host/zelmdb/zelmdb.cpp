@@ -15,6 +15,7 @@
 #include "host/zelmdb/record_codec.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/stroke_font.h"
+#include "host/zelmdb/union_pool.h"
 #include "host/zelmdb/unit_table.h"
 #include "platform/win/profile_file.h"
 #include "platform/win/whole_file.h"
@@ -109,7 +110,7 @@ int32_t DbGet(uint8_t* record) {
     return Guarded<int32_t>(0, [&] {
         DesignStore* db = Active();
         if (db == nullptr || record == nullptr) return 0;
-        EncodeDbRecord(db->info(), db->LastPadstackId(), record);
+        std::memcpy(record, db->DesignRecordBytes(), DbRecordLayout::Size);
         return 1;
     });
 }
@@ -359,8 +360,8 @@ int32_t ComIniFreeProfileSection(uint8_t* buffer) {
 
 const char* ComIniHandleText(uint32_t handle) { return ProfileHandles::Get().Text(handle); }
 
-uint8_t* MemAllocUnion(void) { return static_cast<uint8_t*>(std::calloc(1, UnionSize)); }
-void MemFreeUnion(uint8_t* buffer) { std::free(buffer); }
+uint8_t* MemAllocUnion(void) { return UnionPool::Get().Take(); }
+void MemFreeUnion(uint8_t* buffer) { UnionPool::Get().Give(buffer); }
 
 int32_t ComGetInstallationPath(char* path) {
     return Guarded<int32_t>(0, [&] {
