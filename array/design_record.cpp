@@ -7,12 +7,12 @@
 namespace layout = zelmdb::DbRecordLayout;
 
 bool DesignRecord::Read() {
+    // The host writes the whole record or, without a design, nothing.
+    if (DbGet(bytes_.data()) != 0) return true;
     bytes_.fill(0);
-    return DbGet(bytes_.data()) != 0;
+    return false;
 }
 
-double DesignRecord::InchesPerUnit() const { return zelmdb::ReadOnly(bytes_.data()).F64(layout::InchesPerUnit); }
-uint8_t DesignRecord::UnitCode() const { return bytes_[layout::UnitCode]; }
 uint8_t DesignRecord::Flags() const { return bytes_[layout::Flags]; }
 int16_t DesignRecord::LayerCount() const { return zelmdb::ReadOnly(bytes_.data()).I16(layout::LayerCount); }
 int16_t DesignRecord::FirstPadstackId() const {

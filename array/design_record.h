@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "host/zelmdb/byte_record.h"
 #include "host/zelmdb/record_layout.h"
 
 class DesignRecord {
@@ -10,8 +11,9 @@ public:
     // Fills the record from the host's active database; false (and all zero) when there is none.
     bool Read();
 
-    double InchesPerUnit() const;
-    uint8_t UnitCode() const;
+    // Read for every coordinate converted, so kept in line.
+    double InchesPerUnit() const { return zelmdb::ReadOnly(bytes_.data()).F64(zelmdb::DbRecordLayout::InchesPerUnit); }
+    uint8_t UnitCode() const { return bytes_[zelmdb::DbRecordLayout::UnitCode]; }
     uint8_t Flags() const;
     int16_t LayerCount() const;
     int16_t FirstPadstackId() const;
@@ -20,5 +22,7 @@ public:
     int32_t ComponentB() const;
 
 private:
-    std::array<uint8_t, zelmdb::DbRecordLayout::Size> bytes_{};
+    // Filled whole by Read, which every user calls first: not cleared here, since the placement
+    // makes one for every coordinate it converts.
+    std::array<uint8_t, zelmdb::DbRecordLayout::Size> bytes_;
 };

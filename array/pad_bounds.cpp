@@ -34,7 +34,8 @@ Box PadBox(const PadSite& site, const PadstackInfo& pad) {
     const int32_t g = FoldDegrees(site.Rotation, hx, hy);
     const int64_t X = site.X, Y = site.Y;
     const Box box{X - hx, Y - hy, X + hx, Y + hy};
-    if (pad.Shape == kRoundPadShape) return box;
+    // Unturned, the turn below gives the box back exactly; most arrangements never turn a pad.
+    if (pad.Shape == kRoundPadShape || g == 0) return box;
     const double c = CosDeg(g), s = SinDeg(g);
     const auto dx = [&](int64_t v) { return double(v - X); };
     const auto dy = [&](int64_t v) { return double(v - Y); };

@@ -20,12 +20,20 @@ size_t WriteUnknown(char* out) {
     return 1;
 }
 
-// Enabled letters in alphabetical order; returns how many.
-int EnabledLetters(char (&letters)[26]) {
-    int count = 0;
-    for (int i = 0; i < 26; ++i) {
-        if (ActiveAlphabet[i]) letters[count++] = char('A' + i);
+// Enabled letters in alphabetical order; returns how many. Every lettered name asks, so the
+// list is kept and made again only when the table is no longer the one it was made from.
+int EnabledLetters(const char*& letters) {
+    static Alphabet madeFrom{};
+    static char kept[26];
+    static int count = -1;
+    if (count < 0 || madeFrom != ActiveAlphabet) {
+        madeFrom = ActiveAlphabet;
+        count = 0;
+        for (int i = 0; i < 26; ++i) {
+            if (ActiveAlphabet[i]) kept[count++] = char('A' + i);
+        }
     }
+    letters = kept;
     return count;
 }
 
@@ -46,7 +54,7 @@ struct Expander {
 
 size_t AlphaIndexName(int32_t value, char* out) {
     out[0] = '\0';
-    char letters[26];
+    const char* letters = nullptr;
     int n = ActiveAlphabetCount;
     if (n <= 0) return 0;
     if (value < 0) return WriteUnknown(out);

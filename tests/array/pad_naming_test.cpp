@@ -36,6 +36,12 @@ TEST_F(ArrayFixture, AlphaIndexNameFollowsTheActiveAlphabet) {
     EXPECT_EQ(AlphaIndexName(29), "XXXX");
     EXPECT_EQ(AlphaIndexName(30), "?");
 
+    // A letter swapped in the table itself, the count unchanged: the names follow at once.
+    ActiveAlphabet['B' - 'A'] = 0;
+    ActiveAlphabet['C' - 'A'] = 1;
+    EXPECT_EQ(AlphaIndexName(0), "C");
+    EXPECT_EQ(AlphaIndexName(2), "CC");
+
     SetActiveAlphabet(Alphabet{});
     EXPECT_EQ(AlphaIndexName(0), "");
     EXPECT_EQ(AlphaIndexName(-5), "");   // no letters: empty even where "?" would stand
