@@ -29,10 +29,12 @@ struct ControlRow {
     int id;
 };
 // In the order they are entered, so a run does not depend on the order they were given in.
+// Spacings go before counts: a page starts with its pads on one spot, and every count typed
+// there would have its pads all drawn, names and all, on top of each other.
 constexpr ControlRow kFields[] = {
-    {"p", IDC_NUMBER_P},         {"q", IDC_NUMBER_Q},          {"x", IDC_SPACING_X},
-    {"y", IDC_SPACING_Y},        {"w", IDC_STAGGER_W},         {"z", IDC_STAGGER_Z},
-    {"d", IDC_ROW_DELTA},        {"r", IDC_RADIUS},            {"angle", IDC_ANGLE},
+    {"x", IDC_SPACING_X},        {"y", IDC_SPACING_Y},         {"w", IDC_STAGGER_W},
+    {"z", IDC_STAGGER_Z},        {"d", IDC_ROW_DELTA},         {"r", IDC_RADIUS},
+    {"angle", IDC_ANGLE},        {"p", IDC_NUMBER_P},          {"q", IDC_NUMBER_Q},
     {"x-start", IDC_START_X},    {"x-increment", IDC_INCREMENT_X},
     {"y-start", IDC_START_Y},    {"y-increment", IDC_INCREMENT_Y},
 };
