@@ -1,9 +1,16 @@
-// Buffers are whole mappings of their own. Given back, their pages are dropped rather than
-// cleared: the kernel hands zero pages on the next touch, so a caller that wrote a few hundred
-// bytes costs a page, not the megabyte and more a clear would sweep.
+// Buffers are whole mappings of their own, and only the pages a caller touched are in memory.
+// Given back, those pages are cleared and the rest dropped (a page swapped out is not in memory
+// either, and dropping it makes it read as zero again): a caller that wrote a few hundred bytes
+// costs a page, not the megabyte and more a clear would sweep, nor the TLB flush of dropping
+// pages that are mapped.
 #include "host/zelmdb/union_pool.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "host/zelmdb/record_layout.h"
 
@@ -25,8 +32,33 @@
 namespace zelmdb {
 
 namespace {
+
 constexpr size_t kKeptAtMost = 4;   // more than any caller holds at once
+constexpr size_t kClearedAtMost = 64 * 1024;   // a longer run of pages is dropped instead
+
+// Makes every byte of the buffer zero; false when the kernel refused.
+bool Clear(uint8_t* buffer) {
+    static const size_t page = size_t(sysconf(_SC_PAGESIZE));
+    const size_t pages = (UnionSize + page - 1) / page;
+    std::vector<unsigned char> resident(pages);
+    if (mincore(buffer, UnionSize, resident.data()) != 0) return false;
+    for (size_t i = 0; i < pages;) {
+        const bool in = resident[i] & 1;
+        size_t end = i;
+        while (end < pages && bool(resident[end] & 1) == in) ++end;
+        uint8_t* from = buffer + i * page;
+        const size_t size = std::min(end * page, UnionSize) - i * page;
+        if (in && size <= kClearedAtMost) {
+            std::memset(from, 0, size);
+        } else if (madvise(from, size, MADV_DONTNEED) != 0) {
+            return false;
+        }
+        i = end;
+    }
+    return true;
 }
+
+}  // namespace
 
 UnionPool& UnionPool::Get() {
     static UnionPool pool;
@@ -53,10 +85,9 @@ uint8_t* UnionPool::Take() {
 
 void UnionPool::Give(uint8_t* buffer) {
     if (buffer == nullptr) return;
-    // Private anonymous pages read as zero again once dropped; a buffer that cannot be cleared
-    // so is not kept.
+    // A buffer that cannot be cleared is not kept.
     std::lock_guard lock(mutex_);
-    if (kept_.size() >= kKeptAtMost || madvise(buffer, UnionSize, MADV_DONTNEED) != 0) {
+    if (kept_.size() >= kKeptAtMost || !Clear(buffer)) {
         munmap(buffer, UnionSize);
         return;
     }

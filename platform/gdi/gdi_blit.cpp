@@ -22,15 +22,24 @@ bool PlaneOf(HDC h, int x, int y, BlitPlane& plane) {
     return true;
 }
 
+// The rows of a pad's two transfers; this file is built for the vector unit, and the source
+// never overlaps the destination (a surface copied onto itself goes through a scratch row).
+void AndRow(COLORREF* __restrict d, const COLORREF* __restrict s, int n) {
+    for (int i = 0; i < n; ++i) d[i] &= s[i];
+}
+void OrRow(COLORREF* __restrict d, const COLORREF* __restrict s, int n) {
+    for (int i = 0; i < n; ++i) d[i] |= s[i];
+}
+
 void BlitRow(DWORD rop, COLORREF* d, const COLORREF* s, int n, COLORREF p) {
     switch (rop) {
     case SRCCOPY: std::copy(s, s + n, d); return;
-    case SRCAND: for (int i = 0; i < n; ++i) d[i] &= s[i]; return;
-    case SRCPAINT: for (int i = 0; i < n; ++i) d[i] |= s[i]; return;
+    case SRCAND: AndRow(d, s, n); return;
+    case SRCPAINT: OrRow(d, s, n); return;
     case SRCINVERT: for (int i = 0; i < n; ++i) d[i] ^= s[i]; return;
     case BLACKNESS: std::fill(d, d + n, 0u); return;
     case WHITENESS: std::fill(d, d + n, 0xFFFFFFu); return;
-    case PATCOPY: std::fill(d, d + n, p); return;
+    case PATCOPY: std::fill(d, d + n, p & 0xFFFFFF); return;
     default:
         for (int i = 0; i < n; ++i) d[i] = ApplyRop3(rop, p, s ? s[i] : 0, d[i]);
     }
@@ -59,6 +68,14 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, i
         j1 = std::min(j1, int(from.clip.bottom) - from.y0);
     }
     const bool sameSurface = usesSource && from.surface == to.surface;
+    if (i1 <= i0 || j1 <= j0) return TRUE;
+    const Surface* src = from.surface;
+    // Every pixel is 24-bit, so ANDing all white changes nothing.
+    if (rop == SRCAND && !sameSurface && src->FilledWith(0xFFFFFF)) return TRUE;
+    const bool repeatable = (rop == SRCAND || rop == SRCPAINT) && !sameSurface;
+    const BlitMemo memo{src, usesSource ? src->Stamp() : 0, rop, from.x0 + i0, from.y0 + j0,
+                        to.x0 + i0, to.y0 + j0, i1 - i0, j1 - j0};
+    if (repeatable && to.surface->Redo(memo, *src, rop == SRCAND ? AndRow : OrRow)) return TRUE;
     std::vector<COLORREF> scratch;
     for (int j = j0; j < j1; ++j) {
         // Rows of one surface copied onto itself go through a copy so overlaps stay right.
@@ -66,14 +83,15 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, i
         COLORREF* d = to.surface->Row(to.y0 + row) + to.x0 + i0;
         const COLORREF* s = nullptr;
         if (usesSource) {
-            s = from.surface->Row(from.y0 + row) + from.x0 + i0;
+            s = src->Row(from.y0 + row) + from.x0 + i0;
             if (sameSurface) {
-                scratch.assign(s, s + std::max(0, i1 - i0));
+                scratch.assign(s, s + (i1 - i0));
                 s = scratch.data();
             }
         }
-        if (i1 > i0) BlitRow(rop, d, s, i1 - i0, pattern);
+        BlitRow(rop, d, s, i1 - i0, pattern);
     }
+    if (repeatable) to.surface->Remember(memo);
     return TRUE;
 }
 

@@ -21,7 +21,7 @@ public:
         x += m_origin.x;
         y += m_origin.y;
         if (x < m_clip.left || x >= m_clip.right || y < m_clip.top || y >= m_clip.bottom) return;
-        COLORREF* p = m_surface->Row(y) + x;
+        COLORREF* p = m_surface->SpanOf(y, x, x + 1) + x;
         *p = Mix(colour, *p);
     }
 
@@ -31,7 +31,8 @@ public:
         if (y < m_clip.top || y >= m_clip.bottom) return;
         x0 = std::max(x0 + m_origin.x, int(m_clip.left));
         x1 = std::min(x1 + m_origin.x, int(m_clip.right));
-        COLORREF* row = m_surface->Row(y);
+        if (x1 <= x0) return;
+        COLORREF* row = m_surface->SpanOf(y, x0, x1);
         for (int x = x0; x < x1; ++x) row[x] = Mix(colour, row[x]);
     }
 

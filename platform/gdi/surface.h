@@ -1,32 +1,114 @@
 // A 32-bit pixel surface: the screen, a window's backing area or a bitmap's bits.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "platform/win/win_types.h"
 
-// Pixels hold COLORREF values (0x00BBGGRR) so raster operations work on them bit for bit.
+// One block transfer as a surface remembers it, to know the same one again.
+struct BlitMemo {
+    const void* source = nullptr;
+    uint64_t sourceStamp = 0;
+    DWORD rop = 0;
+    int sx = 0, sy = 0, dx = 0, dy = 0, width = 0, height = 0;
+    bool operator==(const BlitMemo&) const = default;
+};
+
+// Pixels hold COLORREF values (0x00BBGGRR) so raster operations work on them bit for bit; no
+// pixel has bits above the 24 of a colour.
 class Surface {
 public:
     Surface() = default;
     Surface(int width, int height, COLORREF fill = 0);
+    // Copies and moves carry the pixels only; what the surface remembers stays behind.
+    Surface(const Surface& other);
+    Surface(Surface&& other) noexcept;
+    Surface& operator=(const Surface& other);
+    Surface& operator=(Surface&& other) noexcept;
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
     COLORREF Pixel(int x, int y) const { return m_pixels[size_t(y) * m_width + x]; }
-    void SetPixel(int x, int y, COLORREF c) { m_pixels[size_t(y) * m_width + x] = c; }
-    COLORREF* Row(int y) { return m_pixels.data() + size_t(y) * m_width; }
+    void SetPixel(int x, int y, COLORREF c) {
+        Note(y, x, x + 1);
+        m_pixels[size_t(y) * m_width + x] = c & 0xFFFFFF;
+    }
+    // A row for a writer that does not say which pixels it changes.
+    COLORREF* Row(int y) {
+        Changed();
+        return m_pixels.data() + size_t(y) * m_width;
+    }
     const COLORREF* Row(int y) const { return m_pixels.data() + size_t(y) * m_width; }
+    // A row for a writer of pixels x0..x1-1 only.
+    COLORREF* SpanOf(int y, int x0, int x1) {
+        Note(y, x0, x1);
+        return m_pixels.data() + size_t(y) * m_width;
+    }
 
     void Fill(COLORREF c);
     void Resize(int width, int height, COLORREF fill = 0);
-    bool operator==(const Surface& other) const = default;
+    bool operator==(const Surface& other) const {
+        return m_width == other.m_width && m_height == other.m_height && m_pixels == other.m_pixels;
+    }
+
+    // Differs after every change, and between any two surfaces that ever lived.
+    uint64_t Stamp() const { return m_stamp; }
+    // Whether every pixel is `c`; worked out once per change.
+    bool FilledWith(COLORREF c) const;
+
+    // An AND or OR transfer done again onto the same place from an unchanged source changes
+    // only what was written since: the surface remembers its last such transfer and logs the
+    // spans written after it. Redo applies `op` to the logged spans only and is true, or is
+    // false when the memo is not the last transfer or the log was lost.
+    void Remember(const BlitMemo& memo);
+    template <typename Op>
+    bool Redo(const BlitMemo& memo, const Surface& source, Op op);
 
 private:
+    struct Span {
+        int y, x0, x1;
+    };
+    static constexpr size_t kLogLimit = 1 << 16;
+    static uint64_t NextStamp();
+    void Changed() {
+        m_stamp = NextStamp();
+        m_memo.reset();
+    }
+    void Note(int y, int x0, int x1) {
+        m_stamp = NextStamp();
+        if (!m_memo) return;
+        if (m_log.size() == kLogLimit) {
+            m_memo.reset();
+            return;
+        }
+        m_log.push_back(Span{y, x0, x1});
+    }
+
     int m_width = 0;
     int m_height = 0;
     std::vector<COLORREF> m_pixels;
+    uint64_t m_stamp = NextStamp();
+    std::optional<BlitMemo> m_memo;
+    std::vector<Span> m_log;
+    mutable uint64_t m_fillChecked = 0;
+    mutable std::optional<COLORREF> m_fill;
 };
+
+template <typename Op>
+bool Surface::Redo(const BlitMemo& memo, const Surface& source, Op op) {
+    if (!m_memo || !(*m_memo == memo) || &source == this) return false;
+    for (const Span& s : m_log) {
+        const int y = s.y - memo.dy;
+        if (y < 0 || y >= memo.height) continue;
+        const int x0 = std::max(s.x0 - memo.dx, 0), x1 = std::min(s.x1 - memo.dx, memo.width);
+        if (x1 > x0) op(m_pixels.data() + size_t(s.y) * m_width + memo.dx + x0, source.Row(memo.sy + y) + memo.sx + x0, x1 - x0);
+    }
+    m_log.clear();
+    m_stamp = NextStamp();
+    return true;
+}

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "platform/gdi/gdi.h"
 #include "tests/platform/gdi/golden.h"
@@ -111,3 +112,75 @@ TEST(BlitTest, RopSourceUseIsReadFromTheCode) {
 }
 
 }  // namespace
+
+// A transfer done again onto the same place redoes only what changed since; whatever changed
+// in between (a line, a copy from elsewhere, the source itself), the pixels must be those of a
+// plain per-pixel model of every step.
+struct Model {
+    std::vector<COLORREF> px;
+    int width;
+    COLORREF& at(int x, int y) { return px[size_t(y * width + x)]; }
+};
+
+void Check(const Canvas& c, Model& m, const char* step) {
+    for (int y = 0; y < c.surface().Height(); ++y)
+        for (int x = 0; x < c.surface().Width(); ++x)
+            ASSERT_EQ(c.at(x, y), m.at(x, y)) << step << " at (" << x << ", " << y << ")";
+}
+
+void Blit(const Canvas& to, Model& m, const Canvas& from, int x, int y, DWORD rop) {
+    BitBlt(to.dc(), x, y, from.surface().Width(), from.surface().Height(), from.dc(), 0, 0, rop);
+    for (int j = 0; j < from.surface().Height(); ++j)
+        for (int i = 0; i < from.surface().Width(); ++i) {
+            if (x + i >= m.width || y + j >= int(m.px.size()) / m.width) continue;
+            COLORREF& d = m.at(x + i, y + j);
+            d = rop == SRCAND ? (d & from.at(i, j)) : rop == SRCPAINT ? (d | from.at(i, j)) : from.at(i, j);
+        }
+}
+
+TEST(BlitTest, RepeatedTransfersRedoWhatChangedInBetween) {
+    std::mt19937 random(7);
+    Canvas c(24, 20, 0x000010), image(10, 8, 0), mask(10, 8, 0), other(6, 6, 0x123456);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 10; ++x) {
+            SetPixel(image.dc(), x, y, random() & 0xF0F0F0);
+            SetPixel(mask.dc(), x, y, (x + y) % 3 ? 0xFFFFFF : 0x0F0F0F);
+        }
+    Model m{std::vector<COLORREF>(24 * 20, 0x000010), 24};
+    HPEN pen = CreatePen(PS_SOLID, 1, 0x0000FF);
+    HGDIOBJ old = SelectObject(c.dc(), pen);
+    for (DWORD rop : {SRCPAINT, SRCAND}) {
+        const Canvas& source = rop == SRCAND ? mask : image;
+        Blit(c, m, source, 5, 4, rop);
+        Check(c, m, "first");
+        Blit(c, m, source, 5, 4, rop);
+        Check(c, m, "again, nothing in between");
+        MoveToEx(c.dc(), 0, 6, nullptr);   // a line across, as a pad's name is drawn
+        LineTo(c.dc(), 23, 6);
+        for (int x = 0; x < 23; ++x) m.at(x, 6) = 0x0000FF;
+        Blit(c, m, source, 5, 4, rop);
+        Check(c, m, "after a line");
+        Blit(c, m, other, 7, 5, SRCCOPY);
+        Blit(c, m, source, 5, 4, rop);
+        Check(c, m, "after a copy from elsewhere");
+        SetPixel(source.dc(), 3, 2, 0x00FF00);
+        Blit(c, m, source, 5, 4, rop);
+        Check(c, m, "after the source changed");
+        Blit(c, m, source, 6, 4, rop);
+        Check(c, m, "one pixel further");
+    }
+    SelectObject(c.dc(), old);
+    DeleteObject(pen);
+}
+
+TEST(BlitTest, AllWhiteMaskLeavesEveryPixelAlone) {
+    Canvas c(12, 12, 0), mask(12, 12, 0);
+    PatBlt(mask.dc(), 0, 0, 12, 12, WHITENESS);
+    for (int i = 0; i < 12; ++i) SetPixel(c.dc(), i, i, COLORREF(0x010203 * (i + 1)));
+    BitBlt(c.dc(), 0, 0, 12, 12, mask.dc(), 0, 0, SRCAND);
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(c.at(i, i), COLORREF(0x010203 * (i + 1)));
+    SetPixel(mask.dc(), 4, 4, 0x00FF00);   // no longer all white: the AND takes effect
+    BitBlt(c.dc(), 0, 0, 12, 12, mask.dc(), 0, 0, SRCAND);
+    EXPECT_EQ(c.at(4, 4), COLORREF(0x010203 * 5) & 0x00FF00);
+    EXPECT_EQ(c.at(5, 5), COLORREF(0x010203 * 6));
+}
