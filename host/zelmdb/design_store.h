@@ -15,7 +15,8 @@ namespace zelmdb {
 class DesignStore {
 public:
     static constexpr int ApplicationId = 0x4F525658;   // "ORVX"
-    static constexpr int SchemaVersion = 1;
+    // 2: padstack layers carry the host's corner ratio and flags.
+    static constexpr int SchemaVersion = 2;
 
     enum class Access { ReadOnly, ReadWrite };
     // Exclusive: no second orvex may hold the file meanwhile; the lock goes with the process.
@@ -79,13 +80,16 @@ public:
     int FindColour(uint8_t kind, uint8_t subKind, uint8_t layer);
     std::optional<uint32_t> ColourValue(int index);
 
-    // The comparison key of a padstack's geometry: sizes and shape of every layer, and the
-    // rotation only where the shape is not round, since rotation leaves a round pad unchanged.
+    // The comparison key of a padstack's geometry: sizes and shape of every layer, the rotation
+    // only where the shape is not round, since rotation leaves a round pad unchanged, and the
+    // host's properties of each layer.
     static std::string GeometryKey(const std::vector<LayerGeometry>& layers);
 
 private:
     DesignStore(std::string path, sqlite3* db, int lockFd);
     Result<bool> Validate(std::optional<FileKind> expected);
+    // Brings an older file up to SchemaVersion, all steps or none.
+    bool Migrate();
     bool Exec(const char* sql);
     int32_t Insert(const char* sql, int32_t maxId);
     // Every symbol with its pins, or only the one of that id.
@@ -97,6 +101,7 @@ private:
     int lockFd_ = -1;
     DesignInfo info_;
     bool inTransaction_ = false;
+    int schemaVersion_ = SchemaVersion;
     // The largest padstack id, asked for with every design record the plug-in reads. Kept only
     // inside our own transaction, which keeps every other writer out; forgotten at its end,
     // since a rollback takes back what was noted in it.
