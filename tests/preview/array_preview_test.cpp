@@ -2,6 +2,7 @@
 // overlapping pads, the name threshold and where the markers stand.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <ostream>
 
 #include "array/shared_state.h"
@@ -90,6 +91,23 @@ TEST(PadImageKeyTest, MaskKeepsOnlyThePixelSize) {
     EXPECT_EQ(mask.Height(), 30);
     EXPECT_EQ(mask.Shape() | mask.Rotation() | mask.Drill(), 0);
     EXPECT_EQ(mask.Colour(), 0u);
+}
+
+// The corner rounding rides in the byte above the shape code: a rounded pad never shares an
+// image with a sharp one, and the shape code reads the same for both.
+TEST(PadImageKeyTest, RoundingIsPartOfTheKeyButNotOfTheShape) {
+    PadstackInfo pad;
+    pad.Shape = 4;
+    pad.Extents[0] = pad.Extents[2] = 20;
+    const PadImageKey sharp(pad, 1.0, 0);
+    pad.CornerRatio = 2500;
+    const PadImageKey rounded(pad, 1.0, 0);
+    EXPECT_EQ(rounded.Shape(), 4);
+    EXPECT_DOUBLE_EQ(rounded.CornerRatio(), 0.25);
+    EXPECT_NE(std::memcmp(sharp.data(), rounded.data(), PadImageKey::Size), 0);
+    EXPECT_EQ(std::memcmp(sharp.Mask().data(), rounded.Mask().data(), PadImageKey::Size), 0);
+    pad.Shape = 3;
+    EXPECT_EQ(PadImageKey(pad, 1.0, 0).CornerRatio(), 0) << "only rectangles round their corners";
 }
 
 class ArrayPreviewPaintTest : public ::testing::Test {
