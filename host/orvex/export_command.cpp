@@ -1,25 +1,29 @@
-// "orvex export": one footprint of a design written as a KiCad footprint file.
+// "orvex export": one footprint of a design as a KiCad footprint file, or every footprint into
+// a KiCad library folder.
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/orvex/arg_list.h"
 #include "host/orvex/command_table.h"
+#include "host/orvex/footprint_extras.h"
 #include "host/orvex/kicad_footprint.h"
 #include "host/zelmdb/design_store.h"
 
 namespace {
 
-const char* ExportUsage() {
-    for (const auto& c : Commands()) {
-        if (std::strcmp(c.name, "export") == 0) return c.usage;
-    }
-    return "export";
-}
+constexpr const char* LibrarySuffix = ".pretty";
+constexpr const char* FootprintSuffix = ".kicad_mod";
 
 // The text goes to a file beside the target and takes its name only when all of it is written,
-// so a failed export never leaves half a footprint where the old file was.
+// so a failed export never leaves half a footprint where the old file was. Every file an export
+// writes goes through here.
 bool WriteWhole(const std::string& path, const std::string& text, std::string& why) {
     const std::string part = path + ".part";
     std::FILE* f = std::fopen(part.c_str(), "wb");
@@ -40,25 +44,83 @@ bool WriteWhole(const std::string& path, const std::string& text, std::string& w
     return ok;
 }
 
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() > tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A footprint's name is its file's name in a library folder, so it must be one.
+bool FileNameable(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
+using Files = std::vector<std::pair<std::string, std::string>>;   // path, text
+
+zelmdb::Result<Files> LibraryFiles(zelmdb::DesignStore& store, const std::string& folder) {
+    using R = zelmdb::Result<Files>;
+    Files files;
+    std::set<std::string> names;
+    for (const zelmdb::Symbol& s : store.Symbols()) {
+        const std::string name = store.NameText(s.nameId).value_or("");
+        if (!names.insert(name).second) continue;
+        if (!FileNameable(name)) return R::Fail("the footprint name '" + name + "' cannot be a file name");
+        auto text = KicadFootprintText(store, name);
+        if (!text.ok()) return R::Fail(name + ": " + text.error());
+        files.emplace_back(folder + "/" + name + FootprintSuffix, text.value());
+    }
+    if (files.empty()) return R::Fail("the design holds no footprint");
+    return files;
+}
+
+std::string MakeFolder(const std::string& folder) {
+    struct stat st;
+    if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? "" : folder + " is not a folder";
+    if (::mkdir(folder.c_str(), 0777) != 0) return "cannot make " + folder + ": " + std::strerror(errno);
+    return "";
+}
+
 }  // namespace
 
 int RunExport(CommandContext& context) {
-    auto args = ArgList::Parse(context.words, {"--kicad"}, {});
-    if (!args.ok() || args.value().positional().size() != 2 || !args.value().Value("--kicad")) {
-        return Refuse((args.ok() ? std::string() : args.error() + "\n") + "usage: orvex " + ExportUsage(),
-                      ExitUsage);
+    auto args = ArgList::Parse(context.words, {"--kicad", "--body"}, {});
+    const size_t words = args.ok() ? args.value().positional().size() : 0;
+    if (!args.ok() || words < 1 || words > 2 || !args.value().Value("--kicad")) {
+        return Refuse((args.ok() ? std::string() : args.error() + "\n") + CommandUsage("export"), ExitUsage);
     }
     const ArgList& a = args.value();
     const std::string& file = a.positional()[0];
-    const std::string& footprint = a.positional()[1];
     const std::string out = *a.Value("--kicad");
+    const bool many = words == 1;
+    std::optional<BodySize> body;
+    if (auto text = a.Value("--body")) {
+        if (many) return Refuse("--body is the body of one footprint; name the footprint", ExitUsage);
+        auto parsed = ParseBody(*text);
+        if (!parsed.ok()) return Refuse(parsed.error(), ExitUsage);
+        body = parsed.value();
+    }
+    if (many && !EndsWith(out, LibrarySuffix))
+        return Refuse("a KiCad library is a folder whose name ends in " + std::string(LibrarySuffix) + ", not " + out);
     auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadOnly,
                                             zelmdb::DesignStore::Sharing::Shared);
     if (!opened.ok()) return Refuse(opened.error());
-    auto text = KicadFootprintText(*opened.value(), footprint);
-    if (!text.ok()) return Refuse(file + ": " + text.error() + "; nothing was written");
-    std::string why;
-    if (!WriteWhole(out, text.value(), why)) return Refuse("cannot write " + out + ": " + why);
-    std::printf("%s: footprint %s written to %s\n", file.c_str(), footprint.c_str(), out.c_str());
+    zelmdb::Result<Files> files = Files{};
+    if (many) {
+        files = LibraryFiles(*opened.value(), out);
+    } else {
+        auto text = KicadFootprintText(*opened.value(), a.positional()[1], body);
+        files = text.ok() ? zelmdb::Result<Files>(Files{{out, text.value()}}) : zelmdb::Result<Files>::Fail(text.error());
+    }
+    if (!files.ok()) return Refuse(file + ": " + files.error() + "; nothing was written");
+    if (many)
+        if (std::string why = MakeFolder(out); !why.empty()) return Refuse(why + "; nothing was written");
+    for (const auto& [path, text] : files.value()) {
+        std::string why;
+        if (!WriteWhole(path, text, why)) return Refuse("cannot write " + path + ": " + why);
+    }
+    if (many) {
+        const size_t n = files.value().size();
+        std::printf("%s: %zu footprint%s written to %s\n", file.c_str(), n, n == 1 ? "" : "s", out.c_str());
+    } else {
+        std::printf("%s: footprint %s written to %s\n", file.c_str(), a.positional()[1].c_str(), out.c_str());
+    }
     return ExitOk;
 }

@@ -81,6 +81,8 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
         const int32_t result = s.Run(request.footprint, driver);
         if (std::string why = Refusal(request, script, driver, result); !why.empty())
             return Refuse(request.footprint + ": " + why + "; nothing was stored");
+        if (!SaveExtras(s.Design(), request.footprint, FootprintExtras{request.body, MadeFrom(request)}))
+            return Refuse(file + ": what " + request.footprint + " was made from could not be kept; nothing was stored");
     }
     if (!s.Keep()) return Refuse(file + ": the footprints could not be saved");
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
