@@ -58,6 +58,7 @@ std::vector<Segment> SilkOutline(const Box& s, const std::vector<Box>& pads) {
 std::vector<Point> FabOutline(const Box& b, const Point& pin1) {
     const double cut = std::min(MaxChamfer, ChamferShare * std::min(b.right - b.left, b.bottom - b.top));
     const Point corners[4] = {{b.left, b.top}, {b.right, b.top}, {b.right, b.bottom}, {b.left, b.bottom}};
+    if (!(cut > 0)) return {corners, corners + 4};
     size_t nearest = 0;
     for (size_t i = 1; i < 4; ++i) {
         if (std::hypot(corners[i].x - pin1.x, corners[i].y - pin1.y) <

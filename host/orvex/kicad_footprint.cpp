@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,7 +32,7 @@ constexpr int QuarterTurn = 5400;   // minutes
 constexpr int FullTurn = 21600;
 
 struct Pad {
-    const char* shape = "";
+    std::string_view shape;
     bool bottom = false;
     bool paste = true;
     double width = 0, height = 0, degrees = 0, drill = 0, cornerRatio = 0;
@@ -41,7 +42,7 @@ struct Pad {
 // unturned pad with its sides swapped as needed, and a round pad is never turned.
 void SetTurn(Pad& pad, int16_t rotation) {
     const int minutes = ((rotation % FullTurn) + FullTurn) % FullTurn;
-    if (std::string(pad.shape) == "circle") return;
+    if (pad.shape == "circle") return;
     if (minutes % QuarterTurn != 0) {
         pad.degrees = rotation / 60.0;
         return;
@@ -57,6 +58,15 @@ public:
                                       const FootprintExtras& extras);
 
 private:
+    // Where the pads stand about the origin, and what is drawn round them.
+    struct Placed {
+        std::vector<Point> at;
+        Box body;
+        FootprintOutline outline;
+    };
+    Placed Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads, const FootprintExtras& extras,
+                 bool thru) const;
+    void WriteHead(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru);
     zelmdb::Result<Pad> PadOf(int16_t padstackId);
     void WritePad(const std::string& number, double x, double y, const Pad& pad);
     void WriteText(const char* type, const std::string& text, double x, double y, const char* layer);
@@ -86,7 +96,7 @@ zelmdb::Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
     for (const auto& s : PadShapes) {
         if (s.code == g.shape) pad.shape = s.name;
     }
-    if (*pad.shape == 0) {
+    if (pad.shape.empty()) {
         return zelmdb::Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(g.shape) +
                                          ", which a KiCad pad cannot show");
     }
@@ -95,8 +105,8 @@ zelmdb::Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
     pad.height = Mm(int64_t(g.height1) + g.height2);
     SetTurn(pad, g.rotation);
     // KiCad's circle has one size: a round pad of two sizes is the nearest it has, an oval.
-    if (std::string(pad.shape) == "circle" && pad.width != pad.height) pad.shape = "oval";
-    if (std::string(pad.shape) == "rect" && g.cornerRatio > 0) {
+    if (pad.shape == "circle" && pad.width != pad.height) pad.shape = "oval";
+    if (pad.shape == "rect" && g.cornerRatio > 0) {
         pad.shape = "roundrect";
         pad.cornerRatio = double(std::min<int>(g.cornerRatio, zelmdb::MaxCornerRatio)) / zelmdb::CornerRatioScale;
     }
@@ -114,7 +124,7 @@ Box PadBox(double x, double y, const Pad& pad) {
 
 void FootprintExport::WritePad(const std::string& number, double x, double y, const Pad& pad) {
     const bool thru = pad.drill > 0;
-    w_.Open("pad").String(number).Symbol(thru ? "thru_hole" : "smd").Symbol(pad.shape);
+    w_.Open("pad").String(number).Symbol(thru ? "thru_hole" : "smd").Symbol(std::string(pad.shape));
     w_.Open("at").Number(x).Number(y);
     if (pad.degrees != 0) w_.Number(pad.degrees);
     w_.Close().Open("size").Number(pad.width).Number(pad.height).Close();
@@ -182,6 +192,36 @@ std::string FootprintExport::Description(const std::string& name, size_t pads, c
     return text;
 }
 
+// KiCad's custom: the package centre is the origin of a surface-mount part, pin 1 that of a
+// through-hole one.
+FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads,
+                                               const FootprintExtras& extras, bool thru) const {
+    const int64_t originX = thru ? symbol.pins[0].x : symbol.centerX;
+    const int64_t originY = thru ? symbol.pins[0].y : symbol.centerY;
+    Placed placed;
+    std::vector<Box> boxes;
+    for (size_t i = 0; i < pads.size(); ++i) {
+        placed.at.push_back({Mm(symbol.pins[i].x - originX), -Mm(symbol.pins[i].y - originY)});
+        boxes.push_back(PadBox(placed.at[i].x, placed.at[i].y, pads[i]));
+    }
+    const Point centre{Mm(symbol.centerX - originX), -Mm(symbol.centerY - originY)};
+    placed.body = extras.body ? Box::Around(centre.x, centre.y, extras.body->width / 2, extras.body->height / 2)
+                              : PadsOutline(boxes);
+    placed.outline = MakeOutline(boxes, placed.body, extras.body.has_value());
+    return placed;
+}
+
+void FootprintExport::WriteHead(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru) {
+    w_.Open("footprint").String(name).Open("version").Symbol("20211014").Close();
+    w_.Open("generator").Symbol("tessra").Close().Open("layer").String("F.Cu").Close();
+    w_.Open("descr").String(Description(name, pads, extras, thru)).Close();
+    std::string tags = "tessra";
+    for (const auto& [option, value] : extras.madeFrom)
+        if (option == "style" && value) tags += " " + *value;
+    w_.Open("tags").String(tags + (thru ? " through-hole" : " smd")).Close();
+    w_.Open("attr").Symbol(thru ? "through_hole" : "smd").Close();
+}
+
 zelmdb::Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const std::string& name,
                                                    const FootprintExtras& extras) {
     bool thru = false;
@@ -192,37 +232,17 @@ zelmdb::Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol,
         thru = thru || pad.value().drill > 0;
         pads.push_back(pad.value());
     }
-    // KiCad's custom: the package centre is the origin of a surface-mount part, pin 1 that of a
-    // through-hole one.
-    int64_t originX = symbol.centerX, originY = symbol.centerY;
-    if (thru) originX = symbol.pins[0].x, originY = symbol.pins[0].y;
-    std::vector<Point> at;
-    std::vector<Box> boxes;
-    for (size_t i = 0; i < pads.size(); ++i) {
-        at.push_back({Mm(symbol.pins[i].x - originX), -Mm(symbol.pins[i].y - originY)});
-        boxes.push_back(PadBox(at[i].x, at[i].y, pads[i]));
-    }
-    const Point centre{Mm(symbol.centerX - originX), -Mm(symbol.centerY - originY)};
-    const Box body = extras.body ? Box::Around(centre.x, centre.y, extras.body->width / 2, extras.body->height / 2)
-                                 : PadsOutline(boxes);
-    const FootprintOutline outline = MakeOutline(boxes, body, extras.body.has_value());
-
-    w_.Open("footprint").String(name).Open("version").Symbol("20211014").Close();
-    w_.Open("generator").Symbol("tessra").Close().Open("layer").String("F.Cu").Close();
-    w_.Open("descr").String(Description(name, pads.size(), extras, thru)).Close();
-    std::string tags = "tessra";
-    for (const auto& [option, value] : extras.madeFrom)
-        if (option == "style" && value) tags += " " + *value;
-    w_.Open("tags").String(tags + (thru ? " through-hole" : " smd")).Close();
-    w_.Open("attr").Symbol(thru ? "through_hole" : "smd").Close();
-    const double textX = outline.courtyard.CentreX();
-    WriteText("reference", "REF**", textX, outline.courtyard.top - TextGapMm, "F.SilkS");
-    WriteText("value", name, textX, outline.courtyard.bottom + TextGapMm, "F.Fab");
-    WriteText("user", "${REFERENCE}", body.CentreX(), body.CentreY(), "F.Fab");
-    WriteOutline(outline);
+    const Placed placed = Place(symbol, pads, extras, thru);
+    const Box& yard = placed.outline.courtyard;
+    WriteHead(name, pads.size(), extras, thru);
+    WriteText("reference", "REF**", yard.CentreX(), yard.top - TextGapMm, "F.SilkS");
+    WriteText("value", name, yard.CentreX(), yard.bottom + TextGapMm, "F.Fab");
+    WriteText("user", "${REFERENCE}", placed.body.CentreX(), placed.body.CentreY(), "F.Fab");
+    WriteOutline(placed.outline);
     for (size_t i = 0; i < pads.size(); ++i) {
         const zelmdb::Pin& pin = symbol.pins[i];
-        WritePad(store_.NameText(pin.nameId).value_or(std::to_string(i + 1)), at[i].x, at[i].y, pads[i]);
+        WritePad(store_.NameText(pin.nameId).value_or(std::to_string(i + 1)), placed.at[i].x, placed.at[i].y,
+                 pads[i]);
     }
     w_.Close();
     return w_.text();

@@ -31,6 +31,18 @@ struct PadShape {
 constexpr int TopLayer = 1;
 constexpr int BottomLayer = 2;
 
+zelmdb::Result<uint16_t> CornerRatio(const std::string& text, uint8_t code) {
+    using R = zelmdb::Result<uint16_t>;
+    auto r = number_parser::Real(text, "corner ratio");
+    if (!r.ok()) return R::Fail(r.error());
+    if (!Rectangular(code)) return R::Fail("--corner-ratio rounds square and rectangular pads only");
+    if (!(r.value() > 0 && r.value() <= 0.5))
+        return R::Fail("corner ratio " + text + " is not above 0 and at most 0.5 (half the shorter side)");
+    const auto ratio = uint16_t(std::lround(r.value() * zelmdb::CornerRatioScale));
+    if (ratio == 0) return R::Fail("corner ratio " + text + " is below the smallest step, 0.0001");
+    return ratio;
+}
+
 zelmdb::Result<PadShape> ShapeOf(const ArgList& a) {
     using R = zelmdb::Result<PadShape>;
     const auto shape = a.Value("--shape");
@@ -48,15 +60,11 @@ zelmdb::Result<PadShape> ShapeOf(const ArgList& a) {
         if (shape && *shape == s.name) pad = {s.code, s.cornerRatio};
     }
     if (pad.code == 0) return R::Fail("unknown shape '" + *shape + "' (round, square, oblong, rect, roundrect, or --shape-code N)");
-    if (const auto ratio = a.Value("--corner-ratio")) {
-        auto r = number_parser::Real(*ratio, "corner ratio");
-        if (!r.ok()) return R::Fail(r.error());
-        if (!Rectangular(pad.code)) return R::Fail("--corner-ratio rounds square and rectangular pads only");
-        if (!(r.value() > 0 && r.value() <= 0.5))
-            return R::Fail("corner ratio " + *ratio + " is not above 0 and at most 0.5 (half the shorter side)");
-        pad.cornerRatio = uint16_t(std::lround(r.value() * zelmdb::CornerRatioScale));
-        if (pad.cornerRatio == 0) return R::Fail("corner ratio " + *ratio + " is below the smallest step, 0.0001");
-    }
+    const auto ratio = a.Value("--corner-ratio");
+    if (!ratio) return pad;
+    auto r = CornerRatio(*ratio, pad.code);
+    if (!r.ok()) return R::Fail(r.error());
+    pad.cornerRatio = r.value();
     return pad;
 }
 

@@ -21,8 +21,9 @@ import unittest
 
 ORVEX, MODULE, OUT = (os.path.abspath(a) for a in sys.argv[1:4])
 DOCS = os.path.abspath(sys.argv[sys.argv.index("--docs") + 1]) if "--docs" in sys.argv else None
+shutil.rmtree(OUT, ignore_errors=True)
 # KiCad keeps its settings under the configuration home; a test's own keeps the person's alone.
-os.makedirs(os.path.join(OUT, "config", "kicad", "6.0", "colors"), exist_ok=True)
+os.makedirs(os.path.join(OUT, "config", "kicad", "6.0", "colors"))
 os.environ["XDG_CONFIG_HOME"] = os.path.join(OUT, "config")
 import pcbnew  # noqa: E402  (after the environment it reads)
 
@@ -101,9 +102,7 @@ class Expected:
 class KicadLoadTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        shutil.rmtree(OUT, ignore_errors=True)
         os.makedirs(os.path.join(OUT, "home"))
-        os.makedirs(os.path.join(OUT, "config", "kicad", "6.0", "colors"))
         os.symlink(MODULE, os.path.join(OUT, "home", "tessra.dll"))
         orvex("new", "d.design", "--units", "mm")
         for words in PADSTACKS:
