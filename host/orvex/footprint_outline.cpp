@@ -84,9 +84,25 @@ std::vector<Point> FabOutline(const Box& b, const Point& pin1) {
     return out;
 }
 
-// A triangle beside pin 1's pad with its tip toward it, outside the silkscreen outline so that
-// the part does not hide it, on the first side, outward from the body's centre first, where it
-// stays clear of every pad.
+// The triangle on side `d` (a unit step along one axis) of pin 1's pad, its tip toward the pad,
+// clear of that pad and outside the silkscreen outline so that the part does not hide it.
+std::vector<Point> MarkOnSide(const Point& d, const Box& pin1, const Box& silk) {
+    auto outward = [&](const Box& b) { return d.x > 0 ? b.right : d.x < 0 ? -b.left : d.y > 0 ? b.bottom : -b.top; };
+    const double tipAt = std::max(outward(pin1) + SilkKeepout, outward(silk) + SilkLine);
+    const double baseAt = tipAt + MarkLength;
+    const double cx = pin1.CentreX(), cy = pin1.CentreY(), half = MarkWidth / 2;
+    if (d.x != 0) return {{d.x * tipAt, cy}, {d.x * baseAt, cy - half}, {d.x * baseAt, cy + half}};
+    return {{cx, d.y * tipAt}, {cx - half, d.y * baseAt}, {cx + half, d.y * baseAt}};
+}
+
+bool ClearOfPads(const std::vector<Point>& mark, const std::vector<Box>& pads) {
+    Box box{mark[0].x, mark[0].y, mark[0].x, mark[0].y};
+    for (const Point& p : mark) box = box.United({p.x, p.y, p.x, p.y});
+    return std::none_of(pads.begin(), pads.end(), [&](const Box& p) { return p.Grown(SilkKeepout).Overlaps(box); });
+}
+
+// The mark on the first side of pin 1 that keeps clear of every pad, trying outward from the
+// body's centre first.
 std::vector<Point> PinOneMark(const std::vector<Box>& pads, const Box& body, const Box& silk) {
     const Box& pin1 = pads.front();
     const double dx = (pin1.CentreX() - body.CentreX()) / std::max(body.right - body.left, 1e-9);
@@ -95,25 +111,11 @@ std::vector<Point> PinOneMark(const std::vector<Box>& pads, const Box& body, con
     const bool xFirst = std::abs(dx) >= std::abs(dy);
     const Point sides[4] = {xFirst ? Point{sx, 0} : Point{0, sy}, xFirst ? Point{0, sy} : Point{sx, 0},
                             xFirst ? Point{0, -sy} : Point{-sx, 0}, xFirst ? Point{-sx, 0} : Point{0, -sy}};
-    std::vector<Point> first;
     for (const Point& d : sides) {
-        auto outward = [&](const Box& b) { return d.x > 0 ? b.right : d.x < 0 ? -b.left : d.y > 0 ? b.bottom : -b.top; };
-        const double tipAt = std::max(outward(pin1) + SilkKeepout, outward(silk) + SilkLine);
-        const double baseAt = tipAt + MarkLength;
-        const double cx = pin1.CentreX(), cy = pin1.CentreY();
-        std::vector<Point> mark;
-        if (d.x != 0) {
-            mark = {{d.x * tipAt, cy}, {d.x * baseAt, cy - MarkWidth / 2}, {d.x * baseAt, cy + MarkWidth / 2}};
-        } else {
-            mark = {{cx, d.y * tipAt}, {cx - MarkWidth / 2, d.y * baseAt}, {cx + MarkWidth / 2, d.y * baseAt}};
-        }
-        Box box{mark[0].x, mark[0].y, mark[0].x, mark[0].y};
-        for (const Point& p : mark) box = box.United({p.x, p.y, p.x, p.y});
-        if (first.empty()) first = mark;
-        if (std::none_of(pads.begin(), pads.end(), [&](const Box& p) { return p.Grown(SilkKeepout).Overlaps(box); }))
-            return mark;
+        std::vector<Point> mark = MarkOnSide(d, pin1, silk);
+        if (ClearOfPads(mark, pads)) return mark;
     }
-    return first;
+    return MarkOnSide(sides[0], pin1, silk);
 }
 
 }  // namespace
