@@ -171,6 +171,22 @@ TEST_F(ArrayPreviewPaintTest, OverlappingPadsOrTheirColours) {
     EXPECT_EQ(s.Pixel(2, 2), 0u);
 }
 
+// Pin 1 sharp and the others rounded by the host's ratio: the rounded pad loses its corner
+// pixels, not its middle, and the two do not share an image.
+TEST_F(ArrayPreviewPaintTest, RoundedPadsLoseTheirCornersOnly) {
+    pads.Pin1Pad = Square(40, kRed);
+    pads.DefaultPad = Square(40, kGreen);
+    pads.DefaultPad.CornerRatio = 2500;
+    pads.Append(40, 90, 0, "1", 1);
+    pads.Append(140, 90, 0, "2", 1);
+    const Surface s = Paint();
+    EXPECT_EQ(s.Pixel(31, 81), kRed) << "the sharp pad's corner";
+    EXPECT_EQ(s.Pixel(131, 81), 0u) << "the rounded pad's corner";
+    EXPECT_EQ(s.Pixel(150, 100), kGreen);
+    EXPECT_EQ(s.Pixel(131, 100), kGreen) << "the middle of its side";
+    EXPECT_LT(Count(s, kGreen), Count(s, kRed));
+}
+
 TEST_F(ArrayPreviewPaintTest, ListWithoutSitesStaysBlack) {
     const Surface s = Paint();
     EXPECT_EQ(Count(s, 0), 200 * 200);
