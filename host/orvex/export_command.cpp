@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -78,6 +79,35 @@ std::string MakeFolder(const std::string& folder) {
     return "";
 }
 
+// What the command line asks for: one footprint into a file, or every one into a library.
+struct ExportRequest {
+    std::string design, out;
+    std::optional<std::string> footprint;   // none: the whole design
+    std::optional<BodySize> body;
+};
+
+zelmdb::Result<ExportRequest> RequestOf(const ArgList& a) {
+    using R = zelmdb::Result<ExportRequest>;
+    ExportRequest r{a.positional()[0], *a.Value("--kicad"), std::nullopt, std::nullopt};
+    if (a.positional().size() == 2) r.footprint = a.positional()[1];
+    if (auto text = a.Value("--body")) {
+        if (!r.footprint) return R::Fail("--body is the body of one footprint; name the footprint");
+        auto parsed = ParseBody(*text);
+        if (!parsed.ok()) return R::Fail(parsed.error());
+        r.body = parsed.value();
+    }
+    if (!r.footprint && !EndsWith(r.out, LibrarySuffix))
+        return R::Fail("a KiCad library is a folder whose name ends in " + std::string(LibrarySuffix) + ", not " + r.out);
+    return r;
+}
+
+zelmdb::Result<Files> FilesOf(zelmdb::DesignStore& store, const ExportRequest& r) {
+    if (!r.footprint) return LibraryFiles(store, r.out);
+    auto text = KicadFootprintText(store, *r.footprint, r.body);
+    if (!text.ok()) return zelmdb::Result<Files>::Fail(text.error());
+    return Files{{r.out, text.value()}};
+}
+
 }  // namespace
 
 int RunExport(CommandContext& context) {
@@ -86,41 +116,25 @@ int RunExport(CommandContext& context) {
     if (!args.ok() || words < 1 || words > 2 || !args.value().Value("--kicad")) {
         return Refuse((args.ok() ? std::string() : args.error() + "\n") + CommandUsage("export"), ExitUsage);
     }
-    const ArgList& a = args.value();
-    const std::string& file = a.positional()[0];
-    const std::string out = *a.Value("--kicad");
-    const bool many = words == 1;
-    std::optional<BodySize> body;
-    if (auto text = a.Value("--body")) {
-        if (many) return Refuse("--body is the body of one footprint; name the footprint", ExitUsage);
-        auto parsed = ParseBody(*text);
-        if (!parsed.ok()) return Refuse(parsed.error(), ExitUsage);
-        body = parsed.value();
-    }
-    if (many && !EndsWith(out, LibrarySuffix))
-        return Refuse("a KiCad library is a folder whose name ends in " + std::string(LibrarySuffix) + ", not " + out);
-    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadOnly,
+    auto request = RequestOf(args.value());
+    if (!request.ok()) return Refuse(request.error(), ExitUsage);
+    const ExportRequest& r = request.value();
+    auto opened = zelmdb::DesignStore::Open(r.design, zelmdb::DesignStore::Access::ReadOnly,
                                             zelmdb::DesignStore::Sharing::Shared);
     if (!opened.ok()) return Refuse(opened.error());
-    zelmdb::Result<Files> files = Files{};
-    if (many) {
-        files = LibraryFiles(*opened.value(), out);
-    } else {
-        auto text = KicadFootprintText(*opened.value(), a.positional()[1], body);
-        files = text.ok() ? zelmdb::Result<Files>(Files{{out, text.value()}}) : zelmdb::Result<Files>::Fail(text.error());
-    }
-    if (!files.ok()) return Refuse(file + ": " + files.error() + "; nothing was written");
-    if (many)
-        if (std::string why = MakeFolder(out); !why.empty()) return Refuse(why + "; nothing was written");
+    auto files = FilesOf(*opened.value(), r);
+    if (!files.ok()) return Refuse(r.design + ": " + files.error() + "; nothing was written");
+    if (!r.footprint)
+        if (std::string why = MakeFolder(r.out); !why.empty()) return Refuse(why + "; nothing was written");
     for (const auto& [path, text] : files.value()) {
         std::string why;
         if (!WriteWhole(path, text, why)) return Refuse("cannot write " + path + ": " + why);
     }
-    if (many) {
-        const size_t n = files.value().size();
-        std::printf("%s: %zu footprint%s written to %s\n", file.c_str(), n, n == 1 ? "" : "s", out.c_str());
+    const size_t n = files.value().size();
+    if (r.footprint) {
+        std::printf("%s: footprint %s written to %s\n", r.design.c_str(), r.footprint->c_str(), r.out.c_str());
     } else {
-        std::printf("%s: footprint %s written to %s\n", file.c_str(), a.positional()[1].c_str(), out.c_str());
+        std::printf("%s: %zu footprint%s written to %s\n", r.design.c_str(), n, n == 1 ? "" : "s", r.out.c_str());
     }
     return ExitOk;
 }
