@@ -78,6 +78,12 @@ std::string Section(const std::string& screenKey, int screen, int left, int top,
            std::to_string(previewWidth) + "\r\nPreviewWindowHeight=200\r\n";
 }
 
+// A left edge that wraps round to -20 in 32 bits, where it would pass for a usable place.
+std::string LeftPast32Bits() {
+    std::string section = Section("ScreenResolution", 1024, -20, -10, 3, 300);
+    return section.replace(section.find("=-20"), 4, "=4294967276");
+}
+
 class SavedStateTest : public SheetRunTest, public ::testing::WithParamInterface<SavedCase> {};
 
 TEST_P(SavedStateTest, IsTakenWholeOrNotAtAll) {
@@ -108,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SavedStateTest, ::testing::Values(
     SavedCase{"preview_width_zero", Section("ScreenResolution", 1024, -20, -10, 3, 0), false, 0},
     SavedCase{"key_in_other_case", Section("screenresolution", 1024, -20, -10, 3, 300), false, 0},
     SavedCase{"left_off_the_screen", Section("ScreenResolution", 1024, 1024, -10, 3, 300), false, 0},
+    SavedCase{"left_past_32_bits", LeftPast32Bits(), false, 0},
     SavedCase{"empty_section", "[WINDOW_STATES]\r\n", false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
