@@ -241,7 +241,7 @@ LRESULT Message(HWND h, ComboState& s, UINT msg, WPARAM wp, LPARAM lp) {
         control::Redraw(h);
         control::Notify(h, CBN_KILLFOCUS);
         return 0;
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
         if (Simple(h)) return 0;
         if (GetFocus() != h) SetFocus(h);
         s.dropped ? CloseUp(h, s) : DropDown(h, s);

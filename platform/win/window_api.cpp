@@ -195,7 +195,7 @@ BOOL ShowWindow(HWND h, int command) {
         M().Invalidate(h, nullptr, true);
         if (!w->Child() && command != SW_SHOWNA) M().BringToTop(h);
     } else {
-        if (IsChild(h, M().focus) || M().focus == h) M().focus = 0;
+        DropFocusWithin(h);
         if (w->Child()) M().Invalidate(w->parent, nullptr, true);
     }
     if (M().backend) M().backend->WindowMovedOrResized(h);
@@ -210,7 +210,7 @@ BOOL EnableWindow(HWND h, BOOL enable) {
     const bool wasDisabled = !w->Enabled();
     if (wasDisabled == !enable) return wasDisabled;
     if (enable) w->style &= ~WS_DISABLED; else w->style |= WS_DISABLED;
-    if (!enable && (M().focus == h || IsChild(h, M().focus))) M().focus = 0;
+    if (!enable) DropFocusWithin(h);
     SendMessageA(h, WM_ENABLE, enable, 0);
     M().Invalidate(h, nullptr, true);
     return wasDisabled;
