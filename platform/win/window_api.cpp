@@ -189,7 +189,9 @@ BOOL ShowWindow(HWND h, int command) {
     const bool show = command != SW_HIDE;
     if (was == show) return was;
     SendMessageA(h, WM_SHOWWINDOW, show, 0);
+    if (!show && !w->Child()) M().DamageFrame(h);
     if (show) w->style |= WS_VISIBLE; else w->style &= ~WS_VISIBLE;
+    if (show && !w->Child()) M().DamageFrame(h);
     if (show) {
         w->frameDirty = true;
         M().Invalidate(h, nullptr, true);
@@ -255,7 +257,10 @@ BOOL SetWindowPos(HWND h, HWND after, int x, int y, int width, int height, UINT 
     const bool resized = (r.right - r.left) != (w->rect.right - w->rect.left) ||
                          (r.bottom - r.top) != (w->rect.bottom - w->rect.top);
     const bool moved = r.left != w->rect.left || r.top != w->rect.top;
+    // A top-level window uncovers where it stood; a child's parent repaints instead.
+    if (!w->Child() && (moved || resized)) M().DamageFrame(h);
     w->rect = r;
+    if (!w->Child() && (moved || resized)) M().DamageFrame(h);
     if (!(flags & SWP_NOZORDER) && after == HWND_TOP) M().BringToTop(h);
     if (moved) SendMessageA(h, WM_MOVE, 0, MAKELPARAM(WORD(r.left), WORD(r.top)));
     if (moved || resized) SizeChanged(h, resized);

@@ -126,8 +126,9 @@ protected:
     // Runs the dialog with `steps` as the person; every step must have run by the end.
     int32_t Work(std::vector<Step> steps) {
         InteractiveDriver person;
+        person_ = &person;
         std::string error;
-        EXPECT_TRUE(person.Start("Orvex", error)) << error;
+        EXPECT_TRUE(person.Start("Orvex", 1, error)) << error;
         size_t next = 0;
         int spells = 0;
         person.SetIdleHook([&] {
@@ -155,6 +156,7 @@ protected:
         pad.layers[0] = zelmdb::LayerGeometry{800, 800, 800, 800, 1, 0};
         ASSERT_TRUE(store.PutPadstack(pad));
     }
+    InteractiveDriver* person_ = nullptr;   // the driver of the run in progress
     size_t StoredPins() {
         const auto symbols = zelmdb::DatabaseSet::Get().Design()->Symbols();
         return symbols.size() == 1 ? symbols[0].pins.size() : 0;
@@ -183,6 +185,40 @@ TEST_F(InteractiveRunTest, TabClickTypingAndOkStoreWhatWasTyped) {
     });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(StoredPins(), 7u);
+}
+
+// The frame shown right after a key holds what the key did; a frame with nothing new is never
+// sent.
+TEST_F(InteractiveRunTest, AKeystrokeIsOnTheScreenInTheNextFrame) {
+    int before = 0;
+    const int32_t result = Work({
+        [&] {
+            before = person_->Frames();
+            PushText("5");
+            return true;
+        },
+        [&] {
+            EXPECT_EQ(person_->Frames(), before + 1);
+            RECT field{};
+            GetClientRect(PageControl(IDC_SPACING_X), &field);
+            POINT corner{0, 0};
+            ClientToScreen(PageControl(IDC_SPACING_X), &corner);
+            field = {corner.x, corner.y, corner.x + field.right, corner.y + field.bottom};
+            const RECT shown = person_->LastFrame();
+            EXPECT_TRUE(shown.left <= field.left && shown.top <= field.top && shown.right >= field.right &&
+                        shown.bottom >= field.bottom)
+                << "the field that took the key is in the frame";
+            before = person_->Frames();
+            PushMotion({1, 1});   // over the desktop: nothing to redraw
+            return true;
+        },
+        [&] {
+            EXPECT_EQ(person_->Frames(), before);
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+    });
+    EXPECT_EQ(result, 0);
 }
 
 TEST_F(InteractiveRunTest, DraggingThePreviewBorderResizesItDownToItsMinimum) {
