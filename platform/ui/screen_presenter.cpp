@@ -25,6 +25,10 @@ ScreenPresenter::~ScreenPresenter() {
 bool ScreenPresenter::Open(const char* title, int scale, std::string& error) {
     m_scale = std::max(1, scale);
     const int w = M().ScreenWidth(), h = M().ScreenHeight();
+    // The display's own framebuffer (shared memory on X11): SDL would otherwise put the surface
+    // on an OpenGL texture, which without a graphics card means a software rasterizer's threads
+    // for every caret blink.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     m_window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w * m_scale, h * m_scale,
                                 SDL_WINDOW_RESIZABLE);
     if (!m_window || !SDL_GetWindowSurface(m_window)) {
