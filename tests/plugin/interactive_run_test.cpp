@@ -109,12 +109,15 @@ RECT TabRect(int index) {
     return {a.x, a.y, b.x, b.y};
 }
 
-// A click on one of the sheet's own buttons (OK, Style Sample, Array Alphabet...).
-void PushSheetButton(int id) {
+// A click in the middle of a control.
+void PushClickOn(HWND control) {
     RECT r{};
-    GetWindowRect(::GetDlgItem(ActiveSheet->m_hWnd, id), &r);
+    GetWindowRect(control, &r);
     PushClick(Middle(r));
 }
+
+// A click on one of the sheet's own buttons (OK, Style Sample, Array Alphabet...).
+void PushSheetButton(int id) { PushClickOn(::GetDlgItem(ActiveSheet->m_hWnd, id)); }
 
 class InteractiveRunTest : public DialogRunFixture {
 protected:
@@ -369,9 +372,7 @@ TEST_F(InteractiveRunTest, NestedDialogsTakeTheKeyboardAndGiveItBack) {
     LRESULT letterA = 0;
     const int32_t result = Work({
         [] {
-            RECT r{};
-            GetWindowRect(PageControl(IDC_SELECT_DEFAULT_PADSTACK), &r);
-            PushClick(Middle(r));
+            PushClickOn(PageControl(IDC_SELECT_DEFAULT_PADSTACK));
             return true;
         },
         [] {
@@ -471,25 +472,19 @@ TEST_F(InteractiveRunTest, AddingALibraryGoesThroughTheFileWindow) {
     HWND select = 0;
     const int32_t result = Work({
         [] {
-            RECT r{};
-            GetWindowRect(PageControl(IDC_SELECT_DEFAULT_PADSTACK), &r);
-            PushClick(Middle(r));
+            PushClickOn(PageControl(IDC_SELECT_DEFAULT_PADSTACK));
             return true;
         },
         [&] {
             select = GetModalWindow();
             EXPECT_NE(select, ActiveSheet->m_hWnd) << "the Select Padstack dialog is up";
-            RECT r{};
-            GetWindowRect(::GetDlgItem(select, IDC_ADD_LIBRARY), &r);
-            PushClick(Middle(r));
+            PushClickOn(::GetDlgItem(select, IDC_ADD_LIBRARY));
             return true;
         },
         [&] {
             const HWND files = GetModalWindow();
             EXPECT_NE(files, select) << "the file window is up";
-            RECT r{};
-            GetWindowRect(::GetDlgItem(files, FileOpenWindow::kNameEdit), &r);
-            PushClick(Middle(r));
+            PushClickOn(::GetDlgItem(files, FileOpenWindow::kNameEdit));
             PushText(library);
             PushKey(SDLK_RETURN);
             return true;
