@@ -156,8 +156,9 @@ int RunPadstackAdd(CommandContext& context) {
     p.id = store.NewPadstack();
     p.nameId = store.NameCreate(name);
     if (p.id == 0 || p.nameId == 0 || !store.PutPadstack(p) || !store.Commit()) {
+        const std::string why = store.FailedWrites().empty() ? store.LastError() : store.FailedWrites().front();
         store.Rollback();
-        return Refuse(file + ": the padstack could not be stored");
+        return Refuse((why.empty() ? file : why) + ": the padstack was NOT stored");
     }
     std::printf("%s: padstack %d %s\n", file.c_str(), p.id, name.c_str());
     return ExitOk;
