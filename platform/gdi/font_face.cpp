@@ -5,8 +5,11 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include <cmath>
 #include <strings.h>
+
+#include <cmath>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -102,6 +105,17 @@ uint32_t FontFace::AnsiToUnicode(uint8_t code) {
 }
 
 std::shared_ptr<FontFace> FontFace::Open(const FontRequest& request, std::string& error) {
+    // Every dialog makes the same few fonts again: one face, with its glyphs, serves each
+    // request for the life of the process, so fontconfig and FreeType are asked once.
+    static std::map<std::tuple<std::string, int, int, bool>, std::shared_ptr<FontFace>> opened;
+    const auto key = std::make_tuple(request.face, request.height, request.weight, request.italic);
+    if (auto found = opened.find(key); found != opened.end()) return found->second;
+    auto face = OpenUncached(request, error);
+    if (face) opened.emplace(key, face);
+    return face;
+}
+
+std::shared_ptr<FontFace> FontFace::OpenUncached(const FontRequest& request, std::string& error) {
     const std::string family = MappedFamily(request.face);
     const FaceAlias& alias = AliasOf(request.face);
     std::string file;

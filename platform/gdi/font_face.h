@@ -27,7 +27,8 @@ public:
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
-    // Null with a message in `error` when no installed font serves the request.
+    // Null with a message in `error` when no installed font serves the request. The same
+    // request gives the same face.
     static std::shared_ptr<FontFace> Open(const FontRequest& request, std::string& error);
 
     // The installed family an application face name stands for.
@@ -45,6 +46,7 @@ public:
 
 private:
     FontFace() = default;
+    static std::shared_ptr<FontFace> OpenUncached(const FontRequest& request, std::string& error);
     bool Load(const std::string& file, const FontRequest& request, int emPercent, std::string& error);
 
     void* m_face = nullptr;   // FT_Face, kept opaque so callers need no FreeType headers

@@ -60,6 +60,8 @@ int AnswerId(const std::string& word) {
 
 HeadlessDriver::HeadlessDriver(std::vector<ScriptAction> actions) : m_actions(std::move(actions)) {
     WindowManager::Instance().SetInputSource([this] { return NextInput(); });
+    // Nobody sees a scripted run until it takes a picture; painting waits for one.
+    WindowManager::Instance().DeferPaint(true);
     m_innerPresenter = SetMessageBoxPresenter([this](const MessageBoxRequest& r) { return PresentBox(r); });
     SetFileDialogPresenter([this](const FileDialogRequest&, std::string& path) {
         if (!m_fileAnswered) {
@@ -74,6 +76,7 @@ HeadlessDriver::HeadlessDriver(std::vector<ScriptAction> actions) : m_actions(st
 
 HeadlessDriver::~HeadlessDriver() {
     WindowManager::Instance().SetInputSource(nullptr);
+    WindowManager::Instance().DeferPaint(false);
     SetMessageBoxPresenter(m_innerPresenter);
     SetFileDialogPresenter(nullptr);
     if (m_shiftHeld) SetKeyHeld(VK_SHIFT, false);
@@ -209,6 +212,7 @@ bool HeadlessDriver::SelectEntry(const ScriptAction& a, HWND c) {
 }
 
 bool HeadlessDriver::Shot(const ScriptAction& a) {
+    WindowManager::Instance().PaintAll();
     WindowSurfaces& surfaces = WindowSurfaces::Install();
     Surface picture;
     if (a.text == "screen") {

@@ -277,13 +277,26 @@ bool WindowManager::Next(MSG& msg, bool remove, bool wait) {
             if (remove) m_quit = false;
             return true;
         }
-        if (HWND h = NextWindowToPaint()) {
+        if (HWND h = m_paintDeferred ? 0 : NextWindowToPaint()) {
             Window* w = Get(h);
             msg = {h, w->frameDirty ? WM_NCPAINT : WM_PAINT, 0, 0};
             if (remove && w->frameDirty) w->frameDirty = false;
             return true;
         }
         if (!wait || !m_input || !m_input()) return false;
+    }
+}
+
+void WindowManager::PaintAll() {
+    while (HWND h = NextWindowToPaint()) {
+        Window* w = Get(h);
+        if (w->frameDirty) {
+            w->frameDirty = false;
+            Send(h, WM_NCPAINT, 0, 0);
+        } else {
+            Send(h, WM_PAINT, 0, 0);
+            Validate(h, nullptr);   // a procedure that ignores WM_PAINT is not asked forever
+        }
     }
 }
 

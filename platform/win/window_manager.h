@@ -63,6 +63,11 @@ public:
     void Validate(HWND h, const RECT* rect);
     bool PaintPending(HWND h) const;
     HWND NextWindowToPaint() const;
+    // While deferred, a dry queue asks for input without painting first: a scripted run that
+    // nobody watches paints only when a picture is taken, and then all at once (PaintAll).
+    void DeferPaint(bool deferred) { m_paintDeferred = deferred; }
+    // Paints every invalid window, frames first, as a dry queue would.
+    void PaintAll();
 
     // Damage: screen areas whose pixels changed since the presenter last took them. Drawing on a
     // window and moving, showing, hiding, raising or destroying a top-level window add to it.
@@ -92,6 +97,7 @@ private:
     std::vector<RECT> m_damage;
     InputSource m_input;
     bool m_quit = false;
+    bool m_paintDeferred = false;
     int m_quitCode = 0;
     int m_screenW = 1280;
     int m_screenH = 1024;

@@ -137,6 +137,7 @@ TEST_F(AlphabetDialogTest, OkAsksThePreviewToRepaint) {
     ASSERT_TRUE(preview.CreateEx(0, AfxRegisterWndClass(0, 0), "Array Preview: ", WS_POPUP | WS_VISIBLE, 0, 0,
                                  100, 100, 0, 0));
     PreviewWindow = &preview;
+    UpdateWindow(preview.m_hWnd);   // a scripted run paints nothing of itself
     // Cancel closes without asking; OK asks, and the dialog's loop ends before the paint comes.
     EXPECT_EQ(Run("cancel\n"), IDCANCEL);
     EXPECT_FALSE(GetUpdateRect(preview.m_hWnd, nullptr, FALSE));

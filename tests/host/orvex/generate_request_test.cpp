@@ -88,6 +88,7 @@ std::vector<GenerateRequest> FromJson(const std::string& text) {
     return requests.ok() ? requests.value() : std::vector<GenerateRequest>{};
 }
 
+// Spacings before counts: no state with every pad on one spot is ever drawn.
 TEST(GenerateRequestTest, ScriptEntersFieldsInTableOrderWhateverTheGivenOrder) {
     const auto requests = FromJson(R"({"y": 1.27, "footprint": "S8", "p": 4, "x-alpha": true, "y-alpha": false,
                                        "style": "dual", "x": "2.54", "pin1-padstack": "SQ"})");
@@ -102,9 +103,9 @@ TEST(GenerateRequestTest, ScriptEntersFieldsInTableOrderWhateverTheGivenOrder) {
     };
     EXPECT_EQ(seen, (std::vector<std::string>{
                         row(ScriptVerb::Page, 0, "", "--style dual"),
-                        row(ScriptVerb::Set, IDC_NUMBER_P, "4", "--p 4"),
                         row(ScriptVerb::Set, IDC_SPACING_X, "2.54", "--x 2.54"),
                         row(ScriptVerb::Set, IDC_SPACING_Y, "1.27", "--y 1.27"),
+                        row(ScriptVerb::Set, IDC_NUMBER_P, "4", "--p 4"),
                         row(ScriptVerb::Click, IDC_ALPHABETIC_X, "", "--x-alpha"),
                         row(ScriptVerb::Click, IDC_SELECT_PIN1_PADSTACK, "", "--pin1-padstack"),
                         row(ScriptVerb::Select, IDC_PADSTACK_LIST, "SQ", "--pin1-padstack"),

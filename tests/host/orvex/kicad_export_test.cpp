@@ -316,8 +316,8 @@ TEST_F(KicadGeneratedTest, BodyIsKeptAndTheDescriptionFollowsTheDialog) {
                     "--z", "1", "--body", "3x2.5"});
     Sexpr fp = Exported("Q1");
     EXPECT_EQ(fp.First("descr")->Text(1),
-              "Q1, 12 pads, surface-mount; made by the Tessra generator in Orvex from --style chip-carrier --p 3 "
-              "--q 3 --x 0.5 --y 0.5 --w 1 --z 1 --padstack RR --pin1-padstack RR (mm); body 3 x 2.5 mm");
+              "Q1, 12 pads, surface-mount; made by the Tessra generator in Orvex from --style chip-carrier --x 0.5 "
+              "--y 0.5 --w 1 --z 1 --p 3 --q 3 --padstack RR --pin1-padstack RR (mm); body 3 x 2.5 mm");
     EXPECT_EQ(fp.First("tags")->Text(1), "tessra chip-carrier smd");
     EXPECT_EQ(FabBox(fp), (std::vector<double>{-1.5, -1.25, 1.5, 1.25})) << "about the package centre";
     Write("s.txt", "set 4026 4\nok\n");

@@ -71,6 +71,23 @@ TEST(FontTest, MissingFamilyFailsWithAMessage) {
     EXPECT_NE(GdiLastFontError().find("DejaVu Nowhere"), std::string::npos) << GdiLastFontError();
 }
 
+TEST(FontTest, TheSameRequestIsServedByTheSameFaceAndAFailureIsNotKept) {
+    std::string error;
+    auto first = FontFace::Open({"MS Sans Serif", -11, 400, false}, error);
+    ASSERT_NE(first, nullptr) << error;
+    EXPECT_EQ(FontFace::Open({"MS Sans Serif", -11, 400, false}, error), first);
+    for (const FontRequest& other : {FontRequest{"MS Sans Serif", -13, 400, false}, FontRequest{"MS Sans Serif", -11, 700, false},
+                                     FontRequest{"MS Sans Serif", -11, 400, true}, FontRequest{"Courier", -11, 400, false}}) {
+        auto face = FontFace::Open(other, error);
+        ASSERT_NE(face, nullptr) << error;
+        EXPECT_NE(face, first) << other.face << " " << other.height;
+    }
+    EXPECT_EQ(FontFace::Open({"DejaVu Nowhere", -11, 400, false}, error), nullptr);
+    error.clear();
+    EXPECT_EQ(FontFace::Open({"DejaVu Nowhere", -11, 400, false}, error), nullptr);
+    EXPECT_FALSE(error.empty()) << "a second request must say again why it failed";
+}
+
 TEST(FontTest, AnsiCodePageReachesLatinAndWindowsPunctuation) {
     EXPECT_EQ(FontFace::AnsiToUnicode(0xF8), 0xF8u);     // o with stroke
     EXPECT_EQ(FontFace::AnsiToUnicode(0x80), 0x20ACu);   // euro sign
