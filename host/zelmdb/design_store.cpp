@@ -16,7 +16,9 @@
 #include "host/zelmdb/file_access.h"
 #include "host/zelmdb/host_environment.h"
 #include "host/zelmdb/record_layout.h"
+#include "host/zelmdb/schema_check.h"
 #include "host/zelmdb/sqlite_statement.h"
+#include "platform/win/whole_file.h"
 
 namespace zelmdb {
 
@@ -207,6 +209,9 @@ Result<bool> DesignStore::Validate(std::optional<FileKind> expected) {
         SqliteStatement check(db_, "PRAGMA quick_check");
         if (!check.Step()) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
         if (check.Text(0) != "ok") return Result<bool>::Fail(path_ + " is damaged (" + check.Text(0) + ")");
+    }
+    if (const std::string mismatch = SchemaMismatch(db_, Schema, {"plugin_records"}); !mismatch.empty()) {
+        return Result<bool>::Fail(path_ + " is damaged (" + mismatch + ")");
     }
     SqliteStatement design(db_, "SELECT kind, unit_code, inches_per_unit, layer_count, flags, "
                                 "component_a, component_b FROM design WHERE id = 1");
