@@ -78,6 +78,12 @@ int PragmaInt(sqlite3* db, const char* sql, bool* ok) {
     return int(st.Int(0));
 }
 
+// The file and the journal SQLite may have left beside it.
+void RemoveDatabaseFiles(const std::string& path) {
+    ::unlink(path.c_str());
+    ::unlink((path + "-journal").c_str());
+}
+
 void AppendI32(std::string& key, int32_t v) {
     for (int i = 0; i < 4; ++i) key.push_back(char(uint32_t(v) >> (8 * i)));
 }
@@ -100,22 +106,44 @@ DesignStore::~DesignStore() {
 Result<std::unique_ptr<DesignStore>> DesignStore::Create(const std::string& path,
                                                          const DesignInfo& info) {
     using R = Result<std::unique_ptr<DesignStore>>;
-    if (FileExists(path)) return R::Fail(path + " already exists");
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
-        std::string message = path + ": cannot create (" + sqlite3_errmsg(db) + ")";
-        sqlite3_close(db);
-        std::remove(path.c_str());
-        return R::Fail(message);
+    // An empty file holds nothing to lose; it is what a creation killed before this one left.
+    struct stat st;
+    const bool replace = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0;
+    if (!replace && FileExists(path)) return R::Fail(path + " already exists");
+    // The file is made under a name of its own and takes its name only when whole, so a kill
+    // leaves no half-made design under the name, only a hidden temporary beside it.
+    std::string temp = TemporaryNameBeside(path);
+    while (FileExists(temp)) temp = TemporaryNameBeside(path);   // one a killed process left
+    if (std::string why = Populate(temp, info); !why.empty()) {
+        RemoveDatabaseFiles(temp);
+        return R::Fail(path + ": cannot create (" + why + ")");
     }
-    std::unique_ptr<DesignStore> store(new DesignStore(path, db, -1));
-    store->info_ = info;
-    bool ok = store->Exec("BEGIN") && store->Exec(Schema);
+    // A link, unlike a rename, never replaces a design that appeared meanwhile.
+    const bool placed = replace ? ::rename(temp.c_str(), path.c_str()) == 0 : ::link(temp.c_str(), path.c_str()) == 0;
+    const int error = errno;
+    RemoveDatabaseFiles(temp);
+    if (!placed) {
+        return R::Fail(error == EEXIST ? path + " already exists"
+                                       : path + ": cannot create (" + std::strerror(error) + ")");
+    }
+    return Open(path, Access::ReadWrite, Sharing::Shared);
+}
+
+// Writes the schema and the design record into a new file; "" or why it failed.
+std::string DesignStore::Populate(const std::string& path, const DesignInfo& info) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        std::string why = sqlite3_errmsg(db);
+        sqlite3_close(db);
+        return why;
+    }
+    DesignStore store(path, db, -1);
+    store.info_ = info;
+    bool ok = store.Exec("BEGIN") && store.Exec(Schema);
     char pragmas[128];
     std::snprintf(pragmas, sizeof pragmas, "PRAGMA application_id = %d; PRAGMA user_version = %d;",
                   ApplicationId, SchemaVersion);
-    ok = ok && store->Exec(pragmas);
+    ok = ok && store.Exec(pragmas);
     SqliteStatement design(db,
                            "INSERT INTO design VALUES (1, ?, ?, ?, ?, ?, ?, ?)");
     design.Bind(1, std::string(FileKindName(info.kind)))
@@ -138,14 +166,8 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Create(const std::string& path
                        .Bind(3, int64_t(c.layer)).Bind(4, int64_t(c.value)).Run();
         colour.Reset();
     }
-    ok = ok && store->Exec("COMMIT");
-    if (!ok) {
-        std::string message = path + ": cannot create (" + sqlite3_errmsg(db) + ")";
-        store.reset();
-        std::remove(path.c_str());
-        return R::Fail(message);
-    }
-    return R(std::move(store));
+    ok = ok && store.Exec("COMMIT");
+    return ok ? "" : sqlite3_errmsg(db);
 }
 
 Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, Access access,

@@ -212,4 +212,20 @@ TEST_F(FileSafetyTest, AWindowStateWarningCostsNoFootprint) {
     EXPECT_TRUE(Has(Run({"show", "d.design", "F1"}).out, "F1 (symbol 1)"));
 }
 
+// A new design takes its name only when whole: a kill halfway (here by the file size limit)
+// leaves nothing under the name, and an empty file such a kill once left is made a design.
+TEST_F(FileSafetyTest, NewIsKilledHalfwayAndLeavesNothingInTheWay) {
+    const Outcome killed = Run({"new", "k.design"}, "/dev/null", "ulimit -f 1;");
+    EXPECT_NE(killed.code, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "k.design"));
+    EXPECT_EQ(Run({"new", "k.design"}).code, 0);
+    Write("empty.design", "");
+    EXPECT_EQ(Run({"new", "empty.design"}).code, 0);
+    Write("kept.design", "keep me");
+    EXPECT_TRUE(Has(Run({"new", "kept.design"}).err, "kept.design already exists"));
+    EXPECT_EQ(File("kept.design"), "keep me");
+    for (const char* made : {"k.design", "empty.design"})
+        EXPECT_TRUE(Has(Run({"show", made}).out, "mils")) << made;
+}
+
 }  // namespace
