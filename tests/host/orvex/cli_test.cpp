@@ -131,6 +131,43 @@ TEST_F(OrvexCliTest, LibraryListIsNewestFirstAndReAddMovesToTop) {
     EXPECT_NE(ini.find("b=" + b), std::string::npos);
 }
 
+// A library whose name or path an INI line cannot carry is refused, naming why, before the
+// list is touched: "[x" would start a section and hide every line before it.
+struct IniName {
+    const char* file;
+    const char* why;
+};
+class LibraryNameTest : public OrvexCliTest, public ::testing::WithParamInterface<IniName> {};
+
+TEST_P(LibraryNameTest, IsRefusedAndTheListStays) {
+    ASSERT_EQ(Run({"library", "new", "a.olb"}).code, 0);
+    ASSERT_EQ(Run({"library", "add", "a.olb"}).code, 0);
+    const std::string before = File("home/ORVEX.INI");
+    ASSERT_EQ(Run({"library", "new", GetParam().file}).code, 0);
+    const Outcome o = Run({"library", "add", GetParam().file});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, "ORVEX.INI cannot list ")) << o.err;
+    EXPECT_TRUE(Has(o.err, GetParam().why)) << o.err;
+    EXPECT_EQ(File("home/ORVEX.INI"), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, LibraryNameTest, ::testing::Values(
+    IniName{"[x.olb", "its name starts with '['"}, IniName{";x.olb", "its name starts with ';'"},
+    IniName{"#x.olb", "its name starts with '#'"}, IniName{"a=b.olb", "its name holds '='"},
+    IniName{"x .olb", "it starts or ends with a blank"}, IniName{"two\nlines.olb", "it holds a line break"}));
+
+// Lines past any fixed buffer are read and written back whole.
+TEST_F(OrvexCliTest, ALongLibraryListIsKeptWhole) {
+    std::string ini = "[PADSTACK_LIB]\r\n";
+    for (int i = 0; i < 30000; ++i) ini += "lib" + std::to_string(i) + "=/libraries/" + std::string(30, 'x') + ".olb\r\n";
+    std::filesystem::create_directories(dir_ / "home");
+    Write("home/ORVEX.INI", ini);
+    ASSERT_GT(ini.size(), size_t(1) << 20);
+    ASSERT_EQ(Run({"library", "new", "a.olb"}).code, 0);
+    ASSERT_EQ(Run({"library", "add", "a.olb"}).code, 0);
+    EXPECT_EQ(File("home/ORVEX.INI"), "[PADSTACK_LIB]\r\na=" + (dir_ / "a.olb").string() + "\r\n" + ini.substr(16));
+}
+
 TEST_F(OrvexCliTest, PadstackGoesIntoALibraryToo) {
     ASSERT_EQ(Run({"library", "new", "a.olb"}).code, 0);
     ASSERT_EQ(Run({"padstack", "add", "a.olb", "SQ", "--shape", "square", "--width", "50", "--height",
