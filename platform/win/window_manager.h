@@ -47,6 +47,7 @@ public:
     RECT ClientScreenRect(HWND h) const;   // its client area in screen coordinates
     HWND TopLevelOf(HWND h) const;
     bool ReallyVisible(HWND h) const;      // it and all its ancestors shown
+    bool ReallyEnabled(HWND h) const;      // it and all its ancestors enabled: it takes input
     void SetScreenSize(int width, int height) { m_screenW = width; m_screenH = height; }
     int ScreenWidth() const { return m_screenW; }
     int ScreenHeight() const { return m_screenH; }
