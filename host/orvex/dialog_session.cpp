@@ -2,9 +2,9 @@
 // attached before the module is loaded, the controls registered before the first window.
 #include "host/orvex/dialog_session.h"
 
+#include "host/orvex/plugin_folder.h"
 #include "host/orvex/plugin_windows.h"
 #include "host/zelmdb/database_set.h"
-#include "host/zelmdb/host_environment.h"
 #include "host/zelmdb/record_layout.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/standard_controls.h"
@@ -24,11 +24,9 @@ zelmdb::Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::st
     auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
                                             zelmdb::DesignStore::Sharing::Exclusive, zelmdb::FileKind::Design);
     if (!opened.ok()) return R::Fail(opened.error());
-    zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
-    const auto modulePath = env.FindFile(PluginModule);
-    if (!modulePath)
-        return R::Fail(std::string(PluginModule) + " was not found in " + hostFolder + " nor in the plug-in folder");
-    auto plugin = PluginLibrary::Load(*modulePath);
+    const auto modulePath = PluginInHostFolder(hostFolder, PluginModule);
+    if (!modulePath.ok()) return R::Fail(modulePath.error());
+    auto plugin = PluginLibrary::Load(modulePath.value());
     if (!plugin.ok()) return R::Fail(plugin.error());
     if (!InstallStandardControls()) return R::Fail("the window system could not be set up");
     SetScreenSize(screenWidth, screenHeight);
