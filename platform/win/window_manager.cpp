@@ -188,10 +188,10 @@ HWND WindowManager::TopLevelOf(HWND h) const {
     return w ? h : 0;
 }
 
-bool WindowManager::ReallyVisible(HWND h) const {
+bool WindowManager::UpToTopLevel(HWND h, bool (Window::*holds)() const) const {
     const Window* w = Get(h);
     while (w) {
-        if (!w->Visible()) return false;
+        if (!(w->*holds)()) return false;
         if (!w->Child()) return true;
         w = Get(w->parent);
     }
@@ -225,16 +225,6 @@ HWND WindowManager::NextWindowToPaint() const { return NextToPaintIn(m_topLevels
 bool WindowManager::PaintPending(HWND h) const {
     const Window* w = Get(h);
     return w && (w->frameDirty || !IsRectEmptyValue(w->update));
-}
-
-bool WindowManager::ReallyEnabled(HWND h) const {
-    const Window* w = Get(h);
-    while (w) {
-        if (!w->Enabled()) return false;
-        if (!w->Child()) return true;
-        w = Get(w->parent);
-    }
-    return false;
 }
 
 namespace {
