@@ -204,7 +204,7 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
     }
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     std::unique_ptr<DesignStore> store(new DesignStore(path, db, lockFd));
-    Result<bool> valid = store->Validate(expected);
+    Result<bool> valid = store->Validate(expected, access);
     if (!valid.ok()) return R::Fail(valid.error());
     // SQLite opens a file it may not write for reading without a word; a writer must know now.
     if (access == Access::ReadWrite && sqlite3_db_readonly(db, "main") == 1) {
@@ -213,7 +213,7 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
     return R(std::move(store));
 }
 
-Result<bool> DesignStore::Validate(std::optional<FileKind> expected) {
+Result<bool> DesignStore::Validate(std::optional<FileKind> expected, Access access) {
     bool ok = true;
     const int appId = PragmaInt(db_, "PRAGMA application_id", &ok);
     if (!ok) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
@@ -228,7 +228,9 @@ Result<bool> DesignStore::Validate(std::optional<FileKind> expected) {
     }
     if (!ok || version < 1) return Result<bool>::Fail(path_ + " is damaged (no schema version)");
     {
-        SqliteStatement check(db_, "PRAGMA quick_check");
+        // A writer relies on the indexes to find names and keep them unique, so it has them
+        // checked against their tables too; a reader only needs the pages whole.
+        SqliteStatement check(db_, access == Access::ReadWrite ? "PRAGMA integrity_check(1)" : "PRAGMA quick_check(1)");
         if (!check.Step()) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
         if (check.Text(0) != "ok") return Result<bool>::Fail(path_ + " is damaged (" + check.Text(0) + ")");
     }

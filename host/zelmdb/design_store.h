@@ -118,7 +118,7 @@ public:
 private:
     DesignStore(std::string path, sqlite3* db, int lockFd);
     static std::string Populate(const std::string& path, const DesignInfo& info);
-    Result<bool> Validate(std::optional<FileKind> expected);
+    Result<bool> Validate(std::optional<FileKind> expected, Access access);
     bool Exec(const char* sql);
     // Every change goes through one of these two; see TransactionLost.
     bool Write(SqliteStatement& statement);
