@@ -10,6 +10,10 @@ struct PadstackInfo {
     int16_t Rotation = 0;        // minutes of arc
     int32_t DrillExtents[2] = {};
     COLORREF Colour = 0;
+    // The host's rounding of a rectangular pad's corners, in ten-thousandths of the shorter side.
+    // Only drawn: what the plug-in decides goes by the shape code alone.
+    uint16_t CornerRatio = 0;
+    static constexpr int CornerRatioScale = 10000;
 
     // Summed in 64 bits: extents come from host records and need not be sane.
     int64_t Width() const { return int64_t(Extents[0]) + Extents[1]; }

@@ -36,6 +36,7 @@ void MakePadstackInfo(const PadstackBuffer& record, PadstackInfo& info) {
     info.Extents[2] = r.I32(at + L::Height1);
     info.Extents[3] = r.I32(at + L::Height2);
     info.Rotation = r.I16(at + L::Rotation);
+    info.CornerRatio = r.U16(at + L::CornerRatio);
     const size_t drill = T::Layer(zelmdb::DrillLayer);
     info.DrillExtents[0] = r.I32(drill + L::Width1);
     info.DrillExtents[1] = r.I32(drill + L::Width2);

@@ -12,7 +12,8 @@ constexpr int kMargin = 10;   // both sides together
 
 void DrawScaled(HDC dc, const PadstackInfo& pad, double scale, POINT centre) {
     const PadShape shape{pad.Shape, int(std::trunc(double(pad.Width()) * scale)),
-                         int(std::trunc(double(pad.Height()) * scale)), pad.Rotation, pad.Colour};
+                         int(std::trunc(double(pad.Height()) * scale)), pad.Rotation, pad.Colour,
+                         double(pad.CornerRatio) / PadstackInfo::CornerRatioScale};
     // The drill shows whatever the pages' Display Drill says.
     DrawPadAndDrill(dc, shape, int(std::trunc(double(pad.Drill()) * scale)), DrillColour, centre);
 }

@@ -16,6 +16,8 @@ public:
     PadImageKey() = default;
 
     int16_t Shape() const;
+    // Of the shorter side; 0 for sharp corners.
+    double CornerRatio() const;
     int16_t Width() const;
     int16_t Height() const;
     int16_t Rotation() const;

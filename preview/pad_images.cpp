@@ -29,7 +29,8 @@ HBITMAP FilledBitmap(HDC display, SIZE size, DWORD rop, HDC& memory, HGDIOBJ& ol
 }
 
 void DrawImage(HDC memory, const PadImageKey& key, SIZE size, bool drill) {
-    DrawPadAndDrill(memory, PadShape{key.Shape(), key.Width(), key.Height(), key.Rotation(), key.Colour()},
+    DrawPadAndDrill(memory,
+                    PadShape{key.Shape(), key.Width(), key.Height(), key.Rotation(), key.Colour(), key.CornerRatio()},
                     drill ? key.Drill() : 0, DrillColour, POINT{size.cx / 2, size.cy / 2});
 }
 

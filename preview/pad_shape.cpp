@@ -1,6 +1,8 @@
 #include "preview/pad_shape.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "array/degree_trig.h"
 
@@ -15,20 +17,45 @@ double DrawingAngle(int rotation) {
     return minutes / 60.0;
 }
 
-void DrawRectangular(HDC dc, const PadShape& pad, POINT centre, double angle) {
-    const double co = CosDeg(angle), si = SinDeg(angle);
-    const int w = pad.Width, h = pad.Height;
-    POINT corners[5] = {{0, 0}, {0, h}, {w, h}, {w, 0}, {0, 0}};
-    for (POINT& p : corners) {
-        double x = p.x - w / 2, y = p.y - h / 2;
+// A point about the pad's centre, turned by the drawing angle and moved onto `centre`.
+struct Turn {
+    double angle, co, si;
+    POINT centre;
+    explicit Turn(double a, POINT c) : angle(a), co(CosDeg(a)), si(SinDeg(a)), centre(c) {}
+    POINT operator()(double x, double y) const {
         if (angle != 0) {
             const double turned = std::trunc(x * co - y * si);
             y = std::trunc(y * co + x * si);
             x = turned;
         }
-        p = {LONG(x) + centre.x, LONG(y) + centre.y};
+        return POINT{LONG(x) + centre.x, LONG(y) + centre.y};
     }
+};
+
+void DrawRectangular(HDC dc, const PadShape& pad, const Turn& turn) {
+    const int w = pad.Width, h = pad.Height;
+    POINT corners[5] = {{0, 0}, {0, h}, {w, h}, {w, 0}, {0, 0}};
+    for (POINT& p : corners) p = turn(p.x - w / 2, p.y - h / 2);
     Polygon(dc, corners, 5);
+}
+
+// The rectangle with each corner a quarter circle, as a polygon of short chords.
+void DrawRounded(HDC dc, const PadShape& pad, double radius, const Turn& turn) {
+    const int w = pad.Width, h = pad.Height;
+    const double left = -(w / 2), top = -(h / 2), right = w - w / 2, bottom = h - h / 2;
+    const double centres[4][2] = {{right - radius, bottom - radius}, {left + radius, bottom - radius},
+                                  {left + radius, top + radius}, {right - radius, top + radius}};
+    // About one chord per two pixels of arc keeps the corner smooth at any size.
+    const int chords = std::clamp(int(radius), 2, 16);
+    std::vector<POINT> outline;
+    for (int corner = 0; corner < 4; ++corner) {
+        for (int i = 0; i <= chords; ++i) {
+            const double a = 90.0 * corner + 90.0 * i / chords;
+            outline.push_back(turn(std::round(centres[corner][0] + radius * CosDeg(a)),
+                                   std::round(centres[corner][1] + radius * SinDeg(a))));
+        }
+    }
+    Polygon(dc, outline.data(), int(outline.size()));
 }
 
 // A line of a pen as wide as the short side; its round ends make the oblong.
@@ -54,10 +81,18 @@ void DrawOblong(HDC dc, const PadShape& pad, POINT centre, double angle) {
 void DrawPadShape(HDC dc, const PadShape& pad, POINT centre) {
     const double angle = DrawingAngle(pad.Rotation);
     const int left = centre.x - pad.Width / 2, top = centre.y - pad.Height / 2;
+    // A corner under a pixel draws as the sharp rectangle it looks like.
+    const double radius = std::min(pad.CornerRatio, 0.5) * std::min(pad.Width, pad.Height);
     switch (pad.Shape) {
         case 1: Ellipse(dc, left, top, left + pad.Width, top + pad.Height); break;
         case 2:
-        case 4: DrawRectangular(dc, pad, centre, angle); break;
+        case 4:
+            if (radius >= 1) {
+                DrawRounded(dc, pad, radius, Turn(angle, centre));
+            } else {
+                DrawRectangular(dc, pad, Turn(angle, centre));
+            }
+            break;
         case 3: DrawOblong(dc, pad, centre, angle); break;
         default: break;
     }

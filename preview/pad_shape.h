@@ -11,6 +11,7 @@ struct PadShape {
     int Height = 0;
     int16_t Rotation = 0;   // minutes of arc
     COLORREF Colour = 0;    // of the oblong's wide pen
+    double CornerRatio = 0; // a rectangular pad's corner radius over its shorter side
 };
 
 // Selects a solid pen and brush of one colour for one drawing step, and deletes them after.

@@ -10,22 +10,24 @@ const std::vector<Command>& Commands() {
          "[--resolution INCHES]",
          RunNew},
         {"padstack", "add",
-         "padstack add FILE NAME --shape round|square|oblong|rect | --shape-code N --width W "
-         "--height H [--drill D] [--rotation DEG] [--side top|bottom]",
+         "padstack add FILE NAME --shape round|square|oblong|rect|roundrect | --shape-code N --width W "
+         "--height H [--drill D] [--rotation DEG] [--side top|bottom] [--corner-ratio R] [--no-paste]",
          RunPadstackAdd},
         {"padstack", "list", "padstack list FILE", RunPadstackList},
         {"library", "new", "library new LIB.olb [--units ...] [--layers N] [--resolution INCHES]",
          RunLibraryNew},
         {"library", "add", "library add LIB.olb", RunLibraryAdd},
         {"library", "remove", "library remove LIB.olb", RunLibraryRemove},
-        {"run", nullptr, "run DESIGN FOOTPRINT [--reopen] [--script FILE|-] [--screen WxH]", RunRun},
+        {"run", nullptr, "run DESIGN FOOTPRINT [--reopen] [--script FILE|-] [--screen WxH] [--scale N]", RunRun},
         {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", RunShow},
-        {"export", nullptr, "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--force]", RunExport},
+        {"export", nullptr,
+         "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--body WxH] [--force] | export DESIGN --kicad DIR.pretty [--force]",
+         RunExport},
         {"generate", nullptr,
          "generate DESIGN FOOTPRINT --style grid|dual|stagger-x|stagger-y|chip-carrier|circular "
          "[--p N --q N --x X --y Y --w W --z Z --d D --r R --angle A --x-start N --x-increment N "
          "--y-start N --y-increment N --x-alpha --y-alpha --continue-numbering --center-start "
-         "--alphabet LETTERS --padstack NAME --pin1-padstack NAME] | generate [DESIGN] --from-json FILE",
+         "--alphabet LETTERS --padstack NAME --pin1-padstack NAME --body WxH] | generate [DESIGN] --from-json FILE",
          RunGenerate},
     };
     return commands;

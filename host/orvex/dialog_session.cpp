@@ -2,6 +2,7 @@
 // attached before the module is loaded, the controls registered before the first window.
 #include "host/orvex/dialog_session.h"
 
+#include "host/orvex/footprint_extras.h"
 #include "host/orvex/plugin_folder.h"
 #include "host/orvex/plugin_windows.h"
 #include "host/zelmdb/database_set.h"
@@ -14,6 +15,8 @@
 namespace {
 
 constexpr const char* PluginModule = "tessra.dll";
+// The plug-in keeps what each footprint was made from under this owner and the footprint's name.
+constexpr const char* PluginRecordOwner = "Tessra";
 
 }  // namespace
 
@@ -69,8 +72,7 @@ std::string DialogSession::NotReopenable(const std::string& footprint) {
     if (m_design.FindSymbol(footprint) == 0) {
         return m_file + ": the design holds no footprint named " + footprint + " to reopen; nothing was changed";
     }
-    // The plug-in keeps what each footprint was made from under its own name.
-    if (!m_design.GetPluginRecord("Tessra", footprint)) {
+    if (!m_design.GetPluginRecord(PluginRecordOwner, footprint)) {
         return m_file + ": the footprint " + footprint +
                " was not made by the generator, so there is nothing to reopen it from; nothing was changed";
     }
@@ -85,7 +87,16 @@ int32_t DialogSession::Run(const std::string& footprint, HeadlessDriver& driver)
 
 int32_t DialogSession::Run(const std::string& footprint) {
     ClearShownMessageBoxes();
-    return m_plugin->DisplayTessraDialog(footprint.c_str());
+    const auto before = m_design.GetPluginRecord(PluginRecordOwner, footprint);
+    const int32_t result = m_plugin->DisplayTessraDialog(footprint.c_str());
+    if (result != 1 || m_design.GetPluginRecord(PluginRecordOwner, footprint) == before) return result;
+    // Made from other values than generate's: what the host added stays, the options go.
+    auto extras = LoadExtras(m_design, footprint);
+    if (extras.ok() && !extras.value().madeFrom.empty()) {
+        extras.value().madeFrom.clear();
+        SaveExtras(m_design, footprint, extras.value());
+    }
+    return result;
 }
 
 std::string DialogSession::FailedWrite() const {

@@ -30,7 +30,8 @@ public:
     std::string NameTaken(const std::string& footprint);
     // The refusal for reopening a footprint the design lacks or the plug-in did not make, or "".
     std::string NotReopenable(const std::string& footprint);
-    // The plug-in's answer, 1 for OK; the driver feeds the dialog its input.
+    // The plug-in's answer, 1 for OK; the driver feeds the dialog its input. A footprint the
+    // dialog stored from other values no longer counts as made from generate's options.
     int32_t Run(const std::string& footprint, HeadlessDriver& driver);
     // The same with whatever input source the window system has, a person's for one.
     int32_t Run(const std::string& footprint);
@@ -44,6 +45,7 @@ public:
     std::string Keep();
     void Drop();
     const std::string& File() const { return m_file; }
+    zelmdb::DesignStore& Design() { return m_design; }
 
 private:
     DialogSession(std::string file, std::unique_ptr<PluginLibrary> plugin, zelmdb::DesignStore& design)

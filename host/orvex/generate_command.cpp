@@ -89,6 +89,8 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
         const int32_t result = s.Run(request.footprint, driver);
         if (std::string why = Refusal(s, request, script, driver, result); !why.empty())
             return Refuse(request.footprint + ": " + why + "; nothing was stored");
+        if (!SaveExtras(s.Design(), request.footprint, FootprintExtras{request.body, MadeFrom(request)}))
+            return Refuse(file + ": what " + request.footprint + " was made from could not be kept; nothing was stored");
         if (std::string said = BoxesSaid(); !said.empty())
             std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", request.footprint.c_str(),
                          said.c_str());

@@ -42,7 +42,7 @@ constexpr ControlRow kFlags[] = {
     {"continue-numbering", IDC_PIN1_NUMERIC},
     {"center-start", IDC_CENTER_CC},
 };
-constexpr const char* kTexts[] = {"alphabet", "padstack", "pin1-padstack"};
+constexpr const char* kTexts[] = {"alphabet", "padstack", "pin1-padstack", "body"};
 
 template <class Row, size_t N>
 int RowOf(const Row (&rows)[N], const std::string& name) {
@@ -69,7 +69,11 @@ std::string SetStyle(GenerateRequest& request, const std::string& style) {
 }
 
 std::string SetText(GenerateRequest& request, const std::string& name, const std::string& text) {
-    if (name == "alphabet") {
+    if (name == "body") {
+        auto body = ParseBody(text);
+        if (!body.ok()) return body.error();
+        request.body = body.value();
+    } else if (name == "alphabet") {
         std::string letters;
         for (char c : text) {
             const char upper = char(std::toupper(uint8_t(c)));
@@ -225,6 +229,16 @@ GenerateScript BuildGenerateScript(const GenerateRequest& request) {
     script.origins.push_back("OK");
     script.actions.push_back(Action(ScriptVerb::Ok, int(script.origins.size()) - 1));
     return script;
+}
+
+std::vector<std::pair<std::string, std::optional<std::string>>> MadeFrom(const GenerateRequest& request) {
+    std::vector<std::pair<std::string, std::optional<std::string>>> options{{"style", request.styleName}};
+    for (const auto& [row, text] : request.fields) options.emplace_back(kFields[row].name, text);
+    for (const int row : request.flags) options.emplace_back(kFlags[row].name, std::nullopt);
+    if (request.alphabet) options.emplace_back("alphabet", *request.alphabet);
+    if (!request.padstack.empty()) options.emplace_back("padstack", request.padstack);
+    if (!request.pin1Padstack.empty()) options.emplace_back("pin1-padstack", request.pin1Padstack);
+    return options;
 }
 
 int GenerateControlId(const std::string& name) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/orvex/arg_list.h"
+#include "host/orvex/footprint_extras.h"
 #include "host/orvex/json_reader.h"
 #include "host/zelmdb/result.h"
 #include "platform/ui/script.h"
@@ -20,6 +21,7 @@ struct GenerateRequest {
     std::vector<int> flags;                            // rows of the flag table
     std::optional<std::string> alphabet;
     std::string padstack, pin1Padstack;
+    std::optional<BodySize> body;   // kept with the footprint, not fed to the dialog
 };
 
 // The value options (with their "--") and the flags that generate takes besides the design.
@@ -37,6 +39,10 @@ struct GenerateScript {
     std::vector<std::string> origins;
 };
 GenerateScript BuildGenerateScript(const GenerateRequest& request);
+
+// The options the dialog was fed, as named on the command line, style first: what the footprint
+// was made from.
+std::vector<std::pair<std::string, std::optional<std::string>>> MadeFrom(const GenerateRequest& request);
 
 // The control an option fills ("p", "x-alpha", ...), or the buttons and lists the run uses
 // ("alphabet", "letter-a", "padstack", "pin1-padstack", "padstack-list"); 0 for no such name.

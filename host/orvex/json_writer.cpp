@@ -89,6 +89,12 @@ JsonWriter& JsonWriter::Real(double value) {
     return *this;
 }
 
+JsonWriter& JsonWriter::Bool(bool value) {
+    BeforeValue();
+    out_ += value ? "true" : "false";
+    return *this;
+}
+
 JsonWriter& JsonWriter::Null() {
     BeforeValue();
     out_ += "null";

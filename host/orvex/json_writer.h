@@ -16,6 +16,7 @@ public:
     JsonWriter& String(const std::string& value);
     JsonWriter& Int(int64_t value);
     JsonWriter& Real(double value);
+    JsonWriter& Bool(bool value);
     JsonWriter& Null();
     const std::string& text() const { return out_; }
 

@@ -1,15 +1,20 @@
-// The footprint file: pads from the pins and their padstacks, reference and value from the
-// labels, a courtyard around the pads.
+// The footprint file: pads from the pins and their padstacks, about the package centre for
+// surface-mount parts and about pin 1 for through-hole ones, with the body, silkscreen,
+// courtyard, texts and a description of what made it.
 #include "host/orvex/kicad_footprint.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
-#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "host/orvex/footprint_outline.h"
 #include "host/orvex/sexpr_writer.h"
 #include "host/zelmdb/record_layout.h"
+#include "host/zelmdb/unit_table.h"
 
 namespace {
 
@@ -20,59 +25,59 @@ struct ShapeName {
 // Layer-1 shape codes the dialog lists; others have no pad shape of the same kind.
 const ShapeName PadShapes[] = {{1, "circle"}, {2, "rect"}, {3, "oval"}, {4, "rect"}};
 
-struct LayerName {
-    const char* design;
-    const char* kicad;
-};
-const LayerName TextLayers[] = {{"SST", "F.SilkS"}, {"AST", "F.Fab"}, {"SSB", "B.SilkS"}, {"ASB", "B.Fab"}};
-
-constexpr uint8_t KindComp = 1;
-constexpr uint8_t KindValue = 7;
-constexpr double DefaultTextMm = 1.0;
-constexpr double DefaultStrokeMm = 0.15;
-constexpr double CourtyardLineMm = 0.05;
+constexpr double TextMm = 1.0;
+constexpr double TextStrokeMm = 0.15;
+constexpr double TextGapMm = 1.0;   // from the courtyard to the middle of a text line
+constexpr int QuarterTurn = 5400;   // minutes
+constexpr int FullTurn = 21600;
 
 struct Pad {
-    const char* shape = "";
+    std::string_view shape;
     bool bottom = false;
-    double width = 0, height = 0, degrees = 0, drill = 0;
+    bool paste = true;
+    double width = 0, height = 0, degrees = 0, drill = 0, cornerRatio = 0;
 };
 
-struct Bounds {
-    double left = 0, top = 0, right = 0, bottom = 0;
-    bool empty = true;
-    void Add(double x, double y, double halfW, double halfH) {
-        if (empty) {
-            left = x - halfW, right = x + halfW, top = y - halfH, bottom = y + halfH;
-            empty = false;
-            return;
-        }
-        left = std::min(left, x - halfW), right = std::max(right, x + halfW);
-        top = std::min(top, y - halfH), bottom = std::max(bottom, y + halfH);
+// Written as KiCad's own library writes it: a pad turned a quarter or half turn is the
+// unturned pad with its sides swapped as needed, and a round pad is never turned.
+void SetTurn(Pad& pad, int16_t rotation) {
+    const int minutes = ((rotation % FullTurn) + FullTurn) % FullTurn;
+    if (pad.shape == "circle") return;
+    if (minutes % QuarterTurn != 0) {
+        pad.degrees = rotation / 60.0;
+        return;
     }
-};
+    if ((minutes / QuarterTurn) % 2 == 1) std::swap(pad.width, pad.height);
+}
 
 class FootprintExport {
 public:
     explicit FootprintExport(zelmdb::DesignStore& store)
-        : store_(store), mmPerUnit_(store.info().inchesPerUnit * 25.4) {
-        for (const auto& l : store.Layers()) layers_[l.number] = l.name;
-    }
-    zelmdb::Result<std::string> Write(const zelmdb::Symbol& symbol, const std::string& name);
+        : store_(store), mmPerUnit_(store.info().inchesPerUnit * 25.4) {}
+    zelmdb::Result<std::string> Write(const zelmdb::Symbol& symbol, const std::string& name,
+                                      const FootprintExtras& extras);
 
 private:
+    // Where the pads stand about the origin, and what is drawn round them.
+    struct Placed {
+        std::vector<Point> at;
+        Box body;
+        FootprintOutline outline;
+    };
+    Placed Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads, const FootprintExtras& extras,
+                 bool thru) const;
+    void WriteHead(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru);
     zelmdb::Result<Pad> PadOf(int16_t padstackId);
     void WritePad(const std::string& number, double x, double y, const Pad& pad);
-    void WriteText(const char* type, const std::string& text, const zelmdb::Label* label, const char* layer);
-    void WriteCourtyard();
-    const char* TextLayer(const zelmdb::Label* label, const char* fallback);
+    void WriteText(const char* type, const std::string& text, double x, double y, const char* layer);
+    void WritePoly(const std::vector<Point>& points, const char* layer, double width, bool filled);
+    void WriteOutline(const FootprintOutline& o);
+    std::string Description(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru);
     double Mm(int64_t units) const { return double(units) * mmPerUnit_; }
 
     zelmdb::DesignStore& store_;
     double mmPerUnit_;
-    std::map<int, std::string> layers_;
     std::map<int16_t, Pad> pads_;
-    Bounds bounds_;
     SexprWriter w_;
 };
 
@@ -91,21 +96,35 @@ zelmdb::Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
     for (const auto& s : PadShapes) {
         if (s.code == g.shape) pad.shape = s.name;
     }
-    if (*pad.shape == 0) {
+    if (pad.shape.empty()) {
         return zelmdb::Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(g.shape) +
                                          ", which a KiCad pad cannot show");
     }
     const zelmdb::LayerGeometry& hole = stack->layers[size_t(zelmdb::DrillLayer - 1)];
     pad.width = Mm(int64_t(g.width1) + g.width2);
     pad.height = Mm(int64_t(g.height1) + g.height2);
-    pad.degrees = g.rotation / 60.0;
+    SetTurn(pad, g.rotation);
+    // KiCad's circle has one size: a round pad of two sizes is the nearest it has, an oval.
+    if (pad.shape == "circle" && pad.width != pad.height) pad.shape = "oval";
+    if (pad.shape == "rect" && g.cornerRatio > 0) {
+        pad.shape = "roundrect";
+        pad.cornerRatio = double(std::min<int>(g.cornerRatio, zelmdb::MaxCornerRatio)) / zelmdb::CornerRatioScale;
+    }
+    pad.paste = (g.hostFlags & zelmdb::NoPasteFlag) == 0;
     pad.drill = Mm(int64_t(hole.width1) + hole.width2);
     return pads_[padstackId] = pad;
 }
 
+// The box of the pad as turned.
+Box PadBox(double x, double y, const Pad& pad) {
+    const double a = pad.degrees * std::numbers::pi / 180.0;
+    const double c = std::abs(std::cos(a)), s = std::abs(std::sin(a));
+    return Box::Around(x, y, (pad.width * c + pad.height * s) / 2, (pad.width * s + pad.height * c) / 2);
+}
+
 void FootprintExport::WritePad(const std::string& number, double x, double y, const Pad& pad) {
     const bool thru = pad.drill > 0;
-    w_.Open("pad").String(number).Symbol(thru ? "thru_hole" : "smd").Symbol(pad.shape);
+    w_.Open("pad").String(number).Symbol(thru ? "thru_hole" : "smd").Symbol(std::string(pad.shape));
     w_.Open("at").Number(x).Number(y);
     if (pad.degrees != 0) w_.Number(pad.degrees);
     w_.Close().Open("size").Number(pad.width).Number(pad.height).Close();
@@ -114,79 +133,129 @@ void FootprintExport::WritePad(const std::string& number, double x, double y, co
     if (thru) {
         w_.String("*.Cu").String("*.Mask");
     } else {
-        const char* side = pad.bottom ? "B." : "F.";
-        for (const char* l : {"Cu", "Paste", "Mask"}) w_.String(std::string(side) + l);
+        const std::string side = pad.bottom ? "B." : "F.";
+        w_.String(side + "Cu");
+        if (pad.paste) w_.String(side + "Paste");
+        w_.String(side + "Mask");
     }
-    w_.Close().Close();
-    // The courtyard holds the pad as turned, so take the box around the turned rectangle.
-    const double a = pad.degrees * std::numbers::pi / 180.0;
-    const double c = std::abs(std::cos(a)), s = std::abs(std::sin(a));
-    bounds_.Add(x, y, (pad.width * c + pad.height * s) / 2, (pad.width * s + pad.height * c) / 2);
+    w_.Close();
+    if (pad.cornerRatio > 0) w_.Open("roundrect_rratio").Number(pad.cornerRatio).Close();
+    w_.Close();
 }
 
-const char* FootprintExport::TextLayer(const zelmdb::Label* label, const char* fallback) {
-    if (label == nullptr) return fallback;
-    const std::string& name = layers_[label->layer];
-    for (const auto& l : TextLayers) {
-        if (name == l.design) return l.kicad;
-    }
-    return fallback;
-}
-
-void FootprintExport::WriteText(const char* type, const std::string& text, const zelmdb::Label* label,
-                                const char* layer) {
-    const double size = label && label->height > 0 ? Mm(label->height) : DefaultTextMm;
-    const double stroke = label && label->lineWidth > 0 ? Mm(label->lineWidth) : DefaultStrokeMm;
+void FootprintExport::WriteText(const char* type, const std::string& text, double x, double y, const char* layer) {
     w_.Open("fp_text").Symbol(type).String(text);
-    w_.Open("at").Number(label ? Mm(label->x) : 0).Number(label ? -Mm(label->y) : 0).Close();
+    w_.Open("at").Number(x).Number(y).Close();
     w_.Open("layer").String(layer).Close();
-    w_.Open("effects").Open("font").Open("size").Number(size).Number(size).Close();
-    w_.Open("thickness").Number(stroke).Close().Close().Close().Close();
+    w_.Open("effects").Open("font").Open("size").Number(TextMm).Number(TextMm).Close();
+    w_.Open("thickness").Number(TextStrokeMm).Close().Close().Close().Close();
 }
 
-void FootprintExport::WriteCourtyard() {
-    const double m = CourtyardMarginMm;
-    w_.Open("fp_rect").Open("start").Number(bounds_.left - m).Number(bounds_.top - m).Close();
-    w_.Open("end").Number(bounds_.right + m).Number(bounds_.bottom + m).Close();
-    w_.Open("layer").String("F.CrtYd").Close().Open("width").Number(CourtyardLineMm).Close();
+void FootprintExport::WritePoly(const std::vector<Point>& points, const char* layer, double width, bool filled) {
+    w_.Open("fp_poly").Open("pts");
+    for (const Point& p : points) w_.Open("xy").Number(p.x).Number(p.y).Close();
+    w_.Close().Open("layer").String(layer).Close().Open("width").Number(width).Close();
+    w_.Open("fill").Symbol(filled ? "solid" : "none").Close().Close();
+}
+
+void FootprintExport::WriteOutline(const FootprintOutline& o) {
+    WritePoly(o.fab, "F.Fab", outline::FabLine, false);
+    for (const Segment& s : o.silk) {
+        w_.Open("fp_line").Open("start").Number(s.from.x).Number(s.from.y).Close();
+        w_.Open("end").Number(s.to.x).Number(s.to.y).Close();
+        w_.Open("layer").String("F.SilkS").Close().Open("width").Number(outline::SilkLine).Close().Close();
+    }
+    if (!o.pin1Mark.empty()) WritePoly(o.pin1Mark, "F.SilkS", outline::SilkLine, true);
+    const Box& c = o.courtyard;
+    w_.Open("fp_rect").Open("start").Number(c.left).Number(c.top).Close();
+    w_.Open("end").Number(c.right).Number(c.bottom).Close();
+    w_.Open("layer").String("F.CrtYd").Close().Open("width").Number(outline::CourtyardLine).Close();
     w_.Open("fill").Symbol("none").Close().Close();
 }
 
-zelmdb::Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const std::string& name) {
-    const zelmdb::Label* reference = nullptr;
-    const zelmdb::Label* value = nullptr;
-    const auto labels = store_.Labels();
-    for (const auto& l : labels) {
-        if (l.symbolId != symbol.id) continue;
-        // The silkscreen reference is the one a board shows; the assembly one is a copy.
-        if (l.kind == KindComp && (!reference || layers_[l.layer] == "SST")) reference = &l;
-        if (l.kind == KindValue && !value) value = &l;
+std::string FootprintExport::Description(const std::string& name, size_t pads, const FootprintExtras& extras,
+                                         bool thru) {
+    std::string text = name + ", " + std::to_string(pads) + " pad" + (pads == 1 ? "" : "s") + ", " +
+                       (thru ? "through-hole" : "surface-mount") + "; made by the Tessra generator in Orvex";
+    if (!extras.madeFrom.empty()) {
+        text += " from";
+        for (const auto& [option, value] : extras.madeFrom) text += " --" + option + (value ? " " + *value : "");
+        const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(store_.info().unitCode);
+        if (unit) text += std::string(" (") + unit->option + ")";
     }
-    bool anyThru = false;
+    if (extras.body) {
+        text += "; body " + SexprWriter::FormatNumber(extras.body->width) + " x " +
+                SexprWriter::FormatNumber(extras.body->height) + " mm";
+    } else {
+        text += "; body drawn round the pads";
+    }
+    return text;
+}
+
+// KiCad's custom: the package centre is the origin of a surface-mount part, pin 1 that of a
+// through-hole one.
+FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads,
+                                               const FootprintExtras& extras, bool thru) const {
+    const int64_t originX = thru ? symbol.pins[0].x : symbol.centerX;
+    const int64_t originY = thru ? symbol.pins[0].y : symbol.centerY;
+    Placed placed;
+    std::vector<Box> boxes;
+    for (size_t i = 0; i < pads.size(); ++i) {
+        placed.at.push_back({Mm(symbol.pins[i].x - originX), -Mm(symbol.pins[i].y - originY)});
+        boxes.push_back(PadBox(placed.at[i].x, placed.at[i].y, pads[i]));
+    }
+    const Point centre{Mm(symbol.centerX - originX), -Mm(symbol.centerY - originY)};
+    placed.body = extras.body ? Box::Around(centre.x, centre.y, extras.body->width / 2, extras.body->height / 2)
+                              : PadsOutline(boxes);
+    placed.outline = MakeOutline(boxes, placed.body, extras.body.has_value());
+    return placed;
+}
+
+void FootprintExport::WriteHead(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru) {
+    w_.Open("footprint").String(name).Open("version").Symbol("20211014").Close();
+    w_.Open("generator").Symbol(KicadGenerator).Close().Open("layer").String("F.Cu").Close();
+    w_.Open("descr").String(Description(name, pads, extras, thru)).Close();
+    std::string tags = KicadGenerator;
+    for (const auto& [option, value] : extras.madeFrom)
+        if (option == "style" && value) tags += " " + *value;
+    w_.Open("tags").String(tags + (thru ? " through-hole" : " smd")).Close();
+    w_.Open("attr").Symbol(thru ? "through_hole" : "smd").Close();
+}
+
+zelmdb::Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const std::string& name,
+                                                   const FootprintExtras& extras) {
+    bool thru = false;
     std::vector<Pad> pads;
     for (const auto& pin : symbol.pins) {
         auto pad = PadOf(pin.padstack);
         if (!pad.ok()) return zelmdb::Result<std::string>::Fail(pad.error());
-        anyThru = anyThru || pad.value().drill > 0;
+        thru = thru || pad.value().drill > 0;
         pads.push_back(pad.value());
     }
-    w_.Open("footprint").String(name).Open("version").Symbol("20211014").Close();
-    w_.Open("generator").Symbol(KicadGenerator).Close().Open("layer").String("F.Cu").Close();
-    w_.Open("attr").Symbol(anyThru ? "through_hole" : "smd").Close();
-    WriteText("reference", "REF**", reference, TextLayer(reference, "F.SilkS"));
-    WriteText("value", name, value, TextLayer(value, "F.Fab"));
+    const Placed placed = Place(symbol, pads, extras, thru);
+    const Box& yard = placed.outline.courtyard;
+    WriteHead(name, pads.size(), extras, thru);
+    WriteText("reference", "REF**", yard.CentreX(), yard.top - TextGapMm, "F.SilkS");
+    WriteText("value", name, yard.CentreX(), yard.bottom + TextGapMm, "F.Fab");
+    WriteText("user", "${REFERENCE}", placed.body.CentreX(), placed.body.CentreY(), "F.Fab");
+    WriteOutline(placed.outline);
     for (size_t i = 0; i < pads.size(); ++i) {
         const zelmdb::Pin& pin = symbol.pins[i];
-        WritePad(store_.NameText(pin.nameId).value_or(std::to_string(i + 1)), Mm(pin.x), -Mm(pin.y), pads[i]);
+        WritePad(store_.NameText(pin.nameId).value_or(std::to_string(i + 1)), placed.at[i].x, placed.at[i].y,
+                 pads[i]);
     }
-    if (!bounds_.empty) WriteCourtyard();
     w_.Close();
     return w_.text();
 }
 
 }  // namespace
 
-zelmdb::Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint) {
-    if (auto symbol = store.SymbolNamed(footprint)) return FootprintExport(store).Write(*symbol, footprint);
-    return zelmdb::Result<std::string>::Fail("the design holds no footprint named " + footprint);
+zelmdb::Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint,
+                                               const std::optional<BodySize>& body) {
+    auto symbol = store.SymbolNamed(footprint);
+    if (!symbol) return zelmdb::Result<std::string>::Fail("the design holds no footprint named " + footprint);
+    auto extras = LoadExtras(store, footprint);
+    if (!extras.ok()) return zelmdb::Result<std::string>::Fail(extras.error());
+    if (body) extras.value().body = body;
+    return FootprintExport(store).Write(*symbol, footprint, extras.value());
 }

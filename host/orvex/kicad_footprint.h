@@ -1,13 +1,17 @@
-// One footprint of a design as a KiCad footprint file: millimetres, y down.
+// One footprint of a design as a KiCad footprint file: millimetres, y down, with the outlines,
+// texts and attributes a board library expects.
 #pragma once
+#include <optional>
 #include <string>
 
+#include "host/orvex/footprint_extras.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/result.h"
 
-// Space kept around the pads for the courtyard, in millimetres.
-constexpr double CourtyardMarginMm = 0.25;
 // The generator an exported file names, by which a later export knows it may replace the file.
 constexpr const char* KicadGenerator = "tessra";
 
-zelmdb::Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint);
+// Refuses a footprint the design lacks, a damaged host record, or a pad KiCad cannot show.
+// `body` stands in for the body kept with the footprint.
+zelmdb::Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint,
+                                               const std::optional<BodySize>& body = std::nullopt);

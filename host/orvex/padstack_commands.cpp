@@ -16,27 +16,57 @@ namespace {
 struct ShapeName {
     const char* name;
     uint8_t code;
+    uint16_t cornerRatio;   // what the shape rounds its corners by unless --corner-ratio says
 };
-const ShapeName Shapes[] = {{"round", 1}, {"square", 2}, {"oblong", 3}, {"rect", 4}};
+// A rounded rectangle is a rectangle to the plug-in; its corners are the host's own property.
+const ShapeName Shapes[] = {{"round", 1, 0}, {"square", 2, 0}, {"oblong", 3, 0}, {"rect", 4, 0},
+                            {"roundrect", 4, zelmdb::CornerRatioScale / 4}};
+
+bool Rectangular(uint8_t code) { return code == 2 || code == 4; }
+
+struct PadShape {
+    uint8_t code = 0;
+    uint16_t cornerRatio = 0;
+};
 
 constexpr int TopLayer = 1;
 constexpr int BottomLayer = 2;
 
-zelmdb::Result<uint8_t> ShapeCode(const ArgList& a) {
-    using R = zelmdb::Result<uint8_t>;
+zelmdb::Result<uint16_t> CornerRatio(const std::string& text, uint8_t code) {
+    using R = zelmdb::Result<uint16_t>;
+    auto r = number_parser::Real(text, "corner ratio");
+    if (!r.ok()) return R::Fail(r.error());
+    if (!Rectangular(code)) return R::Fail("--corner-ratio rounds square and rectangular pads only");
+    if (!(r.value() > 0 && r.value() <= 0.5))
+        return R::Fail("corner ratio " + text + " is not above 0 and at most 0.5 (half the shorter side)");
+    const auto ratio = uint16_t(std::lround(r.value() * zelmdb::CornerRatioScale));
+    if (ratio == 0) return R::Fail("corner ratio " + text + " is below the smallest step, 0.0001");
+    return ratio;
+}
+
+zelmdb::Result<PadShape> ShapeOf(const ArgList& a) {
+    using R = zelmdb::Result<PadShape>;
     const auto shape = a.Value("--shape");
     const auto code = a.Value("--shape-code");
     if (shape && code) return R::Fail("give --shape or --shape-code, not both");
+    PadShape pad;
     if (code) {
         auto n = number_parser::Integer(*code, "shape code", 1, 255);
         if (!n.ok()) return R::Fail(n.error());
-        return uint8_t(n.value());
+        pad.code = uint8_t(n.value());
+    } else if (!shape) {
+        return R::Fail("padstack add needs --shape (round, square, oblong, rect, roundrect) or --shape-code N");
     }
-    if (!shape) return R::Fail("padstack add needs --shape (round, square, oblong, rect) or --shape-code N");
     for (const auto& s : Shapes) {
-        if (*shape == s.name) return s.code;
+        if (shape && *shape == s.name) pad = {s.code, s.cornerRatio};
     }
-    return R::Fail("unknown shape '" + *shape + "' (round, square, oblong, rect, or --shape-code N)");
+    if (pad.code == 0) return R::Fail("unknown shape '" + *shape + "' (round, square, oblong, rect, roundrect, or --shape-code N)");
+    const auto ratio = a.Value("--corner-ratio");
+    if (!ratio) return pad;
+    auto r = CornerRatio(*ratio, pad.code);
+    if (!r.ok()) return R::Fail(r.error());
+    pad.cornerRatio = r.value();
+    return pad;
 }
 
 zelmdb::Result<int32_t> Size(const ArgList& a, const char* option, const char* what, bool required,
@@ -68,8 +98,8 @@ int RunPadstackAdd(CommandContext& context) {
     const char* usage = Commands()[1].usage;
     auto args = ArgList::Parse(context.words,
                                {"--shape", "--shape-code", "--width", "--height", "--drill",
-                                "--rotation", "--side"},
-                               {});
+                                "--rotation", "--side", "--corner-ratio"},
+                               {"--no-paste"});
     if (!args.ok()) return Refuse(args.error() + "\nusage: orvex " + usage, ExitUsage);
     const ArgList& a = args.value();
     if (a.positional().size() != 2) return Refuse(std::string("usage: orvex ") + usage, ExitUsage);
@@ -78,7 +108,7 @@ int RunPadstackAdd(CommandContext& context) {
     if (name.empty() || name.size() >= zelmdb::TextMax) {
         return Refuse("padstack name must have 1 to " + std::to_string(zelmdb::TextMax - 1) + " characters");
     }
-    auto shape = ShapeCode(a);
+    auto shape = ShapeOf(a);
     if (!shape.ok()) return Refuse(shape.error());
     const std::string side = a.Value("--side").value_or("top");
     if (side != "top" && side != "bottom") return Refuse("side '" + side + "' is neither top nor bottom");
@@ -112,7 +142,9 @@ int RunPadstackAdd(CommandContext& context) {
     zelmdb::LayerGeometry& pad = p.layers[size_t((side == "top" ? TopLayer : BottomLayer) - 1)];
     pad.width1 = width.value();
     pad.height1 = height.value();
-    pad.shape = shape.value();
+    pad.shape = shape.value().code;
+    pad.cornerRatio = shape.value().cornerRatio;
+    pad.hostFlags = a.Has("--no-paste") ? zelmdb::NoPasteFlag : 0;
     pad.rotation = rotation;
     if (drill.value() > 0) {
         zelmdb::LayerGeometry& hole = p.layers[size_t(zelmdb::DrillLayer - 1)];
@@ -124,8 +156,9 @@ int RunPadstackAdd(CommandContext& context) {
     p.id = store.NewPadstack();
     p.nameId = store.NameCreate(name);
     if (p.id == 0 || p.nameId == 0 || !store.PutPadstack(p) || !store.Commit()) {
+        const std::string why = store.FailedWrites().empty() ? store.LastError() : store.FailedWrites().front();
         store.Rollback();
-        return Refuse(file + ": the padstack could not be stored");
+        return Refuse((why.empty() ? file : why) + ": the padstack was NOT stored");
     }
     std::printf("%s: padstack %d %s\n", file.c_str(), p.id, name.c_str());
     return ExitOk;
@@ -151,6 +184,8 @@ int RunPadstackList(CommandContext& context) {
             std::printf("  layer %zu shape %d %s x %s rot %.2f", i + 1, l.shape,
                         Shown(l.width1 + l.width2, info).c_str(),
                         Shown(l.height1 + l.height2, info).c_str(), l.rotation / 60.0);
+            if (l.cornerRatio != 0) std::printf(" corner %.4g", double(l.cornerRatio) / zelmdb::CornerRatioScale);
+            if (l.hostFlags & zelmdb::NoPasteFlag) std::printf(" no paste");
         }
         const zelmdb::LayerGeometry& hole = p.layers[size_t(zelmdb::DrillLayer - 1)];
         std::printf("  drill %s\n", Shown(hole.width1 + hole.width2, info).c_str());

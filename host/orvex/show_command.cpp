@@ -72,7 +72,9 @@ void WritePadstacks(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view)
             j.BeginObject().Key("layer").Int(int64_t(i + 1)).Key("shape").Int(l.shape)
                 .Key("width").Int(int64_t(l.width1) + l.width2)
                 .Key("height").Int(int64_t(l.height1) + l.height2)
-                .Key("rotation").Int(l.rotation).EndObject();
+                .Key("rotation").Int(l.rotation)
+                .Key("corner_ratio").Real(double(l.cornerRatio) / zelmdb::CornerRatioScale)
+                .Key("paste").Bool((l.hostFlags & zelmdb::NoPasteFlag) == 0).EndObject();
         }
         const zelmdb::LayerGeometry& hole = p.layers[size_t(zelmdb::DrillLayer - 1)];
         j.EndArray().Key("drill").Int(int64_t(hole.width1) + hole.width2).EndObject();

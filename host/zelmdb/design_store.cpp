@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <set>
 
 #include "host/zelmdb/design_defaults.h"
@@ -38,6 +39,8 @@ CREATE TABLE padstack_layers(padstack_id INTEGER NOT NULL, layer INTEGER NOT NUL
                              width1 INTEGER NOT NULL, height1 INTEGER NOT NULL,
                              width2 INTEGER NOT NULL, height2 INTEGER NOT NULL,
                              shape INTEGER NOT NULL, rotation INTEGER NOT NULL,
+                             corner_ratio INTEGER NOT NULL DEFAULT 0,
+                             host_flags INTEGER NOT NULL DEFAULT 0,
                              PRIMARY KEY (padstack_id, layer)) WITHOUT ROWID;
 CREATE TABLE symbols(id INTEGER PRIMARY KEY, name_id INTEGER NOT NULL DEFAULT 0,
                      center_x INTEGER NOT NULL DEFAULT 0, center_y INTEGER NOT NULL DEFAULT 0);
@@ -59,6 +62,25 @@ CREATE TABLE colours(id INTEGER PRIMARY KEY, kind INTEGER NOT NULL, sub_kind INT
 CREATE TABLE plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, data BLOB NOT NULL,
                             PRIMARY KEY (owner, key)) WITHOUT ROWID;
 )sql";
+
+// What brings a file of the version before `version` up to it; a file opened for writing goes
+// through every step above its own version, in one transaction.
+struct Migration {
+    int version;
+    const char* sql;
+};
+const Migration Migrations[] = {
+    {2, "ALTER TABLE padstack_layers ADD COLUMN corner_ratio INTEGER NOT NULL DEFAULT 0;"
+        "ALTER TABLE padstack_layers ADD COLUMN host_flags INTEGER NOT NULL DEFAULT 0;"},
+};
+// The columns each migration adds, which a file below its version lacks until it is written.
+struct AddedColumn {
+    int version;
+    const char* column;   // "table.column"
+};
+const AddedColumn AddedColumns[] = {{2, "padstack_layers.corner_ratio"}, {2, "padstack_layers.host_flags"}};
+
+static_assert(std::size(Migrations) == size_t(DesignStore::SchemaVersion - 1), "one migration per version");
 
 constexpr int32_t MaxPadstackId = 32767;
 constexpr int32_t MaxSymbolId = 65535;
@@ -210,6 +232,7 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
     if (access == Access::ReadWrite && sqlite3_db_readonly(db, "main") == 1) {
         return R::Fail(path + " cannot be written (SQLite opened it read-only)");
     }
+    if (access == Access::ReadWrite && !store->Migrate()) return R::Fail(store->LastError());
     return R(std::move(store));
 }
 
@@ -227,6 +250,7 @@ Result<bool> DesignStore::Validate(std::optional<FileKind> expected, Access acce
                                   std::to_string(SchemaVersion) + ")");
     }
     if (!ok || version < 1) return Result<bool>::Fail(path_ + " is damaged (no schema version)");
+    schemaVersion_ = version;
     {
         // A writer relies on the indexes to find names and keep them unique, so it has them
         // checked against their tables too; a reader only needs the pages whole.
@@ -234,7 +258,10 @@ Result<bool> DesignStore::Validate(std::optional<FileKind> expected, Access acce
         if (!check.Step()) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
         if (check.Text(0) != "ok") return Result<bool>::Fail(path_ + " is damaged (" + check.Text(0) + ")");
     }
-    if (const std::string mismatch = SchemaMismatch(db_, Schema, {"plugin_records"}); !mismatch.empty()) {
+    std::vector<std::string_view> mayLack{"plugin_records"};
+    for (const AddedColumn& added : AddedColumns)
+        if (added.version > version) mayLack.push_back(added.column);
+    if (const std::string mismatch = SchemaMismatch(db_, Schema, mayLack); !mismatch.empty()) {
         return Result<bool>::Fail(path_ + " is damaged (" + mismatch + ")");
     }
     SqliteStatement design(db_, "SELECT kind, unit_code, inches_per_unit, layer_count, flags, "
@@ -258,6 +285,23 @@ Result<bool> DesignStore::Validate(std::optional<FileKind> expected, Access acce
         return Result<bool>::Fail(path_ + " is a " + FileKindName(info_.kind) + ", not a " +
                                   (*expected == FileKind::Design ? "design" : "padstack library"));
     }
+    return true;
+}
+
+bool DesignStore::Migrate() {
+    if (schemaVersion_ >= SchemaVersion) return true;
+    bool ok = Exec("BEGIN IMMEDIATE");
+    for (const Migration& m : Migrations) {
+        if (m.version > schemaVersion_) ok = ok && Exec(m.sql);
+    }
+    const std::string version = "PRAGMA user_version = " + std::to_string(SchemaVersion);
+    ok = ok && Exec(version.c_str()) && Exec("COMMIT");
+    if (!ok) {
+        lastError_ = Trouble(path_, db_, ("cannot be brought up to schema " + std::to_string(SchemaVersion)).c_str());
+        Exec("ROLLBACK");
+        return false;
+    }
+    schemaVersion_ = SchemaVersion;
     return true;
 }
 
@@ -384,6 +428,16 @@ std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
         key.push_back(char(uint16_t(rotation) & 0xFF));
         key.push_back(char(uint16_t(rotation) >> 8));
     }
+    // Host properties follow only for the layers that have any, so a padstack without them keeps
+    // the key that files written before them hold, and a rounded pad never matches a sharp one.
+    for (size_t i = 0; i < layers.size(); ++i) {
+        const LayerGeometry& l = layers[i];
+        if (l.cornerRatio == 0 && l.hostFlags == 0) continue;
+        key.push_back(char(i + 1));
+        key.push_back(char(l.cornerRatio & 0xFF));
+        key.push_back(char(l.cornerRatio >> 8));
+        key.push_back(char(l.hostFlags));
+    }
     return key;
 }
 
@@ -406,13 +460,14 @@ bool DesignStore::PutPadstack(const Padstack& p) {
     if (!stored) return false;
     SqliteStatement clear(db_, "DELETE FROM padstack_layers WHERE padstack_id = ?");
     if (!Write(clear.Bind(1, int64_t(p.id)))) return false;
-    SqliteStatement layer(db_, "INSERT INTO padstack_layers VALUES (?,?,?,?,?,?,?,?)");
+    SqliteStatement layer(db_, "INSERT INTO padstack_layers VALUES (?,?,?,?,?,?,?,?,?,?)");
     for (size_t i = 0; i < p.layers.size(); ++i) {
         const LayerGeometry& l = p.layers[i];
         if (l == LayerGeometry{}) continue;   // an empty layer is the absence of a row
         layer.Bind(1, int64_t(p.id)).Bind(2, int64_t(i + 1)).Bind(3, int64_t(l.width1))
             .Bind(4, int64_t(l.height1)).Bind(5, int64_t(l.width2)).Bind(6, int64_t(l.height2))
-            .Bind(7, int64_t(l.shape)).Bind(8, int64_t(l.rotation));
+            .Bind(7, int64_t(l.shape)).Bind(8, int64_t(l.rotation)).Bind(9, int64_t(l.cornerRatio))
+            .Bind(10, int64_t(l.hostFlags));
         if (!Write(layer)) return false;
         layer.Reset();
     }
@@ -426,8 +481,12 @@ std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
     p.id = id;
     p.nameId = int32_t(head.Int(0));
     p.layers.resize(size_t(info_.layerCount));
-    SqliteStatement layers(db_, "SELECT layer, width1, height1, width2, height2, shape, rotation "
-                                "FROM padstack_layers WHERE padstack_id = ?");
+    // A file of schema 1, open only for reading, has no host properties: they read as none.
+    SqliteStatement layers(db_, schemaVersion_ >= 2
+                                    ? "SELECT layer, width1, height1, width2, height2, shape, rotation, "
+                                      "corner_ratio, host_flags FROM padstack_layers WHERE padstack_id = ?"
+                                    : "SELECT layer, width1, height1, width2, height2, shape, rotation, 0, 0 "
+                                      "FROM padstack_layers WHERE padstack_id = ?");
     layers.Bind(1, int64_t(id));
     while (layers.Step()) {
         const int64_t n = layers.Int(0);
@@ -439,6 +498,8 @@ std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
         l.height2 = int32_t(layers.Int(4));
         l.shape = uint8_t(layers.Int(5));
         l.rotation = int16_t(layers.Int(6));
+        l.cornerRatio = uint16_t(layers.Int(7));
+        l.hostFlags = uint8_t(layers.Int(8));
     }
     return p;
 }

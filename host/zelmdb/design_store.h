@@ -22,7 +22,8 @@ constexpr int ErrorWriteFailed = 30003;
 class DesignStore {
 public:
     static constexpr int ApplicationId = 0x4F525658;   // "ORVX"
-    static constexpr int SchemaVersion = 1;
+    // 2: padstack layers carry the host's corner ratio and flags.
+    static constexpr int SchemaVersion = 2;
     // How long a statement waits for another program's lock before it says "in use".
     static constexpr int BusyTimeoutMs = 3000;
     // Every coordinate and size stays within this many units either way, so that the sum or
@@ -111,14 +112,17 @@ public:
     int FindColour(uint8_t kind, uint8_t subKind, uint8_t layer);
     std::optional<uint32_t> ColourValue(int index);
 
-    // The comparison key of a padstack's geometry: sizes and shape of every layer, and the
-    // rotation only where the shape is not round, since rotation leaves a round pad unchanged.
+    // The comparison key of a padstack's geometry: sizes and shape of every layer, the rotation
+    // only where the shape is not round, since rotation leaves a round pad unchanged, and the
+    // host's properties of each layer.
     static std::string GeometryKey(const std::vector<LayerGeometry>& layers);
 
 private:
     DesignStore(std::string path, sqlite3* db, int lockFd);
     static std::string Populate(const std::string& path, const DesignInfo& info);
     Result<bool> Validate(std::optional<FileKind> expected, Access access);
+    // Brings an older file up to SchemaVersion, all steps or none.
+    bool Migrate();
     bool Exec(const char* sql);
     // Every change goes through one of these two; see TransactionLost.
     bool Write(SqliteStatement& statement);
@@ -146,6 +150,7 @@ private:
     std::string lastError_;
     std::vector<std::string> failedWrites_;
     std::unique_ptr<SqliteStatement> findListed_;
+    int schemaVersion_ = SchemaVersion;
     // The largest padstack id, asked for with every design record the plug-in reads. Kept only
     // inside our own transaction, which keeps every other writer out; forgotten at its end,
     // since a rollback takes back what was noted in it.

@@ -25,8 +25,18 @@ struct LayerGeometry {
     int32_t height2 = 0;
     uint8_t shape = 0;
     int16_t rotation = 0;
+    // The host's own properties of a pad, which the plug-in copies along with the record unread:
+    // the rounding of a rectangular pad's corners, in ten-thousandths of its shorter side, and
+    // flags such as NoPasteFlag.
+    uint16_t cornerRatio = 0;
+    uint8_t hostFlags = 0;
     bool operator==(const LayerGeometry&) const = default;
 };
+
+constexpr int CornerRatioScale = 10000;
+constexpr int MaxCornerRatio = CornerRatioScale / 2;   // fully round ends
+// A pad that gets no solder paste: a test point or a pad meant to stay bare.
+constexpr uint8_t NoPasteFlag = 0x01;
 
 struct Padstack {
     int32_t id = 0;

@@ -28,6 +28,9 @@ constexpr size_t Width1 = 0x00;
 constexpr size_t Height1 = 0x04;
 constexpr size_t Width2 = 0x08;
 constexpr size_t Height2 = 0x0C;
+// Host properties in bytes the plug-in leaves as read; 0x12 and 0x13 stay free.
+constexpr size_t CornerRatio = 0x10;   // uint16, ten-thousandths of the shorter side
+constexpr size_t HostFlags = 0x15;     // uint8
 constexpr size_t Shape = 0x14;      // uint8
 constexpr size_t Rotation = 0x16;   // int16, minutes
 constexpr size_t Size = 24;

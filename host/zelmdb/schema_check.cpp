@@ -50,19 +50,21 @@ const std::vector<Column>& Expected(const char* schema) {
 
 }  // namespace
 
-std::string SchemaMismatch(sqlite3* file, const char* schema,
-                           std::initializer_list<std::string_view> madeOnFirstWrite) {
+std::string SchemaMismatch(sqlite3* file, const char* schema, const std::vector<std::string_view>& mayLack) {
+    auto allowed = [&](const std::string& name) { return std::find(mayLack.begin(), mayLack.end(), name) != mayLack.end(); };
     std::map<std::string, std::map<std::string, std::string>> has;   // table, column, type
     for (const Column& c : ColumnsOf(file)) has[c.table][c.name] = c.type;
     for (const Column& want : Expected(schema)) {
         const auto table = has.find(want.table);
         if (table == has.end()) {
-            if (std::find(madeOnFirstWrite.begin(), madeOnFirstWrite.end(), want.table) != madeOnFirstWrite.end())
-                continue;
+            if (allowed(want.table)) continue;
             return "table " + want.table + " is missing";
         }
         const auto column = table->second.find(want.name);
-        if (column == table->second.end()) return "table " + want.table + " has no column " + want.name;
+        if (column == table->second.end()) {
+            if (allowed(want.table + "." + want.name)) continue;
+            return "table " + want.table + " has no column " + want.name;
+        }
         if (strcasecmp(column->second.c_str(), want.type.c_str()) != 0) {
             return "column " + want.table + "." + want.name + " is " +
                    (column->second.empty() ? "untyped" : column->second) + ", not " + want.type;

@@ -4,16 +4,16 @@
 #pragma once
 #include <sqlite3.h>
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelmdb {
 
 // What the file lacks against the tables `schema` creates, e.g. "table pins is missing"; empty
 // when it has them all. Tables and columns of its own beyond them are allowed, and so is the
-// absence of a table in `madeOnFirstWrite` (one that files from before it never had).
-std::string SchemaMismatch(sqlite3* file, const char* schema,
-                           std::initializer_list<std::string_view> madeOnFirstWrite);
+// absence of what `mayLack` names: a table ("plugin_records", made on first write) or a column
+// ("padstack_layers.corner_ratio", added when an older file is brought up to date).
+std::string SchemaMismatch(sqlite3* file, const char* schema, const std::vector<std::string_view>& mayLack);
 
 }  // namespace zelmdb

@@ -50,7 +50,7 @@ public:
     bool ReallyEnabled(HWND h) const { return UpToTopLevel(h, &Window::Enabled); }   // takes input
     // Whether the test holds for the window and every parent up to its top-level window.
     bool UpToTopLevel(HWND h, bool (Window::*holds)() const) const;
-    void SetScreenSize(int width, int height) { m_screenW = width; m_screenH = height; }
+    void SetScreenSize(int width, int height);
     int ScreenWidth() const { return m_screenW; }
     int ScreenHeight() const { return m_screenH; }
 
@@ -66,6 +66,12 @@ public:
     void Validate(HWND h, const RECT* rect);
     bool PaintPending(HWND h) const;
     HWND NextWindowToPaint() const;
+
+    // Damage: screen areas whose pixels changed since the presenter last took them. Drawing on a
+    // window and moving, showing, hiding, raising or destroying a top-level window add to it.
+    void AddDamage(const RECT& screen);
+    void DamageFrame(HWND topLevel);   // where the window stands, if it is shown
+    std::vector<RECT> TakeDamage();
 
     // Focus.
     HWND focus = 0;
@@ -86,6 +92,7 @@ private:
     std::vector<HWND> m_topLevels;
     std::map<std::string, std::unique_ptr<WindowClass>> m_classes;
     std::deque<MSG> m_queue;
+    std::vector<RECT> m_damage;
     InputSource m_input;
     bool m_quit = false;
     int m_quitCode = 0;

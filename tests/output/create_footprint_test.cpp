@@ -66,6 +66,26 @@ TEST_F(CreateFootprintTest, RotatedPadsGetOneCopyPerRotation) {
     EXPECT_EQ(Design().Padstacks().size(), 6u);
 }
 
+// The host's own pad properties ride in bytes the plug-in leaves alone: every rotated copy has
+// them, and a sharp pad of the same geometry is not taken for a rounded one.
+TEST_F(CreateFootprintTest, RotatedCopiesKeepTheHostsPadProperties) {
+    AddPadstack("SHARP", 4, 5400);
+    auto rounded = *Design().GetPadstack(AddPadstack("RR", 4));
+    rounded.layers[0].cornerRatio = 2500;
+    rounded.layers[0].hostFlags = zelmdb::NoPasteFlag;
+    ASSERT_TRUE(Design().PutPadstack(rounded));
+    params.DefaultPadstackName = params.Pin1PadstackName = "RR";
+    Pads({0, 5400, 10800});
+    CreateFootprint();
+    EXPECT_EQ(PinPadstacks(), (std::vector<std::string>{"RR", "RR(90.00)", "RR(180.00)"}));
+    const auto symbols = Design().Symbols();
+    for (const auto& pin : symbols.at(0).pins) {
+        const LayerGeometry pad = Design().GetPadstack(pin.padstack)->layers[0];
+        EXPECT_EQ(pad.cornerRatio, 2500);
+        EXPECT_EQ(pad.hostFlags, zelmdb::NoPasteFlag);
+    }
+}
+
 TEST_F(CreateFootprintTest, RoundPadstacksAreNeverCopied) {
     AddPadstack("R", 1);
     params.DefaultPadstackName = params.Pin1PadstackName = "R";

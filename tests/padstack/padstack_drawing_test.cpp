@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 #include "output/layer_colours.h"
 #include "padstack/padstack_drawing.h"
@@ -24,6 +25,11 @@ PadstackInfo Pad(int16_t shape, int32_t width, int32_t height, int16_t rotation,
     pad.Rotation = rotation;
     pad.DrillExtents[0] = pad.DrillExtents[1] = drill / 2;
     pad.Colour = colour;
+    return pad;
+}
+
+PadstackInfo Rounded(PadstackInfo pad, uint16_t ratio) {
+    pad.CornerRatio = ratio;
     return pad;
 }
 
@@ -74,7 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DrawingCase{"bottom_only", Pad(4, 40, 20, 5400, 10, kBottom), kBottom, kTop},
                       DrawingCase{"no_drill", Pad(1, 50, 30, 0, 0, kTop), kTop, kDrill},
                       DrawingCase{"drill_over_pad", Pad(2, 40, 40, 0, 80, kTop), kDrill, kTop},
-                      DrawingCase{"oblong_tall", Pad(3, 20, 60, 900, 10, kTop), kTop, kBottom}),
+                      DrawingCase{"oblong_tall", Pad(3, 20, 60, 900, 10, kTop), kTop, kBottom},
+                      DrawingCase{"roundrect", Rounded(Pad(4, 60, 30, 0, 10, kTop), 2500), kTop, kBottom},
+                      DrawingCase{"roundrect_30", Rounded(Pad(4, 60, 30, 1800, 0, kTop), 2500), kTop, kBottom},
+                      DrawingCase{"roundrect_bottom", Rounded(Pad(2, 40, 40, 0, 0, kBottom), 5000), kBottom, kTop}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PadstackDrawingScaleTest, DiagonalFitsTheSmallerSide) {
@@ -96,6 +105,21 @@ TEST(PadstackDrawingScaleTest, SquareIsDrawnAtItsScaledSize) {
     EXPECT_EQ(drawn.bottom - drawn.top, 82);
     EXPECT_EQ(drawn.left, 77 - 41);
     EXPECT_EQ(drawn.top, 63 - 41);
+}
+
+// Rounding takes pixels off the corners only: the rounded pad spans the same box as the sharp
+// one, and a quarter of the shorter side rounds away the corner pixels a circle would.
+TEST(PadstackDrawingScaleTest, RoundedCornersKeepTheBoxAndLoseTheCorners) {
+    TopColour = kTop;
+    DrillColour = kDrill;
+    Canvas sharp(kBox.right, kBox.bottom), rounded(kBox.right, kBox.bottom);
+    DrawPadstack(sharp.dc(), kBox, Pad(4, 60, 30, 0, 0, kTop));
+    DrawPadstack(rounded.dc(), kBox, Rounded(Pad(4, 60, 30, 0, 0, kTop), 2500));
+    const RECT a = sharp.Bounds(kTop), b = rounded.Bounds(kTop);
+    EXPECT_EQ(std::tie(a.left, a.top, a.right, a.bottom), std::tie(b.left, b.top, b.right, b.bottom));
+    const double radius = (a.bottom - a.top) / 4.0;
+    const int lost = sharp.Count(kTop) - rounded.Count(kTop);
+    EXPECT_NEAR(lost, 4 * (1 - M_PI / 4) * radius * radius, 2.0 * radius);
 }
 
 TEST(PadstackDrawingScaleTest, PadWithoutSizeLeavesTheBoxBlack) {

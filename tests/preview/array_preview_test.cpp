@@ -2,6 +2,7 @@
 // overlapping pads, the name threshold and where the markers stand.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <ostream>
 
 #include "array/shared_state.h"
@@ -92,6 +93,23 @@ TEST(PadImageKeyTest, MaskKeepsOnlyThePixelSize) {
     EXPECT_EQ(mask.Colour(), 0u);
 }
 
+// The corner rounding rides in the byte above the shape code: a rounded pad never shares an
+// image with a sharp one, and the shape code reads the same for both.
+TEST(PadImageKeyTest, RoundingIsPartOfTheKeyButNotOfTheShape) {
+    PadstackInfo pad;
+    pad.Shape = 4;
+    pad.Extents[0] = pad.Extents[2] = 20;
+    const PadImageKey sharp(pad, 1.0, 0);
+    pad.CornerRatio = 2500;
+    const PadImageKey rounded(pad, 1.0, 0);
+    EXPECT_EQ(rounded.Shape(), 4);
+    EXPECT_DOUBLE_EQ(rounded.CornerRatio(), 0.25);
+    EXPECT_NE(std::memcmp(sharp.data(), rounded.data(), PadImageKey::Size), 0);
+    EXPECT_EQ(std::memcmp(sharp.Mask().data(), rounded.Mask().data(), PadImageKey::Size), 0);
+    pad.Shape = 3;
+    EXPECT_EQ(PadImageKey(pad, 1.0, 0).CornerRatio(), 0) << "only rectangles round their corners";
+}
+
 class ArrayPreviewPaintTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -151,6 +169,22 @@ TEST_F(ArrayPreviewPaintTest, OverlappingPadsOrTheirColours) {
     EXPECT_EQ(s.Pixel(65, 100), kRed);
     EXPECT_EQ(s.Pixel(125, 100), kGreen);
     EXPECT_EQ(s.Pixel(2, 2), 0u);
+}
+
+// Pin 1 sharp and the others rounded by the host's ratio: the rounded pad loses its corner
+// pixels, not its middle, and the two do not share an image.
+TEST_F(ArrayPreviewPaintTest, RoundedPadsLoseTheirCornersOnly) {
+    pads.Pin1Pad = Square(40, kRed);
+    pads.DefaultPad = Square(40, kGreen);
+    pads.DefaultPad.CornerRatio = 2500;
+    pads.Append(40, 90, 0, "1", 1);
+    pads.Append(140, 90, 0, "2", 1);
+    const Surface s = Paint();
+    EXPECT_EQ(s.Pixel(31, 81), kRed) << "the sharp pad's corner";
+    EXPECT_EQ(s.Pixel(131, 81), 0u) << "the rounded pad's corner";
+    EXPECT_EQ(s.Pixel(150, 100), kGreen);
+    EXPECT_EQ(s.Pixel(131, 100), kGreen) << "the middle of its side";
+    EXPECT_LT(Count(s, kGreen), Count(s, kRed));
 }
 
 TEST_F(ArrayPreviewPaintTest, ListWithoutSitesStaysBlack) {

@@ -20,7 +20,8 @@ TEST_F(OrvexCliTest, ReadmeSequenceMakesAReadableDesign) {
     EXPECT_NE(show.out.find("\"layers\": 14"), std::string::npos);
     // 0.6 mm at 0.1 micron per unit.
     EXPECT_NE(show.out.find("{\"id\": 1, \"name\": \"R60\", \"layers\": [{\"layer\": 1, \"shape\": 1, "
-                            "\"width\": 6000, \"height\": 6000, \"rotation\": 0}], \"drill\": 3000}"),
+                            "\"width\": 6000, \"height\": 6000, \"rotation\": 0, \"corner_ratio\": 0, "
+                            "\"paste\": true}], \"drill\": 3000}"),
               std::string::npos) << show.out;
     EXPECT_NE(show.out.find("\"footprints\": []"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir_ / "home" / "ORVEX.INI"));
@@ -98,6 +99,12 @@ INSTANTIATE_TEST_SUITE_P(Inputs, OrvexBadInputTest, ::testing::Values(
     BadCase{{"padstack", "add", "d.design", "X", "--colour", "red"}, 2, "unknown option --colour"},
     BadCase{{"padstack", "add", "d.design", "X", "--shape", "round", "--width", "1", "--height", "2", "--drill", "1.5"},
             1, "drill 1.5 is larger than the pad (1 x 2); a drill must fit inside its pad"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "oblong", "--width", "1", "--height", "2",
+             "--corner-ratio", "0.25"}, 1, "--corner-ratio rounds square and rectangular pads only"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "roundrect", "--width", "1", "--height", "2",
+             "--corner-ratio", "0.6"}, 1, "corner ratio 0.6 is not above 0 and at most 0.5"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "rect", "--width", "1", "--height", "2",
+             "--corner-ratio", "0.00001"}, 1, "below the smallest step"},
     BadCase{{"padstack", "list", "nothere.design"}, 1, "no such file"},
     BadCase{{"library", "add", "d.design"}, 1, "not a padstack library"},
     BadCase{{"library", "add", "nothere.olb"}, 1, "no such file"},
@@ -175,6 +182,28 @@ TEST_F(OrvexCliTest, PadstackGoesIntoALibraryToo) {
     const Outcome list = Run({"padstack", "list", "a.olb"});
     ASSERT_EQ(list.code, 0);
     EXPECT_EQ(list.out, "1 SQ  layer 1 shape 2 50.00 x 50.00 rot 0.00  drill 0.00\n");
+}
+
+// A rounded rectangle is a rectangle with the host's corner ratio; no paste is the host's too.
+TEST_F(OrvexCliTest, HostPropertiesAreStoredAndListed) {
+    ASSERT_EQ(Run({"new", "d.design", "--units", "mm"}).code, 0);
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"RR", "--shape", "roundrect", "--width", "1", "--height", "0.5"},
+          {"SQ", "--shape", "square", "--width", "1", "--height", "1", "--corner-ratio", "0.1", "--no-paste",
+           "--side", "bottom"},
+          {"TP", "--shape", "round", "--width", "1", "--height", "1", "--no-paste"}}) {
+        std::vector<std::string> add{"padstack", "add", "d.design"};
+        add.insert(add.end(), words.begin(), words.end());
+        ASSERT_EQ(Run(add).code, 0) << words[0];
+    }
+    const Outcome list = Run({"padstack", "list", "d.design"});
+    EXPECT_EQ(list.out,
+              "1 RR  layer 1 shape 4 1.0000 x 0.5000 rot 0.00 corner 0.25  drill 0.0000\n"
+              "2 SQ  layer 2 shape 2 1.0000 x 1.0000 rot 0.00 corner 0.1 no paste  drill 0.0000\n"
+              "3 TP  layer 1 shape 1 1.0000 x 1.0000 rot 0.00 no paste  drill 0.0000\n");
+    const Outcome show = Run({"show", "d.design", "--json"});
+    EXPECT_NE(show.out.find("\"rotation\": 0, \"corner_ratio\": 0.10000000000000001, \"paste\": false}"),
+              std::string::npos) << show.out;
 }
 
 TEST_F(OrvexCliTest, SecondOrvexOnTheSameDesignIsRefused) {

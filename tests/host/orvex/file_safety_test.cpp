@@ -83,6 +83,36 @@ INSTANTIATE_TEST_SUITE_P(Targets, ExportTargetTest, ::testing::Values(
     ExportTarget{"AFolder", "folder", true, " is a folder, not a file to export to"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A library folder: every file is looked at before the first is written.
+TEST_F(FileSafetyTest, ALibraryExportWritesNoFileUnlessItMayWriteAll) {
+    for (const char* name : {"F1", "F2"})
+        ASSERT_EQ(Run({"generate", "d.design", name, "--style", "grid", "--p", "2"}).code, 0);
+    std::filesystem::create_directories(dir_ / "lib.pretty");
+    Write("lib.pretty/F2.kicad_mod", "a person's own footprint\n");
+    std::filesystem::copy_file(dir_ / "d.design", dir_ / "d.pretty");
+    const auto refused = [&](std::vector<std::string> args, const std::string& why) {
+        const Outcome o = Run(args);
+        EXPECT_EQ(o.code, 1);
+        EXPECT_TRUE(Has(o.err, why)) << o.err;
+        EXPECT_FALSE(std::filesystem::exists(dir_ / "lib.pretty/F1.kicad_mod")) << "written before the refusal";
+    };
+    refused({"export", "d.design", "--kicad", "lib.pretty"},
+            "lib.pretty/F2.kicad_mod exists and is not a footprint orvex exported; give --force");
+    const std::string design = File("d.design");
+    refused({"export", "d.design", "--kicad", "d.pretty", "--force"}, "d.pretty is not a folder");
+    EXPECT_EQ(File("d.pretty"), design);
+    std::filesystem::copy_file(dir_ / "d.design", dir_ / "lib.pretty/F2.kicad_mod",
+                               std::filesystem::copy_options::overwrite_existing);
+    refused({"export", "d.design", "--kicad", "lib.pretty", "--force"},
+            "lib.pretty/F2.kicad_mod is an Orvex design or library");
+    EXPECT_EQ(File("lib.pretty/F2.kicad_mod"), design);
+
+    Write("lib.pretty/F2.kicad_mod", "a person's own footprint\n");
+    ASSERT_EQ(Run({"export", "d.design", "--kicad", "lib.pretty", "--force"}).code, 0);
+    EXPECT_EQ(File("lib.pretty/F2.kicad_mod").rfind("(footprint \"F2\"", 0), 0u);
+    EXPECT_EQ(Run({"export", "d.design", "--kicad", "lib.pretty"}).code, 0) << "earlier exports are replaced";
+}
+
 TEST_F(FileSafetyTest, AChangeLeftHalfDoneIsRolledBackOrNamed) {
     const std::string shown = Run({"show", "d.design", "--json"}).out;
     // A writer killed in the middle of a transaction that did not fit in its memory.
@@ -196,10 +226,18 @@ TEST_F(FileSafetyTest, ParallelBatchesShareTheHostFolder) {
 }
 
 // The plug-in's folder, where its window-state file is, cannot be written; the design can.
-TEST_F(FileSafetyTest, AWindowStateWarningCostsNoFootprint) {
+struct StateFileCase {
+    const char* name;
+    bool exists;          // a tessra.ini is there already
+    const char* warning;
+};
+class StateFileWarningTest : public FileSafetyTest, public ::testing::WithParamInterface<StateFileCase> {};
+
+TEST_P(StateFileWarningTest, CostsNoFootprint) {
     using std::filesystem::perms;
-    Write("home/tessra.ini", "#\r\n# Orvex Tessra Ini File\r\n#\r\n\r\n"
-                             "# Window states for Tessra dialog and Preview window\r\n");
+    if (GetParam().exists)
+        Write("home/tessra.ini", "#\r\n# Orvex Tessra Ini File\r\n#\r\n\r\n"
+                                 "# Window states for Tessra dialog and Preview window\r\n");
     const perms write = perms::owner_write | perms::group_write | perms::others_write;
     std::filesystem::permissions(dir_ / "home", write, std::filesystem::perm_options::remove);
     std::filesystem::permissions(dir_, write, std::filesystem::perm_options::add);
@@ -207,10 +245,16 @@ TEST_F(FileSafetyTest, AWindowStateWarningCostsNoFootprint) {
     const Outcome o = Run({"generate", "d.design", "F1", "--style", "grid"}, "/dev/null", Unprivileged());
     std::filesystem::permissions(dir_ / "home", perms::owner_write, std::filesystem::perm_options::add);
     EXPECT_EQ(o.code, 0) << o.err;
-    EXPECT_TRUE(Has(o.err, "F1: the dialog warns \"Unable to update section in tessra.ini file\"; "
-                           "the footprint goes on")) << o.err;
+    EXPECT_TRUE(Has(o.err, std::string("F1: the dialog warns \"") + GetParam().warning + "\"")) << o.err;
+    EXPECT_TRUE(Has(o.err, "; the footprint goes on")) << o.err;
     EXPECT_TRUE(Has(Run({"show", "d.design", "F1"}).out, "F1 (symbol 1)"));
+    EXPECT_EQ(std::filesystem::exists(dir_ / "home/tessra.ini"), GetParam().exists);
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, StateFileWarningTest, ::testing::Values(
+    StateFileCase{"Existing", true, "Unable to update section in tessra.ini file"},
+    StateFileCase{"None", false, "Unable to create default tessra.ini file"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A new design takes its name only when whole: a kill halfway (here by the file size limit)
 // leaves nothing under the name, and an empty file such a kill once left is made a design.

@@ -119,6 +119,18 @@ TEST(GenerateRequestTest, ScriptEntersFieldsInTableOrderWhateverTheGivenOrder) {
                         row(ScriptVerb::Ok, 0, "", "OK")}));
 }
 
+// The body is kept with the footprint, not typed into the dialog, and is no option it was made from.
+TEST(GenerateRequestTest, BodyIsKeptApartFromWhatTheDialogIsFed) {
+    const auto requests = FromJson(R"({"footprint": "Q", "style": "grid", "body": "7x5.5", "p": 3, "x-alpha": true})");
+    ASSERT_EQ(requests.size(), 1u);
+    ASSERT_TRUE(requests[0].body);
+    EXPECT_EQ(requests[0].body->width, 7);
+    EXPECT_EQ(requests[0].body->height, 5.5);
+    EXPECT_EQ(BuildGenerateScript(requests[0]).actions.size(), 4u) << "page, p, x-alpha, OK";
+    using Option = std::pair<std::string, std::optional<std::string>>;
+    EXPECT_EQ(MadeFrom(requests[0]), (std::vector<Option>{{"style", "grid"}, {"p", "3"}, {"x-alpha", std::nullopt}}));
+}
+
 TEST(GenerateRequestTest, AlphabetSetsEveryLetterBox) {
     const auto requests = FromJson(R"([{"footprint": "G", "style": "grid", "alphabet": "abz"}])");
     ASSERT_EQ(requests.size(), 1u);
@@ -158,6 +170,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, GenerateEntryRefusalTest, ::testing::Values(
     BadEntry{R"({"footprint": 7, "style": "grid"})", "the object: \"footprint\" must be a string"},
     BadEntry{R"({"footprint": "A", "style": "grid", "p": 2, "p": 3})", "the object: \"p\" is given twice"},
     BadEntry{R"({"footprint": "A", "style": "grid", "alphabet": "AB-"})", "the object: the alphabet takes the letters A to Z, not \"AB-\""},
+    BadEntry{R"({"footprint": "A", "style": "grid", "body": "7"})", "the object: body 7 is not WIDTHxHEIGHT in mm"},
+    BadEntry{R"({"footprint": "A", "style": "grid", "body": [7, 7]})", "the object: \"body\" must be a string"},
     BadEntry{R"([])", "the list holds no footprint"},
     BadEntry{R"([3])", "entry 1: is not an object"}));
 

@@ -40,7 +40,7 @@ protected:
     Outcome Run(const std::vector<std::string>& args, const std::string& input = "/dev/null",
                 const std::string& prefix = "") {
         std::string cmd = "cd " + Quote(dir_.string()) + " && " + prefix + " env -u DISPLAY -u WAYLAND_DISPLAY " +
-                          Quote(ORVEX_BINARY) + " --home home";
+                          environment_ + " " + Quote(ORVEX_BINARY) + " --home home";
         for (const auto& a : args) cmd.append(1, ' ').append(Quote(a));
         cmd += " <" + Quote(input) + " >out.txt 2>err.txt";
         const int status = std::system(cmd.c_str());
@@ -59,4 +59,5 @@ protected:
     }
 
     std::filesystem::path dir_;
+    std::string environment_;   // what `env` changes besides: "-u NAME" or "NAME=value" words
 };

@@ -22,7 +22,7 @@ protected:
         DesignStore& lib = *created.value();
         Padstack p;
         p.layers.resize(14);
-        p.layers[0] = {width, width, 0, 0, 2, 0};
+        p.layers[0] = {width, width, 0, 0, 2, 0, 2500, NoPasteFlag};
         p.layers[DrillLayer - 1] = {width / 2, width / 2, 0, 0, 1, 0};
         p.id = lib.NewPadstack();
         p.nameId = lib.NameCreate(padstack);
@@ -85,6 +85,10 @@ TEST_F(ActiveDatabaseTest, LoadThruFromGivenLibraryTakesTheNextId) {
     EXPECT_EQ(id, own + 1);
     EXPECT_EQ(ThruFind("LIBPAD"), id);
     EXPECT_EQ(LayerOneWidth(id), 700);
+    uint8_t record[0x24 + 24 * 14];
+    ThruGet(id, record);
+    EXPECT_EQ(ReadOnly(record).U16(0x24 + 0x10), 2500) << "the host's corner ratio comes along";
+    EXPECT_EQ(ReadOnly(record).U8(0x24 + 0x15), NoPasteFlag);
     EXPECT_EQ(DbLoadThru("NOPE", lib.c_str()), 0);
     EXPECT_EQ(DbLoadThru("LIBPAD", Path("missing.olb").c_str()), 0);
 }

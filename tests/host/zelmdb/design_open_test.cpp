@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileTest, ::testing::Values(
     BadFile{"newer.design",
             [](DesignOpenTest& t, const std::string& p) {
                 std::filesystem::rename(t.MakeDesign("n.design"), p);
-                Sql(p, "PRAGMA user_version = 2");
+                Sql(p, "PRAGMA user_version = 3");
             },
             "newer orvex"},
     BadFile{"truncated.design",
@@ -153,6 +153,49 @@ TEST_F(DesignOpenTest, ColumnsOfItsOwnAreAllowed) {
     const std::string path = MakeDesign("extra.design");
     Sql(path, "ALTER TABLE pins ADD COLUMN note TEXT; CREATE TABLE notes(x)");
     EXPECT_TRUE(DesignStore::Open(path, DesignStore::Access::ReadWrite, DesignStore::Sharing::Shared).ok());
+}
+
+// A design written before padstacks had host properties: read as it is, and brought up to date
+// only when opened for writing, where its old padstacks are still found by their geometry.
+TEST_F(DesignOpenTest, SchemaOneIsReadAsItIsAndMigratedForWriting) {
+    const std::string path = MakeDesign("old.design");
+    Sql(path, "ALTER TABLE padstack_layers DROP COLUMN corner_ratio;"
+              "ALTER TABLE padstack_layers DROP COLUMN host_flags; PRAGMA user_version = 1;");
+    const std::string before = ReadBytes(path);
+    std::vector<LayerGeometry> old;
+    {
+        auto opened = DesignStore::Open(path, DesignStore::Access::ReadOnly, DesignStore::Sharing::Shared);
+        ASSERT_TRUE(opened.ok()) << opened.error();
+        auto p = opened.value()->GetPadstack(opened.value()->FindPadstack("P7"));
+        ASSERT_TRUE(p);
+        EXPECT_EQ(p->layers[0].width1, 1007);
+        EXPECT_EQ(p->layers[0].cornerRatio | p->layers[0].hostFlags, 0);
+        old = p->layers;
+    }
+    EXPECT_EQ(ReadBytes(path), before) << "reading changes nothing";
+    auto opened = DesignStore::Open(path, DesignStore::Access::ReadWrite, DesignStore::Sharing::Exclusive);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    DesignStore& s = *opened.value();
+    EXPECT_EQ(s.FindSamePadstack(old), s.FindPadstack("P7"));
+    Padstack rounded;
+    rounded.layers = old;
+    rounded.layers[0].cornerRatio = 2500;
+    rounded.layers[0].hostFlags = NoPasteFlag;
+    EXPECT_EQ(s.FindSamePadstack(rounded.layers), 0) << "a rounded pad never matches a sharp one";
+    rounded.id = s.NewPadstack();
+    rounded.nameId = s.NameCreate("RR");
+    ASSERT_TRUE(s.PutPadstack(rounded));
+    EXPECT_EQ(s.GetPadstack(rounded.id)->layers, rounded.layers);
+    EXPECT_EQ(s.FindSamePadstack(rounded.layers), rounded.id);
+    opened.value().reset();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* version = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &version, nullptr);
+    ASSERT_EQ(sqlite3_step(version), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(version, 0), DesignStore::SchemaVersion);
+    sqlite3_finalize(version);
+    sqlite3_close(db);
 }
 
 TEST_F(DesignOpenTest, WrongKindIsRefused) {

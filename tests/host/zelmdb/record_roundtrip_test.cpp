@@ -56,6 +56,8 @@ TEST_F(RecordTest, PadstackRoundTripsEveryLayerField) {
         r.SetI32(at + 0x0C, 1000 * layer + 4);
         r.SetU8(at + 0x14, uint8_t(layer % 9));
         r.SetI16(at + 0x16, int16_t(-60 * layer));
+        r.SetU16(at + 0x10, uint16_t(100 * layer));   // the host's corner ratio and flags
+        r.SetU8(at + 0x15, uint8_t(layer));
     }
     ASSERT_EQ(ThruPut(id, b.bytes), 1);
     UnionBuffer back;

@@ -76,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(Fields, ThruFindSameChangeTest, ::testing::Values(
             r.SetU8(Layer1 + i, 0);
         }
     }},
-    Change{"extra inner layer", [](ByteRecord& r) { r.SetU8(0x24 + 24 * 4 + 0x14, 1); }}));
+    Change{"extra inner layer", [](ByteRecord& r) { r.SetU8(0x24 + 24 * 4 + 0x14, 1); }},
+    Change{"corner ratio", [](ByteRecord& r) { r.SetU16(Layer1 + 0x10, 2500); }},
+    Change{"no paste", [](ByteRecord& r) { r.SetU8(Layer1 + 0x15, NoPasteFlag); }},
+    Change{"corner ratio on the drill", [](ByteRecord& r) { r.SetU16(Drill + 0x10, 1); }}));
 
 TEST_F(ThruFindSameTest, RotationDoesNotMatterForRoundPads) {
     FillSquare(record_, 1);
@@ -89,8 +92,8 @@ TEST_F(ThruFindSameTest, UnusedBytesDoNotMatter) {
     FillSquare(record_);
     const int16_t id = Store("SQ", record_);
     ByteRecord r(record_);
-    r.SetU8(Layer1 + 0x10, 0x77);
-    r.SetU8(Layer1 + 0x15, 0x99);
+    r.SetU8(Layer1 + 0x12, 0x77);
+    r.SetU8(Layer1 + 0x13, 0x99);
     r.SetI32(0x10, 42);
     EXPECT_EQ(ThruFindSame(record_), id);
 }
