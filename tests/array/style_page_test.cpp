@@ -142,7 +142,7 @@ TEST_F(StylePageTest, TypingAheadPastTheLimitGivesOneBox) {
     Show("page 5\nset 4026 2\nset 4034 100\nclear 4034\ntype 4034 " + std::string(2000, '9') + "\n" + ProbeLine() +
          "cancel\n");
     EXPECT_EQ(spacing, 9999);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"tessra.dll: Please enter a number between -10000 and 10000."}));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"tessra: Please enter a number between -10000 and 10000."}));
 }
 
 TEST_F(StylePageTest, AClearedFieldGetsItsTextBackWhenLeft) {
