@@ -11,6 +11,7 @@
 #include "host/orvex/dialog_session.h"
 #include "host/orvex/generate_request.h"
 #include "host/orvex/json_reader.h"
+#include "host/orvex/pad_overlap.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/win/message_box.h"
 
@@ -59,14 +60,32 @@ std::string DriverRefusal(const GenerateRequest& request, const GenerateScript& 
     return origin + ": " + driver.Error();
 }
 
+// The option whose action the dialog answered with a message: the driver stops there, so it is
+// the last action it took. Empty for the closing OK.
+std::string BoxOrigin(const GenerateScript& script, const HeadlessDriver& driver) {
+    const int taken = int(script.actions.size()) - driver.ActionsLeft();
+    if (taken < 1) return "";
+    const int line = script.actions[size_t(taken - 1)].line;
+    return line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
+}
+
 // Why the run stored nothing, or "" when it stored the footprint.
 std::string Refusal(const GenerateRequest& request, const GenerateScript& script, const HeadlessDriver& driver,
                     int32_t result) {
     if (driver.Failed()) return DriverRefusal(request, script, driver);
     std::string said;
     for (const ShownMessageBox& box : ShownMessageBoxes()) said += (said.empty() ? "" : ", then ") + ("\"" + box.Text + "\"");
-    if (!said.empty()) return "the dialog says " + said;
+    if (!said.empty()) {
+        const std::string origin = BoxOrigin(script, driver);
+        return (origin.empty() ? "" : origin + ": ") + "the dialog says " + said;
+    }
     return result == 1 ? "" : "the dialog did not end with OK";
+}
+
+// Why the footprint the host shaped from the run cannot be kept, or "".
+std::string ShapeRefusal(DialogSession& session, const GenerateRequest& request) {
+    if (!session.ShapeRefusal().empty()) return session.ShapeRefusal();
+    return request.shape.allowOverlap ? "" : OverlapRefusal(session.Design(), request.footprint);
 }
 
 int Generate(const std::string& file, const std::string& hostFolder, const std::vector<GenerateRequest>& requests) {
@@ -74,15 +93,17 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
     if (!session.ok()) return Refuse(session.error());
     DialogSession& s = *session.value();
     for (const GenerateRequest& request : requests) {
+        const std::string label = RequestLabel(request);
         if (std::string taken = s.NameTaken(request.footprint); !taken.empty()) return Refuse(taken);
+        auto extras = ExtrasOf(request, s.Design().info());
+        if (!extras.ok()) return Refuse(label + ": " + extras.error() + "; nothing was stored");
         const GenerateScript script = BuildGenerateScript(request);
         HeadlessDriver driver(script.actions);
         driver.StopAtMessageBox();
-        const int32_t result = s.Run(request.footprint, driver);
-        if (std::string why = Refusal(request, script, driver, result); !why.empty())
-            return Refuse(request.footprint + ": " + why + "; nothing was stored");
-        if (!SaveExtras(s.Design(), request.footprint, FootprintExtras{request.body, MadeFrom(request)}))
-            return Refuse(file + ": what " + request.footprint + " was made from could not be kept; nothing was stored");
+        const int32_t result = s.Run(request.footprint, driver, &extras.value());
+        std::string why = Refusal(request, script, driver, result);
+        if (why.empty()) why = ShapeRefusal(s, request);
+        if (!why.empty()) return Refuse(label + ": " + why + "; nothing was stored");
     }
     if (!s.Keep()) return Refuse(file + ": the footprints could not be saved");
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
@@ -92,7 +113,7 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
 }  // namespace
 
 int RunGenerate(CommandContext& context) {
-    auto args = ArgList::Parse(context.words, GenerateValueOptions(), GenerateFlags());
+    auto args = ArgList::Parse(context.words, GenerateValueOptions(), GenerateFlags(), GenerateGroups());
     if (!args.ok()) return Usage(args.error());
     const ArgList& a = args.value();
     Requests requests = Requests::Fail("");

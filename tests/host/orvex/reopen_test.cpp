@@ -47,7 +47,7 @@ protected:
 TEST_F(OrvexReopenTest, SheetShowsWhatTheFootprintWasMadeFromAndOkReplacesIt) {
     ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "circular", "--p", "9", "--r", "4.5", "--angle", "40",
                    "--padstack", "SQ", "--pin1-padstack", "R60"}).code, 0);
-    ASSERT_EQ(Run({"generate", "d.design", "F2", "--style", "grid", "--p", "2", "--q", "2"}).code, 0);
+    ASSERT_EQ(Run({"generate", "d.design", "F2", "--style", "grid", "--p", "2", "--q", "2", "--x", "1", "--y", "1"}).code, 0);
     ASSERT_EQ(Footprints(), "F1:9 F2:4 components:2 labels:10");
     // Page 0 would show its own p; these are the circular page's fields as stored.
     const Outcome o = Reopen("expect 4026 9\nexpect 4066 4.5\nexpect 4065 40\nexpect 1021 SQ\nexpect 1022 R60\n"
@@ -61,7 +61,7 @@ TEST_F(OrvexReopenTest, SheetShowsWhatTheFootprintWasMadeFromAndOkReplacesIt) {
 }
 
 TEST_F(OrvexReopenTest, CancelKeepsTheEarlierFootprint) {
-    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3"}).code, 0);
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
     const std::string before = File("d.design");
     const Outcome o = Reopen("set 4026 7\ncancel\n");
     EXPECT_EQ(o.code, 0) << o.err;
@@ -70,7 +70,7 @@ TEST_F(OrvexReopenTest, CancelKeepsTheEarlierFootprint) {
 }
 
 TEST_F(OrvexReopenTest, DamagedRecipeIsToldAndTheSheetStartsAfresh) {
-    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3"}).code, 0);
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
     Sql("UPDATE plugin_records SET data = x'545243500100' WHERE key = 'F1'");
     const Outcome o = Reopen("expect 4026 1\nok\n");
     ASSERT_EQ(o.code, 0) << o.err << o.out;
@@ -87,7 +87,7 @@ class ReopenRefusalTest : public OrvexReopenTest, public ::testing::WithParamInt
 
 TEST_P(ReopenRefusalTest, IsRefusedBeforeTheDialog) {
     if (GetParam().sql) {
-        ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3"}).code, 0);
+        ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
         Sql(GetParam().sql);
     }
     const std::string before = File("d.design");
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, ReopenRefusalTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OrvexReopenTest, WithoutReopenTheTakenNameIsRefusedAndReopenIsOffered) {
-    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3"}).code, 0);
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
     Write("s.txt", "ok\n");
     const Outcome o = Run({"run", "d.design", "F1", "--script", "s.txt"});
     EXPECT_EQ(o.code, 1);
