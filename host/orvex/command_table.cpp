@@ -10,7 +10,7 @@ const std::vector<Command>& Commands() {
          "[--resolution INCHES]",
          RunNew},
         {"padstack", "add",
-         "padstack add FILE NAME --shape round|square|oblong|rect|roundrect | --shape-code N --width W "
+         "padstack add FILE NAME --shape round|square|oblong|rect|roundrect|hole | --shape-code N --width W "
          "--height H [--drill D] [--rotation DEG] [--side top|bottom] [--corner-ratio R] [--no-paste]",
          RunPadstackAdd},
         {"padstack", "list", "padstack list FILE", RunPadstackList},

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "host/orvex/display_length.h"
 #include "host/orvex/json_reader.h"
 #include "host/orvex/json_writer.h"
 #include "host/orvex/number_parser.h"
@@ -161,6 +162,35 @@ std::optional<PadsAbout> PadsAboutNamed(const std::string& name) {
     for (PadsAbout about : {PadsAbout::Center, PadsAbout::Origin})
         if (name == PadsAboutName(about)) return about;
     return std::nullopt;
+}
+
+namespace {
+
+// A word of an option as a shell would take it back: empty or spaced names quoted.
+std::string Word(const std::string& text) {
+    if (!text.empty() && text.find_first_of(" \"'") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' || c == '\\' ? std::string("\\") + c : std::string(1, c);
+    return quoted + "\"";
+}
+
+}  // namespace
+
+std::string ShapeOptionText(const FootprintExtras& extras, const zelmdb::DesignInfo& design) {
+    std::string text;
+    const auto add = [&text](const std::string& words) { text += (text.empty() ? "" : " ") + words; };
+    for (const ExtraPad& p : extras.pads)
+        add("--pad " + Word(p.name) + " " + DisplayLength(p.x, design) + " " + DisplayLength(p.y, design) + " " +
+            Word(p.padstack));
+    if (!extras.pads.empty()) add(std::string("--pads-about ") + PadsAboutName(extras.padsAbout));
+    for (const std::string& item : extras.omit) add("--omit " + Word(item));
+    char degrees[32];
+    if (extras.turn != 0) add("--turn " + std::to_string(extras.turn / 60));
+    if (extras.startAngle != 0) {
+        std::snprintf(degrees, sizeof degrees, "%g", extras.startAngle / 60.0);
+        add(std::string("--start-angle ") + degrees);
+    }
+    return text;
 }
 
 std::string EncodeExtras(const FootprintExtras& extras) {

@@ -57,6 +57,10 @@ zelmdb::Result<BodySize> ParseBody(const std::string& text);
 const char* PadsAboutName(PadsAbout about);
 std::optional<PadsAbout> PadsAboutNamed(const std::string& name);
 
+// What the host does to the footprint, as generate's options in the design's display unit
+// ("--pad 33 0 0 EP --omit E5-H8 --turn 180"); empty when it does nothing.
+std::string ShapeOptionText(const FootprintExtras& extras, const zelmdb::DesignInfo& design);
+
 std::string EncodeExtras(const FootprintExtras& extras);
 // Refuses what this version did not write: other JSON, a newer version, unknown members.
 zelmdb::Result<FootprintExtras> DecodeExtras(std::string_view bytes);
