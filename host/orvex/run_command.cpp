@@ -66,14 +66,17 @@ void PrintRun(int32_t result, const std::vector<std::string>& notes) {
 
 // `failure` says why the input failed (the script's error, the window that did not open), empty
 // when it did not.
-int Finish(DialogSession& session, int32_t result, const std::vector<std::string>& notes,
-           const std::string& failure) {
+int Finish(DialogSession& session, int32_t result, std::vector<std::string> notes, const std::string& failure) {
+    notes.insert(notes.end(), session.ShapeNotes().begin(), session.ShapeNotes().end());
     PrintRun(result, notes);
-    const bool keep = result == 1 && session.Keep();   // the session drops whatever it does not keep
+    // What the host keeps with the footprint could not be done again: the footprint would lose it.
+    const std::string& unshaped = session.ShapeRefusal();
+    const bool keep = result == 1 && unshaped.empty() && session.Keep();   // the session drops what it does not keep
     std::printf("%s: %s\n", session.File().c_str(),
                 keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
     if (!failure.empty()) return Refuse(failure);
+    if (result == 1 && !unshaped.empty()) return Refuse(session.File() + ": " + unshaped);
     if (result == 1 && !keep) return Refuse(session.File() + ": the footprint could not be saved");
     return ExitOk;
 }
