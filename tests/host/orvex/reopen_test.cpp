@@ -71,11 +71,25 @@ TEST_F(OrvexReopenTest, CancelKeepsTheEarlierFootprint) {
 
 TEST_F(OrvexReopenTest, DamagedRecipeIsToldAndTheSheetStartsAfresh) {
     ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
-    Sql("UPDATE plugin_records SET data = x'545243500100' WHERE key = 'F1'");
+    Sql("UPDATE plugin_records SET data = x'545243500100' WHERE owner = 'Tessra' AND key = 'F1'");
     const Outcome o = Reopen("expect 4026 1\nok\n");
     ASSERT_EQ(o.code, 0) << o.err << o.out;
     EXPECT_TRUE(Has(o.out, "The parameters kept with F1 are damaged.")) << o.out;
     EXPECT_EQ(Footprints(), "F1:1 components:1 labels:5") << "a start page's single pad replaces the nine";
+}
+
+// What the host added cannot be done again from a damaged record of its own: the footprint would
+// lose it, so the run keeps nothing and says why.
+TEST_F(OrvexReopenTest, DamagedHostRecordKeepsNothing) {
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1",
+                   "--omit", "B2"}).code, 0);
+    Sql("UPDATE plugin_records SET data = CAST('{\"version\": 2, \"turn\": 45}' AS BLOB) WHERE owner = 'Orvex'");
+    const std::string before = File("d.design");
+    const Outcome o = Reopen("ok\n");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, "d.design: the host record of F1 is damaged (\"turn\" is not 90, 180 or 270)")) << o.err;
+    EXPECT_TRUE(Has(o.out, "result: 1")) << o.out;
+    EXPECT_EQ(File("d.design"), before);
 }
 
 struct Unreopenable {
