@@ -25,7 +25,8 @@ public:
 
 private:
     std::string Omit(zelmdb::Symbol& symbol, ShapeCheck check);
-    std::string TurnPin(zelmdb::Pin& pin, int32_t minutes, const std::string& name);
+    // What went wrong turning the pin, or null; the caller names the pad.
+    const char* TurnPin(zelmdb::Pin& pin, int32_t minutes);
     std::string AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference);
 
     zelmdb::DesignStore& store_;
@@ -52,13 +53,13 @@ std::string Shaper::Omit(zelmdb::Symbol& symbol, ShapeCheck check) {
     return "";
 }
 
-std::string Shaper::TurnPin(zelmdb::Pin& pin, int32_t minutes, const std::string& name) {
-    if (NormalisedMinutes(minutes) == 0) return "";
+const char* Shaper::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
+    if (NormalisedMinutes(minutes) == 0) return nullptr;
     const auto at = TurnedPoint(pin.x, pin.y, minutes);
-    if (!at) return "pad " + name + " would lie beyond the design's coordinates";
+    if (!at) return "would lie beyond the design's coordinates";
     pin.x = at->first, pin.y = at->second;
     pin.padstack = turner_.Turned(pin.padstack, minutes);
-    return pin.padstack == 0 ? "the turned padstack of pad " + name + " could not be stored" : "";
+    return pin.padstack == 0 ? "stands on a turned padstack that could not be stored" : nullptr;
 }
 
 std::string Shaper::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference) {
@@ -69,7 +70,7 @@ std::string Shaper::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> 
         const auto at = Fits(double(reference.first) + pad.x, double(reference.second) + pad.y);
         if (!at) return label + ": the pad would lie beyond the design's coordinates";
         zelmdb::Pin pin{store_.NameCreate(pad.name), at->first, at->second, int16_t(padstack)};
-        if (std::string error = TurnPin(pin, extras_.turn, label); !error.empty()) return error;
+        if (const char* fault = TurnPin(pin, extras_.turn)) return label + ": the pad " + fault;
         symbol.pins.push_back(pin);
     }
     return "";
@@ -81,8 +82,8 @@ Notes Shaper::Shape(zelmdb::Symbol symbol, ShapeCheck check) {
     // where they were asked to stand once it has.
     const int32_t arrangement = extras_.startAngle + extras_.turn;
     for (zelmdb::Pin& pin : symbol.pins)
-        if (std::string error = TurnPin(pin, arrangement, store_.NameText(pin.nameId).value_or("")); !error.empty())
-            return Notes::Fail(error);
+        if (const char* fault = TurnPin(pin, arrangement))
+            return Notes::Fail("pad \"" + store_.NameText(pin.nameId).value_or("") + "\" of " + footprint_ + " " + fault);
     const auto centre = TurnedPoint(symbol.centerX, symbol.centerY, extras_.startAngle);
     const std::optional<std::pair<int32_t, int32_t>> origin{{0, 0}};
     const auto& reference = extras_.padsAbout == PadsAbout::Center ? centre : origin;
