@@ -5,7 +5,7 @@ Footprints of every style are generated (surface-mount and through-hole, turned 
 corners, pads without paste, with and without a body), exported one per folder and as one
 library, and loaded with pcbnew.FootprintLoad; so are the real packages of examples/ (an
 exposed pad, balls left out, a turned footprint, unplated mounting holes without names). Pads, layers, shapes, the origin and the
-outline layers are compared with what the design holds, read with "orvex show --json". Two
+outline layers are compared with what the design holds, read with "orvex show --json". Some
 footprints are plotted with pcbnew's plot controller.
 
 usage: kicad_pcbnew_check.py ORVEX TESSRA_MODULE OUT_DIR [--docs DIR]
@@ -61,7 +61,9 @@ FOOTPRINTS = [
 EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "examples")
 with open(os.path.join(EXAMPLES, "real-packages.json")) as f:
     EXAMPLE_FOOTPRINTS = json.load(f)
-PLOTTED = {"QFP48": "kicad-qfp48.png", "HDR1x05": "kicad-header-1x05.png"}
+PLOTTED = {"QFP48": "kicad-qfp48.png", "HDR1x05": "kicad-header-1x05.png",
+           "QFN-32-1EP_5x5mm_P0.5mm": "kicad-qfn32.png", "BGA-128_10x10mm_P0.8mm": "kicad-bga128.png",
+           "TO-5-3": "kicad-to5.png", "DSUB-9": "kicad-dsub9.png"}
 SILK_CLEARANCE = 0.2
 COURTYARD_MARGIN = 0.25
 QUARTER = 5400  # minutes of arc
@@ -280,6 +282,7 @@ class KicadLoadTest(unittest.TestCase):
 PLOT_LAYERS = [(pcbnew.F_CrtYd, "#FF26E2"), (pcbnew.F_Fab, "#AFAFAF"), (pcbnew.B_Cu, "#4D7FC4"),
                (pcbnew.F_Cu, "#C83434"), (pcbnew.F_Paste, "#B4A09A"), (pcbnew.F_SilkS, "#F2EDA1")]
 BACKGROUND = "#001023"
+HOLE_EDGE = "#E3E3E3"
 
 
 def plot(footprint, name):
@@ -317,6 +320,12 @@ def plot(footprint, name):
                 % (box.GetX(), box.GetY(), box.GetWidth(), box.GetHeight(), BACKGROUND))
         for body in layers:
             f.write('<g opacity="0.85">%s</g>\n' % body)
+        # An unplated hole has no copper, so no layer above shows it: its edge is drawn as
+        # KiCad's editor draws a hole, where KiCad loaded the pad.
+        for pad in footprint.Pads():
+            if pad.GetAttribute() == pcbnew.PAD_ATTRIB_NPTH:
+                f.write('<circle cx="%d" cy="%d" r="%d" fill="none" stroke="%s" stroke-width="%d"/>\n'
+                        % (pad.GetPosition().x, pad.GetPosition().y, pad.GetDrillSize().x // 2, HOLE_EDGE, 0.1 * NM))
         f.write("</svg>\n")
     png = os.path.join(folder, name + ".png")
     subprocess.run(["rsvg-convert", svg, "-o", png], check=True)
