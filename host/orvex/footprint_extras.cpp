@@ -176,11 +176,13 @@ std::string Word(const std::string& text) {
 
 }  // namespace
 
+std::string ExtraPadLabel(const std::string& name) { return "--pad " + Word(name); }
+
 std::string ShapeOptionText(const FootprintExtras& extras, const zelmdb::DesignInfo& design) {
     std::string text;
     const auto add = [&text](const std::string& words) { text += (text.empty() ? "" : " ") + words; };
     for (const ExtraPad& p : extras.pads)
-        add("--pad " + Word(p.name) + " " + DisplayLength(p.x, design) + " " + DisplayLength(p.y, design) + " " +
+        add(ExtraPadLabel(p.name) + " " + DisplayLength(p.x, design) + " " + DisplayLength(p.y, design) + " " +
             Word(p.padstack));
     if (!extras.pads.empty()) add(std::string("--pads-about ") + PadsAboutName(extras.padsAbout));
     for (const std::string& item : extras.omit) add("--omit " + Word(item));

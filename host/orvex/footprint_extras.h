@@ -57,6 +57,8 @@ zelmdb::Result<BodySize> ParseBody(const std::string& text);
 const char* PadsAboutName(PadsAbout about);
 std::optional<PadsAbout> PadsAboutNamed(const std::string& name);
 
+// "--pad NAME" as messages name an extra pad, an empty name quoted.
+std::string ExtraPadLabel(const std::string& name);
 // What the host does to the footprint, as generate's options in the design's display unit
 // ("--pad 33 0 0 EP --omit E5-H8 --turn 180"); empty when it does nothing.
 std::string ShapeOptionText(const FootprintExtras& extras, const zelmdb::DesignInfo& design);

@@ -64,7 +64,7 @@ const char* Shaper::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
 
 std::string Shaper::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference) {
     for (const ExtraPad& pad : extras_.pads) {
-        const std::string label = "--pad " + (pad.name.empty() ? std::string("\"\"") : pad.name);
+        const std::string label = ExtraPadLabel(pad.name);
         const int32_t padstack = store_.FindPadstack(pad.padstack);
         if (padstack == 0) return label + ": the design holds no padstack named " + pad.padstack;
         const auto at = Fits(double(reference.first) + pad.x, double(reference.second) + pad.y);

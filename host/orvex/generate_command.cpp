@@ -57,7 +57,7 @@ std::string DriverRefusal(const GenerateRequest& request, const GenerateScript& 
     }
     if (driver.FailureKind() == HeadlessDriver::Failure::Unreachable)
         return origin + " does not apply to the " + request.styleName + " style as set";
-    return origin + ": " + driver.Error();
+    return (origin.empty() ? "" : origin + ": ") + driver.Error();
 }
 
 // The option whose action the dialog answered with a message: the driver stops there, so it is

@@ -109,7 +109,7 @@ std::string AddRadio(GenerateRequest& request, int row, bool first) {
     for (const auto& [given, wasFirst] : request.radios) {
         if (given != row) continue;
         return "--" + std::string(Button(row, wasFirst).name) + " and --" + Button(row, first).name +
-               " pick one pair of buttons twice; give one";
+               " answer one choice; give one";
     }
     request.radios.emplace_back(row, first);
     return "";

@@ -13,17 +13,15 @@ using Kind = JsonValue::Kind;
 constexpr size_t kPadWords = 4;   // NAME X Y PADSTACK
 constexpr double kMaxDegrees = 360;
 
-std::string PadLabel(const std::string& name) { return "--pad " + (name.empty() ? std::string("\"\"") : name); }
-
 std::string AddPad(ShapeRequest& shape, const std::vector<std::string>& words) {
     const PadRequest pad{words[0], words[1], words[2], words[3]};
     if (pad.name.size() >= size_t(zelmdb::TextMax))
         return "--pad: a pad name has at most " + std::to_string(zelmdb::TextMax - 1) + " characters";
     for (const auto& [text, axis] : {std::pair{&pad.x, "x"}, {&pad.y, "y"}}) {
         auto v = number_parser::Real(*text, axis);
-        if (!v.ok()) return PadLabel(pad.name) + ": " + v.error();
+        if (!v.ok()) return ExtraPadLabel(pad.name) + ": " + v.error();
     }
-    if (pad.padstack.empty()) return PadLabel(pad.name) + ": the padstack has no name";
+    if (pad.padstack.empty()) return ExtraPadLabel(pad.name) + ": the padstack has no name";
     shape.pads.push_back(pad);
     return "";
 }
@@ -166,7 +164,7 @@ zelmdb::Result<FootprintExtras> ExtrasOf(const ShapeRequest& shape, const zelmdb
     for (const PadRequest& p : shape.pads) {
         auto x = number_parser::Length(p.x, "x", inchesPerDisplayUnit, design.inchesPerUnit);
         auto y = number_parser::Length(p.y, "y", inchesPerDisplayUnit, design.inchesPerUnit);
-        if (!x.ok() || !y.ok()) return R::Fail(PadLabel(p.name) + ": " + (x.ok() ? y.error() : x.error()));
+        if (!x.ok() || !y.ok()) return R::Fail(ExtraPadLabel(p.name) + ": " + (x.ok() ? y.error() : x.error()));
         extras.pads.push_back({p.name, x.value(), y.value(), p.padstack});
     }
     extras.padsAbout = shape.padsAbout;

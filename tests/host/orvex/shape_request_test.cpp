@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, WrongOptionTest, ::testing::Values(
     Wrong{"PadPlace", {"--style", "grid", "--pad", "EP", "1mm", "0", "SQ"},
           R"("style": "grid", "pads": [{"name": "EP", "x": "1mm", "y": 0, "padstack": "SQ"}])", "--pad EP: x '1mm' is not a number"},
     Wrong{"BothButtons", {"--style", "grid", "--x-alpha", "--x-numeric"}, R"("style": "grid", "x-alpha": true, "x-numeric": true)",
-          "--x-alpha and --x-numeric pick one pair of buttons twice; give one"},
+          "--x-alpha and --x-numeric answer one choice; give one"},
     Wrong{"PadMembers", {}, R"("style": "grid", "pads": [{"name": "EP", "x": 0, "y": 0}])",
           "\"pads\": each pad is {\"name\": text, \"x\": number, \"y\": number, \"padstack\": text}"},
     Wrong{"OmitKind", {}, R"("style": "grid", "omit": 5)", "\"omit\" must be a text or a list of texts"},
