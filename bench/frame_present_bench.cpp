@@ -1,5 +1,5 @@
 // What one frame of the person's window costs while nothing happens, and after one field
-// repaints: the screen composed, compared with the frame shown, and the change uploaded.
+// repaints: only the damaged area composed, converted and sent to the window.
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
@@ -28,7 +28,7 @@ struct Desktop {
                                 nullptr);
         field = CreateWindowExA(0, WC_EDIT, "16", WS_CHILD | WS_VISIBLE, 100, 80, 80, 20, frame, 0, 0, nullptr);
         std::string error;
-        presenter.Open("bench", 1024, 768, error);
+        presenter.Open("bench", 1, error);
         Settle();
     }
     ~Desktop() {

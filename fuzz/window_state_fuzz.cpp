@@ -1,5 +1,6 @@
 // Fuzzes reading the window-state file: any text as "tessra.ini" reads without a fault, frees
-// every text it took from the host, and converts values as the C library's decimal reader does;
+// every text it took from the host, and converts values as the C library's decimal reader does
+// (held at the 32-bit limits);
 // the same bytes as a raw section buffer are looked up without reading past it.
 #include <unistd.h>
 
@@ -60,10 +61,10 @@ void ReadAsStateFile(const std::string& text) {
 
 void ConvertAsValue(const std::string& text) {
     const std::string value = text.substr(0, text.find('\0'));
-    errno = 0;
+    // strtoll saturates at 64 bits and stops at the same characters, so clamping it to 32 bits
+    // gives what the reader must.
     const long long reference = std::strtoll(value.c_str(), nullptr, 10);
-    if (errno == ERANGE) return;   // past 64 bits the two readers differ by design
-    if (ProfileValueToInt(value.c_str()) != int32_t(uint32_t(uint64_t(reference)))) std::abort();
+    if (ProfileValueToInt(value.c_str()) != std::clamp<long long>(reference, INT32_MIN, INT32_MAX)) std::abort();
 }
 
 void LookUpInRawSection(const uint8_t* data, size_t size) {

@@ -24,8 +24,9 @@ DialogItem Edit(int id, int x, int y, int cx, DWORD extra = 0) {
 DialogItem Spin(int id, int x, int y) {
     return {UPDOWN_CLASS, "", id, kVisible | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, x, y, 10, 12};
 }
+// A radio group is one tab stop: the first button starts the group and carries the stop.
 DialogItem Radio(int id, const char* text, int x, int y, int cx, bool first) {
-    return {WC_BUTTON, text, id, kTab | BS_AUTORADIOBUTTON | (first ? WS_GROUP : 0), 0, x, y, cx, 10};
+    return {WC_BUTTON, text, id, (first ? kTab | WS_GROUP : kVisible) | BS_AUTORADIOBUTTON, 0, x, y, cx, 10};
 }
 DialogItem Check(int id, const char* text, int x, int y, int cx) {
     return {WC_BUTTON, text, id, kTab | BS_AUTOCHECKBOX, 0, x, y, cx, 10};

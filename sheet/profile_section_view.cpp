@@ -40,7 +40,10 @@ int32_t ProfileValueToInt(const char* text) {
     while (std::isspace(*p)) ++p;
     bool negative = false;
     if (*p == '-' || *p == '+') negative = *p++ == '-';
-    uint32_t value = 0;
-    while (*p >= '0' && *p <= '9') value = value * 10u + uint32_t(*p++ - '0');
-    return int32_t(negative ? 0u - value : value);
+    // Past 32 bits the value stays at the limit, so a damaged file reads as far off screen (and
+    // the saved state as unusable) instead of wrapping round to some position on it.
+    constexpr int64_t kLimit = int64_t(INT32_MAX) + 1;
+    int64_t value = 0;
+    while (*p >= '0' && *p <= '9') value = std::min(value * 10 + (*p++ - '0'), kLimit);
+    return int32_t(std::clamp<int64_t>(negative ? -value : value, INT32_MIN, INT32_MAX));
 }

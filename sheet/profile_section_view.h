@@ -24,5 +24,5 @@ private:
 };
 
 // Blanks, an optional sign, then digits up to the first other character; no digits give 0.
-// Too many digits wrap around as 32-bit arithmetic does rather than stopping at a limit.
+// A value beyond 32 bits reads as the nearest limit.
 int32_t ProfileValueToInt(const char* text);

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "host/korlib/help_topics.h"
+#include "host/korlib/help_window.h"
+#include "platform/win/win_api.h"
 
 namespace {
 void (*HelpSink)(int32_t, const char*) = nullptr;
@@ -11,7 +13,7 @@ void (*HelpSink)(int32_t, const char*) = nullptr;
 
 extern "C" {
 
-int32_t KorShowHelp(uint32_t /*owner*/, int32_t topic) {
+int32_t KorShowHelp(uint32_t owner, int32_t topic) {
     const HelpTopic* found = FindHelpTopic(topic);
     if (found == nullptr) {
         std::fprintf(stderr, "orvex: no help for topic %d\n", topic);
@@ -23,6 +25,8 @@ int32_t KorShowHelp(uint32_t /*owner*/, int32_t topic) {
         std::printf("help %d: %s\n", topic, found->title);
         std::fflush(stdout);
     }
+    // Without an owner the help stands beside the window the person works in.
+    HelpWindow::Show(owner != 0 ? HWND(owner) : GetActiveWindow(), *found);
     return 1;
 }
 

@@ -27,13 +27,13 @@ KORLIB_API extern const int32_t KorOrdinalCount;
 // Null for an ordinal the library does not export.
 KORLIB_API KorProc KorGetProcByOrdinal(uint16_t ordinal);
 
-// Ordinal 105: shows help topic N; the owner window (0 here) is not needed by the stand-in.
-// 1 when the topic exists, 0 otherwise.
+// Ordinal 105: shows help topic N in the help window beside `owner` (0: the active window) and
+// tells the help output. 1 when the topic exists, 0 otherwise.
 KORLIB_API int32_t KorShowHelp(uint32_t owner, int32_t topic);
 // The title and the text of a topic; null for an unknown one.
 KORLIB_API const char* KorHelpTitle(int32_t topic);
 KORLIB_API const char* KorHelpText(int32_t topic);
-// Where shown help goes; standard output unless a host sets another stream.
+// Where shown help is told besides the window; standard output unless a host sets another.
 KORLIB_API void KorSetHelpOutput(void (*sink)(int32_t topic, const char* title));
 
 }

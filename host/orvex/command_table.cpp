@@ -18,7 +18,7 @@ const std::vector<Command>& Commands() {
          RunLibraryNew},
         {"library", "add", "library add LIB.olb", RunLibraryAdd},
         {"library", "remove", "library remove LIB.olb", RunLibraryRemove},
-        {"run", nullptr, "run DESIGN FOOTPRINT [--reopen] [--script FILE|-] [--screen WxH]", RunRun},
+        {"run", nullptr, "run DESIGN FOOTPRINT [--reopen] [--script FILE|-] [--screen WxH] [--scale N]", RunRun},
         {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", RunShow},
         {"export", nullptr,
          "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--body WxH] | export DESIGN --kicad DIR.pretty",

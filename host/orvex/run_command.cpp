@@ -87,10 +87,10 @@ int RunScripted(DialogSession& session, const std::string& footprint, const Scri
     return Finish(session, result, driver.Notes(), driver.Failed() ? "the script failed: " + driver.Error() : "");
 }
 
-int RunByPerson(DialogSession& session, const std::string& footprint) {
+int RunByPerson(DialogSession& session, const std::string& footprint, int scale) {
     InteractiveDriver person;
     std::string error;
-    if (!person.Start(("Orvex - " + session.File()).c_str(), error)) return Refuse(error);
+    if (!person.Start(("Orvex - " + session.File()).c_str(), scale, error)) return Refuse(error);
     const int32_t result = session.Run(footprint);
     return Finish(session, result, {}, person.Error());
 }
@@ -103,7 +103,7 @@ int Usage(const std::string& error) {
 }  // namespace
 
 int RunRun(CommandContext& context) {
-    auto args = ArgList::Parse(context.words, {"--script", "--screen"}, {"--reopen"});
+    auto args = ArgList::Parse(context.words, {"--script", "--screen", "--scale"}, {"--reopen"});
     if (!args.ok()) return Usage(args.error());
     const ArgList& a = args.value();
     if (a.positional().size() != 2) return Usage("");
@@ -115,14 +115,22 @@ int RunRun(CommandContext& context) {
         if (!parsed.ok()) return Usage(parsed.error());
         screen = parsed.value();
     }
+    DisplayFit fit;
+    if (auto text = a.Value("--scale")) {
+        auto scale = number_parser::Integer(*text, "scale", 1, 8);
+        if (!scale.ok()) return Usage(scale.error());
+        fit.scale = int(scale.value());
+    }
     const auto source = a.Value("--script");
     // Without a script a person works the dialog, on a screen that fits the display unless
-    // --screen names one.
-    ScreenSize fits;
-    const bool byPerson = !source && InteractiveDriver::DisplayAvailable(fits.width, fits.height);
+    // --screen names one. A display that cannot be opened is refused before the design is.
+    if (a.Value("--screen")) fit = {screen.width, screen.height, fit.scale};
+    std::string noDisplay;
+    const bool byPerson = !source && InteractiveDriver::DisplayAvailable(fit, noDisplay);
     if (!source && !byPerson)
-        return Refuse("there is no display to show the dialog on; give --script FILE or --script - to run it headless");
-    if (byPerson && !a.Value("--screen")) screen = fits;
+        return Refuse("there is no display to show the dialog on (" + noDisplay +
+                      "); give --script FILE or --script - to run it headless");
+    if (byPerson) screen = {fit.width, fit.height};
     ScriptParse script;
     if (source) {
         auto text = ReadScript(*source);
@@ -136,5 +144,5 @@ int RunRun(CommandContext& context) {
     DialogSession& s = *session.value();
     const std::string refusal = a.Has("--reopen") ? s.NotReopenable(footprint) : s.NameTaken(footprint);
     if (!refusal.empty()) return Refuse(refusal);
-    return byPerson ? RunByPerson(s, footprint) : RunScripted(s, footprint, script);
+    return byPerson ? RunByPerson(s, footprint, fit.scale) : RunScripted(s, footprint, script);
 }

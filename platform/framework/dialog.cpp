@@ -75,7 +75,9 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate& tpl, HWND parent, bool ch
     }
     if (!child) CenterWindow(CWnd::FromHandle(parent));
     const HWND first = GetNextDlgTabItem(m_hWnd, 0, FALSE);
-    if (SendMessage(WM_INITDIALOG, WPARAM(first), 0) && first) GotoDlgCtrl(GetNextDlgTabItem(m_hWnd, 0, FALSE));
+    // A dialog opens with the focus on its first tab stop unless its start-up placed it; a
+    // page leaves the focus to the sheet that shows it.
+    if (SendMessage(WM_INITDIALOG, WPARAM(first), 0) && !child) GotoDlgCtrl(GetNextDlgTabItem(m_hWnd, 0, FALSE));
     return TRUE;
 }
 

@@ -1,25 +1,12 @@
-// The keyboard interface of dialogs. Tab order runs through child dialogs that are control
-// parents (property pages), so Tab moves from the sheet's buttons into the page and back.
+// The keyboard interface of dialogs: Tab, Enter, Escape, the arrows in a group and mnemonics.
+// The order they walk is the window system's (GetNextDlgTabItem, GetNextDlgGroupItem).
 #include <cctype>
 #include <string>
-#include <vector>
 
 #include "platform/framework/dialog.h"
 #include "platform/win/controls.h"
 
 namespace {
-
-bool Reachable(HWND h) { return ::IsWindowVisible(h) && ::IsWindowEnabled(h); }
-
-void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
-    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (!Reachable(c)) continue;
-        if (GetWindowLongPtrA(c, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)
-            CollectTabStops(c, stops);
-        else if (GetWindowLongPtrA(c, GWL_STYLE) & WS_TABSTOP)
-            stops.push_back(c);
-    }
-}
 
 LRESULT DlgCode(HWND h, MSG* msg) {
     return h ? SendMessageA(h, WM_GETDLGCODE, msg ? msg->wParam : 0, reinterpret_cast<LPARAM>(msg)) : 0;
@@ -64,21 +51,7 @@ void CDialog::GotoDlgCtrl(HWND control) {
     if (DlgCode(control, nullptr) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
 }
 
-void CDialog::NextDlgCtrl(bool previous) {
-    std::vector<HWND> stops;
-    CollectTabStops(m_hWnd, stops);
-    if (stops.empty()) return;
-    const HWND focus = GetFocus();
-    size_t at = stops.size();
-    for (size_t i = 0; i < stops.size(); ++i)
-        if (stops[i] == focus) at = i;
-    size_t next = 0;
-    if (at == stops.size())
-        next = previous ? stops.size() - 1 : 0;
-    else
-        next = previous ? (at + stops.size() - 1) % stops.size() : (at + 1) % stops.size();
-    GotoDlgCtrl(stops[next]);
-}
+void CDialog::NextDlgCtrl(bool previous) { GotoDlgCtrl(GetNextDlgTabItem(m_hWnd, GetFocus(), previous)); }
 
 BOOL CDialog::IsDialogMessage(MSG* msg) {
     if (msg->hwnd != m_hWnd && !IsChild(m_hWnd, msg->hwnd)) return FALSE;

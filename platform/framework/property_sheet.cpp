@@ -98,8 +98,7 @@ BOOL CPropertySheet::OnInitDialog() {
     }
     const int start = (m_start >= 0 && m_start < int(m_pages.size())) ? m_start : 0;
     if (!m_pages.empty()) ShowPage(start);
-    if (CPropertyPage* page = GetActivePage()) GotoDlgCtrl(GetNextDlgTabItem(page->m_hWnd, 0, FALSE));
-    return FALSE;
+    return FALSE;   // the page shown took the focus
 }
 
 BOOL CPropertySheet::ShowPage(int index) {
@@ -111,11 +110,16 @@ BOOL CPropertySheet::ShowPage(int index) {
         m_created[size_t(index)] = true;
     }
     CPropertyPage* old = GetActivePage();
+    // Focus that would vanish with the old page (or that is nowhere yet) goes on to the new
+    // page's first field; a tab clicked or a sheet button keeps it.
+    const HWND focus = ::GetFocus();
+    const bool moveFocus = !focus || (old && ::IsChild(old->m_hWnd, focus));
     m_active = index;
     SendMessageA(m_tab, TCM_SETCURSEL, WPARAM(index), 0);
     page->OnSetActive();
     page->ShowWindow(SW_SHOW);
     if (old) old->ShowWindow(SW_HIDE);
+    if (moveFocus) GotoDlgCtrl(GetNextDlgTabItem(page->m_hWnd, 0, FALSE));
     if (HWND help = ::GetDlgItem(m_hWnd, IDHELP)) ::EnableWindow(help, (page->m_psp.dwFlags & PSP_HASHELP) != 0);
     return TRUE;
 }
@@ -158,11 +162,22 @@ void CPropertySheet::OnHelp() {
     if (CPropertyPage* page = GetActivePage()) page->SendMessage(WM_COMMAND, ID_HELP, 0);
 }
 
+// Ctrl+Tab and Ctrl+PgDn bring the next page, Ctrl+Shift+Tab and Ctrl+PgUp the previous one.
+int CPropertySheet::PageStep(const MSG& msg) const {
+    if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0) return 0;
+    if (msg.hwnd != m_hWnd && !IsChild(m_hWnd, msg.hwnd)) return 0;
+    switch (msg.wParam) {
+    case VK_TAB: return GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+    case VK_NEXT: return 1;
+    case VK_PRIOR: return -1;
+    default: return 0;
+    }
+}
+
 BOOL CPropertySheet::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
-        (msg->hwnd == m_hWnd || IsChild(m_hWnd, msg->hwnd))) {
+    if (const int step = PageStep(*msg)) {
         const int n = GetPageCount();
-        if (n > 0) SetActivePage((m_active + (GetKeyState(VK_SHIFT) < 0 ? n - 1 : 1)) % n);
+        if (n > 0) SetActivePage((m_active + n + step) % n);
         return TRUE;
     }
     return IsDialogMessage(msg);

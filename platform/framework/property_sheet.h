@@ -44,7 +44,7 @@ protected:
     void OnTabChanged(NMHDR*, LRESULT* result);
 
 private:
-    void LayoutControls(const RECT& pageArea);
+    int PageStep(const MSG& msg) const;
     BOOL ShowPage(int index);
     RECT PageArea() const;
 

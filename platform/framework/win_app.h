@@ -19,5 +19,5 @@ public:
 };
 
 CWinApp* AfxGetApp();
-// The current application's name, or the module's name when it has no application.
-const char* AfxAppName();
+// The current application's name, or the module's title when it has no application.
+std::string AfxAppName();

@@ -251,7 +251,7 @@ void CWnd::CenterWindow(CWnd* alternate) {
 }
 
 int CWnd::MessageBox(const char* text, const char* caption, UINT type) {
-    return MessageBoxA(m_hWnd, text, caption ? caption : AfxAppName(), type);
+    return MessageBoxA(m_hWnd, text, caption ? caption : AfxAppName().c_str(), type);
 }
 
 const char* AfxRegisterWndClass(UINT style, HBRUSH background) {
@@ -270,5 +270,5 @@ const char* AfxRegisterWndClass(UINT style, HBRUSH background) {
 }
 
 int AfxMessageBox(const char* text, UINT type, const char* caption) {
-    return MessageBoxA(GetActiveWindow(), text, caption ? caption : AfxAppName(), type);
+    return MessageBoxA(GetActiveWindow(), text, caption ? caption : AfxAppName().c_str(), type);
 }

@@ -22,16 +22,30 @@ FT_Library FreeType() {
 struct FaceAlias {
     const char* face;
     const char* family;
+    const char* package;   // the Debian package that installs the family
+    int emPercent;         // the size it is drawn at, in hundredths of the size asked for
 };
 
-// Dialog and application faces of the platform, served by the DejaVu families.
+// Dialog and application faces of the platform and the installed families that serve them.
+// The dialog face was a bitmap face narrower than any outline face of its height; drawn a size
+// smaller, an outline face of the same proportions keeps its line height (13 pixels at 8
+// points) and its average width (dialog units of 6 by 13 pixels), and captions take the room
+// they took there.
 constexpr FaceAlias kFaceMap[] = {
-    {"MS Sans Serif", "DejaVu Sans"}, {"MS Shell Dlg", "DejaVu Sans"},
-    {"MS Shell Dlg 2", "DejaVu Sans"}, {"System", "DejaVu Sans"},
-    {"Arial", "DejaVu Sans"},          {"Tahoma", "DejaVu Sans"},
-    {"Courier New", "DejaVu Sans Mono"}, {"Courier", "DejaVu Sans Mono"},
-    {"Times New Roman", "DejaVu Serif"},
+    {"MS Sans Serif", "Arimo", "fonts-croscore", 91},   {"MS Shell Dlg", "Arimo", "fonts-croscore", 91},
+    {"Arial", "Arimo", "fonts-croscore", 100},          {"MS Shell Dlg 2", "DejaVu Sans", "fonts-dejavu-core", 100},
+    {"System", "DejaVu Sans", "fonts-dejavu-core", 100}, {"Tahoma", "DejaVu Sans", "fonts-dejavu-core", 100},
+    {"Courier New", "DejaVu Sans Mono", "fonts-dejavu-core", 100},
+    {"Courier", "DejaVu Sans Mono", "fonts-dejavu-core", 100},
+    {"Times New Roman", "DejaVu Serif", "fonts-dejavu-core", 100},
 };
+constexpr FaceAlias kFallback = {"", "DejaVu Sans", "fonts-dejavu-core", 100};
+
+const FaceAlias& AliasOf(const std::string& face) {
+    for (const FaceAlias& alias : kFaceMap)
+        if (strcasecmp(alias.face, face.c_str()) == 0) return alias;
+    return kFallback;
+}
 
 // Code points of 0x80..0x9F in code page 1252; the rest of the page is Latin-1.
 constexpr uint16_t kAnsiHigh[32] = {
@@ -39,7 +53,7 @@ constexpr uint16_t kAnsiHigh[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool FindFontFile(const std::string& family, int weight, bool italic, std::string& file,
+bool FindFontFile(const std::string& family, const char* package, int weight, bool italic, std::string& file,
                   std::string& error) {
     if (!FcInit()) {
         error = "fontconfig could not be initialised";
@@ -61,10 +75,10 @@ bool FindFontFile(const std::string& family, int weight, bool italic, std::strin
     // fontconfig always offers something; a different family would draw the wrong letters.
     if (ok && strcasecmp(reinterpret_cast<const char*>(got), family.c_str()) != 0) {
         error = "no installed font of the family \"" + family + "\" (fontconfig offers \"" +
-                reinterpret_cast<const char*>(got) + "\"); install fonts-dejavu-core";
+                reinterpret_cast<const char*>(got) + "\"); install " + package;
         ok = false;
     } else if (!ok) {
-        error = "no installed font for \"" + family + "\"; install fonts-dejavu-core";
+        error = "no installed font for \"" + family + "\"; install " + package;
     } else {
         file = reinterpret_cast<const char*>(path);
     }
@@ -79,10 +93,8 @@ FontFace::~FontFace() {
 }
 
 std::string FontFace::MappedFamily(const std::string& face) {
-    for (const FaceAlias& alias : kFaceMap)
-        if (strcasecmp(alias.face, face.c_str()) == 0) return alias.family;
     if (face.rfind("DejaVu", 0) == 0) return face;
-    return "DejaVu Sans";
+    return AliasOf(face).family;
 }
 
 uint32_t FontFace::AnsiToUnicode(uint8_t code) {
@@ -91,15 +103,16 @@ uint32_t FontFace::AnsiToUnicode(uint8_t code) {
 
 std::shared_ptr<FontFace> FontFace::Open(const FontRequest& request, std::string& error) {
     const std::string family = MappedFamily(request.face);
+    const FaceAlias& alias = AliasOf(request.face);
     std::string file;
-    if (!FindFontFile(family, request.weight, request.italic, file, error)) return nullptr;
+    if (!FindFontFile(family, alias.package, request.weight, request.italic, file, error)) return nullptr;
     std::shared_ptr<FontFace> face(new FontFace());
     face->m_family = family;
-    if (!face->Load(file, request, error)) return nullptr;
+    if (!face->Load(file, request, alias.emPercent, error)) return nullptr;
     return face;
 }
 
-bool FontFace::Load(const std::string& file, const FontRequest& request, std::string& error) {
+bool FontFace::Load(const std::string& file, const FontRequest& request, int emPercent, std::string& error) {
     FT_Face face = nullptr;
     if (!FreeType() || FT_New_Face(FreeType(), file.c_str(), 0, &face) != 0) {
         error = "cannot read the font file " + file;
@@ -114,6 +127,7 @@ bool FontFace::Load(const std::string& file, const FontRequest& request, std::st
         m_em = int(std::lround(request.height * face->units_per_EM / cellUnits));
     else
         m_em = 13;
+    m_em = int(std::lround(m_em * emPercent / 100.0));
     if (m_em < 1) m_em = 1;
     FT_Set_Pixel_Sizes(face, 0, FT_UInt(m_em));
     m_ascent = int((face->size->metrics.ascender + 63) >> 6);

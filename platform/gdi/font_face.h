@@ -45,7 +45,7 @@ public:
 
 private:
     FontFace() = default;
-    bool Load(const std::string& file, const FontRequest& request, std::string& error);
+    bool Load(const std::string& file, const FontRequest& request, int emPercent, std::string& error);
 
     void* m_face = nullptr;   // FT_Face, kept opaque so callers need no FreeType headers
     std::string m_family;

@@ -27,14 +27,15 @@ BOOL LineTo(HDC h, int x, int y) {
 BOOL Rectangle(HDC h, int left, int top, int right, int bottom) {
     DeviceContext* dc = DC(h);
     if (!dc) return FALSE;
-    Rasterizer(TargetFor(*dc)).Rectangle({left, top, right, bottom}, PenOf(*dc), BrushOf(*dc));
+    Rasterizer(TargetFor(*dc)).Rectangle({left, top, right, bottom}, PenOf(*dc), BrushOf(*dc),
+                                         BackgroundOf(*dc));
     return TRUE;
 }
 
 BOOL Ellipse(HDC h, int left, int top, int right, int bottom) {
     DeviceContext* dc = DC(h);
     if (!dc) return FALSE;
-    Rasterizer(TargetFor(*dc)).Ellipse({left, top, right, bottom}, PenOf(*dc), BrushOf(*dc));
+    Rasterizer(TargetFor(*dc)).Ellipse({left, top, right, bottom}, PenOf(*dc), BrushOf(*dc), BackgroundOf(*dc));
     return TRUE;
 }
 

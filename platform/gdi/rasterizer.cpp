@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 
 #include "platform/gdi/gdi.h"
 
@@ -39,6 +40,25 @@ bool PatternOn(const DashPattern& pattern, int phase) {
 
 std::pair<int, int> Intersect(std::pair<int, int> a, std::pair<int, int> b) {
     return {std::max(a.first, b.first), std::min(a.second, b.second)};
+}
+
+// The outline pixels of a shape in drawing order: counter-clockwise on the screen round the
+// shape's centre, from its right-hand middle, so a style pattern runs along the outline.
+void SortAlongOutline(std::vector<POINT>& pixels, const RowSpans& spans) {
+    int left = 0, right = 0;
+    bool any = false;
+    for (const auto& row : spans.rows)
+        if (row.first < row.second) {
+            left = any ? std::min(left, row.first) : row.first;
+            right = any ? std::max(right, row.second) : row.second;
+            any = true;
+        }
+    const double cx = (left + right) / 2.0, cy = spans.top + spans.rows.size() / 2.0;
+    const auto angle = [cx, cy](POINT p) {
+        const double a = std::atan2(cy - (p.y + 0.5), p.x + 0.5 - cx);
+        return a < 0 ? a + 2 * std::numbers::pi : a;
+    };
+    std::stable_sort(pixels.begin(), pixels.end(), [&](POINT a, POINT b) { return angle(a) < angle(b); });
 }
 
 }  // namespace
@@ -129,10 +149,13 @@ RowSpans Rasterizer::EllipseSpans(RECT box) {
 
 // Outline pixels are those less than the pen width from the edge; the shapes are convex, so a
 // row's interior is its span shrunk by the width and cut by the rows the width above and below.
-void Rasterizer::FillWithOutline(const RowSpans& spans, const PenSpec& pen,
-                                 const BrushSpec& brush) {
+// A styled (dotted, dashed) cosmetic pen draws its pattern along the outline.
+void Rasterizer::FillWithOutline(const RowSpans& spans, const PenSpec& pen, const BrushSpec& brush,
+                                 const LineBackground& bk) {
     const bool outlined = pen.style != PS_NULL;
     const int k = outlined ? std::max(1, pen.width) : 0;
+    const DashPattern pattern = PatternOf(pen.width <= 1 ? pen.style : PS_SOLID);
+    std::vector<POINT> styled;
     for (int i = 0; i < int(spans.rows.size()); ++i) {
         const auto span = spans.rows[i];
         if (span.first >= span.second) continue;
@@ -146,27 +169,36 @@ void Rasterizer::FillWithOutline(const RowSpans& spans, const PenSpec& pen,
         }
         if (inner.first >= inner.second) inner = {span.second, span.second};
         if (!brush.hollow) m_target.Span(inner.first, inner.second, y, brush.colour);
-        if (outlined) {
+        if (!outlined) continue;
+        if (pattern.count == 0) {
             m_target.Span(span.first, inner.first, y, pen.colour);
             m_target.Span(inner.second, span.second, y, pen.colour);
+            continue;
         }
+        for (int x = span.first; x < span.second; ++x)
+            if (x < inner.first || x >= inner.second) styled.push_back({x, y});
+    }
+    SortAlongOutline(styled, spans);
+    for (size_t i = 0; i < styled.size(); ++i) {
+        if (PatternOn(pattern, int(i))) m_target.Plot(styled[i].x, styled[i].y, pen.colour);
+        else if (bk.opaque) m_target.Plot(styled[i].x, styled[i].y, bk.colour);
     }
 }
 
-void Rasterizer::Rectangle(RECT box, const PenSpec& pen, const BrushSpec& brush) {
+void Rasterizer::Rectangle(RECT box, const PenSpec& pen, const BrushSpec& brush, const LineBackground& bk) {
     box = NormalisedRect(box);
     // Without a pen the platform fills one pixel less to the right and bottom.
     if (pen.style == PS_NULL) { box.right -= 1; box.bottom -= 1; }
     RowSpans spans;
     spans.top = box.top;
     for (int y = box.top; y < box.bottom; ++y) spans.rows.push_back({box.left, box.right});
-    FillWithOutline(spans, pen, brush);
+    FillWithOutline(spans, pen, brush, bk);
 }
 
-void Rasterizer::Ellipse(RECT box, const PenSpec& pen, const BrushSpec& brush) {
+void Rasterizer::Ellipse(RECT box, const PenSpec& pen, const BrushSpec& brush, const LineBackground& bk) {
     box = NormalisedRect(box);
     if (pen.style == PS_NULL) { box.right -= 1; box.bottom -= 1; }
-    FillWithOutline(EllipseSpans(box), pen, brush);
+    FillWithOutline(EllipseSpans(box), pen, brush, bk);
 }
 
 void Rasterizer::Polygon(const POINT* pts, int count, const PenSpec& pen, const BrushSpec& brush,

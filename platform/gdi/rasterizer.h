@@ -34,8 +34,9 @@ public:
     // From a to b, b itself excluded for pens of width 0 and 1 (as the platform does);
     // wider pens draw a round-ended stroke. `phase` carries the style pattern along a path.
     void Line(POINT a, POINT b, const PenSpec& pen, const LineBackground& bk, int& phase);
-    void Rectangle(RECT box, const PenSpec& pen, const BrushSpec& brush);
-    void Ellipse(RECT box, const PenSpec& pen, const BrushSpec& brush);
+    // Styled pens draw their pattern round the outline; its gaps take `bk` when opaque.
+    void Rectangle(RECT box, const PenSpec& pen, const BrushSpec& brush, const LineBackground& bk);
+    void Ellipse(RECT box, const PenSpec& pen, const BrushSpec& brush, const LineBackground& bk);
     void Polygon(const POINT* points, int count, const PenSpec& pen, const BrushSpec& brush,
                  const LineBackground& bk, int& phase);
     void FillRect(RECT box, COLORREF colour);
@@ -45,7 +46,8 @@ public:
 private:
     void CosmeticLine(POINT a, POINT b, const PenSpec& pen, const LineBackground& bk, int& phase);
     void WideLine(POINT a, POINT b, const PenSpec& pen);
-    void FillWithOutline(const RowSpans& spans, const PenSpec& pen, const BrushSpec& brush);
+    void FillWithOutline(const RowSpans& spans, const PenSpec& pen, const BrushSpec& brush,
+                         const LineBackground& bk);
 
     PixelTarget m_target;
 };

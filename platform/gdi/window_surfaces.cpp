@@ -1,6 +1,8 @@
 // Backing surfaces of top-level windows, the DCs over them and the composed screen.
 #include "platform/gdi/window_surfaces.h"
 
+#include <algorithm>
+
 #include "platform/gdi/gdi.h"
 
 namespace {
@@ -42,6 +44,8 @@ bool WindowSurfaces::Resolve(HWND h, bool client, const RECT* paint, WindowSurfa
     for (const Window* w = M().Get(h); w && w->Child(); w = M().Get(w->parent))
         clip = IntersectRects(clip, M().ClientScreenRect(w->parent));
     if (paint) clip = IntersectRects(clip, Offset(*paint, own.left, own.top));
+    // Whatever the DC draws lands in this part of the screen at the next presentation.
+    M().AddDamage(IntersectRects(clip, topRect));
     area.surface = backing;
     area.origin = {own.left - topRect.left, own.top - topRect.top};
     area.clip = Offset(clip, -topRect.left, -topRect.top);
@@ -69,20 +73,22 @@ void WindowSurfaces::WindowDestroyed(HWND h) { m_backings.erase(h); }
 
 void WindowSurfaces::Compose(Surface& screen, COLORREF desktop) const {
     screen.Resize(M().ScreenWidth(), M().ScreenHeight(), desktop);
+    Compose(screen, {0, 0, screen.Width(), screen.Height()}, desktop);
+}
+
+void WindowSurfaces::Compose(Surface& screen, const RECT& area, COLORREF desktop) const {
+    const RECT part = IntersectRects(area, {0, 0, screen.Width(), screen.Height()});
+    if (IsRectEmptyValue(part)) return;
+    for (int y = part.top; y < part.bottom; ++y) std::fill(screen.Row(y) + part.left, screen.Row(y) + part.right, desktop);
     const auto& tops = M().TopLevels();
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
         auto found = m_backings.find(*it);
         if (found == m_backings.end() || !M().ReallyVisible(*it)) continue;
         const Surface& b = *found->second;
         const RECT r = M().ScreenRect(*it);
-        for (int y = 0; y < b.Height(); ++y) {
-            const int sy = r.top + y;
-            if (sy < 0 || sy >= screen.Height()) continue;
-            for (int x = 0; x < b.Width(); ++x) {
-                const int sx = r.left + x;
-                if (sx >= 0 && sx < screen.Width()) screen.SetPixel(sx, sy, b.Pixel(x, y));
-            }
-        }
+        const RECT o = IntersectRects(part, {r.left, r.top, r.left + b.Width(), r.top + b.Height()});
+        for (int y = o.top; y < o.bottom; ++y)
+            std::copy(b.Row(y - r.top) + (o.left - r.left), b.Row(y - r.top) + (o.right - r.left), screen.Row(y) + o.left);
     }
 }
 

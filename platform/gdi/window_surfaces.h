@@ -24,6 +24,8 @@ public:
     // The screen as a person sees it: the desktop with every shown top-level window on it,
     // bottom first.
     void Compose(Surface& screen, COLORREF desktop = 0x808000) const;
+    // Only `area` of a screen-sized surface, for presenting what changed.
+    void Compose(Surface& screen, const RECT& area, COLORREF desktop = 0x808000) const;
     // One window as a person sees it, frame included, from the composed screen.
     Surface Capture(HWND window) const;
     // One top-level window's own pixels, frame included, whatever lies above it.

@@ -99,8 +99,9 @@ LRESULT Create(HWND h, ComboState& s, const CREATESTRUCTA& cs) {
     if (Simple(h)) {
         s.edit = CreateWindowExA(WS_EX_CLIENTEDGE, WC_EDIT, "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
                                  0, 0, cs.cx, field, h, kEditId, 0, nullptr);
+        // The list scrolls sideways when the combo asks for it with WS_HSCROLL.
         s.list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTBOX, "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY |
-                                 (cs.style & CBS_SORT ? LBS_SORT : 0),
+                                 (cs.style & CBS_SORT ? LBS_SORT : 0) | (cs.style & WS_HSCROLL),
                                  0, field, cs.cx, std::max(cs.cy - field, 0), h, kListId, 0, nullptr);
     } else {
         // The template's height is the open list's; the closed box is one field high.
@@ -241,7 +242,7 @@ LRESULT Message(HWND h, ComboState& s, UINT msg, WPARAM wp, LPARAM lp) {
         control::Redraw(h);
         control::Notify(h, CBN_KILLFOCUS);
         return 0;
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
         if (Simple(h)) return 0;
         if (GetFocus() != h) SetFocus(h);
         s.dropped ? CloseUp(h, s) : DropDown(h, s);

@@ -72,10 +72,7 @@ POINT CentreOver(HWND owner, int w, int h) {
 }
 
 void GiveBackActivation(HWND owner, HWND previousFocus) {
-    if (owner) {
-        SetActiveWindow(owner);
-        if (Window* w = WindowManager::Instance().Get(owner)) w->frameDirty = true;
-    }
+    if (owner) SetActiveWindow(owner);
     if (IsWindow(previousFocus)) SetFocus(previousFocus);
 }
 

@@ -44,8 +44,7 @@ auto RunModalOver(HWND owner, HWND window, HWND focus, Run run) {
     if (ownerWasEnabled) EnableWindow(owner, TRUE);
     return result;
 }
-// After a modal window is gone: the owner active again with its frame redrawn as active, and
-// the focus back where it was.
+// After a modal window is gone: the owner active again and the focus back where it was.
 void GiveBackActivation(HWND owner, HWND previousFocus);
 
 // BeginPaint/EndPaint with the control's font selected and a transparent text background.

@@ -6,7 +6,6 @@
 #include "platform/ui/control_store.h"
 #include "platform/ui/control_support.h"
 #include "platform/win/message_box.h"
-#include "platform/win/window_manager.h"
 
 namespace {
 
@@ -42,10 +41,6 @@ LRESULT DialogClass::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case DM_GETDEFID: return LRESULT(MAKEWPARAM(s.defaultId, DC_HASDEFID));
     case DM_SETDEFID: s.defaultId = WORD(wp); return TRUE;
-    case WM_ACTIVATE:
-        // The caption changes colour with activation.
-        if (Window* w = WindowManager::Instance().Get(h)) w->frameDirty = true;
-        return 0;
     case WM_CLOSE:
         SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(GetDlgItem(h, IDCANCEL)));
         return 0;

@@ -164,9 +164,24 @@ LRESULT KeyDown(HWND h, EditState& s, WPARAM vk) {
     return 0;
 }
 
+// A double click selects the word under the pointer with the blanks after it, as the classic
+// edit does, so typing replaces the word.
+void SelectWord(HWND h, EditState& s, size_t at) {
+    const std::string& text = TextRef(h);
+    const auto blank = [&text](size_t i) { return text[i] == ' ' || text[i] == '\t'; };
+    size_t start = std::min(at, text.size()), end = start;
+    while (start > 0 && !blank(start - 1)) --start;
+    while (end < text.size() && !blank(end)) ++end;
+    while (end < text.size() && blank(end)) ++end;
+    SetSelection(h, s, start, end);
+}
+
 LRESULT Mouse(HWND h, EditState& s, UINT msg, WPARAM wp, LPARAM lp) {
     const POINT p = control::MousePoint(lp);
-    if (msg == WM_LBUTTONDOWN) {
+    if (msg == WM_LBUTTONDBLCLK) {
+        if (GetFocus() != h) SetFocus(h);
+        SelectWord(h, s, IndexAt(h, s, p.x));
+    } else if (msg == WM_LBUTTONDOWN) {
         if (GetFocus() != h) SetFocus(h);
         SetCapture(h);
         s.dragging = true;
@@ -295,7 +310,8 @@ LRESULT EditControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KILLFOCUS: return Focus(h, s, false);
     case WM_CHAR: TypeChar(h, s, static_cast<unsigned char>(wp)); return 0;
     case WM_KEYDOWN: return KeyDown(h, s, wp);
-    case WM_LBUTTONDOWN: case WM_MOUSEMOVE: case WM_LBUTTONUP: return Mouse(h, s, msg, wp, lp);
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_MOUSEMOVE: case WM_LBUTTONUP:
+        return Mouse(h, s, msg, wp, lp);
     case WM_CAPTURECHANGED: s.dragging = false; return 0;
     case WM_TIMER:
         if (wp == kBlinkTimer) Blink(h, s);

@@ -1,5 +1,6 @@
 // The person's loop. The timer clock only moves here, so a spin's auto-repeat and every other
-// timer run at the pace a person expects.
+// timer run at the pace a person expects. Between inputs the loop sleeps in SDL until an event
+// or the nearest timer: an idle window costs nothing but the caret's blinks.
 #include "platform/ui/interactive_driver.h"
 
 #include <algorithm>
@@ -8,36 +9,77 @@
 
 #include "platform/ui/file_open_window.h"
 #include "platform/win/messages.h"
+#include "platform/win/timer_queue.h"
 #include "platform/win/win_api.h"
 #include "platform/win/window_manager.h"
 
 namespace {
 
-constexpr uint32_t kWaitMs = 15;       // how long one dry spell waits for input
-constexpr int kDisplayMargin = 80;     // room for the display's own panels and frames
-constexpr int kDefaultWidth = 1024, kDefaultHeight = 768;
+constexpr int kLongestSleepMs = 1000;   // a bound, should an event ever go unnoticed
+constexpr int kHookSleepMs = 15;
 
-// The dummy video driver opens windows nobody can see or work in: no display for a person.
-bool DisplayNamed() {
-    if (const char* driver = std::getenv("SDL_VIDEODRIVER"); driver && std::string_view(driver) == "dummy") return false;
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
-        if (const char* value = std::getenv(name); value && *value) return true;
-    return false;
+struct NamedDisplay {
+    const char* variable;
+    const char* driver;
+};
+// Displays a person sees, in SDL's order of preference. SDL's other drivers (offscreen, dummy,
+// a console's KMS) would run the dialog where nobody can see or work it.
+constexpr NamedDisplay kDisplays[] = {{"DISPLAY", "x11"}, {"WAYLAND_DISPLAY", "wayland"}};
+
+bool Seen(std::string_view driver) {
+    return std::any_of(std::begin(kDisplays), std::end(kDisplays),
+                       [driver](const NamedDisplay& d) { return driver == d.driver; });
+}
+
+// The drivers for the displays the environment names ("x11,wayland"), and how it names them.
+std::string NamedDrivers(std::string& names) {
+    std::string drivers;
+    for (const NamedDisplay& d : kDisplays) {
+        const char* value = std::getenv(d.variable);
+        if (!value || !*value) continue;
+        drivers += (drivers.empty() ? "" : ",") + std::string(d.driver);
+        names += (names.empty() ? "" : " ") + std::string(d.variable) + "=" + value;
+    }
+    return drivers;
+}
+
+void Fit(DisplayFit& fit) {
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return;
+    float dpi = 0;
+    if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) != 0) dpi = 0;
+    fit = FitDisplay(mode.w, mode.h, dpi, fit);
 }
 
 }  // namespace
 
-bool InteractiveDriver::DisplayAvailable(int& width, int& height) {
-    if (!DisplayNamed() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
-    SDL_DisplayMode mode{};
-    width = kDefaultWidth;
-    height = kDefaultHeight;
-    if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w > kDisplayMargin && mode.h > kDisplayMargin) {
-        width = std::clamp(mode.w - kDisplayMargin, 320, kDefaultWidth);
-        height = std::clamp(mode.h - kDisplayMargin, 240, kDefaultHeight);
+bool InteractiveDriver::DisplayAvailable(DisplayFit& fit, std::string& why) {
+    std::string names;
+    const char* chosen = std::getenv("SDL_VIDEODRIVER");
+    if (chosen && *chosen) {
+        names = std::string("SDL_VIDEODRIVER=") + chosen;
+        if (!Seen(chosen)) {
+            why = names + " shows nobody a window";
+            return false;
+        }
+    } else {
+        const std::string drivers = NamedDrivers(names);
+        if (drivers.empty()) {
+            why = "no display is named (DISPLAY or WAYLAND_DISPLAY)";
+            return false;
+        }
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
     }
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        why = names + " cannot be opened: " + SDL_GetError();
+        return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool seen = driver && Seen(driver);
+    if (seen) Fit(fit);
+    else why = std::string("SDL chose the video driver ") + (driver ? driver : "(none)") + ", which shows nobody a window";
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return true;
+    return seen;
 }
 
 InteractiveDriver::~InteractiveDriver() {
@@ -50,18 +92,26 @@ InteractiveDriver::~InteractiveDriver() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
 }
 
-bool InteractiveDriver::Start(const char* title, std::string& error) {
+bool InteractiveDriver::Start(const char* title, int scale, std::string& error) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         error = std::string("there is no display to show the dialog on: ") + SDL_GetError();
         return false;
     }
     m_started = true;
     m_title = title;
+    m_scale = std::max(1, scale);
     SetFileDialogPresenter(&FileOpenWindow::Present);
     SDL_StartTextInput();
     m_clock = SDL_GetTicks();
     WindowManager::Instance().SetInputSource([this] { return NextInput(); });
     return true;
+}
+
+// Until the nearest window timer, for as long as nothing else can happen.
+int InteractiveDriver::SleepMs() const {
+    const int longest = m_idle ? kHookSleepMs : kLongestSleepMs;
+    const int64_t due = TimerQueue::Instance().UntilNextDue();
+    return due < 0 ? longest : int(std::min<int64_t>(due, longest));
 }
 
 bool InteractiveDriver::NextInput() {
@@ -70,8 +120,7 @@ bool InteractiveDriver::NextInput() {
     // The window opens once the first dialog waits for input, so no click lands before the
     // sheet is there to take it.
     if (!m_opened) {
-        const WindowManager& m = WindowManager::Instance();
-        if (!m_presenter.Open(m_title.c_str(), m.ScreenWidth(), m.ScreenHeight(), m_error)) return false;
+        if (!m_presenter.Open(m_title.c_str(), m_scale, m_error)) return false;
         m_opened = true;
     }
     SDL_Event event;
@@ -82,10 +131,13 @@ bool InteractiveDriver::NextInput() {
         Tick();
         return true;
     }
-    m_presenter.Present();
-    ++m_frames;
+    // All input so far is handled and painted: show it, then sleep.
+    if (const RECT shown = m_presenter.Present(); shown.right > shown.left) {
+        ++m_frames;
+        m_lastFrame = shown;
+    }
     if (m_idle) m_idle();
-    if (SDL_WaitEventTimeout(&event, int(kWaitMs))) Handle(event);
+    if (SDL_WaitEventTimeout(&event, SleepMs())) Handle(event);
     Tick();
     return true;
 }
@@ -97,6 +149,17 @@ void InteractiveDriver::Tick() {
 }
 
 void InteractiveDriver::Handle(const SDL_Event& event) {
-    if (m_translator.Translate(event)) return;
+    SDL_Event e = event;
+    switch (e.type) {
+    case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) m_presenter.Resized();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) m_presenter.Exposed();
+        break;
+    // The window shows each screen pixel as a square of `scale` display pixels.
+    case SDL_MOUSEBUTTONDOWN: case SDL_MOUSEBUTTONUP: e.button.x /= m_scale; e.button.y /= m_scale; break;
+    case SDL_MOUSEMOTION: e.motion.x /= m_scale; e.motion.y /= m_scale; break;
+    default: break;
+    }
+    if (m_translator.Translate(e)) return;
     if (HWND top = SdlEventTranslator::TopModalWindow()) PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0);
 }

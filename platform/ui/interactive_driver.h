@@ -1,9 +1,10 @@
-// The interactive driver: while the message queue is dry it shows the screen in an SDL window,
-// waits for a person's input and runs the window timers on the real clock.
+// The interactive driver: while the message queue is dry it shows what changed on the screen in
+// an SDL window, then sleeps until a person's input or the next window timer is due.
 #pragma once
 #include <functional>
 #include <string>
 
+#include "platform/ui/display_fit.h"
 #include "platform/ui/screen_presenter.h"
 #include "platform/ui/sdl_event_translator.h"
 
@@ -14,34 +15,41 @@ public:
     InteractiveDriver(const InteractiveDriver&) = delete;
     InteractiveDriver& operator=(const InteractiveDriver&) = delete;
 
-    // True when there is a display SDL can open windows on; `width`/`height` receive a screen
-    // size that fits it. Touches nothing when no display is named in the environment.
-    static bool DisplayAvailable(int& width, int& height);
+    // True when a display that a person sees can be opened (X11 or Wayland, as the environment
+    // names it; never an invisible driver); `fit` gets what it left open filled in for it.
+    // False with the reason in `why`, at once rather than after waiting for a display.
+    static bool DisplayAvailable(DisplayFit& fit, std::string& why);
 
-    // Takes over the message loop's input; the window, at the window system's screen size,
-    // opens when a dialog first waits for input. False with the reason in `error`.
-    bool Start(const char* title, std::string& error);
+    // Takes over the message loop's input; the window, at the window system's screen size
+    // times `scale`, opens when a dialog first waits for input. False with the reason in `error`.
+    bool Start(const char* title, int scale, std::string& error);
     // Why the window could not be opened, empty while all is well. The dialogs then end as
     // they do when input runs dry.
     const std::string& Error() const { return m_error; }
 
-    // Runs each time the queue is dry, before waiting for input; tests feed events through it.
+    // Runs each time the queue is dry, after the frame is shown and before sleeping; tests feed
+    // events through it. While a hook is set the sleep is short, so the hook is asked again.
     void SetIdleHook(std::function<void()> hook) { m_idle = std::move(hook); }
 
+    // Frames that showed something, and the screen area of the last one.
     int Frames() const { return m_frames; }
+    RECT LastFrame() const { return m_lastFrame; }
 
 private:
     bool NextInput();
     void Tick();
     void Handle(const SDL_Event& event);
+    int SleepMs() const;
 
     ScreenPresenter m_presenter;
     SdlEventTranslator m_translator;
     std::function<void()> m_idle;
     bool m_started = false;
     bool m_opened = false;
+    int m_scale = 1;
     std::string m_title;
     std::string m_error;
     uint32_t m_clock = 0;
     int m_frames = 0;
+    RECT m_lastFrame{};
 };

@@ -1,6 +1,7 @@
 // Single-selection list box. A user's selection (click, arrow keys) reports LBN_SELCHANGE when
 // LBS_NOTIFY is set; LB_SETCURSEL never does. When the items outgrow the box a scroll bar with
-// two arrows appears at its right and the list scrolls to keep the selection in view.
+// two arrows appears at its right and the list scrolls to keep the selection in view; with
+// WS_HSCROLL a bar at the bottom appears once the horizontal extent outgrows the box.
 #include "platform/ui/list_box_control.h"
 
 #include <algorithm>
@@ -14,12 +15,14 @@
 namespace {
 
 constexpr int kScrollWidth = 16;
+constexpr int kLineStep = 8;   // pixels one arrow of the horizontal bar scrolls
 
 struct ListState {
     HFONT font = 0;
     ItemList items;
     int top = 0;
-    int extent = 0;
+    int extent = 0;    // LB_SETHORIZONTALEXTENT, pixels
+    int left = 0;      // pixels scrolled out at the left
     bool focused = false;
 };
 
@@ -37,11 +40,35 @@ int ItemHeight(const ListState& s) {
     return height;
 }
 
-int VisibleRows(HWND h, const ListState& s) { return std::max(1, int(control::ClientOf(h).bottom) / ItemHeight(s)); }
-bool Scrolls(HWND h, const ListState& s) { return s.items.Count() > VisibleRows(h, s); }
+// Where the items stand and which scroll bars take room beside and below them.
+struct ListLayout {
+    RECT items;
+    bool vertical = false;
+    bool horizontal = false;
+};
+
+ListLayout LayoutOf(HWND h, const ListState& s) {
+    const RECT c = control::ClientOf(h);
+    const bool mayScrollSideways = control::StyleOf(h) & WS_HSCROLL;
+    ListLayout l{c};
+    // Each bar takes room the other may then need: two rounds settle it.
+    for (int round = 0; round < 2; ++round) {
+        const int rows = std::max(1, int(c.bottom - (l.horizontal ? kScrollWidth : 0)) / ItemHeight(s));
+        l.vertical = s.items.Count() > rows;
+        l.horizontal = mayScrollSideways && s.extent > c.right - (l.vertical ? kScrollWidth : 0);
+    }
+    l.items = {0, 0, c.right - (l.vertical ? kScrollWidth : 0), c.bottom - (l.horizontal ? kScrollWidth : 0)};
+    return l;
+}
+
+int VisibleRows(HWND h, const ListState& s) {
+    return std::max(1, int(LayoutOf(h, s).items.bottom) / ItemHeight(s));
+}
 
 void ClampTop(HWND h, ListState& s) {
     s.top = std::clamp(s.top, 0, std::max(0, s.items.Count() - VisibleRows(h, s)));
+    const ListLayout l = LayoutOf(h, s);
+    s.left = l.horizontal ? std::clamp(s.left, 0, std::max(0, s.extent - int(l.items.right))) : 0;
 }
 
 void EnsureVisible(HWND h, ListState& s, int index) {
@@ -60,20 +87,32 @@ void Select(HWND h, ListState& s, int index, bool byUser) {
     if (byUser && changed && (control::StyleOf(h) & LBS_NOTIFY)) control::Notify(h, LBN_SELCHANGE);
 }
 
-void PaintScrollBar(HDC dc, const RECT& r, const ListState& s, int rows, bool enabled) {
+// One bar, either way: two arrow boxes and a thumb as long as the part shown of the whole.
+struct BarSpec {
+    bool vertical;
+    int pos, page, total;   // in rows or in pixels
+};
+
+void PaintScrollBar(HDC dc, const RECT& r, const BarSpec& bar, bool enabled) {
     ClassicLook::Fill(dc, r, 0xE0E0E0);
-    const RECT up{r.left, r.top, r.right, r.top + kScrollWidth};
-    const RECT down{r.left, r.bottom - kScrollWidth, r.right, r.bottom};
-    for (const auto& [box, dir] : {std::pair{up, ArrowDirection::Up}, std::pair{down, ArrowDirection::Down}}) {
+    const int length = bar.vertical ? r.bottom - r.top : r.right - r.left;
+    const RECT first = bar.vertical ? RECT{r.left, r.top, r.right, r.top + kScrollWidth}
+                                    : RECT{r.left, r.top, r.left + kScrollWidth, r.bottom};
+    const RECT last = bar.vertical ? RECT{r.left, r.bottom - kScrollWidth, r.right, r.bottom}
+                                   : RECT{r.right - kScrollWidth, r.top, r.right, r.bottom};
+    const ArrowDirection back = bar.vertical ? ArrowDirection::Up : ArrowDirection::Left;
+    const ArrowDirection on = bar.vertical ? ArrowDirection::Down : ArrowDirection::Right;
+    for (const auto& [box, dir] : {std::pair{first, back}, std::pair{last, on}}) {
         ClassicLook::Fill(dc, box, classic::kFace);
         ClassicLook::Edge(dc, box, EdgeKind::RaisedButton);
         ClassicLook::Arrow(dc, box, dir, enabled);
     }
-    const int track = (down.top - up.bottom);
-    const int n = std::max(1, s.items.Count());
-    const int thumb = std::max(8, track * rows / n);
-    const int y = up.bottom + (track - thumb) * s.top / std::max(1, n - rows);
-    const RECT t{r.left, y, r.right, y + thumb};
+    const int track = length - 2 * kScrollWidth;
+    const int total = std::max(1, bar.total);
+    const int thumb = std::clamp(track * bar.page / total, std::min(8, track), track);
+    const int at = kScrollWidth + (track - thumb) * bar.pos / std::max(1, total - bar.page);
+    const RECT t = bar.vertical ? RECT{r.left, r.top + at, r.right, r.top + at + thumb}
+                                : RECT{r.left + at, r.top, r.left + at + thumb, r.bottom};
     ClassicLook::Fill(dc, t, classic::kFace);
     ClassicLook::Edge(dc, t, EdgeKind::RaisedButton);
 }
@@ -83,34 +122,44 @@ void Paint(HWND h, const ListState& s) {
     const HDC dc = paint.dc();
     if (!dc) return;
     const bool enabled = IsWindowEnabled(h);
-    RECT area = paint.client();
-    const bool scrolls = Scrolls(h, s);
-    if (scrolls) area.right -= kScrollWidth;
+    const ListLayout l = LayoutOf(h, s);
+    const RECT& area = l.items;
+    const RECT& c = paint.client();
     ClassicLook::Fill(dc, area, classic::kWindow);
     const int height = ItemHeight(s);
     for (int i = s.top; i < s.items.Count() && (i - s.top) * height < area.bottom; ++i) {
-        const RECT row{area.left, (i - s.top) * height, area.right, (i - s.top + 1) * height};
+        const RECT row{area.left, (i - s.top) * height, area.right, std::min<LONG>((i - s.top + 1) * height, area.bottom)};
         const bool selected = i == s.items.selection && enabled;   // a disabled list shows no selection
         if (selected) ClassicLook::Fill(dc, row, classic::kSelection);
         SetTextColor(dc, !enabled ? classic::kGrayText : selected ? classic::kSelectionText : classic::kText);
-        RECT text{row.left + 2, row.top, row.right, row.bottom};
+        RECT text{row.left + 2 - s.left, row.top, row.right, row.bottom};
         const std::string& item = s.items.Text(i);
         DrawTextA(dc, item.c_str(), int(item.size()), &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
         if (selected && s.focused) ClassicLook::FocusRect(dc, row);
     }
-    if (scrolls) PaintScrollBar(dc, {area.right, 0, paint.client().right, paint.client().bottom}, s,
-                                VisibleRows(h, s), enabled);
+    if (l.vertical)
+        PaintScrollBar(dc, {area.right, 0, c.right, area.bottom}, {true, s.top, VisibleRows(h, s), s.items.Count()}, enabled);
+    if (l.horizontal)
+        PaintScrollBar(dc, {0, area.bottom, area.right, c.bottom}, {false, s.left, int(area.right), s.extent}, enabled);
+    if (l.vertical && l.horizontal) ClassicLook::Fill(dc, {area.right, area.bottom, c.right, c.bottom}, classic::kFace);
+}
+
+// A press on an arrow moves a row or a few pixels, on the track a page.
+int BarStep(int at, int length, int page, int line) {
+    if (at < kScrollWidth) return -line;
+    if (at >= length - kScrollWidth) return line;
+    return at < length / 2 ? -page : page;
 }
 
 LRESULT Click(HWND h, ListState& s, LPARAM lp) {
     if (GetFocus() != h) SetFocus(h);
     const POINT p = control::MousePoint(lp);
-    const RECT c = control::ClientOf(h);
-    if (Scrolls(h, s) && p.x >= c.right - kScrollWidth) {
-        const int rows = VisibleRows(h, s);
-        if (p.y < kScrollWidth) s.top -= 1;
-        else if (p.y >= c.bottom - kScrollWidth) s.top += 1;
-        else s.top += p.y < c.bottom / 2 ? -rows : rows;
+    const ListLayout l = LayoutOf(h, s);
+    if (p.x >= l.items.right || p.y >= l.items.bottom) {
+        if (l.vertical && p.x >= l.items.right && p.y < l.items.bottom)
+            s.top += BarStep(p.y, l.items.bottom, VisibleRows(h, s), 1);
+        else if (l.horizontal && p.y >= l.items.bottom && p.x < l.items.right)
+            s.left += BarStep(p.x, l.items.right, l.items.right, kLineStep);
         ClampTop(h, s);
         control::Redraw(h);
         return 0;
@@ -164,7 +213,7 @@ LRESULT ListMessage(HWND h, ListState& s, UINT msg, WPARAM wp, LPARAM lp) {
         if (found >= 0) Select(h, s, found, false);
         return found;
     }
-    case LB_SETHORIZONTALEXTENT: s.extent = index; return 0;
+    case LB_SETHORIZONTALEXTENT: s.extent = std::max(0, index); ClampTop(h, s); control::Redraw(h); return 0;
     case LB_GETHORIZONTALEXTENT: return s.extent;
     case LB_GETTOPINDEX: return s.top;
     case LB_SETTOPINDEX: s.top = index; ClampTop(h, s); control::Redraw(h); return s.items.Valid(index) ? 0 : LB_ERR;

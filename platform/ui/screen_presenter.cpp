@@ -1,60 +1,102 @@
-// The screen on an SDL texture. Composing is cheap next to uploading and presenting, so the
-// frame is composed whole and compared with the one shown to find what to send.
+// The screen on the SDL window's own surface. Drawing through the window surface needs neither
+// a graphics card nor a renderer, and updating it by rectangles sends the display only the
+// pixels that changed: an idle window with a blinking caret costs a few hundred pixels a blink.
 #include "platform/ui/screen_presenter.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "platform/gdi/window_surfaces.h"
 #include "platform/win/window_manager.h"
 
+namespace {
+
+WindowManager& M() { return WindowManager::Instance(); }
+
+void DamageAll() { M().AddDamage({0, 0, M().ScreenWidth(), M().ScreenHeight()}); }
+
+}  // namespace
+
 ScreenPresenter::~ScreenPresenter() {
-    if (m_texture) SDL_DestroyTexture(m_texture);
-    if (m_renderer) SDL_DestroyRenderer(m_renderer);
     if (m_window) SDL_DestroyWindow(m_window);
 }
 
-bool ScreenPresenter::Open(const char* title, int width, int height, std::string& error) {
-    m_window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, 0);
-    // Uploading one texture and copying it whole needs no graphics card; the software renderer
-    // also keeps the display's GL drivers out of the process.
-    if (m_window) m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
-    // COLORREF is 0x00BBGGRR, which is this packed format bit for bit.
-    if (m_renderer)
-        m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_BGR888, SDL_TEXTUREACCESS_STREAMING, width, height);
-    if (!m_texture) {
+bool ScreenPresenter::Open(const char* title, int scale, std::string& error) {
+    m_scale = std::max(1, scale);
+    const int w = M().ScreenWidth(), h = M().ScreenHeight();
+    // The display's own framebuffer (shared memory on X11): SDL would otherwise put the surface
+    // on an OpenGL texture, which without a graphics card means a software rasterizer's threads
+    // for every caret blink.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    m_window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w * m_scale, h * m_scale,
+                                SDL_WINDOW_RESIZABLE);
+    if (!m_window || !SDL_GetWindowSurface(m_window)) {
         error = std::string("the window could not be opened: ") + SDL_GetError();
         return false;
     }
+    SDL_SetWindowMinimumSize(m_window, 320 * m_scale, 240 * m_scale);
+    m_screen.Resize(w, h);
+    DamageAll();
     return true;
 }
 
-RECT ScreenPresenter::Changed(const Surface& now) const {
-    if (now.Width() != m_shown.Width() || now.Height() != m_shown.Height()) return {0, 0, now.Width(), now.Height()};
-    RECT r{now.Width(), now.Height(), 0, 0};
-    for (int y = 0; y < now.Height(); ++y) {
-        const COLORREF* a = now.Row(y);
-        const COLORREF* b = m_shown.Row(y);
-        const auto first = std::mismatch(a, a + now.Width(), b);
-        if (first.first == a + now.Width()) continue;
-        int last = now.Width() - 1;
-        while (a[last] == b[last]) --last;
-        r.left = std::min<LONG>(r.left, LONG(first.first - a));
-        r.right = std::max<LONG>(r.right, last + 1);
-        r.top = std::min<LONG>(r.top, y);
-        r.bottom = y + 1;
+void ScreenPresenter::Resized() {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(m_window, &w, &h);
+    w = std::max(1, w / m_scale);
+    h = std::max(1, h / m_scale);
+    M().SetScreenSize(w, h);   // damages the whole new screen
+    m_screen.Resize(w, h);
+}
+
+void ScreenPresenter::Exposed() { DamageAll(); }
+
+// One damaged area, converted to the window's pixel format and repeated `scale` times across
+// and down; the rectangle of the window it covers.
+SDL_Rect ScreenPresenter::Show(SDL_Surface& target, const RECT& area) const {
+    const int s = m_scale, bpp = target.format->BytesPerPixel;
+    const int left = std::max(0, int(area.left)), top = std::max(0, int(area.top));
+    const int right = std::min({int(area.right), m_screen.Width(), target.w / s});
+    const int bottom = std::min({int(area.bottom), m_screen.Height(), target.h / s});
+    if (right <= left || bottom <= top) return {0, 0, 0, 0};
+    const int width = right - left;
+    std::vector<uint8_t> row(size_t(width) * bpp);
+    auto* pixels = static_cast<uint8_t*>(target.pixels);
+    for (int y = top; y < bottom; ++y) {
+        // COLORREF is 0x00BBGGRR, which is SDL's packed BGR888 bit for bit.
+        SDL_ConvertPixels(width, 1, SDL_PIXELFORMAT_BGR888, m_screen.Row(y) + left, width * 4,
+                          target.format->format, row.data(), width * bpp);
+        uint8_t* out = pixels + size_t(y) * s * target.pitch + size_t(left) * s * bpp;
+        if (s == 1) {
+            std::memcpy(out, row.data(), row.size());
+            continue;
+        }
+        for (int x = 0; x < width; ++x)
+            for (int k = 0; k < s; ++k) std::memcpy(out + (size_t(x) * s + k) * bpp, &row[size_t(x) * bpp], bpp);
+        for (int k = 1; k < s; ++k) std::memcpy(out + size_t(k) * target.pitch, out, size_t(width) * s * bpp);
     }
-    return r.right > r.left ? r : RECT{};
+    return {left * s, top * s, width * s, (bottom - top) * s};
 }
 
 RECT ScreenPresenter::Present() {
-    Surface now;
-    WindowSurfaces::Install().Compose(now);
-    const RECT r = Changed(now);
-    if (r.right <= r.left || r.bottom <= r.top || !m_texture) return r;
-    const SDL_Rect area{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    SDL_UpdateTexture(m_texture, &area, now.Row(r.top) + r.left, now.Width() * int(sizeof(COLORREF)));
-    SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
-    SDL_RenderPresent(m_renderer);
-    m_shown = std::move(now);
-    return r;
+    std::vector<RECT> damage = M().TakeDamage();
+    SDL_Surface* target = m_window ? SDL_GetWindowSurface(m_window) : nullptr;
+    if (damage.empty() || !target) return {};
+    if (m_screen.Width() != M().ScreenWidth() || m_screen.Height() != M().ScreenHeight())
+        m_screen.Resize(M().ScreenWidth(), M().ScreenHeight());
+    const WindowSurfaces& surfaces = WindowSurfaces::Install();
+    std::vector<SDL_Rect> sent;
+    RECT shown{};
+    if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+    for (const RECT& area : damage) {
+        surfaces.Compose(m_screen, area);
+        const SDL_Rect r = Show(*target, area);
+        if (r.w <= 0 || r.h <= 0) continue;
+        sent.push_back(r);
+        shown = UnionRects(shown, {r.x / m_scale, r.y / m_scale, (r.x + r.w) / m_scale, (r.y + r.h) / m_scale});
+    }
+    if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+    if (!sent.empty()) SDL_UpdateWindowSurfaceRects(m_window, sent.data(), int(sent.size()));
+    return shown;
 }

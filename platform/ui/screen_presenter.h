@@ -1,5 +1,5 @@
-// Shows the composed screen in one SDL window, uploading only the rows and columns that changed
-// since the last frame.
+// Shows the screen in one resizable SDL window at a whole-number scale. Only what the window
+// system reports as damaged is composed, converted and sent to the display.
 #pragma once
 #include <SDL.h>
 
@@ -15,16 +15,23 @@ public:
     ScreenPresenter(const ScreenPresenter&) = delete;
     ScreenPresenter& operator=(const ScreenPresenter&) = delete;
 
-    // Opens the window at the screen's size; false with the reason in `error`.
-    bool Open(const char* title, int width, int height, std::string& error);
-    // Composes the desktop and puts what changed on the window. Returns the changed area.
+    // Opens the window at the screen's size times `scale`; false with the reason in `error`.
+    bool Open(const char* title, int scale, std::string& error);
+    // Composes what changed since the last call and puts it on the window. Returns the area of
+    // the screen that was shown anew, empty when nothing had changed.
     RECT Present();
+    // The person resized the window: the screen takes the new size, at the same scale.
+    void Resized();
+    // The display lost the window's pixels: all of them go again with the next frame.
+    void Exposed();
+
+    int Scale() const { return m_scale; }
+    SDL_Window* Window() const { return m_window; }
 
 private:
-    RECT Changed(const Surface& now) const;
+    SDL_Rect Show(SDL_Surface& target, const RECT& area) const;
 
     SDL_Window* m_window = nullptr;
-    SDL_Renderer* m_renderer = nullptr;
-    SDL_Texture* m_texture = nullptr;
-    Surface m_shown;
+    Surface m_screen;   // the composed screen, kept between frames
+    int m_scale = 1;
 };

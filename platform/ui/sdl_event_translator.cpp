@@ -19,13 +19,21 @@ constexpr KeyMap kKeys[] = {{SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN}
                             {SDLK_TAB, VK_TAB}, {SDLK_BACKSPACE, VK_BACK}, {SDLK_DELETE, VK_DELETE},
                             {SDLK_HOME, VK_HOME}, {SDLK_END, VK_END}, {SDLK_LEFT, VK_LEFT},
                             {SDLK_RIGHT, VK_RIGHT}, {SDLK_UP, VK_UP}, {SDLK_DOWN, VK_DOWN},
-                            {SDLK_SPACE, VK_SPACE}, {SDLK_F1, VK_F1}};
+                            {SDLK_SPACE, VK_SPACE}, {SDLK_F1, VK_F1}, {SDLK_PAGEUP, VK_PRIOR},
+                            {SDLK_PAGEDOWN, VK_NEXT}};
 
 LPARAM PointParam(POINT p) { return MAKELPARAM(WORD(p.x), WORD(p.y)); }
 
 POINT ToClient(HWND h, POINT screen) {
     ScreenToClient(h, &screen);
     return screen;
+}
+
+// The second press of a double click is a double-click message for windows whose class asks
+// for them, and a plain press for the others.
+UINT ButtonMessage(HWND target, bool down, int clicks) {
+    if (!down) return WM_LBUTTONUP;
+    return clicks >= 2 && clicks % 2 == 0 && (GetClassStyle(target) & CS_DBLCLKS) ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
 }
 
 bool Accepts(HWND h) {
@@ -77,7 +85,7 @@ void SdlEventTranslator::MouseButton(const SDL_MouseButtonEvent& e) {
             return;
         }
     }
-    PostMessageA(target, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? 1 : 0, PointParam(ToClient(target, at)));
+    PostMessageA(target, ButtonMessage(target, down, e.clicks), down ? 1 : 0, PointParam(ToClient(target, at)));
 }
 
 void SdlEventTranslator::MouseMove(int x, int y) {

@@ -36,7 +36,7 @@ ControlStore<SpinState>& Store() {
     return store;
 }
 
-// Buddies subclassed for UDS_ARROWKEYS: buddy -> (spin, the buddy's previous procedure).
+// Subclassed buddies: buddy -> (spin, the buddy's previous procedure).
 struct BuddyLink {
     HWND spin;
     WNDPROC previous;
@@ -122,11 +122,17 @@ void Step(HWND h, SpinState& s, int direction) {
                      MAKEWPARAM(SB_THUMBPOSITION, WORD(s.pos)), LPARAM(h));
 }
 
+// The arrows work and look enabled only while their buddy is enabled too, so a field that
+// cannot be edited cannot be stepped either.
+bool Usable(HWND h, const SpinState& s) { return IsWindowEnabled(h) && (!s.buddy || IsWindowEnabled(s.buddy)); }
+
 LRESULT BuddyProc(HWND buddy, UINT msg, WPARAM wp, LPARAM lp) {
     auto it = Links().find(buddy);
     if (it == Links().end()) return DefWindowProcA(buddy, msg, wp, lp);
     const BuddyLink link = it->second;
-    if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN) && IsWindow(link.spin)) {
+    if (msg == WM_ENABLE && IsWindow(link.spin)) control::Redraw(link.spin);
+    const bool arrowKeys = IsWindow(link.spin) && (control::StyleOf(link.spin) & UDS_ARROWKEYS);
+    if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN) && arrowKeys) {
         if (SpinState* s = Store().Find(link.spin)) {
             s->heldSince = GetTickCount();
             Step(link.spin, *s, wp == VK_UP ? 1 : -1);
@@ -135,7 +141,7 @@ LRESULT BuddyProc(HWND buddy, UINT msg, WPARAM wp, LPARAM lp) {
     }
     if (msg == WM_NCDESTROY) Links().erase(buddy);
     const LRESULT r = CallWindowProcA(link.previous, buddy, msg, wp, lp);
-    if (msg == WM_GETDLGCODE) return r | DLGC_WANTARROWS;
+    if (msg == WM_GETDLGCODE && arrowKeys) return r | DLGC_WANTARROWS;
     return r;
 }
 
@@ -173,11 +179,11 @@ HWND SetBuddy(HWND h, SpinState& s, HWND buddy) {
     if (old) Unlink(old);
     s.buddy = IsWindow(buddy) ? buddy : 0;
     if (!s.buddy) return old;
-    if (control::StyleOf(h) & UDS_ARROWKEYS) {
-        const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(s.buddy, GWLP_WNDPROC));
-        Links()[s.buddy] = {h, previous};
-        SetWindowLongPtrA(s.buddy, GWLP_WNDPROC, reinterpret_cast<intptr_t>(&BuddyProc));
-    }
+    // Watched for its enabling always, and for the arrow keys with UDS_ARROWKEYS.
+    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(s.buddy, GWLP_WNDPROC));
+    Links()[s.buddy] = {h, previous};
+    SetWindowLongPtrA(s.buddy, GWLP_WNDPROC, reinterpret_cast<intptr_t>(&BuddyProc));
+    control::Redraw(h);
     AlignToBuddy(h, s.buddy);
     if (UsesBuddyText(h, s)) SetPos(h, s, s.pos);
     return old;
@@ -191,7 +197,7 @@ int ArrowAt(HWND h, POINT p) {
 }
 
 LRESULT Mouse(HWND h, SpinState& s, UINT msg, LPARAM lp) {
-    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
+    if ((msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) && Usable(h, s)) {
         SetCapture(h);
         s.tracking = true;
         s.held = ArrowAt(h, control::MousePoint(lp));
@@ -233,7 +239,7 @@ void Paint(HWND h, const SpinState& s) {
     control::PaintScope paint(h, 0);
     if (!paint.dc()) return;
     const RECT& r = paint.client();
-    const bool enabled = IsWindowEnabled(h);
+    const bool enabled = Usable(h, s);
     if (Horizontal(h)) {
         const int mid = r.right / 2;
         PaintArrow(paint.dc(), {0, 0, mid, r.bottom}, ArrowDirection::Left, s.held < 0, enabled);
@@ -298,7 +304,7 @@ LRESULT SpinMessage(HWND h, SpinState& s, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Keys(HWND h, SpinState& s, WPARAM vk) {
-    if (!(control::StyleOf(h) & UDS_ARROWKEYS)) return 0;
+    if (!(control::StyleOf(h) & UDS_ARROWKEYS) || !Usable(h, s)) return 0;
     const int direction = (vk == VK_UP || vk == VK_RIGHT) ? 1 : (vk == VK_DOWN || vk == VK_LEFT) ? -1 : 0;
     if (direction) {
         s.heldSince = GetTickCount();

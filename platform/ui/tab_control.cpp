@@ -184,7 +184,7 @@ LRESULT TabControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(h, s); return 0;
     case WM_SETFOCUS: case WM_KILLFOCUS: s.focused = msg == WM_SETFOCUS; control::Redraw(h); return 0;
-    case WM_LBUTTONDOWN: return Click(h, s, lp);
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: return Click(h, s, lp);
     case WM_KEYDOWN:
         if (wp == VK_LEFT) ChangeByUser(h, s, s.selection - 1);
         if (wp == VK_RIGHT) ChangeByUser(h, s, s.selection + 1);

@@ -1,4 +1,4 @@
-// Keyboard focus, activation, mouse capture and the dialog tab and group order.
+// Keyboard focus, activation, mouse capture and the modal runs.
 #include <algorithm>
 #include <vector>
 
@@ -8,8 +8,6 @@
 namespace {
 
 WindowManager& M() { return WindowManager::Instance(); }
-
-bool Reachable(HWND h) { return IsWindowVisible(h) && IsWindowEnabled(h); }
 
 std::vector<HWND>& ModalStack() {
     static std::vector<HWND> stack;
@@ -21,14 +19,26 @@ void DropDeadModals() {
     s.erase(std::remove_if(s.begin(), s.end(), [](HWND h) { return !IsWindow(h); }), s.end());
 }
 
+// Tells the windows losing and gaining activation; the new one comes to the top.
+HWND Activate(Window& w) {
+    const HWND old = M().active;
+    if (old != w.handle && M().Get(old)) SendMessageA(old, WM_ACTIVATE, WA_INACTIVE, LPARAM(w.handle));
+    M().active = w.handle;
+    M().BringToTop(w.handle);
+    SendMessageA(w.handle, WM_ACTIVATE, WA_ACTIVE, LPARAM(old));
+    return old;
+}
+
 }  // namespace
 
 HWND SetFocus(HWND h) {
-    const HWND old = M().focus;
     if (h && !M().Get(h)) return 0;
+    // The focus moving into another top-level window activates that window.
+    if (Window* top = M().Get(M().TopLevelOf(h)); top && top->handle != M().active) Activate(*top);
+    const HWND old = M().focus;
     if (h == old) return old;
     M().focus = h;
-    if (h) M().active = M().TopLevelOf(h);
+    if (Window* top = M().Get(M().TopLevelOf(h))) top->lastFocus = h;
     if (old) SendMessageA(old, WM_KILLFOCUS, WPARAM(h), 0);
     // The window may have handed focus on while losing it; only tell the one that has it.
     if (h && M().focus == h) SendMessageA(h, WM_SETFOCUS, WPARAM(old), 0);
@@ -38,12 +48,20 @@ HWND SetFocus(HWND h) {
 HWND GetFocus() { return M().focus; }
 
 HWND SetActiveWindow(HWND h) {
-    const HWND old = M().active;
-    if (!M().Get(h)) return 0;
-    M().active = h;
-    M().BringToTop(h);
-    SendMessageA(h, WM_ACTIVATE, 1, 0);
+    Window* w = M().Get(h);
+    if (!w) return 0;
+    const HWND old = Activate(*w);
+    // A window made active again takes back the focus it had, as a dialog does when the modal
+    // dialog it opened ends.
+    const HWND last = w->lastFocus;
+    if (M().TopLevelOf(M().focus) != h && M().TopLevelOf(last) == h && IsWindowVisible(last) && IsWindowEnabled(last))
+        SetFocus(last);
     return old;
+}
+
+void DropFocusWithin(HWND h) {
+    const HWND focus = M().focus;
+    if (focus && (focus == h || IsChild(h, focus))) SetFocus(0);
 }
 
 HWND GetActiveWindow() { return M().active; }
@@ -62,46 +80,6 @@ BOOL ReleaseCapture() {
 }
 
 HWND GetCapture() { return M().capture; }
-
-HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
-    const Window* d = M().Get(dialog);
-    if (!d) return 0;
-    std::vector<HWND> stops;
-    for (HWND c : d->children)
-        if ((M().Get(c)->style & WS_TABSTOP) && Reachable(c)) stops.push_back(c);
-    if (stops.empty()) return 0;
-    for (size_t i = 0; i < stops.size(); ++i)
-        if (stops[i] == control)
-            return previous ? stops[(i + stops.size() - 1) % stops.size()]
-                            : stops[(i + 1) % stops.size()];
-    // A control that is not a tab stop (or none) continues from its place in the list.
-    bool seen = control == 0;
-    for (HWND c : d->children) {
-        if (c == control) { seen = true; continue; }
-        if (seen && (M().Get(c)->style & WS_TABSTOP) && Reachable(c)) return c;
-    }
-    return previous ? stops.back() : stops.front();
-}
-
-HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
-    const Window* d = M().Get(dialog);
-    if (!d) return 0;
-    // The group: from the nearest WS_GROUP at or before the control to the next WS_GROUP.
-    const auto& all = d->children;
-    size_t at = 0;
-    while (at < all.size() && all[at] != control) ++at;
-    if (at == all.size()) return 0;
-    size_t first = at;
-    while (first > 0 && !(M().Get(all[first])->style & WS_GROUP)) --first;
-    size_t last = at + 1;
-    while (last < all.size() && !(M().Get(all[last])->style & WS_GROUP)) ++last;
-    const size_t n = last - first;
-    for (size_t step = 1; step < n; ++step) {
-        const size_t i = previous ? first + (at - first + n - step) % n : first + (at - first + step) % n;
-        if (Reachable(all[i])) return all[i];
-    }
-    return control;
-}
 
 void EnterModalLoop(HWND h) { ModalStack().push_back(h); }
 

@@ -85,6 +85,9 @@ LRESULT DefWindowProcA(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_GETTEXTLENGTH: return LRESULT(w->text.size());
     case WM_CLOSE: DestroyWindow(h); return 0;
+    case WM_ACTIVATE:
+        w->frameDirty = true;   // the caption takes the active or inactive colours
+        return 0;
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == SC_CLOSE) SendMessageA(h, WM_CLOSE, 0, 0);
         return 0;

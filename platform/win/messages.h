@@ -21,7 +21,11 @@ constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOV
 constexpr UINT VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10,
                VK_CONTROL = 0x11, VK_MENU = 0x12, VK_ESCAPE = 0x1B, VK_SPACE = 0x20,
                VK_END = 0x23, VK_HOME = 0x24, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27,
-               VK_DOWN = 0x28, VK_DELETE = 0x2E, VK_F1 = 0x70;
+               VK_DOWN = 0x28, VK_DELETE = 0x2E, VK_F1 = 0x70, VK_PRIOR = 0x21,
+               VK_NEXT = 0x22;
+
+// WM_ACTIVATE states.
+constexpr WPARAM WA_INACTIVE = 0, WA_ACTIVE = 1;
 
 // WM_SIZE kinds.
 constexpr WPARAM SIZE_RESTORED = 0;

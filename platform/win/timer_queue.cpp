@@ -31,6 +31,16 @@ bool TimerQueue::Kill(HWND window, uintptr_t id) {
     return m_timers.size() != before;
 }
 
+int64_t TimerQueue::UntilNextDue() const {
+    int64_t next = -1;
+    for (const Timer& t : m_timers) {
+        if (t.window && !IsWindow(t.window)) continue;
+        const int64_t wait = std::max<int64_t>(0, int32_t(t.due - m_now));   // wrap-safe
+        next = next < 0 ? wait : std::min(next, wait);
+    }
+    return next;
+}
+
 void TimerQueue::Advance(DWORD milliseconds) {
     m_now += milliseconds;
     // Timers of destroyed windows die with them.

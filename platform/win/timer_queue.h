@@ -20,6 +20,9 @@ public:
     // missed several periods still gets one message, as the platform coalesces them.
     void Advance(DWORD milliseconds);
     size_t Count() const { return m_timers.size(); }
+    // Milliseconds of the clock until the next timer comes due (0 when one is due already), or
+    // -1 while no timer runs: how long a driver may sleep without missing one.
+    int64_t UntilNextDue() const;
 
 private:
     struct Timer {

@@ -71,13 +71,16 @@ BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 // Focus, activation, capture.
 HWND SetFocus(HWND window);
 HWND GetFocus();
+// Takes the focus away (with WM_KILLFOCUS) when `window` or one of its children holds it.
+void DropFocusWithin(HWND window);
 HWND SetActiveWindow(HWND window);
 HWND GetActiveWindow();
 HWND SetCapture(HWND window);
 BOOL ReleaseCapture();
 HWND GetCapture();
+// Dialog navigation: the next Tab stop (through control parents; a radio group counts once, at
+// its checked button) and the next control of a group for the arrow keys.
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
-
 HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
 
 // Modal runs, innermost last: every modal loop (dialogs, sheets, message boxes) registers

@@ -28,6 +28,7 @@ struct Window {
     intptr_t userData = 0;
     intptr_t msgResult = 0;
     RECT update;                  // client coordinates; empty when nothing is invalid
+    HWND lastFocus = 0;           // top-levels: the window in it that had the focus last
     bool erase = false;
     bool frameDirty = true;
     bool destroying = false;

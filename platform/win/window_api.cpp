@@ -189,13 +189,15 @@ BOOL ShowWindow(HWND h, int command) {
     const bool show = command != SW_HIDE;
     if (was == show) return was;
     SendMessageA(h, WM_SHOWWINDOW, show, 0);
+    if (!show && !w->Child()) M().DamageFrame(h);
     if (show) w->style |= WS_VISIBLE; else w->style &= ~WS_VISIBLE;
+    if (show && !w->Child()) M().DamageFrame(h);
     if (show) {
         w->frameDirty = true;
         M().Invalidate(h, nullptr, true);
         if (!w->Child() && command != SW_SHOWNA) M().BringToTop(h);
     } else {
-        if (IsChild(h, M().focus) || M().focus == h) M().focus = 0;
+        DropFocusWithin(h);
         if (w->Child()) M().Invalidate(w->parent, nullptr, true);
     }
     if (M().backend) M().backend->WindowMovedOrResized(h);
@@ -210,7 +212,7 @@ BOOL EnableWindow(HWND h, BOOL enable) {
     const bool wasDisabled = !w->Enabled();
     if (wasDisabled == !enable) return wasDisabled;
     if (enable) w->style &= ~WS_DISABLED; else w->style |= WS_DISABLED;
-    if (!enable && (M().focus == h || IsChild(h, M().focus))) M().focus = 0;
+    if (!enable) DropFocusWithin(h);
     SendMessageA(h, WM_ENABLE, enable, 0);
     M().Invalidate(h, nullptr, true);
     return wasDisabled;
@@ -255,7 +257,10 @@ BOOL SetWindowPos(HWND h, HWND after, int x, int y, int width, int height, UINT 
     const bool resized = (r.right - r.left) != (w->rect.right - w->rect.left) ||
                          (r.bottom - r.top) != (w->rect.bottom - w->rect.top);
     const bool moved = r.left != w->rect.left || r.top != w->rect.top;
+    // A top-level window uncovers where it stood; a child's parent repaints instead.
+    if (!w->Child() && (moved || resized)) M().DamageFrame(h);
     w->rect = r;
+    if (!w->Child() && (moved || resized)) M().DamageFrame(h);
     if (!(flags & SWP_NOZORDER) && after == HWND_TOP) M().BringToTop(h);
     if (moved) SendMessageA(h, WM_MOVE, 0, MAKELPARAM(WORD(r.left), WORD(r.top)));
     if (moved || resized) SizeChanged(h, resized);

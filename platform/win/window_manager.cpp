@@ -3,6 +3,7 @@
 #include "platform/win/window_manager.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win/window_styles.h"
 
@@ -59,6 +60,7 @@ void WindowManager::BringToTop(HWND h) {
     Window* w = Get(h);
     if (!w) return;
     auto& list = SiblingsOf(*w);
+    if (!w->Child() && (list.empty() || list.front() != h)) DamageFrame(h);
     list.erase(std::remove(list.begin(), list.end(), h), list.end());
     list.insert(list.begin(), h);
     if (w->Child()) return;
@@ -69,6 +71,7 @@ void WindowManager::BringToTop(HWND h) {
     for (auto it = owned.rbegin(); it != owned.rend(); ++it) {
         list.erase(std::remove(list.begin(), list.end(), *it), list.end());
         list.insert(list.begin(), *it);
+        DamageFrame(*it);
     }
 }
 
@@ -130,6 +133,7 @@ bool WindowManager::Destroy(HWND h) {
     const std::vector<HWND> children = w->children;
     for (HWND c : children) Destroy(c);
     Send(h, WM_NCDESTROY, 0, 0);
+    if (!w->Child()) DamageFrame(h);
     if (focus == h) focus = 0;
     if (active == h) active = 0;
     if (capture == h) capture = 0;
@@ -144,6 +148,38 @@ bool WindowManager::Destroy(HWND h) {
     m_free.push_back(index);
     return true;
 }
+
+void WindowManager::SetScreenSize(int width, int height) {
+    m_screenW = width;
+    m_screenH = height;
+    m_damage.assign(1, RECT{0, 0, width, height});
+}
+
+// A few separate areas are kept apart (a caret here, a field there); past that they merge
+// into the one rectangle round them all.
+void WindowManager::AddDamage(const RECT& screen) {
+    constexpr size_t kMostAreas = 8;
+    RECT r = IntersectRects(screen, {0, 0, m_screenW, m_screenH});
+    if (IsRectEmptyValue(r)) return;
+    for (auto it = m_damage.begin(); it != m_damage.end();) {
+        const RECT grown{it->left - 1, it->top - 1, it->right + 1, it->bottom + 1};
+        if (IsRectEmptyValue(IntersectRects(grown, r))) { ++it; continue; }
+        r = UnionRects(r, *it);
+        it = m_damage.erase(it);
+    }
+    m_damage.push_back(r);
+    if (m_damage.size() > kMostAreas) {
+        RECT all{};
+        for (const RECT& d : m_damage) all = UnionRects(all, d);
+        m_damage.assign(1, all);
+    }
+}
+
+void WindowManager::DamageFrame(HWND h) {
+    if (ReallyVisible(h)) AddDamage(ScreenRect(h));
+}
+
+std::vector<RECT> WindowManager::TakeDamage() { return std::exchange(m_damage, {}); }
 
 RECT WindowManager::NonClientInsets(const Window& w) const {
     int frame = 0;

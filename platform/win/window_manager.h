@@ -47,7 +47,7 @@ public:
     RECT ClientScreenRect(HWND h) const;   // its client area in screen coordinates
     HWND TopLevelOf(HWND h) const;
     bool ReallyVisible(HWND h) const;      // it and all its ancestors shown
-    void SetScreenSize(int width, int height) { m_screenW = width; m_screenH = height; }
+    void SetScreenSize(int width, int height);
     int ScreenWidth() const { return m_screenW; }
     int ScreenHeight() const { return m_screenH; }
 
@@ -63,6 +63,12 @@ public:
     void Validate(HWND h, const RECT* rect);
     bool PaintPending(HWND h) const;
     HWND NextWindowToPaint() const;
+
+    // Damage: screen areas whose pixels changed since the presenter last took them. Drawing on a
+    // window and moving, showing, hiding, raising or destroying a top-level window add to it.
+    void AddDamage(const RECT& screen);
+    void DamageFrame(HWND topLevel);   // where the window stands, if it is shown
+    std::vector<RECT> TakeDamage();
 
     // Focus.
     HWND focus = 0;
@@ -83,6 +89,7 @@ private:
     std::vector<HWND> m_topLevels;
     std::map<std::string, std::unique_ptr<WindowClass>> m_classes;
     std::deque<MSG> m_queue;
+    std::vector<RECT> m_damage;
     InputSource m_input;
     bool m_quit = false;
     int m_quitCode = 0;

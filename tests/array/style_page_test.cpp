@@ -112,7 +112,7 @@ TEST_F(StylePageTest, ADashInACountIsRefusedButNotInAStartValue) {
     EXPECT_EQ(count, 3);
     EXPECT_EQ(text, "3");
     EXPECT_EQ(start, 7);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"tessra.dll: Please enter an integer."}));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"tessra: Please enter an integer."}));
 }
 
 TEST_F(StylePageTest, TooManyPadsRestoresTheCount) {
@@ -131,7 +131,7 @@ TEST_F(StylePageTest, ASpacingBeyondTheLimitIsRefusedByTheFieldExchange) {
     Show("page 5\nset 4026 2\nset 4034 10000\nset 4034 10001\n" + ProbeLine() + "expect 4034 10000\ncancel\n");
     EXPECT_TRUE(error.empty()) << error;
     EXPECT_EQ(spacing, 10000);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"tessra.dll: Please enter a number between -10000 and 10000."}));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"tessra: Please enter a number between -10000 and 10000."}));
 }
 
 TEST_F(StylePageTest, AClearedFieldGetsItsTextBackWhenLeft) {

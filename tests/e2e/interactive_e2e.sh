@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# orvex run worked by a person under a real X server: xdotool clicks a tab, types a 7 x 7 grid, opens
-# the style sample and presses OK; the design must then hold the footprint that was typed.
+# orvex run worked by a person under a real X server: xdotool turns to the grid page and types a 7 x 7
+# grid with the keyboard alone, opens the style sample and presses OK; the design must then hold
+# the footprint that was typed.
 # Usage: interactive_e2e.sh ORVEX MODULE OUTDIR [PICTURE.png]
 set -euo pipefail
 orvex=$1 module=$2 out=$3 picture=${4:-}
@@ -20,7 +21,7 @@ run=("$orvex" --home "$out/home")
 "${run[@]}" padstack add "$out/d.design" R60 --shape round --width 0.6 --height 0.6 --drill 0.3 >/dev/null
 
 # The person's part, on the virtual display. A fresh host folder opens the sheet centred on
-# the 1024 x 768 screen: its top left corner stands at 190, 180 of the window.
+# the 1024 x 768 screen: its top left corner stands at 237, 195 of the window.
 cat > "$out/person.sh" <<PERSON
 set -euo pipefail
 unset SDL_VIDEODRIVER
@@ -31,22 +32,21 @@ export ASAN_OPTIONS="\${ASAN_OPTIONS:+\$ASAN_OPTIONS:}detect_leaks=0"
 "$orvex" --home "$out/home" run "$out/d.design" BGA49 --screen 1024x768 > "$out/run.out" 2>&1 &
 pid=\$!
 wid=\$(timeout 30 xdotool search --sync --name "^Orvex" | head -1)
-at() { xdotool mousemove --window "\$wid" \$((190 + \$1)) \$((180 + \$2)); sleep 0.3; }
+at() { xdotool mousemove --window "\$wid" \$((237 + \$1)) \$((195 + \$2)); sleep 0.3; }
 click() { at "\$1" "\$2"; xdotool click 1; sleep 0.5; }
 sleep 1
 xdotool windowfocus --sync "\$wid" || true
-click 578 45          # the GridArray tab
-# p, x, q and y of a 7 x 7 grid at 1 mm: each field is cleared from its end, then typed.
-for field in "93 7" "121 1" "177 7" "204 1"; do
-  set -- \$field
-  click 125 "\$1"
-  xdotool key End BackSpace BackSpace BackSpace; sleep 0.3
-  xdotool type --delay 100 "\$2"; sleep 0.5
+# The keyboard alone: the sheet opens with it in its first field, Ctrl+PgUp turns back to the
+# GridArray page and its first field, p; Tab walks on to x, q and y, each selected whole.
+xdotool key ctrl+Prior; sleep 0.5
+for value in 7 1 7 1; do
+  xdotool type --delay 100 "\$value"; sleep 0.3
+  xdotool key Tab; sleep 0.3
 done
-click 319 380         # Style Sample
+click 274 353         # Style Sample
 sleep 1
 import -window root "$out/screen.png"
-click 130 380         # OK
+click 112 353         # OK
 for _ in \$(seq 150); do kill -0 \$pid 2>/dev/null || break; sleep 0.2; done
 if kill -0 \$pid 2>/dev/null; then kill \$pid; echo "orvex run did not end on OK"; exit 1; fi
 wait \$pid

@@ -12,6 +12,7 @@
 #include "host/zelmdb/database_set.h"
 #include "host/zelmdb/design_store.h"
 #include "platform/framework/property_sheet.h"
+#include "platform/gdi/gdi.h"
 #include "platform/ui/file_open_window.h"
 #include "platform/ui/interactive_driver.h"
 #include "platform/win/controls.h"
@@ -39,11 +40,12 @@ LRESULT Checked(HWND dialog, int id) { return SendMessageA(::GetDlgItem(dialog, 
 
 POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-void PushButton(bool down, POINT at) {
+void PushButton(bool down, POINT at, Uint8 clicks = 1) {
     SDL_Event e{};
     e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     e.button.button = SDL_BUTTON_LEFT;
     e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.clicks = clicks;
     e.button.x = at.x, e.button.y = at.y;
     SDL_PushEvent(&e);
 }
@@ -58,6 +60,14 @@ void PushMotion(POINT at) {
 void PushClick(POINT at) {
     PushButton(true, at);
     PushButton(false, at);
+}
+
+// SDL counts the presses of a double click: the second press and release carry 2.
+void PushDoubleClick(POINT at) {
+    for (Uint8 clicks : {1, 2}) {
+        PushButton(true, at, clicks);
+        PushButton(false, at, clicks);
+    }
 }
 
 void PushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE) {
@@ -99,12 +109,15 @@ RECT TabRect(int index) {
     return {a.x, a.y, b.x, b.y};
 }
 
-// A click on one of the sheet's own buttons (OK, Style Sample, Array Alphabet...).
-void PushSheetButton(int id) {
+// A click in the middle of a control.
+void PushClickOn(HWND control) {
     RECT r{};
-    GetWindowRect(::GetDlgItem(ActiveSheet->m_hWnd, id), &r);
+    GetWindowRect(control, &r);
     PushClick(Middle(r));
 }
+
+// A click on one of the sheet's own buttons (OK, Style Sample, Array Alphabet...).
+void PushSheetButton(int id) { PushClickOn(::GetDlgItem(ActiveSheet->m_hWnd, id)); }
 
 class InteractiveRunTest : public DialogRunFixture {
 protected:
@@ -116,8 +129,9 @@ protected:
     // Runs the dialog with `steps` as the person; every step must have run by the end.
     int32_t Work(std::vector<Step> steps) {
         InteractiveDriver person;
+        person_ = &person;
         std::string error;
-        EXPECT_TRUE(person.Start("Orvex", error)) << error;
+        EXPECT_TRUE(person.Start("Orvex", 1, error)) << error;
         size_t next = 0;
         int spells = 0;
         person.SetIdleHook([&] {
@@ -145,6 +159,7 @@ protected:
         pad.layers[0] = zelmdb::LayerGeometry{800, 800, 800, 800, 1, 0};
         ASSERT_TRUE(store.PutPadstack(pad));
     }
+    InteractiveDriver* person_ = nullptr;   // the driver of the run in progress
     size_t StoredPins() {
         const auto symbols = zelmdb::DatabaseSet::Get().Design()->Symbols();
         return symbols.size() == 1 ? symbols[0].pins.size() : 0;
@@ -173,6 +188,40 @@ TEST_F(InteractiveRunTest, TabClickTypingAndOkStoreWhatWasTyped) {
     });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(StoredPins(), 7u);
+}
+
+// The frame shown right after a key holds what the key did; a frame with nothing new is never
+// sent.
+TEST_F(InteractiveRunTest, AKeystrokeIsOnTheScreenInTheNextFrame) {
+    int before = 0;
+    const int32_t result = Work({
+        [&] {
+            before = person_->Frames();
+            PushText("5");
+            return true;
+        },
+        [&] {
+            EXPECT_EQ(person_->Frames(), before + 1);
+            RECT field{};
+            GetClientRect(PageControl(IDC_SPACING_X), &field);
+            POINT corner{0, 0};
+            ClientToScreen(PageControl(IDC_SPACING_X), &corner);
+            field = {corner.x, corner.y, corner.x + field.right, corner.y + field.bottom};
+            const RECT shown = person_->LastFrame();
+            EXPECT_TRUE(shown.left <= field.left && shown.top <= field.top && shown.right >= field.right &&
+                        shown.bottom >= field.bottom)
+                << "the field that took the key is in the frame";
+            before = person_->Frames();
+            PushMotion({1, 1});   // over the desktop: nothing to redraw
+            return true;
+        },
+        [&] {
+            EXPECT_EQ(person_->Frames(), before);
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+    });
+    EXPECT_EQ(result, 0);
 }
 
 TEST_F(InteractiveRunTest, DraggingThePreviewBorderResizesItDownToItsMinimum) {
@@ -262,6 +311,159 @@ TEST_F(InteractiveRunTest, KeysWalkTheFocusAndWorkMnemonics) {
     EXPECT_EQ(result, 0);
 }
 
+// The sheet opens with the keyboard in its first field, so typing needs no click; Ctrl+PgUp and
+// Ctrl+PgDn turn the pages and bring the keyboard along; a radio group is one Tab stop whose
+// arrows move and check.
+TEST_F(InteractiveRunTest, KeyboardAloneWalksPagesFieldsAndRadioGroups) {
+    const int32_t result = Work({
+        [] {
+            EXPECT_EQ(GetFocus(), PageControl(IDC_SPACING_X)) << "the first field that can be edited";
+            PushText("5");
+            PushKey(SDLK_PAGEUP, KMOD_LCTRL);
+            PushKey(SDLK_PAGEUP, KMOD_LCTRL);
+            return true;
+        },
+        [] {
+            EXPECT_EQ(ActiveSheet->GetActiveIndex(), 4) << "from the first page back round to the fifth";
+            EXPECT_EQ(GetFocus(), PageControl(IDC_NUMBER_P));
+            for (int i = 0; i < 3; ++i) PushKey(SDLK_TAB);   // X start, X increment, the X names
+            return true;
+        },
+        [] {
+            EXPECT_EQ(GetFocus(), PageControl(IDC_NUMERIC_X)) << "the checked button of the group";
+            PushKey(SDLK_TAB);
+            return true;
+        },
+        [] {
+            EXPECT_EQ(GetFocus(), PageControl(IDC_RADIUS)) << "one Tab leaves the group";
+            PushKey(SDLK_TAB, KMOD_LSHIFT);
+            PushKey(SDLK_RIGHT);
+            return true;
+        },
+        [] {
+            EXPECT_EQ(GetFocus(), PageControl(IDC_ALPHABETIC_X));
+            EXPECT_EQ(Checked(ActivePage->m_hWnd, IDC_ALPHABETIC_X), LRESULT(BST_CHECKED)) << "the arrow checks";
+            EXPECT_EQ(Checked(ActivePage->m_hWnd, IDC_NUMERIC_X), LRESULT(BST_UNCHECKED));
+            PushKey(SDLK_TAB, KMOD_LSHIFT);
+            return true;
+        },
+        [] {
+            EXPECT_EQ(GetFocus(), PageControl(IDC_INCREMENT_X)) << "out of the group in one step";
+            PushKey(SDLK_PAGEDOWN, KMOD_LCTRL);
+            PushKey(SDLK_PAGEDOWN, KMOD_LCTRL);
+            return true;
+        },
+        [] {
+            EXPECT_EQ(ActiveSheet->GetActiveIndex(), 0);
+            EXPECT_EQ(ControlText(PageControl(IDC_SPACING_X)), "5") << "the typing went to the first field";
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+    });
+    EXPECT_EQ(result, 0);
+}
+
+bool HasFocusMark(HWND button) { return SendMessageA(button, BM_GETSTATE, 0, 0) & BST_FOCUS; }
+
+// A dialog opens with the keyboard on its first control, and when it ends the control that
+// had the keyboard in the sheet has it again; no button keeps a focus mark it lost.
+TEST_F(InteractiveRunTest, NestedDialogsTakeTheKeyboardAndGiveItBack) {
+    HWND alphabet = 0;
+    LRESULT letterA = 0;
+    const int32_t result = Work({
+        [] {
+            PushClickOn(PageControl(IDC_SELECT_DEFAULT_PADSTACK));
+            return true;
+        },
+        [] {
+            const HWND select = GetModalWindow();
+            EXPECT_NE(select, ActiveSheet->m_hWnd);
+            EXPECT_TRUE(IsChild(select, GetFocus())) << "the Select Padstack dialog has the keyboard";
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+        [] {
+            EXPECT_EQ(GetFocus(), PageControl(IDC_SELECT_DEFAULT_PADSTACK));
+            EXPECT_TRUE(HasFocusMark(PageControl(IDC_SELECT_DEFAULT_PADSTACK)));
+            EXPECT_FALSE(HasFocusMark(PageControl(IDC_SELECT_PIN1_PADSTACK)));
+            PushSheetButton(IDC_ARRAY_ALPHABET);
+            return true;
+        },
+        [&] {
+            alphabet = GetModalWindow();
+            EXPECT_EQ(GetFocus(), ::GetDlgItem(alphabet, IDC_LETTER_A));
+            EXPECT_FALSE(HasFocusMark(PageControl(IDC_SELECT_DEFAULT_PADSTACK))) << "one focus mark only";
+            letterA = Checked(alphabet, IDC_LETTER_A);
+            PushKey(SDLK_SPACE);
+            return true;
+        },
+        [&] {
+            EXPECT_NE(Checked(alphabet, IDC_LETTER_A), letterA) << "Space works the first box at once";
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+        [] {
+            EXPECT_EQ(GetFocus(), ::GetDlgItem(ActiveSheet->m_hWnd, IDC_ARRAY_ALPHABET));
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+    });
+    EXPECT_EQ(result, 0);
+}
+
+// The pixel width of the start of an edit's text in its own font.
+int TextWidth(HWND edit, const char* text, int count) {
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(edit, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, count, &size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return size.cx;
+}
+
+// A double click in a field selects the word under the pointer; the arrows of a field that is
+// disabled are disabled with it.
+TEST_F(InteractiveRunTest, DoubleClickSelectsAWordAndADisabledFieldsArrowsDoNothing) {
+    const int32_t result = Work({
+        [] {
+            // The preview stands over the middle of the sheet, where the arrows of q are.
+            SetWindowPos(TopLevelWithCaption("Array Preview: QFP48"), 0, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            PushClick(Middle(TabRect(4)));
+            return true;
+        },
+        [] {
+            RECT r{};
+            GetWindowRect(PageControl(IDC_ANGLE), &r);
+            PushClick({r.left + 4, (r.top + r.bottom) / 2});
+            PushKey(SDLK_END);
+            PushKey(SDLK_BACKSPACE);
+            PushText("10 30");
+            return true;
+        },
+        [] {
+            const HWND angle = PageControl(IDC_ANGLE);
+            RECT r{};
+            GetWindowRect(angle, &r);
+            PushDoubleClick({r.left + 3 + TextWidth(angle, "10 30", 4), (r.top + r.bottom) / 2});
+            GetWindowRect(PageControl(IDC_SPIN_Q), &r);
+            PushClick({(r.left + r.right) / 2, r.bottom - 3});
+            return true;
+        },
+        [] {
+            DWORD start = 0, end = 0;
+            SendMessageA(PageControl(IDC_ANGLE), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+            EXPECT_EQ(start, 3u);
+            EXPECT_EQ(end, 5u);
+            EXPECT_EQ(ControlText(PageControl(IDC_NUMBER_Q)), "1") << "the arrows of q did nothing";
+            EXPECT_TRUE(ShownMessageBoxes().empty()) << "not even try a value";
+            PushKey(SDLK_ESCAPE);
+            return true;
+        },
+    });
+    EXPECT_EQ(result, 0);
+}
+
 // "Add..." in the Select Padstack dialog opens the file window; a typed name and Enter add the
 // library, and its padstack becomes the page's.
 TEST_F(InteractiveRunTest, AddingALibraryGoesThroughTheFileWindow) {
@@ -270,25 +472,19 @@ TEST_F(InteractiveRunTest, AddingALibraryGoesThroughTheFileWindow) {
     HWND select = 0;
     const int32_t result = Work({
         [] {
-            RECT r{};
-            GetWindowRect(PageControl(IDC_SELECT_DEFAULT_PADSTACK), &r);
-            PushClick(Middle(r));
+            PushClickOn(PageControl(IDC_SELECT_DEFAULT_PADSTACK));
             return true;
         },
         [&] {
             select = GetModalWindow();
             EXPECT_NE(select, ActiveSheet->m_hWnd) << "the Select Padstack dialog is up";
-            RECT r{};
-            GetWindowRect(::GetDlgItem(select, IDC_ADD_LIBRARY), &r);
-            PushClick(Middle(r));
+            PushClickOn(::GetDlgItem(select, IDC_ADD_LIBRARY));
             return true;
         },
         [&] {
             const HWND files = GetModalWindow();
             EXPECT_NE(files, select) << "the file window is up";
-            RECT r{};
-            GetWindowRect(::GetDlgItem(files, FileOpenWindow::kNameEdit), &r);
-            PushClick(Middle(r));
+            PushClickOn(::GetDlgItem(files, FileOpenWindow::kNameEdit));
             PushText(library);
             PushKey(SDLK_RETURN);
             return true;

@@ -13,6 +13,7 @@
 #include "platform/win/controls.h"
 #include "platform/win/win_api.h"
 #include "res/resource.h"
+#include "sheet/tessra_sheet.h"
 #include "tests/plugin/dialog_run_fixture.h"
 #include "tests/support/golden_picture.h"
 
@@ -78,6 +79,12 @@ std::string Section(const std::string& screenKey, int screen, int left, int top,
            std::to_string(previewWidth) + "\r\nPreviewWindowHeight=200\r\n";
 }
 
+// A left edge that wraps round to -20 in 32 bits, where it would pass for a usable place.
+std::string LeftPast32Bits() {
+    std::string section = Section("ScreenResolution", 1024, -20, -10, 3, 300);
+    return section.replace(section.find("=-20"), 4, "=4294967276");
+}
+
 class SavedStateTest : public SheetRunTest, public ::testing::WithParamInterface<SavedCase> {};
 
 TEST_P(SavedStateTest, IsTakenWholeOrNotAtAll) {
@@ -108,22 +115,37 @@ INSTANTIATE_TEST_SUITE_P(Cases, SavedStateTest, ::testing::Values(
     SavedCase{"preview_width_zero", Section("ScreenResolution", 1024, -20, -10, 3, 0), false, 0},
     SavedCase{"key_in_other_case", Section("screenresolution", 1024, -20, -10, 3, 300), false, 0},
     SavedCase{"left_off_the_screen", Section("ScreenResolution", 1024, 1024, -10, 3, 300), false, 0},
+    SavedCase{"left_past_32_bits", LeftPast32Bits(), false, 0},
     SavedCase{"empty_section", "[WINDOW_STATES]\r\n", false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-std::vector<int32_t>& HelpTopics() {
-    static std::vector<int32_t> topics;
-    return topics;
+struct ShownHelp {
+    int32_t topic;
+    std::string title;
+    std::string tabCaption;   // of the page in front when Help was pressed
+};
+std::vector<ShownHelp>& HelpShown() {
+    static std::vector<ShownHelp> shown;
+    return shown;
 }
 
+// At the seam between the pages and the host's help: each page's Help shows the topic that
+// carries the page's own tab caption.
 TEST_F(SheetRunTest, HelpShowsTheTopicOfThePageInFront) {
-    HelpTopics().clear();
-    KorSetHelpOutput([](int32_t topic, const char*) { HelpTopics().push_back(topic); });
+    HelpShown().clear();
+    KorSetHelpOutput([](int32_t topic, const char* title) {
+        HelpShown().push_back({topic, title, ActiveSheet->GetActivePage()->Caption()});
+    });
     std::string script;
     for (int index = 0; index < 6; ++index) script += "page " + std::to_string(index) + "\nclick 9\n";
     EXPECT_EQ(Show(script + "cancel\n"), 0) << error;
     KorSetHelpOutput(nullptr);
-    EXPECT_EQ(HelpTopics(), (std::vector<int32_t>{420, 421, 422, 417, 418, 419}));
+    std::vector<int32_t> topics;
+    for (const ShownHelp& help : HelpShown()) {
+        topics.push_back(help.topic);
+        EXPECT_EQ(help.title, help.tabCaption) << "topic " << help.topic;
+    }
+    EXPECT_EQ(topics, (std::vector<int32_t>{420, 421, 422, 417, 418, 419}));
     EXPECT_TRUE(ShownMessageBoxes().empty());
 }
 

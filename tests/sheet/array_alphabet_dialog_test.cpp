@@ -96,7 +96,7 @@ TEST_P(AlphabetRunTest, LettersInForceAfterwards) {
     ASSERT_EQ(ShownMessageBoxes().size(), GetParam().refusals);
     for (const ShownMessageBox& box : ShownMessageBoxes()) {
         EXPECT_EQ(box.Text, "At least 2 letters must be selected in the alphabet");
-        EXPECT_EQ(box.Caption, "tessra.dll");   // the module's name stands for the application's
+        EXPECT_EQ(box.Caption, "tessra");   // the application's title: the module file's name
         EXPECT_EQ(box.Type & MB_TYPEMASK, MB_OK);
     }
 }

@@ -186,8 +186,10 @@ INSTANTIATE_TEST_SUITE_P(Sections, WindowStateReadTest, ::testing::Values(
              {0, 0, 0, 0, 0, 0, 0, 0}},
     ReadCase{"ValueCutToItsBuffer", "PreviewWindowLeft=" + k254Zeros + "7\r\nPreviewWindowTop=" + k254Zeros + "07\r\n",
              1, {0, 0, 0, 0, 7, 0, 0, 0}},
-    ReadCase{"LargeValuesWrapAround", "ScreenResolution=4294967297\r\nTessraDialogLeft=2147483648\r\n", 1,
-             {1, -2147483647 - 1, 0, 0, 0, 0, 0, 0}}),
+    ReadCase{"LargeValuesHoldAtTheLimits",
+             "ScreenResolution=4294967297\r\nTessraDialogLeft=-99999999999999999999999\r\nTessraDialogTop=2147483647\r\n"
+             "TessraActivePage=-2147483648\r\nPreviewWindowLeft=2147483648\r\n",
+             1, {INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN, INT32_MAX, 0, 0, 0}}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 enum class Fault { NoModuleFile, StateFileIsAFolder, NoPreview, PreviewCaptionDiffers, SectionCannotBeWritten };

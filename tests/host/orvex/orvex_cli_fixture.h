@@ -37,8 +37,8 @@ protected:
     }
     // `input` names a file of this folder that becomes standard input.
     Outcome Run(const std::vector<std::string>& args, const std::string& input = "/dev/null") {
-        std::string cmd = "cd " + Quote(dir_.string()) + " && env -u DISPLAY -u WAYLAND_DISPLAY " +
-                          Quote(ORVEX_BINARY) + " --home home";
+        std::string cmd = "cd " + Quote(dir_.string()) + " && env -u DISPLAY -u WAYLAND_DISPLAY " + environment_ +
+                          " " + Quote(ORVEX_BINARY) + " --home home";
         for (const auto& a : args) cmd += " " + Quote(a);
         cmd += " <" + Quote(input) + " >out.txt 2>err.txt";
         const int status = std::system(cmd.c_str());
@@ -51,4 +51,5 @@ protected:
     }
 
     std::filesystem::path dir_;
+    std::string environment_;   // what `env` changes besides: "-u NAME" or "NAME=value" words
 };

@@ -88,6 +88,32 @@ TEST_F(OrvexRunTest, DesignHeldByAnotherOrvexIsRefused) {
     EXPECT_FALSE(Has(o.out, "result:")) << "the plug-in was not called";
 }
 
+struct NoDisplay {
+    const char* name;
+    const char* environment;
+    const char* reason;
+};
+class OrvexRunNoDisplayTest : public OrvexRunTest, public ::testing::WithParamInterface<NoDisplay> {};
+
+// A person's run on a display that cannot be shown is refused at once, never run where nobody
+// sees it while it holds the design.
+TEST_P(OrvexRunNoDisplayTest, IsRefusedBeforeTheDesignIsOpened) {
+    environment_ = GetParam().environment;
+    const Outcome o = Run({"run", "d.design", "QFP48"});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, "there is no display to show the dialog on")) << o.err;
+    EXPECT_TRUE(Has(o.err, GetParam().reason)) << o.err;
+    EXPECT_TRUE(Has(o.err, "--script")) << o.err;
+    EXPECT_FALSE(Has(o.out, "result:")) << o.out;
+    EXPECT_EQ(File("d.design"), before_);
+}
+
+INSTANTIATE_TEST_SUITE_P(Displays, OrvexRunNoDisplayTest, ::testing::Values(
+    NoDisplay{"NoServerBehindTheName", "-u SDL_VIDEODRIVER DISPLAY=:7913", "DISPLAY=:7913 cannot be opened"},
+    NoDisplay{"NoneNamed", "-u SDL_VIDEODRIVER", "no display is named"},
+    NoDisplay{"InvisibleDriver", "SDL_VIDEODRIVER=offscreen", "SDL_VIDEODRIVER=offscreen shows nobody a window"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct RefusedFile {
     const char* name;
     const char* setup;   // "garbage", "library" or "plugin": what the test spoils first

@@ -116,7 +116,7 @@ TEST(ModuleStateTest, ResourcesAndCaptionFollowTheCurrentModule) {
     {
         AFX_MANAGE_STATE_SCOPE scope(&plugin);
         EXPECT_EQ(AfxLoadString(4090), "tessra.ini");
-        EXPECT_STREQ(AfxAppName(), "Tessra");
+        EXPECT_EQ(AfxAppName(), "Tessra");
         ClearShownMessageBoxes();
         AfxMessageBox("... Not Implemented Yet ...");
         ASSERT_EQ(ShownMessageBoxes().size(), 1u);

@@ -1,6 +1,8 @@
 // Lines, rectangles, ellipses and polygons: the pixels the platform's rules give.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/gdi/gdi.h"
 #include "tests/platform/gdi/golden.h"
 
@@ -158,6 +160,32 @@ TEST(EllipseTest, HollowBrushLeavesInteriorAlone) {
     Ellipse(c.dc(), 2, 2, 18, 18);
     EXPECT_EQ(c.at(10, 10), kBlue);
     EXPECT_EQ(c.at(2, 10), kWhite);
+}
+
+// A dotted pen draws its three-on, three-off pattern round a circle and a rectangle, not a
+// solid outline; opaque gaps take the background, and a hollow brush keeps the inside.
+TEST(EllipseTest, DottedPenRunsItsPatternRoundTheOutline) {
+    for (const bool round : {true, false}) {
+        Canvas solid(40, 40), dotted(40, 40, kBlue);
+        const auto draw = [round](HDC dc) { round ? Ellipse(dc, 2, 2, 38, 38) : Rectangle(dc, 2, 2, 38, 38); };
+        {
+            Tools t(solid.dc(), CreatePen(PS_SOLID, 0, kWhite), CreateSolidBrush(0));
+            draw(solid.dc());
+        }
+        Tools t(dotted.dc(), CreatePen(PS_DOT, 0, kWhite), HBRUSH(0));
+        SelectObject(dotted.dc(), GetStockObject(HOLLOW_BRUSH));
+        SetBkMode(dotted.dc(), OPAQUE);
+        SetBkColor(dotted.dc(), kRed);
+        draw(dotted.dc());
+        const int outline = solid.Count(kWhite);
+        EXPECT_EQ(dotted.Count(kWhite) + dotted.Count(kRed), outline) << "every outline pixel, dot or gap";
+        EXPECT_NEAR(dotted.Count(kWhite), outline / 2, 3);
+        EXPECT_EQ(dotted.at(20, 20), kBlue);
+        // Going down the middle of the right-hand side: runs of three.
+        std::string run;
+        for (int y = 20; y > 11; --y) run += dotted.at(37, y) == kWhite ? '#' : '.';
+        EXPECT_TRUE(run.find("###...") != std::string::npos || run.find("...###") != std::string::npos) << run;
+    }
 }
 
 TEST(PolygonTest, FivePointRectangleCoversOutlineInclusive) {

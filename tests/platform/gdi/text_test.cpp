@@ -29,13 +29,41 @@ private:
     HGDIOBJ m_old = 0;
 };
 
-TEST(FontTest, DialogFacesMapToInstalledDejaVu) {
+struct FaceCase {
+    const char* face;
+    const char* family;
+    int em;          // pixels drawn for a character height of 11
+    int lineHeight;
+    int baseX;       // dialog base units: the average of A-Z a-z, as dialogs take it
+};
+class FaceMapTest : public ::testing::TestWithParam<FaceCase> {};
+
+// The 8-point dialog face keeps its line of 13 pixels and dialog units of 6 x 13, so templates
+// lay out and captions fit as they were made to.
+TEST_P(FaceMapTest, ServedByAnInstalledFamilyWithItsMetrics) {
+    const FaceCase& c = GetParam();
     std::string error;
-    auto face = FontFace::Open({"MS Sans Serif", -12, 200, false}, error);
+    auto face = FontFace::Open({c.face, -11, 400, false}, error);
     ASSERT_TRUE(face) << error;
-    EXPECT_EQ(face->Family(), "DejaVu Sans");
-    EXPECT_EQ(face->EmPixels(), 12);
+    EXPECT_EQ(face->Family(), c.family);
+    EXPECT_EQ(face->EmPixels(), c.em);
+    const HFONT font = CreateFontA(-11, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, c.face);
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    SIZE letters{};
+    GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(font);
+    EXPECT_EQ(tm.tmHeight, c.lineHeight);
+    EXPECT_EQ((letters.cx / 26 + 1) / 2, c.baseX);
 }
+
+INSTANTIATE_TEST_SUITE_P(Faces, FaceMapTest, ::testing::Values(
+    FaceCase{"MS Sans Serif", "Arimo", 10, 13, 6}, FaceCase{"Arial", "Arimo", 11, 13, 6},
+    FaceCase{"Tahoma", "DejaVu Sans", 11, 14, 7}, FaceCase{"DejaVu Sans Mono", "DejaVu Sans Mono", 11, 14, 7}));
 
 TEST(FontTest, MissingFamilyFailsWithAMessage) {
     const HFONT font = CreateFontA(-12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Nowhere");

@@ -2,6 +2,8 @@
 // sorted insertion, scrolling and the simple combo's edit field.
 #include "tests/platform/ui/ui_fixture.h"
 
+#include "platform/gdi/window_surfaces.h"
+
 namespace {
 
 class ListTest : public UiTest {
@@ -12,6 +14,11 @@ protected:
             SendMessageA(c, CB_ADDSTRING, 0, LPARAM(s));
         heard.clear();
         return c;
+    }
+    // The list box as a person sees it: its own pixels, frame included.
+    static Surface Look(HWND list) {
+        Pump();
+        return WindowSurfaces::Install().Capture(list);
     }
     static std::string ComboItem(HWND c, int i) {
         char buffer[64] = {};
@@ -130,6 +137,53 @@ TEST_F(ListTest, ArrowsScrollALongListToKeepTheSelectionInView) {
     EXPECT_EQ(SendMessageA(l, LB_GETTOPINDEX, 0, 0), 20 - rows - 1);
     EXPECT_EQ(SendMessageA(l, LB_GETCURSEL, 0, 0), 19);
     EXPECT_EQ(Count(LBN_SELCHANGE), rows + 4);
+}
+
+// Leftmost column of dark (text) pixels on the first row, or -1.
+int FirstInk(const Surface& s, int rowHeight) {
+    for (int x = 0; x < s.Width(); ++x)
+        for (int y = 2; y < rowHeight; ++y)
+            if (s.Pixel(x, y) == 0) return x;
+    return -1;
+}
+
+// A horizontal extent wider than the box brings a real bar at the bottom whose arrows scroll
+// the names sideways, as Select Padstack's list of long names needs.
+TEST_F(ListTest, AWideExtentBringsABarThatScrollsSideways) {
+    const HWND l = Make(WC_LISTBOX, "", LBS_NOTIFY | WS_HSCROLL, 10, 10, 100, 60, 7);
+    SendMessageA(l, LB_ADDSTRING, 0, LPARAM("WWWWWWWWWWWWWWWWWWWWWWWW"));
+    const int row = int(SendMessageA(l, LB_GETITEMHEIGHT, 0, 0));
+    const int bottom = 60 - 8;   // a pixel row inside a bar along the bottom
+    SendMessageA(l, LB_SETHORIZONTALEXTENT, 90, 0);
+    const Surface narrow = Look(l);
+    EXPECT_EQ(narrow.Pixel(50, bottom), 0xFFFFFFu) << "an extent that fits needs no bar";
+    SendMessageA(l, LB_SETHORIZONTALEXTENT, 400, 0);
+    EXPECT_EQ(SendMessageA(l, LB_GETHORIZONTALEXTENT, 0, 0), 400);
+    const Surface wide = Look(l);
+    EXPECT_NE(wide.Pixel(50, bottom), 0xFFFFFFu) << "the bar";
+    const int ink = FirstInk(wide, row);
+    Click(l, 100 - 8, bottom);   // the right arrow
+    const int scrolled = FirstInk(Look(l), row);
+    EXPECT_LT(scrolled, ink) << "the text moved left";
+    for (int i = 0; i < 100; ++i) Click(l, 100 - 8, bottom);
+    Click(l, 8, bottom);   // the left arrow takes back one step from the far end
+    Click(l, 40, bottom);  // the track before the thumb pages back
+    for (int i = 0; i < 100; ++i) Click(l, 8, bottom);
+    EXPECT_EQ(FirstInk(Look(l), row), ink) << "back at the start";
+    EXPECT_EQ(SendMessageA(l, LB_GETCURSEL, 0, 0), LB_ERR) << "scrolling selects nothing";
+    const HWND plain = Make(WC_LISTBOX, "", LBS_NOTIFY, 120, 10, 100, 60, 8);
+    SendMessageA(plain, LB_SETHORIZONTALEXTENT, 400, 0);
+    EXPECT_EQ(Look(plain).Pixel(50, bottom), 0xFFFFFFu) << "without WS_HSCROLL there is no bar";
+}
+
+// A simple combo box with WS_HSCROLL passes it to its list.
+TEST_F(ListTest, SimpleComboScrollsSidewaysWhenAsked) {
+    const HWND c = Make(WC_COMBOBOX, "", CBS_SIMPLE | WS_HSCROLL, 10, 10, 120, 90, 5);
+    SendMessageA(c, CB_SETHORIZONTALEXTENT, 300, 0);
+    const HWND list = GetDlgItem(c, 1000);   // the combo's own list
+    ASSERT_NE(list, 0u);
+    EXPECT_TRUE(GetWindowLongPtrA(list, GWL_STYLE) & WS_HSCROLL);
+    EXPECT_EQ(SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0), 300);
 }
 
 }  // namespace

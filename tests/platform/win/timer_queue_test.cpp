@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/win/timer_queue.h"
 #include "platform/win/win_api.h"
 
 namespace {
@@ -43,6 +44,23 @@ TEST_F(TimerQueueTest, FiresOnlyWhenTheClockReachesItsPeriod) {
     EXPECT_EQ(Drain(), std::vector<uintptr_t>{1});
     AdvanceTimerClock(100);
     EXPECT_EQ(Drain(), std::vector<uintptr_t>{1});
+}
+
+// What the person's driver sleeps for: until the nearest timer, or without end when none runs.
+TEST_F(TimerQueueTest, TellsHowLongUntilTheNearestTimer) {
+    const TimerQueue& timers = TimerQueue::Instance();
+    EXPECT_EQ(timers.UntilNextDue(), -1);
+    SetTimer(window, 1, 530, nullptr);
+    SetTimer(window, 2, 100, nullptr);
+    EXPECT_EQ(timers.UntilNextDue(), 100);
+    AdvanceTimerClock(60);
+    EXPECT_EQ(timers.UntilNextDue(), 40);
+    AdvanceTimerClock(100);   // timer 2 fired and runs again from now
+    EXPECT_EQ(timers.UntilNextDue(), 100);
+    KillTimer(window, 2);
+    EXPECT_EQ(timers.UntilNextDue(), 370);
+    DestroyWindow(window);   // a dead window's timer no longer counts
+    EXPECT_EQ(timers.UntilNextDue(), -1);
 }
 
 TEST_F(TimerQueueTest, MissedPeriodsGiveOneMessage) {

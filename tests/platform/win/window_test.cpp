@@ -7,6 +7,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/window_surfaces.h"
 #include "platform/win/win_api.h"
+#include "platform/win/window_manager.h"
 
 namespace {
 
@@ -117,6 +118,53 @@ TEST_F(WindowTest, RadioGroupRunsToTheNextGroupStart) {
     EXPECT_EQ(GetNextDlgGroupItem(dlg, r3, FALSE), r1);
     EXPECT_EQ(GetNextDlgGroupItem(dlg, r1, TRUE), r3);
     EXPECT_EQ(GetNextDlgGroupItem(dlg, next, FALSE), next);
+}
+
+// The screen areas a presenter must send: where a window painted, and where a top-level window
+// stood and stands after a move; separate areas stay apart until they touch.
+TEST_F(WindowTest, DamageIsWhereTheScreenChanged) {
+    WindowManager& m = WindowManager::Instance();
+    SetScreenSize(640, 480);
+    EXPECT_EQ(m.TakeDamage().size(), 1u) << "a new screen size shows everything";
+    HWND a = Top("a", WS_OVERLAPPEDWINDOW | WS_VISIBLE), b = Top("b", WS_POPUP | WS_VISIBLE);
+    MoveWindow(b, 400, 300, 100, 80, TRUE);
+    Pump();
+    m.TakeDamage();
+    EXPECT_TRUE(m.TakeDamage().empty()) << "taken once";
+
+    RECT part{10, 10, 30, 30};
+    InvalidateRect(a, &part, TRUE);
+    InvalidateRect(b, &part, TRUE);
+    Pump();
+    POINT pa{10, 10}, pb{10, 10};
+    ClientToScreen(a, &pa);
+    ClientToScreen(b, &pb);
+    std::vector<RECT> damage = m.TakeDamage();
+    ASSERT_EQ(damage.size(), 2u);
+    const RECT& first = damage[0].left == pa.x ? damage[0] : damage[1];
+    const RECT& second = damage[0].left == pa.x ? damage[1] : damage[0];
+    EXPECT_EQ(first.left, pa.x);
+    EXPECT_EQ(first.top, pa.y);
+    EXPECT_EQ(first.right, pa.x + 20);
+    EXPECT_EQ(first.bottom, pa.y + 20);
+    EXPECT_EQ(second.left, pb.x);
+    EXPECT_EQ(second.bottom, pb.y + 20);
+
+    MoveWindow(a, 50, 60, 200, 150, TRUE);
+    Pump();
+    damage = m.TakeDamage();
+    ASSERT_EQ(damage.size(), 1u);
+    EXPECT_EQ(damage[0].left, 10);
+    EXPECT_EQ(damage[0].top, 10);
+    EXPECT_EQ(damage[0].right, 250);
+    EXPECT_EQ(damage[0].bottom, 210);
+    RECT rb{};
+    GetWindowRect(b, &rb);
+    ShowWindow(b, SW_HIDE);
+    damage = m.TakeDamage();
+    ASSERT_EQ(damage.size(), 1u) << "a hidden window uncovers what it stood on";
+    EXPECT_EQ(damage[0].left, rb.left);
+    EXPECT_EQ(damage[0].bottom, rb.bottom);
 }
 
 TEST_F(WindowTest, InvalidWindowsArePaintedWhenTheQueueRunsDry) {
