@@ -69,7 +69,9 @@ std::string Shaper::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> 
         if (padstack == 0) return label + ": the design holds no padstack named " + pad.padstack;
         const auto at = Fits(double(reference.first) + pad.x, double(reference.second) + pad.y);
         if (!at) return label + ": the pad would lie beyond the design's coordinates";
-        zelmdb::Pin pin{store_.NameCreate(pad.name), at->first, at->second, int16_t(padstack)};
+        const int32_t name = store_.NameCreate(pad.name);
+        if (name == 0) return label + ": the pad's name could not be stored";
+        zelmdb::Pin pin{name, at->first, at->second, int16_t(padstack)};
         if (const char* fault = TurnPin(pin, extras_.turn)) return label + ": the pad " + fault;
         symbol.pins.push_back(pin);
     }

@@ -2,9 +2,12 @@
 // gets from the dialog, the dialog's refusals with nothing stored, and batches in one go.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
+#include "host/orvex/json_reader.h"
 #include "tests/host/orvex/design_dump.h"
 #include "tests/host/orvex/orvex_cli_fixture.h"
 
@@ -98,6 +101,69 @@ INSTANTIATE_TEST_SUITE_P(Options, GenerateSameAsDialogTest, ::testing::Values(
                  "page 0\nset 4028 3\nset 4034 5\nset 4035 1.27\nclick 1058\nselect 1056 SQ\nok\nclick 1059\nselect 1056 R60\n"
                  "ok\nok\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every style answers each of the four naming flags: its page names the pads so, or it does not
+// offer that button and generate refuses the flag by name. Accepted, a flag reads the same from JSON.
+constexpr const char* kAxisFlags[] = {"x-numeric", "x-alpha", "y-numeric", "y-alpha"};
+struct AxisNames {
+    const char* style;
+    std::vector<std::string> options;   // a small footprint of the style, in pairs
+    const char* names[4];               // per flag above: the pads' names, or null: refused
+};
+class GenerateAxisNamesTest : public OrvexGenerateTest, public ::testing::WithParamInterface<AxisNames> {
+protected:
+    std::string PinNames(const std::string& footprint) {
+        auto shown = ReadJson(Run({"show", "g.design", footprint, "--json"}).out);
+        if (!shown.ok() || shown.value().Member("footprints")->items.empty()) return "not shown";
+        std::string names;
+        for (const JsonValue& pin : shown.value().Member("footprints")->items[0].Member("pins")->items)
+            names += (names.empty() ? "" : " ") + pin.Member("name")->text;
+        return names;
+    }
+};
+
+TEST_P(GenerateAxisNamesTest, EveryFlagNamesThePadsOrIsRefusedByName) {
+    const AxisNames& c = GetParam();
+    std::string batch;
+    for (size_t i = 0; i < std::size(kAxisFlags); ++i) {
+        const std::string footprint = std::string("F-") + kAxisFlags[i];
+        std::vector<std::string> args{footprint, "--style", c.style};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(std::string("--") + kAxisFlags[i]);
+        const Outcome o = Generate(args);
+        if (c.names[i] == nullptr) {
+            EXPECT_EQ(o.code, 1);
+            EXPECT_TRUE(Has(o.err, footprint + ": --" + kAxisFlags[i] + " does not apply to the " + c.style + " style as set"))
+                << o.err;
+            continue;
+        }
+        ASSERT_EQ(o.code, 0) << o.err;
+        EXPECT_EQ(PinNames(footprint), c.names[i]) << kAxisFlags[i];
+        batch += std::string(batch.empty() ? "" : ", ") + "{\"footprint\": \"" + footprint + "\", \"style\": \"" + c.style +
+                 "\", \"" + kAxisFlags[i] + "\": true";
+        for (size_t k = 0; k + 1 < c.options.size(); k += 2)
+            batch += ", \"" + c.options[k].substr(2) + "\": \"" + c.options[k + 1] + "\"";
+        batch += "}";
+    }
+    Write("axes.json", "[" + batch + "]");
+    ASSERT_EQ(Run({"generate", "d.design", "--from-json", "axes.json"}).code, 0);
+    EXPECT_EQ(Dump(dir_ / "d.design"), Dump(dir_ / "g.design"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, GenerateAxisNamesTest, ::testing::Values(
+    AxisNames{"dual", {"--q", "3", "--x", "5", "--y", "1"}, {nullptr, nullptr, "1 2 3 4 5 6", "B C D E F G"}},
+    AxisNames{"stagger-x", {"--p", "3", "--x", "2", "--y", "2", "--w", "1"}, {"0 1 2", "A B C", nullptr, nullptr}},
+    AxisNames{"stagger-y", {"--q", "3", "--x", "2", "--y", "2", "--w", "1"}, {nullptr, nullptr, "0 1 2", "A B C"}},
+    AxisNames{"chip-carrier", {"--p", "2", "--q", "2", "--x", "1", "--y", "1", "--w", "1", "--z", "1"},
+              {"1 2 3 4 5 6 7 8", "B C D E F G I J", nullptr, nullptr}},
+    AxisNames{"circular", {"--p", "3", "--r", "2", "--angle", "90"}, {"1 2 3", "B C D", nullptr, nullptr}},
+    // The grid's pads are a row letter and a column number; the other two buttons are off.
+    AxisNames{"grid", {"--p", "2", "--q", "2", "--x", "1", "--y", "1"}, {"A1 A2 B1 B2", nullptr, nullptr, "A1 A2 B1 B2"}}),
+    [](const auto& info) {
+        std::string name = info.param.style;
+        name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+        return name;
+    });
 
 struct Refused {
     std::vector<std::string> options;

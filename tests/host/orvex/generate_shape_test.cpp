@@ -40,6 +40,16 @@ const std::vector<std::vector<std::string>> kExampleCommands = {
      "-12.5", "0", "MOUNT-3.05", "--pad", "", "12.5", "0", "MOUNT-3.05"},
 };
 
+// What the examples leave out: a start angle with a quarter turn and a hole at the centre, and
+// a grid with names and a block left out, three quarters turned, its hole placed from the origin.
+const std::vector<std::vector<std::string>> kOtherShapes = {
+    {"C8", "--style", "circular", "--p", "8", "--r", "3", "--angle", "45", "--padstack", "TO-PAD", "--pin1-padstack",
+     "TO-PIN1", "--start-angle", "22.5", "--turn", "90", "--pad", "", "0", "0", "MOUNT-3.05"},
+    {"G3", "--style", "grid", "--p", "3", "--q", "4", "--x", "1", "--y", "1", "--padstack", "QFN-PAD", "--pin1-padstack",
+     "QFN-PAD", "--omit", "A2", "--omit", "B1-C2", "--turn", "270", "--pad", "MH", "-2", "1", "MOUNT-3.05", "--pads-about",
+     "origin"},
+};
+
 class GenerateShapeTest : public OrvexCliTest {
 protected:
     void SetUp() override {
@@ -105,10 +115,11 @@ TEST_F(GenerateShapeTest, ExampleBatchStoresWhatItsCommandLinesStore) {
 // copies, the plug-in's recipe and the host's record. (One footprint per design, since the
 // plug-in stores a reopened footprint under the next free ids.)
 TEST_F(GenerateShapeTest, ReopenedUnchangedEveryShapedFootprintIsWhatItWas) {
-    for (const auto& words : kExampleCommands) {
+    std::vector<std::vector<std::string>> shaped = kExampleCommands;
+    shaped.insert(shaped.end(), kOtherShapes.begin(), kOtherShapes.end());
+    for (const auto& words : shaped) {
         const std::string design = "r.design";
-        std::filesystem::remove(dir_ / design);
-        NewDesign(design);
+        std::filesystem::copy_file(dir_ / "c.design", dir_ / design, std::filesystem::copy_options::overwrite_existing);
         ASSERT_EQ(Generate(design, words).code, 0);
         const std::string generated = DumpDesign(dir_ / design);
         const Outcome o = Reopen(words[0], "ok\n", design);
@@ -116,6 +127,31 @@ TEST_F(GenerateShapeTest, ReopenedUnchangedEveryShapedFootprintIsWhatItWas) {
         EXPECT_TRUE(Has(o.out, "result: 1")) << o.out;
         EXPECT_EQ(DumpDesign(dir_ / design), generated) << words[0];
     }
+}
+
+// A circle's pin 1 at its start angle, then the whole a quarter turn on; a hole placed from the
+// origin turns with the grid. The same footprints from JSON are the same to the byte.
+TEST_F(GenerateShapeTest, StartAngleTurnAndOriginPlaceThePads) {
+    for (const auto& words : kOtherShapes) ASSERT_EQ(Generate("j.design", words).code, 0) << words[0];
+    const std::string circle = Run({"show", "j.design", "C8"}).out;
+    for (const char* line : {"    pin 1 \"1\" at -1.1481 2.7716 mm, padstack TO-PIN1(112.50)\n",
+                             "    pin 9 \"\" at 0 0 mm, padstack MOUNT-3.05\n", "    pin 1 of the circle at 22.5 degrees\n",
+                             "    turned 90 degrees counter-clockwise\n"})
+        EXPECT_TRUE(Has(circle, line)) << circle;
+    const std::string grid = Run({"show", "j.design", "G3"}).out;
+    for (const char* line : {"  G3 (symbol 2): 8 pins", "    pin 2 \"A3\" at 0 -2 mm, padstack QFN-PAD(270.00)\n",
+                             "    pin 8 \"MH\" at 1 2 mm, padstack MOUNT-3.05\n",
+                             "    extra pad \"MH\" at -2 1 mm from the origin, padstack MOUNT-3.05\n",
+                             "    omitted A2\n    omitted B1-C2\n"})
+        EXPECT_TRUE(Has(grid, line)) << grid;
+    Write("other.json", R"([
+        {"footprint": "C8", "style": "circular", "p": 8, "r": 3, "angle": 45, "padstack": "TO-PAD", "pin1-padstack": "TO-PIN1",
+         "start-angle": 22.5, "turn": 90, "pads": [{"name": "", "x": 0, "y": 0, "padstack": "MOUNT-3.05"}]},
+        {"footprint": "G3", "style": "grid", "p": 3, "q": 4, "x": 1, "y": 1, "padstack": "QFN-PAD", "pin1-padstack": "QFN-PAD",
+         "omit": ["A2", "B1-C2"], "turn": 270, "pads": [{"name": "MH", "x": -2, "y": 1, "padstack": "MOUNT-3.05"}],
+         "pads-about": "origin"}])");
+    ASSERT_EQ(Generate("c.design", {"--from-json", "other.json"}).code, 0);
+    EXPECT_EQ(DumpDesign(dir_ / "c.design"), DumpDesign(dir_ / "j.design"));
 }
 
 // Edited in the dialog, the footprint keeps what the host added: the holes stand about the new
