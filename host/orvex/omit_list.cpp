@@ -9,19 +9,21 @@
 
 namespace {
 
-// A name cut into its letters and the number after them.
+// A name cut into its letters and the number after them; a name of letters alone (an
+// alphabetic axis) has the number -1, which no digits give.
 struct Split {
     std::string letters;
-    long long number = 0;
+    long long number = -1;
 };
 
 std::optional<Split> SplitName(const std::string& name) {
     size_t digits = 0;
     while (digits < name.size() && std::isalpha(static_cast<unsigned char>(name[digits]))) ++digits;
     const std::string tail = name.substr(digits);
+    if (tail.empty()) return digits == 0 ? std::nullopt : std::optional<Split>(Split{name});
     // Eighteen digits keep the number inside a long long.
     const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
-    if (tail.empty() || tail.size() > 18 || !std::all_of(tail.begin(), tail.end(), digit)) return std::nullopt;
+    if (tail.size() > 18 || !std::all_of(tail.begin(), tail.end(), digit)) return std::nullopt;
     return Split{name.substr(0, digits), std::stoll(tail)};
 }
 
@@ -45,6 +47,7 @@ std::optional<Range> RangeOf(const std::string& item, const std::unordered_map<s
     const std::string from = item.substr(0, dash), to = item.substr(dash + 1);
     const auto a = SplitName(from), b = SplitName(to);
     if (!a || !b || pads.count(from) == 0 || pads.count(to) == 0) return std::nullopt;
+    if ((a->number < 0) != (b->number < 0)) return std::nullopt;   // "A-C3" means nothing
     Range r{*a, *b};
     if (LettersBefore(r.high.letters, r.low.letters)) std::swap(r.low.letters, r.high.letters);
     if (r.high.number < r.low.number) std::swap(r.low.number, r.high.number);

@@ -8,12 +8,13 @@
 
 namespace {
 
-// Rows A, B, C, W, Y, AA of four columns, then numbers, a negative name and a repeated one.
+// Rows A, B, C, W, Y, AA of four columns, then numbers, a negative name and a repeated one,
+// then letters alone as an alphabetic axis names its pads.
 std::vector<std::string> Names() {
     std::vector<std::string> names;
     for (const char* row : {"A", "B", "C", "W", "Y", "AA"})
         for (int column = 1; column <= 4; ++column) names.push_back(row + std::to_string(column));
-    for (const char* n : {"1", "2", "5", "6", "7", "8", "12", "-3", "9", "9"}) names.push_back(n);
+    for (const char* n : {"1", "2", "5", "6", "7", "8", "12", "-3", "9", "9", "B", "C", "D", "AB"}) names.push_back(n);
     return names;
 }
 
@@ -46,6 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Items, OmitListTest, ::testing::Values(
     OmitCase{"ANameWithADashIsAName", {"-3"}, {"-3"}, {}},
     OmitCase{"EveryPadOfARepeatedName", {"9"}, {"9", "9"}, {}},
     OmitCase{"DigitsBeforeLettersAreNoRange", {"1A-2A", "12-"}, {}, {"1A-2A", "12-"}},
+    OmitCase{"LettersAlone", {"C-AB"}, {"C", "D", "AB"}, {}},
+    OmitCase{"LettersAndNumbersDoNotMix", {"B-C4", "B2-C"}, {}, {"B-C4", "B2-C"}},
     OmitCase{"NumbersBeyondALongAreNoRange", {"1-99999999999999999999"}, {}, {"1-99999999999999999999"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
