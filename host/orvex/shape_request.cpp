@@ -53,8 +53,8 @@ std::string SetTurn(ShapeRequest& shape, const std::string& text) {
 
 std::string SetStartAngle(ShapeRequest& shape, const std::string& text) {
     auto degrees = number_parser::Real(text, "--start-angle");
-    if (!degrees.ok()) return degrees.error();
-    if (std::fabs(degrees.value()) > kMaxDegrees) return "--start-angle: " + text + " is not between -360 and 360 degrees";
+    if (!degrees.ok() || std::fabs(degrees.value()) > kMaxDegrees)
+        return "--start-angle: " + text + " is not between -360 and 360 degrees";
     shape.startAngle = int32_t(std::lround(degrees.value() * 60));
     return "";
 }

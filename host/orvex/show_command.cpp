@@ -144,7 +144,7 @@ std::string PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb
     for (const ExtraPad& pad : e.pads)
         std::printf("    extra pad \"%s\" at %s %s %s from the %s, padstack %s\n", pad.name.c_str(),
                     DisplayLength(pad.x, info).c_str(), DisplayLength(pad.y, info).c_str(), unitName,
-                    PadsAboutName(e.padsAbout), pad.padstack.c_str());
+                    e.padsAbout == PadsAbout::Center ? "centre" : "origin", pad.padstack.c_str());
     for (const std::string& item : e.omit) std::printf("    omitted %s\n", item.c_str());
     if (e.startAngle != 0) std::printf("    pin 1 of the circle at %g degrees\n", e.startAngle / 60.0);
     if (e.turn != 0) std::printf("    turned %d degrees counter-clockwise\n", e.turn / 60);

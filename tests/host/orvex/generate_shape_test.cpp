@@ -103,7 +103,7 @@ TEST_F(GenerateShapeTest, ExampleBatchStoresWhatItsCommandLinesStore) {
               "    turned 180 degrees counter-clockwise\n");
     const std::string dsub = Run({"show", "j.design", "DSUB-9"}).out;
     for (const char* line : {"    pin 10 \"\" at -6.96 -1.42 mm, padstack MOUNT-3.05\n",
-                             "    extra pad \"\" at 12.5 0 mm from the center, padstack MOUNT-3.05\n"})
+                             "    extra pad \"\" at 12.5 0 mm from the centre, padstack MOUNT-3.05\n"})
         EXPECT_TRUE(Has(dsub, line)) << dsub;
     const std::string bga = Run({"show", "j.design", "BGA-128_10x10mm_P0.8mm"}).out;
     EXPECT_TRUE(Has(bga, "    omitted E5-H8\n")) << bga;

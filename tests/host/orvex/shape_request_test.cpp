@@ -109,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, WrongOptionTest, ::testing::Values(
           "--start-angle: only a circle has a start angle, not the grid style"},
     Wrong{"StartAngle", {"--style", "circular", "--start-angle", "400"}, R"("style": "circular", "start-angle": 400)",
           "--start-angle: 400 is not between -360 and 360 degrees"},
+    Wrong{"StartAngleText", {"--style", "circular", "--start-angle", "left"}, R"("style": "circular", "start-angle": "left")",
+          "--start-angle: left is not between -360 and 360 degrees"},
     Wrong{"PadsAbout", {"--style", "grid", "--pads-about", "middle"}, R"("style": "grid", "pads-about": "middle")",
           "--pads-about: middle is neither center nor origin"},
     Wrong{"EmptyOmit", {"--style", "grid", "--omit", "A1,,B2"}, R"("style": "grid", "omit": "A1,,B2")",
