@@ -82,7 +82,7 @@ struct TextField {
     std::string& (*field)(Recipe&);
     size_t room;   // terminating zero included
 };
-const TextField kTexts[] = {
+constexpr TextField kTexts[] = {
     {[](Recipe& r) -> std::string& { return r.AngleText; }, 32},
     {[](Recipe& r) -> std::string& { return r.Parameters.DefaultPadstackName; }, 256},
     {[](Recipe& r) -> std::string& { return r.Parameters.Pin1PadstackName; }, 256},

@@ -1,5 +1,5 @@
 // The host database calls the plug-in makes most often, on a real design file: the design record
-// read per coordinate, a 3200-pin symbol stored, and a padstack matched among a hundred.
+// read per coordinate, a 3200-pin symbol stored, and a padstack matched or named among a hundred.
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
@@ -77,7 +77,7 @@ bool StorePadstacks(int count) {
         const int32_t id = ThruCreate();
         FillPadstack(b.bytes, n);
         ByteRecord r(b.bytes);
-        r.SetI32(ThruRecordLayout::NameId, NameCreate(("R" + std::to_string(n)).c_str()));
+        r.SetI32(ThruRecordLayout::NameId, NameCreate(std::string(1, 'R').append(std::to_string(n)).c_str()));
         r.SetI32(ThruRecordLayout::Id, id);
         if (id == 0 || ThruPut(id, b.bytes) != 1) return false;
     }
@@ -144,6 +144,18 @@ void BM_ThruFindSame(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ThruFindSame)->ArgName("missing")->Arg(0)->Arg(1);
+
+// A padstack found by name, as every pin of a footprint looks up its padstack.
+void BM_ThruFind(benchmark::State& state) {
+    constexpr int Stored = 100;
+    BenchDesign design;
+    if (!design.Ready(state)) return;
+    if (!StorePadstacks(Stored)) return state.SkipWithError("cannot store padstacks");
+    if (ThruFind("R50") <= 0) return state.SkipWithError("R50 not found");
+    for (auto _ : state) benchmark::DoNotOptimize(ThruFind("R50"));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ThruFind);
 
 }  // namespace
 

@@ -107,7 +107,7 @@ std::string RotatedCopyName(const std::string& padstackName, int16_t rotation) {
     if (padstackName.size() <= room) return padstackName + suffix;
     // Too long for the host: cut the name, and number the cut ones until the name is free.
     for (int n = 1;; ++n) {
-        const std::string mark = "~" + std::to_string(n);
+        const std::string mark = std::string(1, '~').append(std::to_string(n));
         const std::string name = padstackName.substr(0, room - mark.size()) + mark + suffix;
         if (ThruFind(name.c_str()) <= 0) return name;
     }

@@ -21,7 +21,7 @@ const std::vector<Command>& Commands() {
         {"run", nullptr, "run DESIGN FOOTPRINT [--reopen] [--script FILE|-] [--screen WxH] [--scale N]", RunRun},
         {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", RunShow},
         {"export", nullptr,
-         "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--body WxH] | export DESIGN --kicad DIR.pretty",
+         "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--body WxH] [--force] | export DESIGN --kicad DIR.pretty [--force]",
          RunExport},
         {"generate", nullptr,
          "generate DESIGN FOOTPRINT --style grid|dual|stagger-x|stagger-y|chip-carrier|circular "

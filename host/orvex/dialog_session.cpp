@@ -6,6 +6,7 @@
 #include "host/orvex/plugin_windows.h"
 #include "host/zelmdb/database_set.h"
 #include "host/zelmdb/host_environment.h"
+#include "host/zelmdb/record_layout.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/standard_controls.h"
 #include "platform/win/message_box.h"
@@ -38,9 +39,12 @@ zelmdb::Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::st
     zelmdb::DatabaseSet& databases = zelmdb::DatabaseSet::Get();
     databases.AttachDesign(std::move(opened.value()));
     zelmdb::DesignStore& design = *databases.Design();
-    if (!design.Begin()) {
+    // Readers are kept out for the whole run too: one that held on until the end would stop the
+    // commit after all the work was done.
+    if (!design.Begin(zelmdb::DesignStore::Lock::Exclusive)) {
+        const std::string why = design.LastError();
         databases.CloseAll();
-        return R::Fail(file + ": cannot write");
+        return R::Fail(why + "; nothing was changed");
     }
     return std::unique_ptr<DialogSession>(new DialogSession(file, std::move(plugin.value()), design));
 }
@@ -48,6 +52,15 @@ zelmdb::Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::st
 DialogSession::~DialogSession() {
     Drop();
     zelmdb::DatabaseSet::Get().CloseAll();
+}
+
+std::string DialogSession::NameUnusable(const std::string& footprint) {
+    constexpr size_t longest = zelmdb::TextMax - 1;
+    if (footprint.empty()) return "a footprint needs a name";
+    if (footprint.size() <= longest) return "";
+    // The plug-in would cut the name, and the cut name could be an earlier footprint's.
+    return "the footprint name " + footprint.substr(0, 16) + "... has " + std::to_string(footprint.size()) +
+           " characters; the host keeps names of at most " + std::to_string(longest) + "; nothing was changed";
 }
 
 std::string DialogSession::NameTaken(const std::string& footprint) {
@@ -103,10 +116,16 @@ std::string DialogSession::Shape(const std::string& footprint, bool remade, cons
     return "";
 }
 
-bool DialogSession::Keep() {
-    if (m_design.Commit()) return true;
+std::string DialogSession::FailedWrite() const {
+    return m_design.FailedWrites().empty() ? "" : m_design.FailedWrites().front();
+}
+
+bool DialogSession::Holds(const std::string& footprint) { return m_design.FindSymbol(footprint) != 0; }
+
+std::string DialogSession::Keep() {
+    if (m_design.Commit()) return "";
     Drop();
-    return false;
+    return m_design.LastError();
 }
 
 void DialogSession::Drop() { m_design.Rollback(); }

@@ -26,6 +26,8 @@ public:
     DialogSession(const DialogSession&) = delete;
     DialogSession& operator=(const DialogSession&) = delete;
 
+    // The refusal for a name the host cannot keep whole (none, or over 255 characters), or "".
+    static std::string NameUnusable(const std::string& footprint);
     // The refusal for a name the design already holds, or "" when the name is free.
     std::string NameTaken(const std::string& footprint);
     // The refusal for reopening a footprint the design lacks or the plug-in did not make, or "".
@@ -42,8 +44,14 @@ public:
     const std::string& ShapeRefusal() const { return m_shapeRefusal; }
     // What the last run's shaping let pass but tells (an omitted name gone from the arrangement).
     const std::vector<std::string>& ShapeNotes() const { return m_shapeNotes; }
-    // Keeps what the runs wrote; false when the design refused to keep it (nothing is kept then).
-    bool Keep();
+    // Why a write of the runs so far failed, "" when none did. A run with a failed write must
+    // not be kept: the plug-in does not look at the host's answers, so it may have gone on.
+    std::string FailedWrite() const;
+    // Whether the design holds a footprint of that name now.
+    bool Holds(const std::string& footprint);
+    // Keeps what the runs wrote; the refusal when the design would not keep it (nothing is
+    // kept then), "" when it did.
+    std::string Keep();
     void Drop();
     const std::string& File() const { return m_file; }
     zelmdb::DesignStore& Design() { return m_design; }

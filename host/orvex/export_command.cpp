@@ -13,37 +13,16 @@
 
 #include "host/orvex/arg_list.h"
 #include "host/orvex/command_table.h"
+#include "host/orvex/export_target.h"
 #include "host/orvex/footprint_extras.h"
 #include "host/orvex/kicad_footprint.h"
 #include "host/zelmdb/design_store.h"
+#include "platform/win/whole_file.h"
 
 namespace {
 
 constexpr const char* LibrarySuffix = ".pretty";
 constexpr const char* FootprintSuffix = ".kicad_mod";
-
-// The text goes to a file beside the target and takes its name only when all of it is written,
-// so a failed export never leaves half a footprint where the old file was. Every file an export
-// writes goes through here.
-bool WriteWhole(const std::string& path, const std::string& text, std::string& why) {
-    const std::string part = path + ".part";
-    std::FILE* f = std::fopen(part.c_str(), "wb");
-    if (f == nullptr) {
-        why = std::strerror(errno);
-        return false;
-    }
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    ok = std::fflush(f) == 0 && ok;
-    if (!ok) why = std::strerror(errno);
-    ok = std::fclose(f) == 0 && ok;
-    if (ok && std::rename(part.c_str(), path.c_str()) != 0) {
-        why = std::strerror(errno);
-        ok = false;
-    }
-    if (!ok) std::remove(part.c_str());
-    if (!ok && why.empty()) why = "the file could not be written";
-    return ok;
-}
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() > tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -84,11 +63,12 @@ struct ExportRequest {
     std::string design, out;
     std::optional<std::string> footprint;   // none: the whole design
     std::optional<BodySize> body;
+    bool force = false;   // replace files that no export of ours wrote
 };
 
 zelmdb::Result<ExportRequest> RequestOf(const ArgList& a) {
     using R = zelmdb::Result<ExportRequest>;
-    ExportRequest r{a.positional()[0], *a.Value("--kicad"), std::nullopt, std::nullopt};
+    ExportRequest r{a.positional()[0], *a.Value("--kicad"), std::nullopt, std::nullopt, a.Has("--force")};
     if (a.positional().size() == 2) r.footprint = a.positional()[1];
     if (auto text = a.Value("--body")) {
         if (!r.footprint) return R::Fail("--body is the body of one footprint; name the footprint");
@@ -111,7 +91,7 @@ zelmdb::Result<Files> FilesOf(zelmdb::DesignStore& store, const ExportRequest& r
 }  // namespace
 
 int RunExport(CommandContext& context) {
-    auto args = ArgList::Parse(context.words, {"--kicad", "--body"}, {});
+    auto args = ArgList::Parse(context.words, {"--kicad", "--body"}, {"--force"});
     const size_t words = args.ok() ? args.value().positional().size() : 0;
     if (!args.ok() || words < 1 || words > 2 || !args.value().Value("--kicad")) {
         return Refuse((args.ok() ? std::string() : args.error() + "\n") + CommandUsage("export"), ExitUsage);
@@ -124,11 +104,15 @@ int RunExport(CommandContext& context) {
     if (!opened.ok()) return Refuse(opened.error());
     auto files = FilesOf(*opened.value(), r);
     if (!files.ok()) return Refuse(r.design + ": " + files.error() + "; nothing was written");
+    // Every file is looked at before the first is written, so a refusal writes none.
+    for (const auto& [path, text] : files.value())
+        if (std::string why = ExportTargetRefusal(path, r.force); !why.empty())
+            return Refuse(why + "; nothing was written");
     if (!r.footprint)
         if (std::string why = MakeFolder(r.out); !why.empty()) return Refuse(why + "; nothing was written");
     for (const auto& [path, text] : files.value()) {
-        std::string why;
-        if (!WriteWhole(path, text, why)) return Refuse("cannot write " + path + ": " + why);
+        if (const int error = ReplaceWholeFile(path, text))
+            return Refuse("cannot write " + path + ": " + std::strerror(error));
     }
     const size_t n = files.value().size();
     if (r.footprint) {

@@ -1,9 +1,10 @@
 // "orvex generate": the dialog's own engine, limits, messages and storing, with no window a
-// person sees. Each footprint is a dialog run fed what a person would type; any message the
-// dialog shows means it refused something, and then nothing of the whole command is kept.
+// person sees. Each footprint is a dialog run fed what a person would type. A footprint the
+// dialog did not store was refused, and the messages it showed say why; then nothing of the
+// whole command is kept. Messages of a run that did store its footprint were warnings (the
+// window-state file's, for one) and are passed on as such.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 #include <string>
 
 #include "host/orvex/arg_list.h"
@@ -14,6 +15,7 @@
 #include "host/orvex/pad_overlap.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/win/message_box.h"
+#include "platform/win/whole_file.h"
 
 namespace {
 
@@ -25,9 +27,9 @@ int Usage(const std::string& error) {
 using Requests = zelmdb::Result<std::vector<GenerateRequest>>;
 
 Requests FromJsonFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Requests::Fail("cannot read " + path);
-    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::string text;
+    if (const int error = ReadWholeFile(path, text))
+        return Requests::Fail("cannot read " + path + ": " + std::strerror(error));
     auto json = ReadJson(text);
     if (!json.ok()) return Requests::Fail(path + ": " + json.error());
     auto requests = RequestsFromJson(json.value());
@@ -69,17 +71,22 @@ std::string BoxOrigin(const GenerateScript& script, const HeadlessDriver& driver
     return line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
 }
 
-// Why the run stored nothing, or "" when it stored the footprint.
-std::string Refusal(const GenerateRequest& request, const GenerateScript& script, const HeadlessDriver& driver,
-                    int32_t result) {
-    if (driver.Failed()) return DriverRefusal(request, script, driver);
+std::string BoxesSaid() {
     std::string said;
     for (const ShownMessageBox& box : ShownMessageBoxes()) said += (said.empty() ? "" : ", then ") + ("\"" + box.Text + "\"");
-    if (!said.empty()) {
-        const std::string origin = BoxOrigin(script, driver);
-        return (origin.empty() ? "" : origin + ": ") + "the dialog says " + said;
-    }
-    return result == 1 ? "" : "the dialog did not end with OK";
+    return said;
+}
+
+// Why the run stored nothing, or "" when it stored the footprint.
+std::string Refusal(DialogSession& session, const GenerateRequest& request, const GenerateScript& script,
+                    const HeadlessDriver& driver, int32_t result) {
+    if (driver.Failed()) return DriverRefusal(request, script, driver);
+    if (std::string failed = session.FailedWrite(); !failed.empty()) return "the footprint was NOT stored: " + failed;
+    if (result == 1 && session.Holds(request.footprint)) return "";
+    const std::string said = BoxesSaid();
+    if (said.empty()) return "the dialog did not end with OK";
+    const std::string origin = BoxOrigin(script, driver);
+    return (origin.empty() ? "" : origin + ": ") + "the dialog says " + said;
 }
 
 // Why the footprint the host shaped from the run cannot be kept, or "".
@@ -101,11 +108,13 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
         HeadlessDriver driver(script.actions);
         driver.StopAtMessageBox();
         const int32_t result = s.Run(request.footprint, driver, &extras.value());
-        std::string why = Refusal(request, script, driver, result);
+        std::string why = Refusal(s, request, script, driver, result);
         if (why.empty()) why = ShapeRefusal(s, request);
         if (!why.empty()) return Refuse(label + ": " + why + "; nothing was stored");
+        if (std::string said = BoxesSaid(); !said.empty())
+            std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", label.c_str(), said.c_str());
     }
-    if (!s.Keep()) return Refuse(file + ": the footprints could not be saved");
+    if (std::string why = s.Keep(); !why.empty()) return Refuse(why + "; nothing was stored");
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
     return ExitOk;
 }
@@ -129,6 +138,8 @@ int RunGenerate(CommandContext& context) {
         requests = std::vector<GenerateRequest>{std::move(one.value())};
     }
     if (!requests.ok()) return Refuse(requests.error());
+    for (const GenerateRequest& request : requests.value())
+        if (std::string why = DialogSession::NameUnusable(request.footprint); !why.empty()) return Refuse(why);
     auto design = DesignOf(a, requests.value());
     if (!design.ok()) return Refuse(design.error());
     return Generate(design.value(), context.host.path(), requests.value());

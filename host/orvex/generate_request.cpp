@@ -68,7 +68,7 @@ int RowOf(const Row (&rows)[N], const std::string& name) {
 
 std::string StyleList() {
     std::string list;
-    for (const StyleRow& s : kStyles) list += (list.empty() ? "" : "|") + std::string(s.name);
+    for (const StyleRow& s : kStyles) list.append(list.empty() ? "" : "|").append(s.name);
     return list;
 }
 

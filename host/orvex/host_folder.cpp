@@ -1,12 +1,14 @@
 // Finding and making the host folder; see host_folder.h.
 #include "host/orvex/host_folder.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "host/orvex/plugin_folder.h"
 #include "host/zelmdb/host_environment.h"
+#include "platform/win/whole_file.h"
 
 namespace {
 
@@ -46,9 +48,10 @@ zelmdb::Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
     // A plug-in put into the host folder wins; otherwise the build's own is used.
     env.SetPluginFolder(DefaultPluginFolder());
     if (!std::filesystem::exists(env.HostIniPath(), ec)) {
-        std::ofstream ini(env.HostIniPath(), std::ios::binary);
-        ini << DefaultIni;
-        if (!ini.flush()) return R::Fail("cannot write " + env.HostIniPath());
+        // Another orvex starting at the same moment may have made it first; its file stays.
+        const int error = CreateWholeFile(env.HostIniPath(), DefaultIni);
+        if (error != 0 && error != EEXIST)
+            return R::Fail("cannot write " + env.HostIniPath() + ": " + std::strerror(error));
     }
     return host;
 }

@@ -188,8 +188,8 @@ private:
             if (Peek() != ':') return Fault("expected ':' after a member name");
             ++m_at;
             SkipBlanks();
-            out.members.emplace_back(std::move(name), JsonValue{});
-            return Value(out.members.back().second, depth + 1);
+            out.members.push_back({std::move(name), JsonValue{}});
+            return Value(out.members.back().value, depth + 1);
         });
     }
 
@@ -202,7 +202,7 @@ private:
 
 const JsonValue* JsonValue::Member(const std::string& name) const {
     for (auto it = members.rbegin(); it != members.rend(); ++it)
-        if (it->first == name) return &it->second;
+        if (it->name == name) return &it->value;
     return nullptr;
 }
 

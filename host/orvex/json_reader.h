@@ -3,10 +3,11 @@
 #pragma once
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "host/zelmdb/result.h"
+
+struct JsonMember;
 
 struct JsonValue {
     enum class Kind { Null, Bool, Number, String, Array, Object };
@@ -15,10 +16,17 @@ struct JsonValue {
     double number = 0.0;
     std::string text;   // a string's text, or a number as written
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;   // in the order written
+    std::vector<JsonMember> members;   // in the order written
 
     // The last member of that name, as most readers take it; null when there is none.
     const JsonValue* Member(const std::string& name) const;
+};
+
+// A member of an object. A struct of its own rather than a pair, which may not hold a JsonValue
+// before JsonValue is complete.
+struct JsonMember {
+    std::string name;
+    JsonValue value;
 };
 
 // Nesting deeper than this is refused rather than followed.

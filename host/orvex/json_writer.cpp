@@ -59,6 +59,10 @@ JsonWriter& JsonWriter::String(const std::string& value) {
             char esc[8];
             std::snprintf(esc, sizeof esc, "\\u%04x", c);
             out_ += esc;
+        } else if (c >= 0x80) {
+            // Names are 8-bit texts; each byte is the Latin-1 character of its value, in UTF-8.
+            out_ += char(0xC0 | c >> 6);
+            out_ += char(0x80 | (c & 0x3F));
         } else {
             out_ += char(c);
         }

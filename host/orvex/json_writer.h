@@ -1,4 +1,6 @@
 // A small streaming JSON writer for "orvex show --json"; commas and escapes are its business.
+// Its output is UTF-8 whatever the bytes of a text: a byte above 127 is the Latin-1 character
+// of that value, so every 8-bit name comes back byte for byte.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -233,9 +233,9 @@ FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, con
 
 void FootprintExport::WriteHead(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru) {
     w_.Open("footprint").String(name).Open("version").Symbol("20211014").Close();
-    w_.Open("generator").Symbol("tessra").Close().Open("layer").String("F.Cu").Close();
+    w_.Open("generator").Symbol(KicadGenerator).Close().Open("layer").String("F.Cu").Close();
     w_.Open("descr").String(Description(name, pads, extras, thru)).Close();
-    std::string tags = "tessra";
+    std::string tags = KicadGenerator;
     for (const auto& [option, value] : extras.madeFrom)
         if (option == "style" && value) tags += " " + *value;
     w_.Open("tags").String(tags + (thru ? " through-hole" : " smd")).Close();

@@ -1,5 +1,6 @@
 // "orvex library add|remove": the PADSTACK_LIB list of ORVEX.INI, written as the Select Padstack
-// dialog writes it (flush, then the whole section at once), newest first.
+// dialog writes it (flush, then the whole section at once), newest first. The list is read and
+// written back under the settings folder's lock, so that two commands at once both get in.
 #include <strings.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "host/orvex/command_table.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/host_environment.h"
+#include "platform/win/folder_lock.h"
 #include "platform/win/profile.h"
 #include "platform/win/profile_file.h"
 
@@ -17,7 +19,12 @@ namespace {
 
 using Lines = std::vector<ProfileFile::Entry>;
 
-zelmdb::Result<Lines> ReadSection(const std::string& ini) {
+// The section, read while `lock` keeps other writers out until it is written back.
+zelmdb::Result<Lines> ReadSection(const std::string& ini, const FolderLock& lock) {
+    if (!lock.held()) {
+        return zelmdb::Result<Lines>::Fail("cannot write " + ini +
+                                           ": its folder could not be locked (another program may hold it)");
+    }
     char* buffer = new (std::nothrow) char[1 << 20];
     if (buffer == nullptr) return zelmdb::Result<Lines>::Fail("out of memory");
     const DWORD n = GetPrivateProfileSectionA(zelmdb::LibrarySection, buffer, 1 << 20, ini.c_str());
@@ -60,7 +67,8 @@ int RunLibraryAdd(CommandContext& context) {
                                              zelmdb::FileKind::Library);
     if (!library.ok()) return Refuse(library.error());
     const std::string ini = context.host.iniPath();
-    auto old = ReadSection(ini);
+    const FolderLock lock(ini);
+    auto old = ReadSection(ini, lock);
     if (!old.ok()) return Refuse(old.error());
     const std::string key = std::filesystem::path(path.value()).stem().string();
     Lines lines{{key, path.value()}};
@@ -75,7 +83,8 @@ int RunLibraryRemove(CommandContext& context) {
     auto path = OneLibraryArgument(context, Commands()[5].usage);
     if (!path.ok()) return Refuse(path.error(), ExitUsage);
     const std::string ini = context.host.iniPath();
-    auto old = ReadSection(ini);
+    const FolderLock lock(ini);
+    auto old = ReadSection(ini, lock);
     if (!old.ok()) return Refuse(old.error());
     Lines kept;
     for (const auto& line : old.value()) {

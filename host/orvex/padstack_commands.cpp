@@ -1,4 +1,5 @@
 // "orvex padstack add" and "padstack list": padstacks of a design or a library.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -136,6 +137,10 @@ int RunPadstackAdd(CommandContext& context) {
     for (const auto* r : {&width, &height, &drill}) {
         if (!r->ok()) return Refuse(r->error());
     }
+    if (drill.value() > std::min(width.value(), height.value())) {
+        return Refuse("drill " + *a.Value("--drill") + " is larger than the pad (" + *a.Value("--width") + " x " +
+                      *a.Value("--height") + "); a drill must fit inside its pad");
+    }
     if (store.FindPadstack(name) != 0) return Refuse("padstack " + name + " already exists in " + file);
 
     zelmdb::Padstack p;
@@ -153,12 +158,13 @@ int RunPadstackAdd(CommandContext& context) {
         hole.height1 = drill.value();
         hole.shape = 1;   // a drill is round
     }
-    if (!store.Begin()) return Refuse(file + ": cannot write");
+    if (!store.Begin()) return Refuse(store.LastError());
     p.id = store.NewPadstack();
     p.nameId = store.NameCreate(name);
     if (p.id == 0 || p.nameId == 0 || !store.PutPadstack(p) || !store.Commit()) {
+        const std::string why = store.FailedWrites().empty() ? store.LastError() : store.FailedWrites().front();
         store.Rollback();
-        return Refuse(file + ": the padstack could not be stored");
+        return Refuse((why.empty() ? file : why) + ": the padstack was NOT stored");
     }
     std::printf("%s: padstack %d %s\n", file.c_str(), p.id, name.c_str());
     return ExitOk;
@@ -170,8 +176,8 @@ int RunPadstackList(CommandContext& context) {
         return Refuse(std::string("usage: orvex ") + Commands()[2].usage, ExitUsage);
     }
     const std::string& file = args.value().positional()[0];
-    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
-                                            zelmdb::DesignStore::Sharing::Exclusive);
+    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadOnly,
+                                            zelmdb::DesignStore::Sharing::Shared);
     if (!opened.ok()) return Refuse(opened.error());
     zelmdb::DesignStore& store = *opened.value();
     const zelmdb::DesignInfo& info = store.info();

@@ -3,15 +3,13 @@
 // failed script or a crash leaves the design as it was.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <string>
 
 #include "host/orvex/arg_list.h"
 #include "host/orvex/command_table.h"
 #include "host/orvex/dialog_session.h"
 #include "host/orvex/number_parser.h"
+#include "host/orvex/script_source.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/interactive_driver.h"
 #include "platform/win/message_box.h"
@@ -33,14 +31,6 @@ zelmdb::Result<ScreenSize> ParseScreen(const std::string& text) {
     auto h = number_parser::Integer(text.substr(x + 1), "screen height", 240, 16384);
     if (!h.ok()) return R::Fail(h.error());
     return ScreenSize{int(w.value()), int(h.value())};
-}
-
-zelmdb::Result<std::string> ReadScript(const std::string& source) {
-    using R = zelmdb::Result<std::string>;
-    if (source == "-") return std::string((std::istreambuf_iterator<char>(std::cin)), {});
-    std::ifstream in(source, std::ios::binary);
-    if (!in) return R::Fail("cannot read the script " + source);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
 const char* AnswerName(int answer) {
@@ -66,25 +56,30 @@ void PrintRun(int32_t result, const std::vector<std::string>& notes) {
 
 // `failure` says why the input failed (the script's error, the window that did not open), empty
 // when it did not.
-int Finish(DialogSession& session, int32_t result, std::vector<std::string> notes, const std::string& failure) {
+int Finish(DialogSession& session, const std::string& footprint, int32_t result, std::vector<std::string> notes,
+           const std::string& failure) {
     notes.insert(notes.end(), session.ShapeNotes().begin(), session.ShapeNotes().end());
     PrintRun(result, notes);
-    // What the host keeps with the footprint could not be done again: the footprint would lose it.
-    const std::string& unshaped = session.ShapeRefusal();
-    const bool keep = result == 1 && unshaped.empty() && session.Keep();   // the session drops what it does not keep
+    // A failed write of the host, the host's part of the footprint that could not be done again
+    // (the footprint would lose it), or a design that would not keep the run: the session drops
+    // whatever it does not keep.
+    std::string notKept = session.FailedWrite();
+    if (result == 1 && notKept.empty()) notKept = session.ShapeRefusal();
+    if (result == 1 && notKept.empty()) notKept = session.Keep();
+    const bool keep = result == 1 && notKept.empty();
     std::printf("%s: %s\n", session.File().c_str(),
                 keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
     if (!failure.empty()) return Refuse(failure);
-    if (result == 1 && !unshaped.empty()) return Refuse(session.File() + ": " + unshaped);
-    if (result == 1 && !keep) return Refuse(session.File() + ": the footprint could not be saved");
+    if (result == 1 && !keep) return Refuse(footprint + " was NOT stored: " + notKept + "; the design is unchanged");
     return ExitOk;
 }
 
 int RunScripted(DialogSession& session, const std::string& footprint, const ScriptParse& script) {
     HeadlessDriver driver(script.actions);
     const int32_t result = session.Run(footprint, driver);
-    return Finish(session, result, driver.Notes(), driver.Failed() ? "the script failed: " + driver.Error() : "");
+    const std::string failure = driver.Failed() ? "the script failed: " + driver.Error() : "";
+    return Finish(session, footprint, result, driver.Notes(), failure);
 }
 
 int RunByPerson(DialogSession& session, const std::string& footprint, int scale) {
@@ -92,7 +87,7 @@ int RunByPerson(DialogSession& session, const std::string& footprint, int scale)
     std::string error;
     if (!person.Start(("Orvex - " + session.File()).c_str(), scale, error)) return Refuse(error);
     const int32_t result = session.Run(footprint);
-    return Finish(session, result, {}, person.Error());
+    return Finish(session, footprint, result, {}, person.Error());
 }
 
 int Usage(const std::string& error) {
@@ -109,6 +104,7 @@ int RunRun(CommandContext& context) {
     if (a.positional().size() != 2) return Usage("");
     const std::string& file = a.positional()[0];
     const std::string& footprint = a.positional()[1];
+    if (std::string why = DialogSession::NameUnusable(footprint); !why.empty()) return Refuse(why);
     ScreenSize screen;
     if (auto text = a.Value("--screen")) {
         auto parsed = ParseScreen(*text);
@@ -133,10 +129,9 @@ int RunRun(CommandContext& context) {
     if (byPerson) screen = {fit.width, fit.height};
     ScriptParse script;
     if (source) {
-        auto text = ReadScript(*source);
-        if (!text.ok()) return Refuse(text.error());
-        script = ParseScript(text.value());
-        if (!script.Ok()) return Refuse("script " + *source + ": " + script.error);
+        auto loaded = LoadScript(*source);
+        if (!loaded.ok()) return Refuse(loaded.error());
+        script = std::move(loaded.value());
     }
 
     auto session = DialogSession::Open(file, context.host.path(), screen.width, screen.height);

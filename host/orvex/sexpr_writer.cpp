@@ -6,7 +6,8 @@
 
 SexprWriter& SexprWriter::Open(const std::string& head) {
     if (depth_ > 0 && depth_ <= 2) {
-        text_ += "\n" + std::string(size_t(depth_) * 2, ' ');
+        text_.push_back('\n');
+        text_.append(size_t(depth_) * 2, ' ');
     } else {
         Space();
     }

@@ -185,10 +185,11 @@ int RunShow(CommandContext& context) {
     const ArgList& a = args.value();
     const std::string& file = a.positional()[0];
     const std::string only = a.positional().size() == 2 ? a.positional()[1] : "";
-    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
-                                            zelmdb::DesignStore::Sharing::Exclusive);
+    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadOnly,
+                                            zelmdb::DesignStore::Sharing::Shared);
     if (!opened.ok()) return Refuse(opened.error());
     zelmdb::DesignStore& store = *opened.value();
+    if (!only.empty() && store.FindSymbol(only) == 0) return Refuse(file + " holds no footprint named " + only);
     DesignView view(store);
     if (!a.Has("--json")) {
         const std::string error = PrintText(store, view, file, only);

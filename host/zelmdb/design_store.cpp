@@ -11,8 +11,11 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <set>
 
 #include "host/zelmdb/design_defaults.h"
+#include "host/zelmdb/file_access.h"
+#include "host/zelmdb/host_environment.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/sqlite_statement.h"
 
@@ -79,24 +82,6 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-// What the first bytes say before SQLite sees the file: an empty file would otherwise be taken
-// for a new database, and a text file gives a vaguer message.
-Result<bool> CheckHeader(const std::string& path) {
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return Result<bool>::Fail(path + ": no such file");
-    if (!S_ISREG(st.st_mode)) return Result<bool>::Fail(path + " is not a file");
-    if (st.st_size == 0) return Result<bool>::Fail(path + " is empty, not an Orvex design or library");
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return Result<bool>::Fail(path + ": cannot read (" + std::strerror(errno) + ")");
-    char header[16] = {};
-    const size_t n = std::fread(header, 1, sizeof header, f);
-    std::fclose(f);
-    if (n != sizeof header || std::memcmp(header, "SQLite format 3", 16) != 0) {
-        return Result<bool>::Fail(path + " is not an Orvex design or library");
-    }
-    return true;
-}
-
 int PragmaInt(sqlite3* db, const char* sql, bool* ok) {
     SqliteStatement st(db, sql);
     if (!st.Step()) {
@@ -120,6 +105,7 @@ DesignStore::DesignStore(std::string path, sqlite3* db, int lockFd)
 DesignStore::~DesignStore() {
     // An open transaction is dropped, as a crash would drop it.
     if (inTransaction_) Exec("ROLLBACK");
+    findListed_.reset();   // SQLite closes no file with a statement still prepared
     sqlite3_close(db_);
     if (lockFd_ >= 0) ::close(lockFd_);
 }
@@ -181,6 +167,9 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
     using R = Result<std::unique_ptr<DesignStore>>;
     Result<bool> header = CheckHeader(path);
     if (!header.ok()) return R::Fail(header.error());
+    if (access == Access::ReadWrite) {
+        if (std::string why = WriteRefusal(path); !why.empty()) return R::Fail(why);
+    }
     int lockFd = -1;
     if (sharing == Sharing::Exclusive) {
         // flock is apart from SQLite's own fcntl locks and is released when the process ends,
@@ -193,28 +182,33 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
                                 : path + ": cannot open (" + std::strerror(errno) + ")");
         }
     }
+    // A journal left by a stopped writer is rolled back only by a connection that may write, so
+    // a reader takes one where it can; it writes nothing itself.
+    const bool write = access == Access::ReadWrite || (HasJournal(path) && WriteRefusal(path).empty());
     sqlite3* db = nullptr;
-    const int flags = access == Access::ReadWrite ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
-    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
         std::string message = path + ": cannot open (" + sqlite3_errmsg(db) + ")";
         sqlite3_close(db);
         if (lockFd >= 0) ::close(lockFd);
         return R::Fail(message);
     }
+    sqlite3_busy_timeout(db, BusyTimeoutMs);
     std::unique_ptr<DesignStore> store(new DesignStore(path, db, lockFd));
     Result<bool> valid = store->Validate(expected);
     if (!valid.ok()) return R::Fail(valid.error());
-    if (access == Access::ReadWrite && !store->Migrate()) {
-        return R::Fail(path + ": cannot bring it up to schema " + std::to_string(SchemaVersion) + " (" +
-                       sqlite3_errmsg(db) + ")");
+    // SQLite opens a file it may not write for reading without a word; a writer must know now.
+    if (access == Access::ReadWrite && sqlite3_db_readonly(db, "main") == 1) {
+        return R::Fail(path + " cannot be written (SQLite opened it read-only)");
     }
+    if (access == Access::ReadWrite && !store->Migrate()) return R::Fail(store->LastError());
     return R(std::move(store));
 }
 
 Result<bool> DesignStore::Validate(std::optional<FileKind> expected) {
     bool ok = true;
     const int appId = PragmaInt(db_, "PRAGMA application_id", &ok);
-    if (!ok) return Result<bool>::Fail(path_ + " is damaged (" + sqlite3_errmsg(db_) + ")");
+    if (!ok) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
     if (appId != ApplicationId) {
         return Result<bool>::Fail(path_ + " is not an Orvex design or library (a foreign SQLite file)");
     }
@@ -228,9 +222,7 @@ Result<bool> DesignStore::Validate(std::optional<FileKind> expected) {
     schemaVersion_ = version;
     {
         SqliteStatement check(db_, "PRAGMA quick_check");
-        if (!check.Step()) {
-            return Result<bool>::Fail(path_ + " is damaged (" + sqlite3_errmsg(db_) + ")");
-        }
+        if (!check.Step()) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
         if (check.Text(0) != "ok") return Result<bool>::Fail(path_ + " is damaged (" + check.Text(0) + ")");
     }
     SqliteStatement design(db_, "SELECT kind, unit_code, inches_per_unit, layer_count, flags, "
@@ -259,14 +251,14 @@ Result<bool> DesignStore::Validate(std::optional<FileKind> expected) {
 
 bool DesignStore::Migrate() {
     if (schemaVersion_ >= SchemaVersion) return true;
-    if (!Exec("BEGIN IMMEDIATE")) return false;
-    bool ok = true;
+    bool ok = Exec("BEGIN IMMEDIATE");
     for (const Migration& m : Migrations) {
         if (m.version > schemaVersion_) ok = ok && Exec(m.sql);
     }
     const std::string version = "PRAGMA user_version = " + std::to_string(SchemaVersion);
     ok = ok && Exec(version.c_str()) && Exec("COMMIT");
     if (!ok) {
+        lastError_ = Trouble(path_, db_, ("cannot be brought up to schema " + std::to_string(SchemaVersion)).c_str());
         Exec("ROLLBACK");
         return false;
     }
@@ -278,17 +270,26 @@ bool DesignStore::Exec(const char* sql) {
     return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-bool DesignStore::Begin() {
+bool DesignStore::Begin(Lock lock) {
     if (inTransaction_) return false;
     lastPadstackId_.reset();
-    inTransaction_ = Exec("BEGIN IMMEDIATE");
+    failedWrites_.clear();
+    lost_ = false;
+    inTransaction_ = Exec(lock == Lock::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE");
+    if (!inTransaction_) lastError_ = Trouble(path_, db_, "cannot be written");
     return inTransaction_;
 }
 
 bool DesignStore::Commit() {
     if (!inTransaction_) return false;
     lastPadstackId_.reset();
+    if (TransactionLost()) {
+        inTransaction_ = false;
+        lastError_ = failedWrites_.front();
+        return false;
+    }
     inTransaction_ = !Exec("COMMIT");
+    if (inTransaction_) lastError_ = Trouble(path_, db_, "could not be saved");
     return !inTransaction_;
 }
 
@@ -296,14 +297,45 @@ bool DesignStore::Rollback() {
     if (!inTransaction_) return false;
     inTransaction_ = false;
     lastPadstackId_.reset();
-    return Exec("ROLLBACK");
+    // After SQLite ended the transaction itself there is nothing left to take back.
+    return lost_ || Exec("ROLLBACK");
+}
+
+std::string DesignStore::LastError() const { return lastError_; }
+
+bool DesignStore::Write(SqliteStatement& statement) {
+    if (TransactionLost()) return false;
+    if (statement.Run()) return true;
+    return Failed(ErrorWriteFailed, 0, Trouble(path_, db_, "could not be written"));
+}
+
+bool DesignStore::Write(const char* sql) {
+    if (TransactionLost()) return false;
+    if (Exec(sql)) return true;
+    return Failed(ErrorWriteFailed, 0, Trouble(path_, db_, "could not be written"));
+}
+
+// SQLite ends a transaction by itself after some failures (a full disk, an I/O error); from then
+// on every statement would be kept on its own, half a footprint among them. So once that has
+// happened nothing more is written until the transaction is over.
+bool DesignStore::TransactionLost() {
+    if (lost_ || !inTransaction_ || sqlite3_get_autocommit(db_) == 0) return lost_;
+    lost_ = true;
+    Failed(ErrorWriteFailed, 0, path_ + ": SQLite gave up the changes after a failed write; none of them is kept");
+    return true;
+}
+
+bool DesignStore::Failed(int code, int32_t number, const std::string& why) {
+    failedWrites_.push_back(why);
+    HostEnvironment::Get().Report(code, number, why);
+    return false;
 }
 
 int32_t DesignStore::NameCreate(const std::string& text) {
     SqliteStatement find(db_, "SELECT id FROM names WHERE text = ?");
     if (find.Bind(1, text).Step()) return int32_t(find.Int(0));
     SqliteStatement add(db_, "INSERT INTO names(text) VALUES (?)");
-    if (!add.Bind(1, text).Run()) return 0;
+    if (!Write(add.Bind(1, text))) return 0;
     return int32_t(sqlite3_last_insert_rowid(db_));
 }
 
@@ -315,13 +347,18 @@ std::optional<std::string> DesignStore::NameText(int32_t id) {
 
 int32_t DesignStore::Insert(const char* sql, int32_t maxId) {
     SqliteStatement add(db_, sql);
-    if (!add.Run()) return 0;
+    if (!Write(add)) return 0;
     const int64_t id = sqlite3_last_insert_rowid(db_);
     return id > maxId ? 0 : int32_t(id);
 }
 
+// New ids stand above every id there is, so an id range can tell new objects from old ones;
+// the records hold padstack and symbol ids in 16 bits, which ends the range.
 int32_t DesignStore::NewPadstack() {
-    if (LastPadstackId() >= MaxPadstackId) return 0;
+    if (const int32_t last = LastPadstackId(); last >= MaxPadstackId) {
+        return Failed(ErrorNoIdLeft, last, path_ + ": no padstack id is left (the design holds padstack " +
+                                               std::to_string(last) + ")");
+    }
     const int32_t id = Insert("INSERT INTO padstacks(name_id) VALUES (0)", MaxPadstackId);
     NotePadstackId(id);
     return id;
@@ -329,7 +366,10 @@ int32_t DesignStore::NewPadstack() {
 
 int32_t DesignStore::NewSymbol() {
     SqliteStatement last(db_, "SELECT coalesce(max(id), 0) FROM symbols");
-    if (last.Step() && last.Int(0) >= MaxSymbolId) return 0;
+    if (last.Step() && last.Int(0) >= MaxSymbolId) {
+        return Failed(ErrorNoIdLeft, int32_t(last.Int(0)), path_ + ": no symbol id is left (the design holds symbol " +
+                                                                std::to_string(last.Int(0)) + ")");
+    }
     return Insert("INSERT INTO symbols DEFAULT VALUES", MaxSymbolId);
 }
 
@@ -363,15 +403,24 @@ std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
 }
 
 bool DesignStore::PutPadstack(const Padstack& p) {
-    if (p.id <= 0 || p.id > MaxPadstackId) return false;
+    if (p.id <= 0 || p.id > MaxPadstackId) {
+        return Failed(ErrorInvalidRecord, p.id, path_ + ": padstack id " + std::to_string(p.id) +
+                                                    " is outside 1 to " + std::to_string(MaxPadstackId));
+    }
+    for (const LayerGeometry& l : p.layers) {
+        for (const int32_t part : {l.width1, l.height1, l.width2, l.height2}) {
+            if (!Within(part))
+                return BeyondLimit("padstack " + std::to_string(p.id) + " would have a size of " +
+                                   std::to_string(part) + " units");
+        }
+    }
     SqliteStatement put(db_, "INSERT OR REPLACE INTO padstacks(id, name_id, geometry) VALUES (?,?,?)");
-    const bool stored =
-        put.Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)).Run();
+    const bool stored = Write(put.Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)));
     // A put may bring in an id that was never created.
     NotePadstackId(stored ? p.id : 0);
     if (!stored) return false;
     SqliteStatement clear(db_, "DELETE FROM padstack_layers WHERE padstack_id = ?");
-    if (!clear.Bind(1, int64_t(p.id)).Run()) return false;
+    if (!Write(clear.Bind(1, int64_t(p.id)))) return false;
     SqliteStatement layer(db_, "INSERT INTO padstack_layers VALUES (?,?,?,?,?,?,?,?,?,?)");
     for (size_t i = 0; i < p.layers.size(); ++i) {
         const LayerGeometry& l = p.layers[i];
@@ -380,7 +429,7 @@ bool DesignStore::PutPadstack(const Padstack& p) {
             .Bind(4, int64_t(l.height1)).Bind(5, int64_t(l.width2)).Bind(6, int64_t(l.height2))
             .Bind(7, int64_t(l.shape)).Bind(8, int64_t(l.rotation)).Bind(9, int64_t(l.cornerRatio))
             .Bind(10, int64_t(l.hostFlags));
-        if (!layer.Run()) return false;
+        if (!Write(layer)) return false;
         layer.Reset();
     }
     return true;
@@ -422,6 +471,38 @@ int32_t DesignStore::FindPadstack(const std::string& name) {
     return find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
 }
 
+int32_t DesignStore::FindListedPadstack(const std::string& name) {
+    // Every pin asks this once, so the statement is prepared once; an empty layer has no row and
+    // reads as shape 0.
+    if (!findListed_) {
+        findListed_ = std::make_unique<SqliteStatement>(
+            db_, "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
+                 "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = 1 "
+                 "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = 2 "
+                 "WHERE n.text = ? AND CASE coalesce(t.shape, 0) WHEN 0 THEN coalesce(b.shape, 0) <> 0 "
+                 "ELSE t.shape NOT BETWEEN 5 AND 8 END ORDER BY p.id DESC LIMIT 1");
+    }
+    SqliteStatement& find = *findListed_;
+    const int32_t id = find.Bind(1, name).Step() ? int32_t(find.Int(0)) : 0;
+    find.Reset();   // a statement left open would hold the file's read lock
+    return id;
+}
+
+int32_t DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
+    const auto heldByAnother = [&](const std::string& text) {
+        SqliteStatement find(db_, "SELECT 1 FROM padstacks p JOIN names n ON n.id = p.name_id "
+                                  "WHERE n.text = ? AND p.id <> ? LIMIT 1");
+        return find.Bind(1, text).Bind(2, int64_t(forId)).Step();
+    };
+    const std::optional<std::string> text = NameText(nameId);
+    if (!text || !heldByAnother(*text)) return nameId;
+    for (int n = 2;; ++n) {
+        const std::string mark = std::string(1, '~').append(std::to_string(n));
+        const std::string name = text->substr(0, TextMax - 1 - mark.size()) + mark;
+        if (!heldByAnother(name)) return NameCreate(name);
+    }
+}
+
 int32_t DesignStore::FindSamePadstack(const std::vector<LayerGeometry>& layers) {
     SqliteStatement find(db_, "SELECT id FROM padstacks WHERE geometry = ? AND name_id <> 0 "
                               "ORDER BY id LIMIT 1");
@@ -431,7 +512,7 @@ int32_t DesignStore::FindSamePadstack(const std::vector<LayerGeometry>& layers) 
 bool DesignStore::DeletePadstack(int32_t id) {
     SqliteStatement layers(db_, "DELETE FROM padstack_layers WHERE padstack_id = ?");
     SqliteStatement head(db_, "DELETE FROM padstacks WHERE id = ?");
-    const bool deleted = layers.Bind(1, int64_t(id)).Run() && head.Bind(1, int64_t(id)).Run() &&
+    const bool deleted = Write(layers.Bind(1, int64_t(id))) && Write(head.Bind(1, int64_t(id))) &&
                          sqlite3_changes(db_) == 1;
     if (lastPadstackId_ && id == *lastPadstackId_) lastPadstackId_.reset();
     return deleted;
@@ -471,35 +552,84 @@ std::vector<Padstack> DesignStore::Padstacks() {
 }
 
 bool DesignStore::PutSymbol(const Symbol& s) {
+    if (s.id <= 0 || s.id > MaxSymbolId) {
+        return Failed(ErrorInvalidRecord, s.id, path_ + ": symbol id " + std::to_string(s.id) + " is outside 1 to " +
+                                                    std::to_string(MaxSymbolId));
+    }
+    if (!Within(s.centerX) || !Within(s.centerY))
+        return BeyondLimit(Place("the centre of the footprint", s.centerX, s.centerY));
+    std::set<int32_t> padstacks;
+    for (size_t i = 0; i < s.pins.size(); ++i) {
+        const Pin& p = s.pins[i];
+        if (!Within(p.x) || !Within(p.y)) return BeyondLimit(Place("pin " + std::to_string(i + 1), p.x, p.y));
+        if (padstacks.insert(p.padstack).second && !PadstackExists(p.padstack)) {
+            return Failed(ErrorInvalidRecord, s.id,
+                          path_ + ": pin " + std::to_string(i + 1) + " would stand on padstack " +
+                              std::to_string(p.padstack) + ", which the design does not hold");
+        }
+    }
     SqliteStatement put(db_, "INSERT OR REPLACE INTO symbols VALUES (?,?,?,?)");
-    if (!put.Bind(1, int64_t(s.id)).Bind(2, int64_t(s.nameId)).Bind(3, int64_t(s.centerX))
-             .Bind(4, int64_t(s.centerY)).Run()) {
+    if (!Write(put.Bind(1, int64_t(s.id)).Bind(2, int64_t(s.nameId)).Bind(3, int64_t(s.centerX))
+                   .Bind(4, int64_t(s.centerY)))) {
         return false;
     }
     SqliteStatement clear(db_, "DELETE FROM pins WHERE symbol_id = ?");
-    if (!clear.Bind(1, int64_t(s.id)).Run()) return false;
+    if (!Write(clear.Bind(1, int64_t(s.id)))) return false;
     SqliteStatement pin(db_, "INSERT INTO pins VALUES (?,?,?,?,?,?)");
     for (size_t i = 0; i < s.pins.size(); ++i) {
         const Pin& p = s.pins[i];
         pin.Bind(1, int64_t(s.id)).Bind(2, int64_t(i + 1)).Bind(3, int64_t(p.nameId))
             .Bind(4, int64_t(p.x)).Bind(5, int64_t(p.y)).Bind(6, int64_t(p.padstack));
-        if (!pin.Run()) return false;
+        if (!Write(pin)) return false;
         pin.Reset();
     }
     return true;
 }
 
 bool DesignStore::PutComponent(const Component& c) {
+    if (c.id <= 0 || !SymbolExists(c.symbolId)) return OnNoSymbol("component", c.id, c.symbolId);
     SqliteStatement put(db_, "INSERT OR REPLACE INTO components VALUES (?,?,?,?,?)");
-    return put.Bind(1, int64_t(c.id)).Bind(2, int64_t(c.nameId)).Bind(3, int64_t(c.valueA))
-        .Bind(4, int64_t(c.valueB)).Bind(5, int64_t(c.symbolId)).Run();
+    return Write(put.Bind(1, int64_t(c.id)).Bind(2, int64_t(c.nameId)).Bind(3, int64_t(c.valueA))
+                     .Bind(4, int64_t(c.valueB)).Bind(5, int64_t(c.symbolId)));
 }
 
 bool DesignStore::PutLabel(const Label& t) {
+    if (t.id <= 0 || !SymbolExists(t.symbolId)) return OnNoSymbol("label", t.id, t.symbolId);
+    if (!Within(t.x) || !Within(t.y)) return BeyondLimit(Place("label " + std::to_string(t.id), t.x, t.y));
     SqliteStatement put(db_, "INSERT OR REPLACE INTO texts VALUES (?,?,?,?,?,?,?,?,?)");
-    return put.Bind(1, int64_t(t.id)).Bind(2, int64_t(t.lineWidth)).Bind(3, int64_t(t.height))
-        .Bind(4, int64_t(t.x)).Bind(5, int64_t(t.y)).Bind(6, int64_t(t.symbolId))
-        .Bind(7, int64_t(t.layer)).Bind(8, int64_t(t.kind)).Bind(9, t.text).Run();
+    return Write(put.Bind(1, int64_t(t.id)).Bind(2, int64_t(t.lineWidth)).Bind(3, int64_t(t.height))
+                     .Bind(4, int64_t(t.x)).Bind(5, int64_t(t.y)).Bind(6, int64_t(t.symbolId))
+                     .Bind(7, int64_t(t.layer)).Bind(8, int64_t(t.kind)).Bind(9, t.text));
+}
+
+bool DesignStore::Within(int32_t v) { return v >= -CoordinateLimit && v <= CoordinateLimit; }
+
+std::string DesignStore::Place(const std::string& what, int32_t x, int32_t y) {
+    return what + " would lie at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+bool DesignStore::BeyondLimit(const std::string& what) {
+    char limit[96];
+    std::snprintf(limit, sizeof limit, ", beyond the design's limit of %d units (%.1f inches) either way",
+                  CoordinateLimit, CoordinateLimit * info_.inchesPerUnit);
+    return Failed(ErrorInvalidRecord, 0, path_ + ": " + what + limit);
+}
+
+bool DesignStore::OnNoSymbol(const char* what, int32_t id, int32_t symbolId) {
+    const std::string why = id <= 0 ? std::string(what) + " id " + std::to_string(id) + " is no id the design gave out"
+                                    : std::string(what) + " " + std::to_string(id) + " would belong to symbol " +
+                                          std::to_string(symbolId) + ", which the design does not hold";
+    return Failed(ErrorInvalidRecord, id, path_ + ": " + why);
+}
+
+bool DesignStore::PadstackExists(int32_t id) {
+    SqliteStatement find(db_, "SELECT 1 FROM padstacks WHERE id = ?");
+    return id > 0 && find.Bind(1, int64_t(id)).Step();
+}
+
+bool DesignStore::SymbolExists(int32_t id) {
+    SqliteStatement find(db_, "SELECT 1 FROM symbols WHERE id = ?");
+    return id > 0 && find.Bind(1, int64_t(id)).Step();
 }
 
 int32_t DesignStore::FindSymbol(const std::string& name) {
@@ -515,19 +645,19 @@ bool DesignStore::DeleteSymbol(int32_t id) {
     };
     for (const char* sql : kDeletes) {
         SqliteStatement remove(db_, sql);
-        if (!remove.Bind(1, int64_t(id)).Run()) return false;
+        if (!Write(remove.Bind(1, int64_t(id)))) return false;
     }
     return sqlite3_changes(db_) > 0;
 }
 
 bool DesignStore::PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data) {
     // Designs written before plug-ins kept records of their own get the table on first use.
-    if (!Exec("CREATE TABLE IF NOT EXISTS plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, "
-              "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID")) {
+    if (!Write("CREATE TABLE IF NOT EXISTS plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, "
+               "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID")) {
         return false;
     }
     SqliteStatement put(db_, "INSERT OR REPLACE INTO plugin_records VALUES (?,?,?)");
-    return put.Bind(1, owner).Bind(2, key).BindBlob(3, data).Run();
+    return Write(put.Bind(1, owner).Bind(2, key).BindBlob(3, data));
 }
 
 std::optional<std::string> DesignStore::GetPluginRecord(const std::string& owner, const std::string& key) {

@@ -12,11 +12,24 @@ struct sqlite3;
 
 namespace zelmdb {
 
+class SqliteStatement;
+
+// The host's own error codes, as ComErrInt reports them; the number is the id concerned.
+constexpr int ErrorNoIdLeft = 30001;
+constexpr int ErrorInvalidRecord = 30002;
+constexpr int ErrorWriteFailed = 30003;
+
 class DesignStore {
 public:
     static constexpr int ApplicationId = 0x4F525658;   // "ORVX"
     // 2: padstack layers carry the host's corner ratio and flags.
     static constexpr int SchemaVersion = 2;
+    // How long a statement waits for another program's lock before it says "in use".
+    static constexpr int BusyTimeoutMs = 3000;
+    // Every coordinate and size stays within this many units either way, so that the sum or
+    // difference of any two (a width, a centre) is still a 32-bit number, and a value a
+    // conversion saturated at the 32-bit ends is never taken for a place.
+    static constexpr int32_t CoordinateLimit = (1 << 30) - 1;
 
     enum class Access { ReadOnly, ReadWrite };
     // Exclusive: no second orvex may hold the file meanwhile; the lock goes with the process.
@@ -24,7 +37,9 @@ public:
 
     // Refuses an existing file; a failed creation leaves no file behind.
     static Result<std::unique_ptr<DesignStore>> Create(const std::string& path, const DesignInfo& info);
-    // Refuses, naming the file, what is not ours, newer than us, damaged or of the wrong kind.
+    // Refuses, naming the file, what is not ours, newer than us, damaged or of the wrong kind,
+    // in use by another program, and for ReadWrite a file or folder that cannot be written. A
+    // change left half-done by a stopped writer is rolled back first where the file may be written.
     static Result<std::unique_ptr<DesignStore>> Open(const std::string& path, Access access,
                                                      Sharing sharing,
                                                      std::optional<FileKind> expected = std::nullopt);
@@ -36,10 +51,17 @@ public:
     const DesignInfo& info() const { return info_; }
 
     // A transaction holds every change until Commit; a crash or kill before it keeps nothing.
-    bool Begin();
+    // Exclusive keeps readers out too, so that no reader can stop the commit at its end.
+    enum class Lock { Immediate, Exclusive };
+    bool Begin(Lock lock = Lock::Immediate);
     bool Commit();
     bool Rollback();
     bool InTransaction() const { return inTransaction_; }
+    // Why the last Begin or Commit failed, naming the file.
+    std::string LastError() const;
+    // Why writes of the current transaction failed, the first first; emptied by Begin. A failed
+    // write is also reported as a host error as it happens.
+    const std::vector<std::string>& FailedWrites() const { return failedWrites_; }
 
     int32_t NameCreate(const std::string& text);
     std::optional<std::string> NameText(int32_t id);
@@ -52,7 +74,16 @@ public:
 
     bool PutPadstack(const Padstack& padstack);
     std::optional<Padstack> GetPadstack(int32_t id);
+    // The lowest id of that name, whatever the padstack, 0 for none.
     int32_t FindPadstack(const std::string& name);
+    // The newest padstack of that name that a padstack list offers, 0 for none: a copy taken in
+    // from a library is the one its name finds, not an unlisted namesake. A list offers a pad on
+    // layer 1 of a shape other than 5 to 8 (codes that keep a padstack for the host's own use),
+    // or no pad on layer 1 and one on layer 2.
+    int32_t FindListedPadstack(const std::string& name);
+    // The name id for a new padstack of that name: the name itself while no other padstack
+    // holds it, else the first free "name~2", "name~3", ... (cut to fit a host name).
+    int32_t FreePadstackName(int32_t nameId, int32_t forId);
     int32_t FindSamePadstack(const std::vector<LayerGeometry>& layers);
     bool DeletePadstack(int32_t id);
     int32_t LastPadstackId();
@@ -91,6 +122,18 @@ private:
     // Brings an older file up to SchemaVersion, all steps or none.
     bool Migrate();
     bool Exec(const char* sql);
+    // Every change goes through one of these two; see TransactionLost.
+    bool Write(SqliteStatement& statement);
+    bool Write(const char* sql);
+    bool TransactionLost();
+    // Notes and reports a failed write; false, for the caller to return.
+    bool Failed(int code, int32_t number, const std::string& why);
+    static bool Within(int32_t coordinate);
+    static std::string Place(const std::string& what, int32_t x, int32_t y);
+    bool BeyondLimit(const std::string& what);
+    bool OnNoSymbol(const char* what, int32_t id, int32_t symbolId);
+    bool PadstackExists(int32_t id);
+    bool SymbolExists(int32_t id);
     int32_t Insert(const char* sql, int32_t maxId);
     // Every symbol with its pins, or only the one of that id.
     std::vector<Symbol> ReadSymbols(int32_t onlyId);
@@ -101,6 +144,10 @@ private:
     int lockFd_ = -1;
     DesignInfo info_;
     bool inTransaction_ = false;
+    bool lost_ = false;   // SQLite ended the transaction by itself
+    std::string lastError_;
+    std::vector<std::string> failedWrites_;
+    std::unique_ptr<SqliteStatement> findListed_;
     int schemaVersion_ = SchemaVersion;
     // The largest padstack id, asked for with every design record the plug-in reads. Kept only
     // inside our own transaction, which keeps every other writer out; forgotten at its end,

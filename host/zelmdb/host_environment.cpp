@@ -53,13 +53,13 @@ std::optional<std::string> HostEnvironment::FindFile(const std::string& name) co
     return FindInFolder(pluginFolder_, name);
 }
 
-void HostEnvironment::Report(int code, int number) {
-    const HostMessage message{code, number};
+void HostEnvironment::Report(int code, int number, const std::string& text) {
+    const HostMessage message{code, number, text};
     messages_.push_back(message);
     if (sink_) {
         sink_(message);
     } else {
-        std::fprintf(stderr, "orvex: error %d (%d)\n", code, number);
+        std::fprintf(stderr, "orvex: error %d (%d)%s%s\n", code, number, text.empty() ? "" : ": ", text.c_str());
     }
 }
 

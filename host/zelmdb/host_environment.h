@@ -11,6 +11,7 @@ namespace zelmdb {
 struct HostMessage {
     int code;
     int number;
+    std::string text;   // the host's own errors say what went wrong; a plug-in's give only numbers
 };
 
 class HostEnvironment {
@@ -29,7 +30,7 @@ public:
     // The host folder, then the plug-in folder; a name with a folder is taken as it is.
     std::optional<std::string> FindFile(const std::string& name) const;
 
-    void Report(int code, int number);
+    void Report(int code, int number, const std::string& text = "");
     const std::vector<HostMessage>& messages() const { return messages_; }
     void ClearMessages() { messages_.clear(); }
     // Called for every report as it happens; by default it goes to standard error.

@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "host/zelmdb/byte_record.h"
@@ -19,6 +17,7 @@
 #include "host/zelmdb/stroke_font.h"
 #include "host/zelmdb/unit_table.h"
 #include "platform/win/profile_file.h"
+#include "platform/win/whole_file.h"
 
 using namespace zelmdb;
 
@@ -35,9 +34,10 @@ T Guarded(T failure, F&& body) {
 
 DesignStore* Active() { return DatabaseSet::Get().Active(); }
 
+// A settings file that cannot be read reads as empty: the plug-in goes on without its entries.
 std::string ReadTextFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
+    std::string text;
+    return ReadWholeFile(path, text) == 0 ? text : std::string();
 }
 
 bool CopyOut(const std::string& text, char* out, size_t size) {
@@ -57,11 +57,31 @@ int32_t InchesToUnits(double inches, double inchesPerUnit) {
     return int32_t(std::llround(inches / inchesPerUnit));
 }
 
+// A size in the other file's units as the same length in the target's, rounded half away from
+// zero. Units per inch are whole numbers for every usual resolution, so an exact half stays one.
+bool Rescale(int32_t& size, double fromUnitsPerInch, double toUnitsPerInch) {
+    const double scaled = double(size) * toUnitsPerInch / fromUnitsPerInch;
+    if (!(std::fabs(scaled) < 2147483647.0)) return false;
+    size = int32_t(std::llround(scaled));
+    return true;
+}
+
+bool RescaleLayers(Padstack& p, const DesignInfo& from, const DesignInfo& to) {
+    if (from.inchesPerUnit == to.inchesPerUnit) return true;
+    const double fromPerInch = 1.0 / from.inchesPerUnit, toPerInch = 1.0 / to.inchesPerUnit;
+    for (LayerGeometry& l : p.layers) {
+        for (int32_t* part : {&l.width1, &l.height1, &l.width2, &l.height2}) {
+            if (!Rescale(*part, fromPerInch, toPerInch)) return false;
+        }
+    }
+    return true;
+}
+
 int16_t CopyPadstack(DesignStore& from, int32_t fromId, DesignStore& to) {
     std::optional<Padstack> p = from.GetPadstack(fromId);
     if (!p) return 0;
     const std::optional<std::string> name = from.NameText(p->nameId);
-    if (!name) return 0;
+    if (!name || !RescaleLayers(*p, from.info(), to.info())) return 0;
     p->layers.resize(size_t(to.info().layerCount));
     p->id = to.NewPadstack();
     if (p->id == 0) return 0;
@@ -77,7 +97,7 @@ int16_t LoadFromLibrary(const std::string& name, const std::string& path, Design
     auto library = DesignStore::Open(path, DesignStore::Access::ReadOnly,
                                      DesignStore::Sharing::Shared);
     if (!library.ok()) return 0;
-    const int32_t id = library.value()->FindPadstack(name);
+    const int32_t id = library.value()->FindListedPadstack(name);
     return id > 0 ? CopyPadstack(*library.value(), id, target) : 0;
 }
 
@@ -138,23 +158,25 @@ int32_t SymDelete(int32_t id) {
     return Guarded<int32_t>(0, [&] { return Active() && id > 0 && Active()->DeleteSymbol(id) ? 1 : 0; });
 }
 
+// The store refuses, and notes, a put of an id of 0 or of a record that points at nothing; the
+// plug-in does not look at these results, so the host must.
 int32_t SymPut(int32_t id, const uint8_t* record) {
     return Guarded<int32_t>(0, [&] {
-        if (Active() == nullptr || record == nullptr || id <= 0) return 0;
+        if (Active() == nullptr || record == nullptr) return 0;
         return Active()->PutSymbol(DecodeSymbol(id, record)) ? 1 : 0;
     });
 }
 
 int32_t CompPut(int32_t id, const uint8_t* record) {
     return Guarded<int32_t>(0, [&] {
-        if (Active() == nullptr || record == nullptr || id <= 0) return 0;
+        if (Active() == nullptr || record == nullptr) return 0;
         return Active()->PutComponent(DecodeComponent(id, record)) ? 1 : 0;
     });
 }
 
 int32_t TextPut(int32_t id, const uint8_t* record) {
     return Guarded<int32_t>(0, [&] {
-        if (Active() == nullptr || record == nullptr || id <= 0) return 0;
+        if (Active() == nullptr || record == nullptr) return 0;
         return Active()->PutLabel(DecodeLabel(id, record)) ? 1 : 0;
     });
 }
@@ -165,6 +187,8 @@ int32_t ThruPut(int32_t id, const uint8_t* record) {
         if (db == nullptr || record == nullptr) return 0;
         Padstack p = DecodePadstack(record, db->info().layerCount);
         p.id = id;
+        // A turned copy named like a padstack of other geometry gets a name of its own.
+        p.nameId = db->FreePadstackName(p.nameId, id);
         return db->PutPadstack(p) ? 1 : 0;
     });
 }
@@ -189,7 +213,7 @@ const char* NameStr(int32_t nameId) {
 int16_t ThruFind(const char* name) {
     return Guarded<int16_t>(0, [&] {
         if (Active() == nullptr || name == nullptr || *name == '\0') return int16_t(0);
-        return int16_t(Active()->FindPadstack(name));
+        return int16_t(Active()->FindListedPadstack(name));
     });
 }
 

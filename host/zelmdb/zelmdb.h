@@ -16,6 +16,10 @@ ZELMDB_API int32_t DbGet(uint8_t* record);
 // Kind 8 symbol, 10 component, 14 text: zeroes the record and fills that kind's defaults.
 ZELMDB_API int32_t DbDefault(int32_t kind, uint8_t* record, int32_t id);
 
+// Every failed create or put of the open design is noted (DesignStore::FailedWrites) and
+// reported through ComErrInt, so the host can keep all of a footprint or nothing. A put fails
+// for an id of 0, for a record that points at nothing (a pin on a padstack the design does not
+// hold, a label of no symbol) and for a place beyond DesignStore::CoordinateLimit.
 ZELMDB_API int32_t SymCreate(void);
 ZELMDB_API int32_t CompCreate(void);
 ZELMDB_API int32_t TextCreate(void);
@@ -27,19 +31,23 @@ ZELMDB_API int32_t SymDelete(int32_t id);
 ZELMDB_API int32_t SymPut(int32_t id, const uint8_t* record);
 ZELMDB_API int32_t CompPut(int32_t id, const uint8_t* record);
 ZELMDB_API int32_t TextPut(int32_t id, const uint8_t* record);
+// A padstack under a name another padstack holds is stored under the next free "name~N".
 ZELMDB_API int32_t ThruPut(int32_t id, const uint8_t* record);
 
 // Equal texts share one name id. NameStr's text lives until the next NameStr call.
 ZELMDB_API int32_t NameCreate(const char* text);
 ZELMDB_API const char* NameStr(int32_t nameId);
 
+// Where names repeat, the newest padstack of that name that the padstack lists offer (see
+// DesignStore::FindListedPadstack); 0 when none is offered.
 ZELMDB_API int16_t ThruFind(const char* name);
 ZELMDB_API int32_t ThruGet(int32_t id, uint8_t* record);
 // Lowest id whose every layer (sizes, shape, rotation where it matters) equals the record's.
 ZELMDB_API int16_t ThruFindSame(const uint8_t* record);
 ZELMDB_API int32_t ThruDelete(int32_t id);
 // Copies a padstack into the active database under a new highest id; an empty library path
-// looks through the PADSTACK_LIB libraries in order. Returns the new id, 0 on failure.
+// looks through the PADSTACK_LIB libraries in order. Sizes and drills become the same lengths
+// in the target's resolution, rounded half away from zero. Returns the new id, 0 on failure.
 ZELMDB_API int16_t DbLoadThru(const char* name, const char* libraryPath);
 
 // A plug-in's own record under (owner, key) in the active database; 1 on success.

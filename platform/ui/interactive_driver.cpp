@@ -37,8 +37,9 @@ std::string NamedDrivers(std::string& names) {
     for (const NamedDisplay& d : kDisplays) {
         const char* value = std::getenv(d.variable);
         if (!value || !*value) continue;
-        drivers += (drivers.empty() ? "" : ",") + std::string(d.driver);
-        names += (names.empty() ? "" : " ") + std::string(d.variable) + "=" + value;
+        // Appended piece by piece: GCC 12's Release build sees overlaps in "," + text that are not there.
+        drivers.append(drivers.empty() ? "" : ",").append(d.driver);
+        names.append(names.empty() ? "" : " ").append(d.variable).append("=").append(value);
     }
     return drivers;
 }

@@ -2,46 +2,30 @@
 #include "platform/win/profile.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
+#include "platform/win/folder_lock.h"
 #include "platform/win/profile_file.h"
+#include "platform/win/whole_file.h"
 
 namespace {
 
 std::optional<ProfileFile> Load(const char* path) {
     if (path == nullptr) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ProfileFile::Parse("");
-    std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::string text;
+    const int error = ReadWholeFile(path, text);
+    // A file not there yet reads as empty; one that is there but cannot be read is no file to
+    // write over, since the write would drop whatever it holds.
+    if (error == ENOENT) return ProfileFile::Parse("");
+    if (error != 0) return std::nullopt;
     return ProfileFile::Parse(text);
 }
 
-// Writes beside the file and renames over it, so that a failed write leaves the old file whole.
-bool Store(const char* path, const ProfileFile& file) {
-    const std::string temp = std::string(path) + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        const std::string text = file.Serialize();
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        if (!out.flush()) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) std::remove(temp.c_str());
-    return !ec;
-}
+bool Store(const char* path, const ProfileFile& file) { return ReplaceWholeFile(path, file.Serialize()) == 0; }
 
 // Copies one text with truncation; returns the characters copied.
 DWORD CopyText(const std::string& text, LPSTR out, DWORD size) {
@@ -134,8 +118,10 @@ extern "C" DWORD GetPrivateProfileSectionA(LPCSTR section, LPSTR out, DWORD size
 }
 
 extern "C" BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR lines, LPCSTR file) {
-    std::optional<ProfileFile> ini = Load(file);
-    if (!ini || section == nullptr) return FALSE;
+    if (file == nullptr || section == nullptr) return FALSE;
+    const FolderLock lock(file);
+    std::optional<ProfileFile> ini = lock.held() ? Load(file) : std::nullopt;
+    if (!ini) return FALSE;
     if (lines == nullptr) {
         ini->DeleteSection(section);
     } else {
@@ -147,8 +133,10 @@ extern "C" BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR lines, LPCSTR
 extern "C" BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
     // Every call writes through, so a flush has nothing left to do.
     if (section == nullptr && key == nullptr && value == nullptr) return FALSE;
-    std::optional<ProfileFile> ini = Load(file);
-    if (!ini || section == nullptr) return FALSE;
+    if (file == nullptr || section == nullptr) return FALSE;
+    const FolderLock lock(file);
+    std::optional<ProfileFile> ini = lock.held() ? Load(file) : std::nullopt;
+    if (!ini) return FALSE;
     if (key == nullptr) {
         ini->DeleteSection(section);
     } else if (value == nullptr) {

@@ -157,6 +157,9 @@ const ProfileFile::Section* ProfileFile::Find(std::string_view section) const {
 
 ProfileFile::Section& ProfileFile::FindOrAdd(std::string_view section) {
     if (Section* found = Find(section)) return *found;
-    sections_.push_back({std::string(section), "[" + std::string(section) + "]", {}});
+    // Appended rather than "[" + name: GCC 12 sees an overlap in the latter that is not there.
+    std::string header(1, '[');
+    header.append(section).push_back(']');
+    sections_.push_back({std::string(section), std::move(header), {}});
     return sections_.back();
 }

@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, RecipeDamageTest, ::testing::Values(
            }},
     Damage{"LetterTwo", [](auto& b) { b[OffsetOf([](auto& r) { r.Letters[0] = 0; })] = 2; }},
     Damage{"AngleTextUnterminated", [](auto& b) {
-               const size_t at = OffsetOf([](auto& r) { r.AngleText = "X"; });
+               const size_t at = OffsetOf([](auto& r) { r.AngleText.assign(1, 'X'); });
                std::memset(b.data() + at, 'x', 32);
            }},
     Damage{"NameUnterminated", [](auto& b) { std::memset(b.data() + b.size() - 256, 'N', 256); }}),

@@ -14,6 +14,7 @@
 #include "host/zelmdb/profile_handles.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_api.h"
+#include "platform/win/whole_file.h"
 #include "tests/array/array_fixture.h"
 #include "tests/sheet/sheet_run_fixture.h"
 
@@ -212,8 +213,9 @@ protected:
             case Fault::NoPreview: break;
             case Fault::PreviewCaptionDiffers: Window("Array Preview: QFP4", 400, 300, 320, 240); break;
             case Fault::SectionCannotBeWritten:
+                // Larger than any settings file: it is not read, so it is not written over either.
                 WriteFile(plugin / "tessra.ini", kDefaultHeader);
-                fs::create_directory(plugin / "tessra.ini.tmp");   // the platform writes beside, then renames
+                fs::resize_file(plugin / "tessra.ini", kWholeFileLimit + 1);
                 OpenPreview();
                 break;
         }

@@ -19,8 +19,7 @@ class OrvexGenerateTest : public OrvexCliTest {
 protected:
     void SetUp() override {
         OrvexCliTest::SetUp();
-        std::filesystem::create_directories(dir_ / "home");
-        std::filesystem::create_symlink(TESSRA_MODULE, dir_ / "home" / "tessra.dll");
+        InstallPlugin();
         for (const char* design : {"g.design", "d.design"}) {
             ASSERT_EQ(Run({"new", design, "--units", "mm"}).code, 0);
             ASSERT_EQ(Run({"padstack", "add", design, "R60", "--shape", "round", "--width", "0.6", "--height", "0.6",
@@ -33,7 +32,6 @@ protected:
         args.insert(args.begin(), {"generate", "g.design"});
         return Run(args);
     }
-    static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
     std::string before_;
 };

@@ -18,7 +18,7 @@ TEST(JsonReaderTest, ReadsEveryKindAndKeepsNumbersAsWritten) {
     const JsonValue& v = json.value();
     ASSERT_EQ(v.kind, Kind::Object);
     ASSERT_EQ(v.members.size(), 3u);
-    const JsonValue& list = v.members[0].second;
+    const JsonValue& list = v.members[0].value;
     ASSERT_EQ(list.items.size(), 6u);
     EXPECT_EQ(list.items[1].text, "-2.50");
     EXPECT_DOUBLE_EQ(list.items[1].number, -2.5);

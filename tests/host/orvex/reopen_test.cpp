@@ -15,8 +15,7 @@ class OrvexReopenTest : public OrvexCliTest {
 protected:
     void SetUp() override {
         OrvexCliTest::SetUp();
-        std::filesystem::create_directories(dir_ / "home");
-        std::filesystem::create_symlink(TESSRA_MODULE, dir_ / "home" / "tessra.dll");
+        InstallPlugin();
         ASSERT_EQ(Run({"new", "d.design", "--units", "mm"}).code, 0);
         for (auto [name, shape] : {std::pair{"R60", "round"}, {"SQ", "rect"}})
             ASSERT_EQ(Run({"padstack", "add", "d.design", name, "--shape", shape, "--width", "0.6", "--height", "0.5"}).code, 0);
@@ -41,7 +40,6 @@ protected:
         for (const auto& s : d.Symbols()) out += d.NameText(s.nameId).value_or("?") + ":" + std::to_string(s.pins.size()) + " ";
         return out + "components:" + std::to_string(d.Components().size()) + " labels:" + std::to_string(d.Labels().size());
     }
-    static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 };
 
 TEST_F(OrvexReopenTest, SheetShowsWhatTheFootprintWasMadeFromAndOkReplacesIt) {

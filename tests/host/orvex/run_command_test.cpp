@@ -15,16 +15,12 @@ protected:
     void SetUp() override {
         OrvexCliTest::SetUp();
         ASSERT_EQ(Run({"new", "d.design", "--units", "mm"}).code, 0);
-        // In the host folder the plug-in is found first, and its tessra.ini stays in this test.
-        std::filesystem::create_symlink(TESSRA_MODULE, dir_ / "home" / "tessra.dll");
+        InstallPlugin();
         before_ = File("d.design");
     }
     Outcome RunScript(const std::string& script) {
         Write("s.txt", script);
         return Run({"run", "d.design", "QFP48", "--script", "s.txt"});
-    }
-    static bool Has(const std::string& text, const std::string& part) {
-        return text.find(part) != std::string::npos;
     }
 
     std::string before_;

@@ -1,5 +1,6 @@
 // Switching the active database to libraries and back, and copying padstacks out of them.
 #include "host/zelmdb/byte_record.h"
+#include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "tests/host/zelmdb/design_fixture.h"
 
@@ -9,27 +10,31 @@ namespace {
 
 class ActiveDatabaseTest : public DesignFixture {
 protected:
-    // A library holding one padstack of the given name and width.
-    std::string MakeLibrary(const std::string& file, const std::string& padstack, int32_t width) {
+    // A library holding one padstack of the given name and width (and a drill of half of it).
+    std::string MakeLibrary(const std::string& file, const std::string& padstack, int32_t width,
+                            double inchesPerUnit = DesignInfo().inchesPerUnit) {
         const std::string path = Path(file);
         DesignInfo info;
         info.kind = FileKind::Library;
+        info.inchesPerUnit = inchesPerUnit;
         auto created = DesignStore::Create(path, info);
         EXPECT_TRUE(created.ok()) << created.error();
         DesignStore& lib = *created.value();
         Padstack p;
         p.layers.resize(14);
         p.layers[0] = {width, width, 0, 0, 2, 0, 2500, NoPasteFlag};
+        p.layers[DrillLayer - 1] = {width / 2, width / 2, 0, 0, 1, 0};
         p.id = lib.NewPadstack();
         p.nameId = lib.NameCreate(padstack);
         EXPECT_TRUE(lib.PutPadstack(p));
         return path;
     }
-    int32_t LayerOneWidth(int16_t id) {
+    int32_t LayerWidth(int16_t id, int layer = 1) {
         uint8_t record[0x24 + 24 * 14];
         ThruGet(id, record);
-        return ReadOnly(record).I32(0x24);
+        return ReadOnly(record).I32(0x24 + 24 * (layer - 1));
     }
+    int32_t LayerOneWidth(int16_t id) { return LayerWidth(id); }
 };
 
 TEST_F(ActiveDatabaseTest, LibraryBecomesActiveAndTheSwitchComesBack) {
@@ -75,14 +80,9 @@ TEST_F(ActiveDatabaseTest, ManyLibrariesOpenedAndClosedInTurn) {
 
 TEST_F(ActiveDatabaseTest, LoadThruFromGivenLibraryTakesTheNextId) {
     const std::string lib = MakeLibrary("a.olb", "LIBPAD", 700);
-    Padstack own;
-    own.layers.resize(14);
-    own.layers[0] = {100, 100, 0, 0, 1, 0};
-    own.id = Design().NewPadstack();
-    own.nameId = Design().NameCreate("OWN");
-    Design().PutPadstack(own);
+    const int32_t own = PutTestPadstack(Design(), "OWN");
     const int16_t id = DbLoadThru("LIBPAD", lib.c_str());
-    EXPECT_EQ(id, own.id + 1);
+    EXPECT_EQ(id, own + 1);
     EXPECT_EQ(ThruFind("LIBPAD"), id);
     EXPECT_EQ(LayerOneWidth(id), 700);
     uint8_t record[0x24 + 24 * 14];
@@ -102,6 +102,92 @@ TEST_F(ActiveDatabaseTest, LoadThruWithoutPathSearchesLibrariesInListOrder) {
     ASSERT_GT(id, 0);
     EXPECT_EQ(LayerOneWidth(id), 222);
     EXPECT_EQ(DbLoadThru("ABSENT", ""), 0);
+}
+
+// A copy keeps its length in inches: sizes and the drill change with the resolution, rounded
+// half away from zero.
+struct ResolutionCase {
+    double libraryInchesPerUnit;
+    double designInchesPerUnit;
+    int32_t width;
+    int32_t copiedWidth, copiedDrill;
+};
+class LoadThruResolutionTest : public ActiveDatabaseTest, public ::testing::WithParamInterface<ResolutionCase> {};
+
+TEST_P(LoadThruResolutionTest, SizesAreConverted) {
+    const ResolutionCase& c = GetParam();
+    DesignInfo info;
+    info.inchesPerUnit = c.designInchesPerUnit;
+    AttachNewDesign(info);
+    const std::string lib = MakeLibrary("a.olb", "LIBPAD", c.width, c.libraryInchesPerUnit);
+    const int16_t id = DbLoadThru("LIBPAD", lib.c_str());
+    ASSERT_GT(id, 0);
+    EXPECT_EQ(LayerWidth(id), c.copiedWidth);
+    EXPECT_EQ(LayerWidth(id, DrillLayer), c.copiedDrill);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, LoadThruResolutionTest, ::testing::Values(
+    ResolutionCase{0.001, 1.0 / 254000, 60, 15240, 7620},        // a mils library in a tenth-micron design
+    ResolutionCase{1.0 / 254000, 0.001, 15240, 60, 30},
+    ResolutionCase{1.0 / 254000, 0.001, 254, 1, 1},               // 1 mil; its drill of half a mil rounds up
+    ResolutionCase{1.0 / 254000, 0.001, 381, 2, 1},
+    ResolutionCase{1.0 / 254000, 0.001, 126, 0, 0},
+    ResolutionCase{1.0 / 254000, 1.0 / 254000, 777, 777, 388}));
+
+TEST_F(ActiveDatabaseTest, ACopyTooLargeForTheDesignIsNotMade) {
+    DesignInfo info;
+    info.inchesPerUnit = 1e-9;
+    AttachNewDesign(info);
+    const std::string lib = MakeLibrary("a.olb", "LIBPAD", 1000000, 0.001);
+    EXPECT_EQ(DbLoadThru("LIBPAD", lib.c_str()), 0);
+    EXPECT_EQ(ThruFind("LIBPAD"), 0);
+}
+
+// Names that repeat: the padstack a list showed is the one its name finds.
+TEST_F(ActiveDatabaseTest, ThruFindTakesTheNewestListedPadstackOfAName) {
+    const int32_t unlisted = PutTestPadstack(Design(), "P", 5);
+    EXPECT_EQ(ThruFind("P"), 0) << "a padstack no list shows is not found for pins";
+    const std::string lib = MakeLibrary("a.olb", "P", 700);
+    const int16_t copy = DbLoadThru("P", lib.c_str());
+    ASSERT_GT(copy, unlisted);
+    EXPECT_EQ(ThruFind("P"), copy);
+    EXPECT_EQ(Design().FindPadstack("P"), unlisted) << "the unlisted one keeps its name and place";
+    const std::string bottomOnly = MakeLibrary("b.olb", "B", 300);
+    PutTestPadstack(Design(), "B", 0);   // no pad at all: listed by no one
+    const int16_t b = DbLoadThru("B", bottomOnly.c_str());
+    EXPECT_EQ(ThruFind("B"), b);
+}
+
+TEST_F(ActiveDatabaseTest, LibraryCopiesTheListedPadstackOfAName) {
+    const std::string path = MakeLibrary("a.olb", "P", 700);
+    {
+        auto lib = DesignStore::Open(path, DesignStore::Access::ReadWrite, DesignStore::Sharing::Shared);
+        ASSERT_TRUE(lib.ok());
+        Padstack hidden;
+        hidden.layers.resize(14);
+        hidden.layers[0] = {50, 50, 0, 0, 6, 0};
+        hidden.id = lib.value()->NewPadstack();
+        hidden.nameId = lib.value()->NameCreate("P");
+        ASSERT_TRUE(lib.value()->PutPadstack(hidden));
+    }
+    EXPECT_EQ(LayerOneWidth(DbLoadThru("P", path.c_str())), 700);
+}
+
+TEST_F(ActiveDatabaseTest, ANewPadstackUnderATakenNameGetsAFreeOne) {
+    PutTestPadstack(Design(), "R(90.00)", 4);
+    PutTestPadstack(Design(), "R(90.00)~2", 4);
+    std::vector<uint8_t> record(0x24 + 24 * 14, 0);
+    ByteRecord r(record.data());
+    r.SetI32(0, NameCreate("R(90.00)"));
+    r.SetI32(0x24, 200);
+    r.SetU8(0x24 + 0x14, 4);
+    const int32_t id = ThruCreate();
+    ASSERT_EQ(ThruPut(id, record.data()), 1);
+    const std::optional<Padstack> stored = Design().GetPadstack(id);
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(Design().NameText(stored->nameId), "R(90.00)~3");
+    ASSERT_EQ(ThruPut(id, record.data()), 1) << "putting it again under its own name";
+    EXPECT_EQ(Design().NameText(Design().GetPadstack(id)->nameId), "R(90.00)~3");
 }
 
 }  // namespace

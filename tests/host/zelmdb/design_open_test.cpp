@@ -45,7 +45,7 @@ public:
             p.layers.resize(14);
             p.layers[0] = {1000 + i, 1000, 0, 0, 2, 0};
             p.id = s.NewPadstack();
-            p.nameId = s.NameCreate("P" + std::to_string(i));
+            p.nameId = s.NameCreate(std::string(1, 'P').append(std::to_string(i)));
             s.PutPadstack(p);
         }
         s.Commit();

@@ -89,6 +89,7 @@ TEST_F(RecordTest, SymbolWithPinsIsStored) {
     r.SetI32(0x18, 500);
     r.SetI32(0x1C, -250);
     for (int n = 1; n <= 3; ++n) {
+        ASSERT_EQ(PutTestPadstack(Design(), std::string(1, 'P').append(std::to_string(n))), n);
         const size_t at = 0x20 + 20 * size_t(n);
         r.SetI32(at, NameCreate(std::to_string(n).c_str()));
         r.SetI32(at + 4, n * 1000);
@@ -119,6 +120,7 @@ TEST_F(RecordTest, ComponentKeepsNameValuesAndSymbol) {
     r.SetI32(0x18, 11);
     r.SetI32(0x1C, -22);
     r.SetU16(0x26, 40000);
+    ASSERT_TRUE(Design().PutSymbol({40000, 0, 0, 0, {}}));
     ASSERT_EQ(CompPut(id, b.bytes), 1);
     const auto comps = Design().Components();
     ASSERT_EQ(comps.size(), 1u);
@@ -141,6 +143,7 @@ TEST_F(RecordTest, TextDefaultsThenEveryFieldStored) {
     r.SetU8(0x34, LevFind("AST"));
     r.SetU8(0x35, 2);
     r.SetText(0x37, "&FP", 256);
+    ASSERT_TRUE(Design().PutSymbol({3, 0, 0, 0, {}}));
     ASSERT_EQ(TextPut(id, b.bytes), 1);
     const auto labels = Design().Labels();
     ASSERT_EQ(labels.size(), 1u);

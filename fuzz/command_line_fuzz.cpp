@@ -1,0 +1,32 @@
+// Arbitrary bytes as orvex's command line, words apart at each zero byte: split into options and
+// positions, read as generate's options, and every word read as a number of each kind. Each is
+// taken or refused with a message; never a crash.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/orvex/arg_list.h"
+#include "host/orvex/generate_request.h"
+#include "host/orvex/number_parser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::vector<std::string> words(1);
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] == 0) words.emplace_back(); else words.back() += char(data[i]);
+    }
+    for (const std::string& word : words) {
+        const auto length = number_parser::Length(word, "width", 1.0 / 25.4, 1.0 / 254000.0);
+        if (!length.ok() && length.error().empty()) __builtin_trap();
+        number_parser::Integer(word, "p", 1, 3200);
+        number_parser::Real(word, "resolution");
+    }
+    const auto args = ArgList::Parse(words, GenerateValueOptions(), GenerateFlags());
+    if (!args.ok()) {
+        if (args.error().empty()) __builtin_trap();
+        return 0;
+    }
+    const auto request = RequestFromArgs(args.value(), words.front());
+    if (request.ok() && BuildGenerateScript(request.value()).actions.empty()) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,99 @@
+// Whole-file reading and the temporary-then-rename writing; see whole_file.h.
+#include "platform/win/whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
+
+namespace {
+
+int ReadAll(int fd, std::string& text) {
+    struct stat st;
+    if (::fstat(fd, &st) != 0) return errno;
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    if (S_ISREG(st.st_mode) && size_t(st.st_size) > kWholeFileLimit) return EFBIG;
+    std::string read;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) break;
+        if (read.size() + size_t(n) > kWholeFileLimit) return EFBIG;
+        read.append(chunk, size_t(n));
+    }
+    text = std::move(read);
+    return 0;
+}
+
+int WriteAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        text.remove_prefix(size_t(n));
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// A name no other writer uses, hidden beside the target: this process and a count of its own.
+std::string TemporaryName(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path target(path);
+    std::string name(1, '.');
+    name.append(target.filename().string()).append(1, '.').append(std::to_string(::getpid()));
+    name.append(1, '.').append(std::to_string(counter++)).append(".tmp");
+    return (target.parent_path() / name).string();
+}
+
+// Writes the text into a new temporary file; its name is in `temp` when this returns 0.
+int WriteTemporary(const std::string& path, std::string_view text, std::string& temp) {
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = TemporaryName(path);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return errno;
+    }
+    if (fd < 0) return EEXIST;
+    struct stat old;
+    // The new file is what the old one was to its readers: a private file stays private.
+    int error = ::stat(path.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0 ? errno : 0;
+    if (error == 0) error = WriteAll(fd, text);
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) ::unlink(temp.c_str());
+    return error;
+}
+
+}  // namespace
+
+int ReadWholeFile(const std::string& path, std::string& text) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    const int error = ReadAll(fd, text);
+    ::close(fd);
+    return error;
+}
+
+int ReadWholeInput(std::string& text) { return ReadAll(STDIN_FILENO, text); }
+
+int ReplaceWholeFile(const std::string& path, std::string_view text) {
+    std::string temp;
+    if (const int error = WriteTemporary(path, text, temp)) return error;
+    if (::rename(temp.c_str(), path.c_str()) == 0) return 0;
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return error;
+}
+
+int CreateWholeFile(const std::string& path, std::string_view text) {
+    std::string temp;
+    if (const int error = WriteTemporary(path, text, temp)) return error;
+    // A link, unlike a rename, never replaces a file that appeared meanwhile.
+    const int error = ::link(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
+    ::unlink(temp.c_str());
+    return error;
+}

@@ -1,0 +1,118 @@
+// Writes the plug-in does not look at: each failed create or put of the design is refused, noted
+// and reported, and once SQLite has given a transaction up nothing more reaches the file.
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <climits>
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include "host/zelmdb/zelmdb.h"
+#include "tests/host/zelmdb/design_fixture.h"
+
+using namespace zelmdb;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+Symbol OnePin(int32_t symbolId, int32_t padstack, int32_t x = 0) {
+    return Symbol{symbolId, 0, 0, 0, {Pin{0, x, 0, int16_t(padstack)}}};
+}
+
+struct FailedWriteCase {
+    const char* name;
+    std::function<bool(DesignStore&)> write;   // true when the write went through
+    const char* why;
+};
+class FailedWriteTest : public DesignFixture, public ::testing::WithParamInterface<FailedWriteCase> {};
+
+TEST_P(FailedWriteTest, IsRefusedNotedAndReported) {
+    ASSERT_TRUE(Design().Begin());
+    ASSERT_NE(PutTestPadstack(Design(), "P"), 0);
+    ASSERT_TRUE(Design().PutSymbol(OnePin(Design().NewSymbol(), 1)));
+    ASSERT_TRUE(Design().FailedWrites().empty());
+    EXPECT_FALSE(GetParam().write(Design()));
+    ASSERT_EQ(Design().FailedWrites().size(), 1u);
+    EXPECT_NE(Design().FailedWrites()[0].find(GetParam().why), std::string::npos) << Design().FailedWrites()[0];
+    ASSERT_FALSE(HostEnvironment::Get().messages().empty());
+    EXPECT_EQ(HostEnvironment::Get().messages().back().text, Design().FailedWrites()[0]);
+    Design().Rollback();
+    ASSERT_TRUE(Design().Begin());
+    EXPECT_TRUE(Design().FailedWrites().empty()) << "a new transaction starts clean";
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, FailedWriteTest, ::testing::Values(
+    FailedWriteCase{"PadstackIdsUsedUp",
+                    [](DesignStore& d) { return PutTestPadstack(d, "Q", 1, 100, 32767) && d.NewPadstack() != 0; },
+                    "no padstack id is left (the design holds padstack 32767)"},
+    FailedWriteCase{"SymbolIdsUsedUp",
+                    [](DesignStore& d) { return d.PutSymbol(OnePin(65535, 1)) && d.NewSymbol() != 0; },
+                    "no symbol id is left"},
+    FailedWriteCase{"PinOnPadstackZero", [](DesignStore& d) { return d.PutSymbol(OnePin(1, 0)); },
+                    "pin 1 would stand on padstack 0, which the design does not hold"},
+    FailedWriteCase{"PinOnMissingPadstack", [](DesignStore& d) { return d.PutSymbol(OnePin(1, 9)); }, "padstack 9"},
+    FailedWriteCase{"SymbolIdZeroThroughTheCCall", [](DesignStore&) {
+                        std::vector<uint8_t> record(0x100, 0);
+                        return SymPut(0, record.data()) == 1;
+                    }, "symbol id 0 is outside 1 to 65535"},
+    FailedWriteCase{"ComponentOfNoSymbol",
+                    [](DesignStore& d) { return d.PutComponent({d.NewComponent(), 0, 0, 0, 0}); },
+                    "would belong to symbol 0"},
+    FailedWriteCase{"LabelIdZero", [](DesignStore& d) { return d.PutLabel({0, 0, 0, 0, 0, 1, 1, 1, "&Comp"}); },
+                    "label id 0 is no id"},
+    FailedWriteCase{"PinSaturatedByAConversion", [](DesignStore& d) { return d.PutSymbol(OnePin(1, 1, INT32_MAX)); },
+                    "pin 1 would lie at (2147483647, 0), beyond the design's limit of 1073741823 units"},
+    FailedWriteCase{"PadstackSizeBeyondTheLimit",
+                    [](DesignStore& d) { return PutTestPadstack(d, "Q", 1, INT32_MIN, 2) != 0; },
+                    "padstack 2 would have a size of -2147483648 units, beyond"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FailedWriteTest, TheLimitItselfIsAPlace) {
+    ASSERT_TRUE(Design().Begin());
+    ASSERT_NE(PutTestPadstack(Design(), "P"), 0);
+    EXPECT_TRUE(Design().PutSymbol(OnePin(1, 1, DesignStore::CoordinateLimit)));
+    EXPECT_TRUE(Design().PutSymbol(OnePin(1, 1, -DesignStore::CoordinateLimit)));
+    EXPECT_TRUE(Design().FailedWrites().empty());
+}
+
+// The file may not grow while it holds; SIGXFSZ is ignored so that writes fail instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        signal_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        signal(SIGXFSZ, signal_);
+    }
+
+private:
+    rlimit old_{};
+    sighandler_t signal_;
+};
+
+TEST_F(FailedWriteTest, AFullDiskEndsTheTransactionAndNothingReachesTheFileAfterIt) {
+    const std::string before = ReadFile(designPath_);
+    ASSERT_TRUE(Design().Begin());
+    {
+        const FileSizeLimit limit(before.size());
+        // More than SQLite keeps in memory, so pages go to the file before any commit.
+        for (int i = 0; i < 100000 && Design().FailedWrites().empty(); ++i)
+            Design().NameCreate(std::string(400, 'n') + std::to_string(i));
+    }
+    ASSERT_FALSE(Design().FailedWrites().empty());
+    EXPECT_EQ(Design().NameCreate("written after the failure"), 0) << "it would have been kept on its own";
+    EXPECT_FALSE(Design().Commit());
+    Design().Rollback();
+    EXPECT_EQ(ReadFile(designPath_), before);
+}
+
+}  // namespace
