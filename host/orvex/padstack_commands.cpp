@@ -137,7 +137,7 @@ int RunPadstackAdd(CommandContext& context) {
     for (const auto* r : {&width, &height, &drill}) {
         if (!r->ok()) return Refuse(r->error());
     }
-    if (drill.value() > std::min(width.value(), height.value())) {
+    if (!holeOnly && drill.value() > std::min(width.value(), height.value())) {
         return Refuse("drill " + *a.Value("--drill") + " is larger than the pad (" + *a.Value("--width") + " x " +
                       *a.Value("--height") + "); a drill must fit inside its pad");
     }

@@ -85,7 +85,7 @@ TEST_F(OrvexReopenTest, DamagedHostRecordKeepsNothing) {
     const std::string before = File("d.design");
     const Outcome o = Reopen("ok\n");
     EXPECT_EQ(o.code, 1);
-    EXPECT_TRUE(Has(o.err, "d.design: the host record of F1 is damaged (\"turn\" is not 90, 180 or 270)")) << o.err;
+    EXPECT_TRUE(Has(o.err, "F1 was NOT stored: the host record of F1 is damaged (\"turn\" is not 90, 180 or 270)")) << o.err;
     EXPECT_TRUE(Has(o.out, "result: 1")) << o.out;
     EXPECT_EQ(File("d.design"), before);
 }
