@@ -28,7 +28,9 @@ int32_t NormalisedMinutes(int64_t minutes) { return int32_t(((minutes % kFullTur
 std::string PadstackTurner::CopyName(const std::string& padstackName, int32_t rotation, int copy) {
     char suffix[32];
     std::snprintf(suffix, sizeof suffix, "(%.2f)", rotation / 60.0);
-    const std::string tail = (copy > 1 ? "~" + std::to_string(copy) : std::string()) + suffix;
+    // Appended, not added: GCC 12's Release build sees overlaps in "~" + text that are not there.
+    std::string tail = copy > 1 ? std::string(1, '~').append(std::to_string(copy)) : std::string();
+    tail.append(suffix);
     return BaseName(padstackName).substr(0, kNameMax - tail.size()) + tail;
 }
 
