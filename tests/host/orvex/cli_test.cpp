@@ -105,6 +105,12 @@ INSTANTIATE_TEST_SUITE_P(Inputs, OrvexBadInputTest, ::testing::Values(
              "--corner-ratio", "0.6"}, 1, "corner ratio 0.6 is not above 0 and at most 0.5"},
     BadCase{{"padstack", "add", "d.design", "X", "--shape", "rect", "--width", "1", "--height", "2",
              "--corner-ratio", "0.00001"}, 1, "below the smallest step"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "hole", "--width", "1", "--drill", "3"}, 1,
+            "a hole has no pad: --width does not apply; give --drill"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "hole", "--no-paste", "--drill", "3"}, 1,
+            "a hole has no pad: --no-paste does not apply"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "hole"}, 1, "a hole needs --drill"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "hole", "--drill", "0"}, 1, "drill 0 must be more than 0"},
     BadCase{{"padstack", "list", "nothere.design"}, 1, "no such file"},
     BadCase{{"library", "add", "d.design"}, 1, "not a padstack library"},
     BadCase{{"library", "add", "nothere.olb"}, 1, "no such file"},
@@ -184,14 +190,16 @@ TEST_F(OrvexCliTest, PadstackGoesIntoALibraryToo) {
     EXPECT_EQ(list.out, "1 SQ  layer 1 shape 2 50.00 x 50.00 rot 0.00  drill 0.00\n");
 }
 
-// A rounded rectangle is a rectangle with the host's corner ratio; no paste is the host's too.
+// A rounded rectangle is a rectangle with the host's corner ratio; no paste is the host's too; a
+// hole has no copper at all.
 TEST_F(OrvexCliTest, HostPropertiesAreStoredAndListed) {
     ASSERT_EQ(Run({"new", "d.design", "--units", "mm"}).code, 0);
     for (const std::vector<std::string>& words :
          {std::vector<std::string>{"RR", "--shape", "roundrect", "--width", "1", "--height", "0.5"},
           {"SQ", "--shape", "square", "--width", "1", "--height", "1", "--corner-ratio", "0.1", "--no-paste",
            "--side", "bottom"},
-          {"TP", "--shape", "round", "--width", "1", "--height", "1", "--no-paste"}}) {
+          {"TP", "--shape", "round", "--width", "1", "--height", "1", "--no-paste"},
+          {"MH", "--shape", "hole", "--drill", "3.05"}}) {
         std::vector<std::string> add{"padstack", "add", "d.design"};
         add.insert(add.end(), words.begin(), words.end());
         ASSERT_EQ(Run(add).code, 0) << words[0];
@@ -200,7 +208,8 @@ TEST_F(OrvexCliTest, HostPropertiesAreStoredAndListed) {
     EXPECT_EQ(list.out,
               "1 RR  layer 1 shape 4 1.0000 x 0.5000 rot 0.00 corner 0.25  drill 0.0000\n"
               "2 SQ  layer 2 shape 2 1.0000 x 1.0000 rot 0.00 corner 0.1 no paste  drill 0.0000\n"
-              "3 TP  layer 1 shape 1 1.0000 x 1.0000 rot 0.00 no paste  drill 0.0000\n");
+              "3 TP  layer 1 shape 1 1.0000 x 1.0000 rot 0.00 no paste  drill 0.0000\n"
+              "4 MH  drill 3.0500\n");
     const Outcome show = Run({"show", "d.design", "--json"});
     EXPECT_NE(show.out.find("\"rotation\": 0, \"corner_ratio\": 0.10000000000000001, \"paste\": false}"),
               std::string::npos) << show.out;

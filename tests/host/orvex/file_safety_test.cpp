@@ -50,7 +50,7 @@ class ExportTargetTest : public FileSafetyTest, public ::testing::WithParamInter
 
 TEST_P(ExportTargetTest, WritesOnlyWhereNothingIsLost) {
     const ExportTarget& c = GetParam();
-    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "2"}).code, 0);
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "2", "--x", "1"}).code, 0);
     ASSERT_EQ(Run({"library", "new", "l.olb"}).code, 0);
     Write("notes.txt", "a person's notes\n");
     ASSERT_EQ(Run({"export", "d.design", "F1", "--kicad", "old.kicad_mod"}).code, 0);
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, ExportTargetTest, ::testing::Values(
 // A library folder: every file is looked at before the first is written.
 TEST_F(FileSafetyTest, ALibraryExportWritesNoFileUnlessItMayWriteAll) {
     for (const char* name : {"F1", "F2"})
-        ASSERT_EQ(Run({"generate", "d.design", name, "--style", "grid", "--p", "2"}).code, 0);
+        ASSERT_EQ(Run({"generate", "d.design", name, "--style", "grid", "--p", "2", "--x", "1"}).code, 0);
     std::filesystem::create_directories(dir_ / "lib.pretty");
     Write("lib.pretty/F2.kicad_mod", "a person's own footprint\n");
     std::filesystem::copy_file(dir_ / "d.design", dir_ / "d.pretty");
