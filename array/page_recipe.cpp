@@ -40,9 +40,13 @@ void CStylePage::ApplyRecipe(const FootprintRecipe& r) {
     for (int id : kEdits) LastValid[size_t(LastValidSlot(id))] = GetDlgItemText(id);
     ApplyRecipePadstacks();
     ApplyRecipeRadios();
+    // A spin writes its buddy's text; taken as an edit, that would commit q into a circular
+    // record that never holds it, and the recipe would not come back as it was kept.
+    ++m_quiet;
     for (auto [spin, position] : {std::pair{IDC_SPIN_P, P}, {IDC_SPIN_Q, Q}, {IDC_SPIN_D, D}}) {
         if (const HWND control = ::GetDlgItem(m_hWnd, spin)) SendMessageA(control, UDM_SETPOS32, 0, LPARAM(position));
     }
+    --m_quiet;
     Recompute();
 }
 

@@ -1,5 +1,6 @@
 // Arbitrary bytes as generate's JSON: read or refused with a place, and a read value always
-// turns into requests or a refusal; never a crash or a runaway recursion.
+// turns into requests or a refusal, and each request into the host's record or a refusal;
+// never a crash or a runaway recursion.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -14,8 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     auto requests = RequestsFromJson(json.value());
-    if (requests.ok())
-        for (const GenerateRequest& r : requests.value())
-            if (BuildGenerateScript(r).actions.empty()) __builtin_trap();
+    if (!requests.ok()) return 0;
+    zelmdb::DesignInfo mils;   // the extra pads' places convert or are refused, never overflow
+    for (const GenerateRequest& r : requests.value()) {
+        if (BuildGenerateScript(r).actions.empty()) __builtin_trap();
+        auto extras = ExtrasOf(r, mils);
+        if (extras.ok() && extras.value().pads.size() != r.shape.pads.size()) __builtin_trap();
+    }
     return 0;
 }

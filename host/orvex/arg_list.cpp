@@ -3,7 +3,8 @@
 
 zelmdb::Result<ArgList> ArgList::Parse(const std::vector<std::string>& words,
                                        const std::set<std::string>& valueOptions,
-                                       const std::set<std::string>& flags) {
+                                       const std::set<std::string>& flags,
+                                       const std::map<std::string, size_t>& groups) {
     using R = zelmdb::Result<ArgList>;
     ArgList args;
     for (size_t i = 0; i < words.size(); ++i) {
@@ -20,6 +21,13 @@ zelmdb::Result<ArgList> ArgList::Parse(const std::vector<std::string>& words,
             if (i + 1 >= words.size()) return R::Fail("option " + w + " needs a value");
             if (args.values_.count(w) != 0) return R::Fail("option " + w + " is given twice");
             args.values_[w] = words[++i];
+        } else if (auto group = groups.find(w); group != groups.end()) {
+            if (words.size() - i - 1 < group->second)
+                return R::Fail("option " + w + " needs " +
+                               (group->second == 1 ? std::string("a value") : std::to_string(group->second) + " words"));
+            args.groups_.emplace(w, std::vector<std::string>(words.begin() + long(i) + 1,
+                                                             words.begin() + long(i + 1 + group->second)));
+            i += group->second;
         } else {
             return R::Fail("unknown option " + w);
         }
@@ -34,3 +42,9 @@ std::optional<std::string> ArgList::Value(const std::string& option) const {
 }
 
 bool ArgList::Has(const std::string& option) const { return flags_.count(option) != 0; }
+
+std::vector<std::vector<std::string>> ArgList::Groups(const std::string& option) const {
+    std::vector<std::vector<std::string>> out;
+    for (auto [it, end] = groups_.equal_range(option); it != end; ++it) out.push_back(it->second);
+    return out;
+}

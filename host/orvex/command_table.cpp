@@ -10,7 +10,7 @@ const std::vector<Command>& Commands() {
          "[--resolution INCHES]",
          RunNew},
         {"padstack", "add",
-         "padstack add FILE NAME --shape round|square|oblong|rect|roundrect | --shape-code N --width W "
+         "padstack add FILE NAME --shape round|square|oblong|rect|roundrect|hole | --shape-code N --width W "
          "--height H [--drill D] [--rotation DEG] [--side top|bottom] [--corner-ratio R] [--no-paste]",
          RunPadstackAdd},
         {"padstack", "list", "padstack list FILE", RunPadstackList},
@@ -26,8 +26,11 @@ const std::vector<Command>& Commands() {
         {"generate", nullptr,
          "generate DESIGN FOOTPRINT --style grid|dual|stagger-x|stagger-y|chip-carrier|circular "
          "[--p N --q N --x X --y Y --w W --z Z --d D --r R --angle A --x-start N --x-increment N "
-         "--y-start N --y-increment N --x-alpha --y-alpha --continue-numbering --center-start "
-         "--alphabet LETTERS --padstack NAME --pin1-padstack NAME --body WxH] | generate [DESIGN] --from-json FILE",
+         "--y-start N --y-increment N --x-alpha|--x-numeric --y-alpha|--y-numeric "
+         "--continue-numbering|--alpha-numeric --center-start|--corner-start "
+         "--alphabet LETTERS --padstack NAME --pin1-padstack NAME --body WxH] "
+         "[--pad NAME X Y PADSTACK]... [--pads-about center|origin] [--omit NAMES]... [--turn 90|180|270] "
+         "[--start-angle DEG] [--allow-overlap] | generate [DESIGN] --from-json FILE",
          RunGenerate},
     };
     return commands;

@@ -2,10 +2,10 @@
 // attached before the module is loaded, the controls registered before the first window.
 #include "host/orvex/dialog_session.h"
 
-#include "host/orvex/footprint_extras.h"
+#include "host/orvex/footprint_shaper.h"
+#include "host/orvex/plugin_folder.h"
 #include "host/orvex/plugin_windows.h"
 #include "host/zelmdb/database_set.h"
-#include "host/zelmdb/host_environment.h"
 #include "host/zelmdb/record_layout.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/standard_controls.h"
@@ -27,11 +27,9 @@ zelmdb::Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::st
     auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
                                             zelmdb::DesignStore::Sharing::Exclusive, zelmdb::FileKind::Design);
     if (!opened.ok()) return R::Fail(opened.error());
-    zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
-    const auto modulePath = env.FindFile(PluginModule);
-    if (!modulePath)
-        return R::Fail(std::string(PluginModule) + " was not found in " + hostFolder + " nor in the plug-in folder");
-    auto plugin = PluginLibrary::Load(*modulePath);
+    const auto modulePath = PluginInHostFolder(hostFolder, PluginModule);
+    if (!modulePath.ok()) return R::Fail(modulePath.error());
+    auto plugin = PluginLibrary::Load(modulePath.value());
     if (!plugin.ok()) return R::Fail(plugin.error());
     if (!InstallStandardControls()) return R::Fail("the window system could not be set up");
     SetScreenSize(screenWidth, screenHeight);
@@ -81,24 +79,39 @@ std::string DialogSession::NotReopenable(const std::string& footprint) {
     return "";
 }
 
-int32_t DialogSession::Run(const std::string& footprint, HeadlessDriver& driver) {
+int32_t DialogSession::Run(const std::string& footprint, HeadlessDriver& driver, const FootprintExtras* given) {
     driver.SetWindowFinder("preview", [footprint] { return FindPreviewWindow(footprint); });
     driver.SetWindowFinder("sample", [] { return FindStyleSampleWindow(); });
-    return Run(footprint);
+    return Run(footprint, given);
 }
 
-int32_t DialogSession::Run(const std::string& footprint) {
+int32_t DialogSession::Run(const std::string& footprint, const FootprintExtras* given) {
     ClearShownMessageBoxes();
+    m_shapeRefusal.clear();
+    m_shapeNotes.clear();
     const auto before = m_design.GetPluginRecord(PluginRecordOwner, footprint);
     const int32_t result = m_plugin->DisplayTessraDialog(footprint.c_str());
-    if (result != 1 || m_design.GetPluginRecord(PluginRecordOwner, footprint) == before) return result;
-    // Made from other values than generate's: what the host added stays, the options go.
-    auto extras = LoadExtras(m_design, footprint);
-    if (extras.ok() && !extras.value().madeFrom.empty()) {
-        extras.value().madeFrom.clear();
-        SaveExtras(m_design, footprint, extras.value());
+    if (result == 1) {
+        const bool remade = m_design.GetPluginRecord(PluginRecordOwner, footprint) != before;
+        m_shapeRefusal = Shape(footprint, remade, given);
     }
     return result;
+}
+
+// OK stored the footprint anew, so what the host does to it is done again.
+std::string DialogSession::Shape(const std::string& footprint, bool remade, const FootprintExtras* given) {
+    auto kept = given ? zelmdb::Result<FootprintExtras>(*given) : LoadExtras(m_design, footprint);
+    if (!kept.ok()) return kept.error();
+    FootprintExtras& extras = kept.value();
+    // Made from other values than generate's: what the host added stays, the options go.
+    const bool forget = !given && remade && !extras.madeFrom.empty();
+    if (forget) extras.madeFrom.clear();
+    auto notes = ShapeFootprint(m_design, footprint, extras, given ? ShapeCheck::Strict : ShapeCheck::Lenient);
+    if (!notes.ok()) return notes.error();
+    m_shapeNotes = notes.value();
+    if ((given || forget) && !SaveExtras(m_design, footprint, extras))
+        return "what " + footprint + " was made from could not be kept";
+    return "";
 }
 
 std::string DialogSession::FailedWrite() const {

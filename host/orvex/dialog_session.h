@@ -4,7 +4,9 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "host/orvex/footprint_extras.h"
 #include "host/orvex/plugin_library.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/result.h"
@@ -30,11 +32,18 @@ public:
     std::string NameTaken(const std::string& footprint);
     // The refusal for reopening a footprint the design lacks or the plug-in did not make, or "".
     std::string NotReopenable(const std::string& footprint);
-    // The plug-in's answer, 1 for OK; the driver feeds the dialog its input. A footprint the
-    // dialog stored from other values no longer counts as made from generate's options.
-    int32_t Run(const std::string& footprint, HeadlessDriver& driver);
+    // The plug-in's answer, 1 for OK; the driver feeds the dialog its input. After OK the host
+    // shapes the footprint the plug-in stored: by `given` when the caller brings new extras
+    // (generate, which keeps them), else by those kept with the footprint (a reopen). A footprint
+    // the dialog stored from other values no longer counts as made from generate's options.
+    int32_t Run(const std::string& footprint, HeadlessDriver& driver, const FootprintExtras* given = nullptr);
     // The same with whatever input source the window system has, a person's for one.
-    int32_t Run(const std::string& footprint);
+    int32_t Run(const std::string& footprint, const FootprintExtras* given = nullptr);
+    // Why the host could not shape what the last run stored, "" when it did; such a run must
+    // not be kept.
+    const std::string& ShapeRefusal() const { return m_shapeRefusal; }
+    // What the last run's shaping let pass but tells (an omitted name gone from the arrangement).
+    const std::vector<std::string>& ShapeNotes() const { return m_shapeNotes; }
     // Why a write of the runs so far failed, "" when none did. A run with a failed write must
     // not be kept: the plug-in does not look at the host's answers, so it may have gone on.
     std::string FailedWrite() const;
@@ -51,7 +60,11 @@ private:
     DialogSession(std::string file, std::unique_ptr<PluginLibrary> plugin, zelmdb::DesignStore& design)
         : m_file(std::move(file)), m_plugin(std::move(plugin)), m_design(design) {}
 
+    std::string Shape(const std::string& footprint, bool remade, const FootprintExtras* given);
+
     std::string m_file;
     std::unique_ptr<PluginLibrary> m_plugin;
     zelmdb::DesignStore& m_design;
+    std::string m_shapeRefusal;
+    std::vector<std::string> m_shapeNotes;
 };

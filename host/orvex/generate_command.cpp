@@ -12,6 +12,7 @@
 #include "host/orvex/dialog_session.h"
 #include "host/orvex/generate_request.h"
 #include "host/orvex/json_reader.h"
+#include "host/orvex/pad_overlap.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/win/message_box.h"
 #include "platform/win/whole_file.h"
@@ -58,7 +59,16 @@ std::string DriverRefusal(const GenerateRequest& request, const GenerateScript& 
     }
     if (driver.FailureKind() == HeadlessDriver::Failure::Unreachable)
         return origin + " does not apply to the " + request.styleName + " style as set";
-    return origin + ": " + driver.Error();
+    return (origin.empty() ? "" : origin + ": ") + driver.Error();
+}
+
+// The option whose action the dialog answered with a message: the driver stops there, so it is
+// the last action it took. Empty for the closing OK.
+std::string BoxOrigin(const GenerateScript& script, const HeadlessDriver& driver) {
+    const int taken = int(script.actions.size()) - driver.ActionsLeft();
+    if (taken < 1) return "";
+    const int line = script.actions[size_t(taken - 1)].line;
+    return line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
 }
 
 std::string BoxesSaid() {
@@ -74,7 +84,15 @@ std::string Refusal(DialogSession& session, const GenerateRequest& request, cons
     if (std::string failed = session.FailedWrite(); !failed.empty()) return "the footprint was NOT stored: " + failed;
     if (result == 1 && session.Holds(request.footprint)) return "";
     const std::string said = BoxesSaid();
-    return said.empty() ? "the dialog did not end with OK" : "the dialog says " + said;
+    if (said.empty()) return "the dialog did not end with OK";
+    const std::string origin = BoxOrigin(script, driver);
+    return (origin.empty() ? "" : origin + ": ") + "the dialog says " + said;
+}
+
+// Why the footprint the host shaped from the run cannot be kept, or "".
+std::string ShapeRefusal(DialogSession& session, const GenerateRequest& request) {
+    if (!session.ShapeRefusal().empty()) return session.ShapeRefusal();
+    return request.shape.allowOverlap ? "" : OverlapRefusal(session.Design(), request.footprint);
 }
 
 int Generate(const std::string& file, const std::string& hostFolder, const std::vector<GenerateRequest>& requests) {
@@ -82,18 +100,19 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
     if (!session.ok()) return Refuse(session.error());
     DialogSession& s = *session.value();
     for (const GenerateRequest& request : requests) {
+        const std::string label = RequestLabel(request);
         if (std::string taken = s.NameTaken(request.footprint); !taken.empty()) return Refuse(taken);
+        auto extras = ExtrasOf(request, s.Design().info());
+        if (!extras.ok()) return Refuse(label + ": " + extras.error() + "; nothing was stored");
         const GenerateScript script = BuildGenerateScript(request);
         HeadlessDriver driver(script.actions);
         driver.StopAtMessageBox();
-        const int32_t result = s.Run(request.footprint, driver);
-        if (std::string why = Refusal(s, request, script, driver, result); !why.empty())
-            return Refuse(request.footprint + ": " + why + "; nothing was stored");
-        if (!SaveExtras(s.Design(), request.footprint, FootprintExtras{request.body, MadeFrom(request)}))
-            return Refuse(file + ": what " + request.footprint + " was made from could not be kept; nothing was stored");
+        const int32_t result = s.Run(request.footprint, driver, &extras.value());
+        std::string why = Refusal(s, request, script, driver, result);
+        if (why.empty()) why = ShapeRefusal(s, request);
+        if (!why.empty()) return Refuse(label + ": " + why + "; nothing was stored");
         if (std::string said = BoxesSaid(); !said.empty())
-            std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", request.footprint.c_str(),
-                         said.c_str());
+            std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", label.c_str(), said.c_str());
     }
     if (std::string why = s.Keep(); !why.empty()) return Refuse(why + "; nothing was stored");
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
@@ -103,7 +122,7 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
 }  // namespace
 
 int RunGenerate(CommandContext& context) {
-    auto args = ArgList::Parse(context.words, GenerateValueOptions(), GenerateFlags());
+    auto args = ArgList::Parse(context.words, GenerateValueOptions(), GenerateFlags(), GenerateGroups());
     if (!args.ok()) return Usage(args.error());
     const ArgList& a = args.value();
     Requests requests = Requests::Fail("");

@@ -12,9 +12,10 @@ enum ControlId : int {
     IDC_SELECT_PIN1_PADSTACK = 1059, IDC_PADSTACK_LIST = 1056,
     IDC_NUMBER_P = 4026, IDC_NUMBER_Q = 4028, IDC_STAGGER_W = 4032, IDC_STAGGER_Z = 4033,
     IDC_SPACING_X = 4034, IDC_SPACING_Y = 4035, IDC_START_X = 4038, IDC_INCREMENT_X = 4039,
-    IDC_START_Y = 4040, IDC_INCREMENT_Y = 4041, IDC_ALPHABETIC_X = 4044, IDC_ALPHABETIC_Y = 4046,
-    IDC_ROW_DELTA = 4053, IDC_CENTER_CC = 4063, IDC_ANGLE = 4065, IDC_RADIUS = 4066,
-    IDC_PIN1_NUMERIC = 4114,
+    IDC_START_Y = 4040, IDC_INCREMENT_Y = 4041, IDC_NUMERIC_X = 4043, IDC_ALPHABETIC_X = 4044,
+    IDC_NUMERIC_Y = 4045, IDC_ALPHABETIC_Y = 4046, IDC_ROW_DELTA = 4053, IDC_CENTER_CC = 4063,
+    IDC_CORNER_QFP = 4064, IDC_ANGLE = 4065, IDC_RADIUS = 4066, IDC_PIN1_NUMERIC = 4114,
+    IDC_PIN1_ALPHA_NUMERIC = 4117,
 };
 
 struct StyleRow {
@@ -38,12 +39,26 @@ constexpr ControlRow kFields[] = {
     {"x-start", IDC_START_X},    {"x-increment", IDC_INCREMENT_X},
     {"y-start", IDC_START_Y},    {"y-increment", IDC_INCREMENT_Y},
 };
-constexpr ControlRow kFlags[] = {
-    {"x-alpha", IDC_ALPHABETIC_X},
-    {"y-alpha", IDC_ALPHABETIC_Y},
-    {"continue-numbering", IDC_PIN1_NUMERIC},
-    {"center-start", IDC_CENTER_CC},
+// Pairs of radio buttons: each button is a flag, and a JSON false picks the other one.
+struct RadioRow {
+    ControlRow first, second;
 };
+constexpr RadioRow kRadios[] = {
+    {{"x-alpha", IDC_ALPHABETIC_X}, {"x-numeric", IDC_NUMERIC_X}},
+    {{"y-alpha", IDC_ALPHABETIC_Y}, {"y-numeric", IDC_NUMERIC_Y}},
+    {{"continue-numbering", IDC_PIN1_NUMERIC}, {"alpha-numeric", IDC_PIN1_ALPHA_NUMERIC}},
+    {{"center-start", IDC_CENTER_CC}, {"corner-start", IDC_CORNER_QFP}},
+};
+
+const ControlRow& Button(int row, bool first) { return first ? kRadios[row].first : kRadios[row].second; }
+
+// The row and button of a flag's name, or row -1.
+std::pair<int, bool> RadioNamed(const std::string& name) {
+    for (size_t i = 0; i < std::size(kRadios); ++i)
+        for (bool first : {true, false})
+            if (name == Button(int(i), first).name) return {int(i), first};
+    return {-1, false};
+}
 constexpr const char* kTexts[] = {"alphabet", "padstack", "pin1-padstack", "body"};
 
 template <class Row, size_t N>
@@ -91,9 +106,22 @@ std::string SetText(GenerateRequest& request, const std::string& name, const std
     return "";
 }
 
-void SortRequest(GenerateRequest& request) {
+// Both buttons of a pair, or one twice, cannot both be meant.
+std::string AddRadio(GenerateRequest& request, int row, bool first) {
+    for (const auto& [given, wasFirst] : request.radios) {
+        if (given != row) continue;
+        return "--" + std::string(Button(row, wasFirst).name) + " and --" + Button(row, first).name +
+               " answer one choice; give one";
+    }
+    request.radios.emplace_back(row, first);
+    return "";
+}
+
+// Sorted and checked once every option is in.
+std::string FinishRequest(GenerateRequest& request) {
     std::sort(request.fields.begin(), request.fields.end());
-    std::sort(request.flags.begin(), request.flags.end());
+    std::sort(request.radios.begin(), request.radios.end());
+    return ShapeStyleRefusal(request.shape, request.styleName);
 }
 
 ScriptAction Action(ScriptVerb verb, int origin, int id = 0, std::string text = "") {
@@ -131,15 +159,15 @@ std::string ReadMember(GenerateRequest& request, const std::string& name, const 
         request.fields.emplace_back(row, value.text);
         return "";
     }
-    if (const int row = RowOf(kFlags, name); row >= 0) {
+    if (const auto [row, first] = RadioNamed(name); row >= 0) {
         if (std::string error = Expect(name, value, Kind::Bool, "true or false"); !error.empty()) return error;
-        if (value.boolean) request.flags.push_back(row);
-        return "";
+        return AddRadio(request, row, first == value.boolean);
     }
     if (std::find_if(std::begin(kTexts), std::end(kTexts), [&](const char* t) { return name == t; }) != std::end(kTexts)) {
         if (std::string error = Expect(name, value, Kind::String, "a string"); !error.empty()) return error;
         return SetText(request, name, value.text);
     }
+    if (std::string error; ShapeFromJson(request.shape, name, value, error)) return error;
     return "unknown option \"" + name + "\"";
 }
 
@@ -153,24 +181,36 @@ RequestResult RequestFromObject(const JsonValue& object) {
     }
     if (request.footprint.empty()) return RequestResult::Fail("\"footprint\" is needed");
     if (request.page < 0) return RequestResult::Fail("\"style\" (" + StyleList() + ") is needed");
-    SortRequest(request);
+    if (std::string error = FinishRequest(request); !error.empty()) return RequestResult::Fail(error);
     return request;
+}
+
+// An entry as a refusal names it: its place, and its footprint when it has a name.
+std::string EntryLabel(const JsonValue& entry, size_t index, bool many) {
+    const JsonValue* name = entry.kind == Kind::Object ? entry.Member("footprint") : nullptr;
+    const std::string footprint = name && name->kind == Kind::String ? name->text : "";
+    if (!many) return footprint.empty() ? "the object" : footprint;
+    return "entry " + std::to_string(index + 1) + (footprint.empty() ? "" : " (" + footprint + ")");
 }
 
 }  // namespace
 
 std::set<std::string> GenerateValueOptions() {
-    std::set<std::string> options{"--style", "--from-json"};
+    std::set<std::string> options = ShapeValueOptions();
+    options.insert({"--style", "--from-json"});
     for (const ControlRow& f : kFields) options.insert("--" + std::string(f.name));
     for (const char* t : kTexts) options.insert("--" + std::string(t));
     return options;
 }
 
 std::set<std::string> GenerateFlags() {
-    std::set<std::string> flags;
-    for (const ControlRow& f : kFlags) flags.insert("--" + std::string(f.name));
+    std::set<std::string> flags = ShapeFlags();
+    for (const RadioRow& r : kRadios)
+        for (const ControlRow& button : {r.first, r.second}) flags.insert("--" + std::string(button.name));
     return flags;
 }
+
+std::map<std::string, size_t> GenerateGroups() { return ShapeGroups(); }
 
 RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint) {
     GenerateRequest request;
@@ -180,12 +220,15 @@ RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint)
     if (std::string error = SetStyle(request, *style); !error.empty()) return RequestResult::Fail(error);
     for (size_t i = 0; i < std::size(kFields); ++i)
         if (auto text = args.Value("--" + std::string(kFields[i].name))) request.fields.emplace_back(int(i), *text);
-    for (size_t i = 0; i < std::size(kFlags); ++i)
-        if (args.Has("--" + std::string(kFlags[i].name))) request.flags.push_back(int(i));
+    for (size_t i = 0; i < std::size(kRadios); ++i)
+        for (bool first : {true, false})
+            if (args.Has("--" + std::string(Button(int(i), first).name)))
+                if (std::string error = AddRadio(request, int(i), first); !error.empty()) return RequestResult::Fail(error);
     for (const char* name : kTexts)
         if (auto text = args.Value("--" + std::string(name)))
             if (std::string error = SetText(request, name, *text); !error.empty()) return RequestResult::Fail(error);
-    SortRequest(request);
+    if (std::string error = ShapeFromArgs(request.shape, args); !error.empty()) return RequestResult::Fail(error);
+    if (std::string error = FinishRequest(request); !error.empty()) return RequestResult::Fail(error);
     return request;
 }
 
@@ -198,27 +241,41 @@ zelmdb::Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& r
     std::vector<GenerateRequest> requests;
     for (size_t i = 0; i < entries.size(); ++i) {
         auto request = RequestFromObject(entries[i]);
-        if (!request.ok()) return R::Fail((many ? "entry " + std::to_string(i + 1) : std::string("the object")) + ": " + request.error());
+        if (!request.ok()) return R::Fail(EntryLabel(entries[i], i, many) + ": " + request.error());
+        request.value().entry = many ? int(i + 1) : 0;
         requests.push_back(std::move(request.value()));
     }
     return requests;
 }
 
+std::string RequestLabel(const GenerateRequest& request) {
+    if (request.entry == 0) return request.footprint;
+    return "entry " + std::to_string(request.entry) + " (" + request.footprint + ")";
+}
+
+zelmdb::Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::DesignInfo& design) {
+    auto extras = ExtrasOf(request.shape, design);
+    if (!extras.ok()) return extras;
+    extras.value().body = request.body;
+    extras.value().madeFrom = MadeFrom(request);
+    return extras;
+}
+
 GenerateScript BuildGenerateScript(const GenerateRequest& request) {
     GenerateScript script;
-    script.origins.push_back("--style " + request.styleName);
+    script.origins.push_back("--style");
     script.actions.push_back(Action(ScriptVerb::Page, 0, request.page));
     for (const auto& [row, text] : request.fields) {
         script.actions.push_back(Action(ScriptVerb::Set, int(script.origins.size()), kFields[row].id, text));
-        script.origins.push_back("--" + std::string(kFields[row].name) + " " + text);
+        script.origins.push_back("--" + std::string(kFields[row].name));
     }
-    for (const int row : request.flags) {
-        script.actions.push_back(Action(ScriptVerb::Click, int(script.origins.size()), kFlags[row].id));
-        script.origins.push_back("--" + std::string(kFlags[row].name));
+    for (const auto& [row, first] : request.radios) {
+        script.actions.push_back(Action(ScriptVerb::Click, int(script.origins.size()), Button(row, first).id));
+        script.origins.push_back("--" + std::string(Button(row, first).name));
     }
     if (request.alphabet) {
         const int at = int(script.origins.size());
-        script.origins.push_back("--alphabet " + *request.alphabet);
+        script.origins.push_back("--alphabet");
         script.actions.push_back(Action(ScriptVerb::Click, at, IDC_ARRAY_ALPHABET));
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
             const bool wanted = request.alphabet->find(letter) != std::string::npos;
@@ -228,7 +285,7 @@ GenerateScript BuildGenerateScript(const GenerateRequest& request) {
     }
     if (!request.padstack.empty()) AddPadstackPick(script, IDC_SELECT_DEFAULT_PADSTACK, request.padstack, "--padstack");
     if (!request.pin1Padstack.empty()) AddPadstackPick(script, IDC_SELECT_PIN1_PADSTACK, request.pin1Padstack, "--pin1-padstack");
-    script.origins.push_back("OK");
+    script.origins.push_back("");
     script.actions.push_back(Action(ScriptVerb::Ok, int(script.origins.size()) - 1));
     return script;
 }
@@ -236,7 +293,7 @@ GenerateScript BuildGenerateScript(const GenerateRequest& request) {
 std::vector<std::pair<std::string, std::optional<std::string>>> MadeFrom(const GenerateRequest& request) {
     std::vector<std::pair<std::string, std::optional<std::string>>> options{{"style", request.styleName}};
     for (const auto& [row, text] : request.fields) options.emplace_back(kFields[row].name, text);
-    for (const int row : request.flags) options.emplace_back(kFlags[row].name, std::nullopt);
+    for (const auto& [row, first] : request.radios) options.emplace_back(Button(row, first).name, std::nullopt);
     if (request.alphabet) options.emplace_back("alphabet", *request.alphabet);
     if (!request.padstack.empty()) options.emplace_back("padstack", request.padstack);
     if (!request.pin1Padstack.empty()) options.emplace_back("pin1-padstack", request.pin1Padstack);
@@ -245,7 +302,7 @@ std::vector<std::pair<std::string, std::optional<std::string>>> MadeFrom(const G
 
 int GenerateControlId(const std::string& name) {
     if (const int row = RowOf(kFields, name); row >= 0) return kFields[row].id;
-    if (const int row = RowOf(kFlags, name); row >= 0) return kFlags[row].id;
+    if (const auto [row, first] = RadioNamed(name); row >= 0) return Button(row, first).id;
     static constexpr ControlRow kOthers[] = {{"alphabet", IDC_ARRAY_ALPHABET}, {"letter-a", IDC_LETTER_A},
                                              {"padstack", IDC_SELECT_DEFAULT_PADSTACK},
                                              {"pin1-padstack", IDC_SELECT_PIN1_PADSTACK},

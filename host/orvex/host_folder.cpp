@@ -6,7 +6,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "host/orvex/plugin_folder.h"
 #include "host/zelmdb/host_environment.h"
 #include "platform/win/whole_file.h"
 
@@ -45,8 +44,8 @@ zelmdb::Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
     host.path_ = folder.string();
     zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
     env.SetHostFolder(host.path_);
-    // A plug-in put into the host folder wins; otherwise the build's own is used.
-    env.SetPluginFolder(DefaultPluginFolder());
+    // The host's file search is the host folder alone: see PluginInHostFolder.
+    env.SetPluginFolder("");
     if (!std::filesystem::exists(env.HostIniPath(), ec)) {
         // Another orvex starting at the same moment may have made it first; its file stays.
         const int error = CreateWholeFile(env.HostIniPath(), DefaultIni);

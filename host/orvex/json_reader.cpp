@@ -96,6 +96,22 @@ private:
         return true;
     }
 
+    // The bytes of the one UTF-8 character that `s` starts with, 0 when they are not one: a stray
+    // continuation byte, a cut sequence, an overlong form, a surrogate or a code past U+10FFFF.
+    static size_t Utf8Length(std::string_view s) {
+        const uint8_t lead = uint8_t(s[0]);
+        const size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        if (n == 0 || lead > 0xF4 || s.size() < n) return 0;
+        unsigned code = lead & (0x7F >> n);
+        for (size_t i = 1; i < n; ++i) {
+            if ((uint8_t(s[i]) & 0xC0) != 0x80) return 0;
+            code = code << 6 | (uint8_t(s[i]) & 0x3F);
+        }
+        static const unsigned kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kLeast[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+        return n;
+    }
+
     static void AppendUtf8(std::string& out, unsigned code) {
         if (code < 0x80) {
             out += char(code);
@@ -117,6 +133,8 @@ private:
     bool Unicode(std::string& out) {
         unsigned code = 0;
         if (!Hex4(code)) return false;
+        // A zero would end every name made from the text in C, cutting "U1\u0000copy" to "U1".
+        if (code == 0) return (m_at -= 6, Fault("a NUL character inside a string"));
         if (code >= 0xDC00 && code <= 0xDFFF) return Fault("a lone low surrogate");
         if (code >= 0xD800 && code <= 0xDBFF) {
             unsigned low = 0;
@@ -149,7 +167,12 @@ private:
             const char c = m_text[m_at++];
             if (c == '"') return true;
             if (uint8_t(c) < 0x20) return (--m_at, Fault("a control character inside a string"));
-            if (c != '\\') out += c;
+            if (uint8_t(c) >= 0x80) {
+                const size_t n = Utf8Length(m_text.substr(--m_at));
+                if (n == 0) return Fault("a string is not valid UTF-8");
+                out.append(m_text.substr(m_at, n));
+                m_at += n;
+            } else if (c != '\\') out += c;
             else if (!Escape(out)) return false;
         }
     }

@@ -35,6 +35,7 @@ struct Pad {
     std::string_view shape;
     bool bottom = false;
     bool paste = true;
+    bool unplated = false;   // a hole without copper
     double width = 0, height = 0, degrees = 0, drill = 0, cornerRatio = 0;
 };
 
@@ -68,6 +69,7 @@ private:
                  bool thru) const;
     void WriteHead(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru);
     zelmdb::Result<Pad> PadOf(int16_t padstackId);
+    static zelmdb::Result<Pad> HoleOnly(const std::string& name, double drill);
     void WritePad(const std::string& number, double x, double y, const Pad& pad);
     void WriteText(const char* type, const std::string& text, double x, double y, const char* layer);
     void WritePoly(const std::vector<Point>& points, const char* layer, double width, bool filled);
@@ -90,9 +92,16 @@ zelmdb::Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
                                          ", which the design does not hold");
     }
     const std::string name = store_.NameText(stack->nameId).value_or("");
+    const zelmdb::LayerGeometry& hole = stack->layers[size_t(zelmdb::DrillLayer - 1)];
     Pad pad;
+    pad.drill = Mm(int64_t(hole.width1) + hole.width2);
     pad.bottom = stack->layers[0].shape == 0;
     const zelmdb::LayerGeometry& g = stack->layers[pad.bottom ? 1 : 0];
+    if (g.shape == 0) {
+        auto unplated = HoleOnly(name, pad.drill);
+        if (unplated.ok()) pads_[padstackId] = unplated.value();
+        return unplated;
+    }
     for (const auto& s : PadShapes) {
         if (s.code == g.shape) pad.shape = s.name;
     }
@@ -100,7 +109,6 @@ zelmdb::Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
         return zelmdb::Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(g.shape) +
                                          ", which a KiCad pad cannot show");
     }
-    const zelmdb::LayerGeometry& hole = stack->layers[size_t(zelmdb::DrillLayer - 1)];
     pad.width = Mm(int64_t(g.width1) + g.width2);
     pad.height = Mm(int64_t(g.height1) + g.height2);
     SetTurn(pad, g.rotation);
@@ -111,8 +119,18 @@ zelmdb::Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
         pad.cornerRatio = double(std::min<int>(g.cornerRatio, zelmdb::MaxCornerRatio)) / zelmdb::CornerRatioScale;
     }
     pad.paste = (g.hostFlags & zelmdb::NoPasteFlag) == 0;
-    pad.drill = Mm(int64_t(hole.width1) + hole.width2);
     return pads_[padstackId] = pad;
+}
+
+// A padstack with a drill and no copper is KiCad's unplated hole, as round as its drill.
+zelmdb::Result<Pad> FootprintExport::HoleOnly(const std::string& name, double drill) {
+    if (drill <= 0) return zelmdb::Result<Pad>::Fail("padstack " + name + " has neither a pad nor a hole");
+    Pad pad;
+    pad.shape = "circle";
+    pad.unplated = true;
+    pad.paste = false;
+    pad.width = pad.height = pad.drill = drill;
+    return pad;
 }
 
 // The box of the pad as turned.
@@ -124,7 +142,8 @@ Box PadBox(double x, double y, const Pad& pad) {
 
 void FootprintExport::WritePad(const std::string& number, double x, double y, const Pad& pad) {
     const bool thru = pad.drill > 0;
-    w_.Open("pad").String(number).Symbol(thru ? "thru_hole" : "smd").Symbol(std::string(pad.shape));
+    w_.Open("pad").String(number).Symbol(pad.unplated ? "np_thru_hole" : thru ? "thru_hole" : "smd");
+    w_.Symbol(std::string(pad.shape));
     w_.Open("at").Number(x).Number(y);
     if (pad.degrees != 0) w_.Number(pad.degrees);
     w_.Close().Open("size").Number(pad.width).Number(pad.height).Close();
@@ -177,12 +196,13 @@ std::string FootprintExport::Description(const std::string& name, size_t pads, c
                                          bool thru) {
     std::string text = name + ", " + std::to_string(pads) + " pad" + (pads == 1 ? "" : "s") + ", " +
                        (thru ? "through-hole" : "surface-mount") + "; made by the Tessra generator in Orvex";
-    if (!extras.madeFrom.empty()) {
-        text += " from";
-        for (const auto& [option, value] : extras.madeFrom) text += " --" + option + (value ? " " + *value : "");
-        const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(store_.info().unitCode);
-        if (unit) text += std::string(" (") + unit->option + ")";
-    }
+    std::string options;
+    for (const auto& [option, value] : extras.madeFrom) options += " --" + option + (value ? " " + *value : "");
+    if (!options.empty()) text += " from" + options;
+    const std::string shaped = ShapeOptionText(extras, store_.info());
+    if (!shaped.empty()) text += (options.empty() ? ", with " : " ") + shaped;
+    const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(store_.info().unitCode);
+    if (unit && !(options + shaped).empty()) text += std::string(" (") + unit->option + ")";
     if (extras.body) {
         text += "; body " + SexprWriter::FormatNumber(extras.body->width) + " x " +
                 SexprWriter::FormatNumber(extras.body->height) + " mm";
@@ -229,7 +249,7 @@ zelmdb::Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol,
     for (const auto& pin : symbol.pins) {
         auto pad = PadOf(pin.padstack);
         if (!pad.ok()) return zelmdb::Result<std::string>::Fail(pad.error());
-        thru = thru || pad.value().drill > 0;
+        thru = thru || (pad.value().drill > 0 && !pad.value().unplated);
         pads.push_back(pad.value());
     }
     const Placed placed = Place(symbol, pads, extras, thru);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/orvex/arg_list.h"
@@ -14,6 +15,7 @@
 #include "platform/win/folder_lock.h"
 #include "platform/win/profile.h"
 #include "platform/win/profile_file.h"
+#include "platform/win/whole_file.h"
 
 namespace {
 
@@ -25,12 +27,15 @@ zelmdb::Result<Lines> ReadSection(const std::string& ini, const FolderLock& lock
         return zelmdb::Result<Lines>::Fail("cannot write " + ini +
                                            ": its folder could not be locked (another program may hold it)");
     }
-    char* buffer = new (std::nothrow) char[1 << 20];
-    if (buffer == nullptr) return zelmdb::Result<Lines>::Fail("out of memory");
-    const DWORD n = GetPrivateProfileSectionA(zelmdb::LibrarySection, buffer, 1 << 20, ini.c_str());
-    std::string block(buffer, n);
-    delete[] buffer;
-    Lines lines;
+    // The buffer grows until the section fits, so that no line is cut off and lost on writing back.
+    std::string buffer(size_t(1) << 16, '\0');
+    DWORD n = 0;
+    for (;;) {
+        n = GetPrivateProfileSectionA(zelmdb::LibrarySection, buffer.data(), DWORD(buffer.size()), ini.c_str());
+        if (n + 2 < buffer.size() || buffer.size() >= kWholeFileLimit) break;
+        buffer.resize(buffer.size() * 2);
+    }
+    const std::string block = buffer.substr(0, n);
     const ProfileFile parsed = ProfileFile::Parse("[S]\n" + [&] {
         std::string text;
         for (char c : block) text += c == '\0' ? '\n' : c;
@@ -43,6 +48,21 @@ bool WriteSection(const std::string& ini, const Lines& lines) {
     const std::string block = ProfileSectionLines(lines);
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
     return WritePrivateProfileSectionA(zelmdb::LibrarySection, block.c_str(), ini.c_str()) != FALSE;
+}
+
+// What an INI line cannot carry: a name that would read as a section, a comment or two parts,
+// or a text that would end the line or lose its blanks on reading; "" when both are safe.
+std::string IniRefusal(const std::string& key, const std::string& value) {
+    if (!key.empty() && std::string_view("[;#").find(key.front()) != std::string_view::npos)
+        return std::string("its name starts with '") + key.front() + "'";
+    if (key.find('=') != std::string::npos) return "its name holds '='";
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    for (const std::string* text : {&key, &value}) {
+        if (text->find_first_of("\r\n") != std::string::npos) return "it holds a line break";
+        if (!text->empty() && (blank(text->front()) || blank(text->back())))
+            return "it starts or ends with a blank";
+    }
+    return "";
 }
 
 bool SameText(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
@@ -67,10 +87,12 @@ int RunLibraryAdd(CommandContext& context) {
                                              zelmdb::FileKind::Library);
     if (!library.ok()) return Refuse(library.error());
     const std::string ini = context.host.iniPath();
+    const std::string key = std::filesystem::path(path.value()).stem().string();
+    if (const std::string why = IniRefusal(key, path.value()); !why.empty())
+        return Refuse(ini + " cannot list " + path.value() + ": " + why);
     const FolderLock lock(ini);
     auto old = ReadSection(ini, lock);
     if (!old.ok()) return Refuse(old.error());
-    const std::string key = std::filesystem::path(path.value()).stem().string();
     Lines lines{{key, path.value()}};
     for (const auto& line : old.value()) {
         if (!(SameText(line.first, key) && SameText(line.second, path.value()))) lines.push_back(line);

@@ -2,10 +2,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "host/orvex/arg_list.h"
 #include "host/orvex/command_table.h"
+#include "host/orvex/display_length.h"
 #include "host/orvex/number_parser.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/record_layout.h"
@@ -19,8 +21,10 @@ struct ShapeName {
     uint16_t cornerRatio;   // what the shape rounds its corners by unless --corner-ratio says
 };
 // A rounded rectangle is a rectangle to the plug-in; its corners are the host's own property.
+// A hole has no copper at all: an unplated hole, for a mounting peg or a screw.
+constexpr uint8_t HoleCode = 0;
 const ShapeName Shapes[] = {{"round", 1, 0}, {"square", 2, 0}, {"oblong", 3, 0}, {"rect", 4, 0},
-                            {"roundrect", 4, zelmdb::CornerRatioScale / 4}};
+                            {"roundrect", 4, zelmdb::CornerRatioScale / 4}, {"hole", HoleCode, 0}};
 
 bool Rectangular(uint8_t code) { return code == 2 || code == 4; }
 
@@ -49,24 +53,32 @@ zelmdb::Result<PadShape> ShapeOf(const ArgList& a) {
     const auto shape = a.Value("--shape");
     const auto code = a.Value("--shape-code");
     if (shape && code) return R::Fail("give --shape or --shape-code, not both");
-    PadShape pad;
+    std::optional<PadShape> pad;
     if (code) {
         auto n = number_parser::Integer(*code, "shape code", 1, 255);
         if (!n.ok()) return R::Fail(n.error());
-        pad.code = uint8_t(n.value());
+        pad = PadShape{uint8_t(n.value()), 0};
     } else if (!shape) {
-        return R::Fail("padstack add needs --shape (round, square, oblong, rect, roundrect) or --shape-code N");
+        return R::Fail("padstack add needs --shape (round, square, oblong, rect, roundrect, hole) or --shape-code N");
     }
     for (const auto& s : Shapes) {
-        if (shape && *shape == s.name) pad = {s.code, s.cornerRatio};
+        if (shape && *shape == s.name) pad = PadShape{s.code, s.cornerRatio};
     }
-    if (pad.code == 0) return R::Fail("unknown shape '" + *shape + "' (round, square, oblong, rect, roundrect, or --shape-code N)");
+    if (!pad) return R::Fail("unknown shape '" + *shape + "' (round, square, oblong, rect, roundrect, hole, or --shape-code N)");
     const auto ratio = a.Value("--corner-ratio");
-    if (!ratio) return pad;
-    auto r = CornerRatio(*ratio, pad.code);
+    if (!ratio) return *pad;
+    auto r = CornerRatio(*ratio, pad->code);
     if (!r.ok()) return R::Fail(r.error());
-    pad.cornerRatio = r.value();
-    return pad;
+    pad->cornerRatio = r.value();
+    return *pad;
+}
+
+// A hole's size is its drill's; a pad's is its own.
+std::string HoleRefusal(const ArgList& a, uint8_t code) {
+    if (code != HoleCode) return "";
+    for (const char* option : {"--width", "--height", "--rotation", "--side", "--no-paste"})
+        if (a.Value(option) || a.Has(option)) return std::string("a hole has no pad: ") + option + " does not apply; give --drill";
+    return a.Value("--drill") ? "" : "a hole needs --drill";
 }
 
 zelmdb::Result<int32_t> Size(const ArgList& a, const char* option, const char* what, bool required,
@@ -82,14 +94,6 @@ zelmdb::Result<int32_t> Size(const ArgList& a, const char* option, const char* w
         return R::Fail(std::string(what) + " " + *text + (required ? " must be more than 0" : " must not be negative"));
     }
     return v;
-}
-
-std::string Shown(int32_t units, const zelmdb::DesignInfo& info) {
-    const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(info.unitCode);
-    if (unit == nullptr) return std::to_string(units);
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", unit->decimals, units * info.inchesPerUnit / unit->inchesPerUnit);
-    return text;
 }
 
 }  // namespace
@@ -110,6 +114,8 @@ int RunPadstackAdd(CommandContext& context) {
     }
     auto shape = ShapeOf(a);
     if (!shape.ok()) return Refuse(shape.error());
+    const bool holeOnly = shape.value().code == HoleCode;
+    if (std::string why = HoleRefusal(a, shape.value().code); !why.empty()) return Refuse(why);
     const std::string side = a.Value("--side").value_or("top");
     if (side != "top" && side != "bottom") return Refuse("side '" + side + "' is neither top nor bottom");
     int16_t rotation = 0;
@@ -125,13 +131,13 @@ int RunPadstackAdd(CommandContext& context) {
     if (!opened.ok()) return Refuse(opened.error());
     zelmdb::DesignStore& store = *opened.value();
     const zelmdb::DesignInfo& info = store.info();
-    auto width = Size(a, "--width", "width", true, info);
-    auto height = Size(a, "--height", "height", true, info);
-    auto drill = Size(a, "--drill", "drill", false, info);
+    auto width = Size(a, "--width", "width", !holeOnly, info);
+    auto height = Size(a, "--height", "height", !holeOnly, info);
+    auto drill = Size(a, "--drill", "drill", holeOnly, info);
     for (const auto* r : {&width, &height, &drill}) {
         if (!r->ok()) return Refuse(r->error());
     }
-    if (drill.value() > std::min(width.value(), height.value())) {
+    if (!holeOnly && drill.value() > std::min(width.value(), height.value())) {
         return Refuse("drill " + *a.Value("--drill") + " is larger than the pad (" + *a.Value("--width") + " x " +
                       *a.Value("--height") + "); a drill must fit inside its pad");
     }
@@ -182,13 +188,13 @@ int RunPadstackList(CommandContext& context) {
             const zelmdb::LayerGeometry& l = p.layers[i];
             if (l.shape == 0 || int(i + 1) == zelmdb::DrillLayer) continue;
             std::printf("  layer %zu shape %d %s x %s rot %.2f", i + 1, l.shape,
-                        Shown(l.width1 + l.width2, info).c_str(),
-                        Shown(l.height1 + l.height2, info).c_str(), l.rotation / 60.0);
+                        DisplayLength(int64_t(l.width1) + l.width2, info, false).c_str(),
+                        DisplayLength(int64_t(l.height1) + l.height2, info, false).c_str(), l.rotation / 60.0);
             if (l.cornerRatio != 0) std::printf(" corner %.4g", double(l.cornerRatio) / zelmdb::CornerRatioScale);
             if (l.hostFlags & zelmdb::NoPasteFlag) std::printf(" no paste");
         }
         const zelmdb::LayerGeometry& hole = p.layers[size_t(zelmdb::DrillLayer - 1)];
-        std::printf("  drill %s\n", Shown(hole.width1 + hole.width2, info).c_str());
+        std::printf("  drill %s\n", DisplayLength(int64_t(hole.width1) + hole.width2, info, false).c_str());
     }
     return ExitOk;
 }

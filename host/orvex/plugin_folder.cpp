@@ -10,3 +10,20 @@ std::string DefaultPluginFolder() {
     const std::filesystem::path folder = (self.parent_path() / ORVEX_PLUGIN_RELATIVE_DIR).lexically_normal();
     return folder.string();
 }
+
+zelmdb::Result<std::string> PluginInHostFolder(const std::string& hostFolder, const std::string& module) {
+    namespace fs = std::filesystem;
+    using R = zelmdb::Result<std::string>;
+    const fs::path installed = fs::path(hostFolder) / module;
+    std::error_code ec;
+    if (fs::is_regular_file(installed, ec)) return installed.string();
+    const fs::path built = fs::path(DefaultPluginFolder()) / module;
+    if (DefaultPluginFolder().empty() || !fs::is_regular_file(built, ec))
+        return R::Fail(module + " was not found in " + hostFolder + " nor in the plug-in folder");
+    // A link left by a build that is gone is replaced; a file of the person's own never is.
+    if (fs::is_symlink(installed, ec)) fs::remove(installed, ec);
+    fs::create_symlink(built, installed, ec);
+    // Another orvex starting at the same moment may have linked it first.
+    if (fs::is_regular_file(installed, ec)) return installed.string();
+    return R::Fail("cannot link " + built.string() + " into " + hostFolder + ": " + ec.message());
+}

@@ -56,12 +56,15 @@ void PrintRun(int32_t result, const std::vector<std::string>& notes) {
 
 // `failure` says why the input failed (the script's error, the window that did not open), empty
 // when it did not.
-int Finish(DialogSession& session, const std::string& footprint, int32_t result, const std::vector<std::string>& notes,
+int Finish(DialogSession& session, const std::string& footprint, int32_t result, std::vector<std::string> notes,
            const std::string& failure) {
+    notes.insert(notes.end(), session.ShapeNotes().begin(), session.ShapeNotes().end());
     PrintRun(result, notes);
-    // A failed write of the host, or a design that would not keep the run: the session drops
+    // A failed write of the host, the host's part of the footprint that could not be done again
+    // (the footprint would lose it), or a design that would not keep the run: the session drops
     // whatever it does not keep.
     std::string notKept = session.FailedWrite();
+    if (result == 1 && notKept.empty()) notKept = session.ShapeRefusal();
     if (result == 1 && notKept.empty()) notKept = session.Keep();
     const bool keep = result == 1 && notKept.empty();
     std::printf("%s: %s\n", session.File().c_str(),

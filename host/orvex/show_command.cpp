@@ -5,6 +5,8 @@
 
 #include "host/orvex/arg_list.h"
 #include "host/orvex/command_table.h"
+#include "host/orvex/display_length.h"
+#include "host/orvex/footprint_extras.h"
 #include "host/orvex/json_writer.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/record_layout.h"
@@ -124,8 +126,33 @@ void WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view
     j.EndArray();
 }
 
-void PrintText(zelmdb::DesignStore& store, DesignView& view, const std::string& file,
-               const std::string& only) {
+// A footprint shown alone: every pin where it stands, in the design's unit, and what the host
+// did to the arrangement.
+std::string PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb::Symbol& s, const std::string& name) {
+    const zelmdb::DesignInfo& info = store.info();
+    const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(info.unitCode);
+    const char* unitName = unit ? unit->option : "units";
+    for (size_t n = 0; n < s.pins.size(); ++n) {
+        const zelmdb::Pin& pin = s.pins[n];
+        std::printf("    pin %zu \"%s\" at %s %s %s, padstack %s\n", n + 1, view.Name(pin.nameId).c_str(),
+                    DisplayLength(pin.x, info).c_str(), DisplayLength(pin.y, info).c_str(), unitName,
+                    view.PadstackName(pin.padstack).c_str());
+    }
+    auto extras = LoadExtras(store, name);
+    if (!extras.ok()) return extras.error();
+    const FootprintExtras& e = extras.value();
+    for (const ExtraPad& pad : e.pads)
+        std::printf("    extra pad \"%s\" at %s %s %s from the %s, padstack %s\n", pad.name.c_str(),
+                    DisplayLength(pad.x, info).c_str(), DisplayLength(pad.y, info).c_str(), unitName,
+                    e.padsAbout == PadsAbout::Center ? "centre" : "origin", pad.padstack.c_str());
+    for (const std::string& item : e.omit) std::printf("    omitted %s\n", item.c_str());
+    if (e.startAngle != 0) std::printf("    pin 1 of the circle at %g degrees\n", e.startAngle / 60.0);
+    if (e.turn != 0) std::printf("    turned %d degrees counter-clockwise\n", e.turn / 60);
+    return "";
+}
+
+std::string PrintText(zelmdb::DesignStore& store, DesignView& view, const std::string& file,
+                      const std::string& only) {
     const zelmdb::DesignInfo& info = store.info();
     const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(info.unitCode);
     std::printf("%s: %s in %s, %d layers, %.9g inches per unit\n", file.c_str(),
@@ -140,7 +167,10 @@ void PrintText(zelmdb::DesignStore& store, DesignView& view, const std::string& 
         if (!only.empty() && name != only) continue;
         std::printf("  %s (symbol %d): %zu pins, centre %d %d\n", name.c_str(), s.id, s.pins.size(),
                     s.centerX, s.centerY);
+        if (!only.empty())
+            if (std::string error = PrintPins(store, view, s, name); !error.empty()) return error;
     }
+    return "";
 }
 
 }  // namespace
@@ -162,8 +192,8 @@ int RunShow(CommandContext& context) {
     if (!only.empty() && store.FindSymbol(only) == 0) return Refuse(file + " holds no footprint named " + only);
     DesignView view(store);
     if (!a.Has("--json")) {
-        PrintText(store, view, file, only);
-        return ExitOk;
+        const std::string error = PrintText(store, view, file, only);
+        return error.empty() ? ExitOk : Refuse(file + ": " + error);
     }
     JsonWriter j;
     j.BeginObject();

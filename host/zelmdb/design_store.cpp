@@ -18,8 +18,10 @@
 #include "host/zelmdb/host_environment.h"
 #include "host/zelmdb/record_codec.h"
 #include "host/zelmdb/record_layout.h"
+#include "host/zelmdb/schema_check.h"
 #include "host/zelmdb/sqlite_statement.h"
 #include "host/zelmdb/statement_cache.h"
+#include "platform/win/whole_file.h"
 
 namespace zelmdb {
 
@@ -73,6 +75,13 @@ const Migration Migrations[] = {
     {2, "ALTER TABLE padstack_layers ADD COLUMN corner_ratio INTEGER NOT NULL DEFAULT 0;"
         "ALTER TABLE padstack_layers ADD COLUMN host_flags INTEGER NOT NULL DEFAULT 0;"},
 };
+// The columns each migration adds, which a file below its version lacks until it is written.
+struct AddedColumn {
+    int version;
+    const char* column;   // "table.column"
+};
+const AddedColumn AddedColumns[] = {{2, "padstack_layers.corner_ratio"}, {2, "padstack_layers.host_flags"}};
+
 static_assert(std::size(Migrations) == size_t(DesignStore::SchemaVersion - 1), "one migration per version");
 
 constexpr int32_t MaxPadstackId = 32767;
@@ -91,6 +100,12 @@ int PragmaInt(sqlite3* db, const char* sql, bool* ok) {
         return 0;
     }
     return int(st.Int(0));
+}
+
+// The file and the journal SQLite may have left beside it.
+void RemoveDatabaseFiles(const std::string& path) {
+    ::unlink(path.c_str());
+    ::unlink((path + "-journal").c_str());
 }
 
 void AppendI32(std::string& key, int32_t v) {
@@ -115,22 +130,44 @@ DesignStore::~DesignStore() {
 Result<std::unique_ptr<DesignStore>> DesignStore::Create(const std::string& path,
                                                          const DesignInfo& info) {
     using R = Result<std::unique_ptr<DesignStore>>;
-    if (FileExists(path)) return R::Fail(path + " already exists");
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
-        std::string message = path + ": cannot create (" + sqlite3_errmsg(db) + ")";
-        sqlite3_close(db);
-        std::remove(path.c_str());
-        return R::Fail(message);
+    // An empty file holds nothing to lose; it is what a creation killed before this one left.
+    struct stat st;
+    const bool replace = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0;
+    if (!replace && FileExists(path)) return R::Fail(path + " already exists");
+    // The file is made under a name of its own and takes its name only when whole, so a kill
+    // leaves no half-made design under the name, only a hidden temporary beside it.
+    std::string temp = TemporaryNameBeside(path);
+    while (FileExists(temp)) temp = TemporaryNameBeside(path);   // one a killed process left
+    if (std::string why = Populate(temp, info); !why.empty()) {
+        RemoveDatabaseFiles(temp);
+        return R::Fail(path + ": cannot create (" + why + ")");
     }
-    std::unique_ptr<DesignStore> store(new DesignStore(path, db, -1));
-    store->info_ = info;
-    bool ok = store->Exec("BEGIN") && store->Exec(Schema);
+    // A link, unlike a rename, never replaces a design that appeared meanwhile.
+    const bool placed = replace ? ::rename(temp.c_str(), path.c_str()) == 0 : ::link(temp.c_str(), path.c_str()) == 0;
+    const int error = errno;
+    RemoveDatabaseFiles(temp);
+    if (!placed) {
+        return R::Fail(error == EEXIST ? path + " already exists"
+                                       : path + ": cannot create (" + std::strerror(error) + ")");
+    }
+    return Open(path, Access::ReadWrite, Sharing::Shared);
+}
+
+// Writes the schema and the design record into a new file; "" or why it failed.
+std::string DesignStore::Populate(const std::string& path, const DesignInfo& info) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        std::string why = sqlite3_errmsg(db);
+        sqlite3_close(db);
+        return why;
+    }
+    DesignStore store(path, db, -1);
+    store.info_ = info;
+    bool ok = store.Exec("BEGIN") && store.Exec(Schema);
     char pragmas[128];
     std::snprintf(pragmas, sizeof pragmas, "PRAGMA application_id = %d; PRAGMA user_version = %d;",
                   ApplicationId, SchemaVersion);
-    ok = ok && store->Exec(pragmas);
+    ok = ok && store.Exec(pragmas);
     SqliteStatement design(db,
                            "INSERT INTO design VALUES (1, ?, ?, ?, ?, ?, ?, ?)");
     design.Bind(1, std::string(FileKindName(info.kind)))
@@ -153,14 +190,8 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Create(const std::string& path
                        .Bind(3, int64_t(c.layer)).Bind(4, int64_t(c.value)).Run();
         colour.Reset();
     }
-    ok = ok && store->Exec("COMMIT");
-    if (!ok) {
-        std::string message = path + ": cannot create (" + sqlite3_errmsg(db) + ")";
-        store.reset();
-        std::remove(path.c_str());
-        return R::Fail(message);
-    }
-    return R(std::move(store));
+    ok = ok && store.Exec("COMMIT");
+    return ok ? "" : sqlite3_errmsg(db);
 }
 
 Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, Access access,
@@ -197,7 +228,7 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
     }
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     std::unique_ptr<DesignStore> store(new DesignStore(path, db, lockFd));
-    Result<bool> valid = store->Validate(expected);
+    Result<bool> valid = store->Validate(expected, access);
     if (!valid.ok()) return R::Fail(valid.error());
     // SQLite opens a file it may not write for reading without a word; a writer must know now.
     if (access == Access::ReadWrite && sqlite3_db_readonly(db, "main") == 1) {
@@ -207,7 +238,7 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
     return R(std::move(store));
 }
 
-Result<bool> DesignStore::Validate(std::optional<FileKind> expected) {
+Result<bool> DesignStore::Validate(std::optional<FileKind> expected, Access access) {
     bool ok = true;
     const int appId = PragmaInt(db_, "PRAGMA application_id", &ok);
     if (!ok) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
@@ -223,9 +254,17 @@ Result<bool> DesignStore::Validate(std::optional<FileKind> expected) {
     if (!ok || version < 1) return Result<bool>::Fail(path_ + " is damaged (no schema version)");
     schemaVersion_ = version;
     {
-        SqliteStatement check(db_, "PRAGMA quick_check");
+        // A writer relies on the indexes to find names and keep them unique, so it has them
+        // checked against their tables too; a reader only needs the pages whole.
+        SqliteStatement check(db_, access == Access::ReadWrite ? "PRAGMA integrity_check(1)" : "PRAGMA quick_check(1)");
         if (!check.Step()) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
         if (check.Text(0) != "ok") return Result<bool>::Fail(path_ + " is damaged (" + check.Text(0) + ")");
+    }
+    std::vector<std::string_view> mayLack{"plugin_records"};
+    for (const AddedColumn& added : AddedColumns)
+        if (added.version > version) mayLack.push_back(added.column);
+    if (const std::string mismatch = SchemaMismatch(db_, Schema, mayLack); !mismatch.empty()) {
+        return Result<bool>::Fail(path_ + " is damaged (" + mismatch + ")");
     }
     SqliteStatement design(db_, "SELECT kind, unit_code, inches_per_unit, layer_count, flags, "
                                 "component_a, component_b FROM design WHERE id = 1");

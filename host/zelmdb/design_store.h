@@ -39,7 +39,8 @@ public:
     // Exclusive: no second orvex may hold the file meanwhile; the lock goes with the process.
     enum class Sharing { Shared, Exclusive };
 
-    // Refuses an existing file; a failed creation leaves no file behind.
+    // Refuses an existing file other than an empty one; a failed or killed creation leaves no
+    // file under the name.
     static Result<std::unique_ptr<DesignStore>> Create(const std::string& path, const DesignInfo& info);
     // Refuses, naming the file, what is not ours, newer than us, damaged or of the wrong kind,
     // in use by another program, and for ReadWrite a file or folder that cannot be written. A
@@ -125,7 +126,8 @@ public:
 
 private:
     DesignStore(std::string path, sqlite3* db, int lockFd);
-    Result<bool> Validate(std::optional<FileKind> expected);
+    static std::string Populate(const std::string& path, const DesignInfo& info);
+    Result<bool> Validate(std::optional<FileKind> expected, Access access);
     // Brings an older file up to SchemaVersion, all steps or none.
     bool Migrate();
     bool Exec(const char* sql);

@@ -1,4 +1,5 @@
-// One prepared SQLite statement that finalises itself.
+// One prepared SQLite statement that finalises itself. A statement that failed to prepare (a
+// table or column the file lacks) refuses every call instead of handing SQLite a null statement.
 #pragma once
 #include <sqlite3.h>
 
@@ -18,19 +19,19 @@ public:
 
     bool ok() const { return stmt_ != nullptr; }
     SqliteStatement& Bind(int i, int64_t v) {
-        sqlite3_bind_int64(stmt_, i, v);
+        if (stmt_) sqlite3_bind_int64(stmt_, i, v);
         return *this;
     }
     SqliteStatement& Bind(int i, double v) {
-        sqlite3_bind_double(stmt_, i, v);
+        if (stmt_) sqlite3_bind_double(stmt_, i, v);
         return *this;
     }
     SqliteStatement& Bind(int i, const std::string& v) {
-        sqlite3_bind_text(stmt_, i, v.c_str(), int(v.size()), SQLITE_TRANSIENT);
+        if (stmt_) sqlite3_bind_text(stmt_, i, v.c_str(), int(v.size()), SQLITE_TRANSIENT);
         return *this;
     }
     SqliteStatement& BindBlob(int i, const std::string& v) {
-        sqlite3_bind_blob(stmt_, i, v.data(), int(v.size()), SQLITE_TRANSIENT);
+        if (stmt_) sqlite3_bind_blob(stmt_, i, v.data(), int(v.size()), SQLITE_TRANSIENT);
         return *this;
     }
     // True while a row is there; false at the end or on an error.
@@ -42,17 +43,18 @@ public:
         return rc == SQLITE_DONE || rc == SQLITE_ROW;
     }
     void Reset() {
+        if (stmt_ == nullptr) return;
         sqlite3_reset(stmt_);
         sqlite3_clear_bindings(stmt_);
     }
-    int64_t Int(int col) const { return sqlite3_column_int64(stmt_, col); }
-    double Real(int col) const { return sqlite3_column_double(stmt_, col); }
+    int64_t Int(int col) const { return stmt_ ? sqlite3_column_int64(stmt_, col) : 0; }
+    double Real(int col) const { return stmt_ ? sqlite3_column_double(stmt_, col) : 0.0; }
     std::string Blob(int col) const {
-        const void* data = sqlite3_column_blob(stmt_, col);
+        const void* data = stmt_ ? sqlite3_column_blob(stmt_, col) : nullptr;
         return data ? std::string(static_cast<const char*>(data), size_t(sqlite3_column_bytes(stmt_, col))) : "";
     }
     std::string Text(int col) const {
-        const unsigned char* t = sqlite3_column_text(stmt_, col);
+        const unsigned char* t = stmt_ ? sqlite3_column_text(stmt_, col) : nullptr;
         return t ? reinterpret_cast<const char*>(t) : "";
     }
 

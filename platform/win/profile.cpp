@@ -45,7 +45,8 @@ DWORD CopyList(const std::vector<std::string>& items, LPSTR out, DWORD size) {
     size_t at = 0;
     for (const auto& item : items) {
         if (at + item.size() + 1 > size - 1) {
-            const size_t room = size - 2 - at;
+            // The item before may have ended just short of the last place, leaving no room at all.
+            const size_t room = at < size - 2 ? size - 2 - at : 0;
             std::memcpy(out + at, item.data(), room);
             out[size - 2] = '\0';
             out[size - 1] = '\0';

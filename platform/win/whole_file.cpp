@@ -40,8 +40,10 @@ int WriteAll(int fd, std::string_view text) {
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 
+}  // namespace
+
 // A name no other writer uses, hidden beside the target: this process and a count of its own.
-std::string TemporaryName(const std::string& path) {
+std::string TemporaryNameBeside(const std::string& path) {
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path target(path);
     std::string name(1, '.');
@@ -50,11 +52,13 @@ std::string TemporaryName(const std::string& path) {
     return (target.parent_path() / name).string();
 }
 
+namespace {
+
 // Writes the text into a new temporary file; its name is in `temp` when this returns 0.
 int WriteTemporary(const std::string& path, std::string_view text, std::string& temp) {
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temp = TemporaryName(path);
+        temp = TemporaryNameBeside(path);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return errno;
     }

@@ -16,6 +16,9 @@ constexpr size_t kWholeFileLimit = size_t(64) << 20;
 int ReadWholeFile(const std::string& path, std::string& text);
 int ReadWholeInput(std::string& text);
 
+// A name beside `path` that no other writer of this process or another uses; the file is hidden.
+std::string TemporaryNameBeside(const std::string& path);
+
 // Replaces the file or makes it, keeping an existing file's permission bits; 0 or an errno value.
 int ReplaceWholeFile(const std::string& path, std::string_view text);
 // Makes the file only while there is none; EEXIST when another was there first, which is left.

@@ -224,10 +224,10 @@ HWND WindowManager::TopLevelOf(HWND h) const {
     return w ? h : 0;
 }
 
-bool WindowManager::ReallyVisible(HWND h) const {
+bool WindowManager::UpToTopLevel(HWND h, bool (Window::*holds)() const) const {
     const Window* w = Get(h);
     while (w) {
-        if (!w->Visible()) return false;
+        if (!(w->*holds)()) return false;
         if (!w->Child()) return true;
         w = Get(w->parent);
     }
@@ -263,10 +263,23 @@ bool WindowManager::PaintPending(HWND h) const {
     return w && (w->frameDirty || !IsRectEmptyValue(w->update));
 }
 
+namespace {
+
+bool IsInput(UINT message) {
+    return (message >= WM_KEYDOWN && message <= WM_SYSCHAR) || (message >= WM_MOUSEMOVE && message <= WM_LBUTTONDBLCLK);
+}
+
+}  // namespace
+
 // Posted messages first; when the queue is empty, paint what is invalid; then ask the input
 // source for more. False when there is nothing and nothing will come.
 bool WindowManager::Next(MSG& msg, bool remove, bool wait) {
     for (;;) {
+        // Keys and clicks never reach a window that cannot take them, such as one in the owner of
+        // a modal box: what was typed ahead into it is lost, as on the platform, instead of
+        // reaching its handlers from inside the box's own loop.
+        while (!m_queue.empty() && IsInput(m_queue.front().message) && !ReallyEnabled(m_queue.front().hwnd))
+            m_queue.pop_front();
         if (!m_queue.empty()) {
             msg = m_queue.front();
             if (remove) m_queue.pop_front();

@@ -46,7 +46,10 @@ public:
     RECT ScreenRect(HWND h) const;         // the window's frame in screen coordinates
     RECT ClientScreenRect(HWND h) const;   // its client area in screen coordinates
     HWND TopLevelOf(HWND h) const;
-    bool ReallyVisible(HWND h) const;      // it and all its ancestors shown
+    bool ReallyVisible(HWND h) const { return UpToTopLevel(h, &Window::Visible); }   // shown
+    bool ReallyEnabled(HWND h) const { return UpToTopLevel(h, &Window::Enabled); }   // takes input
+    // Whether the test holds for the window and every parent up to its top-level window.
+    bool UpToTopLevel(HWND h, bool (Window::*holds)() const) const;
     void SetScreenSize(int width, int height);
     int ScreenWidth() const { return m_screenW; }
     int ScreenHeight() const { return m_screenH; }

@@ -105,6 +105,12 @@ INSTANTIATE_TEST_SUITE_P(Inputs, OrvexBadInputTest, ::testing::Values(
              "--corner-ratio", "0.6"}, 1, "corner ratio 0.6 is not above 0 and at most 0.5"},
     BadCase{{"padstack", "add", "d.design", "X", "--shape", "rect", "--width", "1", "--height", "2",
              "--corner-ratio", "0.00001"}, 1, "below the smallest step"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "hole", "--width", "1", "--drill", "3"}, 1,
+            "a hole has no pad: --width does not apply; give --drill"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "hole", "--no-paste", "--drill", "3"}, 1,
+            "a hole has no pad: --no-paste does not apply"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "hole"}, 1, "a hole needs --drill"},
+    BadCase{{"padstack", "add", "d.design", "X", "--shape", "hole", "--drill", "0"}, 1, "drill 0 must be more than 0"},
     BadCase{{"padstack", "list", "nothere.design"}, 1, "no such file"},
     BadCase{{"library", "add", "d.design"}, 1, "not a padstack library"},
     BadCase{{"library", "add", "nothere.olb"}, 1, "no such file"},
@@ -138,6 +144,43 @@ TEST_F(OrvexCliTest, LibraryListIsNewestFirstAndReAddMovesToTop) {
     EXPECT_NE(ini.find("b=" + b), std::string::npos);
 }
 
+// A library whose name or path an INI line cannot carry is refused, naming why, before the
+// list is touched: "[x" would start a section and hide every line before it.
+struct IniName {
+    const char* file;
+    const char* why;
+};
+class LibraryNameTest : public OrvexCliTest, public ::testing::WithParamInterface<IniName> {};
+
+TEST_P(LibraryNameTest, IsRefusedAndTheListStays) {
+    ASSERT_EQ(Run({"library", "new", "a.olb"}).code, 0);
+    ASSERT_EQ(Run({"library", "add", "a.olb"}).code, 0);
+    const std::string before = File("home/ORVEX.INI");
+    ASSERT_EQ(Run({"library", "new", GetParam().file}).code, 0);
+    const Outcome o = Run({"library", "add", GetParam().file});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, "ORVEX.INI cannot list ")) << o.err;
+    EXPECT_TRUE(Has(o.err, GetParam().why)) << o.err;
+    EXPECT_EQ(File("home/ORVEX.INI"), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, LibraryNameTest, ::testing::Values(
+    IniName{"[x.olb", "its name starts with '['"}, IniName{";x.olb", "its name starts with ';'"},
+    IniName{"#x.olb", "its name starts with '#'"}, IniName{"a=b.olb", "its name holds '='"},
+    IniName{"x .olb", "it starts or ends with a blank"}, IniName{"two\nlines.olb", "it holds a line break"}));
+
+// Lines past any fixed buffer are read and written back whole.
+TEST_F(OrvexCliTest, ALongLibraryListIsKeptWhole) {
+    std::string ini = "[PADSTACK_LIB]\r\n";
+    for (int i = 0; i < 30000; ++i) ini += "lib" + std::to_string(i) + "=/libraries/" + std::string(30, 'x') + ".olb\r\n";
+    std::filesystem::create_directories(dir_ / "home");
+    Write("home/ORVEX.INI", ini);
+    ASSERT_GT(ini.size(), size_t(1) << 20);
+    ASSERT_EQ(Run({"library", "new", "a.olb"}).code, 0);
+    ASSERT_EQ(Run({"library", "add", "a.olb"}).code, 0);
+    EXPECT_EQ(File("home/ORVEX.INI"), "[PADSTACK_LIB]\r\na=" + (dir_ / "a.olb").string() + "\r\n" + ini.substr(16));
+}
+
 TEST_F(OrvexCliTest, PadstackGoesIntoALibraryToo) {
     ASSERT_EQ(Run({"library", "new", "a.olb"}).code, 0);
     ASSERT_EQ(Run({"padstack", "add", "a.olb", "SQ", "--shape", "square", "--width", "50", "--height",
@@ -147,14 +190,16 @@ TEST_F(OrvexCliTest, PadstackGoesIntoALibraryToo) {
     EXPECT_EQ(list.out, "1 SQ  layer 1 shape 2 50.00 x 50.00 rot 0.00  drill 0.00\n");
 }
 
-// A rounded rectangle is a rectangle with the host's corner ratio; no paste is the host's too.
+// A rounded rectangle is a rectangle with the host's corner ratio; no paste is the host's too; a
+// hole has no copper at all.
 TEST_F(OrvexCliTest, HostPropertiesAreStoredAndListed) {
     ASSERT_EQ(Run({"new", "d.design", "--units", "mm"}).code, 0);
     for (const std::vector<std::string>& words :
          {std::vector<std::string>{"RR", "--shape", "roundrect", "--width", "1", "--height", "0.5"},
           {"SQ", "--shape", "square", "--width", "1", "--height", "1", "--corner-ratio", "0.1", "--no-paste",
            "--side", "bottom"},
-          {"TP", "--shape", "round", "--width", "1", "--height", "1", "--no-paste"}}) {
+          {"TP", "--shape", "round", "--width", "1", "--height", "1", "--no-paste"},
+          {"MH", "--shape", "hole", "--drill", "3.05"}}) {
         std::vector<std::string> add{"padstack", "add", "d.design"};
         add.insert(add.end(), words.begin(), words.end());
         ASSERT_EQ(Run(add).code, 0) << words[0];
@@ -163,7 +208,8 @@ TEST_F(OrvexCliTest, HostPropertiesAreStoredAndListed) {
     EXPECT_EQ(list.out,
               "1 RR  layer 1 shape 4 1.0000 x 0.5000 rot 0.00 corner 0.25  drill 0.0000\n"
               "2 SQ  layer 2 shape 2 1.0000 x 1.0000 rot 0.00 corner 0.1 no paste  drill 0.0000\n"
-              "3 TP  layer 1 shape 1 1.0000 x 1.0000 rot 0.00 no paste  drill 0.0000\n");
+              "3 TP  layer 1 shape 1 1.0000 x 1.0000 rot 0.00 no paste  drill 0.0000\n"
+              "4 MH  drill 3.0500\n");
     const Outcome show = Run({"show", "d.design", "--json"});
     EXPECT_NE(show.out.find("\"rotation\": 0, \"corner_ratio\": 0.10000000000000001, \"paste\": false}"),
               std::string::npos) << show.out;

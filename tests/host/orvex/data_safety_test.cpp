@@ -107,11 +107,12 @@ TEST_P(FullDiskTest, StoresNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, FullDiskTest, ::testing::Values(
-    FullDisk{"Generate", 13, {"generate", "d.design", "G1", "--style", "grid", "--p", "40", "--q", "40"}, "",
+    FullDisk{"Generate", 13, {"generate", "d.design", "G1", "--style", "grid", "--p", "40", "--q", "40",
+                                       "--x", "1", "--y", "1"}, "",
              "G1: the footprint was NOT stored: d.design"},
     // The body is the host's own record, written after the plug-in's.
     FullDisk{"GenerateWithABody", 13, {"generate", "d.design", "G1", "--style", "grid", "--p", "30", "--q", "30",
-                                       "--body", "40x40"}, "", "G1: the footprint was NOT stored: d.design"},
+                                       "--x", "1", "--y", "1", "--body", "40x40"}, "", "G1: the footprint was NOT stored: d.design"},
     FullDisk{"Run", 13, {"run", "d.design", "G1", "--script", "s.txt"}, "page 5\nset 4026 40\nset 4028 40\nok\n",
              "G1 was NOT stored: d.design"},
     FullDisk{"PadstackWithHostProperties", 1, {"padstack", "add", "d.design", "RR", "--shape", "roundrect",
@@ -129,7 +130,8 @@ TEST_F(DataSafetyTest, PinsStandOnThePadstackTheListShowed) {
     ASSERT_EQ(Run({"padstack", "add", "l.olb", "P", "--shape", "round", "--width", "0.5", "--height", "0.5"}).code, 0);
     ASSERT_EQ(Run({"library", "add", "l.olb"}).code, 0);
 
-    const Outcome chosen = Run({"generate", "d.design", "F1", "--style", "dual", "--q", "2", "--padstack", "P"});
+    const Outcome chosen = Run({"generate", "d.design", "F1", "--style", "dual", "--q", "2", "--x", "5", "--y", "1",
+                                "--padstack", "P"});
     ASSERT_EQ(chosen.code, 0) << chosen.err;
     EXPECT_EQ(PinShape("F1", 0), 1) << "the library's round P, not the design's unlisted one";
     EXPECT_EQ(PinShape("F1", 3), 1);

@@ -50,7 +50,7 @@ class ExportTargetTest : public FileSafetyTest, public ::testing::WithParamInter
 
 TEST_P(ExportTargetTest, WritesOnlyWhereNothingIsLost) {
     const ExportTarget& c = GetParam();
-    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "2"}).code, 0);
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "2", "--x", "1"}).code, 0);
     ASSERT_EQ(Run({"library", "new", "l.olb"}).code, 0);
     Write("notes.txt", "a person's notes\n");
     ASSERT_EQ(Run({"export", "d.design", "F1", "--kicad", "old.kicad_mod"}).code, 0);
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, ExportTargetTest, ::testing::Values(
 // A library folder: every file is looked at before the first is written.
 TEST_F(FileSafetyTest, ALibraryExportWritesNoFileUnlessItMayWriteAll) {
     for (const char* name : {"F1", "F2"})
-        ASSERT_EQ(Run({"generate", "d.design", name, "--style", "grid", "--p", "2"}).code, 0);
+        ASSERT_EQ(Run({"generate", "d.design", name, "--style", "grid", "--p", "2", "--x", "1"}).code, 0);
     std::filesystem::create_directories(dir_ / "lib.pretty");
     Write("lib.pretty/F2.kicad_mod", "a person's own footprint\n");
     std::filesystem::copy_file(dir_ / "d.design", dir_ / "d.pretty");
@@ -255,5 +255,21 @@ INSTANTIATE_TEST_SUITE_P(Files, StateFileWarningTest, ::testing::Values(
     StateFileCase{"Existing", true, "Unable to update section in tessra.ini file"},
     StateFileCase{"None", false, "Unable to create default tessra.ini file"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A new design takes its name only when whole: a kill halfway (here by the file size limit)
+// leaves nothing under the name, and an empty file such a kill once left is made a design.
+TEST_F(FileSafetyTest, NewIsKilledHalfwayAndLeavesNothingInTheWay) {
+    const Outcome killed = Run({"new", "k.design"}, "/dev/null", "ulimit -f 1;");
+    EXPECT_NE(killed.code, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "k.design"));
+    EXPECT_EQ(Run({"new", "k.design"}).code, 0);
+    Write("empty.design", "");
+    EXPECT_EQ(Run({"new", "empty.design"}).code, 0);
+    Write("kept.design", "keep me");
+    EXPECT_TRUE(Has(Run({"new", "kept.design"}).err, "kept.design already exists"));
+    EXPECT_EQ(File("kept.design"), "keep me");
+    for (const char* made : {"k.design", "empty.design"})
+        EXPECT_TRUE(Has(Run({"show", made}).out, "mils")) << made;
+}
 
 }  // namespace

@@ -1,38 +1,19 @@
 // "orvex generate" through the real program and tessra.dll: the same design content as a person
 // gets from the dialog, the dialog's refusals with nothing stored, and batches in one go.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
+#include "host/orvex/json_reader.h"
+#include "tests/host/orvex/design_dump.h"
 #include "tests/host/orvex/orvex_cli_fixture.h"
 
 namespace {
 
-// Every row of every table, in storage order: equal for equal content whatever the file bytes.
-// Without `host`, the host's own records are left out: a person's dialog run makes none.
-std::string Dump(const std::filesystem::path& file, bool host = true) {
-    sqlite3* db = nullptr;
-    std::string out;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) return "cannot open";
-    const auto collect = [](void* text, int n, char** values, char**) {
-        auto& s = *static_cast<std::string*>(text);
-        for (int i = 0; i < n; ++i) s += (values[i] ? values[i] : "NULL") + std::string(i + 1 < n ? "|" : "\n");
-        return 0;
-    };
-    std::string tables;
-    sqlite3_exec(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name", collect, &tables, nullptr);
-    size_t at = 0;
-    for (size_t end; (end = tables.find('\n', at)) != std::string::npos; at = end + 1) {
-        const std::string table = tables.substr(at, end - at);
-        out += "[" + table + "]\n";
-        const std::string only = !host && table == "plugin_records" ? " WHERE owner <> 'Orvex'" : "";
-        sqlite3_exec(db, ("SELECT * FROM \"" + table + "\"" + only).c_str(), collect, &out, nullptr);
-    }
-    sqlite3_close(db);
-    return out;
-}
+std::string Dump(const std::filesystem::path& file, bool host = true) { return DumpDesign(file, host); }
 
 class OrvexGenerateTest : public OrvexCliTest {
 protected:
@@ -76,7 +57,7 @@ TEST_P(GenerateSameAsDialogTest, StoresWhatTheDialogStores) {
     const std::string generated = Dump(dir_ / "g.design", false);
     EXPECT_NE(generated, before_);
     EXPECT_EQ(generated, Dump(dir_ / "d.design"));
-    EXPECT_TRUE(Has(Dump(dir_ / "g.design"), "Orvex|F1|{\"version\": 1, \"made_from\": {\"style\": "));
+    EXPECT_TRUE(Has(Dump(dir_ / "g.design"), "Orvex|F1|x'" + Hex("{\"version\": 2, \"made_from\": {\"style\": ")));
 }
 
 // Everything a footprint was made from comes back: reopened and stored again unchanged, the
@@ -96,21 +77,91 @@ TEST_P(GenerateSameAsDialogTest, ReopenedAndStoredUnchangedLeavesTheSameContent)
 INSTANTIATE_TEST_SUITE_P(Options, GenerateSameAsDialogTest, ::testing::Values(
     SameAsDialog{"dual", {"--style", "dual", "--q", "7", "--x", "1.27", "--y", "7.5"},
                  "page 0\nset 4028 7\nset 4034 1.27\nset 4035 7.5\nok\n"},
-    SameAsDialog{"staggerx", {"--style", "stagger-x", "--p", "5", "--w", "2", "--d", "1", "--x-start", "3", "--x-increment", "2"},
-                 "page 1\nset 4026 5\nset 4032 2\nset 4053 1\nset 4038 3\nset 4039 2\nok\n"},
-    SameAsDialog{"staggery", {"--style", "stagger-y", "--q", "6", "--y-alpha", "--y-start", "2", "--y-increment", "1"},
-                 "page 2\nset 4028 6\nset 4040 2\nset 4041 1\nclick 4046\nok\n"},
-    SameAsDialog{"qfp", {"--style", "chip-carrier", "--p", "5", "--q", "3", "--center-start", "--x-alpha"},
-                 "page 3\nset 4026 5\nset 4028 3\nclick 4044\nclick 4063\nok\n"},
+    SameAsDialog{"staggerx", {"--style", "stagger-x", "--p", "5", "--x", "2.54", "--w", "2", "--d", "1", "--x-start", "3",
+                              "--x-increment", "2"},
+                 "page 1\nset 4026 5\nset 4034 2.54\nset 4032 2\nset 4053 1\nset 4038 3\nset 4039 2\nok\n"},
+    SameAsDialog{"staggery", {"--style", "stagger-y", "--q", "6", "--y", "1.27", "--y-alpha", "--y-start", "2", "--y-increment", "1"},
+                 "page 2\nset 4028 6\nset 4035 1.27\nset 4040 2\nset 4041 1\nclick 4046\nok\n"},
+    SameAsDialog{"staggerynumeric", {"--style", "stagger-y", "--q", "4", "--y", "1", "--y-numeric"},
+                 "page 2\nset 4028 4\nset 4035 1\nclick 4045\nok\n"},
+    SameAsDialog{"qfp", {"--style", "chip-carrier", "--p", "5", "--q", "3", "--x", "0.5", "--y", "0.5", "--w", "1", "--z", "1",
+                         "--center-start", "--x-alpha"},
+                 "page 3\nset 4026 5\nset 4028 3\nset 4034 0.5\nset 4035 0.5\nset 4032 1\nset 4033 1\nclick 4044\n"
+                 "click 4063\nok\n"},
     SameAsDialog{"circle", {"--style", "circular", "--p", "9", "--r", "4.5", "--angle", "40"},
                  "page 4\nset 4026 9\nset 4066 4.5\nset 4065 40\nok\n"},
     SameAsDialog{"bga", {"--style", "grid", "--p", "16", "--q", "16", "--x", "1", "--y", "1", "--alphabet", "ABCDEFGHJKLMNPRTUVWY"},
                  "page 5\nset 4026 16\nset 4028 16\nset 4034 1\nset 4035 1\nclick 502\nclick 274\nclick 275\n"
                  "click 280\nclick 281\nclick 282\nclick 283\nclick 284\nclick 285\nclick 288\nclick 291\nok\nok\n"},
-    SameAsDialog{"numbered", {"--style", "grid", "--p", "3", "--q", "2", "--continue-numbering"}, "page 5\nset 4026 3\nset 4028 2\nclick 4114\nok\n"},
-    SameAsDialog{"padstacks", {"--style", "dual", "--q", "3", "--padstack", "SQ", "--pin1-padstack", "R60"},
-                 "page 0\nset 4028 3\nclick 1058\nselect 1056 SQ\nok\nclick 1059\nselect 1056 R60\nok\nok\n"}),
+    SameAsDialog{"numbered", {"--style", "grid", "--p", "3", "--q", "2", "--x", "1", "--y", "1", "--continue-numbering"},
+                 "page 5\nset 4026 3\nset 4028 2\nset 4034 1\nset 4035 1\nclick 4114\nok\n"},
+    SameAsDialog{"padstacks", {"--style", "dual", "--q", "3", "--x", "5", "--y", "1.27", "--padstack", "SQ", "--pin1-padstack", "R60"},
+                 "page 0\nset 4028 3\nset 4034 5\nset 4035 1.27\nclick 1058\nselect 1056 SQ\nok\nclick 1059\nselect 1056 R60\n"
+                 "ok\nok\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every style answers each of the four naming flags: its page names the pads so, or it does not
+// offer that button and generate refuses the flag by name. Accepted, a flag reads the same from JSON.
+constexpr const char* kAxisFlags[] = {"x-numeric", "x-alpha", "y-numeric", "y-alpha"};
+struct AxisNames {
+    const char* style;
+    std::vector<std::string> options;   // a small footprint of the style, in pairs
+    const char* names[4];               // per flag above: the pads' names, or null: refused
+};
+class GenerateAxisNamesTest : public OrvexGenerateTest, public ::testing::WithParamInterface<AxisNames> {
+protected:
+    std::string PinNames(const std::string& footprint) {
+        auto shown = ReadJson(Run({"show", "g.design", footprint, "--json"}).out);
+        if (!shown.ok() || shown.value().Member("footprints")->items.empty()) return "not shown";
+        std::string names;
+        for (const JsonValue& pin : shown.value().Member("footprints")->items[0].Member("pins")->items)
+            names += (names.empty() ? "" : " ") + pin.Member("name")->text;
+        return names;
+    }
+};
+
+TEST_P(GenerateAxisNamesTest, EveryFlagNamesThePadsOrIsRefusedByName) {
+    const AxisNames& c = GetParam();
+    std::string batch;
+    for (size_t i = 0; i < std::size(kAxisFlags); ++i) {
+        const std::string footprint = std::string("F-") + kAxisFlags[i];
+        std::vector<std::string> args{footprint, "--style", c.style};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(std::string("--") + kAxisFlags[i]);
+        const Outcome o = Generate(args);
+        if (c.names[i] == nullptr) {
+            EXPECT_EQ(o.code, 1);
+            EXPECT_TRUE(Has(o.err, footprint + ": --" + kAxisFlags[i] + " does not apply to the " + c.style + " style as set"))
+                << o.err;
+            continue;
+        }
+        ASSERT_EQ(o.code, 0) << o.err;
+        EXPECT_EQ(PinNames(footprint), c.names[i]) << kAxisFlags[i];
+        batch += std::string(batch.empty() ? "" : ", ") + "{\"footprint\": \"" + footprint + "\", \"style\": \"" + c.style +
+                 "\", \"" + kAxisFlags[i] + "\": true";
+        for (size_t k = 0; k + 1 < c.options.size(); k += 2)
+            batch += ", \"" + c.options[k].substr(2) + "\": \"" + c.options[k + 1] + "\"";
+        batch += "}";
+    }
+    Write("axes.json", "[" + batch + "]");
+    ASSERT_EQ(Run({"generate", "d.design", "--from-json", "axes.json"}).code, 0);
+    EXPECT_EQ(Dump(dir_ / "d.design"), Dump(dir_ / "g.design"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, GenerateAxisNamesTest, ::testing::Values(
+    AxisNames{"dual", {"--q", "3", "--x", "5", "--y", "1"}, {nullptr, nullptr, "1 2 3 4 5 6", "B C D E F G"}},
+    AxisNames{"stagger-x", {"--p", "3", "--x", "2", "--y", "2", "--w", "1"}, {"0 1 2", "A B C", nullptr, nullptr}},
+    AxisNames{"stagger-y", {"--q", "3", "--x", "2", "--y", "2", "--w", "1"}, {nullptr, nullptr, "0 1 2", "A B C"}},
+    AxisNames{"chip-carrier", {"--p", "2", "--q", "2", "--x", "1", "--y", "1", "--w", "1", "--z", "1"},
+              {"1 2 3 4 5 6 7 8", "B C D E F G I J", nullptr, nullptr}},
+    AxisNames{"circular", {"--p", "3", "--r", "2", "--angle", "90"}, {"1 2 3", "B C D", nullptr, nullptr}},
+    // The grid's pads are a row letter and a column number; the other two buttons are off.
+    AxisNames{"grid", {"--p", "2", "--q", "2", "--x", "1", "--y", "1"}, {"A1 A2 B1 B2", nullptr, nullptr, "A1 A2 B1 B2"}}),
+    [](const auto& info) {
+        std::string name = info.param.style;
+        name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+        return name;
+    });
 
 struct Refused {
     std::vector<std::string> options;
@@ -134,13 +185,13 @@ INSTANTIATE_TEST_SUITE_P(Faults, GenerateRefusalTest, ::testing::Values(
     Refused{{"--style", "hex"}, 2, "unknown style \"hex\""},
     Refused{{"--style", "grid", "--radius", "2"}, 2, "unknown option --radius"},
     Refused{{"--style", "grid", "--p"}, 2, "option --p needs a value"},
-    Refused{{"--style", "grid", "--p", "0"}, 1, "F1: the dialog says \"Please enter an integer between 1 and 3200.\"; nothing was stored"},
-    Refused{{"--style", "dual", "--x", "wide"}, 1, "F1: the dialog says \"Please enter a number.\""},
-    Refused{{"--style", "dual", "--p", "4"}, 1, "F1: --p 4 does not apply to the dual style as set"},
-    Refused{{"--style", "grid", "--r", "2"}, 1, "F1: --r 2 does not apply to the grid style as set; nothing was stored"},
+    Refused{{"--style", "grid", "--p", "0"}, 1, "F1: --p: the dialog says \"Please enter an integer between 1 and 3200.\"; nothing was stored"},
+    Refused{{"--style", "dual", "--x", "wide"}, 1, "F1: --x: the dialog says \"Please enter a number.\""},
+    Refused{{"--style", "dual", "--p", "4"}, 1, "F1: --p does not apply to the dual style as set"},
+    Refused{{"--style", "grid", "--r", "2"}, 1, "F1: --r does not apply to the grid style as set; nothing was stored"},
     Refused{{"--style", "grid", "--x-alpha"}, 1, "F1: --x-alpha does not apply to the grid style as set"},
     Refused{{"--style", "dual", "--padstack", "NOPE"}, 1, "F1: --padstack: the dialog offers no padstack named NOPE"},
-    Refused{{"--style", "grid", "--alphabet", "A"}, 1, "F1: the dialog says \"At least 2 letters must be selected in the alphabet\"; nothing"},
+    Refused{{"--style", "grid", "--alphabet", "A"}, 1, "F1: --alphabet: the dialog says \"At least 2 letters must be selected in the alphabet\"; nothing"},
     Refused{{"--style", "grid", "--alphabet", "A1"}, 2, "the alphabet takes the letters A to Z, not \"A1\""}));
 
 TEST_F(OrvexGenerateTest, BatchOfAHundredInOneTransaction) {
@@ -148,7 +199,7 @@ TEST_F(OrvexGenerateTest, BatchOfAHundredInOneTransaction) {
     std::string json = "[";
     for (int i = 0; i < 100; ++i)
         json += std::string(i ? ",\n" : "") + "{\"footprint\": \"FP" + std::to_string(i) + "\", \"style\": \"" +
-                styles[i % 5] + "\", \"p\": " + std::to_string(2 + i % 7) + "}";
+                styles[i % 5] + "\", \"p\": " + std::to_string(2 + i % 7) + ", \"allow-overlap\": true}";
     Write("batch.json", json + "]");
     const Outcome o = Run({"generate", "g.design", "--from-json", "batch.json"});
     ASSERT_EQ(o.code, 0) << o.err;
@@ -158,15 +209,15 @@ TEST_F(OrvexGenerateTest, BatchOfAHundredInOneTransaction) {
 
     // One bad entry and the whole batch, good ones before it included, keeps nothing.
     const std::string stored = Dump(dir_ / "g.design");
-    Write("bad.json", R"([{"footprint": "OK1", "style": "dual"}, {"footprint": "BAD", "style": "grid", "q": -4}])");
+    Write("bad.json", R"([{"footprint": "OK1", "style": "dual", "x": 5}, {"footprint": "BAD", "style": "grid", "q": -4}])");
     const Outcome bad = Run({"generate", "g.design", "--from-json", "bad.json"});
     EXPECT_EQ(bad.code, 1);
-    EXPECT_TRUE(Has(bad.err, "BAD: the dialog says")) << bad.err;
+    EXPECT_TRUE(Has(bad.err, "entry 2 (BAD): --q: the dialog says \"Please enter an integer between 1 and 3200.\"")) << bad.err;
     EXPECT_EQ(Dump(dir_ / "g.design"), stored);
 }
 
 TEST_F(OrvexGenerateTest, JsonNamesItsDesignOrIsRefused) {
-    Write("one.json", R"({"design": "g.design", "footprint": "J1", "style": "dual"})");
+    Write("one.json", R"({"design": "g.design", "footprint": "J1", "style": "dual", "x": 5})");
     EXPECT_EQ(Run({"generate", "--from-json", "one.json"}).code, 0);
     Write("two.json", R"([{"design": "g.design", "footprint": "J2", "style": "dual"}, {"design": "d.design", "footprint": "J3", "style": "dual"}])");
     const Outcome two = Run({"generate", "--from-json", "two.json"});

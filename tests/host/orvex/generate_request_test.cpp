@@ -50,6 +50,13 @@ INSTANTIATE_TEST_SUITE_P(Faults, JsonRefusalTest, ::testing::Values(
     BadJson{"[1 2]", "line 1, column 4: expected ',' or ']'"},
     BadJson{"{\n  \"a\" 1}", "line 2, column 7: expected ':'"},
     BadJson{"01", "line 1, column 2: more text after the value"},
+    BadJson{"[\"U1\\u0000copy\"]", "line 1, column 5: a NUL character inside a string"},
+    BadJson{"\"U1\xff\"", "line 1, column 4: a string is not valid UTF-8"},
+    BadJson{"\"\xc3\"", "line 1, column 2: a string is not valid UTF-8"},
+    BadJson{"\"\xc0\xaf\"", "line 1, column 2: a string is not valid UTF-8"},
+    BadJson{"\"\xed\xa0\x80\"", "line 1, column 2: a string is not valid UTF-8"},
+    BadJson{"\"\xf4\x90\x80\x80\"", "line 1, column 2: a string is not valid UTF-8"},
+    BadJson{"\"\xf8\x88\x80\x80\"", "line 1, column 2: a string is not valid UTF-8"},
     BadJson{"-", "a digit is missing"}, BadJson{"1.", "a digit is missing"}, BadJson{"1e+", "a digit is missing"},
     BadJson{"\"abc", "a string is not closed"}, BadJson{"\"a\tb\"", "a control character inside a string"},
     BadJson{"\"\\x\"", "unknown escape"}, BadJson{"\"\\u12g4\"", "four hex digits"},
@@ -102,15 +109,16 @@ TEST(GenerateRequestTest, ScriptEntersFieldsInTableOrderWhateverTheGivenOrder) {
         return std::to_string(int(v)) + " " + std::to_string(id) + " " + text + " <" + origin + ">";
     };
     EXPECT_EQ(seen, (std::vector<std::string>{
-                        row(ScriptVerb::Page, 0, "", "--style dual"),
-                        row(ScriptVerb::Set, IDC_SPACING_X, "2.54", "--x 2.54"),
-                        row(ScriptVerb::Set, IDC_SPACING_Y, "1.27", "--y 1.27"),
-                        row(ScriptVerb::Set, IDC_NUMBER_P, "4", "--p 4"),
+                        row(ScriptVerb::Page, 0, "", "--style"),
+                        row(ScriptVerb::Set, IDC_SPACING_X, "2.54", "--x"),
+                        row(ScriptVerb::Set, IDC_SPACING_Y, "1.27", "--y"),
+                        row(ScriptVerb::Set, IDC_NUMBER_P, "4", "--p"),
                         row(ScriptVerb::Click, IDC_ALPHABETIC_X, "", "--x-alpha"),
+                        row(ScriptVerb::Click, IDC_NUMERIC_Y, "", "--y-numeric"),
                         row(ScriptVerb::Click, IDC_SELECT_PIN1_PADSTACK, "", "--pin1-padstack"),
                         row(ScriptVerb::Select, IDC_PADSTACK_LIST, "SQ", "--pin1-padstack"),
                         row(ScriptVerb::Ok, 0, "", "--pin1-padstack"),
-                        row(ScriptVerb::Ok, 0, "", "OK")}));
+                        row(ScriptVerb::Ok, 0, "", "")}));
 }
 
 // The body is kept with the footprint, not typed into the dialog, and is no option it was made from.
@@ -155,17 +163,17 @@ TEST_P(GenerateEntryRefusalTest, NamesTheEntryAndTheFault) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, GenerateEntryRefusalTest, ::testing::Values(
     BadEntry{R"({"style": "grid"})", "the object: \"footprint\" is needed"},
-    BadEntry{R"({"footprint": "A"})", "the object: \"style\" (dual|stagger-x|stagger-y|chip-carrier|circular|grid) is needed"},
+    BadEntry{R"({"footprint": "A"})", "A: \"style\" (dual|stagger-x|stagger-y|chip-carrier|circular|grid) is needed"},
     BadEntry{R"([{"footprint": "A", "style": "grid"}, {"footprint": "B", "style": "hex"}])",
-             "entry 2: unknown style \"hex\"; the styles are dual|stagger-x|stagger-y|chip-carrier|circular|grid"},
-    BadEntry{R"([{"footprint": "A", "style": "grid", "radius": 2}])", "entry 1: unknown option \"radius\""},
-    BadEntry{R"({"footprint": "A", "style": "grid", "p": true})", "the object: \"p\" must be a number or a string"},
-    BadEntry{R"({"footprint": "A", "style": "grid", "x-alpha": 1})", "the object: \"x-alpha\" must be true or false"},
+             "entry 2 (B): unknown style \"hex\"; the styles are dual|stagger-x|stagger-y|chip-carrier|circular|grid"},
+    BadEntry{R"([{"footprint": "A", "style": "grid", "radius": 2}])", "entry 1 (A): unknown option \"radius\""},
+    BadEntry{R"({"footprint": "A", "style": "grid", "p": true})", "A: \"p\" must be a number or a string"},
+    BadEntry{R"({"footprint": "A", "style": "grid", "x-alpha": 1})", "A: \"x-alpha\" must be true or false"},
     BadEntry{R"({"footprint": 7, "style": "grid"})", "the object: \"footprint\" must be a string"},
-    BadEntry{R"({"footprint": "A", "style": "grid", "p": 2, "p": 3})", "the object: \"p\" is given twice"},
-    BadEntry{R"({"footprint": "A", "style": "grid", "alphabet": "AB-"})", "the object: the alphabet takes the letters A to Z, not \"AB-\""},
-    BadEntry{R"({"footprint": "A", "style": "grid", "body": "7"})", "the object: body 7 is not WIDTHxHEIGHT in mm"},
-    BadEntry{R"({"footprint": "A", "style": "grid", "body": [7, 7]})", "the object: \"body\" must be a string"},
+    BadEntry{R"({"footprint": "A", "style": "grid", "p": 2, "p": 3})", "A: \"p\" is given twice"},
+    BadEntry{R"({"footprint": "A", "style": "grid", "alphabet": "AB-"})", "A: the alphabet takes the letters A to Z, not \"AB-\""},
+    BadEntry{R"({"footprint": "A", "style": "grid", "body": "7"})", "A: body 7 is not WIDTHxHEIGHT in mm"},
+    BadEntry{R"({"footprint": "A", "style": "grid", "body": [7, 7]})", "A: \"body\" must be a string"},
     BadEntry{R"([])", "the list holds no footprint"},
     BadEntry{R"([3])", "entry 1: is not an object"}));
 

@@ -190,7 +190,17 @@ INSTANTIATE_TEST_SUITE_P(Footprints, KicadFootprintTest, ::testing::Values(
         {1, 0},
         {{"1", "smd", "roundrect", -1, 0, 1, 0.5, 30, 0, 0.25, "F.Cu F.Mask "},
          {"2", "smd", "roundrect", 1, 0, 1, 0.5, 30, 0, 0.25, "F.Cu F.Mask "}},
-        {-1.88, -0.79, 1.88, 0.79}, "smd"}),
+        {-1.88, -0.79, 1.88, 0.79}, "smd"},
+    // Unplated holes without names leave a surface-mount part one, about its centre.
+    FootprintCase{"CONN2", "mm",
+        {{"P", "--shape", "rect", "--width", "1", "--height", "2"}, {"MH", "--shape", "hole", "--drill", "1.5"}},
+        {{"1", 0, 0, "P"}, {"2", 2, 0, "P"}, {"", -2, -3, "MH"}, {"", 4, -3, "MH"}},
+        {1, 0},
+        {{"1", "smd", "rect", -1, 0, 1, 2, 0, 0, 0, "F.Cu F.Paste F.Mask "},
+         {"2", "smd", "rect", 1, 0, 1, 2, 0, 0, 0, "F.Cu F.Paste F.Mask "},
+         {"", "np_thru_hole", "circle", -3, 3, 1.5, 1.5, 0, 1.5, 0, ThruLayers},
+         {"", "np_thru_hole", "circle", 3, 3, 1.5, 1.5, 0, 1.5, 0, ThruLayers}},
+        {-4.07, -1.32, 4.07, 4.07}, "smd"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
@@ -353,7 +363,7 @@ TEST_F(KicadGeneratedTest, WholeDesignBecomesALibraryOrNothingIsWritten) {
     ASSERT_TRUE(opened.value()->PutPluginRecord("Orvex", "G1", "{\"version\": 9}"));
     opened.value().reset();
     refused = Run({"export", "d.design", "G1", "--kicad", "g.kicad_mod"});
-    EXPECT_NE(refused.err.find("the host record of G1 is damaged (version 9, this orvex reads up to 1)"),
+    EXPECT_NE(refused.err.find("the host record of G1 is damaged (version 9, this orvex reads up to 2)"),
               std::string::npos) << refused.err;
     EXPECT_FALSE(std::filesystem::exists(dir_ / "new.pretty"));
     EXPECT_FALSE(std::filesystem::exists(dir_ / "g.kicad_mod"));

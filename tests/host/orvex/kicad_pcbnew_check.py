@@ -3,8 +3,9 @@
 
 Footprints of every style are generated (surface-mount and through-hole, turned pads, rounded
 corners, pads without paste, with and without a body), exported one per folder and as one
-library, and loaded with pcbnew.FootprintLoad. Pads, layers, shapes, the origin and the
-outline layers are compared with what the design holds, read with "orvex show --json". Two
+library, and loaded with pcbnew.FootprintLoad; so are the real packages of examples/ (an
+exposed pad, balls left out, a turned footprint, unplated mounting holes without names). Pads, layers, shapes, the origin and the
+outline layers are compared with what the design holds, read with "orvex show --json". Some
 footprints are plotted with pcbnew's plot controller.
 
 usage: kicad_pcbnew_check.py ORVEX TESSRA_MODULE OUT_DIR [--docs DIR]
@@ -57,7 +58,12 @@ FOOTPRINTS = [
      "pin1-padstack": "BGA04", "body": "5x5"},
     {"footprint": "BOT2", "style": "grid", "p": 2, "q": 1, "x": 3, "padstack": "BR", "pin1-padstack": "BR"},
 ]
-PLOTTED = {"QFP48": "kicad-qfp48.png", "HDR1x05": "kicad-header-1x05.png"}
+EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "examples")
+with open(os.path.join(EXAMPLES, "real-packages.json")) as f:
+    EXAMPLE_FOOTPRINTS = json.load(f)
+PLOTTED = {"QFP48": "kicad-qfp48.png", "HDR1x05": "kicad-header-1x05.png",
+           "QFN-32-1EP_5x5mm_P0.5mm": "kicad-qfn32.png", "BGA-128_10x10mm_P0.8mm": "kicad-bga128.png",
+           "TO-5-3": "kicad-to5.png", "DSUB-9": "kicad-dsub9.png"}
 SILK_CLEARANCE = 0.2
 COURTYARD_MARGIN = 0.25
 QUARTER = 5400  # minutes of arc
@@ -79,11 +85,15 @@ class Expected:
 
     def __init__(self, design, pin, stack, origin):
         mm = design["inches_per_unit"] * 25.4
-        layer = stack["layers"][0]
         self.name = pin["name"]
         self.x = (pin["x"] - origin[0]) * mm
         self.y = -(pin["y"] - origin[1]) * mm
         self.drill = stack["drill"] * mm
+        # A padstack without copper is an unplated hole, round as its drill.
+        self.unplated = not stack["layers"]
+        layer = stack["layers"][0] if stack["layers"] else \
+            {"layer": 1, "paste": False, "corner_ratio": 0, "width": stack["drill"], "height": stack["drill"],
+             "rotation": 0, "shape": 1}
         self.front = layer["layer"] == 1
         self.paste = layer["paste"] and self.drill == 0
         self.ratio = layer["corner_ratio"]
@@ -110,8 +120,6 @@ class KicadLoadTest(unittest.TestCase):
         with open(os.path.join(OUT, "footprints.json"), "w") as f:
             json.dump(FOOTPRINTS, f)
         orvex("generate", "d.design", "--from-json", "footprints.json")
-        cls.design = json.loads(orvex("show", "d.design", "--json"))
-        cls.stacks = {p["name"]: p for p in cls.design["padstacks"]}
         orvex("export", "d.design", "--kicad", "all.pretty")
         cls.loaded = {}
         for fp in FOOTPRINTS:
@@ -119,22 +127,34 @@ class KicadLoadTest(unittest.TestCase):
             os.makedirs(os.path.join(OUT, name + ".pretty"))
             orvex("export", "d.design", name, "--kicad", os.path.join(name + ".pretty", name + ".kicad_mod"))
             cls.loaded[name] = pcbnew.FootprintLoad(os.path.join(OUT, name + ".pretty"), name)
+        # The example makes its own design and library, as README shows it.
+        subprocess.run(["sh", os.path.join(EXAMPLES, "real-packages.sh"), "e.design"], cwd=OUT, check=True,
+                       capture_output=True, env=dict(os.environ, ORVEX=ORVEX, ORVEX_HOME="home"))
+        for fp in EXAMPLE_FOOTPRINTS:
+            cls.loaded[fp["footprint"]] = pcbnew.FootprintLoad(os.path.join(OUT, "e.pretty"), fp["footprint"])
+        cls.designs = {}
+        for design, footprints in (("d.design", FOOTPRINTS), ("e.design", EXAMPLE_FOOTPRINTS)):
+            shown = json.loads(orvex("show", design, "--json"))
+            for fp in footprints:
+                cls.designs[fp["footprint"]] = shown
 
     def each_footprint(self, check):
         """Runs check(asked, stored, loaded) for every footprint, each as a sub-test."""
-        for asked in FOOTPRINTS:
+        for asked in FOOTPRINTS + EXAMPLE_FOOTPRINTS:
             name = asked["footprint"]
             with self.subTest(footprint=name):
-                stored = next(s for s in self.design["footprints"] if s["name"] == name)
+                stored = next(s for s in self.designs[name]["footprints"] if s["name"] == name)
                 self.assertIsNotNone(self.loaded[name], "KiCad did not load it")
                 check(asked, stored, self.loaded[name])
 
     def expected_pads(self, stored):
-        stacks = [self.stacks[p["padstack"]] for p in stored["pins"]]
-        thru = any(s["drill"] > 0 for s in stacks)
+        design = self.designs[stored["name"]]
+        by_name = {p["name"]: p for p in design["padstacks"]}
+        stacks = [by_name[p["padstack"]] for p in stored["pins"]]
+        thru = any(s["drill"] > 0 and s["layers"] for s in stacks)
         first = stored["pins"][0]
         origin = (first["x"], first["y"]) if thru else tuple(stored["center"])
-        return thru, [Expected(self.design["design"], p, s, origin) for p, s in zip(stored["pins"], stacks)]
+        return thru, [Expected(design["design"], p, s, origin) for p, s in zip(stored["pins"], stacks)]
 
     def test_one_library_holds_the_same_files(self):
         for fp in FOOTPRINTS:
@@ -165,9 +185,11 @@ class KicadLoadTest(unittest.TestCase):
                 if want.shape == "roundrect":
                     self.assertAlmostEqual(pad.GetRoundRectRadiusRatio(), want.ratio, places=6, msg=where)
                 self.assertAlmostEqual(pad.GetDrillSize().x, want.drill * NM, delta=1, msg=where)
-                self.assertEqual(pad.GetAttribute(), pcbnew.PAD_ATTRIB_PTH if thru else pcbnew.PAD_ATTRIB_SMD)
+                attribute = pcbnew.PAD_ATTRIB_NPTH if want.unplated else \
+                    pcbnew.PAD_ATTRIB_PTH if thru else pcbnew.PAD_ATTRIB_SMD
+                self.assertEqual(pad.GetAttribute(), attribute, where)
                 side = "F." if want.front else "B."
-                layers = all_copper | {"F.Mask", "B.Mask"} if thru else \
+                layers = all_copper | {"F.Mask", "B.Mask"} if thru or want.unplated else \
                     {side + "Cu", side + "Mask"} | ({side + "Paste"} if want.paste else set())
                 self.assertEqual(layer_names(pad), layers, where)
         self.each_footprint(check)
@@ -233,6 +255,11 @@ class KicadLoadTest(unittest.TestCase):
             body = ("body " + asked["body"].replace("x", " x ") + " mm") if "body" in asked else "body drawn round"
             self.assertIn(body, loaded.GetDescription())
             self.assertIn("tessra " + asked["style"], loaded.GetKeywords())
+            shaped = [("--turn %s" % asked.get("turn"), "turn"), ("--omit %s" % asked.get("omit"), "omit"),
+                      ("--pad ", "pads")]
+            for words, option in shaped:
+                if option in asked:
+                    self.assertIn(words, loaded.GetDescription())
         self.each_footprint(check)
 
     def test_body_given_on_export_replaces_the_kept_one(self):
@@ -255,6 +282,7 @@ class KicadLoadTest(unittest.TestCase):
 PLOT_LAYERS = [(pcbnew.F_CrtYd, "#FF26E2"), (pcbnew.F_Fab, "#AFAFAF"), (pcbnew.B_Cu, "#4D7FC4"),
                (pcbnew.F_Cu, "#C83434"), (pcbnew.F_Paste, "#B4A09A"), (pcbnew.F_SilkS, "#F2EDA1")]
 BACKGROUND = "#001023"
+HOLE_EDGE = "#E3E3E3"
 
 
 def plot(footprint, name):
@@ -292,6 +320,12 @@ def plot(footprint, name):
                 % (box.GetX(), box.GetY(), box.GetWidth(), box.GetHeight(), BACKGROUND))
         for body in layers:
             f.write('<g opacity="0.85">%s</g>\n' % body)
+        # An unplated hole has no copper, so no layer above shows it: its edge is drawn as
+        # KiCad's editor draws a hole, where KiCad loaded the pad.
+        for pad in footprint.Pads():
+            if pad.GetAttribute() == pcbnew.PAD_ATTRIB_NPTH:
+                f.write('<circle cx="%d" cy="%d" r="%d" fill="none" stroke="%s" stroke-width="%d"/>\n'
+                        % (pad.GetPosition().x, pad.GetPosition().y, pad.GetDrillSize().x // 2, HOLE_EDGE, 0.1 * NM))
         f.write("</svg>\n")
     png = os.path.join(folder, name + ".png")
     subprocess.run(["rsvg-convert", svg, "-o", png], check=True)

@@ -45,7 +45,7 @@ protected:
 TEST_F(OrvexReopenTest, SheetShowsWhatTheFootprintWasMadeFromAndOkReplacesIt) {
     ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "circular", "--p", "9", "--r", "4.5", "--angle", "40",
                    "--padstack", "SQ", "--pin1-padstack", "R60"}).code, 0);
-    ASSERT_EQ(Run({"generate", "d.design", "F2", "--style", "grid", "--p", "2", "--q", "2"}).code, 0);
+    ASSERT_EQ(Run({"generate", "d.design", "F2", "--style", "grid", "--p", "2", "--q", "2", "--x", "1", "--y", "1"}).code, 0);
     ASSERT_EQ(Footprints(), "F1:9 F2:4 components:2 labels:10");
     // Page 0 would show its own p; these are the circular page's fields as stored.
     const Outcome o = Reopen("expect 4026 9\nexpect 4066 4.5\nexpect 4065 40\nexpect 1021 SQ\nexpect 1022 R60\n"
@@ -59,7 +59,7 @@ TEST_F(OrvexReopenTest, SheetShowsWhatTheFootprintWasMadeFromAndOkReplacesIt) {
 }
 
 TEST_F(OrvexReopenTest, CancelKeepsTheEarlierFootprint) {
-    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3"}).code, 0);
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
     const std::string before = File("d.design");
     const Outcome o = Reopen("set 4026 7\ncancel\n");
     EXPECT_EQ(o.code, 0) << o.err;
@@ -68,12 +68,26 @@ TEST_F(OrvexReopenTest, CancelKeepsTheEarlierFootprint) {
 }
 
 TEST_F(OrvexReopenTest, DamagedRecipeIsToldAndTheSheetStartsAfresh) {
-    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3"}).code, 0);
-    Sql("UPDATE plugin_records SET data = x'545243500100' WHERE key = 'F1'");
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
+    Sql("UPDATE plugin_records SET data = x'545243500100' WHERE owner = 'Tessra' AND key = 'F1'");
     const Outcome o = Reopen("expect 4026 1\nok\n");
     ASSERT_EQ(o.code, 0) << o.err << o.out;
     EXPECT_TRUE(Has(o.out, "The parameters kept with F1 are damaged.")) << o.out;
     EXPECT_EQ(Footprints(), "F1:1 components:1 labels:5") << "a start page's single pad replaces the nine";
+}
+
+// What the host added cannot be done again from a damaged record of its own: the footprint would
+// lose it, so the run keeps nothing and says why.
+TEST_F(OrvexReopenTest, DamagedHostRecordKeepsNothing) {
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1",
+                   "--omit", "B2"}).code, 0);
+    Sql("UPDATE plugin_records SET data = CAST('{\"version\": 2, \"turn\": 45}' AS BLOB) WHERE owner = 'Orvex'");
+    const std::string before = File("d.design");
+    const Outcome o = Reopen("ok\n");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, "F1 was NOT stored: the host record of F1 is damaged (\"turn\" is not 90, 180 or 270)")) << o.err;
+    EXPECT_TRUE(Has(o.out, "result: 1")) << o.out;
+    EXPECT_EQ(File("d.design"), before);
 }
 
 struct Unreopenable {
@@ -85,7 +99,7 @@ class ReopenRefusalTest : public OrvexReopenTest, public ::testing::WithParamInt
 
 TEST_P(ReopenRefusalTest, IsRefusedBeforeTheDialog) {
     if (GetParam().sql) {
-        ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3"}).code, 0);
+        ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
         Sql(GetParam().sql);
     }
     const std::string before = File("d.design");
@@ -104,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, ReopenRefusalTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OrvexReopenTest, WithoutReopenTheTakenNameIsRefusedAndReopenIsOffered) {
-    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3"}).code, 0);
+    ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
     Write("s.txt", "ok\n");
     const Outcome o = Run({"run", "d.design", "F1", "--script", "s.txt"});
     EXPECT_EQ(o.code, 1);

@@ -34,6 +34,16 @@ TEST_F(OrvexRunTest, OkAnswersOneAndKeepsWhatThePluginWrote) {
     EXPECT_EQ(Run({"show", "d.design"}).code, 0) << "the design opens after the run";
 }
 
+// A tree that was only built keeps the plug-in's window state in the host folder, never in the
+// build: a state one person left there must not reach every other run.
+TEST_F(OrvexCliTest, AModuleOnlyBuiltIsLinkedIntoTheHostFolderWithItsWindowState) {
+    ASSERT_EQ(Run({"new", "d.design"}).code, 0);
+    Write("s.txt", "page 3\ncancel\n");
+    ASSERT_EQ(Run({"run", "d.design", "F1", "--script", "s.txt"}).code, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "home" / "tessra.dll"));
+    EXPECT_TRUE(Has(File("home/tessra.ini"), "TessraActivePage=3\r\n")) << File("home/tessra.ini");
+}
+
 TEST_F(OrvexRunTest, SecondFootprintOfTheSameNameIsRefusedBeforeTheDialog) {
     ASSERT_EQ(RunScript("ok\n").code, 0);
     const std::string once = File("d.design");

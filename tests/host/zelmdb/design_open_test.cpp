@@ -108,6 +108,53 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileTest, ::testing::Values(
             "no design record"},
     BadFile{"missing.design", [](DesignOpenTest&, const std::string&) {}, "no such file"}));
 
+// A design with a table dropped or reshaped is refused as a whole, naming what is wrong, rather
+// than opened and found out when a statement on it fails halfway through a footprint.
+struct Reshape {
+    const char* sql;
+    const char* message;
+};
+class ReshapedDesignTest : public DesignOpenTest, public ::testing::WithParamInterface<Reshape> {};
+
+TEST_P(ReshapedDesignTest, RefusedByNameSayingWhatIsWrong) {
+    const std::string path = MakeDesign("reshaped.design");
+    Sql(path, GetParam().sql);
+    const std::string before = ReadBytes(path);
+    for (auto access : {DesignStore::Access::ReadWrite, DesignStore::Access::ReadOnly}) {
+        auto opened = DesignStore::Open(path, access, DesignStore::Sharing::Shared);
+        ASSERT_FALSE(opened.ok()) << GetParam().sql;
+        EXPECT_EQ(opened.error(), path + " is damaged (" + GetParam().message + ")");
+    }
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, ReshapedDesignTest, ::testing::Values(
+    Reshape{"DROP TABLE design", "table design is missing"},
+    Reshape{"DROP TABLE names", "table names is missing"},
+    Reshape{"DROP TABLE padstacks", "table padstacks is missing"},
+    Reshape{"DROP TABLE padstack_layers", "table padstack_layers is missing"},
+    Reshape{"DROP TABLE symbols", "table symbols is missing"},
+    Reshape{"DROP TABLE pins", "table pins is missing"},
+    Reshape{"DROP TABLE components", "table components is missing"},
+    Reshape{"DROP TABLE texts", "table texts is missing"},
+    Reshape{"DROP TABLE layers", "table layers is missing"},
+    Reshape{"DROP TABLE colours", "table colours is missing"},
+    Reshape{"ALTER TABLE plugin_records DROP COLUMN data", "table plugin_records has no column data"},
+    Reshape{"DROP TABLE pins; CREATE VIEW pins AS SELECT 1 AS symbol_id", "table pins is missing"},
+    Reshape{"ALTER TABLE pins DROP COLUMN x", "table pins has no column x"},
+    Reshape{"ALTER TABLE texts RENAME COLUMN text TO words", "table texts has no column text"},
+    Reshape{"DROP TABLE symbols; CREATE TABLE symbols(id INTEGER PRIMARY KEY, name_id INTEGER, "
+            "center_x TEXT, center_y INTEGER)",
+            "column symbols.center_x is TEXT, not INTEGER"},
+    Reshape{"DROP TABLE components; CREATE TABLE components(id, name_id, value_a, value_b, symbol_id)",
+            "column components.id is untyped, not INTEGER"}));
+
+TEST_F(DesignOpenTest, ColumnsOfItsOwnAreAllowed) {
+    const std::string path = MakeDesign("extra.design");
+    Sql(path, "ALTER TABLE pins ADD COLUMN note TEXT; CREATE TABLE notes(x)");
+    EXPECT_TRUE(DesignStore::Open(path, DesignStore::Access::ReadWrite, DesignStore::Sharing::Shared).ok());
+}
+
 // A design written before padstacks had host properties: read as it is, and brought up to date
 // only when opened for writing, where its old padstacks are still found by their geometry.
 TEST_F(DesignOpenTest, SchemaOneIsReadAsItIsAndMigratedForWriting) {

@@ -132,6 +132,16 @@ TEST_F(ProfileTest, SectionReadTruncatesWithTwoZeros) {
     EXPECT_STREQ(buffer, "alpha=1");
 }
 
+// A line that ends just short of the last place leaves no room for the next one: the list is
+// cut there and nothing is written past the buffer (found by the profile-calls fuzzer).
+TEST_F(ProfileTest, SectionReadCutsAfterALineThatAlmostFills) {
+    Write("[S]\r\nab=1\r\nc=2\r\n");
+    char buffer[16];
+    std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(GetPrivateProfileSectionA("S", buffer, 6, path_.c_str()), 4u);
+    EXPECT_EQ(std::string(buffer, 7), std::string("ab=1\0\0x", 7));
+}
+
 TEST_F(ProfileTest, WriteSectionReplacesOnlyThatSection) {
     Write(Sample);
     const std::string lines = ProfileSectionLines({{"a", "/x/a.olb"}, {"b", "/y/b.olb"}});

@@ -1,0 +1,66 @@
+// What the host does after every dialog run of generate or a reopen, at the largest footprint
+// the plug-in stores (3200 pins): the overlap check, over pads apart and over pads all on one
+// spot, and the whole shaping (a block left out, exposed pad added, a quarter turn) on a design.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "bench/open_design.h"
+#include "host/orvex/footprint_shaper.h"
+#include "host/orvex/pad_overlap.h"
+
+namespace {
+
+constexpr int kSide = 56;   // 3136 pads, near the most a symbol holds
+
+std::vector<PadBox> Grid(int32_t pitch) {
+    std::vector<PadBox> pads;
+    for (int row = 0; row < kSide; ++row)
+        for (int column = 0; column < kSide; ++column) {
+            const int32_t x = column * pitch, y = -row * pitch;
+            pads.push_back(PadBox{x, y, x - 2000.0, y - 2000.0, x + 2000.0, y + 2000.0});
+        }
+    return pads;
+}
+
+void BM_FindOverlapApart(benchmark::State& state) {
+    const std::vector<PadBox> pads = Grid(8000);
+    for (auto _ : state) benchmark::DoNotOptimize(FindOverlap(pads));
+}
+BENCHMARK(BM_FindOverlapApart)->Unit(benchmark::kMillisecond);
+
+// Every pad against every other: what a footprint without a spacing costs before it is refused.
+void BM_FindOverlapStacked(benchmark::State& state) {
+    const std::vector<PadBox> pads = Grid(0);
+    for (auto _ : state) benchmark::DoNotOptimize(FindOverlap(pads));
+}
+BENCHMARK(BM_FindOverlapStacked)->Unit(benchmark::kMillisecond);
+
+void BM_ShapeFootprint(benchmark::State& state) {
+    OpenDesign open("tessra-shape-bench");
+    zelmdb::DesignStore& store = *zelmdb::DatabaseSet::Get().Design();
+    zelmdb::Padstack pad;
+    pad.layers.resize(14);
+    pad.layers[0] = zelmdb::LayerGeometry{4000, 2000, 0, 0, 4, 0};
+    pad.id = store.NewPadstack();
+    pad.nameId = store.NameCreate("PAD");
+    store.PutPadstack(pad);
+    zelmdb::Symbol plugin{store.NewSymbol(), store.NameCreate("BGA"), 220000, -220000, {}};
+    for (int row = 0; row < kSide; ++row)
+        for (int column = 0; column < kSide; ++column)
+            plugin.pins.push_back({store.NameCreate(std::string(1, char('A' + row % 26)) + std::to_string(column + 1)),
+                                   column * 8000, -row * 8000, int16_t(pad.id)});
+    FootprintExtras extras;
+    extras.omit = {"E5-H8"};
+    extras.pads = {{"EP", 0, 0, "PAD"}};
+    extras.turn = 5400;
+    for (auto _ : state) {
+        store.PutSymbol(plugin);
+        benchmark::DoNotOptimize(ShapeFootprint(store, "BGA", extras, ShapeCheck::Strict));
+    }
+}
+BENCHMARK(BM_ShapeFootprint)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,19 @@
+// Whether a file holds every table and column the host reads and writes, with their types: a
+// design with a table dropped or reshaped is refused on opening, not found out halfway through
+// storing a footprint.
+#pragma once
+#include <sqlite3.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelmdb {
+
+// What the file lacks against the tables `schema` creates, e.g. "table pins is missing"; empty
+// when it has them all. Tables and columns of its own beyond them are allowed, and so is the
+// absence of what `mayLack` names: a table ("plugin_records", made on first write) or a column
+// ("padstack_layers.corner_ratio", added when an older file is brought up to date).
+std::string SchemaMismatch(sqlite3* file, const char* schema, const std::vector<std::string_view>& mayLack);
+
+}  // namespace zelmdb

@@ -1,0 +1,70 @@
+// A fresh design file of this test alone, opened as the host opens it, with padstacks and a
+// footprint put straight into the store: the host's own steps tested without the plug-in.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/zelmdb/design_store.h"
+#include "host/zelmdb/record_layout.h"
+
+class StoreFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(info->test_suite_name()) + "." + info->name();
+        for (char& c : name) c = c == '/' ? '_' : c;
+        const std::filesystem::path dir = std::filesystem::path(TESSRA_TEST_OUT) / "orvex-store" / name;
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        zelmdb::DesignInfo design;
+        design.unitCode = 4;   // mm
+        ASSERT_TRUE(zelmdb::DesignStore::Create((dir / "d.design").string(), design).ok());
+        auto opened = zelmdb::DesignStore::Open((dir / "d.design").string(), zelmdb::DesignStore::Access::ReadWrite,
+                                                zelmdb::DesignStore::Sharing::Exclusive);
+        ASSERT_TRUE(opened.ok()) << opened.error();
+        store_ = std::move(opened.value());
+        ASSERT_TRUE(store_->Begin());
+    }
+    void TearDown() override { store_->Rollback(); }
+
+    // A padstack of one pad on layer 1 (shape 0: none) and a drill.
+    int16_t AddPadstack(const std::string& name, uint8_t shape, int32_t width, int32_t height, int16_t rotation = 0,
+                        int32_t drill = 0) {
+        zelmdb::Padstack p;
+        p.layers.resize(size_t(store_->info().layerCount));
+        p.layers[0] = zelmdb::LayerGeometry{width, height, 0, 0, shape, rotation};
+        if (drill > 0) p.layers[size_t(zelmdb::DrillLayer - 1)] = zelmdb::LayerGeometry{drill, drill, 0, 0, 1, 0};
+        p.id = store_->NewPadstack();
+        p.nameId = store_->NameCreate(name);
+        EXPECT_TRUE(store_->PutPadstack(p));
+        return int16_t(p.id);
+    }
+    struct PinAt {
+        const char* name;
+        int32_t x, y;
+        int16_t padstack;
+    };
+    void AddFootprint(const std::string& name, const std::vector<PinAt>& pins, int32_t centreX, int32_t centreY) {
+        zelmdb::Symbol s{store_->NewSymbol(), store_->NameCreate(name), centreX, centreY, {}};
+        for (const PinAt& p : pins) s.pins.push_back({store_->NameCreate(p.name), p.x, p.y, p.padstack});
+        ASSERT_TRUE(store_->PutSymbol(s));
+    }
+    // "name x y padstack" of every pin.
+    std::vector<std::string> Pins(const std::string& footprint) {
+        std::vector<std::string> out;
+        const auto s = store_->SymbolNamed(footprint);
+        if (!s) return out;
+        for (const zelmdb::Pin& p : s->pins) {
+            const auto stack = store_->GetPadstack(p.padstack);
+            out.push_back(store_->NameText(p.nameId).value_or("?") + " " + std::to_string(p.x) + " " +
+                          std::to_string(p.y) + " " + (stack ? store_->NameText(stack->nameId).value_or("?") : "none"));
+        }
+        return out;
+    }
+
+    std::unique_ptr<zelmdb::DesignStore> store_;
+};
