@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "array/prop_page_template.h"
+#include "array/pages/prop_page_template.h"
 #include "array/shared_state.h"
 #include "host/zelmdb/database_set.h"
 #include "host/zelmdb/design_store.h"

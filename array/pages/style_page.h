@@ -2,8 +2,8 @@
 #pragma once
 #include <memory>
 
-#include "array/prop_page_template.h"
-#include "array/style_traits.h"
+#include "array/pages/prop_page_template.h"
+#include "array/pages/style_traits.h"
 
 class CStylePage : public CPropPageTemplate {
 public:

@@ -1,8 +1,8 @@
 // A page taken down into a recipe on OK, and set up from one when its footprint is reopened.
 #include "array/angle_entry.h"
-#include "array/page_edits.h"
+#include "array/pages/page_edits.h"
 #include "array/shared_state.h"
-#include "array/style_page.h"
+#include "array/pages/style_page.h"
 #include "output/recipe_store.h"
 #include "platform/win/controls.h"
 #include "res/resource.h"

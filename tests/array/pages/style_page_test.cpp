@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "array/prop_page_template.h"
+#include "array/pages/prop_page_template.h"
 #include "array/shared_state.h"
 #include "host/zelmdb/database_set.h"
 #include "platform/framework/module_state.h"

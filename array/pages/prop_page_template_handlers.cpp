@@ -1,10 +1,10 @@
 // The page's reactions to a person: edits, radio buttons, check boxes and buttons.
 #include "array/angle_entry.h"
 #include "array/host_help.h"
-#include "array/page_edits.h"
-#include "array/prop_page_template.h"
+#include "array/pages/page_edits.h"
+#include "array/pages/prop_page_template.h"
 #include "array/shared_state.h"
-#include "array/unfinished_entry.h"
+#include "array/pages/unfinished_entry.h"
 #include "array/units_limits.h"
 #include "padstack/select_padstack_dialog.h"
 #include "platform/framework/property_sheet.h"

@@ -1,8 +1,8 @@
 // The common page: exchange, the read-check-commit cycle of the edits and the button handlers.
-#include "array/prop_page_template.h"
+#include "array/pages/prop_page_template.h"
 
 #include "array/design_record.h"
-#include "array/page_edits.h"
+#include "array/pages/page_edits.h"
 #include "array/placement.h"
 #include "array/shared_state.h"
 #include "array/unit_table.h"

@@ -1,5 +1,5 @@
 // Two small state tables: a character with no transition ends the scan.
-#include "array/unfinished_entry.h"
+#include "array/pages/unfinished_entry.h"
 
 namespace {
 

@@ -1,0 +1,2 @@
+#include "array/placement.h"
+#include "sheet/tessra_sheet.h"

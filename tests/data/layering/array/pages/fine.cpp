@@ -1,0 +1,3 @@
+#include "array/shared_state.h"
+#include "padstack/select_padstack_dialog.h"
+#include "platform/ui/script.h"

@@ -1,0 +1,2 @@
+#include "plugin/tessra_app.h"
+#include "host/zelmdb/zelmdb.h"

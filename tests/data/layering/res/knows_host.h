@@ -1,0 +1,1 @@
+#include "host/orvex/json_reader.h"

@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""Fails when a source file includes a header of a layer above its own.
+
+The platform and the host's libraries are the base; above them stand two stacks that never see
+each other: the host program, and the plug-in from its resources up to its entry points.
+"""
+import pathlib
+import re
+import sys
+
+BASE = [("platform/win", 0), ("platform/gdi", 1), ("platform/framework", 2), ("platform/ui", 3),
+        ("host/zelmdb", 4), ("host/korlib", 4)]
+STACKS = {
+    "host": [("host/orvex", 5)],
+    "plug-in": [("res", 5), ("array", 6), ("output", 7), ("preview", 8), ("padstack", 9),
+                ("array/pages", 10), ("sheet", 11), ("plugin", 12)],
+}
+LAYERS = [(folder, rank, "base") for folder, rank in BASE] + \
+         [(folder, rank, stack) for stack, rows in STACKS.items() for folder, rank in rows]
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
+
+
+def layer_of(path):
+    """The deepest folder of LAYERS that holds `path`, or None outside the layered tree."""
+    best = None
+    for folder, rank, stack in LAYERS:
+        if path.startswith(folder + "/") and (best is None or len(folder) > len(best[0])):
+            best = (folder, rank, stack)
+    return best
+
+
+def violations(root):
+    found = []
+    sources = sorted(p for folder, _, _ in LAYERS for p in (root / folder).glob("*") if p.suffix in (".h", ".cpp"))
+    for source in sources:
+        relative = source.relative_to(root).as_posix()
+        own = layer_of(relative)
+        if own is None:
+            continue
+        for header in INCLUDE.findall(source.read_text(errors="replace")):
+            used = layer_of(header)
+            if used is None:
+                continue
+            if used[2] not in ("base", own[2]) or used[1] > own[1]:
+                found.append(f"{relative}: includes {header} ({used[0]} is not below {own[0]})")
+    return found
+
+
+def main():
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".")
+    found = violations(root)
+    for line in found:
+        print(line)
+    print(f"{len(found)} include(s) against the layers under {root}")
+    return 1 if found else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
