@@ -52,8 +52,9 @@ int32_t Clamp32(int64_t v) {
 
 }  // namespace
 
-void ComputeBounds() {
-    PadSiteList& list = *CurrentPadList;
+void ComputeBounds() { ComputeBounds(*CurrentPadList); }
+
+void ComputeBounds(PadSiteList& list) {
     const auto& sites = list.Sites();
     if (sites.empty()) return;
     Box bounds = PadBox(sites[0], list.Pin1Pad);

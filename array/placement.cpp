@@ -21,20 +21,40 @@ int32_t Normalise(int32_t rotation) { return rotation >= kFullTurn ? rotation - 
 // Index values wrap like the 32-bit counters they are, whatever increment the user typed.
 void Step(int32_t& index, int32_t increment) { index = int32_t(uint32_t(index) + uint32_t(increment)); }
 
+void AppendSite(const ArrayParameters& a, const UnitConverter& toUnits, const PadPosition& position,
+                int32_t xIndex, int32_t yIndex, PadSiteList& list) {
+    char name[kPadNameBuffer];
+    const size_t length = PadName(a, xIndex, yIndex, name);
+    list.Append(toUnits(position.Px), toUnits(position.Py), int16_t(uint16_t(uint32_t(position.Rotation))), name,
+                length);
+}
+
+// The dialog's conversion: the design record read again for every coordinate.
+const UnitConverter& FromDesign() {
+    static const UnitConverter convert = [](double value) { return ToDatabaseUnits(value); };
+    return convert;
+}
+
 struct Walk {
     const ArrayParameters& a;
+    const UnitConverter& toUnits;
+    PadSiteList& list;
     PadPosition pin1;
     PadPosition pad;
     int32_t xi;
     int32_t yi;
 
-    explicit Walk(const ArrayParameters& params, const PadSiteList& list)
-        : a(params), xi(params.X.Start), yi(params.Y.Start) {
-        pin1.Rotation = list.Pin1Pad.Rotation;
-        pad.Rotation = list.DefaultPad.Rotation;
+    Walk(const ArrayParameters& params, const UnitConverter& converter, PadSiteList& out)
+        : a(params), toUnits(converter), list(out), xi(params.X.Start), yi(params.Y.Start) {
+        pin1.Rotation = out.Pin1Pad.Rotation;
+        pad.Rotation = out.DefaultPad.Rotation;
     }
     double p() const { return a.X.Count; }
     double q() const { return a.Y.Count; }
+
+    void Add(const PadPosition& position, int32_t xIndex, int32_t yIndex) {
+        AppendSite(a, toUnits, position, xIndex, yIndex, list);
+    }
 };
 
 // Runs `body` for the counter 1, 2, ... while it is at most `bound`.
@@ -46,13 +66,13 @@ void Repeat(double bound, Body body) {
 void DualQuad(Walk& w) {
     const ArrayParameters& a = w.a;
     if (a.X.Count == 1 && a.Y.Count == 1) return;
-    AddPadSite(w.pin1, -1, w.yi);
+    w.Add(w.pin1, -1, w.yi);
     Step(w.yi, a.Y.Increment);
     w.pad.Py = -a.Y.Spacing;
     w.pad.Px = a.StaggerW;
     bool t = false;
     for (double row = 2; row <= w.q(); ++row) {
-        AddPadSite(w.pad, -1, w.yi);
+        w.Add(w.pad, -1, w.yi);
         w.pad.Py -= a.Y.Spacing;
         Step(w.yi, a.Y.Increment);
         w.pad.Px += t ? a.StaggerW : -a.StaggerW;
@@ -62,13 +82,13 @@ void DualQuad(Walk& w) {
     w.pad.Px = a.X.Spacing + (t ? a.StaggerZ : 0.0);
     t = !t;
     Repeat(w.q(), [&] {
-        AddPadSite(w.pad, -1, w.yi);
+        w.Add(w.pad, -1, w.yi);
         w.pad.Py += a.Y.Spacing;
         Step(w.yi, a.Y.Increment);
         w.pad.Px += t ? a.StaggerZ : -a.StaggerZ;
         t = !t;
     });
-    ComputeBounds();
+    ComputeBounds(w.list);
 }
 
 void StaggerX(Walk& w) {
@@ -76,7 +96,7 @@ void StaggerX(Walk& w) {
     bool full = true;
     Repeat(w.q(), [&] {
         Repeat(full ? w.p() : w.p() + a.RowDelta, [&] {
-            AddPadSite(w.pad, w.xi, -1);
+            w.Add(w.pad, w.xi, -1);
             w.pad.Px += a.X.Spacing;
             Step(w.xi, a.X.Increment);
         });
@@ -92,7 +112,7 @@ void StaggerY(Walk& w) {
     Repeat(w.p(), [&] {
         bool t = true;
         Repeat(w.q(), [&] {
-            AddPadSite(w.pad, -1, w.yi);
+            w.Add(w.pad, -1, w.yi);
             w.pad.Py -= a.Y.Spacing;
             Step(w.yi, a.Y.Increment);
             w.pad.Px += t ? a.StaggerW : -a.StaggerW;
@@ -107,7 +127,7 @@ void StaggerY(Walk& w) {
 // One more pad of the carrier: the index moves on first, so every pad after pin 1 counts.
 void NextCarrierPad(Walk& w) {
     Step(w.xi, w.a.X.Increment);
-    AddPadSite(w.pad, w.xi, -1);
+    w.Add(w.pad, w.xi, -1);
 }
 
 void TurnCorner(Walk& w) { w.pad.Rotation = Normalise(w.pad.Rotation + kQuarterTurn); }
@@ -116,7 +136,7 @@ void ChipCarrierSides(Walk& w, int32_t h, int32_t rest) {
     const ArrayParameters& a = w.a;
     TurnCorner(w);   // left side, downwards
     if (h != 0) Step(w.xi, a.X.Increment);
-    AddPadSite(w.pad, w.xi, -1);
+    w.Add(w.pad, w.xi, -1);
     Repeat(w.q() - 1, [&] { w.pad.Py -= a.Y.Spacing; NextCarrierPad(w); });
 
     w.pad.Py -= a.StaggerZ;   // bottom side, to the right
@@ -138,7 +158,7 @@ void ChipCarrierSides(Walk& w, int32_t h, int32_t rest) {
     Repeat(double(rest) - 1, [&] { w.pad.Px -= a.X.Spacing; NextCarrierPad(w); });
 }
 
-void ChipCarrier(Walk& w, const PadSiteList& list) {
+void ChipCarrier(Walk& w) {
     const ArrayParameters& a = w.a;
     if (a.X.Count <= 0) return;
     int32_t h = 0;
@@ -148,38 +168,38 @@ void ChipCarrier(Walk& w, const PadSiteList& list) {
         h = (a.X.Count + 1) / 2;
         rest = a.X.Count - h;
         w.pin1.Rotation = Normalise(w.pin1.Rotation);
-        AddPadSite(w.pin1, w.xi, -1);
-        w.pad.Rotation = Normalise(list.DefaultPad.Rotation);
+        w.Add(w.pin1, w.xi, -1);
+        w.pad.Rotation = Normalise(w.list.DefaultPad.Rotation);
         Repeat(double(h) - 1, [&] { w.pad.Px -= a.X.Spacing; NextCarrierPad(w); });
         w.pad.Px -= a.StaggerW;
         w.pad.Py -= a.StaggerZ;
     } else {
         // Pin 1 at the corner: every side turns from the pin-1 padstack's rotation.
-        w.pad.Rotation = Normalise(list.Pin1Pad.Rotation);
+        w.pad.Rotation = Normalise(w.list.Pin1Pad.Rotation);
     }
     ChipCarrierSides(w, h, rest);
-    ComputeBounds();
+    ComputeBounds(w.list);
 }
 
-void Circular(Walk& w, const PadSiteList& list) {
+void Circular(Walk& w) {
     const ArrayParameters& a = w.a;
     if (a.X.Count <= 0) return;
-    w.pad.Rotation = Normalise(list.Pin1Pad.Rotation);
+    w.pad.Rotation = Normalise(w.list.Pin1Pad.Rotation);
     w.pad.Px = a.Radius * std::cos(0.0);
     w.pad.Py = a.Radius * std::sin(0.0);
-    AddPadSite(w.pad, w.xi, -1);
-    w.pad.Rotation = Normalise(Normalise(list.DefaultPad.Rotation + a.AngleStep));
+    w.Add(w.pad, w.xi, -1);
+    w.pad.Rotation = Normalise(Normalise(w.list.DefaultPad.Rotation + a.AngleStep));
     Step(w.xi, a.X.Increment);
     double angle = a.AngleStep;
     Repeat(w.p() - 1, [&] {
         w.pad.Px = a.Radius * std::cos(angle * kRadiansPerMinute);
         w.pad.Py = a.Radius * std::sin(angle * kRadiansPerMinute);
-        AddPadSite(w.pad, w.xi, -1);
+        w.Add(w.pad, w.xi, -1);
         w.pad.Rotation = Normalise(w.pad.Rotation + a.AngleStep);
         Step(w.xi, a.X.Increment);
         angle += a.AngleStep;
     });
-    ComputeBounds();
+    ComputeBounds(w.list);
 }
 
 void Grid(Walk& w) {
@@ -189,7 +209,7 @@ void Grid(Walk& w) {
         w.pad.Py = (row - 1) * -a.Y.Spacing;
         for (double column = 1; column <= w.p(); ++column) {
             w.pad.Px = (column - 1) * a.X.Spacing;
-            AddPadSite(w.pad, w.xi, w.yi);
+            w.Add(w.pad, w.xi, w.yi);
             Step(w.xi, a.X.Increment);
         }
         Step(w.yi, a.Y.Increment);
@@ -199,42 +219,45 @@ void Grid(Walk& w) {
 // A single pad of the styles that allow one: at the origin, with the index for both names.
 bool SinglePad(Walk& w, int32_t xIndex, int32_t yIndex) {
     if (w.a.X.Count != 1 || w.a.Y.Count != 1) return false;
-    AddPadSite(w.pad, xIndex, yIndex);
-    ComputeBounds();
+    w.Add(w.pad, xIndex, yIndex);
+    ComputeBounds(w.list);
     return true;
 }
 
 // The walks that end in the bounds of whatever they placed; a short row of zero pads may
 // leave a stagger without any pad at all, and then there is nothing to measure.
-void BoundsIfAny() {
-    if (!CurrentPadList->Empty()) ComputeBounds();
+void BoundsIfAny(PadSiteList& list) {
+    if (!list.Empty()) ComputeBounds(list);
 }
 
 }  // namespace
 
-void RecomputePads() {
-    if (CurrentParameters == nullptr || CurrentPadList == nullptr) return;
-    const ArrayParameters& a = *CurrentParameters;
-    Walk w(a, *CurrentPadList);
+void PlacePads(const ArrayParameters& a, const PadstackInfo& pin1, const PadstackInfo& defaultPad,
+               const UnitConverter& toUnits, PadSiteList& out) {
+    out.Pin1Pad = pin1;
+    out.DefaultPad = defaultPad;
+    Walk w(a, toUnits, out);
     switch (a.Style) {
         case ArrayStyle::DualQuad: DualQuad(w); break;
         case ArrayStyle::StaggerX:
-            if (!SinglePad(w, w.xi, w.xi)) { StaggerX(w); BoundsIfAny(); }
+            if (!SinglePad(w, w.xi, w.xi)) { StaggerX(w); BoundsIfAny(out); }
             break;
         case ArrayStyle::StaggerY:
-            if (!SinglePad(w, w.yi, w.yi)) { StaggerY(w); BoundsIfAny(); }
+            if (!SinglePad(w, w.yi, w.yi)) { StaggerY(w); BoundsIfAny(out); }
             break;
-        case ArrayStyle::ChipCarrier: ChipCarrier(w, *CurrentPadList); break;
-        case ArrayStyle::Circular: Circular(w, *CurrentPadList); break;
+        case ArrayStyle::ChipCarrier: ChipCarrier(w); break;
+        case ArrayStyle::Circular: Circular(w); break;
         case ArrayStyle::Grid:
-            if (!SinglePad(w, w.xi, w.yi)) { Grid(w); BoundsIfAny(); }
+            if (!SinglePad(w, w.xi, w.yi)) { Grid(w); BoundsIfAny(out); }
             break;
     }
 }
 
+void RecomputePads() {
+    if (CurrentParameters == nullptr || CurrentPadList == nullptr) return;
+    PlacePads(*CurrentParameters, CurrentPadList->Pin1Pad, CurrentPadList->DefaultPad, FromDesign(), *CurrentPadList);
+}
+
 void AddPadSite(const PadPosition& position, int32_t xIndex, int32_t yIndex) {
-    char name[kPadNameBuffer];
-    const size_t length = PadName(*CurrentParameters, xIndex, yIndex, name);
-    CurrentPadList->Append(ToDatabaseUnits(position.Px), ToDatabaseUnits(position.Py),
-                           int16_t(uint16_t(uint32_t(position.Rotation))), name, length);
+    AppendSite(*CurrentParameters, FromDesign(), position, xIndex, yIndex, *CurrentPadList);
 }

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "array/shared_state.h"
+#include "array/units_limits.h"
 #include "tests/array/array_fixture.h"
 
 namespace {
@@ -39,8 +40,10 @@ PadstackInfo RectPad(int32_t width, int32_t height, int16_t rotation = 0, int16_
     return pad;
 }
 
-class PlacementTest : public ArrayFixture {
+// The walks alone: one database unit per display unit, no design and no dialog state.
+class PlacementTest : public ::testing::Test {
 protected:
+    void SetUp() override { SetActiveAlphabet(DefaultAlphabet); }
     void Use(ArrayStyle style, const char* format, int32_t p, int32_t q, double x, double y) {
         params.Style = style;
         SetNameFormat(params, format);
@@ -49,8 +52,16 @@ protected:
     }
     void Recompute() {
         pads.RemoveAll();
-        RecomputePads();
+        PlacePads(params, pads.Pin1Pad, pads.DefaultPad, RoundHalfAway, pads);
     }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const PadSite& site : pads.Sites()) names.push_back(site.Name);
+        return names;
+    }
+
+    ArrayParameters params;
+    PadSiteList pads;
 };
 
 TEST_F(PlacementTest, GridContinuesNumberingRowAfterRow) {
@@ -183,11 +194,19 @@ TEST_F(PlacementTest, SinglePadArrangements) {
     EXPECT_TRUE(pads.Empty());
 }
 
-TEST_F(PlacementTest, RecomputeAppendsWithoutClearing) {
-    Use(ArrayStyle::Grid, "%X", 2, 1, 10, 10);
+// The dialog's recompute: the shared record and list, each coordinate converted by the design's
+// unit, and a second run appends to what the list holds.
+TEST_F(ArrayFixture, RecomputeConvertsByTheDesignAndAppendsWithoutClearing) {
+    UseDesign(4, 1.0 / 254000.0);   // millimetres, 10000 units to the millimetre
+    params.Style = ArrayStyle::Grid;
+    SetNameFormat(params, "%X");
+    params.X = {1, 1, 0, 2, 1.5};
+    params.Y = {1, 1, 0, 1, 1.0};
     RecomputePads();
     RecomputePads();
-    EXPECT_EQ(pads.Count(), 4u);
+    ASSERT_EQ(pads.Count(), 4u);
+    EXPECT_EQ(pads.Sites()[1].X, 15000);
+    EXPECT_EQ(pads.Sites()[3].X, 15000);
 }
 
 // For every style and a sweep of counts the walk yields the formula's pads, and with unturned
@@ -258,13 +277,16 @@ struct BoundsCase {
     RECT bounds;
 };
 
-class PadBoundsTest : public ArrayFixture, public ::testing::WithParamInterface<BoundsCase> {};
+class PadBoundsTest : public ::testing::TestWithParam<BoundsCase> {
+protected:
+    PadSiteList pads;
+};
 
 TEST_P(PadBoundsTest, OnePadAtTheOrigin) {
     const BoundsCase& c = GetParam();
     pads.Pin1Pad = RectPad(c.width, c.height, 0, c.shape);
     pads.Append(1000, 2000, c.rotation, "1", 1);
-    ComputeBounds();
+    ComputeBounds(pads);
     EXPECT_EQ(std::tie(pads.Bounds.left, pads.Bounds.top, pads.Bounds.right, pads.Bounds.bottom),
               std::make_tuple(1000 + c.bounds.left, 2000 + c.bounds.top, 1000 + c.bounds.right,
                               2000 + c.bounds.bottom));
@@ -284,10 +306,11 @@ INSTANTIATE_TEST_SUITE_P(Rotations, PadBoundsTest, ::testing::Values(
     BoundsCase{1, 40, 20, 8100, {-10, -20, 10, 20}},     // ... but trade sides past 90 degrees
     BoundsCase{3, 0, 0, 2700, {0, 0, 0, 0}}));
 
-TEST_F(ArrayFixture, CenterHalvesTruncateTowardZero) {
+TEST(PadBoundsCenterTest, HalvesTruncateTowardZero) {
+    PadSiteList pads;
     pads.Append(-3, -7, 0, "1", 1);
     pads.Append(0, 0, 0, "2", 1);
-    ComputeBounds();
+    ComputeBounds(pads);
     EXPECT_EQ(pads.Center.x, -1);
     EXPECT_EQ(pads.Center.y, -3);
 }
