@@ -3,6 +3,7 @@
 // failed script or a crash leaves the design as it was.
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "host/orvex/arg_list.h"
@@ -11,7 +12,7 @@
 #include "host/orvex/number_parser.h"
 #include "host/orvex/script_source.h"
 #include "platform/ui/headless_driver.h"
-#include "platform/ui/interactive_driver.h"
+#include "platform/ui/person_driver.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_api.h"
 
@@ -82,12 +83,12 @@ int RunScripted(DialogSession& session, const std::string& footprint, const Scri
     return Finish(session, footprint, result, driver.Notes(), failure);
 }
 
-int RunByPerson(DialogSession& session, const std::string& footprint, int scale) {
-    InteractiveDriver person;
+int RunByPerson(DialogSession& session, const std::string& footprint, int scale, const ScreenModule& screen) {
+    const std::unique_ptr<PersonDriver> person(screen.makeDriver());
     std::string error;
-    if (!person.Start(("Orvex - " + session.File()).c_str(), scale, error)) return Refuse(error);
+    if (!person->Start(("Orvex - " + session.File()).c_str(), scale, error)) return Refuse(error);
     const int32_t result = session.Run(footprint);
-    return Finish(session, footprint, result, {}, person.Error());
+    return Finish(session, footprint, result, {}, person->Error());
 }
 
 int Usage(const std::string& error) {
@@ -122,7 +123,8 @@ int RunRun(CommandContext& context) {
     // --screen names one. A display that cannot be opened is refused before the design is.
     if (a.Value("--screen")) fit = {screen.width, screen.height, fit.scale};
     std::string noDisplay;
-    const bool byPerson = !source && InteractiveDriver::DisplayAvailable(fit, noDisplay);
+    const ScreenModule* screenModule = source ? nullptr : LoadScreenModule(noDisplay);
+    const bool byPerson = screenModule != nullptr && screenModule->displayAvailable(fit, noDisplay);
     if (!source && !byPerson)
         return Refuse("there is no display to show the dialog on (" + noDisplay +
                       "); give --script FILE or --script - to run it headless");
@@ -139,5 +141,5 @@ int RunRun(CommandContext& context) {
     DialogSession& s = *session.value();
     const std::string refusal = a.Has("--reopen") ? s.NotReopenable(footprint) : s.NameTaken(footprint);
     if (!refusal.empty()) return Refuse(refusal);
-    return byPerson ? RunByPerson(s, footprint, fit.scale) : RunScripted(s, footprint, script);
+    return byPerson ? RunByPerson(s, footprint, fit.scale, *screenModule) : RunScripted(s, footprint, script);
 }

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "platform/ui/display_fit.h"
+#include "platform/ui/person_driver.h"
 #include "platform/ui/screen_presenter.h"
 #include "platform/ui/sdl_event_translator.h"
 
-class InteractiveDriver {
+class InteractiveDriver : public PersonDriver {
 public:
     InteractiveDriver() = default;
-    ~InteractiveDriver();
+    ~InteractiveDriver() override;
     InteractiveDriver(const InteractiveDriver&) = delete;
     InteractiveDriver& operator=(const InteractiveDriver&) = delete;
 
@@ -22,10 +23,10 @@ public:
 
     // Takes over the message loop's input; the window, at the window system's screen size
     // times `scale`, opens when a dialog first waits for input. False with the reason in `error`.
-    bool Start(const char* title, int scale, std::string& error);
+    bool Start(const char* title, int scale, std::string& error) override;
     // Why the window could not be opened, empty while all is well. The dialogs then end as
     // they do when input runs dry.
-    const std::string& Error() const { return m_error; }
+    const std::string& Error() const override { return m_error; }
 
     // Runs each time the queue is dry, after the frame is shown and before sleeping; tests feed
     // events through it. While a hook is set the sleep is short, so the hook is asked again.

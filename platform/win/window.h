@@ -31,6 +31,10 @@ struct Window {
     HWND lastFocus = 0;           // top-levels: the window in it that had the focus last
     bool erase = false;
     bool frameDirty = true;
+    // The area this window already passed on to its children and the siblings above it in the
+    // invalidation under way (`spreadPass`): a part of it needs passing on no more.
+    uint32_t spreadPass = 0;
+    RECT spread{};
     bool destroying = false;
 
     bool Visible() const { return style & 0x10000000; }

@@ -20,6 +20,11 @@ RECT UnionRects(const RECT& a, const RECT& b) {
             std::max(a.bottom, b.bottom)};
 }
 
+bool RectContains(const RECT& outer, const RECT& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
 RECT IntersectRects(const RECT& a, const RECT& b) {
     RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
            std::min(a.bottom, b.bottom)};
@@ -316,24 +321,35 @@ void WindowManager::PaintAll() {
 void WindowManager::Invalidate(HWND h, const RECT* rect, bool erase) {
     Window* w = Get(h);
     if (!w) return;
-    const RECT client{0, 0, ClientScreenRect(h).right - ClientScreenRect(h).left,
-                      ClientScreenRect(h).bottom - ClientScreenRect(h).top};
+    const RECT screen = ClientScreenRect(h);
+    const RECT client{0, 0, screen.right - screen.left, screen.bottom - screen.top};
     const RECT area = rect ? IntersectRects(*rect, client) : client;
     if (IsRectEmptyValue(area)) return;
     w->update = UnionRects(w->update, area);
     w->erase = w->erase || erase;
-    InvalidateSiblingsAbove(*w, area);
+    // Within one invalidation nothing moves and nothing is painted, so an area already passed on
+    // from this window has reached everything it can reach: overlapping controls would otherwise
+    // pass the same area back and forth once per sibling.
+    if (m_invalidateDepth++ == 0) ++m_invalidatePass;
+    if (w->spreadPass != m_invalidatePass || !RectContains(w->spread, area)) Spread(*w, area);
+    --m_invalidateDepth;
+}
+
+void WindowManager::Spread(Window& w, const RECT& area) {
+    if (w.spreadPass != m_invalidatePass || RectContains(area, w.spread)) {
+        w.spreadPass = m_invalidatePass;
+        w.spread = area;
+    }
+    InvalidateSiblingsAbove(w, area);
     // Children are painted after their parent, so what the parent repaints they repaint too.
-    for (HWND c : w->children) {
-        const Window* cw = Get(c);
-        if (!cw) continue;
+    for (HWND c : w.children) {
+        Window* cw = Get(c);
+        if (!cw || IsRectEmptyValue(IntersectRects(area, cw->rect))) continue;
         const RECT in = NonClientInsets(*cw);
         const int ox = cw->rect.left + in.left, oy = cw->rect.top + in.top;
-        RECT mapped{area.left - ox, area.top - oy, area.right - ox, area.bottom - oy};
-        if (!IsRectEmptyValue(IntersectRects(area, cw->rect))) {
-            Get(c)->frameDirty = true;
-            Invalidate(c, &mapped, true);
-        }
+        const RECT mapped{area.left - ox, area.top - oy, area.right - ox, area.bottom - oy};
+        cw->frameDirty = true;
+        Invalidate(c, &mapped, true);
     }
 }
 
@@ -345,6 +361,8 @@ void WindowManager::InvalidateSiblingsAbove(const Window& w, const RECT& clientA
     const RECT in = NonClientInsets(w);
     const RECT area{clientArea.left + w.rect.left + in.left, clientArea.top + w.rect.top + in.top,
                     clientArea.right + w.rect.left + in.left, clientArea.bottom + w.rect.top + in.top};
+    // The parent passing on an area round this one reaches those siblings itself.
+    if (parent->spreadPass == m_invalidatePass && RectContains(parent->spread, area)) return;
     for (HWND s : parent->children) {
         if (s == w.handle) break;
         Window* sw = Get(s);

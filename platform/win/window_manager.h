@@ -89,6 +89,7 @@ public:
 private:
     WindowManager() = default;
     HWND NextToPaintIn(const std::vector<HWND>& list) const;
+    void Spread(Window& w, const RECT& area);
     void InvalidateSiblingsAbove(const Window& w, const RECT& clientArea);
 
     std::vector<std::unique_ptr<Window>> m_slots;
@@ -101,6 +102,8 @@ private:
     InputSource m_input;
     bool m_quit = false;
     bool m_paintDeferred = false;
+    uint32_t m_invalidatePass = 0;   // one per outermost Invalidate
+    int m_invalidateDepth = 0;
     int m_quitCode = 0;
     int m_screenW = 1280;
     int m_screenH = 1024;
@@ -109,3 +112,5 @@ private:
 bool IsRectEmptyValue(const RECT& r);
 RECT UnionRects(const RECT& a, const RECT& b);
 RECT IntersectRects(const RECT& a, const RECT& b);
+// Whether `inner` lies wholly within `outer`.
+bool RectContains(const RECT& outer, const RECT& inner);

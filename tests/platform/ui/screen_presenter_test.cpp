@@ -5,10 +5,12 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "platform/gdi/window_surfaces.h"
 #include "platform/ui/display_fit.h"
+#include "platform/ui/person_driver.h"
 #include "platform/ui/screen_presenter.h"
 #include "platform/ui/standard_controls.h"
 #include "platform/win/controls.h"
@@ -122,6 +124,19 @@ TEST_F(ScreenPresenterTest, TheScreenFollowsTheWindowWhenItIsResized) {
     MoveWindow(dialog, 200, 150, 200, 120, TRUE);   // beyond the old screen
     Pump();
     EXPECT_TRUE(Same(presenter.Present(), {20, 20, 400, 270})) << "where it stood and where it stands";
+}
+
+// The window library finds the display module beside itself; under the invisible driver the
+// module says so rather than opening a window nobody sees.
+TEST(ScreenModuleTest, IsFoundBesideTheWindowLibraryAndRefusesAnInvisibleDriver) {
+    std::string why;
+    const ScreenModule* module = LoadScreenModule(why);
+    ASSERT_NE(module, nullptr) << why;
+    DisplayFit fit;
+    EXPECT_FALSE(module->displayAvailable(fit, why));
+    EXPECT_NE(why.find("shows nobody a window"), std::string::npos) << why;
+    const std::unique_ptr<PersonDriver> driver(module->makeDriver());
+    EXPECT_TRUE(driver->Error().empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/gdi/gdi.h"
@@ -194,6 +195,29 @@ TEST_F(WindowTest, UpdateWindowPaintsAtOnceAndOnlyWhenInvalid) {
     InvalidateRect(w, nullptr, FALSE);
     UpdateWindow(w);
     EXPECT_EQ(Log(), (std::vector<std::string>{"paint w"}));
+}
+
+// Forty controls on one spot: each passes its area to every one above it, which once meant
+// every path through the pile, far more than a lifetime of work.
+TEST_F(WindowTest, APileOfOverlappingControlsIsInvalidatedWhole) {
+    HWND w = Top("w", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    std::vector<HWND> pile;
+    for (int i = 0; i < 40; ++i) pile.push_back(Child(w, "c", 100 + i));
+    Pump();
+    RECT part{2, 3, 7, 9};
+    InvalidateRect(pile.back(), &part, TRUE);
+    for (HWND c : pile) {
+        RECT update{};
+        ASSERT_TRUE(GetUpdateRect(c, &update, FALSE));
+        EXPECT_EQ(std::tie(update.left, update.top, update.right, update.bottom), std::tie(part.left, part.top, part.right, part.bottom));
+    }
+    Pump();
+    InvalidateRect(w, nullptr, TRUE);
+    for (HWND c : pile) {
+        RECT update{};
+        ASSERT_TRUE(GetUpdateRect(c, &update, FALSE));
+        EXPECT_EQ(std::tie(update.left, update.top, update.right, update.bottom), std::make_tuple(0, 0, 40, 20));
+    }
 }
 
 TEST_F(WindowTest, ResizeAsksMinimumAndReportsClientSize) {
