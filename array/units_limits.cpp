@@ -61,6 +61,14 @@ int64_t PadCountOf(const ArrayParameters& params) {
     return -1;
 }
 
+int64_t ExactPadCount(const ArrayParameters& params) {
+    if (params.Style != ArrayStyle::StaggerX) return PadCountOf(params);
+    const int64_t p = params.X.Count;
+    const int64_t q = params.Y.Count;
+    const int64_t odd = (q + 1) / 2;
+    return p * odd + (p + params.RowDelta) * (q - odd);
+}
+
 int CheckPadCount(const ArrayParameters& candidate, HWND owner) {
     const int64_t count = PadCountOf(candidate);
     if (count < 0) {

@@ -51,8 +51,7 @@ struct StyleDiagram {
     std::span<const DiagramLine> lines;
     std::span<const DiagramText> letters;
     std::span<const DiagramPad> pads;
-    const char* formula;   // one %d
-    int32_t (*padCount)(const ArrayParameters&);
+    const char* formula;   // one %d, the pad count
 };
 
 // The diagram of a style, or null for a style that draws nothing.
