@@ -97,13 +97,18 @@ constexpr DiagramPad kQfpPads[] = {
 constexpr DiagramPad kSinglePad[] = {Pad(G(0), G(0), "Pad")};
 
 const StyleDiagram kDiagrams[] = {
-    {ArrayStyle(0), DiagramKind::Straight, {}, {}, kSinglePad, "n=1"},
-    {ArrayStyle::DualQuad, DiagramKind::Straight, kDualLines, kDualLetters, kDualPads, "n=%d=2*q"},
-    {ArrayStyle::StaggerX, DiagramKind::Straight, kStaggerXLines, kStaggerXLetters, kStaggerXPads, "n=%d=(p*q)"},
-    {ArrayStyle::StaggerY, DiagramKind::Straight, kStaggerYLines, kStaggerYLetters, kStaggerYPads, "n=%d=p*q"},
-    {ArrayStyle::ChipCarrier, DiagramKind::ChipCarrier, kQfpLines, kQfpLetters, kQfpPads, "n=%d=2*(p+q)"},
-    {ArrayStyle::Circular, DiagramKind::Circle, {}, {}, {}, "n=%d=p"},
-    {ArrayStyle::Grid, DiagramKind::Straight, kGridLines, kGridLetters, kGridPads, "n=%d=p*q"},
+    {.style = ArrayStyle(0), .kind = DiagramKind::Straight, .pads = kSinglePad, .formula = "n=1"},
+    {.style = ArrayStyle::DualQuad, .kind = DiagramKind::Straight, .lines = kDualLines, .letters = kDualLetters,
+     .pads = kDualPads, .formula = "n=%d=2*q"},
+    {.style = ArrayStyle::StaggerX, .kind = DiagramKind::Straight, .lines = kStaggerXLines,
+     .letters = kStaggerXLetters, .pads = kStaggerXPads, .formula = "n=%d=(p*q)"},
+    {.style = ArrayStyle::StaggerY, .kind = DiagramKind::Straight, .lines = kStaggerYLines,
+     .letters = kStaggerYLetters, .pads = kStaggerYPads, .formula = "n=%d=p*q"},
+    {.style = ArrayStyle::ChipCarrier, .kind = DiagramKind::ChipCarrier, .lines = kQfpLines, .letters = kQfpLetters,
+     .pads = kQfpPads, .formula = "n=%d=2*(p+q)"},
+    {.style = ArrayStyle::Circular, .kind = DiagramKind::Circle, .formula = "n=%d=p"},
+    {.style = ArrayStyle::Grid, .kind = DiagramKind::Straight, .lines = kGridLines, .letters = kGridLetters,
+     .pads = kGridPads, .formula = "n=%d=p*q"},
 };
 
 }  // namespace

@@ -48,9 +48,9 @@ enum class DiagramKind : uint8_t {
 struct StyleDiagram {
     ArrayStyle style;
     DiagramKind kind;
-    std::span<const DiagramLine> lines;
-    std::span<const DiagramText> letters;
-    std::span<const DiagramPad> pads;
+    std::span<const DiagramLine> lines = {};
+    std::span<const DiagramText> letters = {};
+    std::span<const DiagramPad> pads = {};
     const char* formula;   // one %d, the pad count
 };
 
