@@ -19,9 +19,9 @@ struct LabelKind {
     const char* text;
 };
 const LabelKind LabelKinds[] = {{zelmdb::LabelComponent, "&Comp"},
-                              {zelmdb::LabelFootprint, "&FP"},
-                              {zelmdb::LabelPackage, "&Pack"},
-                              {zelmdb::LabelValue, "&Value"}};
+                                {zelmdb::LabelFootprint, "&FP"},
+                                {zelmdb::LabelPackage, "&Pack"},
+                                {zelmdb::LabelValue, "&Value"}};
 
 std::string KindText(uint8_t code) {
     for (const auto& k : LabelKinds) {
