@@ -4,17 +4,13 @@
 #include <cstdio>
 
 #include "platform/win/message_box.h"
+#include "res/page_texts.h"
 
 namespace {
 
 constexpr size_t kMaxAngleText = 255;
 constexpr int32_t kFullTurn = 21600;
 constexpr int64_t kSaturated = 1000000000;   // far beyond every limit below
-
-constexpr const char* kUnexpected = "Unexpected character in angle";
-constexpr const char* kMinutesTurn = "Minutes entry out of range. Must be 0-21600.";
-constexpr const char* kDegrees = "Degrees entry out of range. Must be +- 0-360.";
-constexpr const char* kMinutesDegree = "Minutes entry out of range. Must be 0-60.";
 
 struct AngleScan {
     bool negative = false, point = false, separator = false, minutesMark = false;
@@ -75,15 +71,15 @@ int64_t FractionMinutes(std::string_view digits) {
 
 int DegreesResult(const AngleScan& scan, int16_t& minutes) {
     const int64_t degrees = NumberOf(scan.first);
-    if (degrees > 360) return Refuse(kDegrees);
+    if (degrees > 360) return Refuse(page_texts::kDegreesRange);
     int64_t result = degrees * 60;
     if (scan.point || scan.separator || scan.minutesMark) {
         const int64_t m = scan.point ? FractionMinutes(scan.second) : NumberOf(scan.second);
-        if (m > 60) return Refuse(kMinutesDegree);
+        if (m > 60) return Refuse(page_texts::kMinutesOfDegree);
         result += m;
     }
     if (scan.negative) result = -result;
-    if (result < -kFullTurn || result > kFullTurn) return Refuse(kDegrees);
+    if (result < -kFullTurn || result > kFullTurn) return Refuse(page_texts::kDegreesRange);
     minutes = int16_t(result);
     return 1;
 }
@@ -95,7 +91,7 @@ int ParseAngle(std::string_view text, int16_t& minutes) {
     text = start == std::string_view::npos ? std::string_view() : text.substr(start, kMaxAngleText);
 
     AngleScan scan;
-    if (!Scan(text, scan)) return Refuse(kUnexpected);
+    if (!Scan(text, scan)) return Refuse(page_texts::kUnexpectedAngle);
     if (scan.first.empty() && scan.second.empty()) {
         minutes = 0;
         return 1;
@@ -103,7 +99,7 @@ int ParseAngle(std::string_view text, int16_t& minutes) {
     const bool onlyMark = scan.minutesMark && !scan.negative && !scan.point && !scan.separator;
     if (onlyMark) {
         const int64_t value = NumberOf(scan.first);
-        if (value > kFullTurn) return Refuse(kMinutesTurn);
+        if (value > kFullTurn) return Refuse(page_texts::kMinutesOfTurn);
         minutes = int16_t(value);
         return 1;
     }

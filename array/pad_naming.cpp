@@ -8,6 +8,7 @@
 #include "array/shared_state.h"
 #include "platform/framework/module_state.h"
 #include "platform/win/message_box.h"
+#include "res/page_texts.h"
 #include "res/resource.h"
 
 namespace {
@@ -210,6 +211,6 @@ int CheckNameFormat(std::string_view format, ArrayParameters& params, HWND owner
     std::string text = AfxLoadString(IDS_BAD_PAD_FORMAT);
     const size_t slot = text.find("%1");
     if (slot != std::string::npos) text.replace(slot, 2, AfxLoadString(problem));
-    MessageBoxA(owner, text.c_str(), "Formatting Error", MB_OK);
+    MessageBoxA(owner, text.c_str(), page_texts::kFormattingError, MB_OK);
     return 0;
 }

@@ -28,7 +28,6 @@ public:
     const std::vector<PadSite>& Sites() const { return sites_; }
     size_t Count() const { return sites_.size(); }
     bool Empty() const { return sites_.empty(); }
-    size_t BlockSize() const { return blockSize_; }
 
     RECT Bounds{};     // top is the smaller y
     POINT Center{};

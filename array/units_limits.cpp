@@ -11,15 +11,9 @@
 #include "array/unit_table.h"
 #include "platform/framework/module_state.h"
 #include "platform/win/message_box.h"
+#include "res/captions.h"
+#include "res/page_texts.h"
 #include "res/resource.h"
-
-namespace {
-
-constexpr const char* kInvalidStyleText = "Invalid Array Style";
-constexpr const char* kErrorCaption = "Error";
-constexpr const char* kTooLargeCaption = "Array too large";
-
-}  // namespace
 
 int32_t TruncateToInt32(double value) {
     if (std::isnan(value)) return 0;
@@ -61,17 +55,24 @@ int64_t PadCountOf(const ArrayParameters& params) {
     return -1;
 }
 
+int64_t ExactPadCount(const ArrayParameters& params) {
+    if (params.Style != ArrayStyle::StaggerX) return PadCountOf(params);
+    const int64_t p = params.X.Count;
+    const int64_t q = params.Y.Count;
+    const int64_t odd = (q + 1) / 2;
+    return p * odd + (p + params.RowDelta) * (q - odd);
+}
+
 int CheckPadCount(const ArrayParameters& candidate, HWND owner) {
     const int64_t count = PadCountOf(candidate);
     if (count < 0) {
-        MessageBoxA(owner, kInvalidStyleText, kErrorCaption, MB_OK);
+        MessageBoxA(owner, page_texts::kInvalidStyle, captions::kError, MB_OK);
         return 1;
     }
     if (count <= PADS_PER_SYMBOL_LIMIT) return 1;
-    const std::string text = "The number of pads exceeds Orvexs limit of " +
-                             std::to_string(PADS_PER_SYMBOL_LIMIT) + " per symbol";
-    const std::string caption =
-        AfxLoadString(IDS_TOO_MANY_PADS) + " " + std::to_string(count) + " pads";
+    const std::string text =
+        page_texts::kPadLimit + std::to_string(PADS_PER_SYMBOL_LIMIT) + page_texts::kPadLimitEnd;
+    const std::string caption = AfxLoadString(IDS_TOO_MANY_PADS) + " " + std::to_string(count) + page_texts::kPads;
     MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
     return 0;
 }
@@ -192,17 +193,17 @@ int CheckArraySize(const ArrayParameters& candidate, const PadSiteList& pads, ui
 
     ArrayExtent extent;
     if (!ComputeArrayExtent(candidate, extent)) {
-        MessageBoxA(owner, kInvalidStyleText, kErrorCaption, MB_OK);
+        MessageBoxA(owner, page_texts::kInvalidStyle, captions::kError, MB_OK);
     }
     if (!unit) return 1;
 
     bool refused = false;
     if (extent.Across + across > unit->SizeLimit) {
-        MessageBoxA(owner, unit->WidthMessage, kTooLargeCaption, MB_OK);
+        MessageBoxA(owner, unit->WidthMessage, page_texts::kTooLarge, MB_OK);
         refused = true;
     }
     if (extent.Down + down > unit->SizeLimit) {
-        MessageBoxA(owner, unit->HeightMessage, kTooLargeCaption, MB_OK);
+        MessageBoxA(owner, unit->HeightMessage, page_texts::kTooLarge, MB_OK);
         refused = true;
     }
     return refused ? 0 : 1;

@@ -19,8 +19,10 @@ int32_t RoundHalfAway(double value);
 int32_t TruncateToInt32(double value);
 
 // Pads an arrangement of the record's style holds for its X.Count and Y.Count; -1 when the
-// style is unknown.
+// style is unknown. The limit counts a stagger X as full rows, whatever the row delta.
 int64_t PadCountOf(const ArrayParameters& params);
+// The pads it really holds: a stagger X has p pads in its odd rows and p + d in its even ones.
+int64_t ExactPadCount(const ArrayParameters& params);
 
 // `candidate` is the page's record with the exchanged, not yet committed values put in.
 int CheckPadCount(const ArrayParameters& candidate, HWND owner);

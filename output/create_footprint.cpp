@@ -11,6 +11,8 @@
 #include "host/zelmdb/zelmdb.h"
 #include "output/padstack_rules.h"
 #include "platform/win/message_box.h"
+#include "res/captions.h"
+#include "res/output_texts.h"
 
 namespace S = zelmdb::SymRecordLayout;
 namespace P = zelmdb::PinEntryLayout;
@@ -19,11 +21,20 @@ namespace X = zelmdb::TextRecordLayout;
 namespace T = zelmdb::ThruRecordLayout;
 namespace L = zelmdb::LayerEntryLayout;
 
-const char* const kTemporaryPadstackName = "Tessra temporary pad";
-
 namespace {
 
 constexpr size_t kNameMax = zelmdb::TextMax - 1;
+
+// Every label of a design with big labels, in database units.
+constexpr int32_t kBigLabelHeight = 2000000;
+constexpr int32_t kBigLabelLineWidth = 250000;
+
+// What the host is told through ComErrInt when a label layer is missing.
+struct HostError {
+    int32_t code, number;
+};
+constexpr HostError kNoAssemblyLayer{34131, 2074};
+constexpr HostError kNoSilkLayer{34130, 2078};
 
 int32_t CreateName(const std::string& text) {
     char buffer[zelmdb::TextMax] = {};
@@ -49,7 +60,7 @@ int16_t StorePadstack(PadstackBuffer& record, const std::string& name) {
 
 // Pins must never point at nothing: while no padstack exists, one is made of the temporary pad.
 std::string EnsureTemporaryPadstack() {
-    if (ThruFind(kTemporaryPadstackName) > 0) return kTemporaryPadstackName;
+    if (ThruFind(output_texts::kTemporaryPadstack) > 0) return output_texts::kTemporaryPadstack;
     const PadstackInfo pad = TemporaryPad();
     PadstackBuffer record = NewPadstackBuffer();
     zelmdb::ByteRecord r(record.data());
@@ -62,14 +73,14 @@ std::string EnsureTemporaryPadstack() {
         r.SetI32(at + L::Height2, drill ? pad.DrillExtents[1] : pad.Extents[3]);
         r.SetU8(at + L::Shape, uint8_t(pad.Shape));
     }
-    StorePadstack(record, kTemporaryPadstackName);
-    return kTemporaryPadstackName;
+    StorePadstack(record, output_texts::kTemporaryPadstack);
+    return output_texts::kTemporaryPadstack;
 }
 
 std::string PinPadstack(const std::string& name) { return name.empty() ? EnsureTemporaryPadstack() : name; }
 
 bool Warn(const char* text) {
-    MessageBoxA(0, text, "...Information", MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(0, text, captions::kDotsInformation, MB_OK | MB_ICONINFORMATION);
     return false;
 }
 
@@ -90,9 +101,9 @@ void StoreComponent(uint8_t* buffer, int32_t symbolId, const DesignRecord& desig
     CompPut(id, buffer);
 }
 
-void LabelLayer(const char* name, int32_t code, int32_t number, int32_t symbolId, int32_t all) {
+void LabelLayer(const char* name, HostError missing, int32_t symbolId, int32_t all) {
     const uint8_t layer = LevFind(name);
-    if (layer == 0) ComErrInt(code, number);
+    if (layer == 0) ComErrInt(missing.code, missing.number);
     AddLabels(uint16_t(symbolId), layer, all);
 }
 
@@ -141,30 +152,31 @@ void AddLabels(uint16_t symbolId, uint8_t layer, int32_t allLabels) {
     design.Read();
     std::vector<uint8_t> buffer(X::Size, 0);
     int32_t step = 0;
-    const auto label = [&](uint8_t kind, const char* text, int32_t y, bool measures) {
+    // Labels stand one and a half label heights apart; `row` counts those steps up from 0.
+    const auto label = [&](zelmdb::LabelKind kind, const char* text, int32_t row, bool measures) {
         const int32_t id = TextCreate();
         DbDefault(zelmdb::KindText, buffer.data(), id);
         zelmdb::ByteRecord r(buffer.data());
         if (design.Flags() & zelmdb::BigLabelsFlag) {
-            r.SetI32(X::Height, 2000000);
-            r.SetI32(X::LineWidth, 250000);
+            r.SetI32(X::Height, kBigLabelHeight);
+            r.SetI32(X::LineWidth, kBigLabelLineWidth);
         }
         if (measures) step = int32_t(3 * int64_t(r.I32(X::Height)) / 2);
         r.SetU16(X::SymbolId, symbolId);
         r.SetU8(X::Layer, layer);
         r.SetI32(X::X, 0);
-        r.SetI32(X::Y, y == -1 ? 3 * step : y * step);
+        r.SetI32(X::Y, row * step);
         r.SetU8(X::Kind, kind);
         r.SetText(X::Text, text, zelmdb::TextMax);
         TextPut(id, buffer.data());
     };
     if (allLabels) {
-        label(2, "&FP", 0, true);
-        label(3, "&Pack", 1, false);
-        label(7, "&Value", 2, false);
-        label(1, "&Comp", -1, false);
+        label(zelmdb::LabelFootprint, output_texts::kFootprintLabel, 0, true);
+        label(zelmdb::LabelPackage, output_texts::kPackageLabel, 1, false);
+        label(zelmdb::LabelValue, output_texts::kValueLabel, 2, false);
+        label(zelmdb::LabelComponent, output_texts::kComponentLabel, 3, false);
     } else {
-        label(1, "&Comp", -1, true);
+        label(zelmdb::LabelComponent, output_texts::kComponentLabel, 3, true);
     }
 }
 
@@ -172,8 +184,8 @@ bool CreateFootprint() {
     if (CurrentParameters == nullptr || CurrentPadList == nullptr) return false;
     const ArrayParameters& a = *CurrentParameters;
     const PadSiteList& pads = *CurrentPadList;
-    if (pads.Empty()) return Warn("The arrangement has no pads: no footprint was stored.");
-    if (pads.Count() > size_t(S::MaxPins)) return Warn("The arrangement has too many pads: no footprint was stored.");
+    if (pads.Empty()) return Warn(output_texts::kNoPads);
+    if (pads.Count() > size_t(S::MaxPins)) return Warn(output_texts::kTooManyPads);
     uint8_t* buffer = MemAllocUnion();
     if (buffer == nullptr) return false;
     RemoveEarlierFootprint();
@@ -196,8 +208,8 @@ bool CreateFootprint() {
     SymPut(symbolId, buffer);
 
     StoreComponent(buffer, symbolId, design);
-    LabelLayer("AST", 34131, 2074, symbolId, 1);
-    LabelLayer("SST", 34130, 2078, symbolId, 0);
+    LabelLayer(output_texts::kAssemblyLayer, kNoAssemblyLayer, symbolId, 1);
+    LabelLayer(output_texts::kSilkLayer, kNoSilkLayer, symbolId, 0);
     MemFreeUnion(buffer);
     return true;
 }

@@ -21,6 +21,3 @@ void AddLabels(uint16_t symbolId, uint8_t layer, int32_t allLabels);
 // The name of a turned copy: the padstack name and the rotation in degrees, cut so that it
 // fits a host name and stays apart from names already taken.
 std::string RotatedCopyName(const std::string& padstackName, int16_t rotation);
-
-// The name pins get while no real padstack exists: one made from the temporary pad.
-extern const char* const kTemporaryPadstackName;

@@ -16,25 +16,30 @@ COLORREF MarkerColour = 0x00FFFFFF;
 namespace {
 
 struct ColourKey {
-    uint8_t kind, subKind;
-    const char* layer;   // null: the fixed layer number below
-    uint8_t layerNumber;
+    uint8_t kind = 0, subKind = 0;
+    const char* layer = nullptr;   // null: the fixed layer number below
+    uint8_t layerNumber = 0;
 };
 
 struct ColourRule {
     COLORREF* colour;
     ColourKey first;
     bool hasSecond;
-    ColourKey second;
+    ColourKey second = {};
     COLORREF fallback;
 };
 
 const ColourRule kRules[] = {
-    {&TopColour, {3, 0, "TOP", 0}, true, {1, 0, "TOP", 0}, 0x0000FF00},
-    {&PadNameColour, {6, 4, nullptr, 255}, false, {}, 0x00FFFFFF},
-    {&DrillColour, {3, 0, "DRILL", 0}, true, {1, 0, "DRILL", 0}, 0x007F7F7F},
-    {&MarkerColour, {10, 0, nullptr, 255}, false, {}, 0x00FFFFFF},
-    {&BottomColour, {3, 0, "BOT", 0}, true, {1, 0, "BOT", 0}, 0x000000FF},
+    {.colour = &TopColour, .first = {.kind = 3, .layer = "TOP"}, .hasSecond = true,
+     .second = {.kind = 1, .layer = "TOP"}, .fallback = 0x0000FF00},
+    {.colour = &PadNameColour, .first = {.kind = 6, .subKind = 4, .layerNumber = 255},
+     .hasSecond = false, .fallback = 0x00FFFFFF},
+    {.colour = &DrillColour, .first = {.kind = 3, .layer = "DRILL"}, .hasSecond = true,
+     .second = {.kind = 1, .layer = "DRILL"}, .fallback = 0x007F7F7F},
+    {.colour = &MarkerColour, .first = {.kind = 10, .layerNumber = 255},
+     .hasSecond = false, .fallback = 0x00FFFFFF},
+    {.colour = &BottomColour, .first = {.kind = 3, .layer = "BOT"}, .hasSecond = true,
+     .second = {.kind = 1, .layer = "BOT"}, .fallback = 0x000000FF},
 };
 
 bool FindColour(const ColourKey& key, COLORREF& colour) {

@@ -9,14 +9,10 @@
 #include "output/padstack_rules.h"
 #include "output/padstack_scan.h"
 #include "platform/win/message_box.h"
+#include "res/captions.h"
+#include "res/output_texts.h"
 
 namespace {
-
-constexpr const char* kNoPadstackText =
-    "... There are no padstacks available ...\n\n"
-    "Please add a padstack to the padstack\n"
-    "spreadsheet or add a padstack library\n\n"
-    "... A temporary pad will be used for display ...";
 
 struct Candidate {
     std::string name;
@@ -55,7 +51,7 @@ StartPadstack CheckPadstackAvailability() {
     if (!chosen) chosen = ScanLibraries(design);
     StartPadstack start;
     if (!chosen) {
-        MessageBoxA(0, kNoPadstackText, "...Warning", MB_OK | MB_ICONINFORMATION);
+        MessageBoxA(0, output_texts::kNoPadstack, captions::kDotsWarning, MB_OK | MB_ICONINFORMATION);
         return start;
     }
     if (!chosen->library.empty()) DbLoadThru(chosen->name.c_str(), chosen->library.c_str());

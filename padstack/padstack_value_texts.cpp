@@ -1,13 +1,11 @@
 #include "padstack/padstack_value_texts.h"
 
-#include <cstdio>
+#include "array/angle_entry.h"
 
+// The same text the angle edits show, so a rotation reads alike everywhere; the division
+// truncates, so -90 minutes reads "-1 -30'".
 std::string RotationText(int16_t minutes) {
-    char text[32];
-    // Truncating division on purpose: -90 minutes reads "-1 -30'".
-    if (minutes % 60 == 0)
-        std::snprintf(text, sizeof text, "%d", minutes / 60);
-    else
-        std::snprintf(text, sizeof text, "%d %d'", minutes / 60, minutes % 60);
+    std::string text;
+    FormatAngle(minutes, text);
     return text;
 }

@@ -8,6 +8,7 @@
 #include "output/padstack_rules.h"
 #include "platform/framework/data_exchange.h"
 #include "preview/array_preview_wnd.h"
+#include "res/captions.h"
 #include "res/padstack_texts.h"
 #include "res/resource.h"
 
@@ -43,13 +44,13 @@ void CSelectPadstackDialog::OnOK() {
     const int selected = PadstackList.GetCurSel();
     if (selected < 0) {
         const char* text = PadstackList.GetCount() > 0 ? padstack_texts::kSelectPadstack : padstack_texts::kAddLibrary;
-        MessageBox(text, padstack_texts::kInfoCaption, MB_OK | MB_ICONINFORMATION);
+        MessageBox(text, captions::kDotsInformation, MB_OK | MB_ICONINFORMATION);
         return;
     }
     const std::string name = PadstackList.GetLBText(selected);
     // Storing an unreadable padstack would leave the page with a pad of no size.
     if (ShownRecord.empty()) {
-        MessageBox(padstack_texts::kNotCopied, padstack_texts::kInfoCaption, MB_OK | MB_ICONINFORMATION);
+        MessageBox(padstack_texts::kNotCopied, captions::kDotsInformation, MB_OK | MB_ICONINFORMATION);
         return;
     }
     PadstackInfo info;

@@ -10,6 +10,8 @@
 #include "output/recipe_store.h"
 #include "platform/win/message_box.h"
 #include "plugin/sheet_title.h"
+#include "res/captions.h"
+#include "res/sheet_texts.h"
 #include "sheet/tessra_sheet.h"
 
 namespace {
@@ -23,9 +25,8 @@ struct ActiveSheetClear {
 };
 
 void WarnDamagedRecipe(const std::string& footprint) {
-    const std::string text = "The parameters kept with " + footprint +
-                             " are damaged.\n\nThe sheet opens with its start values; OK replaces the footprint.";
-    MessageBoxA(0, text.c_str(), "...Warning", MB_OK | MB_ICONINFORMATION);
+    const std::string text = sheet_texts::kDamagedRecipe + footprint + sheet_texts::kDamagedRecipeEnd;
+    MessageBoxA(0, text.c_str(), captions::kDotsWarning, MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace

@@ -5,5 +5,6 @@
 #include "res/sheet_texts.h"
 
 std::string MakeSheetTitle(const std::string& footprintName, uint8_t unitCode) {
-    return kSheetTitlePrefix + footprintName + kSheetTitleUnits + UnitName(unitCode) + kSheetTitleEnd;
+    return sheet_texts::kTitlePrefix + footprintName + sheet_texts::kTitleUnits + UnitName(unitCode) +
+           sheet_texts::kTitleEnd;
 }

@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "platform/win/message_box.h"
+#include "res/captions.h"
+#include "res/preview_texts.h"
 
 struct CacheEntry {
     uint8_t* data;
@@ -96,8 +98,8 @@ uint16_t CacheHash(const void* key, uint32_t keyLen) {
 void ReportCacheFailure(const char* what) {
     // A fixed buffer: the heap has just refused us.
     char text[96];
-    std::snprintf(text, sizeof text, "Out of memory %s", what);
-    MessageBoxA(0, text, "Error", MB_OK);
+    std::snprintf(text, sizeof text, preview_texts::kOutOfMemory, what);
+    MessageBoxA(0, text, captions::kError, MB_OK);
 }
 
 CacheMemory SetCacheMemory(CacheMemory memory) {
@@ -110,13 +112,13 @@ RenderCache* CacheCreate(uint16_t buckets) {
     const uint16_t count = buckets == 0 ? DefaultBucketCount : buckets;
     auto* cache = static_cast<RenderCache*>(Allocate(sizeof(RenderCache)));
     if (cache == nullptr) {
-        ReportCacheFailure("allocating a cache anchor\n");
+        ReportCacheFailure(preview_texts::kCacheAnchor);
         return nullptr;
     }
     cache->buckets = static_cast<CacheEntry**>(Allocate(sizeof(CacheEntry*) * count));
     if (cache->buckets == nullptr) {
         Release(cache);
-        ReportCacheFailure("allocating a cache\n");
+        ReportCacheFailure(preview_texts::kCache);
         return nullptr;
     }
     cache->bucketCount = count;
@@ -133,20 +135,20 @@ int CacheAdd(RenderCache* cache, const void* key, uint32_t keyLen, const void* d
     // A failed step gives back what the earlier ones took, so no half entry is ever linked.
     auto* entry = static_cast<CacheEntry*>(Allocate(sizeof(CacheEntry)));
     if (entry == nullptr) {
-        ReportCacheFailure("creating a new cache entry\n");
+        ReportCacheFailure(preview_texts::kCacheEntry);
         return -1;
     }
     entry->key = CopyBytes(key, keyLen);
     if (entry->key == nullptr) {
         Release(entry);
-        ReportCacheFailure("adding key to the cache\n");
+        ReportCacheFailure(preview_texts::kCacheKey);
         return -1;
     }
     entry->data = CopyBytes(data, dataLen);
     if (entry->data == nullptr) {
         Release(entry->key);
         Release(entry);
-        ReportCacheFailure("adding data to the cache\n");
+        ReportCacheFailure(preview_texts::kCacheData);
         return -1;
     }
     entry->keyLen = keyLen;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "array/units_limits.h"
+
 namespace {
 
 using L = DiagramLength;
@@ -94,27 +96,19 @@ constexpr DiagramPad kQfpPads[] = {
 
 constexpr DiagramPad kSinglePad[] = {Pad(G(0), G(0), "Pad")};
 
-int32_t GridCount(const ArrayParameters& p) { return p.X.Count * p.Y.Count; }
-int32_t DualCount(const ArrayParameters& p) { return 2 * p.Y.Count; }
-int32_t QfpCount(const ArrayParameters& p) { return 2 * (p.X.Count + p.Y.Count); }
-int32_t OnePad(const ArrayParameters&) { return 1; }
-int32_t CircleCount(const ArrayParameters& p) { return p.X.Count; }
-// Odd rows hold p pads, even rows p + d.
-int32_t StaggerXCount(const ArrayParameters& p) {
-    const int32_t odd = (p.Y.Count + 1) / 2;
-    return p.X.Count * odd + (p.X.Count + p.RowDelta) * (p.Y.Count - odd);
-}
-
 const StyleDiagram kDiagrams[] = {
-    {ArrayStyle(0), DiagramKind::Straight, {}, {}, kSinglePad, "n=1", OnePad},
-    {ArrayStyle::DualQuad, DiagramKind::Straight, kDualLines, kDualLetters, kDualPads, "n=%d=2*q", DualCount},
-    {ArrayStyle::StaggerX, DiagramKind::Straight, kStaggerXLines, kStaggerXLetters, kStaggerXPads, "n=%d=(p*q)",
-     StaggerXCount},
-    {ArrayStyle::StaggerY, DiagramKind::Straight, kStaggerYLines, kStaggerYLetters, kStaggerYPads, "n=%d=p*q",
-     GridCount},
-    {ArrayStyle::ChipCarrier, DiagramKind::ChipCarrier, kQfpLines, kQfpLetters, kQfpPads, "n=%d=2*(p+q)", QfpCount},
-    {ArrayStyle::Circular, DiagramKind::Circle, {}, {}, {}, "n=%d=p", CircleCount},
-    {ArrayStyle::Grid, DiagramKind::Straight, kGridLines, kGridLetters, kGridPads, "n=%d=p*q", GridCount},
+    {.style = ArrayStyle(0), .kind = DiagramKind::Straight, .pads = kSinglePad, .formula = "n=1"},
+    {.style = ArrayStyle::DualQuad, .kind = DiagramKind::Straight, .lines = kDualLines, .letters = kDualLetters,
+     .pads = kDualPads, .formula = "n=%d=2*q"},
+    {.style = ArrayStyle::StaggerX, .kind = DiagramKind::Straight, .lines = kStaggerXLines,
+     .letters = kStaggerXLetters, .pads = kStaggerXPads, .formula = "n=%d=(p*q)"},
+    {.style = ArrayStyle::StaggerY, .kind = DiagramKind::Straight, .lines = kStaggerYLines,
+     .letters = kStaggerYLetters, .pads = kStaggerYPads, .formula = "n=%d=p*q"},
+    {.style = ArrayStyle::ChipCarrier, .kind = DiagramKind::ChipCarrier, .lines = kQfpLines, .letters = kQfpLetters,
+     .pads = kQfpPads, .formula = "n=%d=2*(p+q)"},
+    {.style = ArrayStyle::Circular, .kind = DiagramKind::Circle, .formula = "n=%d=p"},
+    {.style = ArrayStyle::Grid, .kind = DiagramKind::Straight, .lines = kGridLines, .letters = kGridLetters,
+     .pads = kGridPads, .formula = "n=%d=p*q"},
 };
 
 }  // namespace
@@ -133,6 +127,6 @@ DiagramMetrics DiagramMetricsFor(const StyleDiagram& diagram, int width, int tex
 
 std::string DiagramFormula(const StyleDiagram& diagram, const ArrayParameters& params) {
     char text[64];
-    std::snprintf(text, sizeof text, diagram.formula, diagram.padCount(params));
+    std::snprintf(text, sizeof text, diagram.formula, int(ExactPadCount(params)));
     return text;
 }

@@ -48,11 +48,10 @@ enum class DiagramKind : uint8_t {
 struct StyleDiagram {
     ArrayStyle style;
     DiagramKind kind;
-    std::span<const DiagramLine> lines;
-    std::span<const DiagramText> letters;
-    std::span<const DiagramPad> pads;
-    const char* formula;   // one %d
-    int32_t (*padCount)(const ArrayParameters&);
+    std::span<const DiagramLine> lines = {};
+    std::span<const DiagramText> letters = {};
+    std::span<const DiagramPad> pads = {};
+    const char* formula;   // one %d, the pad count
 };
 
 // The diagram of a style, or null for a style that draws nothing.

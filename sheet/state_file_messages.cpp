@@ -2,6 +2,8 @@
 #include "sheet/state_file_messages.h"
 
 #include "platform/win/message_box.h"
+#include "res/captions.h"
+#include "res/sheet_texts.h"
 
 namespace {
 
@@ -12,12 +14,12 @@ struct MessageRow {
 };
 
 constexpr MessageRow kMessages[] = {
-    {StateFileMessage::CannotSaveStates, "Unable to save Preview Window states to tessra file", "Warning"},
-    {StateFileMessage::StateFileNotFound, "Unable to find tessra.ini file", "Warning"},
-    {StateFileMessage::PreviewNotSaved, "Unable to save Preview Window states to tessra.ini file", "Warning"},
-    {StateFileMessage::CannotUpdateSection, "Unable to update section in tessra.ini file", "Warning"},
-    {StateFileMessage::ModuleFileNotFound, "Unable to find tessra.dll file", "Error"},
-    {StateFileMessage::CannotCreateDefault, "Unable to create default tessra.ini file", "Error"},
+    {StateFileMessage::CannotSaveStates, sheet_texts::kCannotSaveStates, captions::kWarning},
+    {StateFileMessage::StateFileNotFound, sheet_texts::kStateFileNotFound, captions::kWarning},
+    {StateFileMessage::PreviewNotSaved, sheet_texts::kPreviewNotSaved, captions::kWarning},
+    {StateFileMessage::CannotUpdateSection, sheet_texts::kCannotUpdateSection, captions::kWarning},
+    {StateFileMessage::ModuleFileNotFound, sheet_texts::kModuleFileNotFound, captions::kError},
+    {StateFileMessage::CannotCreateDefault, sheet_texts::kCannotCreateDefault, captions::kError},
 };
 
 }  // namespace

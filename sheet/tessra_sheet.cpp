@@ -11,6 +11,7 @@
 #include "platform/gdi/gdi.h"
 #include "preview/array_preview_wnd.h"
 #include "preview/style_sample_wnd.h"
+#include "res/captions.h"
 #include "res/resource.h"
 #include "res/sheet_texts.h"
 #include "sheet/sheet_placement.h"
@@ -88,8 +89,8 @@ void CTessraSheet::AddSheetButtons() {
     RECT ok{};
     okButton->GetWindowRect(&ok);
     ScreenToClient(&ok);
-    AddButton(StyleSampleButton, kStyleSampleButtonText, IDC_STYLE_SAMPLE, ok);
-    AddButton(ArrayAlphabetButton, kArrayAlphabetButtonText, IDC_ARRAY_ALPHABET, ok);
+    AddButton(StyleSampleButton, sheet_texts::kStyleSampleButton, IDC_STYLE_SAMPLE, ok);
+    AddButton(ArrayAlphabetButton, sheet_texts::kArrayAlphabetButton, IDC_ARRAY_ALPHABET, ok);
 }
 
 void CTessraSheet::LayoutButtonRow() {
@@ -137,7 +138,7 @@ void CTessraSheet::OnStyleSample() {
     if (const StyleTraits* traits = FindStyleTraits(GetActiveIndex()))
         title = traits->sampleTitle;
     else
-        MessageBox(kInvalidPageIndexText, kErrorCaption, MB_OK);
+        MessageBox(sheet_texts::kInvalidPageIndex, captions::kError, MB_OK);
     SampleWindowShown = StyleSampleWindow.CreateEx(0, cls, title, WS_VISIBLE | WS_CAPTION, 0, 0, 300, 250, m_hWnd, 0);
 }
 

@@ -9,23 +9,33 @@ namespace {
 using Page = CPropPageTemplate;
 
 const IntegerEdit kIntegerEdits[] = {
-    {IDC_NUMBER_P, kTextP, false, true, true, true, [](Page& g) { g.Parameters.X.Count = g.P; }},
-    {IDC_NUMBER_Q, kTextQ, false, true, true, true, [](Page& g) { g.Parameters.Y.Count = g.Q; }},
-    {IDC_START_X, kTextXStart, true, false, false, false, [](Page& g) { g.Parameters.X.Start = g.XStart; }},
-    {IDC_INCREMENT_X, kTextXIncrement, true, false, false, false,
-     [](Page& g) { g.Parameters.X.Increment = g.XIncrement; }},
-    {IDC_START_Y, kTextYStart, true, false, false, false, [](Page& g) { g.Parameters.Y.Start = g.YStart; }},
-    {IDC_INCREMENT_Y, kTextYIncrement, true, false, false, false,
-     [](Page& g) { g.Parameters.Y.Increment = g.YIncrement; }},
-    {IDC_ROW_DELTA, kTextD, true, false, true, true, [](Page& g) { g.Parameters.RowDelta = int16_t(g.D); }},
+    {.id = IDC_NUMBER_P, .text = kTextP, .dashIsUnfinished = false, .countCheck = true, .sizeCheck = true,
+     .redrawSample = true, .commit = [](Page& g) { g.Parameters.X.Count = g.P; }},
+    {.id = IDC_NUMBER_Q, .text = kTextQ, .dashIsUnfinished = false, .countCheck = true, .sizeCheck = true,
+     .redrawSample = true, .commit = [](Page& g) { g.Parameters.Y.Count = g.Q; }},
+    {.id = IDC_START_X, .text = kTextXStart, .dashIsUnfinished = true, .countCheck = false, .sizeCheck = false,
+     .redrawSample = false, .commit = [](Page& g) { g.Parameters.X.Start = g.XStart; }},
+    {.id = IDC_INCREMENT_X, .text = kTextXIncrement, .dashIsUnfinished = true, .countCheck = false,
+     .sizeCheck = false, .redrawSample = false, .commit = [](Page& g) { g.Parameters.X.Increment = g.XIncrement; }},
+    {.id = IDC_START_Y, .text = kTextYStart, .dashIsUnfinished = true, .countCheck = false, .sizeCheck = false,
+     .redrawSample = false, .commit = [](Page& g) { g.Parameters.Y.Start = g.YStart; }},
+    {.id = IDC_INCREMENT_Y, .text = kTextYIncrement, .dashIsUnfinished = true, .countCheck = false,
+     .sizeCheck = false, .redrawSample = false, .commit = [](Page& g) { g.Parameters.Y.Increment = g.YIncrement; }},
+    {.id = IDC_ROW_DELTA, .text = kTextD, .dashIsUnfinished = true, .countCheck = false, .sizeCheck = true,
+     .redrawSample = true, .commit = [](Page& g) { g.Parameters.RowDelta = int16_t(g.D); }},
 };
 
 const DecimalEdit kDecimalEdits[] = {
-    {IDC_SPACING_X, kTextX, true, false, &Page::X, [](Page& g) { g.Parameters.X.Spacing = g.X; }},
-    {IDC_SPACING_Y, kTextY, true, false, &Page::Y, [](Page& g) { g.Parameters.Y.Spacing = g.Y; }},
-    {IDC_STAGGER_W, kTextW, true, false, &Page::W, [](Page& g) { g.Parameters.StaggerW = g.W; }},
-    {IDC_STAGGER_Z, kTextZ, true, false, &Page::Z, [](Page& g) { g.Parameters.StaggerZ = g.Z; }},
-    {IDC_RADIUS, kTextR, false, true, &Page::R, [](Page& g) { g.Parameters.Radius = g.R; }},
+    {.id = IDC_SPACING_X, .text = kTextX, .signedValue = true, .radius = false, .value = &Page::X,
+     .commit = [](Page& g) { g.Parameters.X.Spacing = g.X; }},
+    {.id = IDC_SPACING_Y, .text = kTextY, .signedValue = true, .radius = false, .value = &Page::Y,
+     .commit = [](Page& g) { g.Parameters.Y.Spacing = g.Y; }},
+    {.id = IDC_STAGGER_W, .text = kTextW, .signedValue = true, .radius = false, .value = &Page::W,
+     .commit = [](Page& g) { g.Parameters.StaggerW = g.W; }},
+    {.id = IDC_STAGGER_Z, .text = kTextZ, .signedValue = true, .radius = false, .value = &Page::Z,
+     .commit = [](Page& g) { g.Parameters.StaggerZ = g.Z; }},
+    {.id = IDC_RADIUS, .text = kTextR, .signedValue = false, .radius = true, .value = &Page::R,
+     .commit = [](Page& g) { g.Parameters.Radius = g.R; }},
 };
 
 }  // namespace

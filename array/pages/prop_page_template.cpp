@@ -16,13 +16,11 @@
 #include "platform/framework/property_sheet.h"
 #include "preview/array_preview_wnd.h"
 #include "preview/style_sample_wnd.h"
+#include "res/captions.h"
+#include "res/page_texts.h"
 #include "res/resource.h"
 
 namespace {
-
-constexpr int kPadCountLimit = 3200;
-constexpr const char* kRecipeNotKeptText =
-    "The footprint was stored, but its parameters could not be kept: it cannot be reopened.";
 
 // The controls the full exchange binds to control objects; the padstack buttons and "Place By
 // Array Center" are only ever reached by their IDs.
@@ -88,10 +86,10 @@ void CPropPageTemplate::ExchangeAll(CDataExchange* dx) {
     DDX_Text(dx, IDC_ANGLE, AngleText);
     DDX_Text(dx, IDC_INCREMENT_X, XIncrement);
     DDX_Text(dx, IDC_NUMBER_P, P);
-    DDV_MinMaxInt(dx, P, 1, kPadCountLimit);
+    DDV_MinMaxInt(dx, P, 1, PADS_PER_SYMBOL_LIMIT);   // a single row may hold them all
     DDX_Text(dx, IDC_INCREMENT_Y, YIncrement);
     DDX_Text(dx, IDC_NUMBER_Q, Q);
-    DDV_MinMaxInt(dx, Q, 1, kPadCountLimit);
+    DDV_MinMaxInt(dx, Q, 1, PADS_PER_SYMBOL_LIMIT);
     DDX_Text(dx, IDC_START_Y, YStart);
     DDX_Text(dx, IDC_START_X, XStart);
     DDX_Text(dx, IDC_ROW_DELTA, D);
@@ -169,7 +167,7 @@ BOOL CPropPageTemplate::OnSetActive() {
 
 void CPropPageTemplate::OnOK() {
     if (ActivePage == this && CreateFootprint() && !SaveRecipe(FootprintName, MakeRecipe())) {
-        MessageBoxA(0, kRecipeNotKeptText, "...Information", MB_OK | MB_ICONINFORMATION);
+        MessageBoxA(0, page_texts::kRecipeNotKept, captions::kDotsInformation, MB_OK | MB_ICONINFORMATION);
     }
     CPropertyPage::OnOK();
 }

@@ -11,15 +11,10 @@
 #include "preview/array_preview_wnd.h"
 #include "preview/pad_images.h"
 #include "preview/style_sample_wnd.h"
+#include "res/captions.h"
+#include "res/page_texts.h"
 #include "res/resource.h"
 #include "res/sheet_texts.h"
-
-namespace {
-
-constexpr const char* kCircularSampleTitle = "Circular Style Sample";
-constexpr const char* kNotImplementedText = "... Not Implemented Yet ...";
-
-}  // namespace
 
 void CPropPageTemplate::OnEditChange(int id) {
     if (id == IDC_ANGLE)
@@ -73,7 +68,7 @@ void CPropPageTemplate::OnAngleEdit() {
     Parameters.AngleStep = minutes;
     LastValid[kTextAngle] = text;
     Recompute();
-    SetStyleSampleTitle(kCircularSampleTitle);
+    SetStyleSampleTitle(page_texts::kCircularSample);
     RedrawStyleSample();
 }
 
@@ -166,13 +161,13 @@ void CPropPageTemplate::SelectPadstack(bool defaultPadstack) {
     Recompute();
 }
 
-void CPropPageTemplate::OnPlaceByCenter() { AfxMessageBox(kNotImplementedText); }
+void CPropPageTemplate::OnPlaceByCenter() { AfxMessageBox(page_texts::kNotImplemented); }
 
 void CPropPageTemplate::OnHelp() {
     const int index = Sheet() ? Sheet()->GetActiveIndex() : -1;
     const StyleTraits* traits = FindStyleTraits(index);
     if (traits == nullptr) {
-        MessageBox(kInvalidPageIndexText, kErrorCaption, MB_OK);
+        MessageBox(sheet_texts::kInvalidPageIndex, captions::kError, MB_OK);
         return;
     }
     ShowHostHelp(traits->helpTopic);

@@ -12,8 +12,6 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
 
-    const StyleTraits& Traits() const { return m_traits; }
-
 private:
     void SetUpStyle();
     void CopyExchangeIntoRecord();

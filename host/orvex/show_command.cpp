@@ -18,7 +18,10 @@ struct LabelKind {
     uint8_t code;
     const char* text;
 };
-const LabelKind LabelKinds[] = {{1, "&Comp"}, {2, "&FP"}, {3, "&Pack"}, {7, "&Value"}};
+const LabelKind LabelKinds[] = {{zelmdb::LabelComponent, "&Comp"},
+                                {zelmdb::LabelFootprint, "&FP"},
+                                {zelmdb::LabelPackage, "&Pack"},
+                                {zelmdb::LabelValue, "&Value"}};
 
 std::string KindText(uint8_t code) {
     for (const auto& k : LabelKinds) {

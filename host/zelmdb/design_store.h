@@ -61,7 +61,6 @@ public:
     bool Begin(Lock lock = Lock::Immediate);
     bool Commit();
     bool Rollback();
-    bool InTransaction() const { return inTransaction_; }
     // Why the last Begin or Commit failed, naming the file.
     std::string LastError() const;
     // Why writes of the current transaction failed, the first first; emptied by Begin. A failed

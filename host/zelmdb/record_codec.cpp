@@ -104,17 +104,4 @@ Label DecodeLabel(int32_t id, const uint8_t* bytes) {
     return t;
 }
 
-void EncodeLabel(const Label& t, uint8_t* bytes) {
-    namespace T = TextRecordLayout;
-    ByteRecord r(bytes);
-    r.SetI32(T::LineWidth, t.lineWidth);
-    r.SetI32(T::Height, t.height);
-    r.SetI32(T::X, t.x);
-    r.SetI32(T::Y, t.y);
-    r.SetU16(T::SymbolId, t.symbolId);
-    r.SetU8(T::Layer, t.layer);
-    r.SetU8(T::Kind, t.kind);
-    r.SetText(T::Text, t.text.c_str(), TextMax);
-}
-
 }  // namespace zelmdb

@@ -16,6 +16,5 @@ void EncodePadstack(const Padstack& padstack, int layerCount, uint8_t* record);
 Symbol DecodeSymbol(int32_t id, const uint8_t* record);
 Component DecodeComponent(int32_t id, const uint8_t* record);
 Label DecodeLabel(int32_t id, const uint8_t* record);
-void EncodeLabel(const Label& label, uint8_t* record);
 
 }  // namespace zelmdb

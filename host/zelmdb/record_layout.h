@@ -1,6 +1,7 @@
 // Byte offsets of the host records: one table per record, little-endian and packed.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 
 namespace zelmdb {
 
@@ -125,5 +126,8 @@ constexpr int MaxProfileEntries = int((UnionSize - ProfileSectionLayout::First) 
 constexpr int MaxSegments = int((UnionSize - SegmentListLayout::First) / SegmentListLayout::Size);
 
 enum RecordKind { KindSymbol = 8, KindComponent = 10, KindText = 14 };
+
+// What a label's text stands for (TextRecordLayout::Kind); the host fills in the name.
+enum LabelKind : uint8_t { LabelComponent = 1, LabelFootprint = 2, LabelPackage = 3, LabelValue = 7 };
 
 }  // namespace zelmdb

@@ -6,26 +6,24 @@
 
 // The two controls answer the same requests under different message numbers.
 struct ListMessages {
-    UINT add, insert, remove, reset, count, getSel, setSel, getText, getTextLen, find, findExact,
-        select, extent;
+    UINT add, reset, count, getSel, getText, getTextLen, find, select, extent;
 };
-inline constexpr ListMessages kComboMessages{CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING,
-    CB_RESETCONTENT, CB_GETCOUNT, CB_GETCURSEL, CB_SETCURSEL, CB_GETLBTEXT, CB_GETLBTEXTLEN,
-    CB_FINDSTRING, CB_FINDSTRINGEXACT, CB_SELECTSTRING, CB_SETHORIZONTALEXTENT};
-inline constexpr ListMessages kListMessages{LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING,
-    LB_RESETCONTENT, LB_GETCOUNT, LB_GETCURSEL, LB_SETCURSEL, LB_GETTEXT, LB_GETTEXTLEN,
-    LB_FINDSTRING, LB_FINDSTRINGEXACT, LB_SELECTSTRING, LB_SETHORIZONTALEXTENT};
+inline constexpr ListMessages kComboMessages{
+    .add = CB_ADDSTRING, .reset = CB_RESETCONTENT, .count = CB_GETCOUNT, .getSel = CB_GETCURSEL,
+    .getText = CB_GETLBTEXT, .getTextLen = CB_GETLBTEXTLEN, .find = CB_FINDSTRING, .select = CB_SELECTSTRING,
+    .extent = CB_SETHORIZONTALEXTENT};
+inline constexpr ListMessages kListMessages{
+    .add = LB_ADDSTRING, .reset = LB_RESETCONTENT, .count = LB_GETCOUNT, .getSel = LB_GETCURSEL,
+    .getText = LB_GETTEXT, .getTextLen = LB_GETTEXTLEN, .find = LB_FINDSTRING, .select = LB_SELECTSTRING,
+    .extent = LB_SETHORIZONTALEXTENT};
 
 template <const ListMessages& M>
 class CListControl : public CWnd {
 public:
     int AddString(const char* text) { return int(SendMessage(M.add, 0, reinterpret_cast<LPARAM>(text))); }
-    int InsertString(int index, const char* text) { return int(SendMessage(M.insert, WPARAM(index), reinterpret_cast<LPARAM>(text))); }
-    int DeleteString(int index) { return int(SendMessage(M.remove, WPARAM(index))); }
     void ResetContent() { SendMessage(M.reset); }
     int GetCount() const { return int(SendMessage(M.count)); }
     int GetCurSel() const { return int(SendMessage(M.getSel)); }
-    int SetCurSel(int index) { return int(SendMessage(M.setSel, WPARAM(index))); }
     int GetTextLen(int index) const { return int(SendMessage(M.getTextLen, WPARAM(index))); }
     std::string GetText(int index) const {
         const int n = GetTextLen(index);
@@ -36,7 +34,6 @@ public:
         return text;
     }
     int FindString(int after, const char* text) const { return int(SendMessage(M.find, WPARAM(after), reinterpret_cast<LPARAM>(text))); }
-    int FindStringExact(int after, const char* text) const { return int(SendMessage(M.findExact, WPARAM(after), reinterpret_cast<LPARAM>(text))); }
     int SelectString(int after, const char* text) { return int(SendMessage(M.select, WPARAM(after), reinterpret_cast<LPARAM>(text))); }
     void SetHorizontalExtent(int pixels) { SendMessage(M.extent, WPARAM(pixels)); }
 };
@@ -44,7 +41,6 @@ public:
 class CComboBox : public CListControl<kComboMessages> {
 public:
     std::string GetLBText(int index) const { return GetText(index); }
-    int GetLBTextLen(int index) const { return GetTextLen(index); }
 };
 
 class CListBox : public CListControl<kListMessages> {};

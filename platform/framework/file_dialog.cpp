@@ -16,9 +16,10 @@ FileDialogPresenter SetFileDialogPresenter(FileDialogPresenter presenter) {
     return previous;
 }
 
-CFileDialog::CFileDialog(BOOL open, const char* defaultExt, const char* fileName, DWORD flags,
+// The flags ask for what the file window always does: existing files only, no read-only box.
+CFileDialog::CFileDialog(BOOL open, const char* defaultExt, const char* fileName, DWORD /*flags*/,
                          const char* filter, CWnd* parent)
-    : m_flags(flags), m_parent(parent) {
+    : m_parent(parent) {
     m_request.open = open;
     m_request.defaultExt = defaultExt ? defaultExt : "";
     m_request.initialName = fileName ? fileName : "";
@@ -33,21 +34,4 @@ intptr_t CFileDialog::DoModal() {
     if (answer != IDOK || path.empty()) return IDCANCEL;
     m_path = path;
     return IDOK;
-}
-
-std::string CFileDialog::GetFileName() const {
-    const size_t slash = m_path.find_last_of("/\\");
-    return slash == std::string::npos ? m_path : m_path.substr(slash + 1);
-}
-
-std::string CFileDialog::GetFileExt() const {
-    const std::string name = GetFileName();
-    const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
-}
-
-std::string CFileDialog::GetFileTitle() const {
-    const std::string name = GetFileName();
-    const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
 }

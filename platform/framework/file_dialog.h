@@ -27,12 +27,8 @@ public:
                 DWORD flags = 0, const char* filter = nullptr, CWnd* parent = nullptr);
     intptr_t DoModal();
     std::string GetPathName() const { return m_path; }
-    std::string GetFileName() const;
-    std::string GetFileExt() const;
-    std::string GetFileTitle() const;
 
     FileDialogRequest m_request;
-    DWORD m_flags;
 
 private:
     CWnd* m_parent;

@@ -45,11 +45,6 @@ int CPropertySheet::GetPageIndex(const CPropertyPage* page) const {
     return it == m_pages.end() ? -1 : int(it - m_pages.begin());
 }
 
-void CPropertySheet::SetTitle(const std::string& title) {
-    m_caption = title;
-    if (m_hWnd) SetWindowText(title);
-}
-
 // The sheet is a dialog of its own, sized in dialog units to hold the largest page.
 BOOL CPropertySheet::CreateModalWindow(HWND owner) {
     DialogTemplate tpl;

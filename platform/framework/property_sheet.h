@@ -28,7 +28,6 @@ public:
     BOOL SetActivePage(int index);
     BOOL SetActivePage(CPropertyPage* page) { return SetActivePage(GetPageIndex(page)); }
     HWND GetTabControl() const { return m_tab; }
-    void SetTitle(const std::string& title);
 
     BOOL CreateModalWindow(HWND owner) override;
     BOOL OnInitDialog() override;

@@ -15,8 +15,6 @@ struct CRuntimeClass {
             if (c == base) return true;
         return false;
     }
-    static const CRuntimeClass* FromName(const char* name);
-    static void Register(const CRuntimeClass* cls);
 };
 
 class CObject {

@@ -22,8 +22,6 @@ CWinApp::~CWinApp() {
     if (m_module->app == this) m_module->app = nullptr;
 }
 
-CWinApp* AfxGetApp() { return AfxGetModuleState()->app; }
-
 std::string AfxAppName() {
     AFX_MODULE_STATE* state = AfxGetModuleState();
     return state->app ? state->app->m_pszAppName : ModuleTitle(state->moduleName);

@@ -18,6 +18,5 @@ public:
     AFX_MODULE_STATE* m_module;
 };
 
-CWinApp* AfxGetApp();
 // The current application's name, or the module's title when it has no application.
 std::string AfxAppName();

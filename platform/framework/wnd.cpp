@@ -108,12 +108,6 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
     return parent ? SubclassWindow(::GetDlgItem(parent->m_hWnd, int(id))) : FALSE;
 }
 
-HWND CWnd::UnsubclassWindow() {
-    if (m_pfnSuper) SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<intptr_t>(m_pfnSuper));
-    m_pfnSuper = nullptr;
-    return Detach();
-}
-
 BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* name, DWORD style, int x,
                     int y, int width, int height, HWND parent, int id, void* param) {
     // Messages sent during creation reach this object before the handle is known.
@@ -216,10 +210,6 @@ std::string CWnd::GetWindowText() const {
 std::string CWnd::GetDlgItemText(int id) const {
     CWnd* item = GetDlgItem(id);
     return item ? item->GetWindowText() : std::string();
-}
-
-void CWnd::CheckRadioButton(int first, int last, int check) {
-    for (int id = first; id <= last; ++id) CheckDlgButton(id, id == check ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CWnd::ScreenToClient(RECT* r) const {

@@ -31,7 +31,6 @@ public:
                 CWnd* parent, UINT id);
     BOOL SubclassWindow(HWND window);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
-    HWND UnsubclassWindow();
     BOOL Attach(HWND window);
     HWND Detach();
     virtual BOOL DestroyWindow();
@@ -52,7 +51,6 @@ public:
 
     // Conveniences over the window-system calls.
     LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageA(m_hWnd, msg, wp, lp); }
-    BOOL PostMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return PostMessageA(m_hWnd, msg, wp, lp); }
     CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
@@ -61,8 +59,6 @@ public:
     void SetDlgItemText(int id, const std::string& text) { SetWindowTextA(::GetDlgItem(m_hWnd, id), text.c_str()); }
     std::string GetDlgItemText(int id) const;
     void CheckDlgButton(int id, UINT check) { SendMessageA(::GetDlgItem(m_hWnd, id), BM_SETCHECK, check, 0); }
-    UINT IsDlgButtonChecked(int id) const { return UINT(SendMessageA(::GetDlgItem(m_hWnd, id), BM_GETCHECK, 0, 0)); }
-    void CheckRadioButton(int first, int last, int check);
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }

@@ -95,7 +95,6 @@ HWND WindowFromDC(HDC dc);
 
 // State.
 int SetROP2(HDC dc, int mode);
-int GetROP2(HDC dc);
 int SetBkMode(HDC dc, int mode);
 COLORREF SetBkColor(HDC dc, COLORREF colour);
 COLORREF SetTextColor(HDC dc, COLORREF colour);
@@ -136,4 +135,3 @@ const Surface* GdiBitmapSurface(HBITMAP bitmap);
 const Surface* GdiSurfaceOfDC(HDC dc);
 // Live objects and DCs made by callers (stock objects not counted), for leak checks.
 int GdiLiveObjectCount();
-int GdiLiveDCCount();

@@ -167,4 +167,3 @@ const Surface* GdiSurfaceOfDC(HDC h) {
 }
 
 int GdiLiveObjectCount() { return T().objects.Live() - T().StockCount(); }
-int GdiLiveDCCount() { return T().dcs.Live(); }

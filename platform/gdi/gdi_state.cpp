@@ -23,11 +23,6 @@ int SetROP2(HDC h, int mode) {
     return Replace(h, &DeviceContext::rop2, mode, 0);
 }
 
-int GetROP2(HDC h) {
-    const DeviceContext* dc = DC(h);
-    return dc ? dc->rop2 : 0;
-}
-
 int SetBkMode(HDC h, int mode) {
     if (mode != TRANSPARENT && mode != OPAQUE) return 0;
     return Replace(h, &DeviceContext::bkMode, mode, 0);

@@ -69,12 +69,6 @@ RECT NormalisedRect(RECT r) {
     return r;
 }
 
-bool RowSpans::Covers(int x, int y) const {
-    const int i = y - top;
-    if (i < 0 || i >= int(rows.size())) return false;
-    return x >= rows[i].first && x < rows[i].second;
-}
-
 void Rasterizer::Line(POINT a, POINT b, const PenSpec& pen, const LineBackground& bk, int& phase) {
     if (pen.style == PS_NULL) return;
     if (pen.width > 1)

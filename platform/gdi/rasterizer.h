@@ -24,7 +24,6 @@ struct LineBackground {
 struct RowSpans {
     int top = 0;
     std::vector<std::pair<int, int>> rows;
-    bool Covers(int x, int y) const;
 };
 
 class Rasterizer {

@@ -292,13 +292,10 @@ bool ButtonControl::Register() {
 }
 
 LRESULT ButtonControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCDESTROY) {
-        Store().Detach(h);
-        return DefWindowProcA(h, msg, wp, lp);
-    }
-    ButtonState& s = Store().Attach(h);
     LRESULT result = 0;
-    if (control::HandleFont(h, msg, wp, lp, s.font, result)) return result;
+    ButtonState* state = Store().Enter(h, msg, wp, lp, result);
+    if (state == nullptr) return result;
+    ButtonState& s = *state;
     switch (msg) {
     case WM_GETDLGCODE: return TraitsOf(h).dlgCode;
     case WM_SETTEXT: result = DefWindowProcA(h, msg, wp, lp); control::Redraw(h); return result;

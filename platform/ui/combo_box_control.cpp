@@ -265,18 +265,12 @@ bool ComboBoxControl::Register() {
 }
 
 LRESULT ComboBoxControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCDESTROY) {
-        Store().Detach(h);
-        return DefWindowProcA(h, msg, wp, lp);
+    // The parts wear the combo's font.
+    if (ComboState* parts = Store().Find(h); parts && msg == WM_SETFONT) {
+        if (parts->edit) SendMessageA(parts->edit, WM_SETFONT, wp, lp);
+        if (parts->list) SendMessageA(parts->list, WM_SETFONT, wp, lp);
     }
-    ComboState& s = Store().Attach(h);
     LRESULT result = 0;
-    if (control::HandleFont(h, msg, wp, lp, s.font, result)) {
-        if (msg == WM_SETFONT) {
-            if (s.edit) SendMessageA(s.edit, WM_SETFONT, wp, lp);
-            if (s.list) SendMessageA(s.list, WM_SETFONT, wp, lp);
-        }
-        return result;
-    }
-    return Message(h, s, msg, wp, lp);
+    ComboState* state = Store().Enter(h, msg, wp, lp, result);
+    return state ? Message(h, *state, msg, wp, lp) : result;
 }

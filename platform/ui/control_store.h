@@ -4,6 +4,8 @@
 #include <map>
 #include <memory>
 
+#include "platform/ui/control_support.h"
+#include "platform/win/win_api.h"
 #include "platform/win/win_types.h"
 
 template <class State>
@@ -19,6 +21,22 @@ public:
         return *slot;
     }
     void Detach(HWND h) { m_states.erase(h); }
+
+    // The start every control's window procedure shares: the state goes with WM_NCDESTROY and
+    // is made on first use, and a state with a font answers the font messages. Null when
+    // `result` already holds the answer.
+    State* Enter(HWND h, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+        if (msg == WM_NCDESTROY) {
+            Detach(h);
+            result = DefWindowProcA(h, msg, wp, lp);
+            return nullptr;
+        }
+        State& s = Attach(h);
+        if constexpr (requires { s.font; }) {
+            if (control::HandleFont(h, msg, wp, lp, s.font, result)) return nullptr;
+        }
+        return &s;
+    }
 
 private:
     std::map<HWND, std::unique_ptr<State>> m_states;

@@ -31,13 +31,10 @@ bool DialogClass::Register() {
 }
 
 LRESULT DialogClass::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCDESTROY) {
-        Store().Detach(h);
-        return DefWindowProcA(h, msg, wp, lp);
-    }
-    DialogState& s = Store().Attach(h);
     LRESULT result = 0;
-    if (control::HandleFont(h, msg, wp, lp, s.font, result)) return result;
+    DialogState* state = Store().Enter(h, msg, wp, lp, result);
+    if (state == nullptr) return result;
+    DialogState& s = *state;
     switch (msg) {
     case DM_GETDEFID: return LRESULT(MAKEWPARAM(s.defaultId, DC_HASDEFID));
     case DM_SETDEFID: s.defaultId = WORD(wp); return TRUE;

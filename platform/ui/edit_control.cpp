@@ -286,13 +286,10 @@ bool EditControl::Register() {
 }
 
 LRESULT EditControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCDESTROY) {
-        Store().Detach(h);
-        return DefWindowProcA(h, msg, wp, lp);
-    }
-    EditState& s = Store().Attach(h);
     LRESULT result = 0;
-    if (control::HandleFont(h, msg, wp, lp, s.font, result)) return result;
+    EditState* state = Store().Enter(h, msg, wp, lp, result);
+    if (state == nullptr) return result;
+    EditState& s = *state;
     switch (msg) {
     case WM_CREATE:
         // A bordered edit in a dialog wears the sunken 3-D edge instead of a flat line.

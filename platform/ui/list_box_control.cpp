@@ -233,13 +233,10 @@ bool ListBoxControl::Register() {
 }
 
 LRESULT ListBoxControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCDESTROY) {
-        Store().Detach(h);
-        return DefWindowProcA(h, msg, wp, lp);
-    }
-    ListState& s = Store().Attach(h);
     LRESULT result = 0;
-    if (control::HandleFont(h, msg, wp, lp, s.font, result)) return result;
+    ListState* state = Store().Enter(h, msg, wp, lp, result);
+    if (state == nullptr) return result;
+    ListState& s = *state;
     if (msg >= LB_ADDSTRING && msg <= LB_FINDSTRINGEXACT) return ListMessage(h, s, msg, wp, lp);
     switch (msg) {
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;

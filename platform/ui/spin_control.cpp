@@ -326,10 +326,11 @@ LRESULT SpinControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCDESTROY) {
         if (SpinState* s = Store().Find(h); s && s->buddy) Unlink(s->buddy);
         KillTimer(h, kRepeatTimer);
-        Store().Detach(h);
-        return DefWindowProcA(h, msg, wp, lp);
     }
-    SpinState& s = Store().Attach(h);
+    LRESULT result = 0;
+    SpinState* state = Store().Enter(h, msg, wp, lp, result);
+    if (state == nullptr) return result;
+    SpinState& s = *state;
     if (msg >= UDM_SETRANGE && msg <= UDM_GETPOS32) return SpinMessage(h, s, msg, wp, lp);
     switch (msg) {
     case WM_CREATE:

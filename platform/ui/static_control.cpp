@@ -71,13 +71,10 @@ bool StaticControl::Register() {
 }
 
 LRESULT StaticControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCDESTROY) {
-        Store().Detach(h);
-        return DefWindowProcA(h, msg, wp, lp);
-    }
-    StaticState& s = Store().Attach(h);
     LRESULT result = 0;
-    if (control::HandleFont(h, msg, wp, lp, s.font, result)) return result;
+    StaticState* state = Store().Enter(h, msg, wp, lp, result);
+    if (state == nullptr) return result;
+    StaticState& s = *state;
     switch (msg) {
     case WM_CREATE:
         // A sunken static is a static with the one-pixel static edge around it.

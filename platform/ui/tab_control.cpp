@@ -171,13 +171,10 @@ bool TabControl::Register() {
 }
 
 LRESULT TabControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCDESTROY) {
-        Store().Detach(h);
-        return DefWindowProcA(h, msg, wp, lp);
-    }
-    TabState& s = Store().Attach(h);
     LRESULT result = 0;
-    if (control::HandleFont(h, msg, wp, lp, s.font, result)) return result;
+    TabState* state = Store().Enter(h, msg, wp, lp, result);
+    if (state == nullptr) return result;
+    TabState& s = *state;
     if (msg >= TCM_GETITEMCOUNT && msg <= TCM_ADJUSTRECT) return TabMessage(h, s, msg, wp, lp);
     switch (msg) {
     case WM_GETDLGCODE: return DLGC_WANTARROWS;

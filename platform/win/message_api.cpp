@@ -63,8 +63,6 @@ LRESULT DispatchMessageA(const MSG* msg) {
     return result;
 }
 
-BOOL TranslateMessage(const MSG*) { return FALSE; }   // drivers deliver WM_CHAR themselves
-
 void PostQuitMessage(int code) { M().Quit(code); }
 
 LRESULT DefWindowProcA(HWND h, UINT msg, WPARAM wp, LPARAM lp) {

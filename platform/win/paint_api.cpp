@@ -12,12 +12,6 @@ BOOL InvalidateRect(HWND h, const RECT* rect, BOOL erase) {
     return TRUE;
 }
 
-BOOL ValidateRect(HWND h, const RECT* rect) {
-    if (!M().Get(h)) return FALSE;
-    M().Validate(h, rect);
-    return TRUE;
-}
-
 BOOL GetUpdateRect(HWND h, RECT* rect, BOOL) {
     const Window* w = M().Get(h);
     if (!w) return FALSE;

@@ -80,8 +80,6 @@ std::vector<std::string> ProfileFile::SectionNames() const {
     return names;
 }
 
-bool ProfileFile::HasSection(std::string_view section) const { return Find(section) != nullptr; }
-
 std::optional<std::string> ProfileFile::Value(std::string_view section, std::string_view key) const {
     for (const auto& [k, v] : Entries(section)) {
         if (SameName(k, key)) return v;

@@ -17,7 +17,6 @@ public:
 
     // Section and key names compare without regard to case.
     std::vector<std::string> SectionNames() const;
-    bool HasSection(std::string_view section) const;
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
     // Every non-comment line of the section, in file order; a line without "=" has an empty value.
     std::vector<Entry> Entries(std::string_view section) const;

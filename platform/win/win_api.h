@@ -43,7 +43,6 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
 BOOL SetWindowPos(HWND window, HWND after, int x, int y, int width, int height, UINT flags);
 BOOL ClientToScreen(HWND window, POINT* point);
 BOOL ScreenToClient(HWND window, POINT* point);
-int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);
 HWND WindowFromPoint(POINT screen);
 int GetSystemMetrics(int index);
 void SetScreenSize(int width, int height);
@@ -56,13 +55,11 @@ BOOL PostMessageA(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 BOOL GetMessageA(MSG* msg, HWND window, UINT first, UINT last);
 BOOL PeekMessageA(MSG* msg, HWND window, UINT first, UINT last, UINT remove);
 LRESULT DispatchMessageA(const MSG* msg);
-BOOL TranslateMessage(const MSG* msg);
 void PostQuitMessage(int code);
 constexpr UINT PM_NOREMOVE = 0, PM_REMOVE = 1;
 
 // Painting.
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
-BOOL ValidateRect(HWND window, const RECT* rect);
 BOOL GetUpdateRect(HWND window, RECT* rect, BOOL erase);
 BOOL UpdateWindow(HWND window);
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint);

@@ -289,17 +289,6 @@ BOOL ScreenToClient(HWND h, POINT* p) {
     return TRUE;
 }
 
-int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count) {
-    const RECT a = from ? M().ClientScreenRect(from) : RECT{};
-    const RECT b = to ? M().ClientScreenRect(to) : RECT{};
-    const int dx = a.left - b.left, dy = a.top - b.top;
-    for (UINT i = 0; i < count; ++i) {
-        points[i].x += dx;
-        points[i].y += dy;
-    }
-    return MAKELPARAM(WORD(dx), WORD(dy));
-}
-
 static HWND DeepestAt(HWND h, POINT p) {
     const Window* w = M().Get(h);
     for (HWND c : w->children) {

@@ -263,11 +263,6 @@ HWND WindowManager::NextToPaintIn(const std::vector<HWND>& list) const {
 
 HWND WindowManager::NextWindowToPaint() const { return NextToPaintIn(m_topLevels); }
 
-bool WindowManager::PaintPending(HWND h) const {
-    const Window* w = Get(h);
-    return w && (w->frameDirty || !IsRectEmptyValue(w->update));
-}
-
 namespace {
 
 bool IsInput(UINT message) {

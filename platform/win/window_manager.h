@@ -64,7 +64,6 @@ public:
     // Invalidation.
     void Invalidate(HWND h, const RECT* rect, bool erase);
     void Validate(HWND h, const RECT* rect);
-    bool PaintPending(HWND h) const;
     HWND NextWindowToPaint() const;
     // While deferred, a dry queue asks for input without painting first: a scripted run that
     // nobody watches paints only when a picture is taken, and then all at once (PaintAll).

@@ -11,6 +11,7 @@
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "output/padstack_rules.h"
+#include "res/output_texts.h"
 #include "tests/array/array_fixture.h"
 
 namespace {
@@ -147,7 +148,8 @@ TEST_F(CreateFootprintTest, EmptyArrangementStoresNothingAndSaysSo) {
 TEST_F(CreateFootprintTest, TemporaryPadBecomesARealPadstackOnce) {
     Pads({0, 5400});
     CreateFootprint();
-    EXPECT_EQ(PinPadstacks(), (std::vector<std::string>{kTemporaryPadstackName, kTemporaryPadstackName}));
+    const std::string temporary = output_texts::kTemporaryPadstack;
+    EXPECT_EQ(PinPadstacks(), (std::vector<std::string>{temporary, temporary}));
     pads.RemoveAll();
     Pads({0});
     CreateFootprint();

@@ -9,8 +9,10 @@
 #include "plugin/dialog_run.h"
 #include "plugin/plugin_module.h"
 #include "preview/style_sample_wnd.h"
+#include "res/resource.h"
 #include "sheet/tessra_sheet.h"
 #include "tests/plugin/dialog_run_fixture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ TEST_F(DialogRunTest, SampleFlagLeftByTheLastRunDoesNotSwallowTheFirstPress) {
     SampleWindowShown = 1;
     bool open = false;
     probe = [&] { open = StyleSampleWindow.GetSafeHwnd() != 0; };
-    Show("click 500\n" + ProbeLine() + "cancel\n");
+    Show(Act("click", IDC_STYLE_SAMPLE) + ProbeLine() + "cancel\n");
     EXPECT_TRUE(open);
 }
 

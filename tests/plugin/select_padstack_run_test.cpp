@@ -18,6 +18,7 @@
 #include "platform/win/win_api.h"
 #include "res/resource.h"
 #include "tests/plugin/dialog_run_fixture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -89,9 +90,9 @@ class SelectPadstackChoiceTest : public SelectPadstackRunTest,
 
 // The default pad also becomes pin 1; pin 1 alone leaves the default.
 TEST_P(SelectPadstackChoiceTest, OkStoresTheChosenNames) {
-    const std::string script = "click " + std::to_string(GetParam().button) + "\nselect 1056 S40\nok\n" +
-                               "expect 1021 " + GetParam().defaultName + "\nexpect 1022 " + GetParam().pin1Name +
-                               "\ncancel\n";
+    const std::string script = Act("click", GetParam().button) + Act("select", IDC_PADSTACK_LIST, "S40") + "ok\n" +
+                               Act("expect", IDC_DEFAULT_PADSTACK_NAME, GetParam().defaultName) +
+                               Act("expect", IDC_PIN1_PADSTACK_NAME, GetParam().pin1Name) + "cancel\n";
     EXPECT_EQ(Show(script), 0);
     EXPECT_EQ(error, "");
 }
@@ -101,14 +102,16 @@ INSTANTIATE_TEST_SUITE_P(Buttons, SelectPadstackChoiceTest,
                                            ChoiceCase{IDC_SELECT_PIN1_PADSTACK, "R60", "S40"}));
 
 TEST_F(SelectPadstackRunTest, ValuesOfTheShownPadstack) {
-    const std::string script = "click 1058\nselect 1056 S40\nexpect 4105 " + std::string(BaseToStr(5080)) +
-                               "\nexpect 4108 \"90 30'\"\nexpect 4109 \"Top -  (mils)\"\ncancel\ncancel\n";
+    const std::string script = Act("click", IDC_SELECT_DEFAULT_PADSTACK) + Act("select", IDC_PADSTACK_LIST, "S40") +
+                               Act("expect", IDC_HEIGHT_VALUE, BaseToStr(5080)) +
+                               Act("expect", IDC_ROTATION_VALUE, "90 30'") +
+                               Act("expect", IDC_SIDE_UNIT_LINE, "Top -  (mils)") + "cancel\ncancel\n";
     Show(script);
     EXPECT_EQ(error, "");
 }
 
 struct CopyCase {
-    const char* script;   // after the library padstack LIB1 has been shown
+    std::string script;   // after the library padstack LIB1 has been shown
     bool kept;
 };
 
@@ -119,19 +122,22 @@ class SelectPadstackCopyTest : public SelectPadstackRunTest, public ::testing::W
 // A library padstack is in the design only while it is shown, unless OK takes it.
 TEST_P(SelectPadstackCopyTest, LibraryCopyIsKeptOnlyByOk) {
     ListLibrary("LIB1");
-    Show(std::string("click 1059\nselect 1056 LIB1\n") + GetParam().script + "cancel\n");
+    Show(Act("click", IDC_SELECT_PIN1_PADSTACK) + Act("select", IDC_PADSTACK_LIST, "LIB1") + GetParam().script +
+         "cancel\n");
     EXPECT_EQ(error, "");
     EXPECT_EQ(ThruFind("LIB1") > 0, GetParam().kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ends, SelectPadstackCopyTest,
-                         ::testing::Values(CopyCase{"ok\nexpect 1022 LIB1\n", true}, CopyCase{"cancel\n", false},
-                                           CopyCase{"select 1056 R60\nok\n", false}));
+                         ::testing::Values(CopyCase{"ok\n" + Act("expect", IDC_PIN1_PADSTACK_NAME, "LIB1"), true},
+                                           CopyCase{"cancel\n", false},
+                                           CopyCase{Act("select", IDC_PADSTACK_LIST, "R60") + "ok\n", false}));
 
 TEST_F(SelectPadstackRunTest, CancelLeavesTheDesignsPadstacksAsTheyWere) {
     ListLibrary("LIB1");
     const int16_t before[] = {ThruFind("R60"), ThruFind("S40"), ThruFind("LIB1")};
-    Show("click 1058\nselect 1056 LIB1\nselect 1056 S40\nselect 1056 LIB1\ncancel\ncancel\n");
+    Show(Act("click", IDC_SELECT_DEFAULT_PADSTACK) + Act("select", IDC_PADSTACK_LIST, "LIB1") +
+         Act("select", IDC_PADSTACK_LIST, "S40") + Act("select", IDC_PADSTACK_LIST, "LIB1") + "cancel\ncancel\n");
     EXPECT_EQ(error, "");
     const int16_t after[] = {ThruFind("R60"), ThruFind("S40"), ThruFind("LIB1")};
     for (int i = 0; i < 3; ++i) EXPECT_EQ(after[i], before[i]) << i;
@@ -140,7 +146,8 @@ TEST_F(SelectPadstackRunTest, CancelLeavesTheDesignsPadstacksAsTheyWere) {
 TEST_F(SelectPadstackRunTest, OkWithoutAnyPadstackAsksForALibrary) {
     zelmdb::DatabaseSet::Get().CloseAll();
     AttachDesign(1);
-    Show("click 1058\nok\nexpect 4105 \"- - - - - -\"\ncancel\ncancel\n");
+    Show(Act("click", IDC_SELECT_DEFAULT_PADSTACK) + "ok\n" + Act("expect", IDC_HEIGHT_VALUE, "- - - - - -") +
+         "cancel\ncancel\n");
     EXPECT_EQ(error, "");
     bool asked = false;
     for (const auto& box : ShownMessageBoxes())
@@ -206,7 +213,8 @@ TEST_P(SelectPadstackAddTest, SameKeyAndFileAsksBeforeReplacing) {
     const std::string listed = GetParam().sameFolder ? Upper(file) : Path("elsewhere/smd.olb").string();
     WriteIni({"smd=" + listed, "other=" + Path("other.olb").string()});
     const std::vector<std::string> before = LibraryLines(Ini());
-    Show("click 1059\nanswer " + std::string(GetParam().answer) + "\nfile " + file + "\nclick 4090\ncancel\ncancel\n");
+    Show(Act("click", IDC_SELECT_PIN1_PADSTACK) + "answer " + std::string(GetParam().answer) + "\nfile " + file + "\n" +
+         Act("click", IDC_ADD_LIBRARY) + "cancel\ncancel\n");
     EXPECT_EQ(error, "");
     EXPECT_EQ(Asked("Replace existing entry with new entry?"), GetParam().sameFolder);
     const std::vector<std::string> after = LibraryLines(Ini());
@@ -230,9 +238,10 @@ TEST_F(SelectPadstackLibraryTest, RemoveTakesOutTheSelectedLineOnly) {
     const std::string file = MakeLibrary("lib", "LIB1");
     WriteIni({"smd=" + file, "other=" + Path("other.olb").string()});
     const std::vector<std::string> before = LibraryLines(Ini());
-    Show("click 1059\nclick 4091\ncancel\ncancel\n");
+    Show(Act("click", IDC_SELECT_PIN1_PADSTACK) + Act("click", IDC_REMOVE_LIBRARY) + "cancel\ncancel\n");
     EXPECT_EQ(LibraryLines(Ini()), before);
-    Show("click 1059\nselect 4089 smd\nclick 4091\ncancel\ncancel\n");
+    Show(Act("click", IDC_SELECT_PIN1_PADSTACK) + Act("select", IDC_LIBRARY_LIST, "smd") +
+         Act("click", IDC_REMOVE_LIBRARY) + "cancel\ncancel\n");
     EXPECT_EQ(error, "");
     EXPECT_EQ(LibraryLines(Ini()), std::vector<std::string>{before.back()});
 }
@@ -241,7 +250,9 @@ TEST_F(SelectPadstackLibraryTest, RemoveTakesOutTheSelectedLineOnly) {
 TEST_F(SelectPadstackLibraryTest, RefillSelectsThePagesPadstackAgain) {
     const std::string file = MakeLibrary("lib", "LIB1");
     WriteIni({"smd=" + file});
-    Show("click 1059\nselect 1056 LIB1\nexpect 1056 LIB1\nclick 4091\nexpect 1056 R60\ncancel\ncancel\n");
+    Show(Act("click", IDC_SELECT_PIN1_PADSTACK) + Act("select", IDC_PADSTACK_LIST, "LIB1") +
+         Act("expect", IDC_PADSTACK_LIST, "LIB1") + Act("click", IDC_REMOVE_LIBRARY) +
+         Act("expect", IDC_PADSTACK_LIST, "R60") + "cancel\ncancel\n");
     EXPECT_EQ(error, "");
     EXPECT_LE(ThruFind("LIB1"), 0);
 }
@@ -250,7 +261,8 @@ TEST_F(SelectPadstackLibraryTest, WithoutHostFolderNothingIsWritten) {
     const std::string file = MakeLibrary("lib", "LIB1");
     WriteIni({"smd=" + file});
     zelmdb::HostEnvironment::Get().SetHostFolder("");
-    Show("click 1059\nclick 4091\nfile " + file + "\nclick 4090\ncancel\ncancel\n");
+    Show(Act("click", IDC_SELECT_PIN1_PADSTACK) + Act("click", IDC_REMOVE_LIBRARY) + "file " + file + "\n" +
+         Act("click", IDC_ADD_LIBRARY) + "cancel\ncancel\n");
     zelmdb::HostEnvironment::Get().SetHostFolder(HostFolder());
     EXPECT_EQ(error, "");
     EXPECT_TRUE(Asked("Padstack library was not added"));
@@ -260,15 +272,18 @@ TEST_F(SelectPadstackLibraryTest, WithoutHostFolderNothingIsWritten) {
 // A name in the design and in a library is listed twice, and both show the design's padstack.
 TEST_F(SelectPadstackLibraryTest, DesignNameInALibraryShowsTheDesignsPadstack) {
     ListLibrary("S40");
-    const std::string values = "expect 4105 " + std::string(BaseToStr(5080)) + "\nexpect 4108 \"90 30'\"\n";
-    Show("click 1059\nselect 1056 S40\n" + values + "select 1056 #2\nexpect 1056 S40\n" + values + "cancel\ncancel\n");
+    const std::string values = Act("expect", IDC_HEIGHT_VALUE, BaseToStr(5080)) +
+                               Act("expect", IDC_ROTATION_VALUE, "90 30'");
+    Show(Act("click", IDC_SELECT_PIN1_PADSTACK) + Act("select", IDC_PADSTACK_LIST, "S40") + values +
+         Act("select", IDC_PADSTACK_LIST, "#2") + Act("expect", IDC_PADSTACK_LIST, "S40") + values +
+         "cancel\ncancel\n");
     EXPECT_EQ(error, "");
 }
 
 // A pin-1 padstack picked from a library ends up under pin 1 of the stored footprint.
 TEST_F(SelectPadstackLibraryTest, LibraryPadstackBecomesTheStoredPin1) {
     ListLibrary("LIB1");
-    Show("click 1059\nselect 1056 LIB1\nok\nok\n");
+    Show(Act("click", IDC_SELECT_PIN1_PADSTACK) + Act("select", IDC_PADSTACK_LIST, "LIB1") + "ok\nok\n");
     EXPECT_EQ(error, "");
     const int16_t lib = ThruFind("LIB1");
     ASSERT_GT(lib, 0);

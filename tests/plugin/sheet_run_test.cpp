@@ -16,6 +16,7 @@
 #include "sheet/tessra_sheet.h"
 #include "tests/plugin/dialog_run_fixture.h"
 #include "tests/support/golden_picture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -137,7 +138,8 @@ TEST_F(SheetRunTest, HelpShowsTheTopicOfThePageInFront) {
         HelpShown().push_back({topic, title, ActiveSheet->GetActivePage()->Caption()});
     });
     std::string script;
-    for (int index = 0; index < 6; ++index) script += "page " + std::to_string(index) + "\nclick 9\n";
+    for (int index = 0; index < 6; ++index)
+        script += "page " + std::to_string(index) + "\n" + Act("click", IDC_HELP_BUTTON);
     EXPECT_EQ(Show(script + "cancel\n"), 0) << error;
     KorSetHelpOutput(nullptr);
     std::vector<int32_t> topics;
@@ -155,7 +157,8 @@ TEST_F(SheetRunTest, UncheckingAInTheAlphabetDialogNamesTheGridsFirstRowB) {
         for (const PadSite& site : CurrentPadList->Sites()) names.push_back(site.Name);
     };
     // 267 is the box of "&A".
-    EXPECT_EQ(Show("page 5\nset 4026 3\nclick 502\nclick 267\nok\n" + ProbeLine() + "cancel\n"), 0) << error;
+    EXPECT_EQ(Show("page 5\n" + Act("set", IDC_NUMBER_P, "3") + Act("click", IDC_ARRAY_ALPHABET) +
+                   Act("click", IDC_LETTER_A) + "ok\n" + ProbeLine() + "cancel\n"), 0) << error;
     EXPECT_EQ(names, (std::vector<std::string>{"B1", "B2", "B3"}));
 }
 

@@ -7,8 +7,10 @@
 #include "platform/gdi/png_io.h"
 #include "preview/array_preview_wnd.h"
 #include "preview/style_sample_wnd.h"
+#include "res/resource.h"
 #include "tests/plugin/dialog_run_fixture.h"
 #include "tests/support/golden_picture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -17,7 +19,7 @@ constexpr COLORREF kWhite = 0xFFFFFF, kGreen = 0x00FF00;
 struct SampleCase {
     const char* name;
     int page;
-    const char* edits;   // script lines before the sample opens
+    std::string edits;   // script lines before the sample opens
 };
 
 void PrintTo(const SampleCase& c, std::ostream* out) { *out << c.name; }
@@ -32,7 +34,7 @@ protected:
     }
     // The sample's picture after `edits` on `page`, also kept under sample/NAME.png.
     Surface Sample(const std::string& name, int page, const std::string& edits) {
-        return Picture("sample", name, page, edits + "click 500\n");
+        return Picture("sample", name, page, edits + Act("click", IDC_STYLE_SAMPLE));
     }
     Surface Picture(const std::string& window, const std::string& name, int page, const std::string& edits) {
         const std::string file = PictureOutPath(window + "/" + name + ".png").string();
@@ -64,13 +66,16 @@ TEST_P(StyleSamplePictureTest, LooksAsItDid) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, StyleSamplePictureTest,
-                         ::testing::Values(SampleCase{"dual", 0, "set 4028 7\n"},
-                                           SampleCase{"stagger_x", 1, "set 4026 5\nset 4028 4\nset 4053 1\n"},
+                         ::testing::Values(SampleCase{"dual", 0, Act("set", IDC_NUMBER_Q, "7")},
+                                           SampleCase{"stagger_x", 1, Act("set", IDC_NUMBER_P, "5") +
+                                                      Act("set", IDC_NUMBER_Q, "4") + Act("set", IDC_ROW_DELTA, "1")},
                                            SampleCase{"stagger_y", 2, ""},
-                                           SampleCase{"qfp", 3, "set 4026 10\nset 4028 8\n"},
-                                           SampleCase{"circular", 4, "set 4026 16\n"},
-                                           SampleCase{"circular_clockwise", 4, "set 4065 -22.5\n"},
-                                           SampleCase{"grid", 5, "set 4026 4\nset 4028 3\n"}),
+                                           SampleCase{"qfp", 3, Act("set", IDC_NUMBER_P, "10") +
+                                                      Act("set", IDC_NUMBER_Q, "8")},
+                                           SampleCase{"circular", 4, Act("set", IDC_NUMBER_P, "16")},
+                                           SampleCase{"circular_clockwise", 4, Act("set", IDC_ANGLE, "-22.5")},
+                                           SampleCase{"grid", 5, Act("set", IDC_NUMBER_P, "4") +
+                                                      Act("set", IDC_NUMBER_Q, "3")}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class PreviewPictureTest : public StyleSampleRunTest, public ::testing::WithParamInterface<SampleCase> {};
@@ -81,18 +86,30 @@ TEST_P(PreviewPictureTest, LooksAsItDid) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PreviewPictureTest,
-                         ::testing::Values(SampleCase{"dual", 0, "set 4028 5\nset 4034 40\nset 4035 100\n"},
-                                           SampleCase{"stagger_x", 1, "set 4026 4\nset 4028 3\nset 4034 40\nset 4035 30\nset 4053 1\n"},
-                                           SampleCase{"stagger_y", 2, "set 4026 3\nset 4028 4\nset 4034 30\nset 4035 40\n"},
-                                           SampleCase{"qfp", 3, "set 4026 4\nset 4028 3\nset 4034 30\nset 4035 30\nset 4032 60\nset 4033 60\n"},
-                                           SampleCase{"circular", 4, "set 4026 8\nset 4066 60\nset 4065 45\n"},
-                                           SampleCase{"grid", 5, "set 4026 4\nset 4028 3\nset 4034 30\nset 4035 30\n"}),
+                         ::testing::Values(SampleCase{"dual", 0, Act("set", IDC_NUMBER_Q, "5") +
+                                                      Act("set", IDC_SPACING_X, "40") +
+                                                      Act("set", IDC_SPACING_Y, "100")},
+                                           SampleCase{"stagger_x", 1, Act("set", IDC_NUMBER_P, "4") +
+                                                      Act("set", IDC_NUMBER_Q, "3") + Act("set", IDC_SPACING_X, "40") +
+                                                      Act("set", IDC_SPACING_Y, "30") + Act("set", IDC_ROW_DELTA, "1")},
+                                           SampleCase{"stagger_y", 2, Act("set", IDC_NUMBER_P, "3") +
+                                                      Act("set", IDC_NUMBER_Q, "4") + Act("set", IDC_SPACING_X, "30") +
+                                                      Act("set", IDC_SPACING_Y, "40")},
+                                           SampleCase{"qfp", 3, Act("set", IDC_NUMBER_P, "4") +
+                                                      Act("set", IDC_NUMBER_Q, "3") + Act("set", IDC_SPACING_X, "30") +
+                                                      Act("set", IDC_SPACING_Y, "30") + Act("set", IDC_STAGGER_W, "60") +
+                                                      Act("set", IDC_STAGGER_Z, "60")},
+                                           SampleCase{"circular", 4, Act("set", IDC_NUMBER_P, "8") +
+                                                      Act("set", IDC_RADIUS, "60") + Act("set", IDC_ANGLE, "45")},
+                                           SampleCase{"grid", 5, Act("set", IDC_NUMBER_P, "4") +
+                                                      Act("set", IDC_NUMBER_Q, "3") + Act("set", IDC_SPACING_X, "30") +
+                                                      Act("set", IDC_SPACING_Y, "30")}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Corner or centre start moves the labels 1, 2 and n; every circle stays where it was.
 TEST_F(StyleSampleRunTest, QfpPinOnePositionMovesOnlyTheLabels) {
     const Surface first = Sample("qfp_first", 3, "");
-    const Surface other = Sample("qfp_other", 3, "click 4063\n");
+    const Surface other = Sample("qfp_other", 3, Act("click", IDC_CENTER_CC));
     EXPECT_TRUE(Only(first, kWhite) == Only(other, kWhite));
     EXPECT_FALSE(Only(first, kGreen) == Only(other, kGreen));
 }
@@ -109,8 +126,8 @@ double LabelRow(const Surface& picture, int left, int right) {
 
 // A clockwise angle step puts pin 2 as far below pin 1 as a counter-clockwise one puts it above.
 TEST_F(StyleSampleRunTest, ClockwiseStepMirrorsPinTwo) {
-    const Surface ccw = Sample("circle_ccw", 4, "set 4065 22.5\n");
-    const Surface cw = Sample("circle_cw", 4, "set 4065 -22.5\n");
+    const Surface ccw = Sample("circle_ccw", 4, Act("set", IDC_ANGLE, "22.5"));
+    const Surface cw = Sample("circle_cw", 4, Act("set", IDC_ANGLE, "-22.5"));
     // Pin 1 stands on the horizontal radius at the right, pin 2 on the 45-degree one.
     const double pin1 = LabelRow(ccw, 232, 260);
     ASSERT_GT(pin1, 0);

@@ -16,8 +16,10 @@
 #include "platform/win/window_manager.h"
 #include "preview/array_preview_wnd.h"
 #include "res/dialog_templates.h"
+#include "res/resource.h"
 #include "tests/array/array_fixture.h"
 #include "tests/support/golden_picture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -102,25 +104,32 @@ TEST_P(AlphabetRunTest, LettersInForceAfterwards) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, AlphabetRunTest, ::testing::Values(
-    AlphabetRun{"UncheckAThenOk", kDefaultLetters, "click 267\nok\n", IDOK, "BCDEFGIJKLMOQSTUW", 0},
-    AlphabetRun{"CancelDropsTheBoxes", kDefaultLetters, "click 267\nclick 292\ncancel\n", IDCANCEL, kDefaultLetters, 0},
-    AlphabetRun{"EscapeIsCancel", kDefaultLetters, "click 267\nkey escape\n", IDCANCEL, kDefaultLetters, 0},
-    AlphabetRun{"EnterIsOk", kDefaultLetters, "click 292\nkey enter\n", IDOK, kDefaultLetters + "Z", 0},
-    AlphabetRun{"OneLetterRefusedThenMended", "AB", "click 268\nok\nclick 269\nok\n", IDOK, "AC", 1},
-    AlphabetRun{"RefusalKeepsTheTableForCancel", "AB", "click 267\nok\ncancel\n", IDCANCEL, "AB", 1},
+    AlphabetRun{"UncheckAThenOk", kDefaultLetters, Act("click", IDC_LETTER_A) + "ok\n", IDOK, "BCDEFGIJKLMOQSTUW", 0},
+    AlphabetRun{"CancelDropsTheBoxes", kDefaultLetters, Act("click", IDC_LETTER_A) + Act("click", IDC_LETTER_Z) +
+                "cancel\n", IDCANCEL, kDefaultLetters, 0},
+    AlphabetRun{"EscapeIsCancel", kDefaultLetters, Act("click", IDC_LETTER_A) +
+                "key escape\n", IDCANCEL, kDefaultLetters, 0},
+    AlphabetRun{"EnterIsOk", kDefaultLetters, Act("click", IDC_LETTER_Z) + "key enter\n", IDOK, kDefaultLetters +
+                "Z", 0},
+    AlphabetRun{"OneLetterRefusedThenMended", "AB", Act("click", IDC_LETTER_A + 1) + "ok\n" + Act("click", IDC_LETTER_A +
+                                                        2) + "ok\n", IDOK, "AC", 1},
+    AlphabetRun{"RefusalKeepsTheTableForCancel", "AB", Act("click", IDC_LETTER_A) + "ok\ncancel\n", IDCANCEL, "AB", 1},
     AlphabetRun{"NoLetterRefused", kDefaultLetters, Clicks(kDefaultLetters) + "ok\ncancel\n", IDCANCEL,
                 kDefaultLetters, 1},
-    AlphabetRun{"StandardThenCancelKeepsTheStandardSet", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "click 266\ncancel\n",
+    AlphabetRun{"StandardThenCancelKeepsTheStandardSet", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", Act("click", IDC_STANDARD_ALPHABET) +
+                "cancel\n",
                 IDCANCEL, kDefaultLetters, 0},
-    AlphabetRun{"StandardReloadsTheBoxes", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "click 266\nclick 274\nok\n", IDOK,
+    AlphabetRun{"StandardReloadsTheBoxes", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", Act("click", IDC_STANDARD_ALPHABET) +
+                Act("click", IDC_LETTER_A + 7) + "ok\n", IDOK,
                 "ABCDEFGHIJKLMOQSTUW", 0},
-    AlphabetRun{"OpeningOnOneLetterSaysSoAndOkWaits", "A", "ok\nclick 292\nok\n", IDOK, "AZ", 2}),
+    AlphabetRun{"OpeningOnOneLetterSaysSoAndOkWaits", "A", "ok\n" + Act("click", IDC_LETTER_Z) +
+                "ok\n", IDOK, "AZ", 2}),
     [](const ::testing::TestParamInfo<AlphabetRun>& info) { return std::string(info.param.name); });
 
 TEST_F(AlphabetDialogTest, OkRenamesThePadsOfTheActivePageAtOnce) {
     UseGrid();
     ASSERT_EQ(Names(), (std::vector<std::string>{"A1", "A2", "A3", "B1", "B2", "B3"}));
-    EXPECT_EQ(Run("click 267\nok\n"), IDOK);
+    EXPECT_EQ(Run(Act("click", IDC_LETTER_A) + "ok\n"), IDOK);
     EXPECT_EQ(ActiveAlphabetCount, 17);
     EXPECT_EQ(Names(), (std::vector<std::string>{"B1", "B2", "B3", "C1", "C2", "C3"}));
 }
@@ -128,7 +137,7 @@ TEST_F(AlphabetDialogTest, OkRenamesThePadsOfTheActivePageAtOnce) {
 TEST_F(AlphabetDialogTest, OkWithoutAnActivePageOnlySetsTheAlphabet) {
     CurrentParameters = nullptr;
     CurrentPadList = nullptr;
-    EXPECT_EQ(Run("click 267\nok\n"), IDOK);
+    EXPECT_EQ(Run(Act("click", IDC_LETTER_A) + "ok\n"), IDOK);
     EXPECT_EQ(ActiveAlphabetCount, 17);
 }
 

@@ -22,6 +22,7 @@
 #include "res/string_table.h"
 #include "sheet/tessra_sheet.h"
 #include "tests/sheet/sheet_run_fixture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -171,14 +172,15 @@ TEST_F(SheetTest, ButtonRowIsCentredEvenlySpacedAndInItsOrder) {
 TEST_F(SheetTest, EnterNeitherClosesTheSheetNorReachesTheField) {
     bool upAfterEnter = false;
     probe = [&] { upAfterEnter = SheetWindow() != 0; };
-    EXPECT_EQ(Show("clear 4026\ntype 4026 7\nkey enter\n" + ProbeLine() + "expect 4026 7\nkey enter\ncancel\n"),
+    EXPECT_EQ(Show(Act("clear", IDC_NUMBER_P) + Act("type", IDC_NUMBER_P, "7") + "key enter\n" + ProbeLine() +
+                   Act("expect", IDC_NUMBER_P, "7") + "key enter\ncancel\n"),
               IDCANCEL) << error;
     EXPECT_TRUE(upAfterEnter);
     EXPECT_EQ(error, "");
 }
 
 TEST_F(SheetTest, EscapeStillCancels) {
-    EXPECT_EQ(Show("focus 4026\nkey escape\n"), IDCANCEL) << error;
+    EXPECT_EQ(Show(Act("focus", IDC_NUMBER_P) + "key escape\n"), IDCANCEL) << error;
     EXPECT_TRUE(notes.empty()) << "the sheet closed by itself, not at the script's end";
 }
 
@@ -208,8 +210,8 @@ TEST_P(StyleSampleTest, TogglesAndIsTitledForThePageInFront) {
             shownAfterClose = SampleWindowShown;
         }
     };
-    const std::string script = "page " + std::to_string(GetParam().page) + "\nclick 500\n" + ProbeLine() +
-                               "click 500\n" + ProbeLine() + "cancel\n";
+    const std::string script = "page " + std::to_string(GetParam().page) + "\n" + Act("click", IDC_STYLE_SAMPLE) +
+                               ProbeLine() + Act("click", IDC_STYLE_SAMPLE) + ProbeLine() + "cancel\n";
     EXPECT_EQ(Show(script), IDCANCEL) << error;
     EXPECT_EQ(title, GetParam().title);
     EXPECT_EQ(rect.left, 0);
@@ -230,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, StyleSampleTest, ::testing::Values(
     [](const auto& info) { return "page" + std::to_string(info.param.page); });
 
 TEST_F(SheetTest, SampleWindowGoesWithTheSheet) {
-    Show("click 500\ncancel\n");
+    Show(Act("click", IDC_STYLE_SAMPLE) + "cancel\n");
     EXPECT_EQ(StyleSampleWindow.GetSafeHwnd(), 0u);
 }
 
@@ -239,7 +241,7 @@ TEST_F(SheetTest, PageBeyondTheTableGivesInvalidPageIndexAndAnUntitledSample) {
     extraPages = {&seventh};
     std::string title = "?";
     probe = [&] { title = WindowCaption(StyleSampleWindow.GetSafeHwnd()); };
-    EXPECT_EQ(Show("page 6\nclick 500\n" + ProbeLine() + "cancel\n"), IDCANCEL) << error;
+    EXPECT_EQ(Show("page 6\n" + Act("click", IDC_STYLE_SAMPLE) + ProbeLine() + "cancel\n"), IDCANCEL) << error;
     ASSERT_EQ(ShownMessageBoxes().size(), 1u);
     EXPECT_EQ(ShownMessageBoxes()[0].Caption, "Error");
     EXPECT_EQ(ShownMessageBoxes()[0].Text, "Invalid Page Index");

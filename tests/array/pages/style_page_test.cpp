@@ -15,6 +15,7 @@
 #include "plugin/plugin_module.h"
 #include "res/resource.h"
 #include "tests/plugin/dialog_run_fixture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -92,9 +93,9 @@ INSTANTIATE_TEST_SUITE_P(Pages, StylePageStartTest, ::testing::Values(
 TEST_F(StylePageTest, TypingAHalfPassesThroughZeroAndAPoint) {
     std::vector<int32_t> second;
     probe = [&] { second.push_back(CurrentPadList->Sites().at(1).X); };
-    Show("page 5\nset 4026 2\nset 4034 100\n" + ProbeLine() + "clear 4034\n" + ProbeLine() +
-         "type 4034 0\n" + ProbeLine() + "type 4034 .\n" + ProbeLine() + "type 4034 5\n" + ProbeLine() +
-         "cancel\n");
+    Show("page 5\n" + Act("set", IDC_NUMBER_P, "2") + Act("set", IDC_SPACING_X, "100") + ProbeLine() +
+         Act("clear", IDC_SPACING_X) + ProbeLine() + Act("type", IDC_SPACING_X, "0") + ProbeLine() +
+         Act("type", IDC_SPACING_X, ".") + ProbeLine() + Act("type", IDC_SPACING_X, "5") + ProbeLine() + "cancel\n");
     // One mil is 254 units: 100, still 100 while empty, 0 for "0", 0 for "0.", then 0.5.
     EXPECT_EQ(second, (std::vector<int32_t>{25400, 25400, 0, 0, 127})) << error;
     EXPECT_TRUE(ShownMessageBoxes().empty());
@@ -108,7 +109,8 @@ TEST_F(StylePageTest, ADashInACountIsRefusedButNotInAStartValue) {
         start = CurrentParameters->X.Start;
         text = Text(IDC_NUMBER_P);
     };
-    Show("page 5\nset 4026 3\nset 4038 7\nset 4026 -\nset 4038 -\n" + ProbeLine() + "cancel\n");
+    Show("page 5\n" + Act("set", IDC_NUMBER_P, "3") + Act("set", IDC_START_X, "7") + Act("set", IDC_NUMBER_P, "-") +
+         Act("set", IDC_START_X, "-") + ProbeLine() + "cancel\n");
     EXPECT_EQ(count, 3);
     EXPECT_EQ(text, "3");
     EXPECT_EQ(start, 7);
@@ -118,7 +120,8 @@ TEST_F(StylePageTest, ADashInACountIsRefusedButNotInAStartValue) {
 TEST_F(StylePageTest, TooManyPadsRestoresTheCount) {
     int32_t q = 0;
     probe = [&] { q = CurrentParameters->Y.Count; };
-    Show("page 5\nset 4026 80\nset 4028 40\nset 4028 41\n" + ProbeLine() + "expect 4028 40\ncancel\n");
+    Show("page 5\n" + Act("set", IDC_NUMBER_P, "80") + Act("set", IDC_NUMBER_Q, "40") + Act("set", IDC_NUMBER_Q, "41") +
+         ProbeLine() + Act("expect", IDC_NUMBER_Q, "40") + "cancel\n");
     EXPECT_TRUE(error.empty()) << error;
     EXPECT_EQ(q, 40);
     ASSERT_EQ(ShownMessageBoxes().size(), 1u);
@@ -128,7 +131,8 @@ TEST_F(StylePageTest, TooManyPadsRestoresTheCount) {
 TEST_F(StylePageTest, ASpacingBeyondTheLimitIsRefusedByTheFieldExchange) {
     double spacing = 0;
     probe = [&] { spacing = CurrentParameters->X.Spacing; };
-    Show("page 5\nset 4026 2\nset 4034 10000\nset 4034 10001\n" + ProbeLine() + "expect 4034 10000\ncancel\n");
+    Show("page 5\n" + Act("set", IDC_NUMBER_P, "2") + Act("set", IDC_SPACING_X, "10000") +
+         Act("set", IDC_SPACING_X, "10001") + ProbeLine() + Act("expect", IDC_SPACING_X, "10000") + "cancel\n");
     EXPECT_TRUE(error.empty()) << error;
     EXPECT_EQ(spacing, 10000);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"tessra: Please enter a number between -10000 and 10000."}));
@@ -139,7 +143,8 @@ TEST_F(StylePageTest, ASpacingBeyondTheLimitIsRefusedByTheFieldExchange) {
 TEST_F(StylePageTest, TypingAheadPastTheLimitGivesOneBox) {
     double spacing = 0;
     probe = [&] { spacing = CurrentParameters->X.Spacing; };
-    Show("page 5\nset 4026 2\nset 4034 100\nclear 4034\ntype 4034 " + std::string(2000, '9') + "\n" + ProbeLine() +
+    Show("page 5\n" + Act("set", IDC_NUMBER_P, "2") + Act("set", IDC_SPACING_X, "100") + Act("clear", IDC_SPACING_X) +
+         Act("type", IDC_SPACING_X, std::string(2000, '9')) + ProbeLine() +
          "cancel\n");
     EXPECT_EQ(spacing, 9999);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"tessra: Please enter a number between -10000 and 10000."}));
@@ -148,7 +153,8 @@ TEST_F(StylePageTest, TypingAheadPastTheLimitGivesOneBox) {
 TEST_F(StylePageTest, AClearedFieldGetsItsTextBackWhenLeft) {
     double spacing = 0;
     probe = [&] { spacing = CurrentParameters->X.Spacing; };
-    Show("page 5\nset 4034 100\nclear 4034\nfocus 4026\nexpect 4034 100\n" + ProbeLine() + "cancel\n");
+    Show("page 5\n" + Act("set", IDC_SPACING_X, "100") + Act("clear", IDC_SPACING_X) + Act("focus", IDC_NUMBER_P) +
+         Act("expect", IDC_SPACING_X, "100") + ProbeLine() + "cancel\n");
     EXPECT_TRUE(error.empty()) << error;
     EXPECT_EQ(spacing, 100);
 }
@@ -156,7 +162,8 @@ TEST_F(StylePageTest, AClearedFieldGetsItsTextBackWhenLeft) {
 TEST_F(StylePageTest, Pin1NamingSwitchesBetweenCountingAndRowLetters) {
     std::vector<std::vector<std::string>> names;
     probe = [&] { names.push_back(PadNames()); };
-    Show("page 5\nset 4026 2\nset 4028 2\nclick 4114\n" + ProbeLine() + "click 4117\n" + ProbeLine() + "cancel\n");
+    Show("page 5\n" + Act("set", IDC_NUMBER_P, "2") + Act("set", IDC_NUMBER_Q, "2") + Act("click", IDC_PIN1_NUMERIC) +
+         ProbeLine() + Act("click", IDC_PIN1_ALPHA_NUMERIC) + ProbeLine() + "cancel\n");
     EXPECT_EQ(names, (std::vector<std::vector<std::string>>{{"1", "2", "3", "4"}, {"A1", "A2", "B1", "B2"}}));
 }
 
@@ -168,7 +175,7 @@ TEST_F(StylePageTest, OnlyThePageInFrontWritesOnOk) {
 }
 
 TEST_F(StylePageTest, CancelStoresNothingAndStopsTheFieldChecks) {
-    EXPECT_EQ(Show("page 5\nset 4026 3\ncancel\n"), 0);
+    EXPECT_EQ(Show("page 5\n" + Act("set", IDC_NUMBER_P, "3") + "cancel\n"), 0);
     EXPECT_TRUE(zelmdb::DatabaseSet::Get().Design()->Symbols().empty());
     EXPECT_EQ(FieldExchangeEnabled, 0);
 }

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "host/zelmdb/design_store.h"
+#include "res/resource.h"
 #include "tests/host/orvex/orvex_cli_fixture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -47,7 +49,7 @@ struct WriteFailure {
     const char* units;
     const char* sql;                    // what the design holds besides
     std::vector<std::string> options;   // of generate
-    const char* script;                 // the same footprint in the dialog
+    std::string script;                 // the same footprint in the dialog
     const char* why;
 };
 class FailedWriteTest : public DataSafetyTest, public ::testing::WithParamInterface<WriteFailure> {};
@@ -76,11 +78,13 @@ TEST_P(FailedWriteTest, TheFootprintIsNotStoredAndTheDesignIsAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Causes, FailedWriteTest, ::testing::Values(
     WriteFailure{"PadstackIdsUsedUp", "mm", "INSERT INTO padstacks(id) VALUES (32767)", kTurnedPads,
-                 "page 4\nset 4026 4\nset 4066 5\nset 4065 90\nok\n",
+                 "page 4\n" + Act("set", IDC_NUMBER_P, "4") + Act("set", IDC_RADIUS, "5") + Act("set", IDC_ANGLE, "90") +
+                     "ok\n",
                  "no padstack id is left (the design holds padstack 32767)"},
     // 900 rows 10 inches apart reach beyond what 32 bits hold; the size check measures -8990 inches.
     WriteFailure{"BeyondTheCoordinates", "inches", "", {"--style", "grid", "--q", "900", "--y", "-10"},
-                 "page 5\nset 4028 900\nset 4035 -10\nok\n", "would lie at (0, "}),
+                 "page 5\n" + Act("set", IDC_NUMBER_Q, "900") + Act("set", IDC_SPACING_Y, "-10") +
+                     "ok\n", "would lie at (0, "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Files may not grow past a few KiB: SQLite's journal fills up early in the command, and SQLite
@@ -89,7 +93,7 @@ struct FullDisk {
     const char* name;
     int kib;
     std::vector<std::string> command;
-    const char* script;   // given to run; "" for a command of its own
+    std::string script;   // given to run; "" for a command of its own
     const char* refusal;
 };
 class FullDiskTest : public DataSafetyTest, public ::testing::WithParamInterface<FullDisk> {};
@@ -98,7 +102,7 @@ TEST_P(FullDiskTest, StoresNothing) {
     const FullDisk& c = GetParam();
     MakeDesign("d.design");
     const std::string before = File("d.design");
-    if (*c.script) Write("s.txt", c.script);
+    if (!c.script.empty()) Write("s.txt", c.script);
     const Outcome o = Run(c.command, "/dev/null", "trap '' XFSZ; ulimit -f " + std::to_string(c.kib) + ";");
     EXPECT_EQ(o.code, 1);
     EXPECT_TRUE(Has(o.err, c.refusal)) << o.err;
@@ -113,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, FullDiskTest, ::testing::Values(
     // The body is the host's own record, written after the plug-in's.
     FullDisk{"GenerateWithABody", 13, {"generate", "d.design", "G1", "--style", "grid", "--p", "30", "--q", "30",
                                        "--x", "1", "--y", "1", "--body", "40x40"}, "", "G1: the footprint was NOT stored: d.design"},
-    FullDisk{"Run", 13, {"run", "d.design", "G1", "--script", "s.txt"}, "page 5\nset 4026 40\nset 4028 40\nok\n",
+    FullDisk{"Run", 13, {"run", "d.design", "G1", "--script", "s.txt"}, "page 5\n" + Act("set", IDC_NUMBER_P, "40") +
+             Act("set", IDC_NUMBER_Q, "40") + "ok\n",
              "G1 was NOT stored: d.design"},
     FullDisk{"PadstackWithHostProperties", 1, {"padstack", "add", "d.design", "RR", "--shape", "roundrect",
                                                "--corner-ratio", "0.25", "--no-paste", "--width", "1", "--height", "2"},

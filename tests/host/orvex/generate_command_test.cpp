@@ -8,8 +8,10 @@
 #include <string>
 
 #include "host/orvex/json_reader.h"
+#include "res/resource.h"
 #include "tests/host/orvex/design_dump.h"
 #include "tests/host/orvex/orvex_cli_fixture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -39,8 +41,15 @@ protected:
 struct SameAsDialog {
     const char* name;
     std::vector<std::string> options;
-    const char* script;   // what a person does in the dialog for the same footprint
+    std::string script;   // what a person does in the dialog for the same footprint
 };
+
+// Clicks on the letter boxes of the alphabet dialog, which are consecutive from "&A".
+std::string LetterClicks(std::string_view letters) {
+    std::string script;
+    for (const char letter : letters) script += Act("click", IDC_LETTER_A + (letter - 'A'));
+    return script;
+}
 class GenerateSameAsDialogTest : public OrvexGenerateTest, public ::testing::WithParamInterface<SameAsDialog> {};
 
 TEST_P(GenerateSameAsDialogTest, StoresWhatTheDialogStores) {
@@ -76,28 +85,42 @@ TEST_P(GenerateSameAsDialogTest, ReopenedAndStoredUnchangedLeavesTheSameContent)
 
 INSTANTIATE_TEST_SUITE_P(Options, GenerateSameAsDialogTest, ::testing::Values(
     SameAsDialog{"dual", {"--style", "dual", "--q", "7", "--x", "1.27", "--y", "7.5"},
-                 "page 0\nset 4028 7\nset 4034 1.27\nset 4035 7.5\nok\n"},
+                 "page 0\n" + Act("set", IDC_NUMBER_Q, "7") + Act("set", IDC_SPACING_X, "1.27") +
+                     Act("set", IDC_SPACING_Y, "7.5") + "ok\n"},
     SameAsDialog{"staggerx", {"--style", "stagger-x", "--p", "5", "--x", "2.54", "--w", "2", "--d", "1", "--x-start", "3",
                               "--x-increment", "2"},
-                 "page 1\nset 4026 5\nset 4034 2.54\nset 4032 2\nset 4053 1\nset 4038 3\nset 4039 2\nok\n"},
+                 "page 1\n" + Act("set", IDC_NUMBER_P, "5") + Act("set", IDC_SPACING_X, "2.54") +
+                     Act("set", IDC_STAGGER_W, "2") + Act("set", IDC_ROW_DELTA, "1") + Act("set", IDC_START_X, "3") +
+                     Act("set", IDC_INCREMENT_X, "2") + "ok\n"},
     SameAsDialog{"staggery", {"--style", "stagger-y", "--q", "6", "--y", "1.27", "--y-alpha", "--y-start", "2", "--y-increment", "1"},
-                 "page 2\nset 4028 6\nset 4035 1.27\nset 4040 2\nset 4041 1\nclick 4046\nok\n"},
+                 "page 2\n" + Act("set", IDC_NUMBER_Q, "6") + Act("set", IDC_SPACING_Y, "1.27") +
+                     Act("set", IDC_START_Y, "2") + Act("set", IDC_INCREMENT_Y, "1") + Act("click", IDC_ALPHABETIC_Y) +
+                     "ok\n"},
     SameAsDialog{"staggerynumeric", {"--style", "stagger-y", "--q", "4", "--y", "1", "--y-numeric"},
-                 "page 2\nset 4028 4\nset 4035 1\nclick 4045\nok\n"},
+                 "page 2\n" + Act("set", IDC_NUMBER_Q, "4") + Act("set", IDC_SPACING_Y, "1") +
+                     Act("click", IDC_NUMERIC_Y) + "ok\n"},
     SameAsDialog{"qfp", {"--style", "chip-carrier", "--p", "5", "--q", "3", "--x", "0.5", "--y", "0.5", "--w", "1", "--z", "1",
                          "--center-start", "--x-alpha"},
-                 "page 3\nset 4026 5\nset 4028 3\nset 4034 0.5\nset 4035 0.5\nset 4032 1\nset 4033 1\nclick 4044\n"
-                 "click 4063\nok\n"},
+                 "page 3\n" + Act("set", IDC_NUMBER_P, "5") + Act("set", IDC_NUMBER_Q, "3") +
+                     Act("set", IDC_SPACING_X, "0.5") + Act("set", IDC_SPACING_Y, "0.5") +
+                     Act("set", IDC_STAGGER_W, "1") + Act("set", IDC_STAGGER_Z, "1") + Act("click", IDC_ALPHABETIC_X) +
+                     Act("click", IDC_CENTER_CC) + "ok\n"},
     SameAsDialog{"circle", {"--style", "circular", "--p", "9", "--r", "4.5", "--angle", "40"},
-                 "page 4\nset 4026 9\nset 4066 4.5\nset 4065 40\nok\n"},
+                 "page 4\n" + Act("set", IDC_NUMBER_P, "9") + Act("set", IDC_RADIUS, "4.5") +
+                     Act("set", IDC_ANGLE, "40") + "ok\n"},
     SameAsDialog{"bga", {"--style", "grid", "--p", "16", "--q", "16", "--x", "1", "--y", "1", "--alphabet", "ABCDEFGHJKLMNPRTUVWY"},
-                 "page 5\nset 4026 16\nset 4028 16\nset 4034 1\nset 4035 1\nclick 502\nclick 274\nclick 275\n"
-                 "click 280\nclick 281\nclick 282\nclick 283\nclick 284\nclick 285\nclick 288\nclick 291\nok\nok\n"},
+                 "page 5\n" + Act("set", IDC_NUMBER_P, "16") + Act("set", IDC_NUMBER_Q, "16") +
+                     Act("set", IDC_SPACING_X, "1") + Act("set", IDC_SPACING_Y, "1") + Act("click", IDC_ARRAY_ALPHABET) +
+                     LetterClicks("HINOPQRSVY") + "ok\nok\n"},
     SameAsDialog{"numbered", {"--style", "grid", "--p", "3", "--q", "2", "--x", "1", "--y", "1", "--continue-numbering"},
-                 "page 5\nset 4026 3\nset 4028 2\nset 4034 1\nset 4035 1\nclick 4114\nok\n"},
+                 "page 5\n" + Act("set", IDC_NUMBER_P, "3") + Act("set", IDC_NUMBER_Q, "2") +
+                     Act("set", IDC_SPACING_X, "1") + Act("set", IDC_SPACING_Y, "1") + Act("click", IDC_PIN1_NUMERIC) +
+                     "ok\n"},
     SameAsDialog{"padstacks", {"--style", "dual", "--q", "3", "--x", "5", "--y", "1.27", "--padstack", "SQ", "--pin1-padstack", "R60"},
-                 "page 0\nset 4028 3\nset 4034 5\nset 4035 1.27\nclick 1058\nselect 1056 SQ\nok\nclick 1059\nselect 1056 R60\n"
-                 "ok\nok\n"}),
+                 "page 0\n" + Act("set", IDC_NUMBER_Q, "3") + Act("set", IDC_SPACING_X, "5") +
+                     Act("set", IDC_SPACING_Y, "1.27") + Act("click", IDC_SELECT_DEFAULT_PADSTACK) +
+                     Act("select", IDC_PADSTACK_LIST, "SQ") + "ok\n" + Act("click", IDC_SELECT_PIN1_PADSTACK) +
+                     Act("select", IDC_PADSTACK_LIST, "R60") + "ok\nok\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every style answers each of the four naming flags: its page names the pads so, or it does not

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "res/resource.h"
 #include "tests/host/orvex/design_dump.h"
 #include "tests/host/orvex/orvex_cli_fixture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -158,13 +160,13 @@ TEST_F(GenerateShapeTest, StartAngleTurnAndOriginPlaceThePads) {
 // centre, and the options no longer describe it; an omitted range whose end is gone is told.
 TEST_F(GenerateShapeTest, EditedInTheDialogTheHostsPartStays) {
     GenerateExamples();
-    Outcome o = Reopen("DSUB-9", "set 4034 2.54\nok\n");
+    Outcome o = Reopen("DSUB-9", Act("set", IDC_SPACING_X, "2.54") + "ok\n");
     ASSERT_EQ(o.code, 0) << o.err << o.out;
     const std::string dsub = Run({"show", "j.design", "DSUB-9"}).out;
     EXPECT_TRUE(Has(dsub, "    pin 10 \"\" at -7.42 -1.42 mm, padstack MOUNT-3.05\n")) << dsub;
     ASSERT_EQ(Run({"export", "j.design", "DSUB-9", "--kicad", "d.kicad_mod"}).code, 0);
     EXPECT_TRUE(Has(File("d.kicad_mod"), "made by the Tessra generator in Orvex, with --pad \\\"\\\" -12.5 0 MOUNT-3.05"));
-    o = Reopen("BGA-128_10x10mm_P0.8mm", "set 4026 6\nok\n");
+    o = Reopen("BGA-128_10x10mm_P0.8mm", Act("set", IDC_NUMBER_P, "6") + "ok\n");
     ASSERT_EQ(o.code, 0) << o.err << o.out;
     EXPECT_TRUE(Has(o.out, "note: --omit E5-H8 takes no pad of BGA-128_10x10mm_P0.8mm now\n")) << o.out;
     EXPECT_TRUE(Has(Run({"show", "j.design"}).out, "BGA-128_10x10mm_P0.8mm (symbol 5): 72 pins")) << "6 x 12, none left out";

@@ -10,8 +10,10 @@
 
 #include "host/orvex/sexpr_writer.h"
 #include "host/zelmdb/design_store.h"
+#include "res/resource.h"
 #include "tests/host/orvex/orvex_cli_fixture.h"
 #include "tests/host/orvex/sexpr_reader.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -330,7 +332,7 @@ TEST_F(KicadGeneratedTest, BodyIsKeptAndTheDescriptionFollowsTheDialog) {
               "--y 0.5 --w 1 --z 1 --p 3 --q 3 --padstack RR --pin1-padstack RR (mm); body 3 x 2.5 mm");
     EXPECT_EQ(fp.First("tags")->Text(1), "tessra chip-carrier smd");
     EXPECT_EQ(FabBox(fp), (std::vector<double>{-1.5, -1.25, 1.5, 1.25})) << "about the package centre";
-    Write("s.txt", "set 4026 4\nok\n");
+    Write("s.txt", Act("set", IDC_NUMBER_P, "4") + "ok\n");
     ASSERT_EQ(Run({"run", "d.design", "Q1", "--reopen", "--script", "s.txt"}).code, 0);
     fp = Exported("Q1");
     EXPECT_EQ(fp.First("descr")->Text(1),

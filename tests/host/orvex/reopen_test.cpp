@@ -7,7 +7,9 @@
 #include <string>
 
 #include "host/zelmdb/design_store.h"
+#include "res/resource.h"
 #include "tests/host/orvex/orvex_cli_fixture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -48,20 +50,22 @@ TEST_F(OrvexReopenTest, SheetShowsWhatTheFootprintWasMadeFromAndOkReplacesIt) {
     ASSERT_EQ(Run({"generate", "d.design", "F2", "--style", "grid", "--p", "2", "--q", "2", "--x", "1", "--y", "1"}).code, 0);
     ASSERT_EQ(Footprints(), "F1:9 F2:4 components:2 labels:10");
     // Page 0 would show its own p; these are the circular page's fields as stored.
-    const Outcome o = Reopen("expect 4026 9\nexpect 4066 4.5\nexpect 4065 40\nexpect 1021 SQ\nexpect 1022 R60\n"
-                             "set 4026 12\nok\n");
+    const Outcome o = Reopen(Act("expect", IDC_NUMBER_P, "9") + Act("expect", IDC_RADIUS, "4.5") +
+                             Act("expect", IDC_ANGLE, "40") + Act("expect", IDC_DEFAULT_PADSTACK_NAME, "SQ") +
+                             Act("expect", IDC_PIN1_PADSTACK_NAME, "R60") +
+                             Act("set", IDC_NUMBER_P, "12") + "ok\n");
     ASSERT_EQ(o.code, 0) << o.err << o.out;
     EXPECT_TRUE(Has(o.out, "result: 1")) << o.out;
     EXPECT_EQ(Footprints(), "F2:4 F1:12 components:2 labels:10");
     // The second edit starts from the first one's values.
-    const Outcome again = Reopen("expect 4026 12\nexpect 4066 4.5\ncancel\n");
+    const Outcome again = Reopen(Act("expect", IDC_NUMBER_P, "12") + Act("expect", IDC_RADIUS, "4.5") + "cancel\n");
     EXPECT_EQ(again.code, 0) << again.err << again.out;
 }
 
 TEST_F(OrvexReopenTest, CancelKeepsTheEarlierFootprint) {
     ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
     const std::string before = File("d.design");
-    const Outcome o = Reopen("set 4026 7\ncancel\n");
+    const Outcome o = Reopen(Act("set", IDC_NUMBER_P, "7") + "cancel\n");
     EXPECT_EQ(o.code, 0) << o.err;
     EXPECT_TRUE(Has(o.out, "result: 0")) << o.out;
     EXPECT_EQ(File("d.design"), before);
@@ -70,7 +74,7 @@ TEST_F(OrvexReopenTest, CancelKeepsTheEarlierFootprint) {
 TEST_F(OrvexReopenTest, DamagedRecipeIsToldAndTheSheetStartsAfresh) {
     ASSERT_EQ(Run({"generate", "d.design", "F1", "--style", "grid", "--p", "3", "--q", "3", "--x", "1", "--y", "1"}).code, 0);
     Sql("UPDATE plugin_records SET data = x'545243500100' WHERE owner = 'Tessra' AND key = 'F1'");
-    const Outcome o = Reopen("expect 4026 1\nok\n");
+    const Outcome o = Reopen(Act("expect", IDC_NUMBER_P, "1") + "ok\n");
     ASSERT_EQ(o.code, 0) << o.err << o.out;
     EXPECT_TRUE(Has(o.out, "The parameters kept with F1 are damaged.")) << o.out;
     EXPECT_EQ(Footprints(), "F1:1 components:1 labels:5") << "a start page's single pad replaces the nine";

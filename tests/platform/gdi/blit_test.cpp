@@ -41,7 +41,7 @@ TEST(BlitTest, MaskThenImageOrsPadColourAndKeepsBackground) {
     EXPECT_EQ(c.at(13, 6), kGreen);
     EXPECT_EQ(c.at(8, 6), kRed | kGreen);
     EXPECT_EQ(c.at(2, 2), 0u);   // the disc's black corner leaves the window black
-    EXPECT_TRUE(MatchesGolden(c.surface(), "pad_compositing"));
+    EXPECT_TRUE(MatchesGolden(c.surface(), "gdi/pad_compositing.png"));
 }
 
 TEST(BlitTest, ClippedAtEveryEdgeOfDestination) {

@@ -1,13 +1,8 @@
-// Comparing a drawing with its golden PNG, pixel for pixel.
+// The canvas the drawing tests paint on; their pictures are compared by tests/support/golden_picture.h.
 #pragma once
-#include <gtest/gtest.h>
-
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/surface.h"
-
-// Compares with tests/data/gdi/NAME.png. On a mismatch the actual picture is written beside the
-// build's test output as NAME.actual.png. With TESSRA_UPDATE_GOLDEN=1 a golden is (re)written.
-::testing::AssertionResult MatchesGolden(const Surface& actual, const char* name);
+#include "tests/support/golden_picture.h"
 
 // A memory DC over a fresh bitmap filled with `background`, released by the destructor.
 class Canvas {

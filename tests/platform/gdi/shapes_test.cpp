@@ -254,7 +254,7 @@ TEST(GoldenTest, Primitives) {
         LineTo(c.dc(), 62, 20);
         LineTo(c.dc(), 62, 46);
     }
-    EXPECT_TRUE(MatchesGolden(c.surface(), "primitives"));
+    EXPECT_TRUE(MatchesGolden(c.surface(), "gdi/primitives.png"));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include "tests/platform/ui/ui_fixture.h"
 
 #include "platform/gdi/window_surfaces.h"
-#include "tests/platform/ui/ui_golden.h"
+#include "tests/support/golden_picture.h"
 
 namespace {
 
@@ -63,16 +63,16 @@ protected:
 };
 
 TEST_F(DialogGoldenTest, AtRest) {
-    EXPECT_TRUE(MatchesUiGolden(Shot(), "dialog_normal"));
+    EXPECT_TRUE(MatchesGolden(Shot(), "ui/dialog_normal.png"));
 }
 
 TEST_F(DialogGoldenTest, FocusedEditWithSelectionAndFocusedTab) {
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     const Surface first = Shot();
-    EXPECT_TRUE(MatchesUiGolden(first, "dialog_edit_focused"));
+    EXPECT_TRUE(MatchesGolden(first, "ui/dialog_edit_focused.png"));
     SetFocus(tabs);
-    EXPECT_TRUE(MatchesUiGolden(Shot(), "dialog_tab_focused"));
+    EXPECT_TRUE(MatchesGolden(Shot(), "ui/dialog_tab_focused.png"));
 }
 
 TEST_F(DialogGoldenTest, CheckedAndPressed) {
@@ -82,7 +82,7 @@ TEST_F(DialogGoldenTest, CheckedAndPressed) {
     SendMessageA(cancel, BM_SETSTATE, TRUE, 0);
     SendMessageA(tabs, TCM_SETCURSEL, 1, 0);
     SetFocus(combo);
-    EXPECT_TRUE(MatchesUiGolden(Shot(), "dialog_checked"));
+    EXPECT_TRUE(MatchesGolden(Shot(), "ui/dialog_checked.png"));
 }
 
 TEST_F(DialogGoldenTest, DisabledControlsAndInactiveCaption) {
@@ -94,7 +94,7 @@ TEST_F(DialogGoldenTest, DisabledControlsAndInactiveCaption) {
     SetActiveWindow(parent);
     SetFocus(parent);
     InvalidateRect(dialog, nullptr, TRUE);
-    EXPECT_TRUE(MatchesUiGolden(Shot(), "dialog_disabled"));
+    EXPECT_TRUE(MatchesGolden(Shot(), "ui/dialog_disabled.png"));
 }
 
 }  // namespace

@@ -16,8 +16,10 @@
 #include "platform/ui/standard_controls.h"
 #include "platform/win/message_box.h"
 #include "platform/win/window_manager.h"
+#include "tests/support/script_line.h"
 
 namespace fs = std::filesystem;
+using FileWindow = FileOpenWindow;
 
 namespace {
 
@@ -113,28 +115,28 @@ TEST_P(FileOpenCaseTest, AnswersAsAPersonWouldExpect) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FileOpenCaseTest, ::testing::Values(
-    FileCase{"ListShowsOnlyMatchingFiles", "select 1120 a.olb\nselect 1120 #1\nok\n", kFilter, IDOK, "b.olb", "", ""},
-    FileCase{"TextFileIsNotListed", "select 1120 notes.txt\n", kFilter, IDCANCEL, "", "no entry \"notes.txt\"", ""},
-    FileCase{"UpperCaseExtensionIsNotListed", "select 1120 #2\n", kFilter, IDCANCEL, "", "no entry #2", ""},
-    FileCase{"TwoPatternsListBoth", "select 1120 #2\nok\n", "Libraries|*.olb;*.OLB||", IDOK, "c.OLB", "", ""},
-    FileCase{"AllTypesListEveryFile", "select 1136 \"All Files (*.*)\"\nselect 1120 #4\nok\n", kFilter, IDOK, "notes.txt", "", ""},
-    FileCase{"AllTypesListNoFolders", "select 1136 #1\nselect 1120 #5\n", kFilter, IDCANCEL, "", "no entry #5", ""},
-    FileCase{"FoldersAreBracketedAndSorted", "select 1121 #1\nkey enter\nselect 1120 #0\nok\n", kFilter, IDCANCEL, "", "no entry #0", ""},
-    FileCase{"EnterOpensASubfolder", "select 1121 [sub]\nkey enter\nexpect 1088 @/sub\nselect 1120 inner.olb\nok\n", kFilter, IDOK, "sub/inner.olb", "", ""},
-    FileCase{"DotDotGoesBack", "select 1121 [sub]\nkey enter\nselect 1121 [..]\nkey enter\nexpect 1088 @\nselect 1120 a.olb\nok\n", kFilter, IDOK, "a.olb", "", ""},
-    FileCase{"PickedFileFillsTheName", "select 1120 b.olb\nexpect 1152 b.olb\nok\n", kFilter, IDOK, "b.olb", "", ""},
-    FileCase{"TypedRelativeName", "set 1152 sub/inner.olb\nok\n", kFilter, IDOK, "sub/inner.olb", "", ""},
-    FileCase{"TypedNameGetsTheDefaultExtension", "set 1152 a\nok\n", kFilter, IDOK, "a.olb", "", ""},
-    FileCase{"TypedAbsoluteName", "set 1152 @/alpha/x.txt\nok\n", kFilter, IDOK, "alpha/x.txt", "", ""},
-    FileCase{"TypedFolderIsEntered", "set 1152 alpha\nok\nexpect 1088 @/alpha\nexpect 1152 \"\"\nselect 1136 #1\nselect 1120 x.txt\nok\n", kFilter, IDOK, "alpha/x.txt", "", ""},
-    FileCase{"EnterInTheNameIsOk", "set 1152 b.olb\nkey enter\n", kFilter, IDOK, "b.olb", "", ""},
-    FileCase{"MissingNameIsRefusedAndTheWindowStays", "set 1152 missing.olb\nok\nexpect 1152 missing.olb\ncancel\n", kFilter, IDCANCEL, "", "", "was not found"},
+    FileCase{"ListShowsOnlyMatchingFiles", Act("select", FileWindow::kFileList, "a.olb") + Act("select", FileWindow::kFileList, "#1") + "ok\n", kFilter, IDOK, "b.olb", "", ""},
+    FileCase{"TextFileIsNotListed", Act("select", FileWindow::kFileList, "notes.txt"), kFilter, IDCANCEL, "", "no entry \"notes.txt\"", ""},
+    FileCase{"UpperCaseExtensionIsNotListed", Act("select", FileWindow::kFileList, "#2"), kFilter, IDCANCEL, "", "no entry #2", ""},
+    FileCase{"TwoPatternsListBoth", Act("select", FileWindow::kFileList, "#2") + "ok\n", "Libraries|*.olb;*.OLB||", IDOK, "c.OLB", "", ""},
+    FileCase{"AllTypesListEveryFile", Act("select", FileWindow::kTypeCombo, "All Files (*.*)") + Act("select", FileWindow::kFileList, "#4") + "ok\n", kFilter, IDOK, "notes.txt", "", ""},
+    FileCase{"AllTypesListNoFolders", Act("select", FileWindow::kTypeCombo, "#1") + Act("select", FileWindow::kFileList, "#5"), kFilter, IDCANCEL, "", "no entry #5", ""},
+    FileCase{"FoldersAreBracketedAndSorted", Act("select", FileWindow::kFolderList, "#1") + "key enter\n" + Act("select", FileWindow::kFileList, "#0") + "ok\n", kFilter, IDCANCEL, "", "no entry #0", ""},
+    FileCase{"EnterOpensASubfolder", Act("select", FileWindow::kFolderList, "[sub]") + "key enter\n" + Act("expect", FileWindow::kFolderText, "@/sub") + Act("select", FileWindow::kFileList, "inner.olb") + "ok\n", kFilter, IDOK, "sub/inner.olb", "", ""},
+    FileCase{"DotDotGoesBack", Act("select", FileWindow::kFolderList, "[sub]") + "key enter\n" + Act("select", FileWindow::kFolderList, "[..]") + "key enter\n" + Act("expect", FileWindow::kFolderText, "@") + Act("select", FileWindow::kFileList, "a.olb") + "ok\n", kFilter, IDOK, "a.olb", "", ""},
+    FileCase{"PickedFileFillsTheName", Act("select", FileWindow::kFileList, "b.olb") + Act("expect", FileWindow::kNameEdit, "b.olb") + "ok\n", kFilter, IDOK, "b.olb", "", ""},
+    FileCase{"TypedRelativeName", Act("set", FileWindow::kNameEdit, "sub/inner.olb") + "ok\n", kFilter, IDOK, "sub/inner.olb", "", ""},
+    FileCase{"TypedNameGetsTheDefaultExtension", Act("set", FileWindow::kNameEdit, "a") + "ok\n", kFilter, IDOK, "a.olb", "", ""},
+    FileCase{"TypedAbsoluteName", Act("set", FileWindow::kNameEdit, "@/alpha/x.txt") + "ok\n", kFilter, IDOK, "alpha/x.txt", "", ""},
+    FileCase{"TypedFolderIsEntered", Act("set", FileWindow::kNameEdit, "alpha") + "ok\n" + Act("expect", FileWindow::kFolderText, "@/alpha") + Act("expect", FileWindow::kNameEdit, "") + Act("select", FileWindow::kTypeCombo, "#1") + Act("select", FileWindow::kFileList, "x.txt") + "ok\n", kFilter, IDOK, "alpha/x.txt", "", ""},
+    FileCase{"EnterInTheNameIsOk", Act("set", FileWindow::kNameEdit, "b.olb") + "key enter\n", kFilter, IDOK, "b.olb", "", ""},
+    FileCase{"MissingNameIsRefusedAndTheWindowStays", Act("set", FileWindow::kNameEdit, "missing.olb") + "ok\n" + Act("expect", FileWindow::kNameEdit, "missing.olb") + "cancel\n", kFilter, IDCANCEL, "", "", "was not found"},
     FileCase{"EmptyNameIsRefused", "ok\ncancel\n", kFilter, IDCANCEL, "", "", "Type a file name"},
-    FileCase{"NameInAMissingFolderIsRefused", "set 1152 nowhere/a.olb\nok\ncancel\n", kFilter, IDCANCEL, "", "", "was not found"},
-    FileCase{"CancelAnswersCancel", "select 1120 a.olb\ncancel\n", kFilter, IDCANCEL, "", "", ""},
-    FileCase{"EscapeAnswersCancel", "set 1152 a.olb\nkey escape\n", kFilter, IDCANCEL, "", "", ""},
-    FileCase{"TabReachesCancelLast", "set 1152 b.olb\nkey tab\nkey tab\nkey tab\nkey tab\nkey tab\nkey enter\n", kFilter, IDCANCEL, "", "", ""},
-    FileCase{"TabReachesOkBeforeCancel", "set 1152 x.olb\nkey tab\nkey tab\nkey tab\nkey tab\nkey enter\ncancel\n", kFilter, IDCANCEL, "", "", "was not found"},
+    FileCase{"NameInAMissingFolderIsRefused", Act("set", FileWindow::kNameEdit, "nowhere/a.olb") + "ok\ncancel\n", kFilter, IDCANCEL, "", "", "was not found"},
+    FileCase{"CancelAnswersCancel", Act("select", FileWindow::kFileList, "a.olb") + "cancel\n", kFilter, IDCANCEL, "", "", ""},
+    FileCase{"EscapeAnswersCancel", Act("set", FileWindow::kNameEdit, "a.olb") + "key escape\n", kFilter, IDCANCEL, "", "", ""},
+    FileCase{"TabReachesCancelLast", Act("set", FileWindow::kNameEdit, "b.olb") + "key tab\nkey tab\nkey tab\nkey tab\nkey tab\nkey enter\n", kFilter, IDCANCEL, "", "", ""},
+    FileCase{"TabReachesOkBeforeCancel", Act("set", FileWindow::kNameEdit, "x.olb") + "key tab\nkey tab\nkey tab\nkey tab\nkey enter\ncancel\n", kFilter, IDCANCEL, "", "", "was not found"},
     FileCase{"CloseBoxAnswersCancel", "close\n", kFilter, IDCANCEL, "", "", ""}),
     [](const ::testing::TestParamInfo<FileCase>& info) { return std::string(info.param.name); });
 
@@ -211,7 +213,7 @@ TEST_F(FileOpenWindowTest, AltLettersMoveToTheirControls) {
 TEST_F(FileOpenWindowTest, PictureOfTheWindow) {
     const std::string out = (fs::path(TESSRA_TEST_OUT) / "file_open_window.png").string();
     fs::remove(out);
-    const Outcome run = Run("select 1120 b.olb\nshot dialog " + out + "\ncancel\n", Request());
+    const Outcome run = Run(Act("select", FileWindow::kFileList, "b.olb") + "shot dialog " + out + "\ncancel\n", Request());
     EXPECT_EQ(run.error, "");
     Surface shot;
     std::string error;

@@ -6,7 +6,7 @@
 #include "platform/gdi/window_surfaces.h"
 #include "platform/win/message_box.h"
 #include "platform/win/window_manager.h"
-#include "tests/platform/ui/ui_golden.h"
+#include "tests/support/golden_picture.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ TEST_F(MessageBoxLayoutTest, CentredOverItsOwnerWithTheDefaultButtonMarked) {
         EXPECT_EQ(GetFocus(), no);
         Pump();
         WindowSurfaces& surfaces = WindowSurfaces::Install();
-        EXPECT_TRUE(MatchesUiGolden(surfaces.Capture(b), "message_box_question"));
+        EXPECT_TRUE(MatchesGolden(surfaces.Capture(b), "ui/message_box_question.png"));
         return false;
     });
     MessageBoxA(parent, "Replace the footprint that is already in the design?", "Tessra",

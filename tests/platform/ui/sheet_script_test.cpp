@@ -2,18 +2,18 @@
 // them: page notification order, exchange failures, nested modal loops, boxes and pictures.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/framework/data_exchange.h"
 #include "platform/framework/module_state.h"
 #include "platform/framework/property_sheet.h"
-#include "platform/gdi/png_io.h"
 #include "platform/gdi/window_surfaces.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/standard_controls.h"
 #include "platform/win/message_box.h"
+#include "tests/support/golden_picture.h"
+#include "tests/support/script_line.h"
 
 namespace {
 
@@ -199,7 +199,8 @@ TEST_F(SheetScriptTest, CancelReachesEveryCreatedPageAndChangesNothing) {
 }
 
 TEST_F(SheetScriptTest, BadEntryKeepsTheSheetOnItsPageUntilMended) {
-    EXPECT_EQ(Run("set 101 500\npage 1\nexpect 101 500\nset 101 7\npage 1\nok\n"), IDOK) << error;
+    EXPECT_EQ(Run(Act("set", IDC_COUNT, "500") + "page 1\n" + Act("expect", IDC_COUNT, "500") +
+                  Act("set", IDC_COUNT, "7") + "page 1\nok\n"), IDOK) << error;
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"orvex: Please enter an integer between 1 and 100."}));
     const std::vector<std::string> expectedStart{"counts init", "counts active", "counts kill refused", "counts kill", "names init"};
     EXPECT_TRUE(std::equal(expectedStart.begin(), expectedStart.end(), Log().begin()));
@@ -214,15 +215,16 @@ TEST_F(SheetScriptTest, NotANumberIsRefusedBeforeTheRangeCheck) {
 }
 
 TEST_F(SheetScriptTest, TypingGoesKeyByKeyAndTheSpinFollowsItsBuddy) {
-    EXPECT_EQ(Run("clear 101\ntype 101 12\nfocus 101\nkey up\nexpect 101 13\nclick 103\nok\n"), IDOK) << error;
+    EXPECT_EQ(Run(Act("clear", IDC_COUNT) + Act("type", IDC_COUNT, "12") + Act("focus", IDC_COUNT) + "key up\n" +
+                  Act("expect", IDC_COUNT, "13") + Act("click", IDC_DRILL) + "ok\n"), IDOK) << error;
     EXPECT_EQ(counts.count, 13);
     EXPECT_EQ(counts.drill, 0);
 }
 
 TEST_F(SheetScriptTest, CheckClicksOnlyWhenTheBoxIsNotYetAsWanted) {
-    EXPECT_EQ(Run("check 103 1\nok\n"), IDOK) << error;
+    EXPECT_EQ(Run(Act("check", IDC_DRILL, "1") + "ok\n"), IDOK) << error;
     EXPECT_EQ(counts.drill, 1);
-    EXPECT_EQ(Run("check 103 0\ncheck 103 0\nok\n"), IDOK) << error;
+    EXPECT_EQ(Run(Act("check", IDC_DRILL, "0") + Act("check", IDC_DRILL, "0") + "ok\n"), IDOK) << error;
     EXPECT_EQ(counts.drill, 0);
 }
 
@@ -241,7 +243,7 @@ TEST_F(SheetScriptTest, NestedDialogWithItsOwnBoxRunsInsideTheSheet) {
 }
 
 TEST_F(SheetScriptTest, EnterPressesTheDefaultButton) {
-    EXPECT_EQ(Run("type 101 0\nkey enter\n"), IDOK) << error;
+    EXPECT_EQ(Run(Act("type", IDC_COUNT, "0") + "key enter\n"), IDOK) << error;
     EXPECT_EQ(counts.count, 40);
 }
 
@@ -258,7 +260,7 @@ TEST_F(SheetScriptTest, ScriptEndingWhileTheSheetIsUpCancelsAndSaysSo) {
 
 using Kind = HeadlessDriver::Failure;
 struct BadRun {
-    const char* script;
+    std::string script;
     const char* error;
     Kind kind;
 };
@@ -274,23 +276,15 @@ TEST_P(SheetScriptErrorTest, StopsWithTheLineAndLeavesNothingOpen) {
 INSTANTIATE_TEST_SUITE_P(Faults, SheetScriptErrorTest, ::testing::Values(
     BadRun{"page 1\nclick 999\nok\n", "line 2: there is no control 999", Kind::NoControl},
     BadRun{"page 7\n", "line 1: there is no page 7", Kind::Other},
-    BadRun{"page 1\nset 114 5\nok\n", "line 2: control 114 cannot be used: it is disabled or hidden", Kind::Unreachable},
-    BadRun{"expect 101 5\n", "line 1: control 101 shows \"4\", expected \"5\"", Kind::Other},
+    BadRun{"page 1\n" + Act("set", IDC_LOCKED, "5") + "ok\n", "line 2: control 114 cannot be used: it is disabled or hidden",
+           Kind::Unreachable},
+    BadRun{Act("expect", IDC_COUNT, "5"), "line 1: control 101 shows \"4\", expected \"5\"", Kind::Other},
     BadRun{"file /nonexistent/lib.olb\n", "line 1: no such file", Kind::Other}));
 
 TEST_F(SheetScriptTest, PictureOfTheSheetAsAPersonSeesIt) {
-    std::filesystem::create_directories(TESSRA_TEST_OUT);
-    const std::string out = std::string(TESSRA_TEST_OUT) + "/test_sheet.png";
-    EXPECT_EQ(Run("focus 101\nshot sheet " + out + "\ncancel\n"), IDCANCEL) << error;
-    Surface shot;
-    std::string readError;
-    ASSERT_TRUE(ReadPng(out, shot, readError)) << readError;
-    EXPECT_GT(shot.Width(), 200);
-    Surface golden;
-    const std::string goldenPath = std::string(TESSRA_TEST_DATA) + "/ui/test_sheet.png";
-    if (std::getenv("TESSRA_UPDATE_GOLDEN")) std::filesystem::copy_file(out, goldenPath, std::filesystem::copy_options::overwrite_existing);
-    ASSERT_TRUE(ReadPng(goldenPath, golden, readError)) << readError;
-    EXPECT_TRUE(golden == shot) << "the sheet looks different from " << goldenPath << "; see " << out;
+    const std::string out = PictureOutPath("ui/test_sheet.png").string();
+    EXPECT_EQ(Run(Act("focus", IDC_COUNT) + "shot sheet " + out + "\ncancel\n"), IDCANCEL) << error;
+    ExpectSameAsGolden("ui/test_sheet.png");
 }
 
 }  // namespace
