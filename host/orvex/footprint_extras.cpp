@@ -215,6 +215,8 @@ std::string EncodeExtras(const FootprintExtras& extras) {
 Extras DecodeExtras(std::string_view bytes) {
     auto json = ReadJson(bytes);
     if (!json.ok()) return Extras::Fail(json.error());
+    // Names are written a byte to a character; one beyond a byte was not written by orvex.
+    if (!TextsToLatin1(json.value())) return Extras::Fail("a text holds a character above U+00FF");
     const JsonValue& root = json.value();
     const JsonValue* version = root.Member("version");
     if (root.kind != Kind::Object || version == nullptr || version->kind != Kind::Number)

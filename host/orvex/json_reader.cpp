@@ -235,3 +235,33 @@ zelmdb::Result<JsonValue> ReadJson(std::string_view text) {
     if (!reader.Document(value)) return zelmdb::Result<JsonValue>::Fail(reader.Error());
     return value;
 }
+
+namespace {
+
+// `utf8` is valid UTF-8, as the reader checked it.
+bool Latin1(std::string& utf8) {
+    std::string bytes;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const uint8_t lead = uint8_t(utf8[i]);
+        if (lead < 0x80) {
+            bytes += char(lead);
+        } else if (lead == 0xC2 || lead == 0xC3) {
+            bytes += char((lead & 0x03) << 6 | (uint8_t(utf8[++i]) & 0x3F));
+        } else {
+            return false;
+        }
+    }
+    utf8 = std::move(bytes);
+    return true;
+}
+
+}  // namespace
+
+bool TextsToLatin1(JsonValue& value) {
+    if (value.kind == JsonValue::Kind::String && !Latin1(value.text)) return false;
+    for (JsonValue& item : value.items)
+        if (!TextsToLatin1(item)) return false;
+    for (JsonMember& member : value.members)
+        if (!TextsToLatin1(member.value)) return false;
+    return true;
+}

@@ -11,12 +11,13 @@ namespace {
 TEST(FootprintExtrasTest, EverythingReadsBackInItsOrder) {
     FootprintExtras extras;
     extras.body = BodySize{7.25, 0.1};
-    extras.pads = {{"EP", -2147483647 - 1, 2147483647, "SQ"}, {"", 0, 5, "hole \"3\""}};
+    // Names are 8-bit texts: bytes above 127 come back as the same single bytes.
+    extras.pads = {{"EP", -2147483647 - 1, 2147483647, "SQ"}, {"", 0, 5, "hole \"3\""}, {"\xE9", 1, 1, "\xFF\x80"}};
     extras.padsAbout = PadsAbout::Origin;
-    extras.omit = {"E5-H8", "A1"};
+    extras.omit = {"E5-H8", "A1", "\xB5"};
     extras.turn = 16200;
     extras.startAngle = -1;   // one minute of arc
-    extras.madeFrom = {{"style", "grid"}, {"x-alpha", std::nullopt}, {"alphabet", ""}, {"p", "16"}};
+    extras.madeFrom = {{"style", "grid"}, {"x-alpha", std::nullopt}, {"alphabet", ""}, {"p", "16"}, {"padstack", "\xC3\xA9"}};
     auto back = DecodeExtras(EncodeExtras(extras));
     ASSERT_TRUE(back.ok()) << back.error();
     ASSERT_TRUE(back.value().body);
@@ -67,7 +68,9 @@ INSTANTIATE_TEST_SUITE_P(Records, ExtrasRefusalTest, ::testing::Values(
     BadRecord{"{\"version\": 1, \"body\": [7]}", "not two numbers"},
     BadRecord{"{\"version\": 1, \"body\": [7, -1]}", "body height -1 mm is not above 0"},
     BadRecord{"{\"version\": 1, \"made_from\": {\"p\": 3}}", "option \"p\" is neither a text nor true"},
-    BadRecord{"{\"version\": 1, \"made_from\": {\"x-alpha\": false}}", "neither a text nor true"}));
+    BadRecord{"{\"version\": 1, \"made_from\": {\"x-alpha\": false}}", "neither a text nor true"},
+    BadRecord{"{\"version\": 1, \"made_from\": {\"a\": \"\\u0500\"}}", "a character above U+00FF"},
+    BadRecord{"{\"version\": 2, \"omit\": [\"\xE2\x82\xAC\"]}", "a character above U+00FF"}));
 
 TEST(FootprintExtrasTest, ShapeOptionsInTheDesignsUnit) {
     FootprintExtras extras;
