@@ -66,7 +66,11 @@ UnionPool& UnionPool::Get() {
 }
 
 UnionPool::~UnionPool() {
-    for (uint8_t* buffer : kept_) munmap(buffer, UnionSize);
+    // The sanitizer's poison outlives the mapping: whatever maps that range next would fault.
+    for (uint8_t* buffer : kept_) {
+        ASAN_UNPOISON_MEMORY_REGION(buffer, UnionSize);
+        munmap(buffer, UnionSize);
+    }
 }
 
 uint8_t* UnionPool::Take() {
