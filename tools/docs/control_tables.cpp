@@ -1,5 +1,5 @@
 // Rows are the templates' own items in tab order; a run of letter boxes is one row.
-#include "tests/docs/control_tables.h"
+#include "tools/docs/control_tables.h"
 
 #include <fstream>
 #include <map>
