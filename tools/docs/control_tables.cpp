@@ -99,7 +99,10 @@ std::string Name(const Names& names, int id) {
     return n == names.end() ? "" : "`" + n->second + "`";
 }
 
-// "| ID | name | kind | caption | actions |", a run as "first-last".
+constexpr const char* kHeader = "| ID | name | kind | label | actions |";
+constexpr const char* kRule = "|---|---|---|---|---|";
+
+// One row under kHeader; a run as "first-last".
 std::string Cells(const Row& r, const Names& names) {
     std::ostringstream out;
     if (r.first == r.last) {
@@ -123,8 +126,8 @@ const char* OnPage(const StyleTraits& page, const Row& r) {
 }
 
 void PageTable(std::ostringstream& out, const DialogTemplate& t, const Names& names) {
-    out << "| ID | name | kind | label | actions |";
-    std::string rule = "|---|---|---|---|---|";
+    out << kHeader;
+    std::string rule = kRule;
     for (int p = 0; p < kStylePageCount; ++p) {
         out << " " << p << " " << FindStyleTraits(p)->tabCaption << " |";
         rule += "---|";
@@ -138,7 +141,7 @@ void PageTable(std::ostringstream& out, const DialogTemplate& t, const Names& na
 }
 
 void DialogTable(std::ostringstream& out, const DialogTemplate& t, const Names& names) {
-    out << "| ID | name | kind | label | actions |\n|---|---|---|---|---|\n";
+    out << kHeader << "\n" << kRule << "\n";
     for (const Row& r : Rows(t, names)) out << Cells(r, names) << "\n";
 }
 
