@@ -3,7 +3,6 @@
 
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -19,13 +18,17 @@ namespace {
 
 using Names = std::map<int, std::string>;
 
+// The "#define IDC_NAME number" lines; IDC_STATIC (-1) names no control.
 Names ControlNames(const std::filesystem::path& header) {
-    static const std::regex define(R"(^#define\s+(IDC_\w+)\s+(\d+))");
     Names names;
     std::ifstream in(header);
-    std::smatch m;
-    for (std::string line; std::getline(in, line);)
-        if (std::regex_search(line, m, define)) names.emplace(std::stoi(m[2]), m[1]);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string define, name;
+        int id = 0;
+        if (words >> define >> name >> id && define == "#define" && name.rfind("IDC_", 0) == 0 && id > 0)
+            names.emplace(id, name);
+    }
     return names;
 }
 
