@@ -1,4 +1,5 @@
-// Rows are the templates' own items in tab order; a run of letter boxes is one row.
+// The control tables of docs/dialog-script.md. Rows are the templates' own items in tab order; a
+// run of letter boxes is one row.
 #include "tools/docs/control_tables.h"
 
 #include <fstream>
