@@ -152,8 +152,8 @@ void DialogTable(std::ostringstream& out, const DialogTemplate& t, const Names& 
 // The sheet's own row of buttons, left to right.
 DialogTemplate SheetButtons() {
     DialogTemplate t;
-    for (auto [id, text] : {std::pair{IDC_OK, "OK"}, {IDC_CANCEL, "Cancel"}, {IDC_STYLE_SAMPLE, kStyleSampleButtonText},
-                            {IDC_ARRAY_ALPHABET, kArrayAlphabetButtonText}, {IDC_HELP_BUTTON, "Help"}})
+    for (auto [id, text] : {std::pair{IDC_OK, "OK"}, {IDC_CANCEL, "Cancel"}, {IDC_STYLE_SAMPLE, sheet_texts::kStyleSampleButton},
+                            {IDC_ARRAY_ALPHABET, sheet_texts::kArrayAlphabetButton}, {IDC_HELP_BUTTON, "Help"}})
         t.items.push_back({WC_BUTTON, text, id, BS_PUSHBUTTON});
     return t;
 }
@@ -176,7 +176,7 @@ std::string ControlTablesMarkdown(const std::filesystem::path& resourceHeader) {
         << "\n\nOpened by either `Select...` of a page:\n\n";
     DialogTable(out, *resources.FindDialog(IDD_SELECT_PADSTACK), names);
     out << "\n### " << resources.FindDialog(IDD_ARRAY_ALPHABET)->caption << "\n\nOpened by `"
-        << kArrayAlphabetButtonText << "` of the sheet:\n\n";
+        << sheet_texts::kArrayAlphabetButton << "` of the sheet:\n\n";
     DialogTable(out, *resources.FindDialog(IDD_ARRAY_ALPHABET), names);
     return out.str();
 }
