@@ -14,6 +14,12 @@
 #include "res/string_table.h"
 #include "tests/host/zelmdb/design_fixture.h"
 
+inline std::vector<std::string> NamesOf(const PadSiteList& pads) {
+    std::vector<std::string> names;
+    for (const PadSite& site : pads.Sites()) names.push_back(site.Name);
+    return names;
+}
+
 class ArrayFixture : public DesignFixture {
 protected:
     void SetUp() override {
@@ -42,11 +48,7 @@ protected:
         AttachNewDesign(info);
     }
 
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const PadSite& site : pads.Sites()) names.push_back(site.Name);
-        return names;
-    }
+    std::vector<std::string> Names() const { return NamesOf(pads); }
 
     ArrayParameters params;
     PadSiteList pads;

@@ -54,11 +54,7 @@ protected:
         pads.RemoveAll();
         PlacePads(params, pads.Pin1Pad, pads.DefaultPad, RoundHalfAway, pads);
     }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const PadSite& site : pads.Sites()) names.push_back(site.Name);
-        return names;
-    }
+    std::vector<std::string> Names() const { return NamesOf(pads); }
 
     ArrayParameters params;
     PadSiteList pads;
