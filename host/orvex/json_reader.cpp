@@ -262,6 +262,6 @@ bool TextsToLatin1(JsonValue& value) {
     for (JsonValue& item : value.items)
         if (!TextsToLatin1(item)) return false;
     for (JsonMember& member : value.members)
-        if (!TextsToLatin1(member.value)) return false;
+        if (!Latin1(member.name) || !TextsToLatin1(member.value)) return false;
     return true;
 }

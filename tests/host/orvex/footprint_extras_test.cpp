@@ -17,7 +17,7 @@ TEST(FootprintExtrasTest, EverythingReadsBackInItsOrder) {
     extras.omit = {"E5-H8", "A1", "\xB5"};
     extras.turn = 16200;
     extras.startAngle = -1;   // one minute of arc
-    extras.madeFrom = {{"style", "grid"}, {"x-alpha", std::nullopt}, {"alphabet", ""}, {"p", "16"}, {"padstack", "\xC3\xA9"}};
+    extras.madeFrom = {{"style", "grid"}, {"x-alpha", std::nullopt}, {"alphabet", ""}, {"p", "16"}, {"padstack", "\xC3\xA9"}, {"\xE9", "1"}};
     auto back = DecodeExtras(EncodeExtras(extras));
     ASSERT_TRUE(back.ok()) << back.error();
     ASSERT_TRUE(back.value().body);
@@ -70,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Records, ExtrasRefusalTest, ::testing::Values(
     BadRecord{"{\"version\": 1, \"made_from\": {\"p\": 3}}", "option \"p\" is neither a text nor true"},
     BadRecord{"{\"version\": 1, \"made_from\": {\"x-alpha\": false}}", "neither a text nor true"},
     BadRecord{"{\"version\": 1, \"made_from\": {\"a\": \"\\u0500\"}}", "a character above U+00FF"},
-    BadRecord{"{\"version\": 2, \"omit\": [\"\xE2\x82\xAC\"]}", "a character above U+00FF"}));
+    BadRecord{"{\"version\": 2, \"omit\": [\"\xE2\x82\xAC\"]}", "a character above U+00FF"},
+    BadRecord{"{\"version\": 1, \"made_from\": {\"p\\uA000\": \"1\"}}", "a character above U+00FF"}));
 
 TEST(FootprintExtrasTest, ShapeOptionsInTheDesignsUnit) {
     FootprintExtras extras;
