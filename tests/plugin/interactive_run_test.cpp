@@ -99,6 +99,16 @@ void PushQuit() {
 
 HWND PageControl(int id) { return ActivePage ? ::GetDlgItem(ActivePage->m_hWnd, id) : 0; }
 
+// As a person replaces the last character of a page's edit: a click in it, End, Backspace, the text.
+void ReplaceLastCharacter(int id, const std::string& text) {
+    RECT r{};
+    GetWindowRect(PageControl(id), &r);
+    PushClick({r.left + 4, (r.top + r.bottom) / 2});
+    PushKey(SDLK_END);
+    PushKey(SDLK_BACKSPACE);
+    PushText(text);
+}
+
 RECT TabRect(int index) {
     const HWND tab = ActiveSheet->GetTabControl();
     RECT r{};
@@ -171,12 +181,7 @@ TEST_F(InteractiveRunTest, TabClickTypingAndOkStoreWhatWasTyped) {
         [] { PushClick(Middle(TabRect(5))); return true; },
         [] {
             EXPECT_EQ(ActiveSheet->GetActiveIndex(), 5) << "the tab click brings the grid page";
-            RECT p{};
-            GetWindowRect(PageControl(IDC_NUMBER_P), &p);
-            PushClick({p.left + 4, (p.top + p.bottom) / 2});
-            PushKey(SDLK_END);
-            PushKey(SDLK_BACKSPACE);
-            PushText("7");
+            ReplaceLastCharacter(IDC_NUMBER_P, "7");
             return true;
         },
         [] {
@@ -433,12 +438,7 @@ TEST_F(InteractiveRunTest, DoubleClickSelectsAWordAndADisabledFieldsArrowsDoNoth
             return true;
         },
         [] {
-            RECT r{};
-            GetWindowRect(PageControl(IDC_ANGLE), &r);
-            PushClick({r.left + 4, (r.top + r.bottom) / 2});
-            PushKey(SDLK_END);
-            PushKey(SDLK_BACKSPACE);
-            PushText("10 30");
+            ReplaceLastCharacter(IDC_ANGLE, "10 30");
             return true;
         },
         [] {
