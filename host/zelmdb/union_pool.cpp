@@ -1,8 +1,8 @@
 // Buffers are whole mappings of their own, and only the pages a caller touched are in memory.
-// Given back, those pages are cleared and the rest dropped (a page swapped out is not in memory
-// either, and dropping it makes it read as zero again): a caller that wrote a few hundred bytes
-// costs a page, not the megabyte and more a clear would sweep, nor the TLB flush of dropping
-// pages that are mapped.
+// Given back, those pages are cleared and the rest left alone: a caller that wrote a few hundred
+// bytes costs a page, not the megabyte and more a clear would sweep. A page swapped out is not in
+// memory either, so a buffer is locked as its pages come in; one the kernel will not lock has its
+// absent pages dropped on every return, which makes them read as zero again.
 #include "host/zelmdb/union_pool.h"
 
 #include <sys/mman.h>
@@ -37,10 +37,10 @@ constexpr size_t kKeptAtMost = 4;   // more than any caller holds at once
 constexpr size_t kClearedAtMost = 64 * 1024;   // a longer run of pages is dropped instead
 
 // Makes every byte of the buffer zero; false when the kernel refused.
-bool Clear(uint8_t* buffer) {
+bool Clear(uint8_t* buffer, bool locked, std::vector<unsigned char>& resident) {
     static const size_t page = size_t(sysconf(_SC_PAGESIZE));
     const size_t pages = (UnionSize + page - 1) / page;
-    std::vector<unsigned char> resident(pages);
+    resident.resize(pages);
     if (mincore(buffer, UnionSize, resident.data()) != 0) return false;
     for (size_t i = 0; i < pages;) {
         const bool in = resident[i] & 1;
@@ -48,9 +48,10 @@ bool Clear(uint8_t* buffer) {
         while (end < pages && bool(resident[end] & 1) == in) ++end;
         uint8_t* from = buffer + i * page;
         const size_t size = std::min(end * page, UnionSize) - i * page;
-        if (in && size <= kClearedAtMost) {
+        // Locked pages cannot be dropped, and locked absent ones were never written.
+        if (in && (locked || size <= kClearedAtMost)) {
             std::memset(from, 0, size);
-        } else if (madvise(from, size, MADV_DONTNEED) != 0) {
+        } else if (!locked && madvise(from, size, MADV_DONTNEED) != 0) {
             return false;
         }
         i = end;
@@ -69,7 +70,7 @@ UnionPool::~UnionPool() {
     // The sanitizer's poison outlives the mapping: whatever maps that range next would fault.
     for (uint8_t* buffer : kept_) {
         ASAN_UNPOISON_MEMORY_REGION(buffer, UnionSize);
-        munmap(buffer, UnionSize);
+        Unmap(buffer);
     }
 }
 
@@ -84,15 +85,31 @@ uint8_t* UnionPool::Take() {
         }
     }
     void* fresh = mmap(nullptr, UnionSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    return fresh == MAP_FAILED ? nullptr : static_cast<uint8_t*>(fresh);
+    if (fresh == MAP_FAILED) return nullptr;
+    auto* buffer = static_cast<uint8_t*>(fresh);
+    // Beyond the memory-lock limit a buffer goes unlocked and is cleared the slower way.
+    if (mlock2(buffer, UnionSize, MLOCK_ONFAULT) == 0) {
+        std::lock_guard lock(mutex_);
+        locked_.push_back(buffer);
+    }
+    return buffer;
+}
+
+bool UnionPool::Locked(const uint8_t* buffer) const {
+    return std::find(locked_.begin(), locked_.end(), buffer) != locked_.end();
+}
+
+void UnionPool::Unmap(uint8_t* buffer) {
+    locked_.erase(std::remove(locked_.begin(), locked_.end(), buffer), locked_.end());
+    munmap(buffer, UnionSize);
 }
 
 void UnionPool::Give(uint8_t* buffer) {
     if (buffer == nullptr) return;
     // A buffer that cannot be cleared is not kept.
     std::lock_guard lock(mutex_);
-    if (kept_.size() >= kKeptAtMost || !Clear(buffer)) {
-        munmap(buffer, UnionSize);
+    if (kept_.size() >= kKeptAtMost || !Clear(buffer, Locked(buffer), resident_)) {
+        Unmap(buffer);
         return;
     }
     ASAN_POISON_MEMORY_REGION(buffer, UnionSize);

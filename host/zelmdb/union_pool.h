@@ -20,11 +20,17 @@ public:
     // Takes back a buffer of Take; null is ignored.
     void Give(uint8_t* buffer);
     size_t Kept() const { return kept_.size(); }
+    // Buffers, lent out or kept, whose pages cannot be swapped out.
+    size_t LockedCount() const { return locked_.size(); }
 
 private:
     UnionPool() = default;
+    bool Locked(const uint8_t* buffer) const;
+    void Unmap(uint8_t* buffer);   // with the mutex held
     std::mutex mutex_;
     std::vector<uint8_t*> kept_;
+    std::vector<uint8_t*> locked_;   // buffers whose pages stay in memory once touched
+    std::vector<unsigned char> resident_;   // the page map of the buffer being cleared
 };
 
 }  // namespace zelmdb

@@ -22,13 +22,24 @@ bool PlaneOf(HDC h, int x, int y, BlitPlane& plane) {
     return true;
 }
 
-// The rows of a pad's two transfers; this file is built for the vector unit, and the source
-// never overlaps the destination (a surface copied onto itself goes through a scratch row).
-void AndRow(COLORREF* __restrict d, const COLORREF* __restrict s, int n) {
-    for (int i = 0; i < n; ++i) d[i] &= s[i];
+// The rows of a pad's two transfers, true when a pixel changed; this file is built for the
+// vector unit, and the source never overlaps the destination (a surface copied onto itself
+// goes through a scratch row).
+bool AndRow(COLORREF* __restrict d, const COLORREF* __restrict s, int n) {
+    COLORREF lost = 0;
+    for (int i = 0; i < n; ++i) {
+        lost |= d[i] & ~s[i];
+        d[i] &= s[i];
+    }
+    return lost != 0;
 }
-void OrRow(COLORREF* __restrict d, const COLORREF* __restrict s, int n) {
-    for (int i = 0; i < n; ++i) d[i] |= s[i];
+bool OrRow(COLORREF* __restrict d, const COLORREF* __restrict s, int n) {
+    COLORREF gained = 0;
+    for (int i = 0; i < n; ++i) {
+        gained |= s[i] & ~d[i];
+        d[i] |= s[i];
+    }
+    return gained != 0;
 }
 
 void BlitRow(DWORD rop, COLORREF* d, const COLORREF* s, int n, COLORREF p) {

@@ -16,6 +16,22 @@ public:
     PixelTarget ClippedTo(const RECT& logical) const;
 
     bool Valid() const { return m_surface != nullptr; }
+    bool Copies() const { return m_rop2 == R2_COPYPEN; }
+
+    // A solid copying line as the surface knows it: in its coordinates, with this clip.
+    HeldLine LineOf(POINT a, POINT b, COLORREF colour) const {
+        return {{a.x + m_origin.x, a.y + m_origin.y}, {b.x + m_origin.x, b.y + m_origin.y}, m_clip, colour & 0xFFFFFF};
+    }
+    bool Holds(const HeldLine& line) const { return m_surface->Holds(line); }
+    void BeginLine(COLORREF colour) { m_surface->BeginLine(colour); }
+    void Hold(const HeldLine& line) { m_surface->Hold(line); }
+    // A pixel of such a line; `colour` is already a 24-bit colour.
+    void PutLinePixel(int x, int y, COLORREF colour) {
+        x += m_origin.x;
+        y += m_origin.y;
+        if (x < m_clip.left || x >= m_clip.right || y < m_clip.top || y >= m_clip.bottom) return;
+        m_surface->PutLinePixel(x, y, colour);
+    }
 
     void Plot(int x, int y, COLORREF colour) {
         x += m_origin.x;

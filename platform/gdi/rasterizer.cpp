@@ -38,6 +38,21 @@ bool PatternOn(const DashPattern& pattern, int phase) {
     return true;
 }
 
+// Every pixel from a to b, b excluded, by Bresenham's rule.
+template <typename Put>
+void Bresenham(POINT a, POINT b, Put put) {
+    const int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
+    const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
+    int err = dx + dy;
+    int x = a.x, y = a.y;
+    while (x != b.x || y != b.y) {
+        put(x, y);
+        const int e2 = 2 * err;
+        if (e2 >= dy) { err += dy; x += sx; }
+        if (e2 <= dx) { err += dx; y += sy; }
+    }
+}
+
 std::pair<int, int> Intersect(std::pair<int, int> a, std::pair<int, int> b) {
     return {std::max(a.first, b.first), std::min(a.second, b.second)};
 }
@@ -80,20 +95,24 @@ void Rasterizer::Line(POINT a, POINT b, const PenSpec& pen, const LineBackground
 void Rasterizer::CosmeticLine(POINT a, POINT b, const PenSpec& pen, const LineBackground& bk,
                               int& phase) {
     const DashPattern pattern = PatternOf(pen.style);
-    const int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
-    const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
-    int err = dx + dy;
-    int x = a.x, y = a.y;
-    while (x != b.x || y != b.y) {
+    if (pattern.count == 0 && m_target.Copies() && m_target.Valid()) return SolidLine(a, b, pen.colour, phase);
+    Bresenham(a, b, [&](int x, int y) {
         if (pattern.count == 0 || PatternOn(pattern, phase))
             m_target.Plot(x, y, pen.colour);
         else if (bk.opaque)
             m_target.Plot(x, y, bk.colour);
         ++phase;
-        const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x += sx; }
-        if (e2 <= dx) { err += dx; y += sy; }
-    }
+    });
+}
+
+// The same line drawn again onto pixels that still hold it changes nothing, and is skipped.
+void Rasterizer::SolidLine(POINT a, POINT b, COLORREF colour, int& phase) {
+    phase += std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
+    const HeldLine line = m_target.LineOf(a, b, colour);
+    if (m_target.Holds(line)) return;
+    m_target.BeginLine(line.colour);
+    Bresenham(a, b, [&](int x, int y) { m_target.PutLinePixel(x, y, line.colour); });
+    m_target.Hold(line);
 }
 
 // Every pixel whose centre lies within half the pen width of the segment: round ends and,

@@ -44,6 +44,7 @@ public:
 
 private:
     void CosmeticLine(POINT a, POINT b, const PenSpec& pen, const LineBackground& bk, int& phase);
+    void SolidLine(POINT a, POINT b, COLORREF colour, int& phase);
     void WideLine(POINT a, POINT b, const PenSpec& pen);
     void FillWithOutline(const RowSpans& spans, const PenSpec& pen, const BrushSpec& brush,
                          const LineBackground& bk);

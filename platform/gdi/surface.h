@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstddef>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/win/win_types.h"
@@ -15,6 +16,22 @@ struct BlitMemo {
     DWORD rop = 0;
     int sx = 0, sy = 0, dx = 0, dy = 0, width = 0, height = 0;
     bool operator==(const BlitMemo&) const = default;
+};
+
+// A one-pixel line in surface coordinates as a solid copying pen draws it, clipped to `clip`.
+struct HeldLine {
+    POINT a, b;
+    RECT clip;
+    COLORREF colour;
+    bool operator==(const HeldLine& o) const {
+        return a.x == o.a.x && a.y == o.a.y && b.x == o.b.x && b.y == o.b.y && clip.left == o.clip.left &&
+               clip.top == o.clip.top && clip.right == o.clip.right && clip.bottom == o.clip.bottom &&
+               colour == o.colour;
+    }
+};
+
+struct HeldLineHash {
+    size_t operator()(const HeldLine& l) const;
 };
 
 // Pixels hold COLORREF values (0x00BBGGRR) so raster operations work on them bit for bit; no
@@ -69,17 +86,45 @@ public:
     template <typename Op>
     bool Redo(const BlitMemo& memo, const Surface& source, Op op);
 
+    // Lines drawn in one colour are known to hold nothing else until a pixel changes in any
+    // other way, so the same line drawn again (a name over a name on one spot) is skipped.
+    bool Holds(const HeldLine& line) const { return m_held.contains(line); }
+    // Before a line of `colour` is drawn: lines held in another colour may lose pixels to it.
+    void BeginLine(COLORREF colour) {
+        if (colour != m_heldColour) {
+            Forget();
+            m_heldColour = colour;
+        }
+    }
+    void Hold(const HeldLine& line);
+    // A pixel of a line being drawn in `colour`; written and logged only when it changes.
+    void PutLinePixel(int x, int y, COLORREF colour) {
+        COLORREF& p = m_pixels[size_t(y) * m_width + x];
+        if (p == colour) return;
+        LogWrite(y, x, x + 1);
+        p = colour;
+    }
+
 private:
     struct Span {
         int y, x0, x1;
     };
     static constexpr size_t kLogLimit = 1 << 16;
+    static constexpr size_t kHeldLimit = 1 << 14;
     static uint64_t NextStamp();
     void Changed() {
         m_stamp = NextStamp();
         m_memo.reset();
+        Forget();
     }
     void Note(int y, int x0, int x1) {
+        Forget();
+        LogWrite(y, x0, x1);
+    }
+    void Forget() {
+        if (!m_held.empty()) m_held.clear();
+    }
+    void LogWrite(int y, int x0, int x1) {
         m_stamp = NextStamp();
         if (!m_memo) return;
         if (m_log.size() == kLogLimit) {
@@ -95,6 +140,8 @@ private:
     uint64_t m_stamp = NextStamp();
     std::optional<BlitMemo> m_memo;
     std::vector<Span> m_log;
+    std::unordered_set<HeldLine, HeldLineHash> m_held;   // all in m_heldColour
+    COLORREF m_heldColour = 0;
     mutable uint64_t m_fillChecked = 0;
     mutable std::optional<COLORREF> m_fill;
 };
@@ -102,12 +149,16 @@ private:
 template <typename Op>
 bool Surface::Redo(const BlitMemo& memo, const Surface& source, Op op) {
     if (!m_memo || !(*m_memo == memo) || &source == this) return false;
+    bool changed = false;
     for (const Span& s : m_log) {
         const int y = s.y - memo.dy;
         if (y < 0 || y >= memo.height) continue;
         const int x0 = std::max(s.x0 - memo.dx, 0), x1 = std::min(s.x1 - memo.dx, memo.width);
-        if (x1 > x0) op(m_pixels.data() + size_t(s.y) * m_width + memo.dx + x0, source.Row(memo.sy + y) + memo.sx + x0, x1 - x0);
+        if (x1 > x0)
+            changed |= op(m_pixels.data() + size_t(s.y) * m_width + memo.dx + x0,
+                          source.Row(memo.sy + y) + memo.sx + x0, x1 - x0);
     }
+    if (changed) Forget();
     m_log.clear();
     m_stamp = NextStamp();
     return true;

@@ -184,3 +184,44 @@ TEST(BlitTest, AllWhiteMaskLeavesEveryPixelAlone) {
     EXPECT_EQ(c.at(4, 4), COLORREF(0x010203 * 5) & 0x00FF00);
     EXPECT_EQ(c.at(5, 5), COLORREF(0x010203 * 6));
 }
+
+// A line drawn again onto pixels that still hold it is skipped. Against a canvas that forgets
+// its lines after every step, whatever comes in between (a line in another colour or mix mode,
+// a pixel, a transfer done again) must leave the same pixels.
+TEST(BlitTest, RepeatedLinesMatchLinesDrawnAfresh) {
+    std::mt19937 random(11);
+    Canvas held(40, 30, 0), fresh(40, 30, 0), image(12, 10, 0), mask(12, 10, 0xFFFFFF);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 12; ++x) {
+            SetPixel(image.dc(), x, y, (x + y) % 2 ? 0x00C000 : 0x0000C0);
+            if ((x * y) % 5 == 1) SetPixel(mask.dc(), x, y, 0x00FF00);
+        }
+    const POINT lines[][2] = {{{2, 3}, {37, 20}}, {{10, 0}, {10, 29}}, {{-5, 12}, {45, 12}},
+                              {{30, 2}, {4, 27}}, {{15, 15}, {22, 9}}};
+    const COLORREF colours[] = {0xFFFFFF, 0x0000FF, 0x00C000};
+    HPEN pens[3];
+    for (int i = 0; i < 3; ++i) pens[i] = CreatePen(PS_SOLID, 1, colours[i]);
+    for (int step = 0; step < 600; ++step) {
+        const unsigned what = random() % 10, pick = random();
+        for (const Canvas* c : {&held, &fresh}) {
+            const HDC dc = c->dc();
+            const POINT* line = lines[pick % 5];
+            if (what < 6) {
+                SelectObject(dc, pens[what < 4 ? 0 : (pick / 5) % 3]);
+                SetROP2(dc, what == 5 ? R2_XORPEN : R2_COPYPEN);
+                MoveToEx(dc, line[0].x, line[0].y, nullptr);
+                LineTo(dc, line[1].x, line[1].y);
+            } else if (what < 8) {
+                const Canvas& source = what == 6 ? image : mask;
+                BitBlt(dc, 14, 8, 12, 10, source.dc(), 0, 0, what == 6 ? SRCPAINT : SRCAND);
+            } else {
+                SetPixel(dc, int(pick % 40), int(pick / 40 % 30), 0x808080);
+            }
+        }
+        BitBlt(fresh.dc(), 0, 0, 1, 1, fresh.dc(), 0, 0, SRCCOPY);   // changes nothing, forgets every line
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) ASSERT_EQ(held.at(x, y), fresh.at(x, y)) << "step " << step << " at " << x << ", " << y;
+    }
+    for (const Canvas* c : {&held, &fresh}) SelectObject(c->dc(), GetStockObject(BLACK_PEN));
+    for (HPEN pen : pens) DeleteObject(pen);
+}
