@@ -36,22 +36,27 @@ namespace {
 constexpr size_t kKeptAtMost = 4;   // more than any caller holds at once
 constexpr size_t kClearedAtMost = 64 * 1024;   // a longer run of pages is dropped instead
 
-// Makes every byte of the buffer zero; false when the kernel refused.
+// Makes every byte of the buffer zero; false when the kernel refused or a locked buffer is
+// better unmapped.
 bool Clear(uint8_t* buffer, bool locked, std::vector<unsigned char>& resident) {
     static const size_t page = size_t(sysconf(_SC_PAGESIZE));
     const size_t pages = (UnionSize + page - 1) / page;
     resident.resize(pages);
     if (mincore(buffer, UnionSize, resident.data()) != 0) return false;
+    size_t cleared = 0;
     for (size_t i = 0; i < pages;) {
         const bool in = resident[i] & 1;
         size_t end = i;
         while (end < pages && bool(resident[end] & 1) == in) ++end;
         uint8_t* from = buffer + i * page;
         const size_t size = std::min(end * page, UnionSize) - i * page;
-        // Locked pages cannot be dropped, and locked absent ones were never written.
-        if (in && (locked || size <= kClearedAtMost)) {
+        // Locked absent pages were never written. Locked pages stay in memory, so a buffer
+        // holding many of them would cost their clear on every return: it is not kept.
+        if (in && size <= kClearedAtMost) {
             std::memset(from, 0, size);
-        } else if (!locked && madvise(from, size, MADV_DONTNEED) != 0) {
+            cleared += size;
+            if (locked && cleared > kClearedAtMost) return false;
+        } else if (locked ? in : madvise(from, size, MADV_DONTNEED) != 0) {
             return false;
         }
         i = end;

@@ -20,12 +20,15 @@ TEST(UnionPoolTest, ABufferGivenBackComesOutClean) {
     ASSERT_NE(first, nullptr);
     ASSERT_TRUE(AllZero(first));
     for (size_t at : {size_t(0), zelmdb::UnionSize / 2, zelmdb::UnionSize - 1}) first[at] = 0xA5;
-    std::fill(first + 4096, first + 4096 + 300 * 1024, 0x5A);   // a long run, as a large symbol writes
     MemFreeUnion(first);
     uint8_t* again = MemAllocUnion();
     EXPECT_EQ(again, first) << "the pool did not reuse the buffer, so this test proves nothing";
     EXPECT_TRUE(AllZero(again));
+    std::fill(again + 4096, again + 4096 + 300 * 1024, 0x5A);   // a long run, as a large symbol writes
     MemFreeUnion(again);
+    uint8_t* next = MemAllocUnion();
+    EXPECT_TRUE(AllZero(next));
+    MemFreeUnion(next);
 }
 
 TEST(UnionPoolTest, BuffersHeldTogetherAreApartAndThePoolKeepsAFew) {
