@@ -62,16 +62,3 @@ void Surface::Remember(const BlitMemo& memo) {
     m_log.clear();
 }
 
-size_t HeldLineHash::operator()(const HeldLine& l) const {
-    const LONG parts[] = {l.a.x, l.a.y, l.b.x, l.b.y, l.clip.left, l.clip.top, l.clip.right, l.clip.bottom,
-                          LONG(l.colour)};
-    uint64_t h = 0x9E3779B97F4A7C15u;
-    for (const LONG v : parts) h = (h ^ uint32_t(v)) * 0x100000001B3u;
-    return size_t(h ^ (h >> 29));
-}
-
-void Surface::Hold(const HeldLine& line) {
-    // A paint that never repeats a line would only grow the set.
-    if (m_held.size() == kHeldLimit) m_held.clear();
-    m_held.insert(line);
-}

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstddef>
 #include <optional>
-#include <unordered_set>
 #include <vector>
 
+#include "platform/gdi/held_lines.h"
 #include "platform/win/win_types.h"
 
 // One block transfer as a surface remembers it, to know the same one again.
@@ -16,22 +16,6 @@ struct BlitMemo {
     DWORD rop = 0;
     int sx = 0, sy = 0, dx = 0, dy = 0, width = 0, height = 0;
     bool operator==(const BlitMemo&) const = default;
-};
-
-// A one-pixel line in surface coordinates as a solid copying pen draws it, clipped to `clip`.
-struct HeldLine {
-    POINT a, b;
-    RECT clip;
-    COLORREF colour;
-    bool operator==(const HeldLine& o) const {
-        return a.x == o.a.x && a.y == o.a.y && b.x == o.b.x && b.y == o.b.y && clip.left == o.clip.left &&
-               clip.top == o.clip.top && clip.right == o.clip.right && clip.bottom == o.clip.bottom &&
-               colour == o.colour;
-    }
-};
-
-struct HeldLineHash {
-    size_t operator()(const HeldLine& l) const;
 };
 
 // Pixels hold COLORREF values (0x00BBGGRR) so raster operations work on them bit for bit; no
@@ -88,7 +72,7 @@ public:
 
     // Lines drawn in one colour are known to hold nothing else until a pixel changes in any
     // other way, so the same line drawn again (a name over a name on one spot) is skipped.
-    bool Holds(const HeldLine& line) const { return m_held.contains(line); }
+    bool Holds(const HeldLine& line) const { return m_held.Contains(line); }
     // Before a line of `colour` is drawn: lines held in another colour may lose pixels to it.
     void BeginLine(COLORREF colour) {
         if (colour != m_heldColour) {
@@ -96,7 +80,7 @@ public:
             m_heldColour = colour;
         }
     }
-    void Hold(const HeldLine& line);
+    void Hold(const HeldLine& line) { m_held.Insert(line); }
     // A pixel of a line being drawn in `colour`; written and logged only when it changes.
     void PutLinePixel(int x, int y, COLORREF colour) {
         COLORREF& p = m_pixels[size_t(y) * m_width + x];
@@ -110,7 +94,6 @@ private:
         int y, x0, x1;
     };
     static constexpr size_t kLogLimit = 1 << 16;
-    static constexpr size_t kHeldLimit = 1 << 14;
     static uint64_t NextStamp();
     void Changed() {
         m_stamp = NextStamp();
@@ -121,9 +104,7 @@ private:
         Forget();
         LogWrite(y, x0, x1);
     }
-    void Forget() {
-        if (!m_held.empty()) m_held.clear();
-    }
+    void Forget() { m_held.Clear(); }
     void LogWrite(int y, int x0, int x1) {
         m_stamp = NextStamp();
         if (!m_memo) return;
@@ -140,7 +121,7 @@ private:
     uint64_t m_stamp = NextStamp();
     std::optional<BlitMemo> m_memo;
     std::vector<Span> m_log;
-    std::unordered_set<HeldLine, HeldLineHash> m_held;   // all in m_heldColour
+    HeldLines m_held;   // all in m_heldColour
     COLORREF m_heldColour = 0;
     mutable uint64_t m_fillChecked = 0;
     mutable std::optional<COLORREF> m_fill;
