@@ -3,6 +3,7 @@
 #include "host/zelmdb/stroke_font.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -54,12 +55,18 @@ const Glyph Glyphs[] = {
 // Drawn for characters the font lacks, so that a name never silently loses a character.
 const char* const MissingGlyph = "0208484202";
 
-const char* StrokesOf(char c) {
-    for (const auto& g : Glyphs) {
-        if (g.c == c) return g.strokes;
-    }
-    return MissingGlyph;
+// Indexed by the character's byte: every name's every character asks.
+const std::array<const char*, 256>& GlyphTable() {
+    static const std::array<const char*, 256> table = [] {
+        std::array<const char*, 256> t;
+        t.fill(MissingGlyph);
+        for (const auto& g : Glyphs) t[uint8_t(g.c)] = g.strokes;
+        return t;
+    }();
+    return table;
 }
+
+const char* StrokesOf(char c) { return GlyphTable()[uint8_t(c)]; }
 
 int32_t Scale(int64_t gridUnits, int64_t height, int64_t percent) {
     // Rounded, not truncated, so that glyph corners meet at every height.
