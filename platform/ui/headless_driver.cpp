@@ -214,9 +214,10 @@ bool HeadlessDriver::SelectEntry(const ScriptAction& a, HWND c) {
 bool HeadlessDriver::Shot(const ScriptAction& a) {
     WindowManager::Instance().PaintAll();
     WindowSurfaces& surfaces = WindowSurfaces::Install();
-    Surface picture;
+    Surface composed;
+    const Surface* picture = &composed;
     if (a.text == "screen") {
-        surfaces.Compose(picture);
+        surfaces.Compose(composed);
     } else {
         HWND target = 0;
         if (a.text == "sheet") target = GetOutermostModalWindow();
@@ -225,11 +226,11 @@ bool HeadlessDriver::Shot(const ScriptAction& a) {
         if (!target) return Fail(a, "there is no " + a.text + " window to take a picture of");
         // The preview and the sample stand above the sheet they belong to, so each window's
         // picture is its own pixels; a dialog's keeps the dropped list lying over it.
-        const bool alone = a.text != "dialog";
-        picture = alone ? surfaces.CaptureAlone(target) : surfaces.Capture(target);
+        if (const Surface* own = a.text != "dialog" ? surfaces.OwnPixels(target) : nullptr) picture = own;
+        else composed = surfaces.Capture(target);
     }
     std::string error;
-    if (!WritePng(picture, a.file, error)) return Fail(a, error);
+    if (!WritePng(*picture, a.file, error)) return Fail(a, error);
     return true;
 }
 
