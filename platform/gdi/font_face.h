@@ -33,6 +33,11 @@ public:
 
     // The installed family an application face name stands for.
     static std::string MappedFamily(const std::string& face);
+    // The font file of `family` in that weight and slant: the one its Debian package installs
+    // under `root` ("" for the system) when FreeType reads it as that family and style,
+    // otherwise fontconfig's match.
+    static bool FindFile(const std::string& root, const std::string& family, bool bold, bool italic, std::string& file,
+                         std::string& error);
 
     const FontGlyph& Glyph(uint8_t ansiCode);
     int Ascent() const { return m_ascent; }
