@@ -212,11 +212,12 @@ bool HeadlessDriver::SelectEntry(const ScriptAction& a, HWND c) {
 }
 
 bool HeadlessDriver::Shot(const ScriptAction& a) {
-    WindowManager::Instance().PaintAll();
+    WindowManager& manager = WindowManager::Instance();
     WindowSurfaces& surfaces = WindowSurfaces::Install();
     Surface composed;
     const Surface* picture = &composed;
     if (a.text == "screen") {
+        manager.PaintAll();
         surfaces.Compose(composed);
     } else {
         HWND target = 0;
@@ -225,8 +226,11 @@ bool HeadlessDriver::Shot(const ScriptAction& a) {
         else if (auto f = m_finders.find(a.text); f != m_finders.end()) target = f->second();
         if (!target) return Fail(a, "there is no " + a.text + " window to take a picture of");
         // The preview and the sample stand above the sheet they belong to, so each window's
-        // picture is its own pixels; a dialog's keeps the dropped list lying over it.
-        if (const Surface* own = a.text != "dialog" ? surfaces.OwnPixels(target) : nullptr) picture = own;
+        // picture is its own pixels, and the windows above it wait for a picture that shows
+        // them; a dialog's keeps the dropped list lying over it.
+        const bool alone = a.text != "dialog";
+        manager.PaintAll(alone ? manager.TopLevelOf(target) : 0);
+        if (const Surface* own = alone ? surfaces.OwnPixels(target) : nullptr) picture = own;
         else composed = surfaces.Capture(target);
     }
     std::string error;
