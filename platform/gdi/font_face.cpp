@@ -196,6 +196,7 @@ bool FontFace::Load(const std::string& file, const FontRequest& request, int emP
     FT_Set_Pixel_Sizes(face, 0, FT_UInt(m_em));
     m_ascent = int((face->size->metrics.ascender + 63) >> 6);
     m_descent = int((-face->size->metrics.descender + 63) >> 6);
+    m_maxAdvance = int((face->size->metrics.max_advance + 63) >> 6);
     return true;
 }
 

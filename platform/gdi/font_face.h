@@ -43,6 +43,8 @@ public:
     int Ascent() const { return m_ascent; }
     int Descent() const { return m_descent; }
     int EmPixels() const { return m_em; }
+    // The font's own widest advance: measuring every glyph would render the whole code page.
+    int MaxAdvance() const { return m_maxAdvance; }
     const std::string& Family() const { return m_family; }
     const std::string& File() const { return m_file; }
 
@@ -60,5 +62,6 @@ private:
     int m_em = 0;
     int m_ascent = 0;
     int m_descent = 0;
+    int m_maxAdvance = 0;
     std::unique_ptr<FontGlyph> m_glyphs[256];
 };
