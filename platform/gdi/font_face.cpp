@@ -153,8 +153,8 @@ std::shared_ptr<FontFace> FontFace::Open(const FontRequest& request, std::string
 
 bool FontFace::FindFile(const std::string& root, const std::string& family, bool bold, bool italic, std::string& file,
                         std::string& error) {
-    // fontconfig reads some hundred configuration files before its first answer, more than the
-    // rest of a dialog's start costs; the packaged file of the usual families needs none of it.
+    // fontconfig reads its whole configuration, some hundred files, before its first answer; the
+    // packaged file of the usual families needs none of it.
     const PackagedFamily* packaged = PackagedOf(family);
     if (packaged) {
         std::string path = PackagedPath(root, *packaged, bold, italic);
