@@ -69,21 +69,22 @@ const PackagedFamily* PackagedOf(const std::string& family) {
     return nullptr;
 }
 
-std::string PackagedPath(const std::string& root, const PackagedFamily& p, bool bold, bool italic) {
-    std::string style = bold || italic ? std::string("-") + (bold ? "Bold" : "") + (italic ? p.slanted : "") : p.regular;
-    return root + "/" + p.stem + style + ".ttf";
-}
-
-// Whether FreeType reads `file` as the family in that style: a file replaced by another font
-// or damaged is not taken for it.
-bool HoldsFace(const std::string& file, const std::string& family, bool bold, bool italic) {
+// The face of the family's packaged file in that style, open, with its path in `file`; null
+// when the file is gone, damaged or another font, so that fontconfig decides.
+FT_Face OpenPackaged(const std::string& root, const std::string& family, bool bold, bool italic, std::string& file) {
+    const PackagedFamily* p = PackagedOf(family);
+    if (!p || !FreeType()) return nullptr;
+    const std::string style = bold || italic ? std::string("-") + (bold ? "Bold" : "") + (italic ? p->slanted : "") : p->regular;
+    const std::string path = root + "/" + p->stem + style + ".ttf";
     FT_Face face = nullptr;
-    if (!FreeType() || FT_New_Face(FreeType(), file.c_str(), 0, &face) != 0) return false;
-    const bool same = face->family_name && strcasecmp(face->family_name, family.c_str()) == 0 &&
-                      bool(face->style_flags & FT_STYLE_FLAG_BOLD) == bold &&
-                      bool(face->style_flags & FT_STYLE_FLAG_ITALIC) == italic;
+    if (FT_New_Face(FreeType(), path.c_str(), 0, &face) != 0) return nullptr;
+    if (face->family_name && strcasecmp(face->family_name, family.c_str()) == 0 &&
+        bool(face->style_flags & FT_STYLE_FLAG_BOLD) == bold && bool(face->style_flags & FT_STYLE_FLAG_ITALIC) == italic) {
+        file = path;
+        return face;
+    }
     FT_Done_Face(face);
-    return same;
+    return nullptr;
 }
 
 // Code points of 0x80..0x9F in code page 1252; the rest of the page is Latin-1.
@@ -92,8 +93,9 @@ constexpr uint16_t kAnsiHigh[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool MatchFontFile(const std::string& family, const char* package, bool bold, bool italic, std::string& file,
-                   std::string& error) {
+bool MatchFontFile(const std::string& family, bool bold, bool italic, std::string& file, std::string& error) {
+    const PackagedFamily* packaged = PackagedOf(family);
+    const char* package = packaged ? packaged->package : "fonts-dejavu-core";
     if (!FcInit()) {
         error = "fontconfig could not be initialised";
         return false;
@@ -151,34 +153,33 @@ std::shared_ptr<FontFace> FontFace::Open(const FontRequest& request, std::string
     return face;
 }
 
+// fontconfig reads its whole configuration, some hundred files, before its first answer; the
+// packaged file of the usual families needs none of it.
 bool FontFace::FindFile(const std::string& root, const std::string& family, bool bold, bool italic, std::string& file,
                         std::string& error) {
-    // fontconfig reads its whole configuration, some hundred files, before its first answer; the
-    // packaged file of the usual families needs none of it.
-    const PackagedFamily* packaged = PackagedOf(family);
-    if (packaged) {
-        std::string path = PackagedPath(root, *packaged, bold, italic);
-        if (HoldsFace(path, family, bold, italic)) {
-            file = std::move(path);
-            return true;
-        }
+    if (FT_Face packaged = OpenPackaged(root, family, bold, italic, file)) {
+        FT_Done_Face(packaged);
+        return true;
     }
-    return MatchFontFile(family, packaged ? packaged->package : "fonts-dejavu-core", bold, italic, file, error);
+    return MatchFontFile(family, bold, italic, file, error);
 }
 
 std::shared_ptr<FontFace> FontFace::OpenUncached(const FontRequest& request, std::string& error) {
     const std::string family = MappedFamily(request.face);
+    const bool bold = request.weight >= 600;
     std::string file;
-    if (!FindFile("", family, request.weight >= 600, request.italic, file, error)) return nullptr;
+    FT_Face packaged = OpenPackaged("", family, bold, request.italic, file);
+    if (!packaged && !MatchFontFile(family, bold, request.italic, file, error)) return nullptr;
     std::shared_ptr<FontFace> face(new FontFace());
     face->m_family = family;
-    if (!face->Load(file, request, AliasOf(request.face).emPercent, error)) return nullptr;
+    if (!face->Load(file, packaged, request, AliasOf(request.face).emPercent, error)) return nullptr;
     return face;
 }
 
-bool FontFace::Load(const std::string& file, const FontRequest& request, int emPercent, std::string& error) {
-    FT_Face face = nullptr;
-    if (!FreeType() || FT_New_Face(FreeType(), file.c_str(), 0, &face) != 0) {
+bool FontFace::Load(const std::string& file, void* opened, const FontRequest& request, int emPercent,
+                    std::string& error) {
+    FT_Face face = static_cast<FT_Face>(opened);
+    if (!face && (!FreeType() || FT_New_Face(FreeType(), file.c_str(), 0, &face) != 0)) {
         error = "cannot read the font file " + file;
         return false;
     }

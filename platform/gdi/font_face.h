@@ -54,7 +54,8 @@ public:
 private:
     FontFace() = default;
     static std::shared_ptr<FontFace> OpenUncached(const FontRequest& request, std::string& error);
-    bool Load(const std::string& file, const FontRequest& request, int emPercent, std::string& error);
+    // `opened` is the file's FT_Face when the caller has it open already, else null.
+    bool Load(const std::string& file, void* opened, const FontRequest& request, int emPercent, std::string& error);
 
     void* m_face = nullptr;   // FT_Face, kept opaque so callers need no FreeType headers
     std::string m_family;
