@@ -1,4 +1,4 @@
-// Font lookup with fontconfig and monochrome glyph rendering with FreeType.
+// Font lookup (the packaged file, else fontconfig) and monochrome glyph rendering with FreeType.
 #include "platform/gdi/font_face.h"
 
 #include <fontconfig/fontconfig.h>
@@ -25,8 +25,7 @@ FT_Library FreeType() {
 struct FaceAlias {
     const char* face;
     const char* family;
-    const char* package;   // the Debian package that installs the family
-    int emPercent;         // the size it is drawn at, in hundredths of the size asked for
+    int emPercent;   // the size it is drawn at, in hundredths of the size asked for
 };
 
 // Dialog and application faces of the platform and the installed families that serve them.
@@ -35,19 +34,57 @@ struct FaceAlias {
 // points) and its average width (dialog units of 6 by 13 pixels), and captions take the room
 // they took there.
 constexpr FaceAlias kFaceMap[] = {
-    {"MS Sans Serif", "Arimo", "fonts-croscore", 91},   {"MS Shell Dlg", "Arimo", "fonts-croscore", 91},
-    {"Arial", "Arimo", "fonts-croscore", 100},          {"MS Shell Dlg 2", "DejaVu Sans", "fonts-dejavu-core", 100},
-    {"System", "DejaVu Sans", "fonts-dejavu-core", 100}, {"Tahoma", "DejaVu Sans", "fonts-dejavu-core", 100},
-    {"Courier New", "DejaVu Sans Mono", "fonts-dejavu-core", 100},
-    {"Courier", "DejaVu Sans Mono", "fonts-dejavu-core", 100},
-    {"Times New Roman", "DejaVu Serif", "fonts-dejavu-core", 100},
+    {"MS Sans Serif", "Arimo", 91},        {"MS Shell Dlg", "Arimo", 91},          {"Arial", "Arimo", 100},
+    {"MS Shell Dlg 2", "DejaVu Sans", 100}, {"System", "DejaVu Sans", 100},        {"Tahoma", "DejaVu Sans", 100},
+    {"Courier New", "DejaVu Sans Mono", 100}, {"Courier", "DejaVu Sans Mono", 100},
+    {"Times New Roman", "DejaVu Serif", 100},
 };
-constexpr FaceAlias kFallback = {"", "DejaVu Sans", "fonts-dejavu-core", 100};
+constexpr FaceAlias kFallback = {"", "DejaVu Sans", 100};
 
 const FaceAlias& AliasOf(const std::string& face) {
     for (const FaceAlias& alias : kFaceMap)
         if (strcasecmp(alias.face, face.c_str()) == 0) return alias;
     return kFallback;
+}
+
+// Where the Debian package of a family puts its files: a path plus the style's suffix
+// ("-Bold", "-BoldOblique", or `regular`) and ".ttf".
+struct PackagedFamily {
+    const char* family;
+    const char* package;
+    const char* stem;
+    const char* regular;
+    const char* slanted;
+};
+constexpr PackagedFamily kPackaged[] = {
+    {"Arimo", "fonts-croscore", "usr/share/fonts/truetype/croscore/Arimo", "-Regular", "Italic"},
+    {"DejaVu Sans", "fonts-dejavu-core", "usr/share/fonts/truetype/dejavu/DejaVuSans", "", "Oblique"},
+    {"DejaVu Sans Mono", "fonts-dejavu-core", "usr/share/fonts/truetype/dejavu/DejaVuSansMono", "", "Oblique"},
+    {"DejaVu Serif", "fonts-dejavu-core", "usr/share/fonts/truetype/dejavu/DejaVuSerif", "", "Italic"},
+};
+
+const PackagedFamily* PackagedOf(const std::string& family) {
+    for (const PackagedFamily& p : kPackaged)
+        if (strcasecmp(p.family, family.c_str()) == 0) return &p;
+    return nullptr;
+}
+
+// The face of the family's packaged file in that style, open, with its path in `file`; null
+// when the file is gone, damaged or another font, so that fontconfig decides.
+FT_Face OpenPackaged(const std::string& root, const std::string& family, bool bold, bool italic, std::string& file) {
+    const PackagedFamily* p = PackagedOf(family);
+    if (!p || !FreeType()) return nullptr;
+    const std::string style = bold || italic ? std::string("-") + (bold ? "Bold" : "") + (italic ? p->slanted : "") : p->regular;
+    const std::string path = root + "/" + p->stem + style + ".ttf";
+    FT_Face face = nullptr;
+    if (FT_New_Face(FreeType(), path.c_str(), 0, &face) != 0) return nullptr;
+    if (face->family_name && strcasecmp(face->family_name, family.c_str()) == 0 &&
+        bool(face->style_flags & FT_STYLE_FLAG_BOLD) == bold && bool(face->style_flags & FT_STYLE_FLAG_ITALIC) == italic) {
+        file = path;
+        return face;
+    }
+    FT_Done_Face(face);
+    return nullptr;
 }
 
 // Code points of 0x80..0x9F in code page 1252; the rest of the page is Latin-1.
@@ -56,15 +93,16 @@ constexpr uint16_t kAnsiHigh[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool FindFontFile(const std::string& family, const char* package, int weight, bool italic, std::string& file,
-                  std::string& error) {
+bool MatchFontFile(const std::string& family, bool bold, bool italic, std::string& file, std::string& error) {
+    const PackagedFamily* packaged = PackagedOf(family);
+    const char* package = packaged ? packaged->package : "fonts-dejavu-core";
     if (!FcInit()) {
         error = "fontconfig could not be initialised";
         return false;
     }
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, weight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
@@ -115,20 +153,33 @@ std::shared_ptr<FontFace> FontFace::Open(const FontRequest& request, std::string
     return face;
 }
 
+// fontconfig reads its whole configuration, some hundred files, before its first answer; the
+// packaged file of the usual families needs none of it.
+bool FontFace::FindFile(const std::string& root, const std::string& family, bool bold, bool italic, std::string& file,
+                        std::string& error) {
+    if (FT_Face packaged = OpenPackaged(root, family, bold, italic, file)) {
+        FT_Done_Face(packaged);
+        return true;
+    }
+    return MatchFontFile(family, bold, italic, file, error);
+}
+
 std::shared_ptr<FontFace> FontFace::OpenUncached(const FontRequest& request, std::string& error) {
     const std::string family = MappedFamily(request.face);
-    const FaceAlias& alias = AliasOf(request.face);
+    const bool bold = request.weight >= 600;
     std::string file;
-    if (!FindFontFile(family, alias.package, request.weight, request.italic, file, error)) return nullptr;
+    FT_Face packaged = OpenPackaged("", family, bold, request.italic, file);
+    if (!packaged && !MatchFontFile(family, bold, request.italic, file, error)) return nullptr;
     std::shared_ptr<FontFace> face(new FontFace());
     face->m_family = family;
-    if (!face->Load(file, request, alias.emPercent, error)) return nullptr;
+    if (!face->Load(file, packaged, request, AliasOf(request.face).emPercent, error)) return nullptr;
     return face;
 }
 
-bool FontFace::Load(const std::string& file, const FontRequest& request, int emPercent, std::string& error) {
-    FT_Face face = nullptr;
-    if (!FreeType() || FT_New_Face(FreeType(), file.c_str(), 0, &face) != 0) {
+bool FontFace::Load(const std::string& file, void* opened, const FontRequest& request, int emPercent,
+                    std::string& error) {
+    FT_Face face = static_cast<FT_Face>(opened);
+    if (!face && (!FreeType() || FT_New_Face(FreeType(), file.c_str(), 0, &face) != 0)) {
         error = "cannot read the font file " + file;
         return false;
     }
@@ -146,6 +197,7 @@ bool FontFace::Load(const std::string& file, const FontRequest& request, int emP
     FT_Set_Pixel_Sizes(face, 0, FT_UInt(m_em));
     m_ascent = int((face->size->metrics.ascender + 63) >> 6);
     m_descent = int((-face->size->metrics.descender + 63) >> 6);
+    m_maxAdvance = int((face->size->metrics.max_advance + 63) >> 6);
     return true;
 }
 

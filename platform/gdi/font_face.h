@@ -33,11 +33,18 @@ public:
 
     // The installed family an application face name stands for.
     static std::string MappedFamily(const std::string& face);
+    // The font file of `family` in that weight and slant: the one its Debian package installs
+    // under `root` ("" for the system) when FreeType reads it as that family and style,
+    // otherwise fontconfig's match.
+    static bool FindFile(const std::string& root, const std::string& family, bool bold, bool italic, std::string& file,
+                         std::string& error);
 
     const FontGlyph& Glyph(uint8_t ansiCode);
     int Ascent() const { return m_ascent; }
     int Descent() const { return m_descent; }
     int EmPixels() const { return m_em; }
+    // The font's own widest advance: measuring every glyph would render the whole code page.
+    int MaxAdvance() const { return m_maxAdvance; }
     const std::string& Family() const { return m_family; }
     const std::string& File() const { return m_file; }
 
@@ -47,7 +54,8 @@ public:
 private:
     FontFace() = default;
     static std::shared_ptr<FontFace> OpenUncached(const FontRequest& request, std::string& error);
-    bool Load(const std::string& file, const FontRequest& request, int emPercent, std::string& error);
+    // `opened` is the file's FT_Face when the caller has it open already, else null.
+    bool Load(const std::string& file, void* opened, const FontRequest& request, int emPercent, std::string& error);
 
     void* m_face = nullptr;   // FT_Face, kept opaque so callers need no FreeType headers
     std::string m_family;
@@ -55,5 +63,6 @@ private:
     int m_em = 0;
     int m_ascent = 0;
     int m_descent = 0;
+    int m_maxAdvance = 0;
     std::unique_ptr<FontGlyph> m_glyphs[256];
 };

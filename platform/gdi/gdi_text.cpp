@@ -135,9 +135,7 @@ BOOL GetTextMetricsA(HDC h, TEXTMETRICA* tm) {
     tm->tmHeight = face->Ascent() + face->Descent();
     tm->tmInternalLeading = std::max(0, int(tm->tmHeight) - face->EmPixels());
     tm->tmAveCharWidth = face->Glyph('x').advance;
-    int widest = 0;
-    for (int c = 32; c < 256; ++c) widest = std::max(widest, face->Glyph(uint8_t(c)).advance);
-    tm->tmMaxCharWidth = widest;
+    tm->tmMaxCharWidth = face->MaxAdvance();
     return TRUE;
 }
 

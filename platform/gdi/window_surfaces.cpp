@@ -104,9 +104,13 @@ Surface WindowSurfaces::Capture(HWND h) const {
     return shot;
 }
 
-Surface WindowSurfaces::CaptureAlone(HWND h) const {
+const Surface* WindowSurfaces::OwnPixels(HWND h) const {
     const Window* w = M().Get(h);
     const auto found = m_backings.find(h);
-    if (w == nullptr || w->Child() || found == m_backings.end()) return Capture(h);
-    return *found->second;
+    return w == nullptr || w->Child() || found == m_backings.end() ? nullptr : found->second.get();
+}
+
+Surface WindowSurfaces::CaptureAlone(HWND h) const {
+    const Surface* own = OwnPixels(h);
+    return own ? *own : Capture(h);
 }

@@ -30,6 +30,8 @@ public:
     Surface Capture(HWND window) const;
     // One top-level window's own pixels, frame included, whatever lies above it.
     Surface CaptureAlone(HWND topLevel) const;
+    // The same without a copy; null for a child window or one that has no pixels yet.
+    const Surface* OwnPixels(HWND topLevel) const;
 
     Surface* BackingOf(HWND topLevel);
 

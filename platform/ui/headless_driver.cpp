@@ -212,11 +212,13 @@ bool HeadlessDriver::SelectEntry(const ScriptAction& a, HWND c) {
 }
 
 bool HeadlessDriver::Shot(const ScriptAction& a) {
-    WindowManager::Instance().PaintAll();
+    WindowManager& manager = WindowManager::Instance();
     WindowSurfaces& surfaces = WindowSurfaces::Install();
-    Surface picture;
+    Surface composed;
+    const Surface* picture = &composed;
     if (a.text == "screen") {
-        surfaces.Compose(picture);
+        manager.PaintAll();
+        surfaces.Compose(composed);
     } else {
         HWND target = 0;
         if (a.text == "sheet") target = GetOutermostModalWindow();
@@ -224,12 +226,15 @@ bool HeadlessDriver::Shot(const ScriptAction& a) {
         else if (auto f = m_finders.find(a.text); f != m_finders.end()) target = f->second();
         if (!target) return Fail(a, "there is no " + a.text + " window to take a picture of");
         // The preview and the sample stand above the sheet they belong to, so each window's
-        // picture is its own pixels; a dialog's keeps the dropped list lying over it.
+        // picture is its own pixels, and the windows above it wait for a picture that shows
+        // them; a dialog's keeps the dropped list lying over it.
         const bool alone = a.text != "dialog";
-        picture = alone ? surfaces.CaptureAlone(target) : surfaces.Capture(target);
+        manager.PaintAll(alone ? manager.TopLevelOf(target) : 0);
+        if (const Surface* own = alone ? surfaces.OwnPixels(target) : nullptr) picture = own;
+        else composed = surfaces.Capture(target);
     }
     std::string error;
-    if (!WritePng(picture, a.file, error)) return Fail(a, error);
+    if (!WritePng(*picture, a.file, error)) return Fail(a, error);
     return true;
 }
 

@@ -300,8 +300,9 @@ bool WindowManager::Next(MSG& msg, bool remove, bool wait) {
     }
 }
 
-void WindowManager::PaintAll() {
-    while (HWND h = NextWindowToPaint()) {
+void WindowManager::PaintAll(HWND topLevel) {
+    const std::vector<HWND> one{topLevel};
+    while (HWND h = NextToPaintIn(topLevel ? one : m_topLevels)) {
         Window* w = Get(h);
         if (w->frameDirty) {
             w->frameDirty = false;

@@ -68,8 +68,9 @@ public:
     // While deferred, a dry queue asks for input without painting first: a scripted run that
     // nobody watches paints only when a picture is taken, and then all at once (PaintAll).
     void DeferPaint(bool deferred) { m_paintDeferred = deferred; }
-    // Paints every invalid window, frames first, as a dry queue would.
-    void PaintAll();
+    // Paints every invalid window, frames first, as a dry queue would; or only those of one
+    // top-level window and its children, for a picture of that window alone.
+    void PaintAll(HWND topLevel = 0);
 
     // Damage: screen areas whose pixels changed since the presenter last took them. Drawing on a
     // window and moving, showing, hiding, raising or destroying a top-level window add to it.

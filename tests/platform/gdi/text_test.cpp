@@ -1,6 +1,8 @@
 // Fonts through the face map, text alignment, opaque backgrounds and DrawText layout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/gdi/font_face.h"
 #include "platform/gdi/gdi.h"
 #include "tests/platform/gdi/golden.h"
@@ -111,6 +113,25 @@ TEST(TextTest, MetricsFollowTheRequestedCharacterHeight) {
     EXPECT_GE(a.tmHeight, 12);
     EXPECT_LE(a.tmHeight, 16);
     EXPECT_NEAR(b.tmHeight, 2 * a.tmHeight, 2);
+}
+
+// The widest advance comes from the font's metrics, not from measuring every character: it
+// must still hold the widest characters of the code page, and no more than a few of them.
+TEST(TextTest, MaxCharWidthHoldsTheWidestCharacters) {
+    for (const char* face : {"MS Sans Serif", "Courier New", "Times New Roman"}) {
+        TextCanvas c(10, 10, face, -13);
+        TEXTMETRICA tm;
+        ASSERT_TRUE(GetTextMetricsA(c.dc(), &tm));
+        int widest = 0;
+        for (int code = 32; code < 256; ++code) {
+            const char ch = char(code);
+            SIZE size{};
+            ASSERT_TRUE(GetTextExtentPoint32A(c.dc(), &ch, 1, &size));
+            widest = std::max(widest, int(size.cx));
+        }
+        EXPECT_GE(tm.tmMaxCharWidth, widest) << face;
+        EXPECT_LE(tm.tmMaxCharWidth, 3 * widest) << face;
+    }
 }
 
 struct AlignCase {
