@@ -28,15 +28,35 @@ int32_t FoldDegrees(int16_t rotation, int64_t& hx, int64_t& hy) {
     return g;
 }
 
-Box PadBox(const PadSite& site, const PadstackInfo& pad) {
-    int64_t hx = pad.Width() / 2;
-    int64_t hy = pad.Height() / 2;
+// The boxes of the pads of one padstack. Every pad of one whole-degree angle turns by the same
+// sine and cosine, and the angle seldom moves from one pad to the next, so they are kept.
+class PadMeasure {
+public:
+    explicit PadMeasure(const PadstackInfo& pad)
+        : halfWidth_(pad.Width() / 2), halfHeight_(pad.Height() / 2), round_(pad.Shape == kRoundPadShape) {}
+    Box Of(const PadSite& site);
+
+private:
+    int64_t halfWidth_, halfHeight_;
+    bool round_;
+    int32_t degrees_ = 0;   // what cos_ and sin_ are of; 0 is never turned
+    double cos_ = 1, sin_ = 0;
+};
+
+Box PadMeasure::Of(const PadSite& site) {
+    int64_t hx = halfWidth_;
+    int64_t hy = halfHeight_;
     const int32_t g = FoldDegrees(site.Rotation, hx, hy);
     const int64_t X = site.X, Y = site.Y;
     const Box box{X - hx, Y - hy, X + hx, Y + hy};
     // Unturned, the turn below gives the box back exactly; most arrangements never turn a pad.
-    if (pad.Shape == kRoundPadShape || g == 0) return box;
-    const double c = CosDeg(g), s = SinDeg(g);
+    if (round_ || g == 0) return box;
+    if (g != degrees_) {
+        degrees_ = g;
+        cos_ = CosDeg(g);
+        sin_ = SinDeg(g);
+    }
+    const double c = cos_, s = sin_;
     const auto dx = [&](int64_t v) { return double(v - X); };
     const auto dy = [&](int64_t v) { return double(v - Y); };
     return Box{TruncateToInt32(dx(box.left) * c + double(X) - dy(box.bottom) * s),
@@ -57,10 +77,11 @@ void ComputeBounds() { ComputeBounds(*CurrentPadList); }
 void ComputeBounds(PadSiteList& list) {
     const auto& sites = list.Sites();
     if (sites.empty()) return;
-    Box bounds = PadBox(sites[0], list.Pin1Pad);
+    Box bounds = PadMeasure(list.Pin1Pad).Of(sites[0]);
+    PadMeasure measure(list.DefaultPad);
     int64_t minX = sites[0].X, maxX = minX, minY = sites[0].Y, maxY = minY;
     for (size_t i = 1; i < sites.size(); ++i) {
-        const Box box = PadBox(sites[i], list.DefaultPad);
+        const Box box = measure.Of(sites[i]);
         bounds.left = std::min(bounds.left, box.left);
         bounds.top = std::min(bounds.top, box.top);
         bounds.right = std::max(bounds.right, box.right);

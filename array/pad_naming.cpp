@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "array/pad_namer.h"
 #include "array/shared_state.h"
 #include "platform/framework/module_state.h"
 #include "platform/win/message_box.h"
@@ -129,18 +130,16 @@ std::string BuildPadName(std::string_view format, std::string_view xText, std::s
 
 size_t PadName(const ArrayParameters& params, int32_t xIndex, int32_t yIndex,
                char (&out)[kPadNameBuffer]) {
-    char xText[kIndexTextBuffer];
-    char yText[kIndexTextBuffer];
-    const size_t xLength = IndexText(xIndex, params.X.Alphabetic != 0, xText);
-    const size_t yLength = IndexText(yIndex, params.Y.Alphabetic != 0, yText);
-    return BuildPadName(NameFormatOf(params), std::string_view(xText, xLength),
-                        std::string_view(yText, yLength), out, kPadNameBuffer);
+    PadNamer namer(params);
+    const std::string_view name = namer.Name(xIndex, yIndex);
+    const size_t length = name.copy(out, kPadNameBuffer - 1);
+    out[length] = '\0';
+    return length;
 }
 
 std::string PadName(const ArrayParameters& params, int32_t xIndex, int32_t yIndex) {
-    char buffer[kPadNameBuffer];
-    const size_t length = PadName(params, xIndex, yIndex, buffer);
-    return std::string(buffer, length);
+    PadNamer namer(params);
+    return std::string(namer.Name(xIndex, yIndex));
 }
 
 namespace {

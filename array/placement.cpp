@@ -4,8 +4,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
-#include "array/pad_naming.h"
+#include "array/pad_namer.h"
 #include "array/shared_state.h"
 #include "array/units_limits.h"
 
@@ -21,31 +22,25 @@ int32_t Normalise(int32_t rotation) { return rotation >= kFullTurn ? rotation - 
 // Index values wrap like the 32-bit counters they are, whatever increment the user typed.
 void Step(int32_t& index, int32_t increment) { index = int32_t(uint32_t(index) + uint32_t(increment)); }
 
-void AppendSite(const ArrayParameters& a, const UnitConverter& toUnits, const PadPosition& position,
-                int32_t xIndex, int32_t yIndex, PadSiteList& list) {
-    char name[kPadNameBuffer];
-    const size_t length = PadName(a, xIndex, yIndex, name);
-    list.Append(toUnits(position.Px), toUnits(position.Py), int16_t(uint16_t(uint32_t(position.Rotation))), name,
-                length);
-}
-
-// The dialog's conversion: the design record read again for every coordinate.
-const UnitConverter& FromDesign() {
-    static const UnitConverter convert = [](double value) { return ToDatabaseUnits(value); };
-    return convert;
+void AppendSite(PadNamer& namer, UnitConverter toUnits, const PadPosition& position, int32_t xIndex,
+                int32_t yIndex, PadSiteList& list) {
+    const std::string_view name = namer.Name(xIndex, yIndex);
+    list.Append(toUnits(position.Px), toUnits(position.Py), int16_t(uint16_t(uint32_t(position.Rotation))),
+                name.data(), name.size());
 }
 
 struct Walk {
     const ArrayParameters& a;
-    const UnitConverter& toUnits;
+    UnitConverter toUnits;
     PadSiteList& list;
+    PadNamer namer;
     PadPosition pin1;
     PadPosition pad;
     int32_t xi;
     int32_t yi;
 
-    Walk(const ArrayParameters& params, const UnitConverter& converter, PadSiteList& out)
-        : a(params), toUnits(converter), list(out), xi(params.X.Start), yi(params.Y.Start) {
+    Walk(const ArrayParameters& params, UnitConverter converter, PadSiteList& out)
+        : a(params), toUnits(converter), list(out), namer(params), xi(params.X.Start), yi(params.Y.Start) {
         pin1.Rotation = out.Pin1Pad.Rotation;
         pad.Rotation = out.DefaultPad.Rotation;
     }
@@ -53,7 +48,7 @@ struct Walk {
     double q() const { return a.Y.Count; }
 
     void Add(const PadPosition& position, int32_t xIndex, int32_t yIndex) {
-        AppendSite(a, toUnits, position, xIndex, yIndex, list);
+        AppendSite(namer, toUnits, position, xIndex, yIndex, list);
     }
 };
 
@@ -233,7 +228,7 @@ void BoundsIfAny(PadSiteList& list) {
 }  // namespace
 
 void PlacePads(const ArrayParameters& a, const PadstackInfo& pin1, const PadstackInfo& defaultPad,
-               const UnitConverter& toUnits, PadSiteList& out) {
+               UnitConverter toUnits, PadSiteList& out) {
     out.Pin1Pad = pin1;
     out.DefaultPad = defaultPad;
     Walk w(a, toUnits, out);
@@ -255,9 +250,11 @@ void PlacePads(const ArrayParameters& a, const PadstackInfo& pin1, const Padstac
 
 void RecomputePads() {
     if (CurrentParameters == nullptr || CurrentPadList == nullptr) return;
-    PlacePads(*CurrentParameters, CurrentPadList->Pin1Pad, CurrentPadList->DefaultPad, FromDesign(), *CurrentPadList);
+    PlacePads(*CurrentParameters, CurrentPadList->Pin1Pad, CurrentPadList->DefaultPad, ToDatabaseUnits,
+              *CurrentPadList);
 }
 
 void AddPadSite(const PadPosition& position, int32_t xIndex, int32_t yIndex) {
-    AppendSite(*CurrentParameters, FromDesign(), position, xIndex, yIndex, *CurrentPadList);
+    PadNamer namer(*CurrentParameters);
+    AppendSite(namer, ToDatabaseUnits, position, xIndex, yIndex, *CurrentPadList);
 }

@@ -1,7 +1,6 @@
 // Placement: the active page's parameters walked pad by pad, in pin order, into its pad list.
 #pragma once
 #include <cstdint>
-#include <functional>
 
 #include "array/array_parameters.h"
 #include "array/pad_site_list.h"
@@ -13,14 +12,14 @@ struct PadPosition {
     double Py = 0.0;
 };
 
-// Display units to whole database units.
-using UnitConverter = std::function<int32_t(double)>;
+// Display units to whole database units; called twice for every pad.
+using UnitConverter = int32_t (*)(double);
 
 // The arrangement of `params` in pin order, appended to `out`, then the bounds of the whole list.
 // `pin1` and `defaultPad` become the list's padstacks: their sizes measure the bounds and their
 // rotations turn the pads. Names use the active alphabet.
 void PlacePads(const ArrayParameters& params, const PadstackInfo& pin1, const PadstackInfo& defaultPad,
-               const UnitConverter& toUnits, PadSiteList& out);
+               UnitConverter toUnits, PadSiteList& out);
 
 // Appends the pads of CurrentParameters to CurrentPadList, which the caller has emptied,
 // converting with the design record read anew for every coordinate.

@@ -11,17 +11,18 @@ DatabaseSet& DatabaseSet::Get() {
 void DatabaseSet::AttachDesign(std::unique_ptr<DesignStore> design) {
     CloseAll();
     stores_[DesignHandle] = std::move(design);
-    active_ = DesignHandle;
+    Activate(DesignHandle);
 }
 
 void DatabaseSet::CloseAll() {
     stores_.clear();
-    active_ = 0;
+    Activate(0);
 }
 
-DesignStore* DatabaseSet::Active() {
-    auto it = stores_.find(active_);
-    return it == stores_.end() ? nullptr : it->second.get();
+void DatabaseSet::Activate(uint8_t handle) {
+    active_ = handle;
+    auto it = stores_.find(handle);
+    activeStore_ = it == stores_.end() ? nullptr : it->second.get();
 }
 
 DesignStore* DatabaseSet::Design() {
@@ -31,7 +32,7 @@ DesignStore* DatabaseSet::Design() {
 
 bool DatabaseSet::SetActive(uint8_t handle) {
     if (stores_.count(handle) == 0) return false;
-    active_ = handle;
+    Activate(handle);
     return true;
 }
 
@@ -47,7 +48,7 @@ uint8_t DatabaseSet::OpenLibrary(const std::string& path) {
     auto opened = DesignStore::Open(path, DesignStore::Access::ReadOnly, DesignStore::Sharing::Shared);
     if (!opened.ok()) return 0;
     stores_[handle] = std::move(opened.value());
-    active_ = handle;
+    Activate(handle);
     return handle;
 }
 
@@ -55,7 +56,7 @@ bool DatabaseSet::CloseActiveLibrary() {
     if (active_ == DesignHandle || stores_.count(active_) == 0) return false;
     stores_.erase(active_);
     // With the library gone, the design is what the next call would expect to find.
-    active_ = stores_.count(DesignHandle) ? DesignHandle : 0;
+    Activate(stores_.count(DesignHandle) ? DesignHandle : 0);
     return true;
 }
 

@@ -19,7 +19,8 @@ public:
     void AttachDesign(std::unique_ptr<DesignStore> design);
     void CloseAll();
 
-    DesignStore* Active();
+    // Asked by every call of the library, DbGet once per coordinate: kept, not looked up.
+    DesignStore* Active() const { return activeStore_; }
     DesignStore* Design();
     uint8_t activeHandle() const { return active_; }
     bool SetActive(uint8_t handle);
@@ -30,8 +31,12 @@ public:
     size_t openCount() const { return stores_.size(); }
 
 private:
+    // Every change of the active handle or of the stores goes through here.
+    void Activate(uint8_t handle);
+
     std::map<uint8_t, std::unique_ptr<DesignStore>> stores_;
     uint8_t active_ = 0;
+    DesignStore* activeStore_ = nullptr;   // the store of active_, null for none
 };
 
 }  // namespace zelmdb

@@ -313,7 +313,7 @@ bool DesignStore::Exec(const char* sql) {
 
 bool DesignStore::Begin(Lock lock) {
     if (inTransaction_) return false;
-    lastPadstackId_.reset();
+    SetLastPadstackId(std::nullopt);
     failedWrites_.clear();
     lost_ = false;
     inTransaction_ = Exec(lock == Lock::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE");
@@ -323,7 +323,7 @@ bool DesignStore::Begin(Lock lock) {
 
 bool DesignStore::Commit() {
     if (!inTransaction_) return false;
-    lastPadstackId_.reset();
+    SetLastPadstackId(std::nullopt);
     if (TransactionLost()) {
         inTransaction_ = false;
         lastError_ = failedWrites_.front();
@@ -337,7 +337,7 @@ bool DesignStore::Commit() {
 bool DesignStore::Rollback() {
     if (!inTransaction_) return false;
     inTransaction_ = false;
-    lastPadstackId_.reset();
+    SetLastPadstackId(std::nullopt);
     // After SQLite ended the transaction itself there is nothing left to take back.
     return lost_ || Exec("ROLLBACK");
 }
@@ -549,38 +549,44 @@ bool DesignStore::DeletePadstack(int32_t id) {
     auto head = statements_->Use("DELETE FROM padstacks WHERE id = ?");
     const bool deleted = Write(layers->Bind(1, int64_t(id))) && Write(head->Bind(1, int64_t(id))) &&
                          sqlite3_changes(db_) == 1;
-    if (lastPadstackId_ && id == *lastPadstackId_) lastPadstackId_.reset();
+    if (lastPadstackId_ && id == *lastPadstackId_) SetLastPadstackId(std::nullopt);
     return deleted;
 }
 
 int32_t DesignStore::LastPadstackId() {
     // SQLite ends a transaction by itself after some errors, taking back what was noted in it.
     const bool held = inTransaction_ && sqlite3_get_autocommit(db_) == 0;
-    if (!held) lastPadstackId_.reset();
+    if (!held) SetLastPadstackId(std::nullopt);
     if (lastPadstackId_) return *lastPadstackId_;
     auto last = statements_->Use("SELECT coalesce(max(id), 0) FROM padstacks");
     if (!last->Step()) return 0;
     const int32_t id = int32_t(last->Int(0));
-    if (held) lastPadstackId_ = id;
+    if (held) SetLastPadstackId(id);
     return id;
 }
 
 const uint8_t* DesignStore::DesignRecordBytes() {
-    const int32_t last = LastPadstackId();
-    if (last != recordLastPadstack_) {
-        EncodeDbRecord(info_, last, record_.data());
-        recordLastPadstack_ = last;
-    }
+    // SQLite may end our transaction by itself after an error, taking back padstacks the record
+    // counts, and nothing of ours hears of it; so even a fresh record asks, one field's load.
+    if (recordFresh_ && sqlite3_get_autocommit(db_) == 0) return record_.data();
+    EncodeDbRecord(info_, LastPadstackId(), record_.data());
+    // The range is known only while our transaction holds; outside it every read asks the file.
+    recordFresh_ = lastPadstackId_.has_value();
     return record_.data();
+}
+
+void DesignStore::SetLastPadstackId(std::optional<int32_t> id) {
+    lastPadstackId_ = id;
+    recordFresh_ = false;
 }
 
 void DesignStore::NotePadstackId(int32_t id) {
     if (!lastPadstackId_) return;
     // 0 is a failed write: what it left is not known, so the next read asks the file.
     if (id <= 0) {
-        lastPadstackId_.reset();
+        SetLastPadstackId(std::nullopt);
     } else if (id > *lastPadstackId_) {
-        lastPadstackId_ = id;
+        SetLastPadstackId(id);
     }
 }
 

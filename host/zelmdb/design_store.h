@@ -91,8 +91,8 @@ public:
     int32_t FindSamePadstack(const std::vector<LayerGeometry>& layers);
     bool DeletePadstack(int32_t id);
     int32_t LastPadstackId();
-    // The design record as DbGet hands it out; encoded again only when the padstack range has
-    // moved, since everything else in it is fixed while the design is open.
+    // The design record as DbGet hands it out; encoded again only after the padstack range may
+    // have moved, since everything else in it is fixed while the design is open.
     const uint8_t* DesignRecordBytes();
     std::vector<Padstack> Padstacks();
 
@@ -146,6 +146,8 @@ private:
     // Every symbol with its pins, or only the one of that id.
     std::vector<Symbol> ReadSymbols(int32_t onlyId);
     void NotePadstackId(int32_t id);
+    // The only way lastPadstackId_ changes: each change leaves record_ to be encoded again.
+    void SetLastPadstackId(std::optional<int32_t> id);
 
     std::string path_;
     sqlite3* db_ = nullptr;
@@ -162,7 +164,7 @@ private:
     // since a rollback takes back what was noted in it.
     std::optional<int32_t> lastPadstackId_;
     std::array<uint8_t, DbRecordLayout::Size> record_{};
-    int32_t recordLastPadstack_ = -1;   // what record_ was encoded with, -1 before the first
+    bool recordFresh_ = false;   // record_ holds lastPadstackId_, which no change has touched since
 };
 
 const char* FileKindName(FileKind kind);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <iterator>
 #include <tuple>
 
 #include "array/shared_state.h"
@@ -301,6 +303,35 @@ INSTANTIATE_TEST_SUITE_P(Rotations, PadBoundsTest, ::testing::Values(
     BoundsCase{1, 40, 20, 2700, {-20, -10, 20, 10}},     // round pads keep their box
     BoundsCase{1, 40, 20, 8100, {-10, -20, 10, 20}},     // ... but trade sides past 90 degrees
     BoundsCase{3, 0, 0, 2700, {0, 0, 0, 0}}));
+
+RECT BoundsAlone(const PadSite& site, const PadstackInfo& pad) {
+    PadSiteList alone;
+    alone.Pin1Pad = pad;
+    alone.Append(site.X, site.Y, site.Rotation, "1", 1);
+    ComputeBounds(alone);
+    return alone.Bounds;
+}
+
+// Pads of one angle share a turn: whatever is kept between them must follow every change of
+// angle and stay apart for the pin-1 padstack. Each pad stands right of all before it, so the
+// list up to it ends at its own right edge and its box is checked where it comes last.
+TEST(PadBoundsListTest, EveryListIsTheUnionOfItsPadsMeasuredAlone) {
+    PadSiteList pads;
+    pads.Pin1Pad = RectPad(90, 6, 1200);
+    pads.DefaultPad = RectPad(100, 2, 0);
+    const int16_t rotations[] = {1200, 1200, 600, 630, 660, 0, 5400, -660, 8100, 1200, 21000, 1200};
+    RECT expected{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    for (size_t i = 0; i < std::size(rotations); ++i) {
+        pads.Append(int32_t(i) * 1000, int32_t(i % 3) * 17, rotations[i], "1", 1);
+        const RECT alone = BoundsAlone(pads.Sites().back(), i == 0 ? pads.Pin1Pad : pads.DefaultPad);
+        expected = {std::min(expected.left, alone.left), std::min(expected.top, alone.top),
+                    std::max(expected.right, alone.right), std::max(expected.bottom, alone.bottom)};
+        ComputeBounds(pads);
+        EXPECT_EQ(std::tie(pads.Bounds.left, pads.Bounds.top, pads.Bounds.right, pads.Bounds.bottom),
+                  std::tie(expected.left, expected.top, expected.right, expected.bottom))
+            << "up to pad " << i + 1;
+    }
+}
 
 TEST(PadBoundsCenterTest, HalvesTruncateTowardZero) {
     PadSiteList pads;

@@ -1,4 +1,6 @@
 // Switching the active database to libraries and back, and copying padstacks out of them.
+#include <utility>
+
 #include "host/zelmdb/byte_record.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
@@ -48,6 +50,31 @@ TEST_F(ActiveDatabaseTest, LibraryBecomesActiveAndTheSwitchComesBack) {
     EXPECT_EQ(GetActiveDatabase(), design);
     EXPECT_EQ(ThruFind("LIBPAD"), 0) << "the design does not hold the library's padstack";
     EXPECT_EQ(DatabaseSet::Get().openCount(), 1u);
+}
+
+// The design's record is kept between reads inside a transaction; each switch must still show.
+TEST_F(ActiveDatabaseTest, DbGetReadsTheRecordOfTheActiveDatabase) {
+    const auto scaleAndLast = [] {
+        uint8_t record[DbRecordLayout::Size] = {};
+        EXPECT_EQ(DbGet(record), 1);
+        return std::pair(ReadOnly(record).F64(DbRecordLayout::InchesPerUnit),
+                         ReadOnly(record).I16(DbRecordLayout::PadstackLast));
+    };
+    const std::string lib = MakeLibrary("a.olb", "LIBPAD", 700, 0.001);
+    const std::pair design(DesignInfo().inchesPerUnit, int16_t(3));
+    ASSERT_TRUE(Design().Begin());
+    for (int32_t id = 1; id <= 3; ++id) ASSERT_EQ(ThruCreate(), id);
+    EXPECT_EQ(scaleAndLast(), design);
+    ASSERT_EQ(DbLoadFpNames(lib.c_str()), 1);
+    EXPECT_EQ(scaleAndLast(), std::pair(0.001, int16_t(1)));
+    ASSERT_EQ(SetActiveDatabase(DatabaseSet::DesignHandle), 1);
+    EXPECT_EQ(scaleAndLast(), design);
+    ASSERT_EQ(SetActiveDatabase(DatabaseSet::DesignHandle + 1), 1);
+    ASSERT_EQ(DeleteActiveDatabase(), 1);
+    EXPECT_EQ(scaleAndLast(), design) << "closing the library brings the design back";
+    DatabaseSet::Get().CloseAll();
+    uint8_t record[DbRecordLayout::Size];
+    EXPECT_EQ(DbGet(record), 0);
 }
 
 TEST_F(ActiveDatabaseTest, FailedOpenLeavesTheDesignActive) {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <iterator>
 
+#include "host/zelmdb/byte_record.h"
+#include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "tests/host/zelmdb/design_fixture.h"
 
@@ -113,6 +115,26 @@ TEST_F(FailedWriteTest, AFullDiskEndsTheTransactionAndNothingReachesTheFileAfter
     EXPECT_FALSE(Design().Commit());
     Design().Rollback();
     EXPECT_EQ(ReadFile(designPath_), before);
+}
+
+TEST_F(FailedWriteTest, ARangeSQLiteTookBackReachesDbGet) {
+    const auto listedLast = [] {
+        uint8_t record[DbRecordLayout::Size] = {};
+        EXPECT_EQ(DbGet(record), 1);
+        return ReadOnly(record).I16(DbRecordLayout::PadstackLast);
+    };
+    const std::string before = ReadFile(designPath_);
+    ASSERT_TRUE(Design().Begin());
+    ASSERT_EQ(ThruCreate(), 1);
+    ASSERT_EQ(ThruCreate(), 2);
+    ASSERT_EQ(listedLast(), 2);
+    {
+        const FileSizeLimit limit(before.size());
+        for (int i = 0; i < 100000 && Design().FailedWrites().empty(); ++i)
+            Design().NameCreate(std::string(400, 'n') + std::to_string(i));
+    }
+    ASSERT_FALSE(Design().FailedWrites().empty());
+    EXPECT_EQ(listedLast(), 0) << "the two padstacks went with the transaction";
 }
 
 }  // namespace
