@@ -156,20 +156,19 @@ std::shared_ptr<FontFace> FontFace::Open(const FontRequest& request, std::string
 // fontconfig reads its whole configuration, some hundred files, before its first answer; the
 // packaged file of the usual families needs none of it.
 bool FontFace::FindFile(const std::string& root, const std::string& family, bool bold, bool italic, std::string& file,
-                        std::string& error) {
-    if (FT_Face packaged = OpenPackaged(root, family, bold, italic, file)) {
-        FT_Done_Face(packaged);
-        return true;
-    }
-    return MatchFontFile(family, bold, italic, file, error);
+                        std::string& error, void** opened) {
+    FT_Face packaged = OpenPackaged(root, family, bold, italic, file);
+    if (opened) *opened = packaged;
+    else if (packaged) FT_Done_Face(packaged);
+    return packaged || MatchFontFile(family, bold, italic, file, error);
 }
 
 std::shared_ptr<FontFace> FontFace::OpenUncached(const FontRequest& request, std::string& error) {
     const std::string family = MappedFamily(request.face);
     const bool bold = request.weight >= 600;
     std::string file;
-    FT_Face packaged = OpenPackaged("", family, bold, request.italic, file);
-    if (!packaged && !MatchFontFile(family, bold, request.italic, file, error)) return nullptr;
+    void* packaged = nullptr;
+    if (!FindFile("", family, bold, request.italic, file, error, &packaged)) return nullptr;
     std::shared_ptr<FontFace> face(new FontFace());
     face->m_family = family;
     if (!face->Load(file, packaged, request, AliasOf(request.face).emPercent, error)) return nullptr;

@@ -35,9 +35,10 @@ public:
     static std::string MappedFamily(const std::string& face);
     // The font file of `family` in that weight and slant: the one its Debian package installs
     // under `root` ("" for the system) when FreeType reads it as that family and style,
-    // otherwise fontconfig's match.
+    // otherwise fontconfig's match. With `opened`, a packaged file's face read for the check is
+    // handed over there (null after fontconfig's match) instead of closed.
     static bool FindFile(const std::string& root, const std::string& family, bool bold, bool italic, std::string& file,
-                         std::string& error);
+                         std::string& error, void** opened = nullptr);
 
     const FontGlyph& Glyph(uint8_t ansiCode);
     int Ascent() const { return m_ascent; }

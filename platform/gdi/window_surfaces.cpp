@@ -109,8 +109,3 @@ const Surface* WindowSurfaces::OwnPixels(HWND h) const {
     const auto found = m_backings.find(h);
     return w == nullptr || w->Child() || found == m_backings.end() ? nullptr : found->second.get();
 }
-
-Surface WindowSurfaces::CaptureAlone(HWND h) const {
-    const Surface* own = OwnPixels(h);
-    return own ? *own : Capture(h);
-}

@@ -28,9 +28,8 @@ public:
     void Compose(Surface& screen, const RECT& area, COLORREF desktop = 0x808000) const;
     // One window as a person sees it, frame included, from the composed screen.
     Surface Capture(HWND window) const;
-    // One top-level window's own pixels, frame included, whatever lies above it.
-    Surface CaptureAlone(HWND topLevel) const;
-    // The same without a copy; null for a child window or one that has no pixels yet.
+    // One top-level window's own pixels, frame included, whatever lies above it; null for a
+    // child window or one that has no pixels yet.
     const Surface* OwnPixels(HWND topLevel) const;
 
     Surface* BackingOf(HWND topLevel);

@@ -251,7 +251,7 @@ bool WindowManager::Post(const MSG& msg) {
     return true;
 }
 
-HWND WindowManager::NextToPaintIn(const std::vector<HWND>& list) const {
+HWND WindowManager::NextToPaintIn(std::span<const HWND> list) const {
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
         const Window* w = Get(*it);
         if (!w || !w->Visible()) continue;
@@ -301,8 +301,8 @@ bool WindowManager::Next(MSG& msg, bool remove, bool wait) {
 }
 
 void WindowManager::PaintAll(HWND topLevel) {
-    const std::vector<HWND> one{topLevel};
-    while (HWND h = NextToPaintIn(topLevel ? one : m_topLevels)) {
+    // The list is taken again each time: a paint may make or destroy top-level windows.
+    while (HWND h = NextToPaintIn(topLevel ? std::span<const HWND>(&topLevel, 1) : std::span<const HWND>(m_topLevels))) {
         Window* w = Get(h);
         if (w->frameDirty) {
             w->frameDirty = false;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -88,7 +89,7 @@ public:
 
 private:
     WindowManager() = default;
-    HWND NextToPaintIn(const std::vector<HWND>& list) const;
+    HWND NextToPaintIn(std::span<const HWND> list) const;
     void Spread(Window& w, const RECT& area);
     void InvalidateSiblingsAbove(const Window& w, const RECT& clientArea);
 

@@ -144,7 +144,9 @@ protected:
         EXPECT_TRUE(window->CreateEx(0, AfxRegisterWndClass(0, 0), "Array Preview: T", WS_POPUP | WS_VISIBLE, 0, 0,
                                      200, 200, 0, 0));
         window->UpdateWindow();
-        return WindowSurfaces::Install().CaptureAlone(window->m_hWnd);
+        const Surface* own = WindowSurfaces::Install().OwnPixels(window->m_hWnd);
+        EXPECT_NE(own, nullptr);
+        return own ? *own : Surface();
     }
     static int Count(const Surface& s, COLORREF colour) {
         int n = 0;
