@@ -69,7 +69,11 @@ void ConvertAsValue(const std::string& text) {
 
 void LookUpInRawSection(const uint8_t* data, size_t size) {
     uint8_t* buffer = MemAllocUnion();
-    std::memcpy(buffer, data, std::min(size, zelmdb::UnionSize));
+    const size_t copied = std::min(size, zelmdb::UnionSize);
+    std::memcpy(buffer, data, copied);
+    // A kept buffer holds the last input's bytes: clear what a section can reach, so a run repeats.
+    const size_t reach = std::min(zelmdb::UnionSize, zelmdb::ProfileSectionLayout::Entry(INT16_MAX + 1));
+    if (reach > copied) std::memset(buffer + copied, 0, reach - copied);
     const ProfileSectionView section(buffer);
     for (const char* key : kKeys) {
         if (section.Value(key).size() >= kProfileValueBuffer) std::abort();

@@ -1,16 +1,9 @@
-// Buffers are whole mappings of their own, and only the pages a caller touched are in memory.
-// Given back, those pages are cleared and the rest left alone: a caller that wrote a few hundred
-// bytes costs a page, not the megabyte and more a clear would sweep. A page swapped out is not in
-// memory either, so a buffer is locked as its pages come in; one the kernel will not lock has its
-// absent pages dropped on every return, which makes them read as zero again.
+// Buffers are whole mappings of their own, so only the pages a caller touched are in memory. A
+// buffer comes back as it was left: clearing it, or even asking the kernel which pages were
+// touched, cost more than drawing the pad name it was taken for.
 #include "host/zelmdb/union_pool.h"
 
 #include <sys/mman.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cstring>
-#include <vector>
 
 #include "host/zelmdb/record_layout.h"
 
@@ -32,38 +25,7 @@
 namespace zelmdb {
 
 namespace {
-
 constexpr size_t kKeptAtMost = 4;   // more than any caller holds at once
-constexpr size_t kClearedAtMost = 64 * 1024;   // a longer run of pages is dropped instead
-
-// Makes every byte of the buffer zero; false when the kernel refused or a locked buffer is
-// better unmapped.
-bool Clear(uint8_t* buffer, bool locked, std::vector<unsigned char>& resident) {
-    static const size_t page = size_t(sysconf(_SC_PAGESIZE));
-    const size_t pages = (UnionSize + page - 1) / page;
-    resident.resize(pages);
-    if (mincore(buffer, UnionSize, resident.data()) != 0) return false;
-    size_t cleared = 0;
-    for (size_t i = 0; i < pages;) {
-        const bool in = resident[i] & 1;
-        size_t end = i;
-        while (end < pages && bool(resident[end] & 1) == in) ++end;
-        uint8_t* from = buffer + i * page;
-        const size_t size = std::min(end * page, UnionSize) - i * page;
-        // Locked absent pages were never written. Locked pages stay in memory, so a buffer
-        // holding many of them would cost their clear on every return: it is not kept.
-        if (in && size <= kClearedAtMost) {
-            std::memset(from, 0, size);
-            cleared += size;
-            if (locked && cleared > kClearedAtMost) return false;
-        } else if (locked ? in : madvise(from, size, MADV_DONTNEED) != 0) {
-            return false;
-        }
-        i = end;
-    }
-    return true;
-}
-
 }  // namespace
 
 UnionPool& UnionPool::Get() {
@@ -75,7 +37,7 @@ UnionPool::~UnionPool() {
     // The sanitizer's poison outlives the mapping: whatever maps that range next would fault.
     for (uint8_t* buffer : kept_) {
         ASAN_UNPOISON_MEMORY_REGION(buffer, UnionSize);
-        Unmap(buffer);
+        munmap(buffer, UnionSize);
     }
 }
 
@@ -90,31 +52,14 @@ uint8_t* UnionPool::Take() {
         }
     }
     void* fresh = mmap(nullptr, UnionSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (fresh == MAP_FAILED) return nullptr;
-    auto* buffer = static_cast<uint8_t*>(fresh);
-    // Beyond the memory-lock limit a buffer goes unlocked and is cleared the slower way.
-    if (mlock2(buffer, UnionSize, MLOCK_ONFAULT) == 0) {
-        std::lock_guard lock(mutex_);
-        locked_.push_back(buffer);
-    }
-    return buffer;
-}
-
-bool UnionPool::Locked(const uint8_t* buffer) const {
-    return std::find(locked_.begin(), locked_.end(), buffer) != locked_.end();
-}
-
-void UnionPool::Unmap(uint8_t* buffer) {
-    locked_.erase(std::remove(locked_.begin(), locked_.end(), buffer), locked_.end());
-    munmap(buffer, UnionSize);
+    return fresh == MAP_FAILED ? nullptr : static_cast<uint8_t*>(fresh);
 }
 
 void UnionPool::Give(uint8_t* buffer) {
     if (buffer == nullptr) return;
-    // A buffer that cannot be cleared is not kept.
     std::lock_guard lock(mutex_);
-    if (kept_.size() >= kKeptAtMost || !Clear(buffer, Locked(buffer), resident_)) {
-        Unmap(buffer);
+    if (kept_.size() >= kKeptAtMost) {
+        munmap(buffer, UnionSize);
         return;
     }
     ASAN_POISON_MEMORY_REGION(buffer, UnionSize);

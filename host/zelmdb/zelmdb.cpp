@@ -451,9 +451,13 @@ int32_t DbColorGet(int16_t index, uint8_t* out) {
 
 int32_t TextGetSegments(uint8_t* textRecord, uint8_t* buffer) {
     return Guarded<int32_t>(0, [&] {
-        if (textRecord == nullptr || buffer == nullptr) return 0;
         namespace T = TextRecordLayout;
         namespace S = SegmentListLayout;
+        if (buffer == nullptr) return 0;
+        // A union buffer is handed out as its last user left it: no strokes until drawn.
+        ByteRecord out(buffer);
+        out.SetU16(S::Count, 0);
+        if (textRecord == nullptr) return 0;
         ByteRecord rec(textRecord);
         const Label label = DecodeLabel(0, textRecord);
         const StrokeText strokes =
@@ -462,7 +466,6 @@ int32_t TextGetSegments(uint8_t* textRecord, uint8_t* buffer) {
         rec.SetI32(T::ExtentYLow, strokes.yLow);
         rec.SetI32(T::ExtentXHigh, strokes.xHigh);
         rec.SetI32(T::ExtentYHigh, strokes.yHigh);
-        ByteRecord out(buffer);
         const int count = std::min<int>(int(strokes.segments.size()), std::min(MaxSegments, 65535));
         out.SetU16(S::Count, uint16_t(count));
         for (int i = 0; i < count; ++i) {

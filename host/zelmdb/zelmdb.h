@@ -71,6 +71,7 @@ ZELMDB_API int32_t ComIniFreeProfileSection(uint8_t* buffer);
 // Turns a key or value handle of a profile section into its text; null for a freed handle.
 ZELMDB_API const char* ComIniHandleText(uint32_t handle);
 
+// A buffer for any record; one handed out again holds what its last user left in it.
 ZELMDB_API uint8_t* MemAllocUnion(void);
 ZELMDB_API void MemFreeUnion(uint8_t* buffer);
 

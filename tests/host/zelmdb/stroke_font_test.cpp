@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "host/zelmdb/byte_record.h"
+#include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/stroke_font.h"
 #include "host/zelmdb/zelmdb.h"
 #include "tests/host/zelmdb/design_fixture.h"
@@ -44,6 +45,7 @@ class TextGetSegmentsTest : public DesignFixture, public ::testing::WithParamInt
 TEST_P(TextGetSegmentsTest, SegmentsLieInsideTheExtent) {
     uint8_t* record = MemAllocUnion();
     uint8_t* segments = MemAllocUnion();
+    std::memset(record, 0, TextRecordLayout::Size);
     ByteRecord r(record);
     r.SetI32(0x1C, GetParam().height);
     r.SetI32(0x20, GetParam().x);
