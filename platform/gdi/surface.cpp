@@ -61,4 +61,3 @@ void Surface::Remember(const BlitMemo& memo) {
     m_memo = memo;
     m_log.clear();
 }
-
