@@ -19,8 +19,9 @@ public:
     void AttachDesign(std::unique_ptr<DesignStore> design);
     void CloseAll();
 
-    // Asked by every call of the library, DbGet once per coordinate: kept, not looked up.
-    DesignStore* Active() const { return activeStore_; }
+    // Asked by every call of the library, DbGet once per coordinate: kept where neither a
+    // lookup nor the set's first-use check stands before it.
+    static DesignStore* Active() { return activeStore_; }
     DesignStore* Design();
     uint8_t activeHandle() const { return active_; }
     bool SetActive(uint8_t handle);
@@ -36,7 +37,7 @@ private:
 
     std::map<uint8_t, std::unique_ptr<DesignStore>> stores_;
     uint8_t active_ = 0;
-    DesignStore* activeStore_ = nullptr;   // the store of active_, null for none
+    static inline DesignStore* activeStore_ = nullptr;   // the store of active_, null for none
 };
 
 }  // namespace zelmdb

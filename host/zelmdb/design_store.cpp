@@ -117,7 +117,11 @@ void AppendI32(std::string& key, int32_t v) {
 const char* FileKindName(FileKind kind) { return kind == FileKind::Design ? "design" : "library"; }
 
 DesignStore::DesignStore(std::string path, sqlite3* db, int lockFd)
-    : path_(std::move(path)), db_(db), lockFd_(lockFd), statements_(std::make_unique<StatementCache>(db)) {}
+    : path_(std::move(path)), db_(db), lockFd_(lockFd), statements_(std::make_unique<StatementCache>(db)) {
+    // SQLite may end our transaction by itself after an error, taking back padstacks the record
+    // counts; it calls this then, so the record need not ask on every read whether that happened.
+    sqlite3_rollback_hook(db_, [](void* store) { static_cast<DesignStore*>(store)->recordFresh_ = false; }, this);
+}
 
 DesignStore::~DesignStore() {
     // An open transaction is dropped, as a crash would drop it.
@@ -565,10 +569,7 @@ int32_t DesignStore::LastPadstackId() {
     return id;
 }
 
-const uint8_t* DesignStore::DesignRecordBytes() {
-    // SQLite may end our transaction by itself after an error, taking back padstacks the record
-    // counts, and nothing of ours hears of it; so even a fresh record asks, one field's load.
-    if (recordFresh_ && sqlite3_get_autocommit(db_) == 0) return record_.data();
+const uint8_t* DesignStore::EncodeRecord() {
     EncodeDbRecord(info_, LastPadstackId(), record_.data());
     // The range is known only while our transaction holds; outside it every read asks the file.
     recordFresh_ = lastPadstackId_.has_value();

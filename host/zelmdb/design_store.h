@@ -93,7 +93,7 @@ public:
     int32_t LastPadstackId();
     // The design record as DbGet hands it out; encoded again only after the padstack range may
     // have moved, since everything else in it is fixed while the design is open.
-    const uint8_t* DesignRecordBytes();
+    const uint8_t* DesignRecordBytes() { return recordFresh_ ? record_.data() : EncodeRecord(); }
     std::vector<Padstack> Padstacks();
 
     bool PutSymbol(const Symbol& symbol);
@@ -148,6 +148,7 @@ private:
     void NotePadstackId(int32_t id);
     // The only way lastPadstackId_ changes: each change leaves record_ to be encoded again.
     void SetLastPadstackId(std::optional<int32_t> id);
+    const uint8_t* EncodeRecord();
 
     std::string path_;
     sqlite3* db_ = nullptr;

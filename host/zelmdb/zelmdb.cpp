@@ -33,7 +33,7 @@ T Guarded(T failure, F&& body) {
     }
 }
 
-DesignStore* Active() { return DatabaseSet::Get().Active(); }
+DesignStore* Active() { return DatabaseSet::Active(); }
 
 // A settings file that cannot be read reads as empty: the plug-in goes on without its entries.
 std::string ReadTextFile(const std::string& path) {
@@ -105,15 +105,6 @@ int16_t LoadFromLibrary(const std::string& name, const std::string& path, Design
 }  // namespace
 
 extern "C" {
-
-int32_t DbGet(uint8_t* record) {
-    return Guarded<int32_t>(0, [&] {
-        DesignStore* db = Active();
-        if (db == nullptr || record == nullptr) return 0;
-        std::memcpy(record, db->DesignRecordBytes(), DbRecordLayout::Size);
-        return 1;
-    });
-}
 
 int32_t DbDefault(int32_t kind, uint8_t* record, int32_t id) {
     return Guarded<int32_t>(0, [&] {

@@ -1,5 +1,7 @@
 // Every record goes through the C functions and comes back, byte for byte where it is named.
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "host/zelmdb/byte_record.h"
 #include "host/zelmdb/record_layout.h"
@@ -68,6 +70,28 @@ TEST_F(RecordTest, PadstackRoundTripsEveryLayerField) {
     UnionBuffer header;
     DbGet(header.bytes);
     EXPECT_EQ(header.record().I16(0x84), id) << "the listed range reaches the new padstack";
+}
+
+// The plug-in's record may lie at any address: each is filled whole, the last byte with the
+// unit code included, and not a byte around it is touched.
+TEST_F(RecordTest, DesignRecordFillsItsBytesWhereverTheyLie) {
+    designInfo_.unitCode = 5;
+    designInfo_.inchesPerUnit = 0.25;
+    AttachNewDesign(designInfo_);
+    UnionBuffer first;
+    ASSERT_EQ(DbGet(first.bytes), 1);
+    const std::vector<uint8_t> record(first.bytes, first.bytes + DbRecordLayout::Size);
+    ASSERT_EQ(record[DbRecordLayout::UnitCode], 5);
+    for (size_t offset = 0; offset < 72; offset += 7) {
+        std::vector<uint8_t> around(DbRecordLayout::Size + 160, 0xA5);
+        const auto start = around.begin() + 80 + long(offset);
+        const auto end = start + long(DbRecordLayout::Size);
+        ASSERT_EQ(DbGet(&*start), 1);
+        const auto untouched = [](uint8_t b) { return b == 0xA5; };
+        EXPECT_TRUE(std::equal(record.begin(), record.end(), start)) << "at offset " << offset;
+        EXPECT_TRUE(std::all_of(around.begin(), start, untouched)) << "before, at offset " << offset;
+        EXPECT_TRUE(std::all_of(end, around.end(), untouched)) << "after, at offset " << offset;
+    }
 }
 
 TEST_F(RecordTest, MissingPadstackReadsAsEmpty) {
