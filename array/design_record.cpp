@@ -2,13 +2,10 @@
 #include "array/design_record.h"
 
 #include "host/zelmdb/byte_record.h"
-#include "host/zelmdb/zelmdb.h"
 
 namespace layout = zelmdb::DbRecordLayout;
 
-bool DesignRecord::Read() {
-    // The host writes the whole record or, without a design, nothing.
-    if (DbGet(bytes_.data()) != 0) return true;
+bool DesignRecord::Clear() {
     bytes_.fill(0);
     return false;
 }

@@ -4,9 +4,7 @@
 
 #include "res/unit_texts.h"
 
-namespace {
-
-constexpr UnitInfo kUnits[] = {
+constexpr UnitInfo kUnits[5] = {
     {.Code = 1, .Name = unit_texts::kMils, .Suffix = unit_texts::kMilsSuffix, .PerInch = 1000,
      .SpacingLimit = 10000, .RadiusLimit = 32000, .SizeLimit = 32000, .WidthMessage = unit_texts::kMilsWidth,
      .HeightMessage = unit_texts::kMilsHeight},
@@ -23,13 +21,6 @@ constexpr UnitInfo kUnits[] = {
      .SpacingLimit = 254000, .RadiusLimit = 812800, .SizeLimit = 812800, .WidthMessage = unit_texts::kMicronsWidth,
      .HeightMessage = unit_texts::kMicronsHeight},
 };
-
-}  // namespace
-
-const UnitInfo* FindUnit(uint8_t code) {
-    if (code < 1 || code > 5) return nullptr;
-    return &kUnits[code - 1];
-}
 
 const char* UnitName(uint8_t code) {
     const UnitInfo* unit = FindUnit(code);

@@ -17,8 +17,12 @@ struct UnitInfo {
 
 constexpr int32_t PADS_PER_SYMBOL_LIMIT = 3200;
 
-// The row of a unit code, or null for a code outside 1 to 5.
-const UnitInfo* FindUnit(uint8_t code);
+// The units by code, 1 to 5.
+extern const UnitInfo kUnits[5];
+
+// The row of a unit code, or null for a code outside 1 to 5. Asked for every coordinate
+// converted, so kept in line.
+inline const UnitInfo* FindUnit(uint8_t code) { return code >= 1 && code <= 5 ? &kUnits[code - 1] : nullptr; }
 
 // Name and suffix of any code; unknown codes have texts of their own.
 const char* UnitName(uint8_t code);

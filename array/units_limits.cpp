@@ -16,14 +16,15 @@
 #include "res/resource.h"
 
 int32_t TruncateToInt32(double value) {
+    // Every coordinate converted comes through here: one test for all that fits, NaN failing it.
+    if (value > -2147483649.0 && value < 2147483648.0) return int32_t(value);
     if (std::isnan(value)) return 0;
-    if (value >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-    if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-    return int32_t(value);
+    return value > 0 ? std::numeric_limits<int32_t>::max() : std::numeric_limits<int32_t>::min();
 }
 
 int32_t RoundHalfAway(double value) {
-    return TruncateToInt32(value >= 0 ? value + 0.5 : value - 0.5);
+    // -0 goes to -0.5, which truncates to 0 as 0.5 does.
+    return TruncateToInt32(value + std::copysign(0.5, value));
 }
 
 int32_t ToDatabaseUnits(double value, const DesignRecord& record) {
@@ -31,7 +32,7 @@ int32_t ToDatabaseUnits(double value, const DesignRecord& record) {
     const double scale = unit ? record.InchesPerUnit() * unit->PerInch : 0.0;
     // Without a known unit or a sane base size there is no scale; the value is taken as
     // database units rather than divided into infinity.
-    if (!(scale > 0) || !std::isfinite(scale)) return RoundHalfAway(value);
+    if (!(scale > 0 && scale <= std::numeric_limits<double>::max())) return RoundHalfAway(value);
     return RoundHalfAway(value / scale);
 }
 

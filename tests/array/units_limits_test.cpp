@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include "array/unit_table.h"
 #include "tests/array/array_fixture.h"
 
@@ -34,6 +37,18 @@ INSTANTIATE_TEST_SUITE_P(Units, ToDatabaseUnitsTest, ::testing::Values(
     ConversionCase{2, kBinary, 0.4375 * kBinary, 0}, ConversionCase{2, kBinary, -0.4375 * kBinary, 0},
     ConversionCase{2, kBinary, 1.5 * kBinary, 2}, ConversionCase{2, kBinary, -2.5 * kBinary, -3},
     ConversionCase{4, kTenthMicron, 1e9, INT32_MAX}, ConversionCase{4, kTenthMicron, -1e9, INT32_MIN}));
+
+// Half away from zero, then the ends of the 32-bit range and NaN, right at their edges.
+TEST(RoundHalfAwayTest, EdgesOfTheRange) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, int32_t> cases[] = {
+        {-0.0, 0},          {0.5, 1},                   {-0.5, -1},          {2147483646.4, 2147483646},
+        {2147483646.6, INT32_MAX}, {2147483647.6, INT32_MAX}, {1e300, INT32_MAX}, {inf, INT32_MAX},
+        {-2147483647.4, -2147483647}, {-2147483647.6, INT32_MIN}, {-2147483648.6, INT32_MIN},
+        {-inf, INT32_MIN},  {nan, 0}};
+    for (const auto& [value, units] : cases) EXPECT_EQ(RoundHalfAway(value), units) << value;
+}
 
 TEST_F(ArrayFixture, ToDatabaseUnitsReadsTheDesignOfTheMoment) {
     EXPECT_EQ(ToDatabaseUnits(3), 3);
