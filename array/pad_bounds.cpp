@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 #include "array/degree_trig.h"
 #include "array/placement.h"
@@ -74,24 +75,70 @@ int32_t Clamp32(int64_t v) {
 
 void ComputeBounds() { ComputeBounds(*CurrentPadList); }
 
-void ComputeBounds(PadSiteList& list) {
-    const auto& sites = list.Sites();
-    if (sites.empty()) return;
-    Box bounds = PadMeasure(list.Pin1Pad).Of(sites[0]);
-    PadMeasure measure(list.DefaultPad);
-    int64_t minX = sites[0].X, maxX = minX, minY = sites[0].Y, maxY = minY;
-    for (size_t i = 1; i < sites.size(); ++i) {
-        const Box box = measure.Of(sites[i]);
+namespace {
+
+// The smallest and largest coordinates of some pads, and whether they are all turned alike.
+struct Extent {
+    int32_t minX, maxX, minY, maxY;
+    bool oneTurn = true;
+};
+
+Extent ExtentOf(std::span<const PadSite> sites) {
+    Extent e{sites[0].X, sites[0].X, sites[0].Y, sites[0].Y};
+    const int16_t turn = sites[0].Rotation;
+    for (const PadSite& site : sites) {
+        e.minX = std::min(e.minX, site.X);
+        e.maxX = std::max(e.maxX, site.X);
+        e.minY = std::min(e.minY, site.Y);
+        e.maxY = std::max(e.maxY, site.Y);
+        e.oneTurn &= site.Rotation == turn;
+    }
+    return e;
+}
+
+// The box around the boxes of `sites`, all measured by `measure`.
+Box BoundsOf(PadMeasure& measure, std::span<const PadSite> sites, const Extent& e) {
+    // Turned alike, each side of a pad's box moves with one of its coordinates alone, and never
+    // against it: the extremes of the coordinates give the sides.
+    if (e.oneTurn) {
+        PadSite corner;
+        corner.Rotation = sites[0].Rotation;
+        corner.X = e.minX;
+        corner.Y = e.minY;
+        const Box low = measure.Of(corner);
+        corner.X = e.maxX;
+        corner.Y = e.maxY;
+        const Box high = measure.Of(corner);
+        return Box{low.left, low.top, high.right, high.bottom};
+    }
+    Box bounds = measure.Of(sites[0]);
+    for (const PadSite& site : sites.subspan(1)) {
+        const Box box = measure.Of(site);
         bounds.left = std::min(bounds.left, box.left);
         bounds.top = std::min(bounds.top, box.top);
         bounds.right = std::max(bounds.right, box.right);
         bounds.bottom = std::max(bounds.bottom, box.bottom);
-        minX = std::min<int64_t>(minX, sites[i].X);
-        maxX = std::max<int64_t>(maxX, sites[i].X);
-        minY = std::min<int64_t>(minY, sites[i].Y);
-        maxY = std::max<int64_t>(maxY, sites[i].Y);
+    }
+    return bounds;
+}
+
+}  // namespace
+
+void ComputeBounds(PadSiteList& list) {
+    const std::span<const PadSite> sites = list.Sites();
+    if (sites.empty()) return;
+    Box bounds = PadMeasure(list.Pin1Pad).Of(sites[0]);
+    Extent all{sites[0].X, sites[0].X, sites[0].Y, sites[0].Y};
+    if (sites.size() > 1) {
+        const Extent rest = ExtentOf(sites.subspan(1));
+        PadMeasure measure(list.DefaultPad);
+        const Box box = BoundsOf(measure, sites.subspan(1), rest);
+        bounds = Box{std::min(bounds.left, box.left), std::min(bounds.top, box.top),
+                     std::max(bounds.right, box.right), std::max(bounds.bottom, box.bottom)};
+        all = Extent{std::min(all.minX, rest.minX), std::max(all.maxX, rest.maxX),
+                     std::min(all.minY, rest.minY), std::max(all.maxY, rest.maxY)};
     }
     list.Bounds = RECT{Clamp32(bounds.left), Clamp32(bounds.top), Clamp32(bounds.right),
                        Clamp32(bounds.bottom)};
-    list.Center = POINT{int32_t((minX + maxX) / 2), int32_t((minY + maxY) / 2)};
+    list.Center = POINT{int32_t((int64_t(all.minX) + all.maxX) / 2), int32_t((int64_t(all.minY) + all.maxY) / 2)};
 }

@@ -333,6 +333,33 @@ TEST(PadBoundsListTest, EveryListIsTheUnionOfItsPadsMeasuredAlone) {
     }
 }
 
+// Pads turned alike are bounded from the extremes of their coordinates, wherever those lie;
+// the pin-1 padstack still counts on its own.
+TEST(PadBoundsListTest, PadsTurnedAlikeAreTheUnionOfThemMeasuredAlone) {
+    const int32_t xs[] = {500, -7000, 2100, 2100, 40, -6999, 1500, 2147482000};
+    const int32_t ys[] = {-300, 60, 9000, -8000, 0, 8999, -7999, -2147482000};
+    for (const int16_t shape : {int16_t(4), kRoundPadShape}) {
+        for (const int16_t rotation : {0, 1200, 2700, 5400, 8100, -660, 10830, 21000}) {
+            for (const size_t count : {size_t(2), size_t(7), std::size(xs)}) {
+                PadSiteList pads;
+                pads.Pin1Pad = RectPad(90, 6, 0, 4);
+                pads.DefaultPad = RectPad(300, 40, 0, shape);
+                RECT expected{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+                for (size_t i = 0; i < count; ++i) {
+                    pads.Append(xs[i], ys[i], i == 0 ? 0 : rotation, "1", 1);
+                    const RECT alone = BoundsAlone(pads.Sites().back(), i == 0 ? pads.Pin1Pad : pads.DefaultPad);
+                    expected = {std::min(expected.left, alone.left), std::min(expected.top, alone.top),
+                                std::max(expected.right, alone.right), std::max(expected.bottom, alone.bottom)};
+                }
+                ComputeBounds(pads);
+                EXPECT_EQ(std::tie(pads.Bounds.left, pads.Bounds.top, pads.Bounds.right, pads.Bounds.bottom),
+                          std::tie(expected.left, expected.top, expected.right, expected.bottom))
+                    << "shape " << shape << ", rotation " << rotation << ", " << count << " pads";
+            }
+        }
+    }
+}
+
 TEST(PadBoundsCenterTest, HalvesTruncateTowardZero) {
     PadSiteList pads;
     pads.Append(-3, -7, 0, "1", 1);
