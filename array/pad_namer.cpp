@@ -1,11 +1,32 @@
 // Pad names made pad after pad; see pad_namer.h.
 #include "array/pad_namer.h"
 
+#include <algorithm>
+
+#include "array/short_copy.h"
+
 PadNamer::PadNamer(const ArrayParameters& params)
-    : format_(NameFormatOf(params)), x_(params.X.Alphabetic != 0), y_(params.Y.Alphabetic != 0) {
-    // Only the placeholders the check finds are wanted here, not its verdict on the style.
-    NameFormatProblem(format_, params.Style, &fields_);
-    alone_ = format_.size() == 2 && format_[0] == '%' && fields_ != 0;
+    : x_(params.X.Alphabetic != 0), y_(params.Y.Alphabetic != 0) {
+    const std::string_view format = NameFormatOf(params);
+    // As BuildPadName reads a format: "\c" is c, "%X" and "%Y" (either case) the index texts,
+    // any other "%c" nothing, and a last '\' or '%' ends it.
+    for (size_t i = 0; i < format.size() && pieceCount_ < pieces_.size(); ++i) {
+        const char c = format[i];
+        if (c != '\\' && c != '%') {
+            pieces_[pieceCount_++] = {Piece::Text, c};
+            continue;
+        }
+        if (i + 1 == format.size()) break;
+        const char next = format[++i];
+        if (c == '\\') {
+            pieces_[pieceCount_++] = {Piece::Text, next};
+        } else if (next == 'X' || next == 'x') {
+            pieces_[pieceCount_++] = {Piece::X, 0};
+        } else if (next == 'Y' || next == 'y') {
+            pieces_[pieceCount_++] = {Piece::Y, 0};
+        }
+    }
+    alone_ = format.size() == 2 && pieceCount_ == 1 && pieces_[0].kind != Piece::Text;
 }
 
 std::string_view PadNamer::AxisText::Of(int32_t index) {
@@ -19,8 +40,20 @@ std::string_view PadNamer::AxisText::Of(int32_t index) {
 
 std::string_view PadNamer::Name(int32_t xIndex, int32_t yIndex) {
     // One text of at most kIndexTextBuffer - 1 characters fits the name's room whole.
-    if (alone_) return fields_ == kFormatFieldX ? x_.Of(xIndex) : y_.Of(yIndex);
-    const std::string_view xText = (fields_ & kFormatFieldX) ? x_.Of(xIndex) : std::string_view();
-    const std::string_view yText = (fields_ & kFormatFieldY) ? y_.Of(yIndex) : std::string_view();
-    return {name_, BuildPadName(format_, xText, yText, name_, sizeof name_)};
+    if (alone_) return pieces_[0].kind == Piece::X ? x_.Of(xIndex) : y_.Of(yIndex);
+    constexpr size_t room = kPadNameBuffer - 1;
+    size_t length = 0;
+    for (size_t i = 0; i < pieceCount_; ++i) {
+        const Piece piece = pieces_[i];
+        if (piece.kind == Piece::Text) {
+            if (length < room) name_[length++] = piece.c;
+            continue;
+        }
+        const std::string_view text = piece.kind == Piece::X ? x_.Of(xIndex) : y_.Of(yIndex);
+        const size_t taken = std::min(text.size(), room - length);
+        CopyShort(name_ + length, text.data(), taken);
+        length += taken;
+    }
+    name_[length] = '\0';
+    return {name_, length};
 }

@@ -1,5 +1,6 @@
 // Names the pads of one arrangement one after the other, as placement asks for them.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -7,13 +8,14 @@
 #include "array/array_parameters.h"
 #include "array/pad_naming.h"
 
-// The format is read once. An index text is made only when the format uses it and only when
-// its index has moved since the pad before (the pads of a grid row share their letters), and
-// a format that is one placeholder alone is that text itself. The names are those PadName makes.
+// The format is read once, into the pieces a name is put together from. An index text is made
+// only when the format uses it and only when its index has moved since the pad before (the
+// pads of a grid row share their letters), and a format that is one placeholder alone is that
+// text itself. The names are those BuildPadName makes.
 class PadNamer {
 public:
-    // Reads the format and index kinds of `params`, which must outlive the namer; the active
-    // alphabet must not change while it names.
+    // Reads the format and index kinds of `params`; the active alphabet must not change while
+    // it names.
     explicit PadNamer(const ArrayParameters& params);
     PadNamer(const PadNamer&) = delete;
     PadNamer& operator=(const PadNamer&) = delete;
@@ -36,8 +38,14 @@ private:
         char text_[kIndexTextBuffer];
     };
 
-    std::string_view format_;
-    int32_t fields_ = 0;   // kFormatFieldX and kFormatFieldY as the format holds them
+    // One character of the name, or where one of the index texts goes.
+    struct Piece {
+        enum Kind : uint8_t { Text, X, Y } kind;
+        char c;
+    };
+
+    std::array<Piece, kNameFormatSize> pieces_;
+    size_t pieceCount_ = 0;
     bool alone_ = false;   // the format is "%X" or "%Y" (either case) and nothing else
     AxisText x_;
     AxisText y_;

@@ -1,6 +1,8 @@
 // Pad list storage: contiguous, grown in whole blocks.
 #include "array/pad_site_list.h"
 
+#include "array/short_copy.h"
+
 PadSiteList::PadSiteList(size_t blockSize) : blockSize_(blockSize ? blockSize : 1) {}
 
 void PadSiteList::Grow() {
@@ -11,13 +13,15 @@ void PadSiteList::Grow() {
 
 PadSite& PadSiteList::Append(int32_t x, int32_t y, int16_t rotation, const char* name,
                              size_t nameLength) {
-    if (sites_.size() == sites_.capacity()) Grow();
-    PadSite& site = sites_.emplace_back();
+    if (count_ == sites_.size()) {
+        if (sites_.size() == sites_.capacity()) Grow();
+        sites_.emplace_back();
+    }
+    PadSite& site = sites_[count_++];
     site.X = x;
     site.Y = y;
     site.Rotation = rotation;
-    site.Name.assign(name, nameLength);
+    site.Name.resize(nameLength);
+    CopyShort(site.Name.data(), name, nameLength);
     return site;
 }
-
-void PadSiteList::RemoveAll() { sites_.clear(); }

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,14 +21,15 @@ class PadSiteList {
 public:
     explicit PadSiteList(size_t blockSize = 10);
 
-    // Appends at the tail. Storage grows by whole blocks and is kept by RemoveAll, so a
-    // recomputation of the same arrangement allocates nothing for the list itself.
+    // Appends at the tail. Storage grows by whole blocks and RemoveAll keeps the pads it
+    // removes, names and all, for the next ones to take over: a recomputation of the same
+    // arrangement allocates nothing.
     PadSite& Append(int32_t x, int32_t y, int16_t rotation, const char* name, size_t nameLength);
-    void RemoveAll();
+    void RemoveAll() { count_ = 0; }
 
-    const std::vector<PadSite>& Sites() const { return sites_; }
-    size_t Count() const { return sites_.size(); }
-    bool Empty() const { return sites_.empty(); }
+    std::span<const PadSite> Sites() const { return {sites_.data(), count_}; }
+    size_t Count() const { return count_; }
+    bool Empty() const { return count_ == 0; }
 
     RECT Bounds{};     // top is the smaller y
     POINT Center{};
@@ -38,5 +40,6 @@ private:
     void Grow();
 
     size_t blockSize_;
-    std::vector<PadSite> sites_;
+    size_t count_ = 0;
+    std::vector<PadSite> sites_;   // the first count_ are the list's; the rest wait to be reused
 };

@@ -92,7 +92,10 @@ INSTANTIATE_TEST_SUITE_P(Pages, StylePageStartTest, ::testing::Values(
 
 TEST_F(StylePageTest, TypingAHalfPassesThroughZeroAndAPoint) {
     std::vector<int32_t> second;
-    probe = [&] { second.push_back(CurrentPadList->Sites().at(1).X); };
+    probe = [&] {
+        const auto sites = CurrentPadList->Sites();
+        second.push_back(sites.size() > 1 ? sites[1].X : -1);
+    };
     Show("page 5\n" + Act("set", IDC_NUMBER_P, "2") + Act("set", IDC_SPACING_X, "100") + ProbeLine() +
          Act("clear", IDC_SPACING_X) + ProbeLine() + Act("type", IDC_SPACING_X, "0") + ProbeLine() +
          Act("type", IDC_SPACING_X, ".") + ProbeLine() + Act("type", IDC_SPACING_X, "5") + ProbeLine() + "cancel\n");
