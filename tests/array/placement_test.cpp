@@ -312,6 +312,16 @@ RECT BoundsAlone(const PadSite& site, const PadstackInfo& pad) {
     return alone.Bounds;
 }
 
+// Appends a pad and widens `hull` by its box measured alone.
+void AppendAndWiden(PadSiteList& pads, int32_t x, int32_t y, int16_t rotation, RECT& hull) {
+    pads.Append(x, y, rotation, "1", 1);
+    const RECT alone = BoundsAlone(pads.Sites().back(), pads.Count() == 1 ? pads.Pin1Pad : pads.DefaultPad);
+    hull = {std::min(hull.left, alone.left), std::min(hull.top, alone.top), std::max(hull.right, alone.right),
+            std::max(hull.bottom, alone.bottom)};
+}
+
+std::tuple<int32_t, int32_t, int32_t, int32_t> Sides(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
 // Pads of one angle share a turn: whatever is kept between them must follow every change of
 // angle and stay apart for the pin-1 padstack. Each pad stands right of all before it, so the
 // list up to it ends at its own right edge and its box is checked where it comes last.
@@ -322,14 +332,9 @@ TEST(PadBoundsListTest, EveryListIsTheUnionOfItsPadsMeasuredAlone) {
     const int16_t rotations[] = {1200, 1200, 600, 630, 660, 0, 5400, -660, 8100, 1200, 21000, 1200};
     RECT expected{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
     for (size_t i = 0; i < std::size(rotations); ++i) {
-        pads.Append(int32_t(i) * 1000, int32_t(i % 3) * 17, rotations[i], "1", 1);
-        const RECT alone = BoundsAlone(pads.Sites().back(), i == 0 ? pads.Pin1Pad : pads.DefaultPad);
-        expected = {std::min(expected.left, alone.left), std::min(expected.top, alone.top),
-                    std::max(expected.right, alone.right), std::max(expected.bottom, alone.bottom)};
+        AppendAndWiden(pads, int32_t(i) * 1000, int32_t(i % 3) * 17, rotations[i], expected);
         ComputeBounds(pads);
-        EXPECT_EQ(std::tie(pads.Bounds.left, pads.Bounds.top, pads.Bounds.right, pads.Bounds.bottom),
-                  std::tie(expected.left, expected.top, expected.right, expected.bottom))
-            << "up to pad " << i + 1;
+        EXPECT_EQ(Sides(pads.Bounds), Sides(expected)) << "up to pad " << i + 1;
     }
 }
 
@@ -345,15 +350,9 @@ TEST(PadBoundsListTest, PadsTurnedAlikeAreTheUnionOfThemMeasuredAlone) {
                 pads.Pin1Pad = RectPad(90, 6, 0, 4);
                 pads.DefaultPad = RectPad(300, 40, 0, shape);
                 RECT expected{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
-                for (size_t i = 0; i < count; ++i) {
-                    pads.Append(xs[i], ys[i], i == 0 ? 0 : rotation, "1", 1);
-                    const RECT alone = BoundsAlone(pads.Sites().back(), i == 0 ? pads.Pin1Pad : pads.DefaultPad);
-                    expected = {std::min(expected.left, alone.left), std::min(expected.top, alone.top),
-                                std::max(expected.right, alone.right), std::max(expected.bottom, alone.bottom)};
-                }
+                for (size_t i = 0; i < count; ++i) AppendAndWiden(pads, xs[i], ys[i], i == 0 ? 0 : rotation, expected);
                 ComputeBounds(pads);
-                EXPECT_EQ(std::tie(pads.Bounds.left, pads.Bounds.top, pads.Bounds.right, pads.Bounds.bottom),
-                          std::tie(expected.left, expected.top, expected.right, expected.bottom))
+                EXPECT_EQ(Sides(pads.Bounds), Sides(expected))
                     << "shape " << shape << ", rotation " << rotation << ", " << count << " pads";
             }
         }
