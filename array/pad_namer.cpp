@@ -8,25 +8,10 @@
 PadNamer::PadNamer(const ArrayParameters& params)
     : x_(params.X.Alphabetic != 0), y_(params.Y.Alphabetic != 0) {
     const std::string_view format = NameFormatOf(params);
-    // As BuildPadName reads a format: "\c" is c, "%X" and "%Y" (either case) the index texts,
-    // any other "%c" nothing, and a last '\' or '%' ends it.
-    for (size_t i = 0; i < format.size() && pieceCount_ < pieces_.size(); ++i) {
-        const char c = format[i];
-        if (c != '\\' && c != '%') {
-            pieces_[pieceCount_++] = {Piece::Text, c};
-            continue;
-        }
-        if (i + 1 == format.size()) break;
-        const char next = format[++i];
-        if (c == '\\') {
-            pieces_[pieceCount_++] = {Piece::Text, next};
-        } else if (next == 'X' || next == 'x') {
-            pieces_[pieceCount_++] = {Piece::X, 0};
-        } else if (next == 'Y' || next == 'y') {
-            pieces_[pieceCount_++] = {Piece::Y, 0};
-        }
-    }
-    alone_ = format.size() == 2 && pieceCount_ == 1 && pieces_[0].kind != Piece::Text;
+    ForEachFormatPiece(format, [&](FormatPiece piece) {
+        if (pieceCount_ < pieces_.size()) pieces_[pieceCount_++] = piece;
+    });
+    alone_ = format.size() == 2 && pieceCount_ == 1 && pieces_[0].kind != FormatPiece::Text;
 }
 
 std::string_view PadNamer::AxisText::Of(int32_t index) {
@@ -40,16 +25,16 @@ std::string_view PadNamer::AxisText::Of(int32_t index) {
 
 std::string_view PadNamer::Name(int32_t xIndex, int32_t yIndex) {
     // One text of at most kIndexTextBuffer - 1 characters fits the name's room whole.
-    if (alone_) return pieces_[0].kind == Piece::X ? x_.Of(xIndex) : y_.Of(yIndex);
+    if (alone_) return pieces_[0].kind == FormatPiece::X ? x_.Of(xIndex) : y_.Of(yIndex);
     constexpr size_t room = kPadNameBuffer - 1;
     size_t length = 0;
     for (size_t i = 0; i < pieceCount_; ++i) {
-        const Piece piece = pieces_[i];
-        if (piece.kind == Piece::Text) {
+        const FormatPiece piece = pieces_[i];
+        if (piece.kind == FormatPiece::Text) {
             if (length < room) name_[length++] = piece.c;
             continue;
         }
-        const std::string_view text = piece.kind == Piece::X ? x_.Of(xIndex) : y_.Of(yIndex);
+        const std::string_view text = piece.kind == FormatPiece::X ? x_.Of(xIndex) : y_.Of(yIndex);
         const size_t taken = std::min(text.size(), room - length);
         CopyShort(name_ + length, text.data(), taken);
         length += taken;

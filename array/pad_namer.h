@@ -38,13 +38,7 @@ private:
         char text_[kIndexTextBuffer];
     };
 
-    // One character of the name, or where one of the index texts goes.
-    struct Piece {
-        enum Kind : uint8_t { Text, X, Y } kind;
-        char c;
-    };
-
-    std::array<Piece, kNameFormatSize> pieces_;
+    std::array<FormatPiece, kNameFormatSize> pieces_;
     size_t pieceCount_ = 0;
     bool alone_ = false;   // the format is "%X" or "%Y" (either case) and nothing else
     AxisText x_;

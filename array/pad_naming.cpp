@@ -100,22 +100,13 @@ size_t BuildPadName(std::string_view format, std::string_view xText, std::string
                     char* out, size_t capacity) {
     if (capacity == 0) return 0;
     Expander name{out, capacity};
-    for (size_t i = 0; i < format.size(); ++i) {
-        const char c = format[i];
-        if (c != '\\' && c != '%') {
-            name.Put(c);
-            continue;
+    ForEachFormatPiece(format, [&](FormatPiece piece) {
+        if (piece.kind == FormatPiece::Text) {
+            name.Put(piece.c);
+        } else {
+            name.Put(piece.kind == FormatPiece::X ? xText : yText);
         }
-        if (i + 1 == format.size()) break;   // a trailing escape or '%' adds nothing
-        const char next = format[++i];
-        if (c == '\\') {
-            name.Put(next);
-        } else if (next == 'X' || next == 'x') {
-            name.Put(xText);
-        } else if (next == 'Y' || next == 'y') {
-            name.Put(yText);
-        }
-    }
+    });
     out[name.length] = '\0';
     return name.length;
 }

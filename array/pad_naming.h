@@ -23,6 +23,35 @@ std::string AlphaIndexName(int32_t value);
 // The text of one index: letters when `alphabetic`, else decimal.
 size_t IndexText(int32_t value, bool alphabetic, char* out);
 
+// One piece of a name format: a character of the name, or where one of the index texts goes.
+struct FormatPiece {
+    enum Kind : uint8_t { Text, X, Y } kind;
+    char c;
+};
+
+// Reads `format` as names are made from it, calling `piece` for each piece in turn: "\c" is c,
+// "%X" and "%Y" (either case) the index texts, any other "%c" nothing, and a last '\' or '%'
+// ends it.
+template <typename OnPiece>
+void ForEachFormatPiece(std::string_view format, OnPiece&& piece) {
+    for (size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        if (c != '\\' && c != '%') {
+            piece(FormatPiece{FormatPiece::Text, c});
+            continue;
+        }
+        if (i + 1 == format.size()) return;
+        const char next = format[++i];
+        if (c == '\\') {
+            piece(FormatPiece{FormatPiece::Text, next});
+        } else if (next == 'X' || next == 'x') {
+            piece(FormatPiece{FormatPiece::X, 0});
+        } else if (next == 'Y' || next == 'y') {
+            piece(FormatPiece{FormatPiece::Y, 0});
+        }
+    }
+}
+
 // Expands `format` with the two index texts into `out`, which holds `capacity` characters
 // including the terminating zero; a longer result is cut. Returns the length written.
 size_t BuildPadName(std::string_view format, std::string_view xText, std::string_view yText,
