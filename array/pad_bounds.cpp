@@ -18,6 +18,11 @@ struct Box {
     int64_t left, top, right, bottom;
 };
 
+Box Union(const Box& a, const Box& b) {
+    return Box{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+               std::max(a.bottom, b.bottom)};
+}
+
 // Whole degrees folded into 1 to 90; from 91 up, the pad's width and height trade places.
 int32_t FoldDegrees(int16_t rotation, int64_t& hx, int64_t& hy) {
     int32_t g = std::abs(int32_t(rotation)) / 60;
@@ -112,13 +117,7 @@ Box BoundsOf(PadMeasure& measure, std::span<const PadSite> sites, const Extent& 
         return Box{low.left, low.top, high.right, high.bottom};
     }
     Box bounds = measure.Of(sites[0]);
-    for (const PadSite& site : sites.subspan(1)) {
-        const Box box = measure.Of(site);
-        bounds.left = std::min(bounds.left, box.left);
-        bounds.top = std::min(bounds.top, box.top);
-        bounds.right = std::max(bounds.right, box.right);
-        bounds.bottom = std::max(bounds.bottom, box.bottom);
-    }
+    for (const PadSite& site : sites.subspan(1)) bounds = Union(bounds, measure.Of(site));
     return bounds;
 }
 
@@ -132,9 +131,7 @@ void ComputeBounds(PadSiteList& list) {
     if (sites.size() > 1) {
         const Extent rest = ExtentOf(sites.subspan(1));
         PadMeasure measure(list.DefaultPad);
-        const Box box = BoundsOf(measure, sites.subspan(1), rest);
-        bounds = Box{std::min(bounds.left, box.left), std::min(bounds.top, box.top),
-                     std::max(bounds.right, box.right), std::max(bounds.bottom, box.bottom)};
+        bounds = Union(bounds, BoundsOf(measure, sites.subspan(1), rest));
         all = Extent{std::min(all.minX, rest.minX), std::max(all.maxX, rest.maxX),
                      std::min(all.minY, rest.minY), std::max(all.maxY, rest.maxY)};
     }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "host/zelmdb/database_set.h"
+#include "host/zelmdb/guarded.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 
@@ -17,8 +18,8 @@ typedef uint8_t Block64 __attribute__((vector_size(64)));
 // slowly, and the plug-in's reads of the record right after are forwarded from the stores only
 // when each lies inside one of them.
 template <typename Block>
-[[gnu::always_inline]] inline int32_t CopyOut(uint8_t* record) {
-    try {
+[[gnu::always_inline]] inline int32_t HandOutRecord(uint8_t* record) {
+    return zelmdb::Guarded<int32_t>(0, [&]() __attribute__((always_inline)) {
         zelmdb::DesignStore* db = zelmdb::DatabaseSet::Active();
         if (db == nullptr || record == nullptr) return 0;
         const uint8_t* from = db->DesignRecordBytes();
@@ -31,9 +32,7 @@ template <typename Block>
         }
         std::memcpy(record + whole, from + whole, Size - whole);
         return 1;
-    } catch (...) {
-        return 0;
-    }
+    });
 }
 
 }  // namespace
@@ -43,9 +42,9 @@ extern "C" {
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
 using DbGetFunction = int32_t (*)(uint8_t*);
 
-[[gnu::target("avx512f")]] static int32_t DbGet64(uint8_t* record) { return CopyOut<Block64>(record); }
-[[gnu::target("avx2")]] static int32_t DbGet32(uint8_t* record) { return CopyOut<Block32>(record); }
-static int32_t DbGet16(uint8_t* record) { return CopyOut<Block16>(record); }
+[[gnu::target("avx512f")]] static int32_t DbGet64(uint8_t* record) { return HandOutRecord<Block64>(record); }
+[[gnu::target("avx2")]] static int32_t DbGet32(uint8_t* record) { return HandOutRecord<Block32>(record); }
+static int32_t DbGet16(uint8_t* record) { return HandOutRecord<Block16>(record); }
 
 // Chosen once, when the library is loaded; the plug-in's calls go through the same table entry
 // as any call into the library.
@@ -58,7 +57,7 @@ static DbGetFunction ChooseDbGet() {
 
 int32_t DbGet(uint8_t* record) __attribute__((ifunc("ChooseDbGet")));
 #else
-int32_t DbGet(uint8_t* record) { return CopyOut<Block16>(record); }
+int32_t DbGet(uint8_t* record) { return HandOutRecord<Block16>(record); }
 #endif
 
 }  // extern "C"

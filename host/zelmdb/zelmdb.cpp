@@ -10,6 +10,7 @@
 
 #include "host/zelmdb/byte_record.h"
 #include "host/zelmdb/database_set.h"
+#include "host/zelmdb/guarded.h"
 #include "host/zelmdb/host_environment.h"
 #include "host/zelmdb/profile_handles.h"
 #include "host/zelmdb/record_codec.h"
@@ -23,15 +24,6 @@
 using namespace zelmdb;
 
 namespace {
-
-template <class T, class F>
-T Guarded(T failure, F&& body) {
-    try {
-        return body();
-    } catch (...) {
-        return failure;
-    }
-}
 
 DesignStore* Active() { return DatabaseSet::Active(); }
 
