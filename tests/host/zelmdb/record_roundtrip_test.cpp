@@ -94,6 +94,19 @@ TEST_F(RecordTest, DesignRecordFillsItsBytesWhereverTheyLie) {
     }
 }
 
+// Inside a transaction the first read encodes the record and later ones copy it as it stands:
+// neither takes a null buffer for one.
+TEST_F(RecordTest, NullRecordBufferIsRefusedBeforeAndAfterTheFirstRead) {
+    AttachNewDesign(designInfo_);
+    ASSERT_TRUE(Design().Begin());
+    EXPECT_EQ(DbGet(nullptr), 0);
+    UnionBuffer b;
+    ASSERT_EQ(DbGet(b.bytes), 1);
+    EXPECT_EQ(DbGet(nullptr), 0);
+    EXPECT_EQ(DbGet(b.bytes), 1);
+    Design().Rollback();
+}
+
 TEST_F(RecordTest, MissingPadstackReadsAsEmpty) {
     UnionBuffer b;
     std::memset(b.bytes, 0x5A, 0x200);
