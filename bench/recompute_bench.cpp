@@ -12,6 +12,7 @@
 #include "array/pad_naming.h"
 #include "array/placement.h"
 #include "array/shared_state.h"
+#include "array/unit_table.h"
 #include "array/units_limits.h"
 #include "bench/open_design.h"
 
@@ -152,6 +153,33 @@ void BM_Conversions56x56(benchmark::State& state) {
     state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(units.size()));
 }
 BENCHMARK(BM_Conversions56x56)->Unit(benchmark::kMicrosecond);
+
+// The least those conversions can cost: each the record read and one division, rounded, with
+// no unit lookup, no check and nothing else. The peer's time over this is the ceiling of its
+// ratio on this machine, whatever a recomputation did with the rest of its time.
+int32_t BareConversion(double value, double perInch) {
+    DesignRecord record;
+    record.Read();
+    const double units = value / (record.InchesPerUnit() * perInch);
+    return int32_t(units + std::copysign(0.5, units));
+}
+
+void BM_FloorConversions56x56(benchmark::State& state) {
+    OpenDesign design("tessra_conversions_floor");
+    std::vector<int32_t> units(2 * 56 * 56);
+    DesignRecord first;
+    first.Read();
+    const double perInch = FindUnit(first.UnitCode())->PerInch;   // looked up once, not per call
+    for (auto _ : state) {
+        for (size_t k = 0; k < units.size(); k += 2) {
+            units[k] = BareConversion(double(k / 2 % 56) * 50.0, perInch);
+            units[k + 1] = BareConversion(double(k / 2 / 56) * -50.0, perInch);
+        }
+        benchmark::DoNotOptimize(units.data());
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(units.size()));
+}
+BENCHMARK(BM_FloorConversions56x56)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
