@@ -7,6 +7,13 @@
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 
+// GCC on x86-64 picks the widest moves the processor has when the library loads; the sanitizers
+// and other compilers take the 16-byte copy everywhere.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
+#define TESSRA_DBGET_BY_PROCESSOR 1
+#include <immintrin.h>
+#endif
+
 namespace {
 
 using zelmdb::DbRecordLayout::Size;
@@ -24,9 +31,7 @@ template <size_t Width, typename Move>
 // Plain moves: a block variable of a wide vector type would be given a stack slot of its own
 // alignment, and the function a realigned frame on every call.
 [[gnu::always_inline]] inline void Move16(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 16); }
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
-#define TESSRA_DBGET_BY_PROCESSOR 1
-#include <immintrin.h>
+#ifdef TESSRA_DBGET_BY_PROCESSOR
 [[gnu::target("avx512f"), gnu::always_inline]] inline void Move64(uint8_t* to, const uint8_t* from) {
     _mm512_storeu_si512(to, _mm512_loadu_si512(from));
 }
