@@ -137,47 +137,43 @@ TESSRA_RECOMPUTE(Circular3200, kCircular)
 TESSRA_RECOMPUTE(Grid80x40, kGrid)
 TESSRA_RECOMPUTE(Grid56x56, kGrid56)
 
-// The conversions a 56x56 grid makes, alone: x and y of every pad, each reading the design
-// record. All else a recomputation does comes on top, so the peer's time over this is the most
-// the ratio beside it could be.
-void BM_Conversions56x56(benchmark::State& state) {
-    OpenDesign design("tessra_conversions");
+// x and y of every pad of a 56x56 grid, each converted by `convert`.
+template <typename Convert>
+void ConvertGrid56(benchmark::State& state, Convert convert) {
     std::vector<int32_t> units(2 * 56 * 56);
     for (auto _ : state) {
         for (size_t k = 0; k < units.size(); k += 2) {
-            units[k] = ToDatabaseUnits(double(k / 2 % 56) * 50.0);
-            units[k + 1] = ToDatabaseUnits(double(k / 2 / 56) * -50.0);
+            units[k] = convert(double(k / 2 % 56) * 50.0);
+            units[k + 1] = convert(double(k / 2 / 56) * -50.0);
         }
         benchmark::DoNotOptimize(units.data());
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(units.size()));
+}
+
+// The conversions a 56x56 grid makes, alone, each reading the design record. All else a
+// recomputation does comes on top, so the peer's time over this is the most the ratio beside
+// it could be.
+void BM_Conversions56x56(benchmark::State& state) {
+    OpenDesign design("tessra_conversions");
+    ConvertGrid56(state, [](double value) { return ToDatabaseUnits(value); });
 }
 BENCHMARK(BM_Conversions56x56)->Unit(benchmark::kMicrosecond);
 
 // The least those conversions can cost: each the record read and one division, rounded, with
 // no unit lookup, no check and nothing else. The peer's time over this is the ceiling of its
 // ratio on this machine, whatever a recomputation did with the rest of its time.
-int32_t BareConversion(double value, double perInch) {
-    DesignRecord record;
-    record.Read();
-    const double units = value / (record.InchesPerUnit() * perInch);
-    return int32_t(units + std::copysign(0.5, units));
-}
-
 void BM_FloorConversions56x56(benchmark::State& state) {
     OpenDesign design("tessra_conversions_floor");
-    std::vector<int32_t> units(2 * 56 * 56);
     DesignRecord first;
     first.Read();
     const double perInch = FindUnit(first.UnitCode())->PerInch;   // looked up once, not per call
-    for (auto _ : state) {
-        for (size_t k = 0; k < units.size(); k += 2) {
-            units[k] = BareConversion(double(k / 2 % 56) * 50.0, perInch);
-            units[k + 1] = BareConversion(double(k / 2 / 56) * -50.0, perInch);
-        }
-        benchmark::DoNotOptimize(units.data());
-    }
-    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(units.size()));
+    ConvertGrid56(state, [perInch](double value) {
+        DesignRecord record;
+        record.Read();
+        const double units = value / (record.InchesPerUnit() * perInch);
+        return int32_t(units + std::copysign(0.5, units));
+    });
 }
 BENCHMARK(BM_FloorConversions56x56)->Unit(benchmark::kMicrosecond);
 

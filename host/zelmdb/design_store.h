@@ -93,7 +93,10 @@ public:
     int32_t LastPadstackId();
     // The design record as DbGet hands it out; encoded again only after the padstack range may
     // have moved, since everything else in it is fixed while the design is open.
-    const uint8_t* DesignRecordBytes() { return recordFresh_ ? record_.data() : EncodeRecord(); }
+    const uint8_t* DesignRecordBytes() {
+        const uint8_t* fresh = FreshRecordBytes();
+        return fresh ? fresh : EncodeRecord();
+    }
     // The record bytes when nothing has touched them since they were encoded; null otherwise.
     const uint8_t* FreshRecordBytes() const { return recordFresh_ ? record_.data() : nullptr; }
     std::vector<Padstack> Padstacks();
