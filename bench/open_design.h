@@ -12,7 +12,7 @@ struct OpenDesign {
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         const std::string path = (dir / "d.design").string();
-        zelmdb::DesignStore::Create(path, zelmdb::DesignInfo{});
+        if (!zelmdb::DesignStore::Create(path, zelmdb::DesignInfo{}).ok()) return;
         auto store = zelmdb::DesignStore::Open(path, zelmdb::DesignStore::Access::ReadWrite,
                                                zelmdb::DesignStore::Sharing::Exclusive);
         if (!store.ok()) return;

@@ -18,8 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& word : words) {
         const auto length = number_parser::Length(word, "width", 1.0 / 25.4, 1.0 / 254000.0);
         if (!length.ok() && length.error().empty()) __builtin_trap();
-        number_parser::Integer(word, "p", 1, 3200);
-        number_parser::Real(word, "resolution");
+        const auto count = number_parser::Integer(word, "p", 1, 3200);
+        if (!count.ok() && count.error().empty()) __builtin_trap();
+        const auto real = number_parser::Real(word, "resolution");
+        if (!real.ok() && real.error().empty()) __builtin_trap();
     }
     const auto args = ArgList::Parse(words, GenerateValueOptions(), GenerateFlags());
     if (!args.ok()) {

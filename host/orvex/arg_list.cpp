@@ -1,11 +1,11 @@
 // Option parsing for the orvex commands; see arg_list.h.
 #include "host/orvex/arg_list.h"
 
-zelmdb::Result<ArgList> ArgList::Parse(const std::vector<std::string>& words,
+Result<ArgList> ArgList::Parse(const std::vector<std::string>& words,
                                        const std::set<std::string>& valueOptions,
                                        const std::set<std::string>& flags,
                                        const std::map<std::string, size_t>& groups) {
-    using R = zelmdb::Result<ArgList>;
+    using R = Result<ArgList>;
     ArgList args;
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];

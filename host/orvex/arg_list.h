@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 class ArgList {
 public:
     // Options not named in valueOptions, flags or groups are refused, as is an option whose
     // words are missing at the end. A group option takes its count of words and may be given
     // again ("--pad NAME X Y PADSTACK" once per pad); a value option only once.
-    static zelmdb::Result<ArgList> Parse(const std::vector<std::string>& words,
+    static Result<ArgList> Parse(const std::vector<std::string>& words,
                                          const std::set<std::string>& valueOptions,
                                          const std::set<std::string>& flags,
                                          const std::map<std::string, size_t>& groups = {});

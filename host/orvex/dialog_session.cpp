@@ -20,10 +20,10 @@ constexpr const char* PluginRecordOwner = "Tessra";
 
 }  // namespace
 
-zelmdb::Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& file,
+Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& file,
                                                                    const std::string& hostFolder, int screenWidth,
                                                                    int screenHeight) {
-    using R = zelmdb::Result<std::unique_ptr<DialogSession>>;
+    using R = Result<std::unique_ptr<DialogSession>>;
     auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
                                             zelmdb::DesignStore::Sharing::Exclusive, zelmdb::FileKind::Design);
     if (!opened.ok()) return R::Fail(opened.error());
@@ -100,7 +100,7 @@ int32_t DialogSession::Run(const std::string& footprint, const FootprintExtras* 
 
 // OK stored the footprint anew, so what the host does to it is done again.
 std::string DialogSession::Shape(const std::string& footprint, bool remade, const FootprintExtras* given) {
-    auto kept = given ? zelmdb::Result<FootprintExtras>(*given) : LoadExtras(m_design, footprint);
+    auto kept = given ? Result<FootprintExtras>(*given) : LoadExtras(m_design, footprint);
     if (!kept.ok()) return kept.error();
     FootprintExtras& extras = kept.value();
     // Made from other values than generate's: what the host added stays, the options go.

@@ -9,7 +9,7 @@
 #include "host/orvex/footprint_extras.h"
 #include "host/orvex/plugin_library.h"
 #include "host/zelmdb/design_store.h"
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 class HeadlessDriver;
 
@@ -19,7 +19,7 @@ constexpr int kDefaultScreenWidth = 1024, kDefaultScreenHeight = 768;
 class DialogSession {
 public:
     // Refuses, with a message naming what is wrong, before anything is written.
-    static zelmdb::Result<std::unique_ptr<DialogSession>> Open(const std::string& designFile,
+    static Result<std::unique_ptr<DialogSession>> Open(const std::string& designFile,
                                                                const std::string& hostFolder, int screenWidth,
                                                                int screenHeight);
     ~DialogSession();

@@ -35,8 +35,8 @@ bool FileNameable(const std::string& name) {
 
 using Files = std::vector<std::pair<std::string, std::string>>;   // path, text
 
-zelmdb::Result<Files> LibraryFiles(zelmdb::DesignStore& store, const std::string& folder) {
-    using R = zelmdb::Result<Files>;
+Result<Files> LibraryFiles(zelmdb::DesignStore& store, const std::string& folder) {
+    using R = Result<Files>;
     Files files;
     std::set<std::string> names;
     for (const zelmdb::Symbol& s : store.Symbols()) {
@@ -66,8 +66,8 @@ struct ExportRequest {
     bool force = false;   // replace files that no export of ours wrote
 };
 
-zelmdb::Result<ExportRequest> RequestOf(const ArgList& a) {
-    using R = zelmdb::Result<ExportRequest>;
+Result<ExportRequest> RequestOf(const ArgList& a) {
+    using R = Result<ExportRequest>;
     ExportRequest r{a.positional()[0], *a.Value("--kicad"), std::nullopt, std::nullopt, a.Has("--force")};
     if (a.positional().size() == 2) r.footprint = a.positional()[1];
     if (auto text = a.Value("--body")) {
@@ -81,10 +81,10 @@ zelmdb::Result<ExportRequest> RequestOf(const ArgList& a) {
     return r;
 }
 
-zelmdb::Result<Files> FilesOf(zelmdb::DesignStore& store, const ExportRequest& r) {
+Result<Files> FilesOf(zelmdb::DesignStore& store, const ExportRequest& r) {
     if (!r.footprint) return LibraryFiles(store, r.out);
     auto text = KicadFootprintText(store, *r.footprint, r.body);
-    if (!text.ok()) return zelmdb::Result<Files>::Fail(text.error());
+    if (!text.ok()) return Result<Files>::Fail(text.error());
     return Files{{r.out, text.value()}};
 }
 

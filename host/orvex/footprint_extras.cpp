@@ -12,13 +12,13 @@ const char* const kHostRecordOwner = "Orvex";
 
 namespace {
 
-using Extras = zelmdb::Result<FootprintExtras>;
+using Extras = Result<FootprintExtras>;
 using Kind = JsonValue::Kind;
 
-zelmdb::Result<double> BodySide(const std::string& text, const char* what) {
+Result<double> BodySide(const std::string& text, const char* what) {
     auto v = number_parser::Real(text, std::string("body ") + what);
     if (v.ok() && !(v.value() > 0 && v.value() <= kMaxBodyMm)) {
-        return zelmdb::Result<double>::Fail(std::string("body ") + what + " " + text + " mm is not above 0 and at most " +
+        return Result<double>::Fail(std::string("body ") + what + " " + text + " mm is not above 0 and at most " +
                                             std::to_string(int(kMaxBodyMm)) + " mm");
     }
     return v;
@@ -145,8 +145,8 @@ void WriteMadeFrom(JsonWriter& j, const FootprintExtras& extras) {
 
 }  // namespace
 
-zelmdb::Result<BodySize> ParseBody(const std::string& text) {
-    using R = zelmdb::Result<BodySize>;
+Result<BodySize> ParseBody(const std::string& text) {
+    using R = Result<BodySize>;
     const size_t x = text.find('x');
     if (x == std::string::npos) return R::Fail("body " + text + " is not WIDTHxHEIGHT in mm");
     auto width = BodySide(text.substr(0, x), "width");

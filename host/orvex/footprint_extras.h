@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "host/zelmdb/design_store.h"
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 // The package body, in millimetres.
 struct BodySize {
@@ -53,7 +53,7 @@ constexpr double kMaxBodyMm = 1000;
 constexpr int32_t kQuarterTurn = 5400, kFullTurn = 21600;   // minutes of arc
 
 // "WxH" in millimetres, both above 0.
-zelmdb::Result<BodySize> ParseBody(const std::string& text);
+Result<BodySize> ParseBody(const std::string& text);
 const char* PadsAboutName(PadsAbout about);
 std::optional<PadsAbout> PadsAboutNamed(const std::string& name);
 
@@ -65,8 +65,8 @@ std::string ShapeOptionText(const FootprintExtras& extras, const zelmdb::DesignI
 
 std::string EncodeExtras(const FootprintExtras& extras);
 // Refuses what this version did not write: other JSON, a newer version, unknown members.
-zelmdb::Result<FootprintExtras> DecodeExtras(std::string_view bytes);
+Result<FootprintExtras> DecodeExtras(std::string_view bytes);
 
 // The footprint's extras; none stored reads as empty extras.
-zelmdb::Result<FootprintExtras> LoadExtras(zelmdb::DesignStore& store, const std::string& footprint);
+Result<FootprintExtras> LoadExtras(zelmdb::DesignStore& store, const std::string& footprint);
 bool SaveExtras(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras);

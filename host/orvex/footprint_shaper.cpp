@@ -9,7 +9,7 @@
 
 namespace {
 
-using Notes = zelmdb::Result<std::vector<std::string>>;
+using Notes = Result<std::vector<std::string>>;
 
 std::optional<std::pair<int32_t, int32_t>> Fits(double x, double y) {
     const auto fits = [](double v) { return v >= INT32_MIN && v <= INT32_MAX; };
@@ -113,7 +113,7 @@ std::optional<std::pair<int32_t, int32_t>> TurnedPoint(int64_t x, int64_t y, int
     return Fits(std::round(x * std::cos(a) - y * std::sin(a)), std::round(x * std::sin(a) + y * std::cos(a)));
 }
 
-zelmdb::Result<std::vector<std::string>> ShapeFootprint(zelmdb::DesignStore& store, const std::string& footprint,
+Result<std::vector<std::string>> ShapeFootprint(zelmdb::DesignStore& store, const std::string& footprint,
                                                         const FootprintExtras& extras, ShapeCheck check) {
     if (!extras.Reshapes()) return std::vector<std::string>{};
     auto symbol = store.SymbolNamed(footprint);

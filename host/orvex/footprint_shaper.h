@@ -8,14 +8,14 @@
 
 #include "host/orvex/footprint_extras.h"
 #include "host/zelmdb/design_store.h"
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 // Strict for generate, whose options must each take effect: an omitted name that takes no pad
 // is refused. Lenient for a reopen, after which the arrangement may hold other names: noted.
 enum class ShapeCheck { Strict, Lenient };
 
 // The notes of a lenient shaping, or why the footprint cannot be shaped.
-zelmdb::Result<std::vector<std::string>> ShapeFootprint(zelmdb::DesignStore& store, const std::string& footprint,
+Result<std::vector<std::string>> ShapeFootprint(zelmdb::DesignStore& store, const std::string& footprint,
                                                         const FootprintExtras& extras, ShapeCheck check);
 
 // (x, y) turned counter-clockwise about the origin by `minutes`, rounded to whole units; exact

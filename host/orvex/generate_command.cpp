@@ -24,7 +24,7 @@ int Usage(const std::string& error) {
     return Refuse((error.empty() ? std::string() : error + "\n") + CommandUsage("generate"), ExitUsage);
 }
 
-using Requests = zelmdb::Result<std::vector<GenerateRequest>>;
+using Requests = Result<std::vector<GenerateRequest>>;
 
 Requests FromJsonFile(const std::string& path) {
     std::string text;
@@ -38,8 +38,8 @@ Requests FromJsonFile(const std::string& path) {
 }
 
 // The one design every footprint goes into: the command line's, or the one the entries name.
-zelmdb::Result<std::string> DesignOf(const ArgList& a, const std::vector<GenerateRequest>& requests) {
-    using R = zelmdb::Result<std::string>;
+Result<std::string> DesignOf(const ArgList& a, const std::vector<GenerateRequest>& requests) {
+    using R = Result<std::string>;
     std::string design = a.positional().empty() ? requests.front().design : a.positional().front();
     if (design.empty()) return R::Fail("no design: give DESIGN or \"design\" in every entry");
     for (const GenerateRequest& r : requests)

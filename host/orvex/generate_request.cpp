@@ -74,7 +74,7 @@ std::string StyleList() {
     return list;
 }
 
-using RequestResult = zelmdb::Result<GenerateRequest>;
+using RequestResult = Result<GenerateRequest>;
 
 // Fills the request's style; an unknown style is refused with the list of known ones.
 std::string SetStyle(GenerateRequest& request, const std::string& style) {
@@ -232,8 +232,8 @@ RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint)
     return request;
 }
 
-zelmdb::Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& root) {
-    using R = zelmdb::Result<std::vector<GenerateRequest>>;
+Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& root) {
+    using R = Result<std::vector<GenerateRequest>>;
     const bool many = root.kind == Kind::Array;
     const std::vector<JsonValue> one{root};
     const std::vector<JsonValue>& entries = many ? root.items : one;
@@ -253,7 +253,7 @@ std::string RequestLabel(const GenerateRequest& request) {
     return "entry " + std::to_string(request.entry) + " (" + request.footprint + ")";
 }
 
-zelmdb::Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::DesignInfo& design) {
+Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::DesignInfo& design) {
     auto extras = ExtrasOf(request.shape, design);
     if (!extras.ok()) return extras;
     extras.value().body = request.body;

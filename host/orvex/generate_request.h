@@ -12,7 +12,7 @@
 #include "host/orvex/json_reader.h"
 #include "host/orvex/shape_request.h"
 #include "host/zelmdb/design_types.h"
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 #include "platform/ui/script.h"
 
 struct GenerateRequest {
@@ -35,16 +35,16 @@ std::set<std::string> GenerateValueOptions();
 std::set<std::string> GenerateFlags();
 std::map<std::string, size_t> GenerateGroups();
 
-zelmdb::Result<GenerateRequest> RequestFromArgs(const ArgList& args, const std::string& footprint);
+Result<GenerateRequest> RequestFromArgs(const ArgList& args, const std::string& footprint);
 // An object is one footprint, an array of objects many; the refusal names the entry.
-zelmdb::Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& root);
+Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& root);
 
 // How messages name a request: "entry 3 (BGA256)" in a batch, else the footprint's name.
 std::string RequestLabel(const GenerateRequest& request);
 
 // What the host keeps with the footprint: the body, the shape and the options the dialog was
 // fed; refuses a pad position the design cannot hold.
-zelmdb::Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::DesignInfo& design);
+Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::DesignInfo& design);
 
 // What a person would do in the dialog for the request. Every action's line is 1 + the index of
 // the option it comes from in `origins` ("--x", "--padstack"; empty for the closing OK), so a

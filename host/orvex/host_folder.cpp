@@ -28,8 +28,8 @@ std::string DefaultFolder() {
 
 }  // namespace
 
-zelmdb::Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
-    using R = zelmdb::Result<HostFolder>;
+Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
+    using R = Result<HostFolder>;
     const std::string chosen = dir.empty() ? DefaultFolder() : dir;
     if (chosen.empty()) return R::Fail("no host folder: give --home DIR or set HOME");
     std::error_code ec;

@@ -2,12 +2,12 @@
 #pragma once
 #include <string>
 
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 class HostFolder {
 public:
     // dir empty: the per-user folder ($XDG_CONFIG_HOME/orvex, else ~/.config/orvex).
-    static zelmdb::Result<HostFolder> Prepare(const std::string& dir);
+    static Result<HostFolder> Prepare(const std::string& dir);
 
     const std::string& path() const { return path_; }
     std::string iniPath() const;

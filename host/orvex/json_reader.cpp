@@ -229,10 +229,10 @@ const JsonValue* JsonValue::Member(const std::string& name) const {
     return nullptr;
 }
 
-zelmdb::Result<JsonValue> ReadJson(std::string_view text) {
+Result<JsonValue> ReadJson(std::string_view text) {
     Reader reader(text);
     JsonValue value;
-    if (!reader.Document(value)) return zelmdb::Result<JsonValue>::Fail(reader.Error());
+    if (!reader.Document(value)) return Result<JsonValue>::Fail(reader.Error());
     return value;
 }
 

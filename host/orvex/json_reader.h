@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 struct JsonMember;
 
@@ -32,7 +32,7 @@ struct JsonMember {
 // Nesting deeper than this is refused rather than followed.
 constexpr int kJsonMaxDepth = 64;
 
-zelmdb::Result<JsonValue> ReadJson(std::string_view text);
+Result<JsonValue> ReadJson(std::string_view text);
 
 // Reads back what JsonWriter wrote: every string and member name of `value` (read as UTF-8)
 // becomes the 8-bit text whose bytes are its characters. False when a character lies above

@@ -55,7 +55,7 @@ class FootprintExport {
 public:
     explicit FootprintExport(zelmdb::DesignStore& store)
         : store_(store), mmPerUnit_(store.info().inchesPerUnit * 25.4) {}
-    zelmdb::Result<std::string> Write(const zelmdb::Symbol& symbol, const std::string& name,
+    Result<std::string> Write(const zelmdb::Symbol& symbol, const std::string& name,
                                       const FootprintExtras& extras);
 
 private:
@@ -68,8 +68,8 @@ private:
     Placed Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads, const FootprintExtras& extras,
                  bool thru) const;
     void WriteHead(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru);
-    zelmdb::Result<Pad> PadOf(int16_t padstackId);
-    static zelmdb::Result<Pad> HoleOnly(const std::string& name, double drill);
+    Result<Pad> PadOf(int16_t padstackId);
+    static Result<Pad> HoleOnly(const std::string& name, double drill);
     void WritePad(const std::string& number, double x, double y, const Pad& pad);
     void WriteText(const char* type, const std::string& text, double x, double y, const char* layer);
     void WritePoly(const std::vector<Point>& points, const char* layer, double width, bool filled);
@@ -83,12 +83,12 @@ private:
     SexprWriter w_;
 };
 
-zelmdb::Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
+Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
     auto known = pads_.find(padstackId);
     if (known != pads_.end()) return known->second;
     auto stack = store_.GetPadstack(padstackId);
     if (!stack || stack->layers.size() < size_t(zelmdb::DrillLayer)) {
-        return zelmdb::Result<Pad>::Fail("a pin names padstack " + std::to_string(padstackId) +
+        return Result<Pad>::Fail("a pin names padstack " + std::to_string(padstackId) +
                                          ", which the design does not hold");
     }
     const std::string name = store_.NameText(stack->nameId).value_or("");
@@ -106,7 +106,7 @@ zelmdb::Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
         if (s.code == g.shape) pad.shape = s.name;
     }
     if (pad.shape.empty()) {
-        return zelmdb::Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(g.shape) +
+        return Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(g.shape) +
                                          ", which a KiCad pad cannot show");
     }
     pad.width = Mm(int64_t(g.width1) + g.width2);
@@ -123,8 +123,8 @@ zelmdb::Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
 }
 
 // A padstack with a drill and no copper is KiCad's unplated hole, as round as its drill.
-zelmdb::Result<Pad> FootprintExport::HoleOnly(const std::string& name, double drill) {
-    if (drill <= 0) return zelmdb::Result<Pad>::Fail("padstack " + name + " has neither a pad nor a hole");
+Result<Pad> FootprintExport::HoleOnly(const std::string& name, double drill) {
+    if (drill <= 0) return Result<Pad>::Fail("padstack " + name + " has neither a pad nor a hole");
     Pad pad;
     pad.shape = "circle";
     pad.unplated = true;
@@ -242,13 +242,13 @@ void FootprintExport::WriteHead(const std::string& name, size_t pads, const Foot
     w_.Open("attr").Symbol(thru ? "through_hole" : "smd").Close();
 }
 
-zelmdb::Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const std::string& name,
+Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const std::string& name,
                                                    const FootprintExtras& extras) {
     bool thru = false;
     std::vector<Pad> pads;
     for (const auto& pin : symbol.pins) {
         auto pad = PadOf(pin.padstack);
-        if (!pad.ok()) return zelmdb::Result<std::string>::Fail(pad.error());
+        if (!pad.ok()) return Result<std::string>::Fail(pad.error());
         thru = thru || (pad.value().drill > 0 && !pad.value().unplated);
         pads.push_back(pad.value());
     }
@@ -270,12 +270,12 @@ zelmdb::Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol,
 
 }  // namespace
 
-zelmdb::Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint,
+Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint,
                                                const std::optional<BodySize>& body) {
     auto symbol = store.SymbolNamed(footprint);
-    if (!symbol) return zelmdb::Result<std::string>::Fail("the design holds no footprint named " + footprint);
+    if (!symbol) return Result<std::string>::Fail("the design holds no footprint named " + footprint);
     auto extras = LoadExtras(store, footprint);
-    if (!extras.ok()) return zelmdb::Result<std::string>::Fail(extras.error());
+    if (!extras.ok()) return Result<std::string>::Fail(extras.error());
     if (body) extras.value().body = body;
     return FootprintExport(store).Write(*symbol, footprint, extras.value());
 }

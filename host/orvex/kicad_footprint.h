@@ -6,12 +6,12 @@
 
 #include "host/orvex/footprint_extras.h"
 #include "host/zelmdb/design_store.h"
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 // The generator an exported file names, by which a later export knows it may replace the file.
 constexpr const char* KicadGenerator = "tessra";
 
 // Refuses a footprint the design lacks, a damaged host record, or a pad KiCad cannot show.
 // `body` stands in for the body kept with the footprint.
-zelmdb::Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint,
+Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint,
                                                const std::optional<BodySize>& body = std::nullopt);

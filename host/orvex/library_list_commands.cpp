@@ -22,9 +22,9 @@ namespace {
 using Lines = std::vector<ProfileFile::Entry>;
 
 // The section, read while `lock` keeps other writers out until it is written back.
-zelmdb::Result<Lines> ReadSection(const std::string& ini, const FolderLock& lock) {
+Result<Lines> ReadSection(const std::string& ini, const FolderLock& lock) {
     if (!lock.held()) {
-        return zelmdb::Result<Lines>::Fail("cannot write " + ini +
+        return Result<Lines>::Fail("cannot write " + ini +
                                            ": its folder could not be locked (another program may hold it)");
     }
     // The buffer grows until the section fits, so that no line is cut off and lost on writing back.
@@ -67,10 +67,10 @@ std::string IniRefusal(const std::string& key, const std::string& value) {
 
 bool SameText(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
-zelmdb::Result<std::string> OneLibraryArgument(CommandContext& context, const char* usage) {
+Result<std::string> OneLibraryArgument(CommandContext& context, const char* usage) {
     auto args = ArgList::Parse(context.words, {}, {});
     if (!args.ok() || args.value().positional().size() != 1) {
-        return zelmdb::Result<std::string>::Fail(std::string("usage: orvex ") + usage);
+        return Result<std::string>::Fail(std::string("usage: orvex ") + usage);
     }
     std::error_code ec;
     return std::filesystem::absolute(args.value().positional()[0], ec).lexically_normal().string();

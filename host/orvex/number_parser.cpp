@@ -7,8 +7,6 @@
 
 namespace number_parser {
 
-using zelmdb::Result;
-
 Result<double> Real(const std::string& text, const std::string& what) {
     char* end = nullptr;
     errno = 0;

@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <string>
 
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 namespace number_parser {
 
-zelmdb::Result<double> Real(const std::string& text, const std::string& what);
-zelmdb::Result<long> Integer(const std::string& text, const std::string& what, long low, long high);
+Result<double> Real(const std::string& text, const std::string& what);
+Result<long> Integer(const std::string& text, const std::string& what, long low, long high);
 // A length in the display unit into database units, rounded half away from zero.
-zelmdb::Result<int32_t> Length(const std::string& text, const std::string& what,
+Result<int32_t> Length(const std::string& text, const std::string& what,
                                double inchesPerDisplayUnit, double inchesPerDatabaseUnit);
 
 }  // namespace number_parser

@@ -36,8 +36,8 @@ struct PadShape {
 constexpr int TopLayer = 1;
 constexpr int BottomLayer = 2;
 
-zelmdb::Result<uint16_t> CornerRatio(const std::string& text, uint8_t code) {
-    using R = zelmdb::Result<uint16_t>;
+Result<uint16_t> CornerRatio(const std::string& text, uint8_t code) {
+    using R = Result<uint16_t>;
     auto r = number_parser::Real(text, "corner ratio");
     if (!r.ok()) return R::Fail(r.error());
     if (!Rectangular(code)) return R::Fail("--corner-ratio rounds square and rectangular pads only");
@@ -48,8 +48,8 @@ zelmdb::Result<uint16_t> CornerRatio(const std::string& text, uint8_t code) {
     return ratio;
 }
 
-zelmdb::Result<PadShape> ShapeOf(const ArgList& a) {
-    using R = zelmdb::Result<PadShape>;
+Result<PadShape> ShapeOf(const ArgList& a) {
+    using R = Result<PadShape>;
     const auto shape = a.Value("--shape");
     const auto code = a.Value("--shape-code");
     if (shape && code) return R::Fail("give --shape or --shape-code, not both");
@@ -81,9 +81,9 @@ std::string HoleRefusal(const ArgList& a, uint8_t code) {
     return a.Value("--drill") ? "" : "a hole needs --drill";
 }
 
-zelmdb::Result<int32_t> Size(const ArgList& a, const char* option, const char* what, bool required,
+Result<int32_t> Size(const ArgList& a, const char* option, const char* what, bool required,
                              const zelmdb::DesignInfo& info) {
-    using R = zelmdb::Result<int32_t>;
+    using R = Result<int32_t>;
     const auto text = a.Value(option);
     if (!text) return required ? R::Fail(std::string("padstack add needs ") + option) : R(0);
     const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(info.unitCode);

@@ -11,9 +11,9 @@ std::string DefaultPluginFolder() {
     return folder.string();
 }
 
-zelmdb::Result<std::string> PluginInHostFolder(const std::string& hostFolder, const std::string& module) {
+Result<std::string> PluginInHostFolder(const std::string& hostFolder, const std::string& module) {
     namespace fs = std::filesystem;
-    using R = zelmdb::Result<std::string>;
+    using R = Result<std::string>;
     const fs::path installed = fs::path(hostFolder) / module;
     std::error_code ec;
     if (fs::is_regular_file(installed, ec)) return installed.string();

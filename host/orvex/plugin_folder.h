@@ -5,9 +5,9 @@
 #pragma once
 #include <string>
 
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 // Empty when the program cannot tell where it lives.
 std::string DefaultPluginFolder();
 // The module's path in `hostFolder`, linked there from the build when it is not there yet.
-zelmdb::Result<std::string> PluginInHostFolder(const std::string& hostFolder, const std::string& module);
+Result<std::string> PluginInHostFolder(const std::string& hostFolder, const std::string& module);

@@ -12,8 +12,8 @@ std::string LoaderError() {
 
 }  // namespace
 
-zelmdb::Result<std::unique_ptr<PluginLibrary>> PluginLibrary::Load(const std::string& path) {
-    using R = zelmdb::Result<std::unique_ptr<PluginLibrary>>;
+Result<std::unique_ptr<PluginLibrary>> PluginLibrary::Load(const std::string& path) {
+    using R = Result<std::unique_ptr<PluginLibrary>>;
     // Local binding: the module's own copies of everything stay its own.
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) return R::Fail("cannot load the plug-in " + path + ": " + LoaderError());

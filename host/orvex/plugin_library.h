@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 class PluginLibrary {
 public:
     // Refuses, naming the file, a module that cannot be opened or lacks an entry point.
-    static zelmdb::Result<std::unique_ptr<PluginLibrary>> Load(const std::string& path);
+    static Result<std::unique_ptr<PluginLibrary>> Load(const std::string& path);
     ~PluginLibrary();
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;

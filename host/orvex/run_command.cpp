@@ -23,8 +23,8 @@ struct ScreenSize {
     int height = kDefaultScreenHeight;
 };
 
-zelmdb::Result<ScreenSize> ParseScreen(const std::string& text) {
-    using R = zelmdb::Result<ScreenSize>;
+Result<ScreenSize> ParseScreen(const std::string& text) {
+    using R = Result<ScreenSize>;
     const size_t x = text.find('x');
     if (x == std::string::npos) return R::Fail("screen size " + text + " is not WIDTHxHEIGHT");
     auto w = number_parser::Integer(text.substr(0, x), "screen width", 320, 16384);

@@ -5,8 +5,8 @@
 
 #include "platform/win/whole_file.h"
 
-zelmdb::Result<ScriptParse> LoadScript(const std::string& source) {
-    using R = zelmdb::Result<ScriptParse>;
+Result<ScriptParse> LoadScript(const std::string& source) {
+    using R = Result<ScriptParse>;
     const bool input = source == "-";
     std::string text;
     if (const int error = input ? ReadWholeInput(text) : ReadWholeFile(source, text)) {

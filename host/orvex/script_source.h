@@ -2,9 +2,9 @@
 #pragma once
 #include <string>
 
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 #include "platform/ui/script.h"
 
 // The parsed script, or a refusal that names the source: one that cannot be read (a folder, a
 // missing file, more than a script could be) or whose text is no script.
-zelmdb::Result<ScriptParse> LoadScript(const std::string& source);
+Result<ScriptParse> LoadScript(const std::string& source);

@@ -156,8 +156,8 @@ std::string ShapeStyleRefusal(const ShapeRequest& shape, const std::string& styl
     return "";
 }
 
-zelmdb::Result<FootprintExtras> ExtrasOf(const ShapeRequest& shape, const zelmdb::DesignInfo& design) {
-    using R = zelmdb::Result<FootprintExtras>;
+Result<FootprintExtras> ExtrasOf(const ShapeRequest& shape, const zelmdb::DesignInfo& design) {
+    using R = Result<FootprintExtras>;
     FootprintExtras extras;
     const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(design.unitCode);
     const double inchesPerDisplayUnit = unit ? unit->inchesPerUnit : design.inchesPerUnit;

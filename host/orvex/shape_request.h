@@ -13,7 +13,7 @@
 #include "host/orvex/footprint_extras.h"
 #include "host/orvex/json_reader.h"
 #include "host/zelmdb/design_types.h"
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 // An extra pad as given: its position in the design's display unit, not yet converted.
 struct PadRequest {
@@ -44,4 +44,4 @@ std::string ShapeStyleRefusal(const ShapeRequest& shape, const std::string& styl
 
 // The host's record for the request, positions in database units; refuses a position the
 // design cannot hold.
-zelmdb::Result<FootprintExtras> ExtrasOf(const ShapeRequest& shape, const zelmdb::DesignInfo& design);
+Result<FootprintExtras> ExtrasOf(const ShapeRequest& shape, const zelmdb::DesignInfo& design);

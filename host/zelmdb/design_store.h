@@ -9,7 +9,7 @@
 
 #include "host/zelmdb/design_types.h"
 #include "host/zelmdb/record_layout.h"
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 struct sqlite3;
 

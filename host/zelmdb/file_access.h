@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "host/zelmdb/result.h"
+#include "host/base/result.h"
 
 struct sqlite3;
 

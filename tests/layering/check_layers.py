@@ -9,7 +9,7 @@ import re
 import sys
 
 BASE = [("platform/win", 0), ("platform/gdi", 1), ("platform/framework", 2), ("platform/ui", 3),
-        ("host/zelmdb", 4), ("host/korlib", 4)]
+        ("host/base", 4), ("host/zelmdb", 4), ("host/korlib", 4)]
 STACKS = {
     "host": [("host/orvex", 5)],
     "plug-in": [("res", 5), ("array", 6), ("output", 7), ("preview", 8), ("padstack", 9),

@@ -41,7 +41,7 @@ protected:
                      5000, -5000);
         plugin_ = *store_->SymbolNamed("F1");
     }
-    zelmdb::Result<std::vector<std::string>> Shape(const FootprintExtras& extras, ShapeCheck check = ShapeCheck::Strict) {
+    Result<std::vector<std::string>> Shape(const FootprintExtras& extras, ShapeCheck check = ShapeCheck::Strict) {
         EXPECT_TRUE(store_->PutSymbol(plugin_)) << "as the plug-in stored it";
         return ShapeFootprint(*store_, "F1", extras, check);
     }

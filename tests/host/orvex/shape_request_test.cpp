@@ -20,17 +20,17 @@ std::string Asked(const GenerateRequest& request) {
     return extras.ok() ? text + EncodeExtras(extras.value()) : extras.error();
 }
 
-zelmdb::Result<GenerateRequest> FromArgs(std::vector<std::string> words) {
+Result<GenerateRequest> FromArgs(std::vector<std::string> words) {
     auto args = ArgList::Parse(words, GenerateValueOptions(), GenerateFlags(), GenerateGroups());
-    if (!args.ok()) return zelmdb::Result<GenerateRequest>::Fail(args.error());
+    if (!args.ok()) return Result<GenerateRequest>::Fail(args.error());
     return RequestFromArgs(args.value(), "F");
 }
 
-zelmdb::Result<GenerateRequest> FromJson(const std::string& members) {
+Result<GenerateRequest> FromJson(const std::string& members) {
     auto json = ReadJson("{\"footprint\": \"F\", " + members + "}");
-    if (!json.ok()) return zelmdb::Result<GenerateRequest>::Fail(json.error());
+    if (!json.ok()) return Result<GenerateRequest>::Fail(json.error());
     auto requests = RequestsFromJson(json.value());
-    if (!requests.ok()) return zelmdb::Result<GenerateRequest>::Fail(requests.error());
+    if (!requests.ok()) return Result<GenerateRequest>::Fail(requests.error());
     return requests.value().front();
 }
 
