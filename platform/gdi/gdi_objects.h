@@ -4,9 +4,9 @@
 
 #include "platform/gdi/font_face.h"
 #include "platform/gdi/gdi.h"
-#include "platform/gdi/handle_table.h"
 #include "platform/gdi/rasterizer.h"
 #include "platform/gdi/surface.h"
+#include "platform/win/handle_table.h"
 
 enum class GdiKind { Pen, Brush, Bitmap, Font };
 
@@ -46,8 +46,8 @@ class GdiTables {
 public:
     static GdiTables& Instance();
 
-    HandleTable<GdiObject> objects{1};
-    HandleTable<DeviceContext> dcs{2};
+    HandleTable<GdiObject> objects{HandleTag::GdiObject};
+    HandleTable<DeviceContext> dcs{HandleTag::DeviceContext};
 
     HGDIOBJ Stock(int which);
     HGDIOBJ DefaultBitmap();

@@ -1,15 +1,10 @@
-// The window tree and the queue. Handles carry a generation so a destroyed window's handle
-// never reaches a window made later in the same slot.
+// The window tree and the queue.
 #include "platform/win/window_manager.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "platform/win/window_styles.h"
-
-namespace {
-constexpr uint32_t kTag = 0x3u << 28;
-}
 
 bool IsRectEmptyValue(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
@@ -36,13 +31,7 @@ WindowManager& WindowManager::Instance() {
     return manager;
 }
 
-Window* WindowManager::Get(HWND h) const {
-    if ((h & 0xF0000000u) != kTag) return nullptr;
-    const uint32_t index = (h & 0xFFFFF);
-    if (index == 0 || index > m_slots.size()) return nullptr;
-    if (m_generation[index - 1] != ((h >> 20) & 0xFF)) return nullptr;
-    return m_slots[index - 1].get();
-}
+Window* WindowManager::Get(HWND h) const { return m_windows.Get(h); }
 
 const WindowClass* WindowManager::RegisterClass(const WindowClass& cls) {
     auto& slot = m_classes[cls.name];
@@ -87,19 +76,8 @@ bool WindowManager::OwnedBy(HWND window, HWND owner) const {
 }
 
 HWND WindowManager::Create(const WindowClass* cls, const CREATESTRUCTA& cs, WNDPROC proc) {
-    uint32_t index;
-    if (!m_free.empty()) {
-        index = m_free.back();
-        m_free.pop_back();
-    } else {
-        index = uint32_t(m_slots.size());
-        m_slots.emplace_back();
-        m_generation.push_back(0);
-    }
-    m_generation[index] = (m_generation[index] + 1) & 0xFF;
-    const HWND h = kTag | (m_generation[index] << 20) | (index + 1);
-    auto w = std::make_unique<Window>();
-    w->handle = h;
+    auto made = std::make_unique<Window>();
+    Window* w = made.get();
     w->cls = cls;
     w->proc = proc;
     w->text = cs.lpszName ? cs.lpszName : "";
@@ -108,15 +86,15 @@ HWND WindowManager::Create(const WindowClass* cls, const CREATESTRUCTA& cs, WNDP
     w->id = cs.id;
     w->rect = {cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy};
     if (w->Child()) w->parent = cs.hwndParent; else w->owner = cs.hwndParent;
-    Window* raw = w.get();
-    m_slots[index] = std::move(w);
-    if (raw->Child()) {
-        if (Window* parent = Get(raw->parent)) parent->children.push_back(h);   // dialog order
+    const HWND h = m_windows.Add(std::move(made));
+    w->handle = h;
+    if (w->Child()) {
+        if (Window* parent = Get(w->parent)) parent->children.push_back(h);   // dialog order
     } else {
         m_topLevels.insert(m_topLevels.begin(), h);
     }
-    raw->update = {0, 0, cs.cx, cs.cy};
-    raw->erase = true;
+    w->update = {0, 0, cs.cx, cs.cy};
+    w->erase = true;
     CREATESTRUCTA create = cs;
     if (Send(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
         Destroy(h);
@@ -148,9 +126,7 @@ bool WindowManager::Destroy(HWND h) {
     m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(),
                                  [h](const MSG& m) { return m.hwnd == h; }),
                   m_queue.end());
-    const uint32_t index = (h & 0xFFFFF) - 1;
-    m_slots[index].reset();
-    m_free.push_back(index);
+    m_windows.Remove(h);
     return true;
 }
 

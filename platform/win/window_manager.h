@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/handle_table.h"
 #include "platform/win/window.h"
 
 // What the window system needs from the drawing layer, installed from above so this layer
@@ -93,9 +94,7 @@ private:
     void Spread(Window& w, const RECT& area);
     void InvalidateSiblingsAbove(const Window& w, const RECT& clientArea);
 
-    std::vector<std::unique_ptr<Window>> m_slots;
-    std::vector<uint32_t> m_generation;
-    std::vector<uint32_t> m_free;
+    HandleTable<Window> m_windows{HandleTag::Window};
     std::vector<HWND> m_topLevels;
     std::map<std::string, std::unique_ptr<WindowClass>> m_classes;
     std::deque<MSG> m_queue;
