@@ -238,46 +238,41 @@ bool HeadlessDriver::Shot(const ScriptAction& a) {
     return true;
 }
 
+// Answers, file answers and pictures are given before their window is up; every other
+// action needs a window to act on.
 void HeadlessDriver::Perform(const ScriptAction& a) {
     const HWND top = TopWindow();
     if (!top && a.verb != ScriptVerb::Answer && a.verb != ScriptVerb::File && a.verb != ScriptVerb::Shot) {
         Fail(a, "no dialog is open");
         return;
     }
+    if (!PerformOnWindow(a, top)) PerformOnControl(a);
+}
+
+// The actions on the topmost window as a whole; false for those on one of its controls.
+bool HeadlessDriver::PerformOnWindow(const ScriptAction& a, HWND top) {
     switch (a.verb) {
-    case ScriptVerb::Answer: m_answer = AnswerId(a.text); return;
+    case ScriptVerb::Answer: m_answer = AnswerId(a.text); return true;
     case ScriptVerb::File:
-        if (a.text != "cancel" && !std::filesystem::exists(a.text)) { Fail(a, "no such file: " + a.text); return; }
+        if (a.text != "cancel" && !std::filesystem::exists(a.text)) { Fail(a, "no such file: " + a.text); return true; }
         m_fileAnswered = true;
         m_file = a.text == "cancel" ? "" : a.text;
-        return;
-    case ScriptVerb::Shot: Shot(a); return;
+        return true;
+    case ScriptVerb::Shot: Shot(a); return true;
     case ScriptVerb::Ok: case ScriptVerb::Cancel: {
         const int id = a.verb == ScriptVerb::Ok ? IDOK : IDCANCEL;
         if (HWND b = ::GetDlgItem(top, id)) Click(b);
         else PostMessageA(top, WM_COMMAND, MAKEWPARAM(WORD(id), BN_CLICKED), 0);
-        return;
+        return true;
     }
-    case ScriptVerb::Close: PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0); return;
-    case ScriptVerb::Key: {
-        for (const KeyName& k : kKeys)
-            if (a.text == k.name) {
-                if (a.text == "shift-tab") { SetKeyHeld(VK_SHIFT, true); m_shiftHeld = true; }
-                PostKey(GetFocus() ? GetFocus() : top, k.vk);
-            }
-        return;
+    case ScriptVerb::Close: PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0); return true;
+    case ScriptVerb::Key: PressKey(a, top); return true;
+    case ScriptVerb::Page: ClickPage(a, top); return true;
+    default: return false;
     }
-    case ScriptVerb::Page: {
-        const HWND tab = FindClass(top, WC_TABCONTROL);
-        if (!tab) { Fail(a, "the window has no pages"); return; }
-        if (a.id >= int(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0))) { Fail(a, "there is no page " + std::to_string(a.id)); return; }
-        RECT item{};
-        SendMessageA(tab, TCM_GETITEMRECT, WPARAM(a.id), reinterpret_cast<LPARAM>(&item));
-        ClickAt(tab, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-        return;
-    }
-    default: break;
-    }
+}
+
+void HeadlessDriver::PerformOnControl(const ScriptAction& a) {
     const HWND c = FindControl(a.id);
     if (!c) { Fail(a, "there is no control " + std::to_string(a.id), Failure::NoControl); return; }
     // A person cannot reach a control that is hidden or disabled; only looking at it is allowed.
@@ -306,12 +301,30 @@ void HeadlessDriver::Perform(const ScriptAction& a) {
         return;
     case ScriptVerb::Focus: SetFocus(c); return;
     case ScriptVerb::Select: SelectEntry(a, c); return;
-    case ScriptVerb::Expect: {
-        char text[1024] = {};
-        GetWindowTextA(c, text, sizeof(text));
-        if (a.text != text) Fail(a, "control " + std::to_string(a.id) + " shows \"" + text + "\", expected \"" + a.text + "\"");
-        return;
-    }
+    case ScriptVerb::Expect: ExpectText(a, c); return;
     default: return;
     }
+}
+
+void HeadlessDriver::PressKey(const ScriptAction& a, HWND top) {
+    for (const KeyName& k : kKeys)
+        if (a.text == k.name) {
+            if (a.text == "shift-tab") { SetKeyHeld(VK_SHIFT, true); m_shiftHeld = true; }
+            PostKey(GetFocus() ? GetFocus() : top, k.vk);
+        }
+}
+
+void HeadlessDriver::ClickPage(const ScriptAction& a, HWND top) {
+    const HWND tab = FindClass(top, WC_TABCONTROL);
+    if (!tab) { Fail(a, "the window has no pages"); return; }
+    if (a.id >= int(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0))) { Fail(a, "there is no page " + std::to_string(a.id)); return; }
+    RECT item{};
+    SendMessageA(tab, TCM_GETITEMRECT, WPARAM(a.id), reinterpret_cast<LPARAM>(&item));
+    ClickAt(tab, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+}
+
+void HeadlessDriver::ExpectText(const ScriptAction& a, HWND c) {
+    char text[1024] = {};
+    GetWindowTextA(c, text, sizeof(text));
+    if (a.text != text) Fail(a, "control " + std::to_string(a.id) + " shows \"" + text + "\", expected \"" + a.text + "\"");
 }

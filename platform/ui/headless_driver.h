@@ -38,6 +38,11 @@ public:
 private:
     bool NextInput();
     void Perform(const ScriptAction& action);
+    bool PerformOnWindow(const ScriptAction& action, HWND top);
+    void PerformOnControl(const ScriptAction& action);
+    void PressKey(const ScriptAction& action, HWND top);
+    void ClickPage(const ScriptAction& action, HWND top);
+    void ExpectText(const ScriptAction& action, HWND control);
     void AnswerOpenBox();
     void CancelTopWindow();
     bool Fail(const ScriptAction& action, const std::string& message, Failure kind = Failure::Other);
