@@ -1,3 +1,5 @@
+// The held-line set: open addressing with a generation per slot, so emptying it is one
+// increment instead of a sweep.
 #include "platform/gdi/held_lines.h"
 
 #include <algorithm>
