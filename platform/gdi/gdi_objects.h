@@ -53,7 +53,7 @@ public:
     HGDIOBJ DefaultBitmap();
     GdiObject* Object(HGDIOBJ h) const { return objects.Get(h); }
     DeviceContext* DC(HDC h) const { return dcs.Get(h); }
-    int StockCount() const { return m_stockCount; }
+    int StockCount() const { return stockCount_; }
 
     // Where a DC draws and what it may touch, in surface coordinates.
     Surface* TargetOf(const DeviceContext& dc) const;
@@ -62,9 +62,9 @@ public:
 private:
     GdiTables();
     HGDIOBJ MakeStock(GdiObject object);
-    HGDIOBJ m_stock[20] = {};
-    HGDIOBJ m_defaultBitmap = 0;
-    int m_stockCount = 0;
+    HGDIOBJ stock_[20] = {};
+    HGDIOBJ defaultBitmap_ = 0;
+    int stockCount_ = 0;
 };
 
 // What a DC's selected objects and target mean for the rasterizer.
