@@ -255,7 +255,8 @@ LRESULT Proc(HWND h, ComboState& s, UINT msg, WPARAM wp, LPARAM lp) {
 
 // The parts wear the combo's font.
 void LendFont(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (ComboState* parts = Class::Store().Find(h); parts && msg == WM_SETFONT) {
+    if (msg != WM_SETFONT) return;
+    if (ComboState* parts = Class::Store().Find(h)) {
         if (parts->edit) SendMessageA(parts->edit, WM_SETFONT, wp, lp);
         if (parts->list) SendMessageA(parts->list, WM_SETFONT, wp, lp);
     }

@@ -312,6 +312,7 @@ LRESULT Keys(HWND h, SpinState& s, WPARAM vk) {
     return 0;
 }
 
+// The buddy is given back its own procedure and the repeat stops before the state goes.
 void ForgetOnDestroy(HWND h, UINT msg, WPARAM, LPARAM) {
     if (msg == WM_NCDESTROY) {
         if (SpinState* s = Class::Store().Find(h); s && s->buddy) Unlink(s->buddy);
