@@ -42,40 +42,40 @@ Window FindOrvex(Display* d, Window w) {
 // socket per row.
 class WindowLook {
 public:
-    WindowLook(Display* d, Window w) : m_d(d), m_w(w) {
+    WindowLook(Display* d, Window w) : d_(d), w_(w) {
         XWindowAttributes a{};
         XGetWindowAttributes(d, w, &a);
-        m_image = XShmCreateImage(d, a.visual, a.depth, ZPixmap, nullptr, &m_shm, a.width, a.height);
-        if (!m_image) return;
-        m_shm.shmid = shmget(IPC_PRIVATE, size_t(m_image->bytes_per_line) * m_image->height, IPC_CREAT | 0600);
-        m_shm.shmaddr = m_image->data = static_cast<char*>(shmat(m_shm.shmid, nullptr, 0));
-        m_shm.readOnly = False;
-        m_ok = XShmAttach(d, &m_shm);
-        shmctl(m_shm.shmid, IPC_RMID, nullptr);   // gone once both sides detach
+        image_ = XShmCreateImage(d, a.visual, a.depth, ZPixmap, nullptr, &shm_, a.width, a.height);
+        if (!image_) return;
+        shm_.shmid = shmget(IPC_PRIVATE, size_t(image_->bytes_per_line) * image_->height, IPC_CREAT | 0600);
+        shm_.shmaddr = image_->data = static_cast<char*>(shmat(shm_.shmid, nullptr, 0));
+        shm_.readOnly = False;
+        ok_ = XShmAttach(d, &shm_);
+        shmctl(shm_.shmid, IPC_RMID, nullptr);   // gone once both sides detach
     }
     ~WindowLook() {
-        if (!m_image) return;
-        if (m_ok) XShmDetach(m_d, &m_shm);
-        shmdt(m_shm.shmaddr);
-        m_image->data = nullptr;
-        XDestroyImage(m_image);
+        if (!image_) return;
+        if (ok_) XShmDetach(d_, &shm_);
+        shmdt(shm_.shmaddr);
+        image_->data = nullptr;
+        XDestroyImage(image_);
     }
-    bool Ok() const { return m_ok; }
+    bool Ok() const { return ok_; }
     std::vector<char> Take() {
-        XShmGetImage(m_d, m_w, m_image, 0, 0, AllPlanes);
-        return {m_image->data, m_image->data + size_t(m_image->bytes_per_line) * m_image->height};
+        XShmGetImage(d_, w_, image_, 0, 0, AllPlanes);
+        return {image_->data, image_->data + size_t(image_->bytes_per_line) * image_->height};
     }
     bool Same(const std::vector<char>& before) {
-        XShmGetImage(m_d, m_w, m_image, 0, 0, AllPlanes);
-        return std::memcmp(before.data(), m_image->data, before.size()) == 0;
+        XShmGetImage(d_, w_, image_, 0, 0, AllPlanes);
+        return std::memcmp(before.data(), image_->data, before.size()) == 0;
     }
 
 private:
-    Display* m_d;
-    Window m_w;
-    XShmSegmentInfo m_shm{};
-    XImage* m_image = nullptr;
-    bool m_ok = false;
+    Display* d_;
+    Window w_;
+    XShmSegmentInfo shm_{};
+    XImage* image_ = nullptr;
+    bool ok_ = false;
 };
 
 void Press(Display* d, KeyCode key) {

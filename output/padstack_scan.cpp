@@ -1,3 +1,5 @@
+// The padstack walks: the design's records by id, the PADSTACK_LIB lines of the settings file,
+// and each library opened in turn with the design made active again after it.
 #include "output/padstack_scan.h"
 
 #include "array/design_record.h"

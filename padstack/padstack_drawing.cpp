@@ -1,3 +1,5 @@
+// Draws a padstack off screen on black and copies the box in one block, so the preview box
+// never shows a half-drawn pad.
 #include "padstack/padstack_drawing.h"
 
 #include <algorithm>

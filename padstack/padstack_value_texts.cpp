@@ -1,3 +1,4 @@
+// The texts the Select Padstack dialog shows for a padstack's values.
 #include "padstack/padstack_value_texts.h"
 
 #include "array/angle_entry.h"

@@ -1,3 +1,4 @@
+// The pad image key written and read field by field at its byte offsets.
 #include "preview/pad_image_key.h"
 
 #include <algorithm>

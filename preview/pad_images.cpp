@@ -1,3 +1,5 @@
+// Renders each pad appearance once, its image on black and its white mask, into the render
+// cache, and finds them there for the preview's paint.
 #include "preview/pad_images.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Pads as polygons and ellipses, turned about their centre counter-clockwise on screen, with
+// the drill drawn over them.
 #include "preview/pad_shape.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The preview's scale and its mapping from design units to client pixels, y flipped.
 #include "preview/preview_scale.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The diagrams of the six style samples, one table of lines, letters and pads per style.
 #include "preview/style_diagram.h"
 
 #include <cstdio>

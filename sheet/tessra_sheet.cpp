@@ -5,8 +5,8 @@
 
 #include "array/footprint_recipe.h"
 #include "array/shared_state.h"
-#include "array/pages/style_page.h"
-#include "array/pages/style_traits.h"
+#include "pages/style_page.h"
+#include "pages/style_traits.h"
 #include "platform/framework/module_state.h"
 #include "platform/gdi/gdi.h"
 #include "preview/array_preview_wnd.h"

@@ -130,7 +130,7 @@ bool MatchFontFile(const std::string& family, bool bold, bool italic, std::strin
 }  // namespace
 
 FontFace::~FontFace() {
-    if (m_face) FT_Done_Face(static_cast<FT_Face>(m_face));
+    if (face_) FT_Done_Face(static_cast<FT_Face>(face_));
 }
 
 std::string FontFace::MappedFamily(const std::string& face) {
@@ -170,7 +170,7 @@ std::shared_ptr<FontFace> FontFace::OpenUncached(const FontRequest& request, std
     void* packaged = nullptr;
     if (!FindFile("", family, bold, request.italic, file, error, &packaged)) return nullptr;
     std::shared_ptr<FontFace> face(new FontFace());
-    face->m_family = family;
+    face->family_ = family;
     if (!face->Load(file, packaged, request, AliasOf(request.face).emPercent, error)) return nullptr;
     return face;
 }
@@ -182,28 +182,28 @@ bool FontFace::Load(const std::string& file, void* opened, const FontRequest& re
         error = "cannot read the font file " + file;
         return false;
     }
-    m_face = face;
-    m_file = file;
+    face_ = face;
+    file_ = file;
     const double cellUnits = double(face->ascender - face->descender);
     if (request.height < 0)
-        m_em = -request.height;
+        em_ = -request.height;
     else if (request.height > 0)
-        m_em = int(std::lround(request.height * face->units_per_EM / cellUnits));
+        em_ = int(std::lround(request.height * face->units_per_EM / cellUnits));
     else
-        m_em = 13;
-    m_em = int(std::lround(m_em * emPercent / 100.0));
-    if (m_em < 1) m_em = 1;
-    FT_Set_Pixel_Sizes(face, 0, FT_UInt(m_em));
-    m_ascent = int((face->size->metrics.ascender + 63) >> 6);
-    m_descent = int((-face->size->metrics.descender + 63) >> 6);
-    m_maxAdvance = int((face->size->metrics.max_advance + 63) >> 6);
+        em_ = 13;
+    em_ = int(std::lround(em_ * emPercent / 100.0));
+    if (em_ < 1) em_ = 1;
+    FT_Set_Pixel_Sizes(face, 0, FT_UInt(em_));
+    ascent_ = int((face->size->metrics.ascender + 63) >> 6);
+    descent_ = int((-face->size->metrics.descender + 63) >> 6);
+    maxAdvance_ = int((face->size->metrics.max_advance + 63) >> 6);
     return true;
 }
 
 const FontGlyph& FontFace::Glyph(uint8_t code) {
-    if (m_glyphs[code]) return *m_glyphs[code];
+    if (glyphs_[code]) return *glyphs_[code];
     auto glyph = std::make_unique<FontGlyph>();
-    FT_Face face = static_cast<FT_Face>(m_face);
+    FT_Face face = static_cast<FT_Face>(face_);
     if (FT_Load_Char(face, AnsiToUnicode(code), FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0) {
         const FT_GlyphSlot slot = face->glyph;
         const FT_Bitmap& bm = slot->bitmap;
@@ -219,6 +219,6 @@ const FontGlyph& FontFace::Glyph(uint8_t code) {
                 glyph->coverage[r * bm.width + c] = (row[c >> 3] >> (7 - (c & 7))) & 1;
         }
     }
-    m_glyphs[code] = std::move(glyph);
-    return *m_glyphs[code];
+    glyphs_[code] = std::move(glyph);
+    return *glyphs_[code];
 }

@@ -41,13 +41,13 @@ public:
                          std::string& error, void** opened = nullptr);
 
     const FontGlyph& Glyph(uint8_t ansiCode);
-    int Ascent() const { return m_ascent; }
-    int Descent() const { return m_descent; }
-    int EmPixels() const { return m_em; }
+    int Ascent() const { return ascent_; }
+    int Descent() const { return descent_; }
+    int EmPixels() const { return em_; }
     // The font's own widest advance: measuring every glyph would render the whole code page.
-    int MaxAdvance() const { return m_maxAdvance; }
-    const std::string& Family() const { return m_family; }
-    const std::string& File() const { return m_file; }
+    int MaxAdvance() const { return maxAdvance_; }
+    const std::string& Family() const { return family_; }
+    const std::string& File() const { return file_; }
 
     // Windows ANSI code page 1252 to Unicode.
     static uint32_t AnsiToUnicode(uint8_t code);
@@ -58,12 +58,12 @@ private:
     // `opened` is the file's FT_Face when the caller has it open already, else null.
     bool Load(const std::string& file, void* opened, const FontRequest& request, int emPercent, std::string& error);
 
-    void* m_face = nullptr;   // FT_Face, kept opaque so callers need no FreeType headers
-    std::string m_family;
-    std::string m_file;
-    int m_em = 0;
-    int m_ascent = 0;
-    int m_descent = 0;
-    int m_maxAdvance = 0;
-    std::unique_ptr<FontGlyph> m_glyphs[256];
+    void* face_ = nullptr;   // FT_Face, kept opaque so callers need no FreeType headers
+    std::string family_;
+    std::string file_;
+    int em_ = 0;
+    int ascent_ = 0;
+    int descent_ = 0;
+    int maxAdvance_ = 0;
+    std::unique_ptr<FontGlyph> glyphs_[256];
 };

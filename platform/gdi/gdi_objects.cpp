@@ -31,31 +31,31 @@ GdiTables& GdiTables::Instance() {
 
 HGDIOBJ GdiTables::MakeStock(GdiObject object) {
     object.stock = true;
-    ++m_stockCount;
+    ++stockCount_;
     return objects.Add(std::make_unique<GdiObject>(std::move(object)));
 }
 
 GdiTables::GdiTables() {
-    m_stock[WHITE_BRUSH] = MakeStock(MakeBrush(0xFFFFFF, false));
-    m_stock[LTGRAY_BRUSH] = MakeStock(MakeBrush(0xC0C0C0, false));
-    m_stock[GRAY_BRUSH] = MakeStock(MakeBrush(0x808080, false));
-    m_stock[DKGRAY_BRUSH] = MakeStock(MakeBrush(0x404040, false));
-    m_stock[BLACK_BRUSH] = MakeStock(MakeBrush(0x000000, false));
-    m_stock[NULL_BRUSH] = MakeStock(MakeBrush(0, true));
-    m_stock[WHITE_PEN] = MakeStock(MakePen(PS_SOLID, 0, 0xFFFFFF));
-    m_stock[BLACK_PEN] = MakeStock(MakePen(PS_SOLID, 0, 0x000000));
-    m_stock[NULL_PEN] = MakeStock(MakePen(PS_NULL, 0, 0));
+    stock_[WHITE_BRUSH] = MakeStock(MakeBrush(0xFFFFFF, false));
+    stock_[LTGRAY_BRUSH] = MakeStock(MakeBrush(0xC0C0C0, false));
+    stock_[GRAY_BRUSH] = MakeStock(MakeBrush(0x808080, false));
+    stock_[DKGRAY_BRUSH] = MakeStock(MakeBrush(0x404040, false));
+    stock_[BLACK_BRUSH] = MakeStock(MakeBrush(0x000000, false));
+    stock_[NULL_BRUSH] = MakeStock(MakeBrush(0, true));
+    stock_[WHITE_PEN] = MakeStock(MakePen(PS_SOLID, 0, 0xFFFFFF));
+    stock_[BLACK_PEN] = MakeStock(MakePen(PS_SOLID, 0, 0x000000));
+    stock_[NULL_PEN] = MakeStock(MakePen(PS_NULL, 0, 0));
     GdiObject bitmap;
     bitmap.kind = GdiKind::Bitmap;
     bitmap.pixels.Resize(1, 1);
-    m_defaultBitmap = MakeStock(std::move(bitmap));
+    defaultBitmap_ = MakeStock(std::move(bitmap));
 }
 
 HGDIOBJ GdiTables::Stock(int which) {
-    if (which < 0 || which >= int(std::size(m_stock))) return 0;
+    if (which < 0 || which >= int(std::size(stock_))) return 0;
     if (which == SYSTEM_FONT || which == DEFAULT_GUI_FONT) {
         // Made on first use so nothing touches fontconfig while the library loads.
-        if (!m_stock[which]) {
+        if (!stock_[which]) {
             std::string error;
             GdiObject font;
             font.kind = GdiKind::Font;
@@ -63,13 +63,13 @@ HGDIOBJ GdiTables::Stock(int which) {
             font.logfont.lfWeight = which == SYSTEM_FONT ? FW_BOLD : FW_NORMAL;
             font.face = FontFace::Open({"MS Sans Serif", -12, int(font.logfont.lfWeight), false}, error);
             if (!font.face) return 0;
-            m_stock[which] = MakeStock(std::move(font));
+            stock_[which] = MakeStock(std::move(font));
         }
     }
-    return m_stock[which];
+    return stock_[which];
 }
 
-HGDIOBJ GdiTables::DefaultBitmap() { return m_defaultBitmap; }
+HGDIOBJ GdiTables::DefaultBitmap() { return defaultBitmap_; }
 
 Surface* GdiTables::TargetOf(const DeviceContext& dc) const {
     if (!dc.memory) return dc.target;

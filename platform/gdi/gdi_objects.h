@@ -4,9 +4,9 @@
 
 #include "platform/gdi/font_face.h"
 #include "platform/gdi/gdi.h"
-#include "platform/gdi/handle_table.h"
 #include "platform/gdi/rasterizer.h"
 #include "platform/gdi/surface.h"
+#include "platform/win/handle_table.h"
 
 enum class GdiKind { Pen, Brush, Bitmap, Font };
 
@@ -46,14 +46,14 @@ class GdiTables {
 public:
     static GdiTables& Instance();
 
-    HandleTable<GdiObject> objects{1};
-    HandleTable<DeviceContext> dcs{2};
+    HandleTable<GdiObject> objects{HandleTag::GdiObject};
+    HandleTable<DeviceContext> dcs{HandleTag::DeviceContext};
 
     HGDIOBJ Stock(int which);
     HGDIOBJ DefaultBitmap();
     GdiObject* Object(HGDIOBJ h) const { return objects.Get(h); }
     DeviceContext* DC(HDC h) const { return dcs.Get(h); }
-    int StockCount() const { return m_stockCount; }
+    int StockCount() const { return stockCount_; }
 
     // Where a DC draws and what it may touch, in surface coordinates.
     Surface* TargetOf(const DeviceContext& dc) const;
@@ -62,9 +62,9 @@ public:
 private:
     GdiTables();
     HGDIOBJ MakeStock(GdiObject object);
-    HGDIOBJ m_stock[20] = {};
-    HGDIOBJ m_defaultBitmap = 0;
-    int m_stockCount = 0;
+    HGDIOBJ stock_[20] = {};
+    HGDIOBJ defaultBitmap_ = 0;
+    int stockCount_ = 0;
 };
 
 // What a DC's selected objects and target mean for the rasterizer.

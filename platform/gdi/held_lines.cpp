@@ -1,3 +1,5 @@
+// The held-line set: open addressing with a generation per slot, so emptying it is one
+// increment instead of a sweep.
 #include "platform/gdi/held_lines.h"
 
 #include <algorithm>
@@ -11,40 +13,40 @@ size_t HeldLines::HashOf(const HeldLine& l) {
 }
 
 bool HeldLines::Contains(const HeldLine& line) const {
-    if (m_count == 0) return false;
-    const size_t mask = m_slots.size() - 1;
-    for (size_t i = HashOf(line) & mask; m_slots[i].generation == m_generation; i = (i + 1) & mask)
-        if (m_slots[i].line == line) return true;
+    if (count_ == 0) return false;
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = HashOf(line) & mask; slots_[i].generation == generation_; i = (i + 1) & mask)
+        if (slots_[i].line == line) return true;
     return false;
 }
 
 void HeldLines::Insert(const HeldLine& line) {
-    if (m_count == kMost) Clear();
-    if ((m_count + 1) * 2 > m_slots.size()) Grow();
-    const size_t mask = m_slots.size() - 1;
+    if (count_ == kMost) Clear();
+    if ((count_ + 1) * 2 > slots_.size()) Grow();
+    const size_t mask = slots_.size() - 1;
     size_t i = HashOf(line) & mask;
-    for (; m_slots[i].generation == m_generation; i = (i + 1) & mask)
-        if (m_slots[i].line == line) return;
-    m_slots[i] = Slot{line, m_generation};
-    ++m_count;
+    for (; slots_[i].generation == generation_; i = (i + 1) & mask)
+        if (slots_[i].line == line) return;
+    slots_[i] = Slot{line, generation_};
+    ++count_;
 }
 
 void HeldLines::Grow() {
-    std::vector<Slot> old(std::max<size_t>(m_slots.size() * 2, 64));
-    old.swap(m_slots);
-    const uint32_t live = m_generation;
-    m_generation = 1;
-    m_count = 0;
+    std::vector<Slot> old(std::max<size_t>(slots_.size() * 2, 64));
+    old.swap(slots_);
+    const uint32_t live = generation_;
+    generation_ = 1;
+    count_ = 0;
     for (const Slot& slot : old)
         if (slot.generation == live) Insert(slot.line);
 }
 
 void HeldLines::Clear() {
-    if (m_count == 0) return;
-    m_count = 0;
+    if (count_ == 0) return;
+    count_ = 0;
     // Every slot of an older generation reads as empty; a wrapped count starts them all anew.
-    if (++m_generation == 0) {
-        for (Slot& slot : m_slots) slot.generation = 0;
-        m_generation = 1;
+    if (++generation_ == 0) {
+        for (Slot& slot : slots_) slot.generation = 0;
+        generation_ = 1;
     }
 }

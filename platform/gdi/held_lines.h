@@ -24,7 +24,7 @@ public:
     bool Contains(const HeldLine& line) const;
     void Insert(const HeldLine& line);
     void Clear();
-    bool Empty() const { return m_count == 0; }
+    bool Empty() const { return count_ == 0; }
 
 private:
     struct Slot {
@@ -35,7 +35,7 @@ private:
     static size_t HashOf(const HeldLine& line);
     void Grow();
 
-    std::vector<Slot> m_slots;   // a power of two, at most half full
-    size_t m_count = 0;
-    uint32_t m_generation = 1;
+    std::vector<Slot> slots_;   // a power of two, at most half full
+    size_t count_ = 0;
+    uint32_t generation_ = 1;
 };

@@ -2,12 +2,12 @@
 #include "platform/gdi/pixel_target.h"
 
 PixelTarget PixelTarget::ClippedTo(const RECT& logical) const {
-    RECT c = m_clip;
-    c.left = std::max(c.left, logical.left + m_origin.x);
-    c.top = std::max(c.top, logical.top + m_origin.y);
-    c.right = std::min(c.right, logical.right + m_origin.x);
-    c.bottom = std::min(c.bottom, logical.bottom + m_origin.y);
+    RECT c = clip_;
+    c.left = std::max(c.left, logical.left + origin_.x);
+    c.top = std::max(c.top, logical.top + origin_.y);
+    c.right = std::min(c.right, logical.right + origin_.x);
+    c.bottom = std::min(c.bottom, logical.bottom + origin_.y);
     if (c.right < c.left) c.right = c.left;
     if (c.bottom < c.top) c.bottom = c.top;
-    return PixelTarget(m_surface, m_origin, c, m_rop2);
+    return PixelTarget(surface_, origin_, c, rop2_);
 }

@@ -95,12 +95,12 @@ void Rasterizer::Line(POINT a, POINT b, const PenSpec& pen, const LineBackground
 void Rasterizer::CosmeticLine(POINT a, POINT b, const PenSpec& pen, const LineBackground& bk,
                               int& phase) {
     const DashPattern pattern = PatternOf(pen.style);
-    if (pattern.count == 0 && m_target.Copies() && m_target.Valid()) return SolidLine(a, b, pen.colour, phase);
+    if (pattern.count == 0 && target_.Copies() && target_.Valid()) return SolidLine(a, b, pen.colour, phase);
     Bresenham(a, b, [&](int x, int y) {
         if (pattern.count == 0 || PatternOn(pattern, phase))
-            m_target.Plot(x, y, pen.colour);
+            target_.Plot(x, y, pen.colour);
         else if (bk.opaque)
-            m_target.Plot(x, y, bk.colour);
+            target_.Plot(x, y, bk.colour);
         ++phase;
     });
 }
@@ -108,11 +108,11 @@ void Rasterizer::CosmeticLine(POINT a, POINT b, const PenSpec& pen, const LineBa
 // The same line drawn again onto pixels that still hold it changes nothing, and is skipped.
 void Rasterizer::SolidLine(POINT a, POINT b, COLORREF colour, int& phase) {
     phase += std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
-    const HeldLine line = m_target.LineOf(a, b, colour);
-    if (m_target.Holds(line)) return;
-    m_target.BeginLine(line.colour);
-    Bresenham(a, b, [&](int x, int y) { m_target.PutLinePixel(x, y, line.colour); });
-    m_target.Hold(line);
+    const HeldLine line = target_.LineOf(a, b, colour);
+    if (target_.Holds(line)) return;
+    target_.BeginLine(line.colour);
+    Bresenham(a, b, [&](int x, int y) { target_.PutLinePixel(x, y, line.colour); });
+    target_.Hold(line);
 }
 
 // Every pixel whose centre lies within half the pen width of the segment: round ends and,
@@ -136,7 +136,7 @@ void Rasterizer::WideLine(POINT a, POINT b, const PenSpec& pen) {
                 inside = ex * ex + ey * ey <= r * r;
             }
             if (inside && !inRun) { runStart = x; inRun = true; }
-            if (!inside && inRun) { m_target.Span(runStart, x, y, pen.colour); inRun = false; }
+            if (!inside && inRun) { target_.Span(runStart, x, y, pen.colour); inRun = false; }
         }
     }
 }
@@ -181,11 +181,11 @@ void Rasterizer::FillWithOutline(const RowSpans& spans, const PenSpec& pen, cons
             inner = Intersect(inner, down < int(spans.rows.size()) ? spans.rows[down] : empty);
         }
         if (inner.first >= inner.second) inner = {span.second, span.second};
-        if (!brush.hollow) m_target.Span(inner.first, inner.second, y, brush.colour);
+        if (!brush.hollow) target_.Span(inner.first, inner.second, y, brush.colour);
         if (!outlined) continue;
         if (pattern.count == 0) {
-            m_target.Span(span.first, inner.first, y, pen.colour);
-            m_target.Span(inner.second, span.second, y, pen.colour);
+            target_.Span(span.first, inner.first, y, pen.colour);
+            target_.Span(inner.second, span.second, y, pen.colour);
             continue;
         }
         for (int x = span.first; x < span.second; ++x)
@@ -193,8 +193,8 @@ void Rasterizer::FillWithOutline(const RowSpans& spans, const PenSpec& pen, cons
     }
     SortAlongOutline(styled, spans);
     for (size_t i = 0; i < styled.size(); ++i) {
-        if (PatternOn(pattern, int(i))) m_target.Plot(styled[i].x, styled[i].y, pen.colour);
-        else if (bk.opaque) m_target.Plot(styled[i].x, styled[i].y, bk.colour);
+        if (PatternOn(pattern, int(i))) target_.Plot(styled[i].x, styled[i].y, pen.colour);
+        else if (bk.opaque) target_.Plot(styled[i].x, styled[i].y, bk.colour);
     }
 }
 
@@ -234,7 +234,7 @@ void Rasterizer::Polygon(const POINT* pts, int count, const PenSpec& pen, const 
         std::sort(xs.begin(), xs.end());
         // Alternate rule: inside between the first and second crossing, third and fourth, ...
         for (size_t j = 0; j + 1 < xs.size(); j += 2)
-            m_target.Span(int(std::ceil(xs[j] - 0.5)), int(std::ceil(xs[j + 1] - 0.5)), y,
+            target_.Span(int(std::ceil(xs[j] - 0.5)), int(std::ceil(xs[j + 1] - 0.5)), y,
                           brush.colour);
     }
     for (int i = 0; i < count; ++i) Line(pts[i], pts[(i + 1) % count], pen, bk, phase);
@@ -242,5 +242,5 @@ void Rasterizer::Polygon(const POINT* pts, int count, const PenSpec& pen, const 
 
 void Rasterizer::FillRect(RECT box, COLORREF colour) {
     box = NormalisedRect(box);
-    for (int y = box.top; y < box.bottom; ++y) m_target.Span(box.left, box.right, y, colour);
+    for (int y = box.top; y < box.bottom; ++y) target_.Span(box.left, box.right, y, colour);
 }

@@ -28,7 +28,7 @@ struct RowSpans {
 
 class Rasterizer {
 public:
-    explicit Rasterizer(PixelTarget target) : m_target(target) {}
+    explicit Rasterizer(PixelTarget target) : target_(target) {}
 
     // From a to b, b itself excluded for pens of width 0 and 1 (as the platform does);
     // wider pens draw a round-ended stroke. `phase` carries the style pattern along a path.
@@ -49,7 +49,7 @@ private:
     void FillWithOutline(const RowSpans& spans, const PenSpec& pen, const BrushSpec& brush,
                          const LineBackground& bk);
 
-    PixelTarget m_target;
+    PixelTarget target_;
 };
 
 RECT NormalisedRect(RECT r);

@@ -11,53 +11,53 @@ uint64_t Surface::NextStamp() {
 Surface::Surface(int width, int height, COLORREF fill) { Resize(width, height, fill); }
 
 Surface::Surface(const Surface& other)
-    : m_width(other.m_width), m_height(other.m_height), m_pixels(other.m_pixels) {}
+    : width_(other.width_), height_(other.height_), pixels_(other.pixels_) {}
 
 Surface::Surface(Surface&& other) noexcept
-    : m_width(other.m_width), m_height(other.m_height), m_pixels(std::move(other.m_pixels)) {
+    : width_(other.width_), height_(other.height_), pixels_(std::move(other.pixels_)) {
     other.Resize(0, 0);
 }
 
 Surface& Surface::operator=(Surface&& other) noexcept {
-    m_width = other.m_width;
-    m_height = other.m_height;
-    m_pixels = std::move(other.m_pixels);
+    width_ = other.width_;
+    height_ = other.height_;
+    pixels_ = std::move(other.pixels_);
     Changed();
     other.Resize(0, 0);
     return *this;
 }
 
 Surface& Surface::operator=(const Surface& other) {
-    m_width = other.m_width;
-    m_height = other.m_height;
-    m_pixels = other.m_pixels;
+    width_ = other.width_;
+    height_ = other.height_;
+    pixels_ = other.pixels_;
     Changed();
     return *this;
 }
 
 void Surface::Fill(COLORREF c) {
     Changed();
-    std::fill(m_pixels.begin(), m_pixels.end(), c & 0xFFFFFF);
+    std::fill(pixels_.begin(), pixels_.end(), c & 0xFFFFFF);
 }
 
 void Surface::Resize(int width, int height, COLORREF fill) {
     Changed();
-    m_width = std::max(width, 0);
-    m_height = std::max(height, 0);
-    m_pixels.assign(size_t(m_width) * m_height, fill & 0xFFFFFF);
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    pixels_.assign(size_t(width_) * height_, fill & 0xFFFFFF);
 }
 
 bool Surface::FilledWith(COLORREF c) const {
-    if (m_fillChecked != m_stamp) {
-        m_fillChecked = m_stamp;
-        m_fill.reset();
-        if (!m_pixels.empty() && std::all_of(m_pixels.begin(), m_pixels.end(), [&](COLORREF p) { return p == m_pixels[0]; }))
-            m_fill = m_pixels[0];
+    if (fillChecked_ != stamp_) {
+        fillChecked_ = stamp_;
+        fill_.reset();
+        if (!pixels_.empty() && std::all_of(pixels_.begin(), pixels_.end(), [&](COLORREF p) { return p == pixels_[0]; }))
+            fill_ = pixels_[0];
     }
-    return m_fill == c;
+    return fill_ == c;
 }
 
 void Surface::Remember(const BlitMemo& memo) {
-    m_memo = memo;
-    m_log.clear();
+    memo_ = memo;
+    log_.clear();
 }

@@ -30,35 +30,35 @@ public:
     Surface& operator=(const Surface& other);
     Surface& operator=(Surface&& other) noexcept;
 
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-    COLORREF Pixel(int x, int y) const { return m_pixels[size_t(y) * m_width + x]; }
+    COLORREF Pixel(int x, int y) const { return pixels_[size_t(y) * width_ + x]; }
     void SetPixel(int x, int y, COLORREF c) {
         Note(y, x, x + 1);
-        m_pixels[size_t(y) * m_width + x] = c & 0xFFFFFF;
+        pixels_[size_t(y) * width_ + x] = c & 0xFFFFFF;
     }
     // A row for a writer that does not say which pixels it changes.
     COLORREF* Row(int y) {
         Changed();
-        return m_pixels.data() + size_t(y) * m_width;
+        return pixels_.data() + size_t(y) * width_;
     }
-    const COLORREF* Row(int y) const { return m_pixels.data() + size_t(y) * m_width; }
+    const COLORREF* Row(int y) const { return pixels_.data() + size_t(y) * width_; }
     // A row for a writer of pixels x0..x1-1 only.
     COLORREF* SpanOf(int y, int x0, int x1) {
         Note(y, x0, x1);
-        return m_pixels.data() + size_t(y) * m_width;
+        return pixels_.data() + size_t(y) * width_;
     }
 
     void Fill(COLORREF c);
     void Resize(int width, int height, COLORREF fill = 0);
     bool operator==(const Surface& other) const {
-        return m_width == other.m_width && m_height == other.m_height && m_pixels == other.m_pixels;
+        return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;
     }
 
     // Differs after every change, and between any two surfaces that ever lived.
-    uint64_t Stamp() const { return m_stamp; }
+    uint64_t Stamp() const { return stamp_; }
     // Whether every pixel is `c`; worked out once per change.
     bool FilledWith(COLORREF c) const;
 
@@ -72,18 +72,18 @@ public:
 
     // Lines drawn in one colour are known to hold nothing else until a pixel changes in any
     // other way, so the same line drawn again (a name over a name on one spot) is skipped.
-    bool Holds(const HeldLine& line) const { return m_held.Contains(line); }
+    bool Holds(const HeldLine& line) const { return held_.Contains(line); }
     // Before a line of `colour` is drawn: lines held in another colour may lose pixels to it.
     void BeginLine(COLORREF colour) {
-        if (colour != m_heldColour) {
+        if (colour != heldColour_) {
             Forget();
-            m_heldColour = colour;
+            heldColour_ = colour;
         }
     }
-    void Hold(const HeldLine& line) { m_held.Insert(line); }
+    void Hold(const HeldLine& line) { held_.Insert(line); }
     // A pixel of a line being drawn in `colour`; written and logged only when it changes.
     void PutLinePixel(int x, int y, COLORREF colour) {
-        COLORREF& p = m_pixels[size_t(y) * m_width + x];
+        COLORREF& p = pixels_[size_t(y) * width_ + x];
         if (p == colour) return;
         LogWrite(y, x, x + 1);
         p = colour;
@@ -96,51 +96,51 @@ private:
     static constexpr size_t kLogLimit = 1 << 16;
     static uint64_t NextStamp();
     void Changed() {
-        m_stamp = NextStamp();
-        m_memo.reset();
+        stamp_ = NextStamp();
+        memo_.reset();
         Forget();
     }
     void Note(int y, int x0, int x1) {
         Forget();
         LogWrite(y, x0, x1);
     }
-    void Forget() { m_held.Clear(); }
+    void Forget() { held_.Clear(); }
     void LogWrite(int y, int x0, int x1) {
-        m_stamp = NextStamp();
-        if (!m_memo) return;
-        if (m_log.size() == kLogLimit) {
-            m_memo.reset();
+        stamp_ = NextStamp();
+        if (!memo_) return;
+        if (log_.size() == kLogLimit) {
+            memo_.reset();
             return;
         }
-        m_log.push_back(Span{y, x0, x1});
+        log_.push_back(Span{y, x0, x1});
     }
 
-    int m_width = 0;
-    int m_height = 0;
-    std::vector<COLORREF> m_pixels;
-    uint64_t m_stamp = NextStamp();
-    std::optional<BlitMemo> m_memo;
-    std::vector<Span> m_log;
-    HeldLines m_held;   // all in m_heldColour
-    COLORREF m_heldColour = 0;
-    mutable uint64_t m_fillChecked = 0;
-    mutable std::optional<COLORREF> m_fill;
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<COLORREF> pixels_;
+    uint64_t stamp_ = NextStamp();
+    std::optional<BlitMemo> memo_;
+    std::vector<Span> log_;
+    HeldLines held_;   // all in heldColour_
+    COLORREF heldColour_ = 0;
+    mutable uint64_t fillChecked_ = 0;
+    mutable std::optional<COLORREF> fill_;
 };
 
 template <typename Op>
 bool Surface::Redo(const BlitMemo& memo, const Surface& source, Op op) {
-    if (!m_memo || !(*m_memo == memo) || &source == this) return false;
+    if (!memo_ || !(*memo_ == memo) || &source == this) return false;
     bool changed = false;
-    for (const Span& s : m_log) {
+    for (const Span& s : log_) {
         const int y = s.y - memo.dy;
         if (y < 0 || y >= memo.height) continue;
         const int x0 = std::max(s.x0 - memo.dx, 0), x1 = std::min(s.x1 - memo.dx, memo.width);
         if (x1 > x0)
-            changed |= op(m_pixels.data() + size_t(s.y) * m_width + memo.dx + x0,
+            changed |= op(pixels_.data() + size_t(s.y) * width_ + memo.dx + x0,
                           source.Row(memo.sy + y) + memo.sx + x0, x1 - x0);
     }
     if (changed) Forget();
-    m_log.clear();
-    m_stamp = NextStamp();
+    log_.clear();
+    stamp_ = NextStamp();
     return true;
 }

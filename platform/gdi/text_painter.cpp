@@ -3,16 +3,16 @@
 
 int TextPainter::Width(std::string_view text) const {
     int w = 0;
-    for (char c : text) w += m_face.Glyph(uint8_t(c)).advance;
+    for (char c : text) w += face_.Glyph(uint8_t(c)).advance;
     return w;
 }
 
 void TextPainter::Draw(PixelTarget& target, int left, int top, std::string_view text,
                        COLORREF colour, int underline) const {
-    const int baseline = top + m_face.Ascent();
+    const int baseline = top + face_.Ascent();
     int pen = left;
     for (int i = 0; i < int(text.size()); ++i) {
-        const FontGlyph& g = m_face.Glyph(uint8_t(text[i]));
+        const FontGlyph& g = face_.Glyph(uint8_t(text[i]));
         const int gx = pen + g.left, gy = baseline - g.top;
         for (int r = 0; r < g.rows; ++r)
             for (int c = 0; c < g.width; ++c)

@@ -7,10 +7,10 @@
 
 class TextPainter {
 public:
-    explicit TextPainter(FontFace& face) : m_face(face) {}
+    explicit TextPainter(FontFace& face) : face_(face) {}
 
     int Width(std::string_view text) const;
-    int Height() const { return m_face.Ascent() + m_face.Descent(); }
+    int Height() const { return face_.Ascent() + face_.Descent(); }
 
     // Draws with the top of the character cell at `top`; `underline` is the index of a
     // character to underline (a mnemonic), or -1.
@@ -18,5 +18,5 @@ public:
               int underline = -1) const;
 
 private:
-    FontFace& m_face;
+    FontFace& face_;
 };

@@ -25,7 +25,7 @@ WindowSurfaces& WindowSurfaces::Install() {
 Surface* WindowSurfaces::BackingOf(HWND top) {
     if (!M().Get(top)) return nullptr;
     const RECT r = M().ScreenRect(top);
-    auto& backing = m_backings[top];
+    auto& backing = backings_[top];
     if (!backing) backing = std::make_unique<Surface>();
     if (backing->Width() != r.right - r.left || backing->Height() != r.bottom - r.top)
         backing->Resize(r.right - r.left, r.bottom - r.top);
@@ -69,7 +69,7 @@ void WindowSurfaces::WindowMovedOrResized(HWND h) {
     if (w && !w->Child()) BackingOf(h);
 }
 
-void WindowSurfaces::WindowDestroyed(HWND h) { m_backings.erase(h); }
+void WindowSurfaces::WindowDestroyed(HWND h) { backings_.erase(h); }
 
 void WindowSurfaces::Compose(Surface& screen, COLORREF desktop) const {
     screen.Resize(M().ScreenWidth(), M().ScreenHeight(), desktop);
@@ -82,8 +82,8 @@ void WindowSurfaces::Compose(Surface& screen, const RECT& area, COLORREF desktop
     for (int y = part.top; y < part.bottom; ++y) std::fill(screen.Row(y) + part.left, screen.Row(y) + part.right, desktop);
     const auto& tops = M().TopLevels();
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
-        auto found = m_backings.find(*it);
-        if (found == m_backings.end() || !M().ReallyVisible(*it)) continue;
+        auto found = backings_.find(*it);
+        if (found == backings_.end() || !M().ReallyVisible(*it)) continue;
         const Surface& b = *found->second;
         const RECT r = M().ScreenRect(*it);
         const RECT o = IntersectRects(part, {r.left, r.top, r.left + b.Width(), r.top + b.Height()});
@@ -106,6 +106,6 @@ Surface WindowSurfaces::Capture(HWND h) const {
 
 const Surface* WindowSurfaces::OwnPixels(HWND h) const {
     const Window* w = M().Get(h);
-    const auto found = m_backings.find(h);
-    return w == nullptr || w->Child() || found == m_backings.end() ? nullptr : found->second.get();
+    const auto found = backings_.find(h);
+    return w == nullptr || w->Child() || found == backings_.end() ? nullptr : found->second.get();
 }

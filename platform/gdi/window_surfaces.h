@@ -38,5 +38,5 @@ private:
     WindowSurfaces() = default;
     bool Resolve(HWND window, bool client, const RECT* paint, WindowSurfaceArea& area);
 
-    std::map<HWND, std::unique_ptr<Surface>> m_backings;
+    std::map<HWND, std::unique_ptr<Surface>> backings_;
 };

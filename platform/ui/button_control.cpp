@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/ui/classic_look.h"
-#include "platform/ui/control_store.h"
+#include "platform/ui/control_class.h"
 #include "platform/ui/control_support.h"
 
 namespace {
@@ -46,10 +46,8 @@ struct ButtonState {
     bool focused = false;
 };
 
-ControlStore<ButtonState>& Store() {
-    static ControlStore<ButtonState> store;
-    return store;
-}
+LRESULT Proc(HWND h, ButtonState& s, UINT msg, WPARAM wp, LPARAM lp);
+using Class = ControlClass<ButtonState, &Proc>;
 
 // Glyphs of the box and the circle, one letter per pixel: S shadow, H highlight, D dark
 // shadow, F face, W interior, X the mark (interior colour when unchecked), '.' untouched.
@@ -185,7 +183,7 @@ void Click(HWND h) {
     const ButtonTraits& t = TraitsOf(h);
     if (t.kind == ButtonKind::Group) return;
     if (t.automatic && t.kind == ButtonKind::Check) {
-        ButtonState* s = Store().Find(h);
+        ButtonState* s = Class::Store().Find(h);
         SendMessageA(h, BM_SETCHECK, s && s->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
     }
     if (t.automatic && t.kind == ButtonKind::Radio) {
@@ -281,24 +279,14 @@ LRESULT ButtonMessage(HWND h, ButtonState& s, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-}  // namespace
-
-bool ButtonControl::Register() {
-    WNDCLASSA cls;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = &ButtonControl::Proc;
-    cls.lpszClassName = WC_BUTTON;
-    return RegisterClassA(&cls);
-}
-
-LRESULT ButtonControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    ButtonState* state = Store().Enter(h, msg, wp, lp, result);
-    if (state == nullptr) return result;
-    ButtonState& s = *state;
+LRESULT Proc(HWND h, ButtonState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_GETDLGCODE: return TraitsOf(h).dlgCode;
-    case WM_SETTEXT: result = DefWindowProcA(h, msg, wp, lp); control::Redraw(h); return result;
+    case WM_SETTEXT: {
+        const LRESULT set = DefWindowProcA(h, msg, wp, lp);
+        control::Redraw(h);
+        return set;
+    }
     case WM_ERASEBKGND: return 1;   // WM_PAINT covers every pixel
     case WM_PAINT: Paint(h, s); return 0;
     case WM_SETFOCUS: return Focus(h, s, true);
@@ -312,3 +300,7 @@ LRESULT ButtonControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     default: return DefWindowProcA(h, msg, wp, lp);
     }
 }
+
+}  // namespace
+
+bool ButtonControl::Register() { return Class::Register(WC_BUTTON, CS_DBLCLKS); }

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "platform/ui/classic_look.h"
-#include "platform/ui/control_store.h"
+#include "platform/ui/control_class.h"
 #include "platform/ui/control_support.h"
 
 namespace {
@@ -35,10 +35,9 @@ struct ComboState {
     bool syncing = false;   // the edit's text is being set from the list
 };
 
-ControlStore<ComboState>& Store() {
-    static ControlStore<ComboState> store;
-    return store;
-}
+void LendFont(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT Proc(HWND h, ComboState& s, UINT msg, WPARAM wp, LPARAM lp);
+using Class = ControlClass<ComboState, &Proc, &LendFont>;
 
 bool Simple(HWND h) { return (control::StyleOf(h) & 0x3) == CBS_SIMPLE; }
 
@@ -214,7 +213,7 @@ LRESULT ComboMessage(HWND h, ComboState& s, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-LRESULT Message(HWND h, ComboState& s, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT Proc(HWND h, ComboState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CREATE: return Create(h, s, *reinterpret_cast<const CREATESTRUCTA*>(lp));
     case WM_DESTROY: if (s.list && !Simple(h)) DestroyWindow(s.list); return 0;
@@ -254,23 +253,15 @@ LRESULT Message(HWND h, ComboState& s, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-}  // namespace
-
-bool ComboBoxControl::Register() {
-    WNDCLASSA cls;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = &ComboBoxControl::Proc;
-    cls.lpszClassName = WC_COMBOBOX;
-    return RegisterClassA(&cls);
-}
-
-LRESULT ComboBoxControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    // The parts wear the combo's font.
-    if (ComboState* parts = Store().Find(h); parts && msg == WM_SETFONT) {
+// The parts wear the combo's font.
+void LendFont(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_SETFONT) return;
+    if (ComboState* parts = Class::Store().Find(h)) {
         if (parts->edit) SendMessageA(parts->edit, WM_SETFONT, wp, lp);
         if (parts->list) SendMessageA(parts->list, WM_SETFONT, wp, lp);
     }
-    LRESULT result = 0;
-    ComboState* state = Store().Enter(h, msg, wp, lp, result);
-    return state ? Message(h, *state, msg, wp, lp) : result;
 }
+
+}  // namespace
+
+bool ComboBoxControl::Register() { return Class::Register(WC_COMBOBOX, CS_DBLCLKS); }

@@ -12,15 +12,15 @@ template <class State>
 class ControlStore {
 public:
     State* Find(HWND h) {
-        auto it = m_states.find(h);
-        return it == m_states.end() ? nullptr : it->second.get();
+        auto it = states_.find(h);
+        return it == states_.end() ? nullptr : it->second.get();
     }
     State& Attach(HWND h) {
-        auto& slot = m_states[h];
+        auto& slot = states_[h];
         if (!slot) slot = std::make_unique<State>();
         return *slot;
     }
-    void Detach(HWND h) { m_states.erase(h); }
+    void Detach(HWND h) { states_.erase(h); }
 
     // The start every control's window procedure shares: the state goes with WM_NCDESTROY and
     // is made on first use, and a state with a font answers the font messages. Null when
@@ -39,5 +39,5 @@ public:
     }
 
 private:
-    std::map<HWND, std::unique_ptr<State>> m_states;
+    std::map<HWND, std::unique_ptr<State>> states_;
 };

@@ -76,18 +76,18 @@ void GiveBackActivation(HWND owner, HWND previousFocus) {
     if (IsWindow(previousFocus)) SetFocus(previousFocus);
 }
 
-PaintScope::PaintScope(HWND h, HFONT font) : m_window(h) {
-    BeginPaint(h, &m_paint);
-    m_client = ClientOf(h);
-    if (m_paint.hdc) {
-        m_oldFont = SelectObject(m_paint.hdc, FontOf(font));
-        SetBkMode(m_paint.hdc, TRANSPARENT);
+PaintScope::PaintScope(HWND h, HFONT font) : window_(h) {
+    BeginPaint(h, &paint_);
+    client_ = ClientOf(h);
+    if (paint_.hdc) {
+        oldFont_ = SelectObject(paint_.hdc, FontOf(font));
+        SetBkMode(paint_.hdc, TRANSPARENT);
     }
 }
 
 PaintScope::~PaintScope() {
-    if (m_paint.hdc) SelectObject(m_paint.hdc, m_oldFont);
-    EndPaint(m_window, &m_paint);
+    if (paint_.hdc) SelectObject(paint_.hdc, oldFont_);
+    EndPaint(window_, &paint_);
 }
 
 }  // namespace control

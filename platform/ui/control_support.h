@@ -55,14 +55,14 @@ public:
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
 
-    HDC dc() const { return m_paint.hdc; }
-    const RECT& client() const { return m_client; }
+    HDC dc() const { return paint_.hdc; }
+    const RECT& client() const { return client_; }
 
 private:
-    HWND m_window;
-    PAINTSTRUCT m_paint;
-    RECT m_client;
-    HGDIOBJ m_oldFont = 0;
+    HWND window_;
+    PAINTSTRUCT paint_;
+    RECT client_;
+    HGDIOBJ oldFont_ = 0;
 };
 
 }  // namespace control

@@ -3,7 +3,7 @@
 #include "platform/ui/dialog_class.h"
 
 #include "platform/ui/classic_look.h"
-#include "platform/ui/control_store.h"
+#include "platform/ui/control_class.h"
 #include "platform/ui/control_support.h"
 #include "platform/win/message_box.h"
 
@@ -14,27 +14,7 @@ struct DialogState {
     WORD defaultId = IDOK;
 };
 
-ControlStore<DialogState>& Store() {
-    static ControlStore<DialogState> store;
-    return store;
-}
-
-}  // namespace
-
-bool DialogClass::Register() {
-    WNDCLASSA cls;
-    cls.style = CS_SAVEBITS;
-    cls.lpfnWndProc = &DialogClass::Proc;
-    cls.hbrBackground = ClassicLook::Brush(classic::kFace);
-    cls.lpszClassName = WC_DIALOG;
-    return RegisterClassA(&cls);
-}
-
-LRESULT DialogClass::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    DialogState* state = Store().Enter(h, msg, wp, lp, result);
-    if (state == nullptr) return result;
-    DialogState& s = *state;
+LRESULT Proc(HWND h, DialogState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case DM_GETDEFID: return LRESULT(MAKEWPARAM(s.defaultId, DC_HASDEFID));
     case DM_SETDEFID: s.defaultId = WORD(wp); return TRUE;
@@ -44,3 +24,9 @@ LRESULT DialogClass::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     default: return DefWindowProcA(h, msg, wp, lp);
     }
 }
+
+using Class = ControlClass<DialogState, &Proc>;
+
+}  // namespace
+
+bool DialogClass::Register() { return Class::Register(WC_DIALOG, CS_SAVEBITS, ClassicLook::Brush(classic::kFace)); }

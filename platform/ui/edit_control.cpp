@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ui/classic_look.h"
-#include "platform/ui/control_store.h"
+#include "platform/ui/control_class.h"
 #include "platform/ui/control_support.h"
 #include "platform/win/window_manager.h"
 
@@ -31,10 +31,8 @@ struct EditState {
     bool caretLit = true;
 };
 
-ControlStore<EditState>& Store() {
-    static ControlStore<EditState> store;
-    return store;
-}
+LRESULT Proc(HWND h, EditState& s, UINT msg, WPARAM wp, LPARAM lp);
+using Class = ControlClass<EditState, &Proc>;
 
 std::string& TextRef(HWND h) {
     static std::string none;
@@ -275,21 +273,7 @@ LRESULT EditMessage(HWND h, EditState& s, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-}  // namespace
-
-bool EditControl::Register() {
-    WNDCLASSA cls;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = &EditControl::Proc;
-    cls.lpszClassName = WC_EDIT;
-    return RegisterClassA(&cls);
-}
-
-LRESULT EditControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    EditState* state = Store().Enter(h, msg, wp, lp, result);
-    if (state == nullptr) return result;
-    EditState& s = *state;
+LRESULT Proc(HWND h, EditState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CREATE:
         // A bordered edit in a dialog wears the sunken 3-D edge instead of a flat line.
@@ -319,3 +303,7 @@ LRESULT EditControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     default: return DefWindowProcA(h, msg, wp, lp);
     }
 }
+
+}  // namespace
+
+bool EditControl::Register() { return Class::Register(WC_EDIT, CS_DBLCLKS); }

@@ -58,18 +58,18 @@ int AnswerId(const std::string& word) {
 
 }  // namespace
 
-HeadlessDriver::HeadlessDriver(std::vector<ScriptAction> actions) : m_actions(std::move(actions)) {
+HeadlessDriver::HeadlessDriver(std::vector<ScriptAction> actions) : actions_(std::move(actions)) {
     WindowManager::Instance().SetInputSource([this] { return NextInput(); });
     // Nobody sees a scripted run until it takes a picture; painting waits for one.
     WindowManager::Instance().DeferPaint(true);
-    m_innerPresenter = SetMessageBoxPresenter([this](const MessageBoxRequest& r) { return PresentBox(r); });
+    innerPresenter_ = SetMessageBoxPresenter([this](const MessageBoxRequest& r) { return PresentBox(r); });
     SetFileDialogPresenter([this](const FileDialogRequest&, std::string& path) {
-        if (!m_fileAnswered) {
-            m_notes.push_back("a file dialog opened without a file answer; it was cancelled");
+        if (!fileAnswered_) {
+            notes_.push_back("a file dialog opened without a file answer; it was cancelled");
             return IDCANCEL;
         }
-        m_fileAnswered = false;
-        path = m_file;
+        fileAnswered_ = false;
+        path = file_;
         return path.empty() ? IDCANCEL : IDOK;
     });
 }
@@ -77,81 +77,81 @@ HeadlessDriver::HeadlessDriver(std::vector<ScriptAction> actions) : m_actions(st
 HeadlessDriver::~HeadlessDriver() {
     WindowManager::Instance().SetInputSource(nullptr);
     WindowManager::Instance().DeferPaint(false);
-    SetMessageBoxPresenter(m_innerPresenter);
+    SetMessageBoxPresenter(innerPresenter_);
     SetFileDialogPresenter(nullptr);
-    if (m_shiftHeld) SetKeyHeld(VK_SHIFT, false);
+    if (shiftHeld_) SetKeyHeld(VK_SHIFT, false);
 }
 
 void HeadlessDriver::SetWindowFinder(const std::string& name, std::function<HWND()> finder) {
-    m_finders[name] = std::move(finder);
+    finders_[name] = std::move(finder);
 }
 
 int HeadlessDriver::PresentBox(const MessageBoxRequest& request) {
-    if (m_stopAtBox) m_stopping = true;
-    if (!m_innerPresenter) {
+    if (stopAtBox_) stopping_ = true;
+    if (!innerPresenter_) {
         // No box window to show: answer as its default button would.
-        const int answer = m_answer;
-        m_answer = 0;
+        const int answer = answer_;
+        answer_ = 0;
         if (answer) return answer;
         return (request.Type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
     }
-    ++m_boxesOpen;
-    const int result = m_innerPresenter(request);
-    --m_boxesOpen;
+    ++boxesOpen_;
+    const int result = innerPresenter_(request);
+    --boxesOpen_;
     return result;
 }
 
 HWND HeadlessDriver::TopWindow() const {
-    if (m_boxesOpen > 0)
+    if (boxesOpen_ > 0)
         for (HWND h : WindowManager::Instance().TopLevels())
             if (IsWindowVisible(h) && IsWindowEnabled(h)) return h;
     return GetModalWindow();
 }
 
 bool HeadlessDriver::Fail(const ScriptAction& action, const std::string& message, Failure kind) {
-    if (m_error.empty()) {
-        m_error = "line " + std::to_string(action.line) + ": " + message;
-        m_failedLine = action.line;
-        m_failure = kind;
+    if (error_.empty()) {
+        error_ = "line " + std::to_string(action.line) + ": " + message;
+        failedLine_ = action.line;
+        failure_ = kind;
     }
-    m_stopping = true;
+    stopping_ = true;
     return false;
 }
 
 bool HeadlessDriver::NextInput() {
-    if (m_shiftHeld) {
+    if (shiftHeld_) {
         SetKeyHeld(VK_SHIFT, false);
-        m_shiftHeld = false;
+        shiftHeld_ = false;
     }
-    if (m_stopping) {
-        if (!TopWindow() || ++m_stopInputs > kMaxStopInputs) return false;
-        if (m_boxesOpen > 0) AnswerOpenBox(); else CancelTopWindow();
+    if (stopping_) {
+        if (!TopWindow() || ++stopInputs_ > kMaxStopInputs) return false;
+        if (boxesOpen_ > 0) AnswerOpenBox(); else CancelTopWindow();
         return true;
     }
-    if (m_boxesOpen > 0) {
+    if (boxesOpen_ > 0) {
         AnswerOpenBox();
         return true;
     }
-    if (m_next < m_actions.size()) {
-        Perform(m_actions[m_next++]);
+    if (next_ < actions_.size()) {
+        Perform(actions_[next_++]);
         return true;
     }
     if (!TopWindow()) return false;
-    m_notes.push_back("the script ended while the dialog was still up; it was cancelled");
-    m_stopping = true;
+    notes_.push_back("the script ended while the dialog was still up; it was cancelled");
+    stopping_ = true;
     CancelTopWindow();
     return true;
 }
 
 void HeadlessDriver::AnswerOpenBox() {
     const HWND box = TopWindow();
-    const int answer = m_answer;
-    m_answer = 0;
+    const int answer = answer_;
+    answer_ = 0;
     if (HWND button = answer ? ::GetDlgItem(box, answer) : 0) {
         Click(button);
         return;
     }
-    if (answer) m_notes.push_back("the message box has no such button; its default answered");
+    if (answer) notes_.push_back("the message box has no such button; its default answered");
     PostKey(box, VK_RETURN);
 }
 
@@ -223,7 +223,7 @@ bool HeadlessDriver::Shot(const ScriptAction& a) {
         HWND target = 0;
         if (a.text == "sheet") target = GetOutermostModalWindow();
         else if (a.text == "dialog") target = TopWindow();
-        else if (auto f = m_finders.find(a.text); f != m_finders.end()) target = f->second();
+        else if (auto f = finders_.find(a.text); f != finders_.end()) target = f->second();
         if (!target) return Fail(a, "there is no " + a.text + " window to take a picture of");
         // The preview and the sample stand above the sheet they belong to, so each window's
         // picture is its own pixels, and the windows above it wait for a picture that shows
@@ -238,46 +238,41 @@ bool HeadlessDriver::Shot(const ScriptAction& a) {
     return true;
 }
 
+// Answers, file answers and pictures are given before their window is up; every other
+// action needs a window to act on.
 void HeadlessDriver::Perform(const ScriptAction& a) {
     const HWND top = TopWindow();
     if (!top && a.verb != ScriptVerb::Answer && a.verb != ScriptVerb::File && a.verb != ScriptVerb::Shot) {
         Fail(a, "no dialog is open");
         return;
     }
+    if (!PerformOnWindow(a, top)) PerformOnControl(a);
+}
+
+// The actions on the topmost window as a whole; false for those on one of its controls.
+bool HeadlessDriver::PerformOnWindow(const ScriptAction& a, HWND top) {
     switch (a.verb) {
-    case ScriptVerb::Answer: m_answer = AnswerId(a.text); return;
+    case ScriptVerb::Answer: answer_ = AnswerId(a.text); return true;
     case ScriptVerb::File:
-        if (a.text != "cancel" && !std::filesystem::exists(a.text)) { Fail(a, "no such file: " + a.text); return; }
-        m_fileAnswered = true;
-        m_file = a.text == "cancel" ? "" : a.text;
-        return;
-    case ScriptVerb::Shot: Shot(a); return;
+        if (a.text != "cancel" && !std::filesystem::exists(a.text)) { Fail(a, "no such file: " + a.text); return true; }
+        fileAnswered_ = true;
+        file_ = a.text == "cancel" ? "" : a.text;
+        return true;
+    case ScriptVerb::Shot: Shot(a); return true;
     case ScriptVerb::Ok: case ScriptVerb::Cancel: {
         const int id = a.verb == ScriptVerb::Ok ? IDOK : IDCANCEL;
         if (HWND b = ::GetDlgItem(top, id)) Click(b);
         else PostMessageA(top, WM_COMMAND, MAKEWPARAM(WORD(id), BN_CLICKED), 0);
-        return;
+        return true;
     }
-    case ScriptVerb::Close: PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0); return;
-    case ScriptVerb::Key: {
-        for (const KeyName& k : kKeys)
-            if (a.text == k.name) {
-                if (a.text == "shift-tab") { SetKeyHeld(VK_SHIFT, true); m_shiftHeld = true; }
-                PostKey(GetFocus() ? GetFocus() : top, k.vk);
-            }
-        return;
+    case ScriptVerb::Close: PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0); return true;
+    case ScriptVerb::Key: PressKey(a, top); return true;
+    case ScriptVerb::Page: ClickPage(a, top); return true;
+    default: return false;
     }
-    case ScriptVerb::Page: {
-        const HWND tab = FindClass(top, WC_TABCONTROL);
-        if (!tab) { Fail(a, "the window has no pages"); return; }
-        if (a.id >= int(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0))) { Fail(a, "there is no page " + std::to_string(a.id)); return; }
-        RECT item{};
-        SendMessageA(tab, TCM_GETITEMRECT, WPARAM(a.id), reinterpret_cast<LPARAM>(&item));
-        ClickAt(tab, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-        return;
-    }
-    default: break;
-    }
+}
+
+void HeadlessDriver::PerformOnControl(const ScriptAction& a) {
     const HWND c = FindControl(a.id);
     if (!c) { Fail(a, "there is no control " + std::to_string(a.id), Failure::NoControl); return; }
     // A person cannot reach a control that is hidden or disabled; only looking at it is allowed.
@@ -306,12 +301,30 @@ void HeadlessDriver::Perform(const ScriptAction& a) {
         return;
     case ScriptVerb::Focus: SetFocus(c); return;
     case ScriptVerb::Select: SelectEntry(a, c); return;
-    case ScriptVerb::Expect: {
-        char text[1024] = {};
-        GetWindowTextA(c, text, sizeof(text));
-        if (a.text != text) Fail(a, "control " + std::to_string(a.id) + " shows \"" + text + "\", expected \"" + a.text + "\"");
-        return;
-    }
+    case ScriptVerb::Expect: ExpectText(a, c); return;
     default: return;
     }
+}
+
+void HeadlessDriver::PressKey(const ScriptAction& a, HWND top) {
+    for (const KeyName& k : kKeys)
+        if (a.text == k.name) {
+            if (a.text == "shift-tab") { SetKeyHeld(VK_SHIFT, true); shiftHeld_ = true; }
+            PostKey(GetFocus() ? GetFocus() : top, k.vk);
+        }
+}
+
+void HeadlessDriver::ClickPage(const ScriptAction& a, HWND top) {
+    const HWND tab = FindClass(top, WC_TABCONTROL);
+    if (!tab) { Fail(a, "the window has no pages"); return; }
+    if (a.id >= int(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0))) { Fail(a, "there is no page " + std::to_string(a.id)); return; }
+    RECT item{};
+    SendMessageA(tab, TCM_GETITEMRECT, WPARAM(a.id), reinterpret_cast<LPARAM>(&item));
+    ClickAt(tab, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+}
+
+void HeadlessDriver::ExpectText(const ScriptAction& a, HWND c) {
+    char text[1024] = {};
+    GetWindowTextA(c, text, sizeof(text));
+    if (a.text != text) Fail(a, "control " + std::to_string(a.id) + " shows \"" + text + "\", expected \"" + a.text + "\"");
 }

@@ -19,25 +19,30 @@ public:
 
     // For callers to whom any message box is a refusal: once one shows, it is answered as it
     // would be anyway and the rest of the script is dropped, every window cancelled.
-    void StopAtMessageBox() { m_stopAtBox = true; }
+    void StopAtMessageBox() { stopAtBox_ = true; }
 
     // Windows the script can take pictures of besides screen, sheet and dialog.
     void SetWindowFinder(const std::string& name, std::function<HWND()> finder);
 
-    bool Failed() const { return !m_error.empty(); }
-    const std::string& Error() const { return m_error; }
+    bool Failed() const { return !error_.empty(); }
+    const std::string& Error() const { return error_; }
     // The line of the action that failed, 0 while none has.
-    int FailedLine() const { return m_failedLine; }
+    int FailedLine() const { return failedLine_; }
     // What kind of failure it was, for callers that answer each kind in their own words.
     enum class Failure { None, NoControl, Unreachable, NoEntry, Other };
-    Failure FailureKind() const { return m_failure; }
+    Failure FailureKind() const { return failure_; }
     // What the driver did on its own (a box answered by default, a sheet cancelled at the end).
-    const std::vector<std::string>& Notes() const { return m_notes; }
-    int ActionsLeft() const { return int(m_actions.size() - m_next); }
+    const std::vector<std::string>& Notes() const { return notes_; }
+    int ActionsLeft() const { return int(actions_.size() - next_); }
 
 private:
     bool NextInput();
     void Perform(const ScriptAction& action);
+    bool PerformOnWindow(const ScriptAction& action, HWND top);
+    void PerformOnControl(const ScriptAction& action);
+    void PressKey(const ScriptAction& action, HWND top);
+    void ClickPage(const ScriptAction& action, HWND top);
+    void ExpectText(const ScriptAction& action, HWND control);
     void AnswerOpenBox();
     void CancelTopWindow();
     bool Fail(const ScriptAction& action, const std::string& message, Failure kind = Failure::Other);
@@ -51,20 +56,20 @@ private:
     bool SelectEntry(const ScriptAction& a, HWND c);
     int PresentBox(const MessageBoxRequest& request);
 
-    std::vector<ScriptAction> m_actions;
-    size_t m_next = 0;
-    std::map<std::string, std::function<HWND()>> m_finders;
-    std::string m_error;
-    int m_failedLine = 0;
-    Failure m_failure = Failure::None;
-    bool m_stopAtBox = false;
-    std::vector<std::string> m_notes;
-    int m_answer = 0;            // for the next message box, 0 for its default
-    bool m_fileAnswered = false;
-    std::string m_file;          // empty: cancel
-    int m_boxesOpen = 0;
-    bool m_stopping = false;
-    int m_stopInputs = 0;
-    bool m_shiftHeld = false;
-    std::function<int(const MessageBoxRequest&)> m_innerPresenter;
+    std::vector<ScriptAction> actions_;
+    size_t next_ = 0;
+    std::map<std::string, std::function<HWND()>> finders_;
+    std::string error_;
+    int failedLine_ = 0;
+    Failure failure_ = Failure::None;
+    bool stopAtBox_ = false;
+    std::vector<std::string> notes_;
+    int answer_ = 0;            // for the next message box, 0 for its default
+    bool fileAnswered_ = false;
+    std::string file_;          // empty: cancel
+    int boxesOpen_ = 0;
+    bool stopping_ = false;
+    int stopInputs_ = 0;
+    bool shiftHeld_ = false;
+    std::function<int(const MessageBoxRequest&)> innerPresenter_;
 };

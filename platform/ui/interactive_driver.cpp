@@ -84,7 +84,7 @@ bool InteractiveDriver::DisplayAvailable(DisplayFit& fit, std::string& why) {
 }
 
 InteractiveDriver::~InteractiveDriver() {
-    if (!m_started) return;
+    if (!started_) return;
     WindowManager::Instance().SetInputSource(nullptr);
     SetFileDialogPresenter(nullptr);
     SDL_StopTextInput();
@@ -98,19 +98,19 @@ bool InteractiveDriver::Start(const char* title, int scale, std::string& error) 
         error = std::string("there is no display to show the dialog on: ") + SDL_GetError();
         return false;
     }
-    m_started = true;
-    m_title = title;
-    m_scale = std::max(1, scale);
+    started_ = true;
+    title_ = title;
+    scale_ = std::max(1, scale);
     SetFileDialogPresenter(&FileOpenWindow::Present);
     SDL_StartTextInput();
-    m_clock = SDL_GetTicks();
+    clock_ = SDL_GetTicks();
     WindowManager::Instance().SetInputSource([this] { return NextInput(); });
     return true;
 }
 
 // Until the nearest window timer, for as long as nothing else can happen.
 int InteractiveDriver::SleepMs() const {
-    const int longest = m_idle ? kHookSleepMs : kLongestSleepMs;
+    const int longest = idle_ ? kHookSleepMs : kLongestSleepMs;
     const int64_t due = TimerQueue::Instance().UntilNextDue();
     return due < 0 ? longest : int(std::min<int64_t>(due, longest));
 }
@@ -120,9 +120,9 @@ bool InteractiveDriver::NextInput() {
     if (!SdlEventTranslator::TopModalWindow()) return false;
     // The window opens once the first dialog waits for input, so no click lands before the
     // sheet is there to take it.
-    if (!m_opened) {
-        if (!m_presenter.Open(m_title.c_str(), m_scale, m_error)) return false;
-        m_opened = true;
+    if (!opened_) {
+        if (!presenter_.Open(title_.c_str(), scale_, error_)) return false;
+        opened_ = true;
     }
     SDL_Event event;
     // One event at a time: what it posts is handled before the next one is routed, so keys
@@ -133,11 +133,11 @@ bool InteractiveDriver::NextInput() {
         return true;
     }
     // All input so far is handled and painted: show it, then sleep.
-    if (const RECT shown = m_presenter.Present(); shown.right > shown.left) {
-        ++m_frames;
-        m_lastFrame = shown;
+    if (const RECT shown = presenter_.Present(); shown.right > shown.left) {
+        ++frames_;
+        lastFrame_ = shown;
     }
-    if (m_idle) m_idle();
+    if (idle_) idle_();
     if (SDL_WaitEventTimeout(&event, SleepMs())) Handle(event);
     Tick();
     return true;
@@ -145,22 +145,22 @@ bool InteractiveDriver::NextInput() {
 
 void InteractiveDriver::Tick() {
     const uint32_t now = SDL_GetTicks();
-    AdvanceTimerClock(now - m_clock);
-    m_clock = now;
+    AdvanceTimerClock(now - clock_);
+    clock_ = now;
 }
 
 void InteractiveDriver::Handle(const SDL_Event& event) {
     SDL_Event e = event;
     switch (e.type) {
     case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) m_presenter.Resized();
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) m_presenter.Exposed();
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) presenter_.Resized();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) presenter_.Exposed();
         break;
     // The window shows each screen pixel as a square of `scale` display pixels.
-    case SDL_MOUSEBUTTONDOWN: case SDL_MOUSEBUTTONUP: e.button.x /= m_scale; e.button.y /= m_scale; break;
-    case SDL_MOUSEMOTION: e.motion.x /= m_scale; e.motion.y /= m_scale; break;
+    case SDL_MOUSEBUTTONDOWN: case SDL_MOUSEBUTTONUP: e.button.x /= scale_; e.button.y /= scale_; break;
+    case SDL_MOUSEMOTION: e.motion.x /= scale_; e.motion.y /= scale_; break;
     default: break;
     }
-    if (m_translator.Translate(e)) return;
+    if (translator_.Translate(e)) return;
     if (HWND top = SdlEventTranslator::TopModalWindow()) PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0);
 }

@@ -26,15 +26,15 @@ public:
     bool Start(const char* title, int scale, std::string& error) override;
     // Why the window could not be opened, empty while all is well. The dialogs then end as
     // they do when input runs dry.
-    const std::string& Error() const override { return m_error; }
+    const std::string& Error() const override { return error_; }
 
     // Runs each time the queue is dry, after the frame is shown and before sleeping; tests feed
     // events through it. While a hook is set the sleep is short, so the hook is asked again.
-    void SetIdleHook(std::function<void()> hook) { m_idle = std::move(hook); }
+    void SetIdleHook(std::function<void()> hook) { idle_ = std::move(hook); }
 
     // Frames that showed something, and the screen area of the last one.
-    int Frames() const { return m_frames; }
-    RECT LastFrame() const { return m_lastFrame; }
+    int Frames() const { return frames_; }
+    RECT LastFrame() const { return lastFrame_; }
 
 private:
     bool NextInput();
@@ -42,15 +42,15 @@ private:
     void Handle(const SDL_Event& event);
     int SleepMs() const;
 
-    ScreenPresenter m_presenter;
-    SdlEventTranslator m_translator;
-    std::function<void()> m_idle;
-    bool m_started = false;
-    bool m_opened = false;
-    int m_scale = 1;
-    std::string m_title;
-    std::string m_error;
-    uint32_t m_clock = 0;
-    int m_frames = 0;
-    RECT m_lastFrame{};
+    ScreenPresenter presenter_;
+    SdlEventTranslator translator_;
+    std::function<void()> idle_;
+    bool started_ = false;
+    bool opened_ = false;
+    int scale_ = 1;
+    std::string title_;
+    std::string error_;
+    uint32_t clock_ = 0;
+    int frames_ = 0;
+    RECT lastFrame_{};
 };

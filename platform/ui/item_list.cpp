@@ -25,29 +25,29 @@ bool Matches(const std::string& item, const std::string& text, bool exact) {
 
 int ItemList::Add(const std::string& text, bool sorted) {
     if (!sorted) return Insert(-1, text);
-    auto at = std::upper_bound(m_items.begin(), m_items.end(), text,
+    auto at = std::upper_bound(items_.begin(), items_.end(), text,
                                [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
-    return Insert(int(at - m_items.begin()), text);
+    return Insert(int(at - items_.begin()), text);
 }
 
 int ItemList::Insert(int index, const std::string& text) {
     if (index < 0) index = Count();
     if (index > Count()) return -1;
-    m_items.insert(m_items.begin() + index, text);
+    items_.insert(items_.begin() + index, text);
     if (selection >= index) ++selection;
     return index;
 }
 
 int ItemList::Delete(int index) {
     if (!Valid(index)) return -1;
-    m_items.erase(m_items.begin() + index);
+    items_.erase(items_.begin() + index);
     if (selection == index) selection = -1;
     else if (selection > index) --selection;
     return Count();
 }
 
 void ItemList::Reset() {
-    m_items.clear();
+    items_.clear();
     selection = -1;
 }
 
@@ -57,7 +57,7 @@ int ItemList::Find(int start, const std::string& text, bool exact) const {
     if (start < -1 || start >= n) start = -1;
     for (int step = 1; step <= n; ++step) {
         const int i = (start + step) % n;
-        if (Matches(m_items[size_t(i)], text, exact)) return i;
+        if (Matches(items_[size_t(i)], text, exact)) return i;
     }
     return -1;
 }

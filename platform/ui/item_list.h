@@ -9,9 +9,9 @@ public:
     int Insert(int index, const std::string& text);         // -1 appends; -1 when out of range
     int Delete(int index);                                  // the count left, or -1
     void Reset();
-    int Count() const { return int(m_items.size()); }
+    int Count() const { return int(items_.size()); }
     bool Valid(int index) const { return index >= 0 && index < Count(); }
-    const std::string& Text(int index) const { return m_items[size_t(index)]; }
+    const std::string& Text(int index) const { return items_[size_t(index)]; }
     // Searches after `start` (-1: from the top), wrapping once round the list, ignoring case;
     // a prefix matches unless `exact`. -1 when nothing matches.
     int Find(int start, const std::string& text, bool exact) const;
@@ -19,5 +19,5 @@ public:
     int selection = -1;
 
 private:
-    std::vector<std::string> m_items;
+    std::vector<std::string> items_;
 };

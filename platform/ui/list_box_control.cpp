@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "platform/ui/classic_look.h"
-#include "platform/ui/control_store.h"
+#include "platform/ui/control_class.h"
 #include "platform/ui/control_support.h"
 #include "platform/ui/item_list.h"
 
@@ -26,10 +26,8 @@ struct ListState {
     bool focused = false;
 };
 
-ControlStore<ListState>& Store() {
-    static ControlStore<ListState> store;
-    return store;
-}
+LRESULT Proc(HWND h, ListState& s, UINT msg, WPARAM wp, LPARAM lp);
+using Class = ControlClass<ListState, &Proc>;
 
 int ItemHeight(const ListState& s) {
     const HDC dc = CreateCompatibleDC(0);
@@ -222,21 +220,7 @@ LRESULT ListMessage(HWND h, ListState& s, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-}  // namespace
-
-bool ListBoxControl::Register() {
-    WNDCLASSA cls;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = &ListBoxControl::Proc;
-    cls.lpszClassName = WC_LISTBOX;
-    return RegisterClassA(&cls);
-}
-
-LRESULT ListBoxControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    ListState* state = Store().Enter(h, msg, wp, lp, result);
-    if (state == nullptr) return result;
-    ListState& s = *state;
+LRESULT Proc(HWND h, ListState& s, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg >= LB_ADDSTRING && msg <= LB_FINDSTRINGEXACT) return ListMessage(h, s, msg, wp, lp);
     switch (msg) {
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -256,3 +240,7 @@ LRESULT ListBoxControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     default: return DefWindowProcA(h, msg, wp, lp);
     }
 }
+
+}  // namespace
+
+bool ListBoxControl::Register() { return Class::Register(WC_LISTBOX, CS_DBLCLKS); }

@@ -5,5 +5,4 @@
 class ListBoxControl {
 public:
     static bool Register();
-    static LRESULT Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 };

@@ -19,35 +19,35 @@ void DamageAll() { M().AddDamage({0, 0, M().ScreenWidth(), M().ScreenHeight()});
 }  // namespace
 
 ScreenPresenter::~ScreenPresenter() {
-    if (m_window) SDL_DestroyWindow(m_window);
+    if (window_) SDL_DestroyWindow(window_);
 }
 
 bool ScreenPresenter::Open(const char* title, int scale, std::string& error) {
-    m_scale = std::max(1, scale);
+    scale_ = std::max(1, scale);
     const int w = M().ScreenWidth(), h = M().ScreenHeight();
     // The display's own framebuffer (shared memory on X11): SDL would otherwise put the surface
     // on an OpenGL texture, which without a graphics card means a software rasterizer's threads
     // for every caret blink.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    m_window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w * m_scale, h * m_scale,
+    window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w * scale_, h * scale_,
                                 SDL_WINDOW_RESIZABLE);
-    if (!m_window || !SDL_GetWindowSurface(m_window)) {
+    if (!window_ || !SDL_GetWindowSurface(window_)) {
         error = std::string("the window could not be opened: ") + SDL_GetError();
         return false;
     }
-    SDL_SetWindowMinimumSize(m_window, 320 * m_scale, 240 * m_scale);
-    m_screen.Resize(w, h);
+    SDL_SetWindowMinimumSize(window_, 320 * scale_, 240 * scale_);
+    screen_.Resize(w, h);
     DamageAll();
     return true;
 }
 
 void ScreenPresenter::Resized() {
     int w = 0, h = 0;
-    SDL_GetWindowSize(m_window, &w, &h);
-    w = std::max(1, w / m_scale);
-    h = std::max(1, h / m_scale);
+    SDL_GetWindowSize(window_, &w, &h);
+    w = std::max(1, w / scale_);
+    h = std::max(1, h / scale_);
     M().SetScreenSize(w, h);   // damages the whole new screen
-    m_screen.Resize(w, h);
+    screen_.Resize(w, h);
 }
 
 void ScreenPresenter::Exposed() { DamageAll(); }
@@ -55,17 +55,17 @@ void ScreenPresenter::Exposed() { DamageAll(); }
 // One damaged area, converted to the window's pixel format and repeated `scale` times across
 // and down; the rectangle of the window it covers.
 SDL_Rect ScreenPresenter::Show(SDL_Surface& target, const RECT& area) const {
-    const int s = m_scale, bpp = target.format->BytesPerPixel;
+    const int s = scale_, bpp = target.format->BytesPerPixel;
     const int left = std::max(0, int(area.left)), top = std::max(0, int(area.top));
-    const int right = std::min({int(area.right), m_screen.Width(), target.w / s});
-    const int bottom = std::min({int(area.bottom), m_screen.Height(), target.h / s});
+    const int right = std::min({int(area.right), screen_.Width(), target.w / s});
+    const int bottom = std::min({int(area.bottom), screen_.Height(), target.h / s});
     if (right <= left || bottom <= top) return {0, 0, 0, 0};
     const int width = right - left;
     std::vector<uint8_t> row(size_t(width) * bpp);
     auto* pixels = static_cast<uint8_t*>(target.pixels);
     for (int y = top; y < bottom; ++y) {
         // COLORREF is 0x00BBGGRR, which is SDL's packed BGR888 bit for bit.
-        SDL_ConvertPixels(width, 1, SDL_PIXELFORMAT_BGR888, m_screen.Row(y) + left, width * 4,
+        SDL_ConvertPixels(width, 1, SDL_PIXELFORMAT_BGR888, screen_.Row(y) + left, width * 4,
                           target.format->format, row.data(), width * bpp);
         uint8_t* out = pixels + size_t(y) * s * target.pitch + size_t(left) * s * bpp;
         if (s == 1) {
@@ -81,22 +81,22 @@ SDL_Rect ScreenPresenter::Show(SDL_Surface& target, const RECT& area) const {
 
 RECT ScreenPresenter::Present() {
     std::vector<RECT> damage = M().TakeDamage();
-    SDL_Surface* target = m_window ? SDL_GetWindowSurface(m_window) : nullptr;
+    SDL_Surface* target = window_ ? SDL_GetWindowSurface(window_) : nullptr;
     if (damage.empty() || !target) return {};
-    if (m_screen.Width() != M().ScreenWidth() || m_screen.Height() != M().ScreenHeight())
-        m_screen.Resize(M().ScreenWidth(), M().ScreenHeight());
+    if (screen_.Width() != M().ScreenWidth() || screen_.Height() != M().ScreenHeight())
+        screen_.Resize(M().ScreenWidth(), M().ScreenHeight());
     const WindowSurfaces& surfaces = WindowSurfaces::Install();
     std::vector<SDL_Rect> sent;
     RECT shown{};
     if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
     for (const RECT& area : damage) {
-        surfaces.Compose(m_screen, area);
+        surfaces.Compose(screen_, area);
         const SDL_Rect r = Show(*target, area);
         if (r.w <= 0 || r.h <= 0) continue;
         sent.push_back(r);
-        shown = UnionRects(shown, {r.x / m_scale, r.y / m_scale, (r.x + r.w) / m_scale, (r.y + r.h) / m_scale});
+        shown = UnionRects(shown, {r.x / scale_, r.y / scale_, (r.x + r.w) / scale_, (r.y + r.h) / scale_});
     }
     if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-    if (!sent.empty()) SDL_UpdateWindowSurfaceRects(m_window, sent.data(), int(sent.size()));
+    if (!sent.empty()) SDL_UpdateWindowSurfaceRects(window_, sent.data(), int(sent.size()));
     return shown;
 }

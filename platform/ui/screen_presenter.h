@@ -25,13 +25,13 @@ public:
     // The display lost the window's pixels: all of them go again with the next frame.
     void Exposed();
 
-    int Scale() const { return m_scale; }
-    SDL_Window* Window() const { return m_window; }
+    int Scale() const { return scale_; }
+    SDL_Window* Window() const { return window_; }
 
 private:
     SDL_Rect Show(SDL_Surface& target, const RECT& area) const;
 
-    SDL_Window* m_window = nullptr;
-    Surface m_screen;   // the composed screen, kept between frames
-    int m_scale = 1;
+    SDL_Window* window_ = nullptr;
+    Surface screen_;   // the composed screen, kept between frames
+    int scale_ = 1;
 };

@@ -67,11 +67,11 @@ void SdlEventTranslator::MouseButton(const SDL_MouseButtonEvent& e) {
     if (e.button != SDL_BUTTON_LEFT) return;
     const POINT at{e.x, e.y};
     const bool down = e.type == SDL_MOUSEBUTTONDOWN;
-    m_leftDown = down;
-    if (!down && m_drag != Drag::None) {
-        if (m_drag == Drag::CloseBox && SendMessageA(m_dragged, WM_NCHITTEST, 0, PointParam(at)) == HTCLOSE)
-            PostMessageA(m_dragged, WM_SYSCOMMAND, SC_CLOSE, 0);
-        m_drag = Drag::None;
+    leftDown_ = down;
+    if (!down && drag_ != Drag::None) {
+        if (drag_ == Drag::CloseBox && SendMessageA(dragged_, WM_NCHITTEST, 0, PointParam(at)) == HTCLOSE)
+            PostMessageA(dragged_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        drag_ = Drag::None;
         return;
     }
     HWND target = GetCapture();
@@ -90,58 +90,58 @@ void SdlEventTranslator::MouseButton(const SDL_MouseButtonEvent& e) {
 
 void SdlEventTranslator::MouseMove(int x, int y) {
     const POINT at{x, y};
-    if (m_drag == Drag::Move || m_drag == Drag::Size) {
+    if (drag_ == Drag::Move || drag_ == Drag::Size) {
         FrameDrag(at);
         return;
     }
     HWND target = GetCapture();
     if (!target) target = WindowFromPoint(at);
     if (!Accepts(target)) return;
-    PostMessageA(target, WM_MOUSEMOVE, m_leftDown ? MK_LBUTTON : 0, PointParam(ToClient(target, at)));
+    PostMessageA(target, WM_MOUSEMOVE, leftDown_ ? MK_LBUTTON : 0, PointParam(ToClient(target, at)));
 }
 
 void SdlEventTranslator::StartFrameDrag(HWND top, LRESULT hit, POINT at) {
-    m_dragged = top;
-    m_hit = hit;
-    m_start = at;
-    GetWindowRect(top, &m_startRect);
-    if (hit == HTCLOSE) m_drag = Drag::CloseBox;
-    else if (hit == HTCAPTION) m_drag = Drag::Move;
-    else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) m_drag = Drag::Size;
-    else m_drag = Drag::None;
+    dragged_ = top;
+    hit_ = hit;
+    start_ = at;
+    GetWindowRect(top, &startRect_);
+    if (hit == HTCLOSE) drag_ = Drag::CloseBox;
+    else if (hit == HTCAPTION) drag_ = Drag::Move;
+    else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) drag_ = Drag::Size;
+    else drag_ = Drag::None;
 }
 
 void SdlEventTranslator::FrameDrag(POINT at) {
-    if (!IsWindow(m_dragged)) {
-        m_drag = Drag::None;
+    if (!IsWindow(dragged_)) {
+        drag_ = Drag::None;
         return;
     }
-    const int dx = at.x - m_start.x, dy = at.y - m_start.y;
-    RECT r = m_startRect;
-    if (m_drag == Drag::Move) {
-        MoveWindow(m_dragged, r.left + dx, r.top + dy, r.right - r.left, r.bottom - r.top, TRUE);
+    const int dx = at.x - start_.x, dy = at.y - start_.y;
+    RECT r = startRect_;
+    if (drag_ == Drag::Move) {
+        MoveWindow(dragged_, r.left + dx, r.top + dy, r.right - r.left, r.bottom - r.top, TRUE);
         return;
     }
     MINMAXINFO limits{};
     limits.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    SendMessageA(m_dragged, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    SendMessageA(dragged_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     const LONG minW = limits.ptMinTrackSize.x, minH = limits.ptMinTrackSize.y;
-    if (m_hit == HTLEFT || m_hit == HTTOPLEFT || m_hit == HTBOTTOMLEFT) r.left = std::min(r.left + dx, r.right - minW);
-    if (m_hit == HTRIGHT || m_hit == HTTOPRIGHT || m_hit == HTBOTTOMRIGHT) r.right = std::max(r.right + dx, r.left + minW);
-    if (m_hit == HTTOP || m_hit == HTTOPLEFT || m_hit == HTTOPRIGHT) r.top = std::min(r.top + dy, r.bottom - minH);
-    if (m_hit == HTBOTTOM || m_hit == HTBOTTOMLEFT || m_hit == HTBOTTOMRIGHT) r.bottom = std::max(r.bottom + dy, r.top + minH);
-    MoveWindow(m_dragged, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    if (hit_ == HTLEFT || hit_ == HTTOPLEFT || hit_ == HTBOTTOMLEFT) r.left = std::min(r.left + dx, r.right - minW);
+    if (hit_ == HTRIGHT || hit_ == HTTOPRIGHT || hit_ == HTBOTTOMRIGHT) r.right = std::max(r.right + dx, r.left + minW);
+    if (hit_ == HTTOP || hit_ == HTTOPLEFT || hit_ == HTTOPRIGHT) r.top = std::min(r.top + dy, r.bottom - minH);
+    if (hit_ == HTBOTTOM || hit_ == HTBOTTOMLEFT || hit_ == HTBOTTOMRIGHT) r.bottom = std::max(r.bottom + dy, r.top + minH);
+    MoveWindow(dragged_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
 void SdlEventTranslator::Key(const SDL_KeyboardEvent& e) {
     const bool down = e.type == SDL_KEYDOWN;
     SetKeyHeld(VK_SHIFT, (e.keysym.mod & KMOD_SHIFT) != 0);
     SetKeyHeld(VK_CONTROL, (e.keysym.mod & KMOD_CTRL) != 0);
-    m_altHeld = (e.keysym.mod & KMOD_ALT) != 0;
+    altHeld_ = (e.keysym.mod & KMOD_ALT) != 0;
     const HWND target = GetFocus() ? GetFocus() : TopModalWindow();
     if (!target) return;
     const SDL_Keycode key = e.keysym.sym;
-    if (m_altHeld && down && ((key >= SDLK_a && key <= SDLK_z) || (key >= SDLK_0 && key <= SDLK_9))) {
+    if (altHeld_ && down && ((key >= SDLK_a && key <= SDLK_z) || (key >= SDLK_0 && key <= SDLK_9))) {
         PostMessageA(target, WM_SYSCHAR, WPARAM(key), 1);
         return;
     }
@@ -151,7 +151,7 @@ void SdlEventTranslator::Key(const SDL_KeyboardEvent& e) {
 
 void SdlEventTranslator::Text(const char* utf8) {
     // Alt+letter is a mnemonic, not typing.
-    if (m_altHeld) return;
+    if (altHeld_) return;
     const HWND target = GetFocus();
     if (!target) return;
     for (const char* c = utf8; *c; ++c)

@@ -25,12 +25,12 @@ private:
     void StartFrameDrag(HWND topLevel, LRESULT hit, POINT at);
     void FrameDrag(POINT at);
 
-    Drag m_drag = Drag::None;
-    HWND m_dragged = 0;
-    LRESULT m_hit = 0;
-    POINT m_start{};
-    RECT m_startRect{};
-    bool m_altHeld = false;
+    Drag drag_ = Drag::None;
+    HWND dragged_ = 0;
+    LRESULT hit_ = 0;
+    POINT start_{};
+    RECT startRect_{};
+    bool altHeld_ = false;
     // Kept here rather than asked of SDL, whose state misses events pushed into its queue.
-    bool m_leftDown = false;
+    bool leftDown_ = false;
 };

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/ui/classic_look.h"
-#include "platform/ui/control_store.h"
+#include "platform/ui/control_class.h"
 #include "platform/ui/control_support.h"
 
 namespace {
@@ -31,10 +31,9 @@ struct SpinState {
     bool tracking = false;
 };
 
-ControlStore<SpinState>& Store() {
-    static ControlStore<SpinState> store;
-    return store;
-}
+void ForgetOnDestroy(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT Proc(HWND h, SpinState& s, UINT msg, WPARAM wp, LPARAM lp);
+using Class = ControlClass<SpinState, &Proc, &ForgetOnDestroy>;
 
 // Subclassed buddies: buddy -> (spin, the buddy's previous procedure).
 struct BuddyLink {
@@ -133,7 +132,7 @@ LRESULT BuddyProc(HWND buddy, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_ENABLE && IsWindow(link.spin)) control::Redraw(link.spin);
     const bool arrowKeys = IsWindow(link.spin) && (control::StyleOf(link.spin) & UDS_ARROWKEYS);
     if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN) && arrowKeys) {
-        if (SpinState* s = Store().Find(link.spin)) {
+        if (SpinState* s = Class::Store().Find(link.spin)) {
             s->heldSince = GetTickCount();
             Step(link.spin, *s, wp == VK_UP ? 1 : -1);
             return 0;
@@ -313,24 +312,15 @@ LRESULT Keys(HWND h, SpinState& s, WPARAM vk) {
     return 0;
 }
 
-}  // namespace
-
-bool SpinControl::Register() {
-    WNDCLASSA cls;
-    cls.lpfnWndProc = &SpinControl::Proc;
-    cls.lpszClassName = UPDOWN_CLASS;
-    return RegisterClassA(&cls);
-}
-
-LRESULT SpinControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+// The buddy is given back its own procedure and the repeat stops before the state goes.
+void ForgetOnDestroy(HWND h, UINT msg, WPARAM, LPARAM) {
     if (msg == WM_NCDESTROY) {
-        if (SpinState* s = Store().Find(h); s && s->buddy) Unlink(s->buddy);
+        if (SpinState* s = Class::Store().Find(h); s && s->buddy) Unlink(s->buddy);
         KillTimer(h, kRepeatTimer);
     }
-    LRESULT result = 0;
-    SpinState* state = Store().Enter(h, msg, wp, lp, result);
-    if (state == nullptr) return result;
-    SpinState& s = *state;
+}
+
+LRESULT Proc(HWND h, SpinState& s, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg >= UDM_SETRANGE && msg <= UDM_GETPOS32) return SpinMessage(h, s, msg, wp, lp);
     switch (msg) {
     case WM_CREATE:
@@ -352,3 +342,7 @@ LRESULT SpinControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     default: return DefWindowProcA(h, msg, wp, lp);
     }
 }
+
+}  // namespace
+
+bool SpinControl::Register() { return Class::Register(UPDOWN_CLASS, 0); }

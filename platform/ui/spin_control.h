@@ -6,5 +6,4 @@
 class SpinControl {
 public:
     static bool Register();
-    static LRESULT Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 };

@@ -2,7 +2,7 @@
 #include "platform/ui/static_control.h"
 
 #include "platform/ui/classic_look.h"
-#include "platform/ui/control_store.h"
+#include "platform/ui/control_class.h"
 #include "platform/ui/control_support.h"
 
 namespace {
@@ -36,10 +36,8 @@ struct StaticState {
     HFONT font = 0;
 };
 
-ControlStore<StaticState>& Store() {
-    static ControlStore<StaticState> store;
-    return store;
-}
+LRESULT Proc(HWND h, StaticState& s, UINT msg, WPARAM wp, LPARAM lp);
+using Class = ControlClass<StaticState, &Proc>;
 
 void Paint(HWND h, const StaticState& s) {
     control::PaintScope paint(h, s.font);
@@ -61,20 +59,7 @@ void Paint(HWND h, const StaticState& s) {
     }
 }
 
-}  // namespace
-
-bool StaticControl::Register() {
-    WNDCLASSA cls;
-    cls.lpfnWndProc = &StaticControl::Proc;
-    cls.lpszClassName = WC_STATIC;
-    return RegisterClassA(&cls);
-}
-
-LRESULT StaticControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    StaticState* state = Store().Enter(h, msg, wp, lp, result);
-    if (state == nullptr) return result;
-    StaticState& s = *state;
+LRESULT Proc(HWND h, StaticState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CREATE:
         // A sunken static is a static with the one-pixel static edge around it.
@@ -82,9 +67,17 @@ LRESULT StaticControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             SetWindowLongPtrA(h, GWL_EXSTYLE, GetWindowLongPtrA(h, GWL_EXSTYLE) | WS_EX_STATICEDGE);
         return 0;
     case WM_GETDLGCODE: return DLGC_STATIC;
-    case WM_SETTEXT: result = DefWindowProcA(h, msg, wp, lp); control::Redraw(h); return result;
+    case WM_SETTEXT: {
+        const LRESULT set = DefWindowProcA(h, msg, wp, lp);
+        control::Redraw(h);
+        return set;
+    }
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(h, s); return 0;
     default: return DefWindowProcA(h, msg, wp, lp);
     }
 }
+
+}  // namespace
+
+bool StaticControl::Register() { return Class::Register(WC_STATIC, 0); }

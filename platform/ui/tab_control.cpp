@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/ui/classic_look.h"
-#include "platform/ui/control_store.h"
+#include "platform/ui/control_class.h"
 #include "platform/ui/control_support.h"
 
 namespace {
@@ -24,10 +24,8 @@ struct TabState {
     bool focused = false;
 };
 
-ControlStore<TabState>& Store() {
-    static ControlStore<TabState> store;
-    return store;
-}
+LRESULT Proc(HWND h, TabState& s, UINT msg, WPARAM wp, LPARAM lp);
+using Class = ControlClass<TabState, &Proc>;
 
 int TextWidth(const TabState& s, const std::string& text, int& lineHeight) {
     const HDC dc = CreateCompatibleDC(0);
@@ -160,21 +158,7 @@ LRESULT TabMessage(HWND h, TabState& s, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-}  // namespace
-
-bool TabControl::Register() {
-    WNDCLASSA cls;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = &TabControl::Proc;
-    cls.lpszClassName = WC_TABCONTROL;
-    return RegisterClassA(&cls);
-}
-
-LRESULT TabControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    TabState* state = Store().Enter(h, msg, wp, lp, result);
-    if (state == nullptr) return result;
-    TabState& s = *state;
+LRESULT Proc(HWND h, TabState& s, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg >= TCM_GETITEMCOUNT && msg <= TCM_ADJUSTRECT) return TabMessage(h, s, msg, wp, lp);
     switch (msg) {
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
@@ -189,3 +173,7 @@ LRESULT TabControl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     default: return DefWindowProcA(h, msg, wp, lp);
     }
 }
+
+}  // namespace
+
+bool TabControl::Register() { return Class::Register(WC_TABCONTROL, CS_DBLCLKS); }

@@ -63,14 +63,14 @@ FolderLock::FolderLock(const std::string& filePath) {
         }
     }
     ++entry.depth;
-    m_folder = folder;
+    folder_ = folder;
 }
 
 FolderLock::~FolderLock() {
-    if (m_folder.empty()) return;
+    if (folder_.empty()) return;
     std::lock_guard<std::mutex> hold(Guard());
-    Held& entry = Locks()[m_folder];
+    Held& entry = Locks()[folder_];
     if (--entry.depth > 0) return;
     ::close(entry.fd);   // closing the last descriptor releases the flock
-    Locks().erase(m_folder);
+    Locks().erase(folder_);
 }

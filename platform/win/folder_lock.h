@@ -14,8 +14,8 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    bool held() const { return !m_folder.empty(); }
+    bool held() const { return !folder_.empty(); }
 
 private:
-    std::string m_folder;   // empty when the lock could not be taken
+    std::string folder_;   // empty when the lock could not be taken
 };

@@ -12,44 +12,44 @@ TimerQueue& TimerQueue::Instance() {
 
 uintptr_t TimerQueue::Set(HWND window, uintptr_t id, UINT elapse, TIMERPROC proc) {
     if (window && !IsWindow(window)) return 0;
-    if (!window) id = m_nextThreadTimer++;   // timers without a window get a fresh id
+    if (!window) id = nextThreadTimer_++;   // timers without a window get a fresh id
     elapse = std::max<UINT>(elapse, 10);      // the platform's shortest period
-    for (Timer& t : m_timers)
+    for (Timer& t : timers_)
         if (t.window == window && t.id == id) {
-            t = {window, id, elapse, m_now + elapse, proc};
+            t = {window, id, elapse, now_ + elapse, proc};
             return window ? 1 : id;
         }
-    m_timers.push_back({window, id, elapse, m_now + elapse, proc});
+    timers_.push_back({window, id, elapse, now_ + elapse, proc});
     return window ? 1 : id;
 }
 
 bool TimerQueue::Kill(HWND window, uintptr_t id) {
-    const auto before = m_timers.size();
-    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
+    const auto before = timers_.size();
+    timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
                                   [&](const Timer& t) { return t.window == window && t.id == id; }),
-                   m_timers.end());
-    return m_timers.size() != before;
+                   timers_.end());
+    return timers_.size() != before;
 }
 
 int64_t TimerQueue::UntilNextDue() const {
     int64_t next = -1;
-    for (const Timer& t : m_timers) {
+    for (const Timer& t : timers_) {
         if (t.window && !IsWindow(t.window)) continue;
-        const int64_t wait = std::max<int64_t>(0, int32_t(t.due - m_now));   // wrap-safe
+        const int64_t wait = std::max<int64_t>(0, int32_t(t.due - now_));   // wrap-safe
         next = next < 0 ? wait : std::min(next, wait);
     }
     return next;
 }
 
 void TimerQueue::Advance(DWORD milliseconds) {
-    m_now += milliseconds;
+    now_ += milliseconds;
     // Timers of destroyed windows die with them.
-    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
+    timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
                                   [](const Timer& t) { return t.window && !IsWindow(t.window); }),
-                   m_timers.end());
-    for (Timer& t : m_timers) {
-        if (DWORD(m_now - t.due) > 0x7FFFFFFF) continue;   // not due yet (wrap-safe)
-        t.due = m_now + t.elapse;
+                   timers_.end());
+    for (Timer& t : timers_) {
+        if (DWORD(now_ - t.due) > 0x7FFFFFFF) continue;   // not due yet (wrap-safe)
+        t.due = now_ + t.elapse;
         PostMessageA(t.window, WM_TIMER, WPARAM(t.id), reinterpret_cast<LPARAM>(t.proc));
     }
 }

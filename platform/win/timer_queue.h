@@ -15,11 +15,11 @@ public:
 
     uintptr_t Set(HWND window, uintptr_t id, UINT elapse, TIMERPROC proc);
     bool Kill(HWND window, uintptr_t id);
-    DWORD Now() const { return m_now; }
+    DWORD Now() const { return now_; }
     // Moves the clock on and posts one WM_TIMER for each timer that came due; a timer that
     // missed several periods still gets one message, as the platform coalesces them.
     void Advance(DWORD milliseconds);
-    size_t Count() const { return m_timers.size(); }
+    size_t Count() const { return timers_.size(); }
     // Milliseconds of the clock until the next timer comes due (0 when one is due already), or
     // -1 while no timer runs: how long a driver may sleep without missing one.
     int64_t UntilNextDue() const;
@@ -34,7 +34,7 @@ private:
     };
     TimerQueue() = default;
 
-    std::vector<Timer> m_timers;
-    DWORD m_now = 0;
-    uintptr_t m_nextThreadTimer = 1;
+    std::vector<Timer> timers_;
+    DWORD now_ = 0;
+    uintptr_t nextThreadTimer_ = 1;
 };

@@ -1,15 +1,10 @@
-// The window tree and the queue. Handles carry a generation so a destroyed window's handle
-// never reaches a window made later in the same slot.
+// The window tree and the queue.
 #include "platform/win/window_manager.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "platform/win/window_styles.h"
-
-namespace {
-constexpr uint32_t kTag = 0x3u << 28;
-}
 
 bool IsRectEmptyValue(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
@@ -36,29 +31,23 @@ WindowManager& WindowManager::Instance() {
     return manager;
 }
 
-Window* WindowManager::Get(HWND h) const {
-    if ((h & 0xF0000000u) != kTag) return nullptr;
-    const uint32_t index = (h & 0xFFFFF);
-    if (index == 0 || index > m_slots.size()) return nullptr;
-    if (m_generation[index - 1] != ((h >> 20) & 0xFF)) return nullptr;
-    return m_slots[index - 1].get();
-}
+Window* WindowManager::Get(HWND h) const { return windows_.Get(h); }
 
 const WindowClass* WindowManager::RegisterClass(const WindowClass& cls) {
-    auto& slot = m_classes[cls.name];
+    auto& slot = classes_[cls.name];
     if (slot) return nullptr;   // registered already
     slot = std::make_unique<WindowClass>(cls);
     return slot.get();
 }
 
 const WindowClass* WindowManager::FindClass(const std::string& name) const {
-    auto it = m_classes.find(name);
-    return it == m_classes.end() ? nullptr : it->second.get();
+    auto it = classes_.find(name);
+    return it == classes_.end() ? nullptr : it->second.get();
 }
 
 std::vector<HWND>& WindowManager::SiblingsOf(const Window& w) {
     Window* parent = w.Child() ? Get(w.parent) : nullptr;
-    return parent ? parent->children : m_topLevels;
+    return parent ? parent->children : topLevels_;
 }
 
 void WindowManager::BringToTop(HWND h) {
@@ -87,19 +76,8 @@ bool WindowManager::OwnedBy(HWND window, HWND owner) const {
 }
 
 HWND WindowManager::Create(const WindowClass* cls, const CREATESTRUCTA& cs, WNDPROC proc) {
-    uint32_t index;
-    if (!m_free.empty()) {
-        index = m_free.back();
-        m_free.pop_back();
-    } else {
-        index = uint32_t(m_slots.size());
-        m_slots.emplace_back();
-        m_generation.push_back(0);
-    }
-    m_generation[index] = (m_generation[index] + 1) & 0xFF;
-    const HWND h = kTag | (m_generation[index] << 20) | (index + 1);
-    auto w = std::make_unique<Window>();
-    w->handle = h;
+    auto made = std::make_unique<Window>();
+    Window* w = made.get();
     w->cls = cls;
     w->proc = proc;
     w->text = cs.lpszName ? cs.lpszName : "";
@@ -108,15 +86,15 @@ HWND WindowManager::Create(const WindowClass* cls, const CREATESTRUCTA& cs, WNDP
     w->id = cs.id;
     w->rect = {cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy};
     if (w->Child()) w->parent = cs.hwndParent; else w->owner = cs.hwndParent;
-    Window* raw = w.get();
-    m_slots[index] = std::move(w);
-    if (raw->Child()) {
-        if (Window* parent = Get(raw->parent)) parent->children.push_back(h);   // dialog order
+    const HWND h = windows_.Add(std::move(made));
+    w->handle = h;
+    if (w->Child()) {
+        if (Window* parent = Get(w->parent)) parent->children.push_back(h);   // dialog order
     } else {
-        m_topLevels.insert(m_topLevels.begin(), h);
+        topLevels_.insert(topLevels_.begin(), h);
     }
-    raw->update = {0, 0, cs.cx, cs.cy};
-    raw->erase = true;
+    w->update = {0, 0, cs.cx, cs.cy};
+    w->erase = true;
     CREATESTRUCTA create = cs;
     if (Send(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
         Destroy(h);
@@ -131,7 +109,7 @@ bool WindowManager::Destroy(HWND h) {
     w->destroying = true;
     // Owned windows go first, as the platform does it.
     std::vector<HWND> owned;
-    for (HWND top : m_topLevels)
+    for (HWND top : topLevels_)
         if (Window* t = Get(top); t && t->owner == h) owned.push_back(top);
     for (HWND o : owned) Destroy(o);
     Send(h, WM_DESTROY, 0, 0);
@@ -145,38 +123,36 @@ bool WindowManager::Destroy(HWND h) {
     if (backend && !w->Child()) backend->WindowDestroyed(h);
     auto& siblings = SiblingsOf(*w);
     siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
-    m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(),
+    queue_.erase(std::remove_if(queue_.begin(), queue_.end(),
                                  [h](const MSG& m) { return m.hwnd == h; }),
-                  m_queue.end());
-    const uint32_t index = (h & 0xFFFFF) - 1;
-    m_slots[index].reset();
-    m_free.push_back(index);
+                  queue_.end());
+    windows_.Remove(h);
     return true;
 }
 
 void WindowManager::SetScreenSize(int width, int height) {
-    m_screenW = width;
-    m_screenH = height;
-    m_damage.assign(1, RECT{0, 0, width, height});
+    screenW_ = width;
+    screenH_ = height;
+    damage_.assign(1, RECT{0, 0, width, height});
 }
 
 // A few separate areas are kept apart (a caret here, a field there); past that they merge
 // into the one rectangle round them all.
 void WindowManager::AddDamage(const RECT& screen) {
     constexpr size_t kMostAreas = 8;
-    RECT r = IntersectRects(screen, {0, 0, m_screenW, m_screenH});
+    RECT r = IntersectRects(screen, {0, 0, screenW_, screenH_});
     if (IsRectEmptyValue(r)) return;
-    for (auto it = m_damage.begin(); it != m_damage.end();) {
+    for (auto it = damage_.begin(); it != damage_.end();) {
         const RECT grown{it->left - 1, it->top - 1, it->right + 1, it->bottom + 1};
         if (IsRectEmptyValue(IntersectRects(grown, r))) { ++it; continue; }
         r = UnionRects(r, *it);
-        it = m_damage.erase(it);
+        it = damage_.erase(it);
     }
-    m_damage.push_back(r);
-    if (m_damage.size() > kMostAreas) {
+    damage_.push_back(r);
+    if (damage_.size() > kMostAreas) {
         RECT all{};
-        for (const RECT& d : m_damage) all = UnionRects(all, d);
-        m_damage.assign(1, all);
+        for (const RECT& d : damage_) all = UnionRects(all, d);
+        damage_.assign(1, all);
     }
 }
 
@@ -184,7 +160,7 @@ void WindowManager::DamageFrame(HWND h) {
     if (ReallyVisible(h)) AddDamage(ScreenRect(h));
 }
 
-std::vector<RECT> WindowManager::TakeDamage() { return std::exchange(m_damage, {}); }
+std::vector<RECT> WindowManager::TakeDamage() { return std::exchange(damage_, {}); }
 
 RECT WindowManager::NonClientInsets(const Window& w) const {
     int frame = 0;
@@ -247,7 +223,7 @@ LRESULT WindowManager::Send(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 
 bool WindowManager::Post(const MSG& msg) {
     if (msg.hwnd && !Get(msg.hwnd)) return false;
-    m_queue.push_back(msg);
+    queue_.push_back(msg);
     return true;
 }
 
@@ -261,7 +237,7 @@ HWND WindowManager::NextToPaintIn(std::span<const HWND> list) const {
     return 0;
 }
 
-HWND WindowManager::NextWindowToPaint() const { return NextToPaintIn(m_topLevels); }
+HWND WindowManager::NextWindowToPaint() const { return NextToPaintIn(topLevels_); }
 
 namespace {
 
@@ -278,31 +254,31 @@ bool WindowManager::Next(MSG& msg, bool remove, bool wait) {
         // Keys and clicks never reach a window that cannot take them, such as one in the owner of
         // a modal box: what was typed ahead into it is lost, as on the platform, instead of
         // reaching its handlers from inside the box's own loop.
-        while (!m_queue.empty() && IsInput(m_queue.front().message) && !ReallyEnabled(m_queue.front().hwnd))
-            m_queue.pop_front();
-        if (!m_queue.empty()) {
-            msg = m_queue.front();
-            if (remove) m_queue.pop_front();
+        while (!queue_.empty() && IsInput(queue_.front().message) && !ReallyEnabled(queue_.front().hwnd))
+            queue_.pop_front();
+        if (!queue_.empty()) {
+            msg = queue_.front();
+            if (remove) queue_.pop_front();
             return true;
         }
-        if (m_quit) {
-            msg = {0, WM_QUIT, WPARAM(m_quitCode), 0};
-            if (remove) m_quit = false;
+        if (quit_) {
+            msg = {0, WM_QUIT, WPARAM(quitCode_), 0};
+            if (remove) quit_ = false;
             return true;
         }
-        if (HWND h = m_paintDeferred ? 0 : NextWindowToPaint()) {
+        if (HWND h = paintDeferred_ ? 0 : NextWindowToPaint()) {
             Window* w = Get(h);
             msg = {h, w->frameDirty ? WM_NCPAINT : WM_PAINT, 0, 0};
             if (remove && w->frameDirty) w->frameDirty = false;
             return true;
         }
-        if (!wait || !m_input || !m_input()) return false;
+        if (!wait || !input_ || !input_()) return false;
     }
 }
 
 void WindowManager::PaintAll(HWND topLevel) {
     // The list is taken again each time: a paint may make or destroy top-level windows.
-    while (HWND h = NextToPaintIn(topLevel ? std::span<const HWND>(&topLevel, 1) : std::span<const HWND>(m_topLevels))) {
+    while (HWND h = NextToPaintIn(topLevel ? std::span<const HWND>(&topLevel, 1) : std::span<const HWND>(topLevels_))) {
         Window* w = Get(h);
         if (w->frameDirty) {
             w->frameDirty = false;
@@ -326,14 +302,14 @@ void WindowManager::Invalidate(HWND h, const RECT* rect, bool erase) {
     // Within one invalidation nothing moves and nothing is painted, so an area already passed on
     // from this window has reached everything it can reach: overlapping controls would otherwise
     // pass the same area back and forth once per sibling.
-    if (m_invalidateDepth++ == 0) ++m_invalidatePass;
-    if (w->spreadPass != m_invalidatePass || !RectContains(w->spread, area)) Spread(*w, area);
-    --m_invalidateDepth;
+    if (invalidateDepth_++ == 0) ++invalidatePass_;
+    if (w->spreadPass != invalidatePass_ || !RectContains(w->spread, area)) Spread(*w, area);
+    --invalidateDepth_;
 }
 
 void WindowManager::Spread(Window& w, const RECT& area) {
-    if (w.spreadPass != m_invalidatePass || RectContains(area, w.spread)) {
-        w.spreadPass = m_invalidatePass;
+    if (w.spreadPass != invalidatePass_ || RectContains(area, w.spread)) {
+        w.spreadPass = invalidatePass_;
         w.spread = area;
     }
     InvalidateSiblingsAbove(w, area);
@@ -358,7 +334,7 @@ void WindowManager::InvalidateSiblingsAbove(const Window& w, const RECT& clientA
     const RECT area{clientArea.left + w.rect.left + in.left, clientArea.top + w.rect.top + in.top,
                     clientArea.right + w.rect.left + in.left, clientArea.bottom + w.rect.top + in.top};
     // The parent passing on an area round this one reaches those siblings itself.
-    if (parent->spreadPass == m_invalidatePass && RectContains(parent->spread, area)) return;
+    if (parent->spreadPass == invalidatePass_ && RectContains(parent->spread, area)) return;
     for (HWND s : parent->children) {
         if (s == w.handle) break;
         Window* sw = Get(s);

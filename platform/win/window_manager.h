@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/handle_table.h"
 #include "platform/win/window.h"
 
 // What the window system needs from the drawing layer, installed from above so this layer
@@ -37,7 +38,7 @@ public:
     const WindowClass* RegisterClass(const WindowClass& cls);
     const WindowClass* FindClass(const std::string& name) const;
 
-    std::vector<HWND>& TopLevels() { return m_topLevels; }   // topmost first
+    std::vector<HWND>& TopLevels() { return topLevels_; }   // topmost first
     std::vector<HWND>& SiblingsOf(const Window& w);
     void BringToTop(HWND h);               // its owned windows stay above it
     bool OwnedBy(HWND window, HWND owner) const;
@@ -52,15 +53,15 @@ public:
     // Whether the test holds for the window and every parent up to its top-level window.
     bool UpToTopLevel(HWND h, bool (Window::*holds)() const) const;
     void SetScreenSize(int width, int height);
-    int ScreenWidth() const { return m_screenW; }
-    int ScreenHeight() const { return m_screenH; }
+    int ScreenWidth() const { return screenW_; }
+    int ScreenHeight() const { return screenH_; }
 
     // Messages.
     LRESULT Send(HWND h, UINT msg, WPARAM wp, LPARAM lp);
     bool Post(const MSG& msg);
     bool Next(MSG& msg, bool remove, bool wait);
-    void SetInputSource(InputSource source) { m_input = std::move(source); }
-    void Quit(int code) { m_quit = true; m_quitCode = code; }
+    void SetInputSource(InputSource source) { input_ = std::move(source); }
+    void Quit(int code) { quit_ = true; quitCode_ = code; }
 
     // Invalidation.
     void Invalidate(HWND h, const RECT* rect, bool erase);
@@ -68,7 +69,7 @@ public:
     HWND NextWindowToPaint() const;
     // While deferred, a dry queue asks for input without painting first: a scripted run that
     // nobody watches paints only when a picture is taken, and then all at once (PaintAll).
-    void DeferPaint(bool deferred) { m_paintDeferred = deferred; }
+    void DeferPaint(bool deferred) { paintDeferred_ = deferred; }
     // Paints every invalid window, frames first, as a dry queue would; or only those of one
     // top-level window and its children, for a picture of that window alone.
     void PaintAll(HWND topLevel = 0);
@@ -93,21 +94,19 @@ private:
     void Spread(Window& w, const RECT& area);
     void InvalidateSiblingsAbove(const Window& w, const RECT& clientArea);
 
-    std::vector<std::unique_ptr<Window>> m_slots;
-    std::vector<uint32_t> m_generation;
-    std::vector<uint32_t> m_free;
-    std::vector<HWND> m_topLevels;
-    std::map<std::string, std::unique_ptr<WindowClass>> m_classes;
-    std::deque<MSG> m_queue;
-    std::vector<RECT> m_damage;
-    InputSource m_input;
-    bool m_quit = false;
-    bool m_paintDeferred = false;
-    uint32_t m_invalidatePass = 0;   // one per outermost Invalidate
-    int m_invalidateDepth = 0;
-    int m_quitCode = 0;
-    int m_screenW = 1280;
-    int m_screenH = 1024;
+    HandleTable<Window> windows_{HandleTag::Window};
+    std::vector<HWND> topLevels_;
+    std::map<std::string, std::unique_ptr<WindowClass>> classes_;
+    std::deque<MSG> queue_;
+    std::vector<RECT> damage_;
+    InputSource input_;
+    bool quit_ = false;
+    bool paintDeferred_ = false;
+    uint32_t invalidatePass_ = 0;   // one per outermost Invalidate
+    int invalidateDepth_ = 0;
+    int quitCode_ = 0;
+    int screenW_ = 1280;
+    int screenH_ = 1024;
 };
 
 bool IsRectEmptyValue(const RECT& r);

@@ -13,7 +13,7 @@ BASE = [("platform/win", 0), ("platform/gdi", 1), ("platform/framework", 2), ("p
 STACKS = {
     "host": [("host/orvex", 5)],
     "plug-in": [("res", 5), ("array", 6), ("output", 7), ("preview", 8), ("padstack", 9),
-                ("array/pages", 10), ("sheet", 11), ("plugin", 12)],
+                ("pages", 10), ("sheet", 11), ("plugin", 12)],
 }
 LAYERS = [(folder, rank, "base") for folder, rank in BASE] + \
          [(folder, rank, stack) for stack, rows in STACKS.items() for folder, rank in rows]

@@ -7,10 +7,10 @@
 #include <functional>
 #include <vector>
 
-#include "array/pages/prop_page_template.h"
 #include "array/shared_state.h"
 #include "host/zelmdb/database_set.h"
 #include "host/zelmdb/design_store.h"
+#include "pages/prop_page_template.h"
 #include "platform/framework/property_sheet.h"
 #include "platform/gdi/gdi.h"
 #include "platform/ui/file_open_window.h"

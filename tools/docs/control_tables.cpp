@@ -7,7 +7,7 @@
 #include <sstream>
 #include <vector>
 
-#include "array/pages/style_traits.h"
+#include "pages/style_traits.h"
 #include "platform/framework/resources.h"
 #include "platform/win/controls.h"
 #include "platform/win/window_styles.h"

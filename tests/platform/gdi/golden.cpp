@@ -6,22 +6,22 @@
 #include "platform/gdi/gdi.h"
 
 Canvas::Canvas(int width, int height, COLORREF background) {
-    m_dc = CreateCompatibleDC(0);
-    m_bitmap = CreateCompatibleBitmap(m_dc, width, height);
-    m_previous = SelectObject(m_dc, m_bitmap);
+    dc_ = CreateCompatibleDC(0);
+    bitmap_ = CreateCompatibleBitmap(dc_, width, height);
+    previous_ = SelectObject(dc_, bitmap_);
     RECT all{0, 0, width, height};
     HBRUSH brush = CreateSolidBrush(background);
-    FillRect(m_dc, &all, brush);
+    FillRect(dc_, &all, brush);
     DeleteObject(brush);
 }
 
 Canvas::~Canvas() {
-    SelectObject(m_dc, m_previous);
-    DeleteObject(m_bitmap);
-    DeleteDC(m_dc);
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
 }
 
-const Surface& Canvas::surface() const { return *GdiBitmapSurface(m_bitmap); }
+const Surface& Canvas::surface() const { return *GdiBitmapSurface(bitmap_); }
 
 int Canvas::Count(COLORREF colour) const {
     int n = 0;

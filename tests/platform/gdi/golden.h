@@ -12,7 +12,7 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    HDC dc() const { return m_dc; }
+    HDC dc() const { return dc_; }
     const Surface& surface() const;
     COLORREF at(int x, int y) const { return surface().Pixel(x, y); }
     // Pixels of the given colour, and their bounding box.
@@ -20,7 +20,7 @@ public:
     RECT Bounds(COLORREF colour) const;
 
 private:
-    HDC m_dc = 0;
-    HBITMAP m_bitmap = 0;
-    HGDIOBJ m_previous = 0;
+    HDC dc_ = 0;
+    HBITMAP bitmap_ = 0;
+    HGDIOBJ previous_ = 0;
 };

@@ -13,20 +13,20 @@ constexpr COLORREF kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite 
 // Selects a pen and brush for the scope of a test and deletes them afterwards.
 class Tools {
 public:
-    Tools(HDC dc, HPEN pen, HBRUSH brush) : m_dc(dc), m_pen(pen), m_brush(brush) {
-        m_oldPen = SelectObject(dc, pen);
-        m_oldBrush = SelectObject(dc, brush);
+    Tools(HDC dc, HPEN pen, HBRUSH brush) : dc_(dc), pen_(pen), brush_(brush) {
+        oldPen_ = SelectObject(dc, pen);
+        oldBrush_ = SelectObject(dc, brush);
     }
     ~Tools() {
-        SelectObject(m_dc, m_oldPen);
-        SelectObject(m_dc, m_oldBrush);
-        DeleteObject(m_pen);
-        DeleteObject(m_brush);
+        SelectObject(dc_, oldPen_);
+        SelectObject(dc_, oldBrush_);
+        DeleteObject(pen_);
+        DeleteObject(brush_);
     }
 
 private:
-    HDC m_dc;
-    HGDIOBJ m_pen, m_brush, m_oldPen = 0, m_oldBrush = 0;
+    HDC dc_;
+    HGDIOBJ pen_, brush_, oldPen_ = 0, oldBrush_ = 0;
 };
 
 struct LineCase {

@@ -15,20 +15,20 @@ class TextCanvas : public Canvas {
 public:
     TextCanvas(int w, int h, const char* face = "MS Sans Serif", int height = -12)
         : Canvas(w, h, 0) {
-        m_font = CreateFontA(height, 0, 0, 0, 200, 0, 0, 0, 0, 0, 0, 0, 0, face);
-        m_old = SelectObject(dc(), m_font);
+        font_ = CreateFontA(height, 0, 0, 0, 200, 0, 0, 0, 0, 0, 0, 0, 0, face);
+        old_ = SelectObject(dc(), font_);
         SetTextColor(dc(), kWhite);
         SetBkMode(dc(), TRANSPARENT);
     }
     ~TextCanvas() {
-        SelectObject(dc(), m_old);
-        DeleteObject(m_font);
+        SelectObject(dc(), old_);
+        DeleteObject(font_);
     }
-    HFONT font() const { return m_font; }
+    HFONT font() const { return font_; }
 
 private:
-    HFONT m_font = 0;
-    HGDIOBJ m_old = 0;
+    HFONT font_ = 0;
+    HGDIOBJ old_ = 0;
 };
 
 struct FaceCase {

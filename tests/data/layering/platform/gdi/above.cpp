@@ -1,1 +1,2 @@
+// Planted for the layering test: drawing reaching up into the framework.
 #include "platform/framework/cwnd.h"

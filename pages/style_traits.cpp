@@ -1,5 +1,5 @@
 // The six rows. Controls that share a place are hidden in groups; a page shows only its own.
-#include "array/pages/style_traits.h"
+#include "pages/style_traits.h"
 
 #include <initializer_list>
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "array/pages/prop_page_template.h"
 #include "array/shared_state.h"
 #include "host/zelmdb/database_set.h"
+#include "pages/prop_page_template.h"
 #include "platform/framework/module_state.h"
 #include "platform/win/controls.h"
 #include "platform/win/message_box.h"

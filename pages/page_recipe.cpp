@@ -1,9 +1,9 @@
 // A page taken down into a recipe on OK, and set up from one when its footprint is reopened.
 #include "array/angle_entry.h"
-#include "array/pages/page_edits.h"
 #include "array/shared_state.h"
-#include "array/pages/style_page.h"
 #include "output/recipe_store.h"
+#include "pages/page_edits.h"
+#include "pages/style_page.h"
 #include "platform/win/controls.h"
 #include "res/resource.h"
 

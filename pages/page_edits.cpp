@@ -1,7 +1,7 @@
 // One row per edit control of the page template.
-#include "array/pages/page_edits.h"
+#include "pages/page_edits.h"
 
-#include "array/pages/prop_page_template.h"
+#include "pages/prop_page_template.h"
 #include "res/resource.h"
 
 namespace {

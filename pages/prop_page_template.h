@@ -9,7 +9,7 @@
 #include "array/array_parameters.h"
 #include "array/footprint_recipe.h"
 #include "array/pad_site_list.h"
-#include "array/pages/style_traits.h"
+#include "pages/style_traits.h"
 #include "platform/framework/message_map.h"
 #include "platform/framework/property_page.h"
 

@@ -1,7 +1,7 @@
 // The edit controls of the page template and what each one commits: tables, so the handlers
 // are written once.
 #pragma once
-#include "array/pages/style_traits.h"
+#include "pages/style_traits.h"
 
 class CPropPageTemplate;
 

@@ -1,8 +1,7 @@
 // The common page: exchange, the read-check-commit cycle of the edits and the button handlers.
-#include "array/pages/prop_page_template.h"
+#include "pages/prop_page_template.h"
 
 #include "array/design_record.h"
-#include "array/pages/page_edits.h"
 #include "array/placement.h"
 #include "array/shared_state.h"
 #include "array/unit_table.h"
@@ -11,9 +10,10 @@
 #include "output/layer_colours.h"
 #include "output/padstack_availability.h"
 #include "output/recipe_store.h"
-#include "platform/win/message_box.h"
+#include "pages/page_edits.h"
 #include "platform/framework/data_exchange.h"
 #include "platform/framework/property_sheet.h"
+#include "platform/win/message_box.h"
 #include "preview/array_preview_wnd.h"
 #include "preview/style_sample_wnd.h"
 #include "res/captions.h"

@@ -2,8 +2,8 @@
 #pragma once
 #include <memory>
 
-#include "array/pages/prop_page_template.h"
-#include "array/pages/style_traits.h"
+#include "pages/prop_page_template.h"
+#include "pages/style_traits.h"
 
 class CStylePage : public CPropPageTemplate {
 public:

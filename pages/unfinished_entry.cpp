@@ -1,5 +1,5 @@
 // Two small state tables: a character with no transition ends the scan.
-#include "array/pages/unfinished_entry.h"
+#include "pages/unfinished_entry.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Set-up and activation of a style page, read from its row of the style table.
-#include "array/pages/style_page.h"
+#include "pages/style_page.h"
 
 #include "array/angle_entry.h"
 #include "array/placement.h"
