@@ -15,6 +15,7 @@ struct Dimension {
     double min = 0, nominal = 0, max = 0;
 
     double Tolerance() const { return max - min; }
+    bool operator==(const Dimension&) const = default;
 
     // Each refuses, naming `key`, a negative or oversized value and limits out of order.
     static Result<Dimension> Exact(double nominal, std::string_view key);

@@ -30,6 +30,7 @@ constexpr size_t kKeyCount = size_t(Key::Count_);
 struct CountPair {
     int x = 1, y = 1;
     static Result<CountPair> Make(int x, int y, std::string_view key);
+    bool operator==(const CountPair&) const = default;
 };
 
 // Plated vias on a grid inside the exposed pad.
@@ -38,6 +39,7 @@ struct ViaGrid {
     double drill = 0;
     bool pasteAvoidVia = false;
     static Result<ViaGrid> Make(int x, int y, double drill, bool pasteAvoidVia);
+    bool operator==(const ViaGrid&) const = default;
 };
 
 // One key's value: the alternative its kind holds; monostate where the key was not given.
