@@ -37,14 +37,15 @@ PairNames NamesOf(RowAxis axis) {
 // The leads side by side along a row: apart from each other and within the body's length.
 Status LeadsFit(const PackageInput& in, const RowTerminals& t, double pitch) {
     const PairNames n = NamesOf(t.axis);
-    const std::string width = "lead_width " + DimensionText(t.W);
     if (t.pins > 1 && t.W.max >= pitch - 1e-9)
-        return Failure{width + " is too wide for pitch " + Mm(pitch) + ": neighbouring leads would touch"};
+        return Failure{"lead_width " + DimensionText(t.W) + " is too wide for pitch " + Mm(pitch) +
+                       ": neighbouring leads would touch"};
     const Dimension& body = *in.Get<Dimension>(n.bodyAlong);
     const double reach = (t.pins - 1) * pitch + t.W.min;
     if (reach > body.max + 1e-9)
-        return Failure{std::string(Name(n.pins)) + " " + std::to_string(t.pins) + " at pitch " + Mm(pitch) + " with " +
-                       width + " reach " + Mm(reach) + ", more than " + Name(n.bodyAlong) + " " + DimensionText(body)};
+        return Failure{std::string(Name(n.pins)) + " " + std::to_string(t.pins) + " at pitch " + Mm(pitch) +
+                       " with lead_width " + DimensionText(t.W) + " reach " + Mm(reach) + ", more than " +
+                       Name(n.bodyAlong) + " " + DimensionText(body)};
     return {};
 }
 
@@ -65,17 +66,18 @@ void KeepClearOf(const Rect& ep, RowPairLands& pair) {
 
 // Some land must be left under the terminal at its shortest span.
 Status LandLeft(const RowPairLands& pair, const PackageInput& in) {
-    const std::string rows = NamesOf(pair.axis).rows;
+    const std::string_view rows = NamesOf(pair.axis).rows;
     if (pair.gLand <= 0)
-        return Failure{"the lands of the " + rows + " meet in the middle (G " + Mm(pair.gLand) + ")"};
+        return Failure{"the lands of the " + std::string(rows) + " meet in the middle (G " + Mm(pair.gLand) + ")"};
     if (pair.gLand < std::min(pair.z, pair.L.rmsMin) - 1e-9) return {};
     const std::string gap = "(G " + Mm(pair.gLand) + ", terminals reaching " + Mm(pair.L.rmsMin) + " at least)";
     if (pair.epClearanceBinds) {
         const Key size = pair.axis == RowAxis::X ? Key::EpSizeX : Key::EpSizeY;
         return Failure{std::string(Name(size)) + " " + DimensionText(*in.Get<Dimension>(size)) + " with its " +
-                       Mm(kEpClearance) + " mm clearance leaves the " + rows + " no land under their terminals " + gap};
+                       Mm(kEpClearance) + " mm clearance leaves the " + std::string(rows) +
+                       " no land under their terminals " + gap};
     }
-    return Failure{"heel_reduction " + Mm(pair.heelReduction) + " leaves the " + rows +
+    return Failure{"heel_reduction " + Mm(pair.heelReduction) + " leaves the " + std::string(rows) +
                    " no land under their terminals " + gap};
 }
 

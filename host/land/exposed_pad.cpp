@@ -28,15 +28,15 @@ bool IsExposedPadKey(const KeyRow& row) {
 Result<std::pair<double, double>> Extent(const PackageInput& in, const EpKeys& k) {
     const Dimension& ep = *in.Get<Dimension>(k.size);
     const Dimension& body = *in.Get<Dimension>(k.body);
-    const std::string bodyText = std::string(Name(k.body)) + " " + DimensionText(body);
+    const auto bodyText = [&] { return std::string(Name(k.body)) + " " + DimensionText(body); };
     if (ep.nominal > body.nominal)
-        return Failure{std::string(Name(k.size)) + " " + DimensionText(ep) + " is larger than " + bodyText};
+        return Failure{std::string(Name(k.size)) + " " + DimensionText(ep) + " is larger than " + bodyText()};
     const double size = in.Or(k.overwrite, ep.nominal);
     if (size > body.nominal)
-        return Failure{std::string(Name(k.overwrite)) + " " + Mm(size) + " is larger than " + bodyText};
+        return Failure{std::string(Name(k.overwrite)) + " " + Mm(size) + " is larger than " + bodyText()};
     const double centre = in.Or(k.centre, 0.0);
     if (std::abs(centre) + size / 2 > body.nominal / 2 + 1e-9)
-        return Failure{std::string(Name(k.centre)) + " " + Mm(centre) + " puts the exposed pad past the edge of " + bodyText};
+        return Failure{std::string(Name(k.centre)) + " " + Mm(centre) + " puts the exposed pad past the edge of " + bodyText()};
     if (!(size > 0)) return Failure{std::string(Name(k.size)) + " " + DimensionText(ep) + " leaves no pad"};
     return std::pair{size, centre};
 }

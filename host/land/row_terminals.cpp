@@ -42,13 +42,22 @@ Result<Dimension> FootOf(const PackageInput& in, const AxisKeys& keys) {
     return Failure{std::string("lead_len is needed for the ") + keys.rows};
 }
 
-Status FeetApart(const PackageInput& in, const RowTerminals& t, const AxisKeys& keys, const std::string& spanText) {
+// The span the feet are measured against, as the keys given make it: for messages only.
+std::string SpanText(const PackageInput& in, const AxisKeys& keys) {
+    if (*in.family == Family::GullWing) return Named(in, keys.overall);
+    if (in.Given(keys.centerPos)) return "twice " + Named(in, keys.centerPos);
+    if (in.Given(keys.centerToCenter)) return Named(in, keys.centerToCenter);
+    if (in.Given(Key::LeadToEdge)) return Named(in, keys.body) + " less twice " + Named(in, Key::LeadToEdge);
+    return Named(in, keys.body);
+}
+
+Status FeetApart(const PackageInput& in, const RowTerminals& t, const AxisKeys& keys) {
     if (t.S.nominal > 0) return {};
     if (in.Given(Key::BodyToInsideLeadEdge) && *in.family == Family::NoLead && !in.Given(keys.centerPos) &&
         !in.Given(keys.centerToCenter))
         return Failure{Named(in, Key::BodyToInsideLeadEdge) + " is more than half of " + Named(in, keys.body)};
-    return Failure{Named(in, *LeadLenKey(in, keys)) + " is longer than half the span " + spanText + " of the " +
-                   keys.rows};
+    return Failure{Named(in, *LeadLenKey(in, keys)) + " is longer than half the span " + SpanText(in, keys) +
+                   " of the " + keys.rows};
 }
 
 Result<RowTerminals> GullWing(const PackageInput& in, const AxisKeys& keys, RowTerminals t, double pitch) {
@@ -62,13 +71,13 @@ Result<RowTerminals> GullWing(const PackageInput& in, const AxisKeys& keys, RowT
     t.T = T;
     const bool small = in.Or(Key::SmallPitchTable, false) || pitch < kSmallPitchBelow - 1e-9;
     t.kind = small ? TerminalKind::GullWingSmallPitch : TerminalKind::GullWing;
-    TRY(FeetApart(in, t, keys, Named(in, keys.overall)));
+    TRY(FeetApart(in, t, keys));
     return t;
 }
 
 // Terminals placed by their centres: L and S are the centre span plus and minus a foot,
 // half a foot on each side.
-Result<RowTerminals> ByCentres(const PackageInput& in, const AxisKeys& keys, RowTerminals t, std::string& spanText) {
+Result<RowTerminals> ByCentres(const PackageInput& in, const AxisKeys& keys, RowTerminals t) {
     if (in.Given(keys.centerPos) && in.Given(keys.centerToCenter))
         return Failure{std::string("give ") + RowOf(keys.centerPos).name + " or " + RowOf(keys.centerToCenter).name +
                        ", not both"};
@@ -77,10 +86,8 @@ Result<RowTerminals> ByCentres(const PackageInput& in, const AxisKeys& keys, Row
     Span centres;
     if (const Dimension* pos = in.Get<Dimension>(keys.centerPos)) {
         centres.Add(*pos, 1).Add(*pos, 1);   // one offset on each side
-        spanText = "twice " + Named(in, keys.centerPos);
     } else {
         centres = Span::Of(*in.Get<Dimension>(keys.centerToCenter));
-        spanText = Named(in, keys.centerToCenter);
     }
     t.L = centres;
     t.L.Add(T, 0.5).Add(T, 0.5);
@@ -91,15 +98,13 @@ Result<RowTerminals> ByCentres(const PackageInput& in, const AxisKeys& keys, Row
 
 Result<RowTerminals> NoLead(const PackageInput& in, const AxisKeys& keys, RowTerminals t) {
     const Dimension& body = *in.Get<Dimension>(keys.body);
-    std::string spanText = Named(in, keys.body);
     if (in.Given(keys.centerPos) || in.Given(keys.centerToCenter)) {
-        TRY_ASSIGN(placed, ByCentres(in, keys, t, spanText));
+        TRY_ASSIGN(placed, ByCentres(in, keys, t));
         t = placed;
     } else {
         t.L = Span::Of(body);
         if (const Dimension* pullBack = in.Get<Dimension>(Key::LeadToEdge)) {
             t.L.Add(*pullBack, -1).Add(*pullBack, -1);
-            spanText += " less twice " + Named(in, Key::LeadToEdge);
         }
         if (const Dimension* inside = in.Get<Dimension>(Key::BodyToInsideLeadEdge)) {
             t.S = Span::Of(body).Add(*inside, -1).Add(*inside, -1);
@@ -112,7 +117,7 @@ Result<RowTerminals> NoLead(const PackageInput& in, const AxisKeys& keys, RowTer
     }
     const bool pulledBack = (body.nominal - t.L.nominal) / 2 > kPullBackFrom + 1e-9;
     t.kind = pulledBack ? TerminalKind::NoLeadPulledBack : TerminalKind::NoLeadEdge;
-    TRY(FeetApart(in, t, keys, spanText));
+    TRY(FeetApart(in, t, keys));
     return t;
 }
 
