@@ -1,4 +1,5 @@
-// Ball grid lands: the tables, a fixed land, the refusals, the openings and the courtyard.
+// Ball grid lands: the tables, a fixed land, the openings and the courtyard (the refusals stand
+// with the other packages' in compute_test).
 #include <gtest/gtest.h>
 
 #include "host/land/ball_lands.h"
@@ -31,46 +32,6 @@ INSTANTIATE_TEST_SUITE_P(Tables, BallTableTest, ::testing::Values(
     BallCase{"0.6", "non-collapsible", 0.70},
     BallCase{"0.45", "non-collapsible", 0.50},
     BallCase{"0.15", "non-collapsible", 0.16}));
-
-struct BallRefusalCase {
-    const char* name;
-    KeyTexts changes;
-    const char* message;
-};
-class BgaRefusalTest : public ::testing::TestWithParam<BallRefusalCase> {};
-
-TEST_P(BgaRefusalTest, NamesTheKeysAndValues) {
-    const Result<LandPattern> p = PatternOf(With(kBga144, GetParam().changes));
-    ASSERT_FALSE(p.ok());
-    EXPECT_EQ(p.error(), GetParam().message);
-}
-
-INSTANTIATE_TEST_SUITE_P(Grids, BgaRefusalTest, ::testing::Values(
-    BallRefusalCase{"BetweenTwoRows", {{"ball_diameter", "0.42"}},
-                    "ball_diameter 0.42 lies between the balls 0.4 and 0.45 of the collapsible table; give pad_diameter"},
-    // 0.65 has a row in the collapsible table only.
-    BallRefusalCase{"RowOfTheOtherTable", {{"ball_diameter", "0.65"}, {"ball_type", "non-collapsible"}},
-                    "ball_diameter 0.65 lies between the balls 0.6 and 0.75 of the non-collapsible table; give "
-                    "pad_diameter"},
-    BallRefusalCase{"AboveTheTable", {{"ball_diameter", "0.76"}},
-                    "ball_diameter 0.76 is larger than the largest ball 0.75 of the collapsible table; give pad_diameter"},
-    BallRefusalCase{"BelowTheTable", {{"ball_diameter", "0.1"}},
-                    "ball_diameter 0.1 is smaller than the smallest ball 0.15 of the collapsible table; give pad_diameter"},
-    BallRefusalCase{"LandsMerge", {{"pad_diameter", "0.8"}},
-                    "pad_diameter 0.8 is not smaller than the pitch 0.8: neighbouring lands would merge"},
-    BallRefusalCase{"WiderThanTheBody", {{"cols", "14"}},
-                    "cols 14 at pitch_x 0.8 reach 10.8, more than body_size_x 9.9..10.1"},
-    BallRefusalCase{"TwoPitches", {{"pitch_x", "0.8"}}, "give pitch or pitch_x, not both"},
-    BallRefusalCase{"NoOpening", {{"paste_margin", "-0.2"}}, "paste_margin -0.2 leaves no opening on the land 0.4"}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(BgaLandsTest, WhatAGridNeeds) {
-    const auto refusal = [](const KeyTexts& keys) { return PatternOf(keys).error(); };
-    EXPECT_EQ(refusal(Without(kBga144, "pitch")), "pitch_x (or pitch) is needed");
-    EXPECT_EQ(refusal(Without(kBga144, "rows")), "rows is needed, 1 or more");
-    EXPECT_EQ(refusal(With(kBga144, {{"cols", "0"}})), "cols is needed, 1 or more");
-    EXPECT_EQ(refusal(Without(kBga144, "ball_diameter")), "pad_diameter or ball_diameter is needed");
-}
 
 TEST(BgaLandsTest, FixedLandMarginsAndOwnPitches) {
     const KeyTexts grid = With(Without(kBga144, "pitch"), {{"pitch_x", "0.8"}, {"pitch_y", "0.65"}, {"ball_diameter", "0.42"},

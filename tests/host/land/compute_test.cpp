@@ -1,5 +1,6 @@
-// The calculation over whole packages: what it refuses (naming keys and values), and how the
-// density, the tolerances and a heel reduction move the lands, against numbers worked by hand.
+// The calculation over whole packages of every family: what it refuses (naming keys and values),
+// and how the density, the tolerances and a heel reduction move the lands, against numbers
+// worked by hand.
 #include <gtest/gtest.h>
 
 #include "package_text.h"
@@ -67,7 +68,29 @@ INSTANTIATE_TEST_SUITE_P(Packages, ComputeRefusalTest, ::testing::Values(
     RefusalCase{"PasteSplitBetweenVias",
                 With(kQfn32, {{"thermal_vias", "2x2,0.3,paste_avoid_via"}, {"EP_num_paste_pads", "2x2"}}),
                 "EP_num_paste_pads 2x2 does not apply with thermal_vias paste_avoid_via: the windows stand between "
-                "the vias"}),
+                "the vias"},
+    RefusalCase{"BgaBetweenTwoRows", With(kBga144, {{"ball_diameter", "0.42"}}),
+                "ball_diameter 0.42 lies between the balls 0.4 and 0.45 of the collapsible table; give pad_diameter"},
+    // 0.65 has a row in the collapsible table only.
+    RefusalCase{"BgaRowOfTheOtherTable",
+                With(kBga144, {{"ball_diameter", "0.65"}, {"ball_type", "non-collapsible"}}),
+                "ball_diameter 0.65 lies between the balls 0.6 and 0.75 of the non-collapsible table; give "
+                "pad_diameter"},
+    RefusalCase{"BgaAboveTheTable", With(kBga144, {{"ball_diameter", "0.76"}}),
+                "ball_diameter 0.76 is larger than the largest ball 0.75 of the collapsible table; give pad_diameter"},
+    RefusalCase{"BgaBelowTheTable", With(kBga144, {{"ball_diameter", "0.1"}}),
+                "ball_diameter 0.1 is smaller than the smallest ball 0.15 of the collapsible table; give pad_diameter"},
+    RefusalCase{"BgaLandsMerge", With(kBga144, {{"pad_diameter", "0.8"}}),
+                "pad_diameter 0.8 is not smaller than the pitch 0.8: neighbouring lands would merge"},
+    RefusalCase{"BgaWiderThanTheBody", With(kBga144, {{"cols", "14"}}),
+                "cols 14 at pitch_x 0.8 reach 10.8, more than body_size_x 9.9..10.1"},
+    RefusalCase{"BgaTwoPitches", With(kBga144, {{"pitch_x", "0.8"}}), "give pitch or pitch_x, not both"},
+    RefusalCase{"BgaNoOpening", With(kBga144, {{"paste_margin", "-0.2"}}),
+                "paste_margin -0.2 leaves no opening on the land 0.4"},
+    RefusalCase{"BgaNoPitch", Without(kBga144, "pitch"), "pitch_x (or pitch) is needed"},
+    RefusalCase{"BgaNoRows", Without(kBga144, "rows"), "rows is needed, 1 or more"},
+    RefusalCase{"BgaNoCols", With(kBga144, {{"cols", "0"}}), "cols is needed, 1 or more"},
+    RefusalCase{"BgaNoLand", Without(kBga144, "ball_diameter"), "pad_diameter or ball_diameter is needed"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ComputeTest, NoFamilyNoPattern) {
