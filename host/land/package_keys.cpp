@@ -39,7 +39,8 @@ template <class T, class Lookup>
 Result<KeyValue> Choice(std::string_view text, const KeyRow& row, Lookup lookup, const std::string& choices) {
     const auto value = lookup(text);
     if (!value) return Failure{Named(row, "'" + std::string(text) + "' is not " + choices)};
-    return KeyValue(T(*value));
+    KeyValue held{std::in_place_type<T>, *value};
+    return held;
 }
 
 // The range every value of a kind keeps.

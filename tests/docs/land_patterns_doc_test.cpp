@@ -7,7 +7,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -60,11 +59,13 @@ struct Example {
 std::vector<Example> Examples() {
     const std::vector<std::string> lines = DocLines();
     std::vector<Example> examples;
-    const std::regex marker("<!-- example (.*) -->");
+    const std::string open = "<!-- example ", close = " -->";
     for (size_t i = 0; i < lines.size(); ++i) {
-        std::smatch m;
-        if (!std::regex_match(lines[i], m, marker)) continue;
-        Example e{m[1], {}, {}};
+        const std::string& line = lines[i];
+        if (line.rfind(open, 0) != 0 || line.size() < open.size() + close.size() ||
+            line.compare(line.size() - close.size(), close.size(), close) != 0)
+            continue;
+        Example e{line.substr(open.size(), line.size() - open.size() - close.size()), {}, {}};
         e.keys = NextTable(lines, i);
         e.quantities = NextTable(lines, i);
         examples.push_back(e);
@@ -135,17 +136,22 @@ std::map<std::string, Quantity> Quantities() {
 
 // "pin 5 x", "paste window 5 width", "via 1 y": the Nth of a list.
 std::optional<double> Indexed(const std::string& name, const LandPattern& p) {
-    std::smatch m;
-    if (!std::regex_match(name, m, std::regex("(pin|paste window|via) (\\d+) (x|y|width)"))) return std::nullopt;
-    const size_t n = std::stoul(m[2]) - 1;
-    const bool x = m[3] == "x";
-    if (m[1] == "pin") {
+    const size_t last = name.rfind(' '), number = name.rfind(' ', last - 1);
+    if (last == std::string::npos || number == std::string::npos) return std::nullopt;
+    const std::string list = name.substr(0, number), which = name.substr(last + 1);
+    const std::string digits = name.substr(number + 1, last - number - 1);
+    if ((list != "pin" && list != "paste window" && list != "via") || (which != "x" && which != "y" && which != "width") ||
+        digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const size_t n = std::stoul(digits) - 1;
+    const bool x = which == "x";
+    if (list == "pin") {
         const PadPlace place = PadPlaces(p).at(n);
         return x ? place.x : place.y;
     }
-    if (m[1] == "via") return x ? p.ep.vias.at(n).x : p.ep.vias.at(n).y;
+    if (list == "via") return x ? p.ep.vias.at(n).x : p.ep.vias.at(n).y;
     const Rect& r = p.ep.paste.at(n).rect;
-    return m[3] == "width" ? r.w : x ? r.cx : r.cy;
+    return which == "width" ? r.w : x ? r.cx : r.cy;
 }
 
 // Half a unit of the last place printed.
