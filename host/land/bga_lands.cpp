@@ -34,7 +34,8 @@ Status FitsBody(int count, double pitch, double land, Key countKey, Key pitchKey
 
 Result<double> Opening(const BallLands& b, double margin, Key key) {
     const double d = b.land + 2 * margin;
-    if (d <= 0) return Failure{std::string(Name(key)) + " " + Mm(margin) + " leaves no opening on the land " + Mm(b.land)};
+    if (d <= 0)
+        return Failure{std::string(Name(key)) + " " + Mm(margin) + " leaves no opening on the land " + Mm(b.land)};
     return d;
 }
 

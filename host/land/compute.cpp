@@ -24,19 +24,9 @@ Result<Dimension> BodyOf(const PackageInput& in, Key key) {
     return Failure{std::string(Name(key)) + " is needed"};
 }
 
-// The keys that name a pair's rows in messages.
-struct PairNames {
-    Key pins, bodyAlong;
-    const char* rows;
-};
-PairNames NamesOf(RowAxis axis) {
-    return axis == RowAxis::X ? PairNames{Key::NumPinsY, Key::BodySizeY, "left and right rows"}
-                              : PairNames{Key::NumPinsX, Key::BodySizeX, "top and bottom rows"};
-}
-
 // The leads side by side along a row: apart from each other and within the body's length.
 Status LeadsFit(const PackageInput& in, const RowTerminals& t, double pitch) {
-    const PairNames n = NamesOf(t.axis);
+    const AxisKeys& n = KeysOf(t.axis);
     if (t.pins > 1 && t.W.max >= pitch - 1e-9)
         return Failure{"lead_width " + DimensionText(t.W) + " is too wide for pitch " + Mm(pitch) +
                        ": neighbouring leads would touch"};
@@ -52,7 +42,7 @@ Status LeadsFit(const PackageInput& in, const RowTerminals& t, double pitch) {
 Status LandsApart(const RowPairLands& pair, double pitch) {
     if (pair.pinsPerRow < 2 || pair.x < pitch - 1e-9) return {};
     return Failure{"lead_width " + DimensionText(pair.W) + " needs lands " + Mm(pair.x) + " wide for the " +
-                   NamesOf(pair.axis).rows + ", no narrower than pitch " + Mm(pitch) +
+                   KeysOf(pair.axis).rows + ", no narrower than pitch " + Mm(pitch) +
                    ": neighbouring lands would merge"};
 }
 
@@ -66,7 +56,7 @@ void KeepClearOf(const Rect& ep, RowPairLands& pair) {
 
 // Some land must be left under the terminal at its shortest span.
 Status LandLeft(const RowPairLands& pair, const PackageInput& in) {
-    const std::string_view rows = NamesOf(pair.axis).rows;
+    const std::string_view rows = KeysOf(pair.axis).rows;
     if (pair.gLand <= 0)
         return Failure{"the lands of the " + std::string(rows) + " meet in the middle (G " + Mm(pair.gLand) + ")"};
     if (pair.gLand < std::min(pair.z, pair.L.rmsMin) - 1e-9) return {};

@@ -36,7 +36,8 @@ Result<std::pair<double, double>> Extent(const PackageInput& in, const EpKeys& k
         return Failure{std::string(Name(k.overwrite)) + " " + Mm(size) + " is larger than " + bodyText()};
     const double centre = in.Or(k.centre, 0.0);
     if (std::abs(centre) + size / 2 > body.nominal / 2 + 1e-9)
-        return Failure{std::string(Name(k.centre)) + " " + Mm(centre) + " puts the exposed pad past the edge of " + bodyText()};
+        return Failure{std::string(Name(k.centre)) + " " + Mm(centre) + " puts the exposed pad past the edge of " +
+                       bodyText()};
     if (!(size > 0)) return Failure{std::string(Name(k.size)) + " " + DimensionText(ep) + " leaves no pad"};
     return std::pair{size, centre};
 }
@@ -51,8 +52,8 @@ Status PlaceVias(const ViaGrid& grid, const Rect& land, ExposedPadLands& ep,
     if (pitchX < ep.viaDiameter - 1e-9 || pitchY < ep.viaDiameter - 1e-9)
         return Failure{"thermal_vias " + std::to_string(grid.x) + "x" + std::to_string(grid.y) + " with drill " +
                        Mm(grid.drill) + " do not fit the exposed pad land " + Mm(land.w) + " x " + Mm(land.h) +
-                       ": their " + Mm(ep.viaDiameter) + " lands would stand " + Mm(std::min(pitchX, pitchY)) +
-                       " apart"};
+                       ": their " + Mm(ep.viaDiameter) + " lands would stand at a pitch of " +
+                       Mm(std::min(pitchX, pitchY))};
     xs = CellCentres(land.cx, land.w, grid.x);
     ys = CellCentres(land.cy, land.h, grid.y);
     for (double y : ys)
@@ -70,7 +71,7 @@ Result<std::optional<Rect>> ExposedPadLand(const PackageInput& in) {
                 return Failure{std::string(row.name) + " needs EP_size_x and EP_size_y"};
         return std::optional<Rect>();
     }
-    if (!x || !y) return Failure{std::string(x ? "EP_size_y is needed with EP_size_x" : "EP_size_x is needed with EP_size_y")};
+    if (!x || !y) return Failure{x ? "EP_size_y is needed with EP_size_x" : "EP_size_x is needed with EP_size_y"};
     TRY_ASSIGN(across, Extent(in, kEpX));
     TRY_ASSIGN(down, Extent(in, kEpY));
     return std::optional<Rect>(Rect{across.second, down.second, across.first, down.first});
@@ -102,7 +103,8 @@ Result<ExposedPadLands> ExposedPadOf(const PackageInput& in, const Rect& land, i
         TRY_ASSIGN(between, PasteBetweenVias(land, viaXs, viaYs, ep.viaDiameter, ep.pasteCoverage));
         paste = between;
     } else {
-        const CountPair split = in.Or(Key::EpNumPastePads, CountPair{DefaultPasteSplit(land.w), DefaultPasteSplit(land.h)});
+        const CountPair split =
+            in.Or(Key::EpNumPastePads, CountPair{DefaultPasteSplit(land.w), DefaultPasteSplit(land.h)});
         paste = PasteGrid(land, split.x, split.y, ep.pasteCoverage);
     }
     ep.paste = std::move(paste.windows);

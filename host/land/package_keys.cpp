@@ -65,7 +65,8 @@ Status CheckRange(const KeyRow& row, const KeyValue& value) {
         case KeyKind::Count: {
             const int n = std::get<int>(value);
             if (n < 0 || n > kMaxCount)
-                return Failure{Named(row, std::to_string(n) + " is out of range (0 to " + std::to_string(kMaxCount) + ")")};
+                return Failure{Named(row, std::to_string(n) + " is out of range (0 to " + std::to_string(kMaxCount) +
+                                              ")")};
             break;
         }
         case KeyKind::PinList:
@@ -123,8 +124,10 @@ const std::vector<KeyRow>& PackageKeys() {
         {Key::HiddenPins, "hidden_pins", K::PinList, kAll,
          "positions left empty, numbering kept (a BGA's depopulated balls)"},
         {Key::DeletedPins, "deleted_pins", K::PinList, kLeaded, "positions left empty, numbering closes up"},
-        {Key::OverallSizeX, "overall_size_x", K::Dimension, kGullWing, "lead tip to lead tip across the left and right rows"},
-        {Key::OverallSizeY, "overall_size_y", K::Dimension, kGullWing, "lead tip to lead tip across the top and bottom rows"},
+        {Key::OverallSizeX, "overall_size_x", K::Dimension, kGullWing,
+         "lead tip to lead tip across the left and right rows"},
+        {Key::OverallSizeY, "overall_size_y", K::Dimension, kGullWing,
+         "lead tip to lead tip across the top and bottom rows"},
         {Key::LeadWidth, "lead_width", K::Dimension, kLeaded, "terminal width W"},
         {Key::LeadLen, "lead_len", K::Dimension, kLeaded, "terminal length T (the foot of a gull-wing lead)"},
         {Key::SmallPitchTable, "small_pitch_table", K::Flag, kGullWing, "use the fillet goals of pitches below 0.625"},
@@ -133,8 +136,10 @@ const std::vector<KeyRow>& PackageKeys() {
         {Key::LeadToEdge, "lead_to_edge", K::Dimension, kNoLead, "pull-back of the terminals from the body edge"},
         {Key::BodyToInsideLeadEdge, "body_to_inside_lead_edge", K::Dimension, kNoLead,
          "body edge to the terminals' inner edge"},
-        {Key::LeadCenterPosX, "lead_center_pos_x", K::Dimension, kNoLead, "package centre to the left/right terminals' centre"},
-        {Key::LeadCenterPosY, "lead_center_pos_y", K::Dimension, kNoLead, "package centre to the top/bottom terminals' centre"},
+        {Key::LeadCenterPosX, "lead_center_pos_x", K::Dimension, kNoLead,
+         "package centre to the left/right terminals' centre"},
+        {Key::LeadCenterPosY, "lead_center_pos_y", K::Dimension, kNoLead,
+         "package centre to the top/bottom terminals' centre"},
         {Key::LeadCenterToCenterX, "lead_center_to_center_x", K::Dimension, kNoLead,
          "left terminal centre to right terminal centre"},
         {Key::LeadCenterToCenterY, "lead_center_to_center_y", K::Dimension, kNoLead,
@@ -143,15 +148,19 @@ const std::vector<KeyRow>& PackageKeys() {
         {Key::EpSizeY, "EP_size_y", K::Dimension, kLeaded, "exposed pad height"},
         {Key::EpCenterX, "EP_center_x", K::Offset, kLeaded, "exposed pad centre right of the package centre"},
         {Key::EpCenterY, "EP_center_y", K::Offset, kLeaded, "exposed pad centre below the package centre"},
-        {Key::EpSizeXOverwrite, "EP_size_x_overwrite", K::Size, kLeaded, "exposed pad land width a datasheet recommends"},
-        {Key::EpSizeYOverwrite, "EP_size_y_overwrite", K::Size, kLeaded, "exposed pad land height a datasheet recommends"},
+        {Key::EpSizeXOverwrite, "EP_size_x_overwrite", K::Size, kLeaded,
+         "exposed pad land width a datasheet recommends"},
+        {Key::EpSizeYOverwrite, "EP_size_y_overwrite", K::Size, kLeaded,
+         "exposed pad land height a datasheet recommends"},
         {Key::EpMaskX, "EP_mask_x", K::Size, kLeaded, "solder-mask opening width of the exposed pad"},
         {Key::EpMaskY, "EP_mask_y", K::Size, kLeaded, "solder-mask opening height of the exposed pad"},
         {Key::EpNumPastePads, "EP_num_paste_pads", K::CountPair, kLeaded, "paste windows across x and y"},
         {Key::EpPasteCoverage, "EP_paste_coverage", K::Ratio, kLeaded, "share of the exposed pad under paste; 0.65"},
         {Key::ThermalVias, "thermal_vias", K::Vias, kLeaded, "plated vias on a grid inside the exposed pad"},
-        {Key::HeelReduction, "heel_reduction", K::Allowance, kLeaded, "mm per side by which G is widened after rounding"},
-        {Key::FabricationTolerance, "fabrication_tolerance", K::Allowance, kLeaded, "board fabrication tolerance F; 0.10"},
+        {Key::HeelReduction, "heel_reduction", K::Allowance, kLeaded,
+         "mm per side by which G is widened after rounding"},
+        {Key::FabricationTolerance, "fabrication_tolerance", K::Allowance, kLeaded,
+         "board fabrication tolerance F; 0.10"},
         {Key::PlacementTolerance, "placement_tolerance", K::Allowance, kLeaded, "placement tolerance P; 0.05"},
         {Key::PitchX, "pitch_x", K::Size, kBga, "ball pitch along x"},
         {Key::PitchY, "pitch_y", K::Size, kBga, "ball pitch along y"},
@@ -262,12 +271,14 @@ Result<KeyValue> ParseKeyValue(const KeyRow& row, std::string_view text) {
 
 Status ApplyKey(PackageInput& input, const KeyRow& row, KeyValue value) {
     if (value.index() != Sample(row.kind).index())
-        return Failure{Named(row, "takes a " + std::string(KindOf(row.kind).name) + " (" + KindOf(row.kind).textForm + ")")};
+        return Failure{Named(row, "takes a " + std::string(KindOf(row.kind).name) + " (" + KindOf(row.kind).textForm +
+                                      ")")};
     TRY(CheckRange(row, value));
     if (row.key == Key::Family) {
         const Family family = std::get<Family>(value);
         if (input.family && *input.family != family)
-            return Failure{std::string("family ") + FamilyName(family) + ": the package is already " + FamilyName(*input.family)};
+            return Failure{std::string("family ") + FamilyName(family) + ": the package is already " +
+                           FamilyName(*input.family)};
         input.family = family;
         return {};
     }

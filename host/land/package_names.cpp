@@ -16,7 +16,7 @@ std::string Choices(const std::vector<Row>& rows) {
 
 const std::vector<FamilyRow>& Families() {
     static const std::vector<FamilyRow> rows = {
-        {Family::GullWing, "gullwing", "SOIC, SOP, SSOP, TSSOP, MSOP, QFP"},
+        {Family::GullWing, "gullwing", "SOIC, SOP, SSOP, TSSOP, MSOP, QFP/LQFP/TQFP"},
         {Family::NoLead, "nolead", "QFN, DFN, SON, LGA"},
         {Family::Bga, "bga", "ball grid arrays"},
     };

@@ -14,7 +14,7 @@ enum class Density { Least, Nominal, Most };
 struct FamilyRow {
     Family family;
     const char* name;
-    const char* what;   // the packages it stands for, for the doc and messages
+    const char* what;   // the packages it stands for, as the doc lists them
 };
 struct DensityRow {
     Density density;

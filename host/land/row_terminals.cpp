@@ -7,20 +7,6 @@
 namespace land {
 namespace {
 
-// The keys of one pair of rows: X are the left and right rows, measured across x.
-struct AxisKeys {
-    Key pins, body, overall, leadLen, centerPos, centerToCenter;
-    const char* rows;
-};
-
-AxisKeys KeysOf(RowAxis axis) {
-    if (axis == RowAxis::X)
-        return {Key::NumPinsY, Key::BodySizeX, Key::OverallSizeX, Key::LeadLenH, Key::LeadCenterPosX,
-                Key::LeadCenterToCenterX, "left and right rows"};
-    return {Key::NumPinsX, Key::BodySizeY, Key::OverallSizeY, Key::LeadLenV, Key::LeadCenterPosY,
-            Key::LeadCenterToCenterY, "top and bottom rows"};
-}
-
 std::string Named(const PackageInput& in, Key key) {
     return std::string(RowOf(key).name) + " " + DimensionText(*in.Get<Dimension>(key));
 }
@@ -123,8 +109,16 @@ Result<RowTerminals> NoLead(const PackageInput& in, const AxisKeys& keys, RowTer
 
 }  // namespace
 
+const AxisKeys& KeysOf(RowAxis axis) {
+    static const AxisKeys x{Key::NumPinsY, Key::BodySizeX, Key::BodySizeY, Key::OverallSizeX, Key::LeadLenH,
+                            Key::LeadCenterPosX, Key::LeadCenterToCenterX, "left and right rows"};
+    static const AxisKeys y{Key::NumPinsX, Key::BodySizeY, Key::BodySizeX, Key::OverallSizeY, Key::LeadLenV,
+                            Key::LeadCenterPosY, Key::LeadCenterToCenterY, "top and bottom rows"};
+    return axis == RowAxis::X ? x : y;
+}
+
 Result<std::optional<RowTerminals>> TerminalsOf(const PackageInput& in, RowAxis axis, double pitch) {
-    const AxisKeys keys = KeysOf(axis);
+    const AxisKeys& keys = KeysOf(axis);
     RowTerminals t;
     t.axis = axis;
     t.pins = in.Or(keys.pins, 0);

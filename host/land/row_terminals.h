@@ -10,6 +10,14 @@
 
 namespace land {
 
+// The keys of one pair of rows: X are the left and right rows, measured across x and lined up
+// along y.
+struct AxisKeys {
+    Key pins, body, bodyAlong, overall, leadLen, centerPos, centerToCenter;
+    const char* rows;   // as messages name the pair
+};
+const AxisKeys& KeysOf(RowAxis axis);
+
 // None where the pair has no pins. Refuses, naming the keys, a form that lacks a key, gives
 // two forms at once or has feet that meet in the middle.
 Result<std::optional<RowTerminals>> TerminalsOf(const PackageInput& input, RowAxis axis, double pitch);

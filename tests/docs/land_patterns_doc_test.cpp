@@ -140,8 +140,9 @@ std::optional<double> Indexed(const std::string& name, const LandPattern& p) {
     if (last == std::string::npos || number == std::string::npos) return std::nullopt;
     const std::string list = name.substr(0, number), which = name.substr(last + 1);
     const std::string digits = name.substr(number + 1, last - number - 1);
-    if ((list != "pin" && list != "paste window" && list != "via") || (which != "x" && which != "y" && which != "width") ||
-        digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+    if ((list != "pin" && list != "paste window" && list != "via") ||
+        (which != "x" && which != "y" && which != "width") || digits.empty() ||
+        digits.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
     const size_t n = std::stoul(digits) - 1;
     const bool x = which == "x";
@@ -223,6 +224,11 @@ TEST(LandPatternsDocTest, TablesAreTheProgramsTables) {
             EXPECT_DOUBLE_EQ(goals[1], f.goals[d].heel) << f.name;
             EXPECT_DOUBLE_EQ(goals[2], f.goals[d].side) << f.name;
         }
+    }
+    for (const FamilyRow& f : Families()) {
+        const std::string name = std::string("`") + f.name + "`";
+        ASSERT_TRUE(rows.count(name)) << f.name;
+        EXPECT_EQ(rows.at(name).at(1), f.what) << f.name;
     }
     for (const DensityRow& d : Densities()) {
         ASSERT_TRUE(rows.count(d.name)) << d.name;

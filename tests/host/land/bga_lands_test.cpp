@@ -34,9 +34,9 @@ INSTANTIATE_TEST_SUITE_P(Tables, BallTableTest, ::testing::Values(
     BallCase{"0.15", "non-collapsible", 0.16}));
 
 TEST(BgaLandsTest, FixedLandMarginsAndOwnPitches) {
-    const KeyTexts grid = With(Without(kBga144, "pitch"), {{"pitch_x", "0.8"}, {"pitch_y", "0.65"}, {"ball_diameter", "0.42"},
-                                                          {"pad_diameter", "0.35"}, {"mask_margin", "0.05"},
-                                                          {"paste_margin", "-0.03"}});
+    const KeyTexts grid = With(Without(kBga144, "pitch"),
+                               {{"pitch_x", "0.8"}, {"pitch_y", "0.65"}, {"ball_diameter", "0.42"},
+                                {"pad_diameter", "0.35"}, {"mask_margin", "0.05"}, {"paste_margin", "-0.03"}});
     const Result<LandPattern> p = PatternOf(grid);
     ASSERT_TRUE(p.ok()) << p.error();
     const BallLands& b = p.value().ball;

@@ -33,6 +33,10 @@ INSTANTIATE_TEST_SUITE_P(Packages, ComputeRefusalTest, ::testing::Values(
     RefusalCase{"NoFoot", Without(kSoic8, "lead_len"), "lead_len is needed for the left and right rows"},
     RefusalCase{"FootLongerThanHalfTheSpan", With(kSoic8, {{"lead_len", "3.1..3.2"}}),
                 "lead_len 3.1..3.2 is longer than half the span overall_size_x 5.8..6.2 of the left and right rows"},
+    // S of 0.1 less the spread of F and P: nothing between the rows.
+    RefusalCase{"LandsMeet", {{"family", "nolead"}, {"pitch", "0.5"}, {"num_pins_y", "1"}, {"body_size_x", "1"},
+                              {"body_size_y", "1"}, {"lead_width", "0.3"}, {"lead_len", "0.45"}},
+                "the lands of the left and right rows meet in the middle (G 0)"},
     RefusalCase{"LeadsTouch", With(kSoic8, {{"pitch", "0.5"}}),
                 "lead_width 0.31..0.51 is too wide for pitch 0.5: neighbouring leads would touch"},
     RefusalCase{"LandsMerge", With(kSoic8, {{"pitch", "0.65"}, {"lead_width", "0.45..0.55"}}),
@@ -43,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Packages, ComputeRefusalTest, ::testing::Values(
     RefusalCase{"LeadsInsideTheBody", With(kSoic8, {{"overall_size_x", "3.7..3.9"}}),
                 "overall_size_x 3.7..3.9 does not reach past body_size_x 3.8..4"},
     RefusalCase{"BodyOfNothing", With(kSoic8, {{"body_size_x", "0"}}), "body_size_x 0 leaves no body"},
-    RefusalCase{"EpLargerThanBody", With(kQfn32, {{"EP_size_x", "5.2"}}), "EP_size_x 5.2 is larger than body_size_x 4.9..5.1"},
+    RefusalCase{"EpLargerThanBody", With(kQfn32, {{"EP_size_x", "5.2"}}),
+                "EP_size_x 5.2 is larger than body_size_x 4.9..5.1"},
     RefusalCase{"EpLandLargerThanBody", With(kQfn32, {{"EP_size_x_overwrite", "5.05"}}),
                 "EP_size_x_overwrite 5.05 is larger than body_size_x 4.9..5.1"},
     RefusalCase{"EpPastTheEdge", With(kQfn32, {{"EP_center_x", "1"}}),
@@ -61,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Packages, ComputeRefusalTest, ::testing::Values(
                 "num_pins_x 10 and num_pins_y 10 at pitch 0.5: the lands at the corners of the rows overlap"},
     RefusalCase{"ViasDoNotFit", With(kQfn32, {{"thermal_vias", "8x8,0.3"}}),
                 "thermal_vias 8x8 with drill 0.3 do not fit the exposed pad land 3.2 x 3.2: their 0.5 lands would "
-                "stand 0.4 apart"},
+                "stand at a pitch of 0.4"},
     RefusalCase{"NoRoomForPaste", With(kQfn32, {{"thermal_vias", "6x6,0.3,paste_avoid_via"}}),
                 "thermal_vias 6x6 leave no room between them for paste windows of 0.2 mm on the exposed pad land "
                 "3.2 x 3.2; use fewer vias or let the paste cover them"},

@@ -23,6 +23,22 @@ class PadPlacesTest : public ::testing::TestWithParam<PackageCase> {};
 
 Rect LandOf(const PadPlace& p) { return {p.x, p.y, p.w, p.h}; }
 
+bool Apart(const Rect& a, const Rect& b) {
+    return a.Right() <= b.Left() || b.Right() <= a.Left() || a.Bottom() <= b.Top() || b.Bottom() <= a.Top();
+}
+
+// The box round everything added to it.
+struct Hull {
+    double x1, y1, x2, y2;
+    explicit Hull(const Rect& r) : x1(r.Left()), y1(r.Top()), x2(r.Right()), y2(r.Bottom()) {}
+    void Add(const Rect& r) {
+        x1 = std::min(x1, r.Left());
+        y1 = std::min(y1, r.Top());
+        x2 = std::max(x2, r.Right());
+        y2 = std::max(y2, r.Bottom());
+    }
+};
+
 TEST_P(PadPlacesTest, CountedRoundTheBodyAndCourtyardAroundAll) {
     const Result<LandPattern> made = PatternOf(GetParam().keys);
     ASSERT_TRUE(made.ok()) << made.error();
@@ -44,29 +60,22 @@ TEST_P(PadPlacesTest, CountedRoundTheBodyAndCourtyardAroundAll) {
     EXPECT_LT(pins.front().y, 0);   // pin 1 in the upper half...
     EXPECT_LT(pins.front().x, 0);   // ...on the left
 
-    Rect hull{0, 0, p.bodyX.nominal, p.bodyY.nominal};
-    double x1 = hull.Left(), y1 = hull.Top(), x2 = hull.Right(), y2 = hull.Bottom();
+    Hull hull(Rect{0, 0, p.bodyX.nominal, p.bodyY.nominal});
     for (size_t i = 0; i < pins.size(); ++i) {
         const Rect a = LandOf(pins[i]);
-        x1 = std::min(x1, a.Left()), y1 = std::min(y1, a.Top()), x2 = std::max(x2, a.Right()), y2 = std::max(y2, a.Bottom());
+        hull.Add(a);
         if (i + 1 < pins.size() && pins[i + 1].row == pins[i].row) {
             EXPECT_NEAR(std::hypot(pins[i + 1].x - pins[i].x, pins[i + 1].y - pins[i].y), p.pitch, 1e-9);
         }
-        for (size_t j = i + 1; j < pins.size(); ++j) {
-            const Rect b = LandOf(pins[j]);
-            const bool apart = a.Right() <= b.Left() || b.Right() <= a.Left() || a.Bottom() <= b.Top() || b.Bottom() <= a.Top();
-            EXPECT_TRUE(apart) << "lands of pins " << pins[i].number << " and " << pins[j].number << " overlap";
-        }
+        for (size_t j = i + 1; j < pins.size(); ++j)
+            EXPECT_TRUE(Apart(a, LandOf(pins[j]))) << "lands of pins " << pins[i].number << " and " << pins[j].number;
     }
-    if (p.ep.present) {
-        const Rect& ep = p.ep.land.rect;
-        x1 = std::min(x1, ep.Left()), y1 = std::min(y1, ep.Top()), x2 = std::max(x2, ep.Right()), y2 = std::max(y2, ep.Bottom());
-    }
+    if (p.ep.present) hull.Add(p.ep.land.rect);
     const double e = p.courtyardExcess;
-    EXPECT_NEAR(p.courtyard.x1, RoundNearest(x1 - e, kCourtyardGrid), 1e-9);
-    EXPECT_NEAR(p.courtyard.y1, RoundNearest(y1 - e, kCourtyardGrid), 1e-9);
-    EXPECT_NEAR(p.courtyard.x2, RoundNearest(x2 + e, kCourtyardGrid), 1e-9);
-    EXPECT_NEAR(p.courtyard.y2, RoundNearest(y2 + e, kCourtyardGrid), 1e-9);
+    EXPECT_NEAR(p.courtyard.x1, RoundNearest(hull.x1 - e, kCourtyardGrid), 1e-9);
+    EXPECT_NEAR(p.courtyard.y1, RoundNearest(hull.y1 - e, kCourtyardGrid), 1e-9);
+    EXPECT_NEAR(p.courtyard.x2, RoundNearest(hull.x2 + e, kCourtyardGrid), 1e-9);
+    EXPECT_NEAR(p.courtyard.y2, RoundNearest(hull.y2 + e, kCourtyardGrid), 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Packages, PadPlacesTest, ::testing::Values(
