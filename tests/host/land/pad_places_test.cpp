@@ -82,8 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Packages, PadPlacesTest, ::testing::Values(
     PackageCase{"Soic8", kSoic8},
     PackageCase{"Qfn32", kQfn32},
     PackageCase{"Lqfp64", kQfp64},
-    // Rows top and bottom only: pin 1 at the left end of the bottom row is not "upper left",
-    // so this dual is turned by its keys instead: rows left and right of an odd count.
+    // An odd count a row: the middle pins stand on the x axis.
     PackageCase{"Tssop15PerSide", {{"family", "gullwing"}, {"pitch", "0.65"}, {"num_pins_y", "15"},
                                    {"body_size_x", "4.4"}, {"body_size_y", "9.7"}, {"overall_size_x", "6.2..6.6"},
                                    {"lead_width", "0.19..0.30"}, {"lead_len", "0.45..0.75"}}},
