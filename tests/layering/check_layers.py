@@ -11,7 +11,7 @@ import sys
 BASE = [("platform/win", 0), ("platform/gdi", 1), ("platform/framework", 2), ("platform/ui", 3),
         ("host/base", 4), ("host/zelmdb", 4), ("host/korlib", 4)]
 STACKS = {
-    "host": [("host/orvex", 5)],
+    "host": [("host/land", 5), ("host/orvex", 6)],
     "plug-in": [("res", 5), ("array", 6), ("output", 7), ("preview", 8), ("padstack", 9),
                 ("pages", 10), ("sheet", 11), ("plugin", 12)],
 }
