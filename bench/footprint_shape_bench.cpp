@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "bench/open_design.h"
-#include "host/orvex/footprint_shaper.h"
-#include "host/orvex/pad_overlap.h"
+#include "host/orvex/extras/footprint_shaper.h"
+#include "host/orvex/extras/pad_overlap.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "host/orvex/arg_list.h"
-#include "host/orvex/generate_request.h"
-#include "host/orvex/number_parser.h"
+#include "host/orvex/text/arg_list.h"
+#include "host/orvex/requests/generate_request.h"
+#include "host/orvex/text/number_parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> words(1);

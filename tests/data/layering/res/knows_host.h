@@ -1,1 +1,1 @@
-#include "host/orvex/json_reader.h"
+#include "host/orvex/text/json_reader.h"

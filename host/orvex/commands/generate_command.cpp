@@ -1,0 +1,146 @@
+// "orvex generate": the dialog's own engine, limits, messages and storing, with no window a
+// person sees. Each footprint is a dialog run fed what a person would type. A footprint the
+// dialog did not store was refused, and the messages it showed say why; then nothing of the
+// whole command is kept. Messages of a run that did store its footprint were warnings (the
+// window-state file's, for one) and are passed on as such.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "host/orvex/text/arg_list.h"
+#include "host/orvex/commands/command_table.h"
+#include "host/orvex/hosting/dialog_session.h"
+#include "host/orvex/requests/generate_request.h"
+#include "host/orvex/text/json_reader.h"
+#include "host/orvex/extras/pad_overlap.h"
+#include "platform/ui/headless_driver.h"
+#include "platform/win/message_box.h"
+#include "platform/win/whole_file.h"
+
+namespace {
+
+
+int Usage(const std::string& error) {
+    return Refuse((error.empty() ? std::string() : error + "\n") + CommandUsage("generate"), ExitUsage);
+}
+
+using Requests = Result<std::vector<GenerateRequest>>;
+
+Requests FromJsonFile(const std::string& path) {
+    std::string text;
+    if (const int error = ReadWholeFile(path, text))
+        return Requests::Fail("cannot read " + path + ": " + std::strerror(error));
+    auto json = ReadJson(text);
+    if (!json.ok()) return Requests::Fail(path + ": " + json.error());
+    auto requests = RequestsFromJson(json.value());
+    if (!requests.ok()) return Requests::Fail(path + ": " + requests.error());
+    return requests;
+}
+
+// The one design every footprint goes into: the command line's, or the one the entries name.
+Result<std::string> DesignOf(const ArgList& a, const std::vector<GenerateRequest>& requests) {
+    using R = Result<std::string>;
+    std::string design = a.positional().empty() ? requests.front().design : a.positional().front();
+    if (design.empty()) return R::Fail("no design: give DESIGN or \"design\" in every entry");
+    for (const GenerateRequest& r : requests)
+        if (!r.design.empty() && r.design != design)
+            return R::Fail(r.footprint + " names the design " + r.design + ", not " + design +
+                           "; one command stores into one design");
+    return design;
+}
+
+std::string DriverRefusal(const GenerateRequest& request, const GenerateScript& script, const HeadlessDriver& driver) {
+    const int line = driver.FailedLine();
+    const std::string origin = line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
+    if (origin == "--padstack" || origin == "--pin1-padstack") {
+        const std::string& name = origin == "--padstack" ? request.padstack : request.pin1Padstack;
+        return origin + ": the dialog offers no padstack named " + name +
+               " (it lists the design's usable padstacks and those of the PADSTACK_LIB libraries)";
+    }
+    if (driver.FailureKind() == HeadlessDriver::Failure::Unreachable)
+        return origin + " does not apply to the " + request.styleName + " style as set";
+    return (origin.empty() ? "" : origin + ": ") + driver.Error();
+}
+
+// The option whose action the dialog answered with a message: the driver stops there, so it is
+// the last action it took. Empty for the closing OK.
+std::string BoxOrigin(const GenerateScript& script, const HeadlessDriver& driver) {
+    const int taken = int(script.actions.size()) - driver.ActionsLeft();
+    if (taken < 1) return "";
+    const int line = script.actions[size_t(taken - 1)].line;
+    return line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
+}
+
+std::string BoxesSaid() {
+    std::string said;
+    for (const ShownMessageBox& box : ShownMessageBoxes()) said += (said.empty() ? "" : ", then ") + ("\"" + box.Text + "\"");
+    return said;
+}
+
+// Why the run stored nothing, or "" when it stored the footprint.
+std::string Refusal(DialogSession& session, const GenerateRequest& request, const GenerateScript& script,
+                    const HeadlessDriver& driver, int32_t result) {
+    if (driver.Failed()) return DriverRefusal(request, script, driver);
+    if (std::string failed = session.FailedWrite(); !failed.empty()) return "the footprint was NOT stored: " + failed;
+    if (result == 1 && session.Holds(request.footprint)) return "";
+    const std::string said = BoxesSaid();
+    if (said.empty()) return "the dialog did not end with OK";
+    const std::string origin = BoxOrigin(script, driver);
+    return (origin.empty() ? "" : origin + ": ") + "the dialog says " + said;
+}
+
+// Why the footprint the host shaped from the run cannot be kept, or "".
+std::string ShapeRefusal(DialogSession& session, const GenerateRequest& request) {
+    if (!session.ShapeRefusal().empty()) return session.ShapeRefusal();
+    return request.shape.allowOverlap ? "" : OverlapRefusal(session.Design(), request.footprint);
+}
+
+int Generate(const std::string& file, const std::string& hostFolder, const std::vector<GenerateRequest>& requests) {
+    auto session = DialogSession::Open(file, hostFolder, kDefaultScreenWidth, kDefaultScreenHeight);
+    if (!session.ok()) return Refuse(session.error());
+    DialogSession& s = *session.value();
+    for (const GenerateRequest& request : requests) {
+        const std::string label = RequestLabel(request);
+        if (std::string taken = s.NameTaken(request.footprint); !taken.empty()) return Refuse(taken);
+        auto extras = ExtrasOf(request, s.Design().info());
+        if (!extras.ok()) return Refuse(label + ": " + extras.error() + "; nothing was stored");
+        const GenerateScript script = BuildGenerateScript(request);
+        HeadlessDriver driver(script.actions);
+        driver.StopAtMessageBox();
+        const int32_t result = s.Run(request.footprint, driver, &extras.value());
+        std::string why = Refusal(s, request, script, driver, result);
+        if (why.empty()) why = ShapeRefusal(s, request);
+        if (!why.empty()) return Refuse(label + ": " + why + "; nothing was stored");
+        if (std::string said = BoxesSaid(); !said.empty())
+            std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", label.c_str(), said.c_str());
+    }
+    if (std::string why = s.Keep(); !why.empty()) return Refuse(why + "; nothing was stored");
+    std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
+    return ExitOk;
+}
+
+}  // namespace
+
+int RunGenerate(CommandContext& context) {
+    auto args = ArgList::Parse(context.words, GenerateValueOptions(), GenerateFlags(), GenerateGroups());
+    if (!args.ok()) return Usage(args.error());
+    const ArgList& a = args.value();
+    Requests requests = Requests::Fail("");
+    if (const auto json = a.Value("--from-json")) {
+        if (a.positional().size() > 1) return Usage("--from-json takes at most DESIGN besides the file");
+        if (context.words.size() != a.positional().size() + 2)
+            return Usage("with --from-json every other option comes from the file");
+        requests = FromJsonFile(*json);
+    } else {
+        if (a.positional().size() != 2) return Usage("");
+        auto one = RequestFromArgs(a, a.positional()[1]);
+        if (!one.ok()) return Usage(one.error());
+        requests = std::vector<GenerateRequest>{std::move(one.value())};
+    }
+    if (!requests.ok()) return Refuse(requests.error());
+    for (const GenerateRequest& request : requests.value())
+        if (std::string why = DialogSession::NameUnusable(request.footprint); !why.empty()) return Refuse(why);
+    auto design = DesignOf(a, requests.value());
+    if (!design.ok()) return Refuse(design.error());
+    return Generate(design.value(), context.host.path(), requests.value());
+}

@@ -1,0 +1,122 @@
+// Shaping a stored footprint; see footprint_shaper.h.
+#include "host/orvex/extras/footprint_shaper.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "host/orvex/extras/omit_list.h"
+#include "host/orvex/extras/padstack_turner.h"
+
+namespace {
+
+using Notes = Result<std::vector<std::string>>;
+
+std::optional<std::pair<int32_t, int32_t>> Fits(double x, double y) {
+    const auto fits = [](double v) { return v >= INT32_MIN && v <= INT32_MAX; };
+    if (!fits(x) || !fits(y)) return std::nullopt;
+    return std::make_pair(int32_t(x), int32_t(y));
+}
+
+class Shaper {
+public:
+    Shaper(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras)
+        : store_(store), footprint_(footprint), extras_(extras), turner_(store) {}
+    Notes Shape(zelmdb::Symbol symbol, ShapeCheck check);
+
+private:
+    std::string Omit(zelmdb::Symbol& symbol, ShapeCheck check);
+    // What went wrong turning the pin, or null; the caller names the pad.
+    const char* TurnPin(zelmdb::Pin& pin, int32_t minutes);
+    std::string AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference);
+
+    zelmdb::DesignStore& store_;
+    const std::string& footprint_;
+    const FootprintExtras& extras_;
+    PadstackTurner turner_;
+    std::vector<std::string> notes_;
+};
+
+std::string Shaper::Omit(zelmdb::Symbol& symbol, ShapeCheck check) {
+    if (extras_.omit.empty()) return "";
+    std::vector<std::string> names;
+    for (const zelmdb::Pin& pin : symbol.pins) names.push_back(store_.NameText(pin.nameId).value_or(""));
+    const OmitSelection selection = SelectOmitted(extras_.omit, names);
+    for (const std::string& item : selection.unmatched) {
+        if (check == ShapeCheck::Strict)
+            return "--omit: " + item + " is no pad of " + footprint_ + ", nor a range whose ends are pads of it";
+        notes_.push_back("--omit " + item + " takes no pad of " + footprint_ + " now");
+    }
+    std::vector<zelmdb::Pin> kept;
+    for (size_t i = 0; i < symbol.pins.size(); ++i)
+        if (!selection.omitted[i]) kept.push_back(symbol.pins[i]);
+    symbol.pins = std::move(kept);
+    return "";
+}
+
+const char* Shaper::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
+    if (NormalisedMinutes(minutes) == 0) return nullptr;
+    const auto at = TurnedPoint(pin.x, pin.y, minutes);
+    if (!at) return "would lie beyond the design's coordinates";
+    pin.x = at->first, pin.y = at->second;
+    pin.padstack = turner_.Turned(pin.padstack, minutes);
+    return pin.padstack == 0 ? "stands on a turned padstack that could not be stored" : nullptr;
+}
+
+std::string Shaper::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference) {
+    for (const ExtraPad& pad : extras_.pads) {
+        const std::string label = ExtraPadLabel(pad.name);
+        const int32_t padstack = store_.FindPadstack(pad.padstack);
+        if (padstack == 0) return label + ": the design holds no padstack named " + pad.padstack;
+        const auto at = Fits(double(reference.first) + pad.x, double(reference.second) + pad.y);
+        if (!at) return label + ": the pad would lie beyond the design's coordinates";
+        const int32_t name = store_.NameCreate(pad.name);
+        if (name == 0) return label + ": the pad's name could not be stored";
+        zelmdb::Pin pin{name, at->first, at->second, int16_t(padstack)};
+        if (const char* fault = TurnPin(pin, extras_.turn)) return label + ": the pad " + fault;
+        symbol.pins.push_back(pin);
+    }
+    return "";
+}
+
+Notes Shaper::Shape(zelmdb::Symbol symbol, ShapeCheck check) {
+    if (std::string error = Omit(symbol, check); !error.empty()) return Notes::Fail(error);
+    // The arrangement turns to its start angle and then with the rest; the extra pads stand
+    // where they were asked to stand once it has.
+    const int32_t arrangement = extras_.startAngle + extras_.turn;
+    for (zelmdb::Pin& pin : symbol.pins)
+        if (const char* fault = TurnPin(pin, arrangement))
+            return Notes::Fail("pad \"" + store_.NameText(pin.nameId).value_or("") + "\" of " + footprint_ + " " + fault);
+    const auto centre = TurnedPoint(symbol.centerX, symbol.centerY, extras_.startAngle);
+    const std::optional<std::pair<int32_t, int32_t>> origin{{0, 0}};
+    const auto& reference = extras_.padsAbout == PadsAbout::Center ? centre : origin;
+    if (!reference) return Notes::Fail("the centre of " + footprint_ + " would lie beyond the design's coordinates");
+    if (std::string error = AddPads(symbol, *reference); !error.empty()) return Notes::Fail(error);
+    if (symbol.pins.empty()) return Notes::Fail("--omit: leaves " + footprint_ + " without a pad");
+    const auto turnedCentre = TurnedPoint(symbol.centerX, symbol.centerY, arrangement);
+    if (!turnedCentre) return Notes::Fail("the centre of " + footprint_ + " would lie beyond the design's coordinates");
+    symbol.centerX = turnedCentre->first, symbol.centerY = turnedCentre->second;
+    if (!store_.PutSymbol(symbol)) return Notes::Fail(footprint_ + ": the shaped footprint could not be stored");
+    return notes_;
+}
+
+}  // namespace
+
+std::optional<std::pair<int32_t, int32_t>> TurnedPoint(int64_t x, int64_t y, int32_t minutes) {
+    switch (NormalisedMinutes(minutes)) {
+    case 0: return Fits(double(x), double(y));
+    case kQuarterTurn: return Fits(double(-y), double(x));
+    case 2 * kQuarterTurn: return Fits(double(-x), double(-y));
+    case 3 * kQuarterTurn: return Fits(double(y), double(-x));
+    default: break;
+    }
+    const double a = NormalisedMinutes(minutes) * std::numbers::pi / (kFullTurn / 2);
+    return Fits(std::round(x * std::cos(a) - y * std::sin(a)), std::round(x * std::sin(a) + y * std::cos(a)));
+}
+
+Result<std::vector<std::string>> ShapeFootprint(zelmdb::DesignStore& store, const std::string& footprint,
+                                                        const FootprintExtras& extras, ShapeCheck check) {
+    if (!extras.Reshapes()) return std::vector<std::string>{};
+    auto symbol = store.SymbolNamed(footprint);
+    if (!symbol) return Notes::Fail("the design holds no footprint named " + footprint);
+    return Shaper(store, footprint, extras).Shape(*symbol, check);
+}

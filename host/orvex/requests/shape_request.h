@@ -1,0 +1,47 @@
+// What generate asks the host to do to the footprint the dialog stored: add pads, leave pads
+// out, turn it, start a circle elsewhere. Read from options or from JSON members of the same
+// names; every refusal names its option.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/orvex/text/arg_list.h"
+#include "host/orvex/extras/footprint_extras.h"
+#include "host/orvex/text/json_reader.h"
+#include "host/zelmdb/design_types.h"
+#include "host/base/result.h"
+
+// An extra pad as given: its position in the design's display unit, not yet converted.
+struct PadRequest {
+    std::string name, x, y, padstack;
+};
+
+struct ShapeRequest {
+    std::vector<PadRequest> pads;
+    PadsAbout padsAbout = PadsAbout::Center;
+    std::vector<std::string> omit;          // names and ranges, one each
+    int32_t turn = 0;                       // minutes
+    std::optional<int32_t> startAngle;      // minutes
+    bool allowOverlap = false;
+};
+
+// The command line's options of these ("--turn"...): values, flags, and word groups that may
+// be given again.
+std::set<std::string> ShapeValueOptions();
+std::set<std::string> ShapeFlags();
+std::map<std::string, size_t> ShapeGroups();
+
+std::string ShapeFromArgs(ShapeRequest& shape, const ArgList& args);
+// True when the member (a name without "--") is one of these; `error` then says what is wrong
+// with its value, if anything.
+bool ShapeFromJson(ShapeRequest& shape, const std::string& name, const JsonValue& value, std::string& error);
+// The refusal of what the style cannot take (a start angle without a circle), or "".
+std::string ShapeStyleRefusal(const ShapeRequest& shape, const std::string& styleName);
+
+// The host's record for the request, positions in database units; refuses a position the
+// design cannot hold.
+Result<FootprintExtras> ExtrasOf(const ShapeRequest& shape, const zelmdb::DesignInfo& design);

@@ -1,2 +1,0 @@
-#include "plugin/tessra_app.h"
-#include "host/zelmdb/zelmdb.h"
