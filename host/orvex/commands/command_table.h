@@ -1,9 +1,11 @@
-// The orvex commands by name; main picks one and hands it the rest of the words.
+// The orvex commands by name; main picks one, reads its words by its spec and hands them over.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "host/base/result.h"
 #include "host/orvex/hosting/host_folder.h"
+#include "host/orvex/text/arg_list.h"
 
 // Exit codes: done, refused (bad input, bad file, busy), usage error.
 constexpr int ExitOk = 0;
@@ -12,31 +14,38 @@ constexpr int ExitUsage = 2;
 
 struct CommandContext {
     HostFolder host;
-    std::vector<std::string> words;   // after the command's own name
+    ArgList args;   // the words after the command's own name
 };
 
 struct Command {
     const char* name;
     const char* sub;     // second word, or null
     const char* usage;
-    int (*run)(CommandContext& context);
+    ArgSpec spec;
+    int (*run)(const Command& self, const CommandContext& context);
+
+    // "usage: orvex ..." for this command.
+    std::string Usage() const;
+    // Prints the error and this command's usage; returns ExitUsage.
+    int RefuseUsage(const std::string& error) const;
 };
 
 const std::vector<Command>& Commands();
-std::string Usage();
-// "usage: orvex ..." for the command of that name.
-std::string CommandUsage(const std::string& name);
+// Every command's usage, for --help and a command line that names none.
+std::string ProgramUsage();
 
 // Prints "orvex: message" on standard error; returns the exit code.
 int Refuse(const std::string& message, int code = ExitRefused);
+// ExitOk for a request carried out, else its refusal.
+int Finish(const Status& done);
 
-int RunNew(CommandContext& context);
-int RunPadstackAdd(CommandContext& context);
-int RunPadstackList(CommandContext& context);
-int RunLibraryNew(CommandContext& context);
-int RunLibraryAdd(CommandContext& context);
-int RunLibraryRemove(CommandContext& context);
-int RunRun(CommandContext& context);
-int RunShow(CommandContext& context);
-int RunExport(CommandContext& context);
-int RunGenerate(CommandContext& context);
+int RunNew(const Command& self, const CommandContext& context);
+int RunPadstackAdd(const Command& self, const CommandContext& context);
+int RunPadstackList(const Command& self, const CommandContext& context);
+int RunLibraryNew(const Command& self, const CommandContext& context);
+int RunLibraryAdd(const Command& self, const CommandContext& context);
+int RunLibraryRemove(const Command& self, const CommandContext& context);
+int RunRun(const Command& self, const CommandContext& context);
+int RunShow(const Command& self, const CommandContext& context);
+int RunExport(const Command& self, const CommandContext& context);
+int RunGenerate(const Command& self, const CommandContext& context);

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <string>
 
-#include "host/orvex/text/arg_list.h"
 #include "host/orvex/commands/command_table.h"
 #include "host/orvex/hosting/dialog_session.h"
 #include "host/orvex/requests/generate_request.h"
@@ -18,11 +17,6 @@
 #include "platform/win/whole_file.h"
 
 namespace {
-
-
-int Usage(const std::string& error) {
-    return Refuse((error.empty() ? std::string() : error + "\n") + CommandUsage("generate"), ExitUsage);
-}
 
 using Requests = Result<std::vector<GenerateRequest>>;
 
@@ -119,28 +113,35 @@ int Generate(const std::string& file, const std::string& hostFolder, const std::
     return ExitOk;
 }
 
+// Generate's words: a batch file with at most DESIGN besides, or DESIGN and FOOTPRINT with options.
+Status WordsFit(const ArgList& a) {
+    if (!a.Value("--from-json")) {
+        if (a.positional().size() != 2) return Failure{"generate takes DESIGN and FOOTPRINT, or --from-json FILE"};
+        return {};
+    }
+    if (a.positional().size() > 1) return Failure{"--from-json takes at most DESIGN besides the file"};
+    if (a.OptionCount() != 1) return Failure{"with --from-json every other option comes from the file"};
+    return {};
+}
+
 }  // namespace
 
-int RunGenerate(CommandContext& context) {
-    auto args = ArgList::Parse(context.words, GenerateValueOptions(), GenerateFlags(), GenerateGroups());
-    if (!args.ok()) return Usage(args.error());
-    const ArgList& a = args.value();
-    Requests requests = Requests::Fail("");
+int RunGenerate(const Command& self, const CommandContext& context) {
+    const ArgList& a = context.args;
+    if (Status fits = WordsFit(a); !fits.ok()) return self.RefuseUsage(fits.error());
+    std::vector<GenerateRequest> requests;
     if (const auto json = a.Value("--from-json")) {
-        if (a.positional().size() > 1) return Usage("--from-json takes at most DESIGN besides the file");
-        if (context.words.size() != a.positional().size() + 2)
-            return Usage("with --from-json every other option comes from the file");
-        requests = FromJsonFile(*json);
+        auto batch = FromJsonFile(*json);
+        if (!batch.ok()) return Refuse(batch.error());
+        requests = std::move(batch.value());
     } else {
-        if (a.positional().size() != 2) return Usage("");
         auto one = RequestFromArgs(a, a.positional()[1]);
-        if (!one.ok()) return Usage(one.error());
-        requests = std::vector<GenerateRequest>{std::move(one.value())};
+        if (!one.ok()) return self.RefuseUsage(one.error());
+        requests.push_back(std::move(one.value()));
     }
-    if (!requests.ok()) return Refuse(requests.error());
-    for (const GenerateRequest& request : requests.value())
+    for (const GenerateRequest& request : requests)
         if (std::string why = DialogSession::NameUnusable(request.footprint); !why.empty()) return Refuse(why);
-    auto design = DesignOf(a, requests.value());
+    auto design = DesignOf(a, requests);
     if (!design.ok()) return Refuse(design.error());
-    return Generate(design.value(), context.host.path(), requests.value());
+    return Generate(design.value(), context.host.path(), requests);
 }

@@ -1,10 +1,29 @@
-// orvex, the host program: common options, then one command from the table.
+// orvex, the host program: common options, then one command from the table with its words.
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "host/orvex/commands/command_table.h"
+
+namespace {
+
+// The command the words at `at` name; `at` moves past its name.
+const Command* Chosen(const std::vector<std::string>& words, size_t& at) {
+    for (const auto& c : Commands()) {
+        if (words[at] != c.name) continue;
+        if (c.sub == nullptr) {
+            at += 1;
+            return &c;
+        }
+        if (at + 1 < words.size() && words[at + 1] == c.sub) {
+            at += 2;
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
@@ -15,37 +34,25 @@ int main(int argc, char** argv) {
             home = words[at + 1];
             at += 2;
         } else if (words[at] == "--help") {
-            std::fputs(Usage().c_str(), stdout);
+            std::fputs(ProgramUsage().c_str(), stdout);
             return ExitOk;
         } else {
             return Refuse(words[at] == "--home" ? "option --home needs a folder"
-                                                : "unknown option " + words[at] + "\n" + Usage(),
+                                                : "unknown option " + words[at] + "\n" + ProgramUsage(),
                           ExitUsage);
         }
     }
-    if (at >= words.size()) return Refuse("no command given\n" + Usage(), ExitUsage);
-    const Command* chosen = nullptr;
-    for (const auto& c : Commands()) {
-        if (words[at] != c.name) continue;
-        if (c.sub == nullptr) {
-            chosen = &c;
-            at += 1;
-            break;
-        }
-        if (at + 1 < words.size() && words[at + 1] == c.sub) {
-            chosen = &c;
-            at += 2;
-            break;
-        }
-    }
-    if (chosen == nullptr) {
-        return Refuse("unknown command '" + words[at] +
-                          (at + 1 < words.size() ? " " + words[at + 1] : std::string()) + "'\n" +
-                          Usage(),
+    if (at >= words.size()) return Refuse("no command given\n" + ProgramUsage(), ExitUsage);
+    const size_t named = at;
+    const Command* command = Chosen(words, at);
+    if (command == nullptr) {
+        return Refuse("unknown command '" + words[named] +
+                          (named + 1 < words.size() ? " " + words[named + 1] : std::string()) + "'\n" + ProgramUsage(),
                       ExitUsage);
     }
+    auto args = ArgList::Parse(std::vector<std::string>(words.begin() + long(at), words.end()), command->spec);
+    if (!args.ok()) return command->RefuseUsage(args.error());
     auto host = HostFolder::Prepare(home);
     if (!host.ok()) return Refuse(host.error());
-    CommandContext context{host.value(), std::vector<std::string>(words.begin() + long(at), words.end())};
-    return chosen->run(context);
+    return command->run(*command, CommandContext{host.value(), std::move(args.value())});
 }

@@ -6,10 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "host/orvex/text/arg_list.h"
 #include "host/orvex/commands/command_table.h"
 #include "host/orvex/hosting/dialog_session.h"
-#include "host/orvex/text/number_parser.h"
+#include "host/orvex/requests/run_request.h"
 #include "host/orvex/requests/script_source.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/person_driver.h"
@@ -17,22 +16,6 @@
 #include "platform/win/win_api.h"
 
 namespace {
-
-struct ScreenSize {
-    int width = kDefaultScreenWidth;
-    int height = kDefaultScreenHeight;
-};
-
-Result<ScreenSize> ParseScreen(const std::string& text) {
-    using R = Result<ScreenSize>;
-    const size_t x = text.find('x');
-    if (x == std::string::npos) return R::Fail("screen size " + text + " is not WIDTHxHEIGHT");
-    auto w = number_parser::Integer(text.substr(0, x), "screen width", 320, 16384);
-    if (!w.ok()) return R::Fail(w.error());
-    auto h = number_parser::Integer(text.substr(x + 1), "screen height", 240, 16384);
-    if (!h.ok()) return R::Fail(h.error());
-    return ScreenSize{int(w.value()), int(h.value())};
-}
 
 const char* AnswerName(int answer) {
     switch (answer) {
@@ -91,55 +74,37 @@ int RunByPerson(DialogSession& session, const std::string& footprint, int scale,
     return Finish(session, footprint, result, {}, person->Error());
 }
 
-int Usage(const std::string& error) {
-    return Refuse((error.empty() ? std::string() : error + "\n") + CommandUsage("run"),
-                  ExitUsage);
-}
-
 }  // namespace
 
-int RunRun(CommandContext& context) {
-    auto args = ArgList::Parse(context.words, {"--script", "--screen", "--scale"}, {"--reopen"});
-    if (!args.ok()) return Usage(args.error());
-    const ArgList& a = args.value();
-    if (a.positional().size() != 2) return Usage("");
-    const std::string& file = a.positional()[0];
-    const std::string& footprint = a.positional()[1];
-    if (std::string why = DialogSession::NameUnusable(footprint); !why.empty()) return Refuse(why);
-    ScreenSize screen;
-    if (auto text = a.Value("--screen")) {
-        auto parsed = ParseScreen(*text);
-        if (!parsed.ok()) return Usage(parsed.error());
-        screen = parsed.value();
-    }
-    DisplayFit fit;
-    if (auto text = a.Value("--scale")) {
-        auto scale = number_parser::Integer(*text, "scale", 1, 8);
-        if (!scale.ok()) return Usage(scale.error());
-        fit.scale = int(scale.value());
-    }
-    const auto source = a.Value("--script");
+int RunRun(const Command& self, const CommandContext& context) {
+    auto request = RunRequestOf(context.args);
+    if (!request.ok()) return self.RefuseUsage(request.error());
+    const RunRequest& r = request.value();
+    if (std::string why = DialogSession::NameUnusable(r.footprint); !why.empty()) return Refuse(why);
     // Without a script a person works the dialog, on a screen that fits the display unless
     // --screen names one. A display that cannot be opened is refused before the design is.
-    if (a.Value("--screen")) fit = {screen.width, screen.height, fit.scale};
+    DisplayFit fit;
+    if (r.scale) fit.scale = *r.scale;
+    if (r.screen) fit = {r.screen->width, r.screen->height, fit.scale};
     std::string noDisplay;
-    const ScreenModule* screenModule = source ? nullptr : LoadScreenModule(noDisplay);
+    const ScreenModule* screenModule = r.script ? nullptr : LoadScreenModule(noDisplay);
     const bool byPerson = screenModule != nullptr && screenModule->displayAvailable(fit, noDisplay);
-    if (!source && !byPerson)
+    if (!r.script && !byPerson)
         return Refuse("there is no display to show the dialog on (" + noDisplay +
                       "); give --script FILE or --script - to run it headless");
+    ScreenSize screen = r.screen.value_or(ScreenSize{kDefaultScreenWidth, kDefaultScreenHeight});
     if (byPerson) screen = {fit.width, fit.height};
     ScriptParse script;
-    if (source) {
-        auto loaded = LoadScript(*source);
+    if (r.script) {
+        auto loaded = LoadScript(*r.script);
         if (!loaded.ok()) return Refuse(loaded.error());
         script = std::move(loaded.value());
     }
 
-    auto session = DialogSession::Open(file, context.host.path(), screen.width, screen.height);
+    auto session = DialogSession::Open(r.design, context.host.path(), screen.width, screen.height);
     if (!session.ok()) return Refuse(session.error());
     DialogSession& s = *session.value();
-    const std::string refusal = a.Has("--reopen") ? s.NotReopenable(footprint) : s.NameTaken(footprint);
+    const std::string refusal = r.reopen ? s.NotReopenable(r.footprint) : s.NameTaken(r.footprint);
     if (!refusal.empty()) return Refuse(refusal);
-    return byPerson ? RunByPerson(s, footprint, fit.scale, *screenModule) : RunScripted(s, footprint, script);
+    return byPerson ? RunByPerson(s, r.footprint, fit.scale, *screenModule) : RunScripted(s, r.footprint, script);
 }

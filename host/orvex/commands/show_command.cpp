@@ -3,7 +3,6 @@
 #include <map>
 #include <string>
 
-#include "host/orvex/text/arg_list.h"
 #include "host/orvex/commands/command_table.h"
 #include "host/orvex/text/display_length.h"
 #include "host/orvex/extras/footprint_extras.h"
@@ -178,14 +177,8 @@ std::string PrintText(zelmdb::DesignStore& store, DesignView& view, const std::s
 
 }  // namespace
 
-int RunShow(CommandContext& context) {
-    auto args = ArgList::Parse(context.words, {}, {"--json"});
-    if (!args.ok() || args.value().positional().empty() || args.value().positional().size() > 2) {
-        return Refuse((args.ok() ? std::string() : args.error() + "\n") + "usage: orvex " +
-                          Commands()[7].usage,
-                      ExitUsage);
-    }
-    const ArgList& a = args.value();
+int RunShow(const Command&, const CommandContext& context) {
+    const ArgList& a = context.args;
     const std::string& file = a.positional()[0];
     const std::string only = a.positional().size() == 2 ? a.positional()[1] : "";
     auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadOnly,

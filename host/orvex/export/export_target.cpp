@@ -41,13 +41,13 @@ bool EarlierExport(const std::string& head) {
 
 }  // namespace
 
-std::string ExportTargetRefusal(const std::string& path, bool force) {
+Status ExportTarget(const std::string& path, bool force) {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return "";
-    if (S_ISDIR(st.st_mode)) return path + " is a folder, not a file to export to";
-    if (!S_ISREG(st.st_mode)) return path + " is not a file to export to";
+    if (::stat(path.c_str(), &st) != 0) return {};
+    if (S_ISDIR(st.st_mode)) return Failure{path + " is a folder, not a file to export to"};
+    if (!S_ISREG(st.st_mode)) return Failure{path + " is not a file to export to"};
     const std::string head = Head(path);
-    if (OursAsDesign(head)) return path + " is an Orvex design or library; an export never writes over one";
-    if (force || EarlierExport(head)) return "";
-    return path + " exists and is not a footprint orvex exported; give --force to replace it";
+    if (OursAsDesign(head)) return Failure{path + " is an Orvex design or library; an export never writes over one"};
+    if (force || EarlierExport(head)) return {};
+    return Failure{path + " exists and is not a footprint orvex exported; give --force to replace it"};
 }

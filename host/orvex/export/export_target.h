@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
-// "" when `path` may be written: there is nothing there, or an earlier export, or `force` and a
-// file that is no design or library of ours. Otherwise the refusal, naming the file.
-std::string ExportTargetRefusal(const std::string& path, bool force);
+#include "host/base/result.h"
+
+// Whether `path` may be written: there is nothing there, or an earlier export, or `force` and a
+// file that is no design or library of ours. The refusal names the file.
+Status ExportTarget(const std::string& path, bool force);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 namespace {
 
@@ -195,22 +196,15 @@ std::string EntryLabel(const JsonValue& entry, size_t index, bool many) {
 
 }  // namespace
 
-std::set<std::string> GenerateValueOptions() {
-    std::set<std::string> options = ShapeValueOptions();
-    options.insert({"--style", "--from-json"});
-    for (const ControlRow& f : kFields) options.insert("--" + std::string(f.name));
-    for (const char* t : kTexts) options.insert("--" + std::string(t));
-    return options;
-}
-
-std::set<std::string> GenerateFlags() {
-    std::set<std::string> flags = ShapeFlags();
+ArgSpec GenerateArgSpec() {
+    ArgSpec spec{{"--style", "--from-json"}, {}, {}, 0, 2};
+    for (const ControlRow& f : kFields) spec.values.insert("--" + std::string(f.name));
+    for (const char* t : kTexts) spec.values.insert("--" + std::string(t));
     for (const RadioRow& r : kRadios)
-        for (const ControlRow& button : {r.first, r.second}) flags.insert("--" + std::string(button.name));
-    return flags;
+        for (const ControlRow& button : {r.first, r.second}) spec.flags.insert("--" + std::string(button.name));
+    AddShapeOptions(spec);
+    return spec;
 }
-
-std::map<std::string, size_t> GenerateGroups() { return ShapeGroups(); }
 
 RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint) {
     GenerateRequest request;

@@ -3,7 +3,6 @@
 // JSON object with the same names.
 #pragma once
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -29,11 +28,8 @@ struct GenerateRequest {
     ShapeRequest shape;             // what the host does to the footprint the dialog stored
 };
 
-// The value options (with their "--"), the flags and the repeatable word groups that generate
-// takes besides the design.
-std::set<std::string> GenerateValueOptions();
-std::set<std::string> GenerateFlags();
-std::map<std::string, size_t> GenerateGroups();
+// Every option of generate, and at most DESIGN and FOOTPRINT besides.
+ArgSpec GenerateArgSpec();
 
 Result<GenerateRequest> RequestFromArgs(const ArgList& args, const std::string& footprint);
 // An object is one footprint, an array of objects many; the refusal names the entry.

@@ -108,15 +108,11 @@ std::string ReadOmit(ShapeRequest& shape, const JsonValue& value) {
 
 }  // namespace
 
-std::set<std::string> ShapeValueOptions() {
-    std::set<std::string> options;
-    for (const ValueOption& v : kValues) options.insert("--" + std::string(v.name));
-    return options;
+void AddShapeOptions(ArgSpec& spec) {
+    for (const ValueOption& v : kValues) spec.values.insert("--" + std::string(v.name));
+    spec.flags.insert("--allow-overlap");
+    spec.groups.insert({{"--pad", kPadWords}, {"--omit", 1}});
 }
-
-std::set<std::string> ShapeFlags() { return {"--allow-overlap"}; }
-
-std::map<std::string, size_t> ShapeGroups() { return {{"--pad", kPadWords}, {"--omit", 1}}; }
 
 std::string ShapeFromArgs(ShapeRequest& shape, const ArgList& args) {
     for (const ValueOption& v : kValues)

@@ -3,9 +3,7 @@
 // names; every refusal names its option.
 #pragma once
 #include <cstdint>
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -29,11 +27,8 @@ struct ShapeRequest {
     bool allowOverlap = false;
 };
 
-// The command line's options of these ("--turn"...): values, flags, and word groups that may
-// be given again.
-std::set<std::string> ShapeValueOptions();
-std::set<std::string> ShapeFlags();
-std::map<std::string, size_t> ShapeGroups();
+// The command line's options of these ("--turn"...) into a command's spec.
+void AddShapeOptions(ArgSpec& spec);
 
 std::string ShapeFromArgs(ShapeRequest& shape, const ArgList& args);
 // True when the member (a name without "--") is one of these; `error` then says what is wrong

@@ -1,38 +1,53 @@
 // Option parsing for the orvex commands; see arg_list.h.
 #include "host/orvex/text/arg_list.h"
 
-Result<ArgList> ArgList::Parse(const std::vector<std::string>& words,
-                                       const std::set<std::string>& valueOptions,
-                                       const std::set<std::string>& flags,
-                                       const std::map<std::string, size_t>& groups) {
-    using R = Result<ArgList>;
+namespace {
+
+std::string Words(size_t n) { return n == 1 ? "1 word" : std::to_string(n) + " words"; }
+
+// "2 words", "1 or 2 words", "at least 1 word".
+std::string Expected(const ArgSpec& spec) {
+    if (spec.fewest == spec.most) return Words(spec.most);
+    if (spec.most == SIZE_MAX) return "at least " + Words(spec.fewest);
+    return std::to_string(spec.fewest) + (spec.most == spec.fewest + 1 ? " or " : " to ") + Words(spec.most);
+}
+
+}  // namespace
+
+Result<ArgList> ArgList::Parse(const std::vector<std::string>& words, const ArgSpec& spec) {
     ArgList args;
-    for (size_t i = 0; i < words.size(); ++i) {
-        const std::string& w = words[i];
-        // A lone "-" is a value (standard input), and so is a negative number.
-        const bool isOption = w.size() > 2 && w.compare(0, 2, "--") == 0;
-        if (!isOption) {
-            args.positional_.push_back(w);
-            continue;
-        }
-        if (flags.count(w) != 0) {
-            args.flags_.insert(w);
-        } else if (valueOptions.count(w) != 0) {
-            if (i + 1 >= words.size()) return R::Fail("option " + w + " needs a value");
-            if (args.values_.count(w) != 0) return R::Fail("option " + w + " is given twice");
-            args.values_[w] = words[++i];
-        } else if (auto group = groups.find(w); group != groups.end()) {
-            if (words.size() - i - 1 < group->second)
-                return R::Fail("option " + w + " needs " +
-                               (group->second == 1 ? std::string("a value") : std::to_string(group->second) + " words"));
-            args.groups_.emplace(w, std::vector<std::string>(words.begin() + long(i) + 1,
-                                                             words.begin() + long(i + 1 + group->second)));
-            i += group->second;
-        } else {
-            return R::Fail("unknown option " + w);
-        }
-    }
+    for (size_t at = 0; at < words.size(); ++at) TRY(args.Take(words, at, spec));
+    const size_t n = args.positional_.size();
+    if (n < spec.fewest || n > spec.most)
+        return Failure{Expected(spec) + " besides the options, not " + std::to_string(n)};
     return args;
+}
+
+// The word at `at`, with the words an option takes after it; `at` ends on the last word taken.
+Status ArgList::Take(const std::vector<std::string>& words, size_t& at, const ArgSpec& spec) {
+    const std::string& w = words[at];
+    // A lone "-" is a value (standard input), and so is a negative number.
+    if (w.size() <= 2 || w.compare(0, 2, "--") != 0) {
+        positional_.push_back(w);
+        return {};
+    }
+    if (spec.flags.count(w) != 0) {
+        flags_.insert(w);
+        return {};
+    }
+    if (spec.values.count(w) != 0) {
+        if (at + 1 >= words.size()) return Failure{"option " + w + " needs a value"};
+        if (values_.count(w) != 0) return Failure{"option " + w + " is given twice"};
+        values_[w] = words[++at];
+        return {};
+    }
+    const auto group = spec.groups.find(w);
+    if (group == spec.groups.end()) return Failure{"unknown option " + w};
+    const size_t n = group->second;
+    if (words.size() - at - 1 < n) return Failure{"option " + w + " needs " + (n == 1 ? "a value" : Words(n))};
+    groups_.emplace(w, std::vector<std::string>(words.begin() + long(at) + 1, words.begin() + long(at + 1 + n)));
+    at += n;
+    return {};
 }
 
 std::optional<std::string> ArgList::Value(const std::string& option) const {

@@ -21,7 +21,7 @@ std::string Asked(const GenerateRequest& request) {
 }
 
 Result<GenerateRequest> FromArgs(std::vector<std::string> words) {
-    auto args = ArgList::Parse(words, GenerateValueOptions(), GenerateFlags(), GenerateGroups());
+    auto args = ArgList::Parse(words, GenerateArgSpec());
     if (!args.ok()) return Result<GenerateRequest>::Fail(args.error());
     return RequestFromArgs(args.value(), "F");
 }
@@ -125,18 +125,5 @@ INSTANTIATE_TEST_SUITE_P(Faults, WrongOptionTest, ::testing::Values(
     Wrong{"TurnKind", {}, R"("style": "grid", "turn": true)", "\"turn\" must be a number or a string"},
     Wrong{"OverlapKind", {}, R"("style": "grid", "allow-overlap": "yes")", "\"allow-overlap\" must be true or false"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ArgListTest, GroupsTakeTheirWordsAndMayComeAgain) {
-    auto args = ArgList::Parse({"D", "--pad", "", "-1", "--x", "P", "--pad", "B", "2", "3", "Q", "--turn", "90"}, {"--turn"},
-                               {}, {{"--pad", 4}});
-    ASSERT_TRUE(args.ok()) << args.error();
-    EXPECT_EQ(args.value().Groups("--pad"),
-              (std::vector<std::vector<std::string>>{{"", "-1", "--x", "P"}, {"B", "2", "3", "Q"}}));
-    EXPECT_EQ(args.value().positional(), std::vector<std::string>{"D"});
-    auto cut = ArgList::Parse({"--pad", "A", "1", "2"}, {}, {}, {{"--pad", 4}, {"--omit", 1}});
-    ASSERT_FALSE(cut.ok());
-    EXPECT_EQ(cut.error(), "option --pad needs 4 words");
-    EXPECT_EQ(ArgList::Parse({"--omit"}, {}, {}, {{"--omit", 1}}).error(), "option --omit needs a value");
-}
 
 }  // namespace
