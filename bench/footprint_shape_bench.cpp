@@ -36,26 +36,39 @@ void BM_FindOverlapStacked(benchmark::State& state) {
 }
 BENCHMARK(BM_FindOverlapStacked)->Unit(benchmark::kMillisecond);
 
-void BM_ShapeFootprint(benchmark::State& state) {
-    OpenDesign open("tessra-shape-bench");
-    zelmdb::DesignStore& store = *zelmdb::DatabaseSet::Get().Design();
+// The grid of pads as the plug-in stores it, on a padstack of its own.
+Result<zelmdb::Symbol> StoreGrid(zelmdb::DesignStore& store) {
     zelmdb::Padstack pad;
     pad.layers.resize(14);
     pad.layers[0] = zelmdb::LayerGeometry{4000, 2000, 0, 0, 4, 0};
-    pad.id = store.NewPadstack();
-    pad.nameId = store.NameCreate("PAD");
-    store.PutPadstack(pad);
-    zelmdb::Symbol plugin{store.NewSymbol(), store.NameCreate("BGA"), 220000, -220000, {}};
+    TRY_ASSIGN(padId, store.NewPadstack());
+    TRY_ASSIGN(padName, store.NameCreate("PAD"));
+    pad.id = padId;
+    pad.nameId = padName;
+    TRY(store.PutPadstack(pad));
+    TRY_ASSIGN(symbolId, store.NewSymbol());
+    TRY_ASSIGN(symbolName, store.NameCreate("BGA"));
+    zelmdb::Symbol grid{symbolId, symbolName, 220000, -220000, {}};
     for (int row = 0; row < kSide; ++row)
-        for (int column = 0; column < kSide; ++column)
-            plugin.pins.push_back({store.NameCreate(std::string(1, char('A' + row % 26)) + std::to_string(column + 1)),
-                                   column * 8000, -row * 8000, int16_t(pad.id)});
+        for (int column = 0; column < kSide; ++column) {
+            TRY_ASSIGN(name, store.NameCreate(std::string(1, char('A' + row % 26)) + std::to_string(column + 1)));
+            grid.pins.push_back({name, column * 8000, -row * 8000, int16_t(padId)});
+        }
+    return grid;
+}
+
+void BM_ShapeFootprint(benchmark::State& state) {
+    OpenDesign open("tessra-shape-bench");
+    zelmdb::DesignStore& store = *zelmdb::DatabaseSet::Get().Design();
+    const Result<zelmdb::Symbol> stored = StoreGrid(store);
+    if (!stored.ok()) return state.SkipWithError(stored.error().c_str());
+    const zelmdb::Symbol& plugin = stored.value();
     FootprintExtras extras;
     extras.omit = {"E5-H8"};
     extras.pads = {{"EP", 0, 0, "PAD"}};
     extras.turn = 5400;
     for (auto _ : state) {
-        store.PutSymbol(plugin);
+        (void)store.PutSymbol(plugin);
         benchmark::DoNotOptimize(ShapeFootprint(store, "BGA", extras, ShapeCheck::Strict));
     }
 }

@@ -32,7 +32,7 @@ public:
                                         DesignStore::Sharing::Exclusive);
         if (!opened.ok()) return;
         DatabaseSet::Get().AttachDesign(std::move(opened.value()));
-        ready_ = !transaction || DatabaseSet::Get().Design()->Begin();
+        ready_ = !transaction || DatabaseSet::Get().Design()->Begin().ok();
     }
     ~BenchDesign() {
         if (DesignStore* design = DatabaseSet::Get().Design()) design->Rollback();

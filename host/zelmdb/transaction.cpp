@@ -4,7 +4,7 @@
 namespace zelmdb {
 
 Result<Transaction> Transaction::Begin(DesignStore& store, DesignStore::Lock lock) {
-    if (!store.Begin(lock)) return Failure{store.LastError()};
+    TRY(store.Begin(lock));
     return Transaction(store);
 }
 
@@ -15,15 +15,9 @@ Transaction::~Transaction() {
 Status Transaction::Commit() {
     DesignStore* store = std::exchange(store_, nullptr);
     if (store == nullptr) return Failure{"the transaction was already ended"};
-    if (!store->FailedWrites().empty()) {
-        const Failure failed{store->FailedWrites().front()};
-        store->Rollback();
-        return failed;
-    }
-    if (store->Commit()) return {};
-    const Failure unsaved{store->LastError()};
-    store->Rollback();
-    return unsaved;
+    const Status saved = store->FailedWrites().empty() ? store->Commit() : Failure{store->FailedWrites().front()};
+    if (!saved.ok()) store->Rollback();
+    return saved;
 }
 
 }  // namespace zelmdb

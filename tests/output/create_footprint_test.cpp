@@ -13,6 +13,7 @@
 #include "output/padstack_rules.h"
 #include "res/output_texts.h"
 #include "tests/array/array_fixture.h"
+#include "tests/support/store_records.h"
 
 namespace {
 
@@ -27,13 +28,10 @@ protected:
     // A padstack of one pad on layer 1 (and a drill), stored under `name`.
     int32_t AddPadstack(const std::string& name, uint8_t shape, int16_t rotation = 0) {
         zelmdb::Padstack p;
-        p.id = Design().NewPadstack();
-        p.nameId = Design().NameCreate(name);
         p.layers.resize(14);
         p.layers[0] = LayerGeometry{30, 20, 30, 20, shape, rotation};
         p.layers[13] = LayerGeometry{10, 10, 10, 10, 1, 0};
-        EXPECT_TRUE(Design().PutPadstack(p));
-        return p.id;
+        return StoreNewPadstack(Design(), p, name);
     }
     void Pads(std::initializer_list<int16_t> rotations) {
         int i = 0;
@@ -74,7 +72,7 @@ TEST_F(CreateFootprintTest, RotatedCopiesKeepTheHostsPadProperties) {
     auto rounded = *Design().GetPadstack(AddPadstack("RR", 4));
     rounded.layers[0].cornerRatio = 2500;
     rounded.layers[0].hostFlags = zelmdb::NoPasteFlag;
-    ASSERT_TRUE(Design().PutPadstack(rounded));
+    ASSERT_TRUE(Design().PutPadstack(rounded).ok());
     params.DefaultPadstackName = params.Pin1PadstackName = "RR";
     Pads({0, 5400, 10800});
     CreateFootprint();

@@ -7,6 +7,7 @@
 #include "host/zelmdb/zelmdb.h"
 #include "output/layer_colours.h"
 #include "tests/array/array_fixture.h"
+#include "tests/support/store_records.h"
 
 namespace {
 
@@ -14,16 +15,12 @@ using zelmdb::LayerGeometry;
 
 class PadstackAvailabilityTest : public ArrayFixture {
 protected:
-    static zelmdb::Padstack Pad(zelmdb::DesignStore& store, const std::string& name, uint8_t top,
-                                uint8_t bottom, int32_t width) {
+    static void Pad(zelmdb::DesignStore& store, const std::string& name, uint8_t top, uint8_t bottom, int32_t width) {
         zelmdb::Padstack p;
         p.layers.resize(14);
         p.layers[0] = LayerGeometry{width, width, width, width, top, 0};
         p.layers[1] = LayerGeometry{width, width, width, width, bottom, 0};
-        p.id = store.NewPadstack();
-        p.nameId = store.NameCreate(name);
-        EXPECT_TRUE(store.PutPadstack(p));
-        return p;
+        StoreNewPadstack(store, p, name);
     }
     std::string Library(const std::string& file, const std::string& pad, uint8_t top, uint8_t bottom, int32_t width) {
         zelmdb::DesignInfo info;

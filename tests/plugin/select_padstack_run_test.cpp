@@ -19,6 +19,7 @@
 #include "res/resource.h"
 #include "tests/plugin/dialog_run_fixture.h"
 #include "tests/support/script_line.h"
+#include "tests/support/store_records.h"
 
 namespace {
 
@@ -35,12 +36,10 @@ protected:
     static void PutPad(zelmdb::DesignStore& store, const std::string& name, LayerGeometry top,
                        LayerGeometry bottom = {}) {
         zelmdb::Padstack pad;
-        pad.id = store.NewPadstack();
-        pad.nameId = store.NameCreate(name);
         pad.layers.resize(14);
         pad.layers[0] = top;
         pad.layers[1] = bottom;
-        ASSERT_TRUE(store.PutPadstack(pad));
+        StoreNewPadstack(store, pad, name);
     }
     // A library file with one top padstack, listed in the host's settings file.
     void ListLibrary(const std::string& padName) {

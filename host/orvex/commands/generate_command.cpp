@@ -71,46 +71,51 @@ std::string BoxesSaid() {
     return said;
 }
 
-// Why the run stored nothing, or "" when it stored the footprint.
-std::string Refusal(DialogSession& session, const GenerateRequest& request, const GenerateScript& script,
-                    const HeadlessDriver& driver, int32_t result) {
-    if (driver.Failed()) return DriverRefusal(request, script, driver);
-    if (std::string failed = session.FailedWrite(); !failed.empty()) return "the footprint was NOT stored: " + failed;
-    if (result == 1 && session.Holds(request.footprint)) return "";
+// Whether the run stored the footprint; the refusal says why not.
+Status Stored(DialogSession& session, const GenerateRequest& request, const GenerateScript& script,
+              const HeadlessDriver& driver, int32_t result) {
+    if (driver.Failed()) return Failure{DriverRefusal(request, script, driver)};
+    if (Status written = session.AllWritten(); !written.ok())
+        return Failure{"the footprint was NOT stored: " + written.error()};
+    if (result == 1 && session.Holds(request.footprint)) return {};
     const std::string said = BoxesSaid();
-    if (said.empty()) return "the dialog did not end with OK";
+    if (said.empty()) return Failure{"the dialog did not end with OK"};
     const std::string origin = BoxOrigin(script, driver);
-    return (origin.empty() ? "" : origin + ": ") + "the dialog says " + said;
+    return Failure{(origin.empty() ? "" : origin + ": ") + "the dialog says " + said};
 }
 
-// Why the footprint the host shaped from the run cannot be kept, or "".
-std::string ShapeRefusal(DialogSession& session, const GenerateRequest& request) {
-    if (!session.ShapeRefusal().empty()) return session.ShapeRefusal();
-    return request.shape.allowOverlap ? "" : OverlapRefusal(session.Design(), request.footprint);
+// Whether the host did its extras to the stored footprint, and its pads keep apart unless the
+// request lets them overlap.
+Status ExtrasKept(DialogSession& session, const GenerateRequest& request) {
+    TRY(session.ExtrasDone());
+    if (request.shape.allowOverlap) return {};
+    return PadsApart(session.Design(), request.footprint);
 }
 
-int Generate(const std::string& file, const std::string& hostFolder, const std::vector<GenerateRequest>& requests) {
-    auto session = DialogSession::Open(file, hostFolder, kDefaultScreenWidth, kDefaultScreenHeight);
-    if (!session.ok()) return Refuse(session.error());
-    DialogSession& s = *session.value();
-    for (const GenerateRequest& request : requests) {
-        const std::string label = RequestLabel(request);
-        if (std::string taken = s.NameTaken(request.footprint); !taken.empty()) return Refuse(taken);
-        auto extras = ExtrasOf(request, s.Design().info());
-        if (!extras.ok()) return Refuse(label + ": " + extras.error() + "; nothing was stored");
-        const GenerateScript script = BuildGenerateScript(request);
-        HeadlessDriver driver(script.actions);
-        driver.StopAtMessageBox();
-        const int32_t result = s.Run(request.footprint, driver, &extras.value());
-        std::string why = Refusal(s, request, script, driver, result);
-        if (why.empty()) why = ShapeRefusal(s, request);
-        if (!why.empty()) return Refuse(label + ": " + why + "; nothing was stored");
-        if (std::string said = BoxesSaid(); !said.empty())
-            std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", label.c_str(), said.c_str());
-    }
-    if (std::string why = s.Keep(); !why.empty()) return Refuse(why + "; nothing was stored");
+// One footprint of the batch through the dialog and the host's extras.
+Status GenerateOne(DialogSession& session, const GenerateRequest& request) {
+    TRY(session.NameFree(request.footprint));
+    const std::string label = RequestLabel(request);
+    auto extras = ExtrasOf(request, session.Design().info());
+    if (!extras.ok()) return Failure{label + ": " + extras.error() + "; nothing was stored"};
+    const GenerateScript script = BuildGenerateScript(request);
+    HeadlessDriver driver(script.actions);
+    driver.StopAtMessageBox();
+    const int32_t result = session.Run(request.footprint, driver, &extras.value());
+    Status done = Stored(session, request, script, driver, result);
+    if (done.ok()) done = ExtrasKept(session, request);
+    if (!done.ok()) return Failure{label + ": " + done.error() + "; nothing was stored"};
+    if (std::string said = BoxesSaid(); !said.empty())
+        std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", label.c_str(), said.c_str());
+    return {};
+}
+
+Status Generate(const std::string& file, const std::string& hostFolder, const std::vector<GenerateRequest>& requests) {
+    TRY_ASSIGN(session, DialogSession::Open(file, hostFolder, kDefaultScreenWidth, kDefaultScreenHeight));
+    for (const GenerateRequest& request : requests) TRY(GenerateOne(*session, request));
+    if (Status kept = session->Keep(); !kept.ok()) return Failure{kept.error() + "; nothing was stored"};
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
-    return ExitOk;
+    return {};
 }
 
 // Generate's words: a batch file with at most DESIGN besides, or DESIGN and FOOTPRINT with options.
@@ -140,8 +145,8 @@ int RunGenerate(const Command& self, const CommandContext& context) {
         requests.push_back(std::move(one.value()));
     }
     for (const GenerateRequest& request : requests)
-        if (std::string why = DialogSession::NameUnusable(request.footprint); !why.empty()) return Refuse(why);
+        if (Status usable = DialogSession::NameUsable(request.footprint); !usable.ok()) return Refuse(usable.error());
     auto design = DesignOf(a, requests);
     if (!design.ok()) return Refuse(design.error());
-    return Generate(design.value(), context.host.path(), requests);
+    return Finish(Generate(design.value(), context.host.path(), requests));
 }

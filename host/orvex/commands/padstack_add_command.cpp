@@ -8,6 +8,19 @@
 
 namespace {
 
+// The new padstack's id. A write that fails is noted by the store as well, and the commit
+// refuses for it; a failure before the commit leaves the transaction to its guard.
+Result<int32_t> Stored(zelmdb::DesignStore& store, zelmdb::Transaction& transaction, zelmdb::Padstack padstack,
+                       const std::string& name) {
+    TRY_ASSIGN(id, store.NewPadstack());
+    TRY_ASSIGN(nameId, store.NameCreate(name));
+    padstack.id = id;
+    padstack.nameId = nameId;
+    TRY(store.PutPadstack(padstack));
+    TRY(transaction.Commit());
+    return id;
+}
+
 Status AddPadstack(const PadstackRequest& request) {
     TRY_ASSIGN(store, zelmdb::DesignStore::Open(request.file, zelmdb::DesignStore::Access::ReadWrite,
                                                 zelmdb::DesignStore::Sharing::Exclusive));
@@ -15,12 +28,9 @@ Status AddPadstack(const PadstackRequest& request) {
     if (store->FindPadstack(request.name) != 0)
         return Failure{"padstack " + request.name + " already exists in " + request.file};
     TRY_ASSIGN(transaction, zelmdb::Transaction::Begin(*store));
-    padstack.id = store->NewPadstack();
-    padstack.nameId = padstack.id == 0 ? 0 : store->NameCreate(request.name);
-    // A write that fails is noted by the store, and the commit refuses for it.
-    if (padstack.nameId != 0) store->PutPadstack(padstack);
-    if (Status kept = transaction.Commit(); !kept.ok()) return Failure{kept.error() + ": the padstack was NOT stored"};
-    std::printf("%s: padstack %d %s\n", request.file.c_str(), padstack.id, request.name.c_str());
+    const Result<int32_t> id = Stored(*store, transaction, padstack, request.name);
+    if (!id.ok()) return Failure{id.error() + ": the padstack was NOT stored"};
+    std::printf("%s: padstack %d %s\n", request.file.c_str(), id.value(), request.name.c_str());
     return {};
 }
 

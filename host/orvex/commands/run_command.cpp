@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "host/orvex/commands/command_table.h"
@@ -38,32 +39,35 @@ void PrintRun(int32_t result, const std::vector<std::string>& notes) {
     std::printf("result: %d\n", result);
 }
 
-// `failure` says why the input failed (the script's error, the window that did not open), empty
-// when it did not.
+// A failed write of the host, the host's extras that could not be done again (the footprint
+// would lose them), or a design that would not keep the run: the session drops whatever it
+// does not keep.
+Status KeepRun(DialogSession& session) {
+    TRY(session.AllWritten());
+    TRY(session.ExtrasDone());
+    return session.Keep();
+}
+
+// `input` says whether the input went through: the script ran, the window stayed open.
 int Finish(DialogSession& session, const std::string& footprint, int32_t result, std::vector<std::string> notes,
-           const std::string& failure) {
-    notes.insert(notes.end(), session.ShapeNotes().begin(), session.ShapeNotes().end());
+           const Status& input) {
+    notes.insert(notes.end(), session.ExtrasNotes().begin(), session.ExtrasNotes().end());
     PrintRun(result, notes);
-    // A failed write of the host, the host's part of the footprint that could not be done again
-    // (the footprint would lose it), or a design that would not keep the run: the session drops
-    // whatever it does not keep.
-    std::string notKept = session.FailedWrite();
-    if (result == 1 && notKept.empty()) notKept = session.ShapeRefusal();
-    if (result == 1 && notKept.empty()) notKept = session.Keep();
-    const bool keep = result == 1 && notKept.empty();
+    // Only OK keeps anything.
+    const std::optional<Status> kept = result == 1 ? std::optional<Status>(KeepRun(session)) : std::nullopt;
     std::printf("%s: %s\n", session.File().c_str(),
-                keep ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
+                kept && kept->ok() ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
-    if (!failure.empty()) return Refuse(failure);
-    if (result == 1 && !keep) return Refuse(footprint + " was NOT stored: " + notKept + "; the design is unchanged");
+    if (!input.ok()) return Refuse(input.error());
+    if (kept && !kept->ok()) return Refuse(footprint + " was NOT stored: " + kept->error() + "; the design is unchanged");
     return ExitOk;
 }
 
 int RunScripted(DialogSession& session, const std::string& footprint, const ScriptParse& script) {
     HeadlessDriver driver(script.actions);
     const int32_t result = session.Run(footprint, driver);
-    const std::string failure = driver.Failed() ? "the script failed: " + driver.Error() : "";
-    return Finish(session, footprint, result, driver.Notes(), failure);
+    const Status input = driver.Failed() ? Status(Failure{"the script failed: " + driver.Error()}) : Status();
+    return Finish(session, footprint, result, driver.Notes(), input);
 }
 
 int RunByPerson(DialogSession& session, const std::string& footprint, int scale, const ScreenModule& screen) {
@@ -71,7 +75,9 @@ int RunByPerson(DialogSession& session, const std::string& footprint, int scale,
     std::string error;
     if (!person->Start(("Orvex - " + session.File()).c_str(), scale, error)) return Refuse(error);
     const int32_t result = session.Run(footprint);
-    return Finish(session, footprint, result, {}, person->Error());
+    // The window's driver says what went wrong, and nothing when nothing did.
+    const Status input = person->Error().empty() ? Status() : Status(Failure{person->Error()});
+    return Finish(session, footprint, result, {}, input);
 }
 
 }  // namespace
@@ -80,7 +86,7 @@ int RunRun(const Command& self, const CommandContext& context) {
     auto request = RunRequestOf(context.args);
     if (!request.ok()) return self.RefuseUsage(request.error());
     const RunRequest& r = request.value();
-    if (std::string why = DialogSession::NameUnusable(r.footprint); !why.empty()) return Refuse(why);
+    if (Status usable = DialogSession::NameUsable(r.footprint); !usable.ok()) return Refuse(usable.error());
     // Without a script a person works the dialog, on a screen that fits the display unless
     // --screen names one. A display that cannot be opened is refused before the design is.
     DisplayFit fit;
@@ -104,7 +110,7 @@ int RunRun(const Command& self, const CommandContext& context) {
     auto session = DialogSession::Open(r.design, context.host.path(), screen.width, screen.height);
     if (!session.ok()) return Refuse(session.error());
     DialogSession& s = *session.value();
-    const std::string refusal = r.reopen ? s.NotReopenable(r.footprint) : s.NameTaken(r.footprint);
-    if (!refusal.empty()) return Refuse(refusal);
+    if (Status open = r.reopen ? s.Reopenable(r.footprint) : s.NameFree(r.footprint); !open.ok())
+        return Refuse(open.error());
     return byPerson ? RunByPerson(s, r.footprint, fit.scale, *screenModule) : RunScripted(s, r.footprint, script);
 }

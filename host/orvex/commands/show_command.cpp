@@ -130,7 +130,7 @@ void WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view
 
 // A footprint shown alone: every pin where it stands, in the design's unit, and what the host
 // did to the arrangement.
-std::string PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb::Symbol& s, const std::string& name) {
+Status PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb::Symbol& s, const std::string& name) {
     const zelmdb::DesignInfo& info = store.info();
     const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(info.unitCode);
     const char* unitName = unit ? unit->option : "units";
@@ -140,9 +140,7 @@ std::string PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb
                     DisplayLength(pin.x, info).c_str(), DisplayLength(pin.y, info).c_str(), unitName,
                     view.PadstackName(pin.padstack).c_str());
     }
-    auto extras = LoadExtras(store, name);
-    if (!extras.ok()) return extras.error();
-    const FootprintExtras& e = extras.value();
+    TRY_ASSIGN(e, LoadExtras(store, name));
     for (const ExtraPad& pad : e.pads)
         std::printf("    extra pad \"%s\" at %s %s %s from the %s, padstack %s\n", pad.name.c_str(),
                     DisplayLength(pad.x, info).c_str(), DisplayLength(pad.y, info).c_str(), unitName,
@@ -150,10 +148,10 @@ std::string PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb
     for (const std::string& item : e.omit) std::printf("    omitted %s\n", item.c_str());
     if (e.startAngle != 0) std::printf("    pin 1 of the circle at %g degrees\n", e.startAngle / 60.0);
     if (e.turn != 0) std::printf("    turned %d degrees counter-clockwise\n", e.turn / 60);
-    return "";
+    return {};
 }
 
-std::string PrintText(zelmdb::DesignStore& store, DesignView& view, const std::string& file,
+Status PrintText(zelmdb::DesignStore& store, DesignView& view, const std::string& file,
                       const std::string& only) {
     const zelmdb::DesignInfo& info = store.info();
     const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(info.unitCode);
@@ -169,10 +167,9 @@ std::string PrintText(zelmdb::DesignStore& store, DesignView& view, const std::s
         if (!only.empty() && name != only) continue;
         std::printf("  %s (symbol %d): %zu pins, centre %d %d\n", name.c_str(), s.id, s.pins.size(),
                     s.centerX, s.centerY);
-        if (!only.empty())
-            if (std::string error = PrintPins(store, view, s, name); !error.empty()) return error;
+        if (!only.empty()) TRY(PrintPins(store, view, s, name));
     }
-    return "";
+    return {};
 }
 
 }  // namespace
@@ -188,8 +185,8 @@ int RunShow(const Command&, const CommandContext& context) {
     if (!only.empty() && store.FindSymbol(only) == 0) return Refuse(file + " holds no footprint named " + only);
     DesignView view(store);
     if (!a.Has("--json")) {
-        const std::string error = PrintText(store, view, file, only);
-        return error.empty() ? ExitOk : Refuse(file + ": " + error);
+        const Status printed = PrintText(store, view, file, only);
+        return printed.ok() ? ExitOk : Refuse(file + ": " + printed.error());
     }
     JsonWriter j;
     j.BeginObject();

@@ -28,18 +28,17 @@ bool Whole(const JsonValue& v, double low, double high) {
     return v.kind == Kind::Number && v.number >= low && v.number <= high && v.number == std::floor(v.number);
 }
 
-std::string ReadBody(const JsonValue& value, FootprintExtras& extras) {
+Status ReadBody(const JsonValue& value, FootprintExtras& extras) {
     if (value.kind != Kind::Array || value.items.size() != 2 || value.items[0].kind != Kind::Number ||
         value.items[1].kind != Kind::Number)
-        return "\"body\" is not two numbers";
-    auto width = BodySide(value.items[0].text, "width");
-    auto height = BodySide(value.items[1].text, "height");
-    if (!width.ok() || !height.ok()) return width.ok() ? height.error() : width.error();
-    extras.body = BodySize{width.value(), height.value()};
-    return "";
+        return Failure{"\"body\" is not two numbers"};
+    TRY_ASSIGN(width, BodySide(value.items[0].text, "width"));
+    TRY_ASSIGN(height, BodySide(value.items[1].text, "height"));
+    extras.body = BodySize{width, height};
+    return {};
 }
 
-std::string ReadPad(const JsonValue& value, ExtraPad& pad) {
+Status ReadPad(const JsonValue& value, ExtraPad& pad) {
     const JsonValue* name = value.Member("name");
     const JsonValue* x = value.Member("x");
     const JsonValue* y = value.Member("y");
@@ -47,77 +46,79 @@ std::string ReadPad(const JsonValue& value, ExtraPad& pad) {
     if (value.kind != Kind::Object || value.members.size() != 4 || !name || name->kind != Kind::String || !x ||
         !Whole(*x, INT32_MIN, INT32_MAX) || !y || !Whole(*y, INT32_MIN, INT32_MAX) || !padstack ||
         padstack->kind != Kind::String || padstack->text.empty())
-        return "a pad is not {\"name\", \"x\", \"y\", \"padstack\"} with whole x and y";
+        return Failure{"a pad is not {\"name\", \"x\", \"y\", \"padstack\"} with whole x and y"};
     pad = ExtraPad{name->text, int32_t(x->number), int32_t(y->number), padstack->text};
-    return "";
+    return {};
 }
 
-std::string ReadPads(const JsonValue& value, FootprintExtras& extras) {
-    if (value.kind != Kind::Array || value.items.empty()) return "\"pads\" is not a list of pads";
+Status ReadPads(const JsonValue& value, FootprintExtras& extras) {
+    if (value.kind != Kind::Array || value.items.empty()) return Failure{"\"pads\" is not a list of pads"};
     for (const JsonValue& item : value.items) {
         ExtraPad pad;
-        if (std::string error = ReadPad(item, pad); !error.empty()) return error;
+        TRY(ReadPad(item, pad));
         extras.pads.push_back(std::move(pad));
     }
-    return "";
+    return {};
 }
 
-std::string ReadPadsAbout(const JsonValue& value, FootprintExtras& extras) {
+Status ReadPadsAbout(const JsonValue& value, FootprintExtras& extras) {
     const auto about = value.kind == Kind::String ? PadsAboutNamed(value.text) : std::nullopt;
-    if (!about) return "\"pads_about\" is neither \"center\" nor \"origin\"";
+    if (!about) return Failure{"\"pads_about\" is neither \"center\" nor \"origin\""};
     extras.padsAbout = *about;
-    return "";
+    return {};
 }
 
-std::string ReadOmit(const JsonValue& value, FootprintExtras& extras) {
-    if (value.kind != Kind::Array || value.items.empty()) return "\"omit\" is not a list of names";
+Status ReadOmit(const JsonValue& value, FootprintExtras& extras) {
+    if (value.kind != Kind::Array || value.items.empty()) return Failure{"\"omit\" is not a list of names"};
     for (const JsonValue& item : value.items) {
-        if (item.kind != Kind::String || item.text.empty()) return "\"omit\" holds something other than a name";
+        if (item.kind != Kind::String || item.text.empty()) return Failure{"\"omit\" holds something other than a name"};
         extras.omit.push_back(item.text);
     }
-    return "";
+    return {};
 }
 
-std::string ReadTurn(const JsonValue& value, FootprintExtras& extras) {
-    if (!Whole(value, 90, 270) || int(value.number) % 90 != 0) return "\"turn\" is not 90, 180 or 270";
+Status ReadTurn(const JsonValue& value, FootprintExtras& extras) {
+    if (!Whole(value, 90, 270) || int(value.number) % 90 != 0) return Failure{"\"turn\" is not 90, 180 or 270"};
     extras.turn = int32_t(value.number) * 60;
-    return "";
+    return {};
 }
 
-std::string ReadStartAngle(const JsonValue& value, FootprintExtras& extras) {
-    if (value.kind != Kind::Number || !(std::fabs(value.number) <= 360)) return "\"start_angle\" is not -360 to 360";
+Status ReadStartAngle(const JsonValue& value, FootprintExtras& extras) {
+    if (value.kind != Kind::Number || !(std::fabs(value.number) <= 360))
+        return Failure{"\"start_angle\" is not -360 to 360"};
     extras.startAngle = int32_t(std::lround(value.number * 60));
-    return extras.startAngle == 0 ? "\"start_angle\" is 0" : "";
+    if (extras.startAngle == 0) return Failure{"\"start_angle\" is 0"};
+    return {};
 }
 
-std::string ReadMadeFrom(const JsonValue& value, FootprintExtras& extras) {
-    if (value.kind != Kind::Object) return "\"made_from\" is not an object";
+Status ReadMadeFrom(const JsonValue& value, FootprintExtras& extras) {
+    if (value.kind != Kind::Object) return Failure{"\"made_from\" is not an object"};
     for (const auto& [name, option] : value.members) {
         if (option.kind == Kind::Bool && option.boolean) {
             extras.madeFrom.emplace_back(name, std::nullopt);
         } else if (option.kind == Kind::String) {
             extras.madeFrom.emplace_back(name, option.text);
         } else {
-            return "option \"" + name + "\" is neither a text nor true";
+            return Failure{"option \"" + name + "\" is neither a text nor true"};
         }
     }
-    return "";
+    return {};
 }
 
 struct MemberReader {
     const char* name;
-    std::string (*read)(const JsonValue&, FootprintExtras&);
+    Status (*read)(const JsonValue&, FootprintExtras&);
 };
 const MemberReader kMembers[] = {
     {"body", ReadBody},   {"pads", ReadPads},        {"pads_about", ReadPadsAbout}, {"omit", ReadOmit},
     {"turn", ReadTurn},   {"start_angle", ReadStartAngle}, {"made_from", ReadMadeFrom},
 };
 
-std::string ReadMember(const std::string& name, const JsonValue& value, FootprintExtras& extras) {
-    if (name == "version") return "";
+Status ReadMember(const std::string& name, const JsonValue& value, FootprintExtras& extras) {
+    if (name == "version") return {};
     for (const MemberReader& m : kMembers)
         if (name == m.name) return m.read(value, extras);
-    return "unknown member \"" + name + "\"";
+    return Failure{"unknown member \"" + name + "\""};
 }
 
 void WritePads(JsonWriter& j, const FootprintExtras& extras) {
@@ -146,14 +147,11 @@ void WriteMadeFrom(JsonWriter& j, const FootprintExtras& extras) {
 }  // namespace
 
 Result<BodySize> ParseBody(const std::string& text) {
-    using R = Result<BodySize>;
     const size_t x = text.find('x');
-    if (x == std::string::npos) return R::Fail("body " + text + " is not WIDTHxHEIGHT in mm");
-    auto width = BodySide(text.substr(0, x), "width");
-    if (!width.ok()) return R::Fail(width.error());
-    auto height = BodySide(text.substr(x + 1), "height");
-    if (!height.ok()) return R::Fail(height.error());
-    return BodySize{width.value(), height.value()};
+    if (x == std::string::npos) return Failure{"body " + text + " is not WIDTHxHEIGHT in mm"};
+    TRY_ASSIGN(width, BodySide(text.substr(0, x), "width"));
+    TRY_ASSIGN(height, BodySide(text.substr(x + 1), "height"));
+    return BodySize{width, height};
 }
 
 const char* PadsAboutName(PadsAbout about) { return about == PadsAbout::Center ? "center" : "origin"; }
@@ -225,7 +223,7 @@ Extras DecodeExtras(std::string_view bytes) {
         return Extras::Fail("version " + version->text + ", this orvex reads up to " + std::to_string(kExtrasVersion));
     FootprintExtras extras;
     for (const auto& [name, value] : root.members)
-        if (std::string error = ReadMember(name, value, extras); !error.empty()) return Extras::Fail(error);
+        TRY(ReadMember(name, value, extras));
     return extras;
 }
 
@@ -237,6 +235,6 @@ Extras LoadExtras(zelmdb::DesignStore& store, const std::string& footprint) {
     return extras;
 }
 
-bool SaveExtras(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras) {
+Status SaveExtras(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras) {
     return store.PutPluginRecord(kHostRecordOwner, footprint, EncodeExtras(extras));
 }

@@ -69,4 +69,4 @@ Result<FootprintExtras> DecodeExtras(std::string_view bytes);
 
 // The footprint's extras; none stored reads as empty extras.
 Result<FootprintExtras> LoadExtras(zelmdb::DesignStore& store, const std::string& footprint);
-bool SaveExtras(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras);
+Status SaveExtras(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras);

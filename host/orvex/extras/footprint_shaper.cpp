@@ -24,10 +24,10 @@ public:
     Notes Shape(zelmdb::Symbol symbol, ShapeCheck check);
 
 private:
-    std::string Omit(zelmdb::Symbol& symbol, ShapeCheck check);
-    // What went wrong turning the pin, or null; the caller names the pad.
-    const char* TurnPin(zelmdb::Pin& pin, int32_t minutes);
-    std::string AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference);
+    Status Omit(zelmdb::Symbol& symbol, ShapeCheck check);
+    // The refusal says what went wrong turning the pin; the caller names the pad.
+    Status TurnPin(zelmdb::Pin& pin, int32_t minutes);
+    Status AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference);
 
     zelmdb::DesignStore& store_;
     const std::string& footprint_;
@@ -36,66 +36,70 @@ private:
     std::vector<std::string> notes_;
 };
 
-std::string Shaper::Omit(zelmdb::Symbol& symbol, ShapeCheck check) {
-    if (extras_.omit.empty()) return "";
+Status Shaper::Omit(zelmdb::Symbol& symbol, ShapeCheck check) {
+    if (extras_.omit.empty()) return {};
     std::vector<std::string> names;
     for (const zelmdb::Pin& pin : symbol.pins) names.push_back(store_.NameText(pin.nameId).value_or(""));
     const OmitSelection selection = SelectOmitted(extras_.omit, names);
     for (const std::string& item : selection.unmatched) {
         if (check == ShapeCheck::Strict)
-            return "--omit: " + item + " is no pad of " + footprint_ + ", nor a range whose ends are pads of it";
+            return Failure{"--omit: " + item + " is no pad of " + footprint_ + ", nor a range whose ends are pads of it"};
         notes_.push_back("--omit " + item + " takes no pad of " + footprint_ + " now");
     }
     std::vector<zelmdb::Pin> kept;
     for (size_t i = 0; i < symbol.pins.size(); ++i)
         if (!selection.omitted[i]) kept.push_back(symbol.pins[i]);
     symbol.pins = std::move(kept);
-    return "";
+    return {};
 }
 
-const char* Shaper::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
-    if (NormalisedMinutes(minutes) == 0) return nullptr;
+Status Shaper::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
+    if (NormalisedMinutes(minutes) == 0) return {};
     const auto at = TurnedPoint(pin.x, pin.y, minutes);
-    if (!at) return "would lie beyond the design's coordinates";
+    if (!at) return Failure{"would lie beyond the design's coordinates"};
     pin.x = at->first, pin.y = at->second;
-    pin.padstack = turner_.Turned(pin.padstack, minutes);
-    return pin.padstack == 0 ? "stands on a turned padstack that could not be stored" : nullptr;
+    const Result<int16_t> padstack = turner_.Turned(pin.padstack, minutes);
+    if (!padstack.ok()) return Failure{"stands on a turned padstack that could not be stored"};
+    pin.padstack = padstack.value();
+    return {};
 }
 
-std::string Shaper::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference) {
+Status Shaper::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference) {
     for (const ExtraPad& pad : extras_.pads) {
         const std::string label = ExtraPadLabel(pad.name);
         const int32_t padstack = store_.FindPadstack(pad.padstack);
-        if (padstack == 0) return label + ": the design holds no padstack named " + pad.padstack;
+        if (padstack == 0) return Failure{label + ": the design holds no padstack named " + pad.padstack};
         const auto at = Fits(double(reference.first) + pad.x, double(reference.second) + pad.y);
-        if (!at) return label + ": the pad would lie beyond the design's coordinates";
-        const int32_t name = store_.NameCreate(pad.name);
-        if (name == 0) return label + ": the pad's name could not be stored";
-        zelmdb::Pin pin{name, at->first, at->second, int16_t(padstack)};
-        if (const char* fault = TurnPin(pin, extras_.turn)) return label + ": the pad " + fault;
+        if (!at) return Failure{label + ": the pad would lie beyond the design's coordinates"};
+        const Result<int32_t> name = store_.NameCreate(pad.name);
+        if (!name.ok()) return Failure{label + ": the pad's name could not be stored"};
+        zelmdb::Pin pin{name.value(), at->first, at->second, int16_t(padstack)};
+        if (Status turned = TurnPin(pin, extras_.turn); !turned.ok())
+            return Failure{label + ": the pad " + turned.error()};
         symbol.pins.push_back(pin);
     }
-    return "";
+    return {};
 }
 
 Notes Shaper::Shape(zelmdb::Symbol symbol, ShapeCheck check) {
-    if (std::string error = Omit(symbol, check); !error.empty()) return Notes::Fail(error);
+    TRY(Omit(symbol, check));
     // The arrangement turns to its start angle and then with the rest; the extra pads stand
     // where they were asked to stand once it has.
     const int32_t arrangement = extras_.startAngle + extras_.turn;
     for (zelmdb::Pin& pin : symbol.pins)
-        if (const char* fault = TurnPin(pin, arrangement))
-            return Notes::Fail("pad \"" + store_.NameText(pin.nameId).value_or("") + "\" of " + footprint_ + " " + fault);
+        if (Status turned = TurnPin(pin, arrangement); !turned.ok())
+            return Failure{"pad \"" + store_.NameText(pin.nameId).value_or("") + "\" of " + footprint_ + " " +
+                           turned.error()};
     const auto centre = TurnedPoint(symbol.centerX, symbol.centerY, extras_.startAngle);
     const std::optional<std::pair<int32_t, int32_t>> origin{{0, 0}};
     const auto& reference = extras_.padsAbout == PadsAbout::Center ? centre : origin;
     if (!reference) return Notes::Fail("the centre of " + footprint_ + " would lie beyond the design's coordinates");
-    if (std::string error = AddPads(symbol, *reference); !error.empty()) return Notes::Fail(error);
+    TRY(AddPads(symbol, *reference));
     if (symbol.pins.empty()) return Notes::Fail("--omit: leaves " + footprint_ + " without a pad");
     const auto turnedCentre = TurnedPoint(symbol.centerX, symbol.centerY, arrangement);
     if (!turnedCentre) return Notes::Fail("the centre of " + footprint_ + " would lie beyond the design's coordinates");
     symbol.centerX = turnedCentre->first, symbol.centerY = turnedCentre->second;
-    if (!store_.PutSymbol(symbol)) return Notes::Fail(footprint_ + ": the shaped footprint could not be stored");
+    if (!store_.PutSymbol(symbol).ok()) return Failure{footprint_ + ": the shaped footprint could not be stored"};
     return notes_;
 }
 

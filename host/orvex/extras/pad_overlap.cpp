@@ -53,9 +53,9 @@ PadBox PadBoxOf(const zelmdb::Padstack& padstack, int32_t x, int32_t y) {
     return PadBox{x, y, x - halfW, y - halfH, x + halfW, y + halfH};
 }
 
-std::string OverlapRefusal(zelmdb::DesignStore& store, const std::string& footprint) {
+Status PadsApart(zelmdb::DesignStore& store, const std::string& footprint) {
     const auto symbol = store.SymbolNamed(footprint);
-    if (!symbol) return "";
+    if (!symbol) return {};
     std::map<int16_t, zelmdb::Padstack> stacks;
     std::vector<PadBox> boxes;
     for (const zelmdb::Pin& pin : symbol->pins) {
@@ -63,14 +63,14 @@ std::string OverlapRefusal(zelmdb::DesignStore& store, const std::string& footpr
         boxes.push_back(PadBoxOf(stacks[pin.padstack], pin.x, pin.y));
     }
     const auto pair = FindOverlap(boxes);
-    if (!pair) return "";
+    if (!pair) return {};
     const auto name = [&](size_t i) {
         const std::string text = store.NameText(symbol->pins[i].nameId).value_or("");
         return text.empty() ? "pin " + std::to_string(i + 1) + " (no name)" : "\"" + text + "\"";
     };
     const auto [a, b] = *pair;
     const bool spot = boxes[a].x == boxes[b].x && boxes[a].y == boxes[b].y;
-    return "pads " + name(a) + " and " + name(b) +
-           (spot ? " stand on one spot (is a spacing missing?)" : " overlap by more than half the smaller") +
-           "; give --allow-overlap to store them so";
+    return Failure{"pads " + name(a) + " and " + name(b) +
+                   (spot ? " stand on one spot (is a spacing missing?)" : " overlap by more than half the smaller") +
+                   "; give --allow-overlap to store them so"};
 }

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/base/result.h"
 #include "host/zelmdb/design_store.h"
 
 struct PadBox {
@@ -22,5 +23,5 @@ std::optional<std::pair<size_t, size_t>> FindOverlap(const std::vector<PadBox>& 
 // The box of a pad of that padstack at (x, y).
 PadBox PadBoxOf(const zelmdb::Padstack& padstack, int32_t x, int32_t y);
 
-// The refusal for the stored footprint, naming two of its pads, or "".
-std::string OverlapRefusal(zelmdb::DesignStore& store, const std::string& footprint);
+// Whether the stored footprint's pads keep apart; the refusal names two of them.
+Status PadsApart(zelmdb::DesignStore& store, const std::string& footprint);

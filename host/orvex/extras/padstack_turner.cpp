@@ -34,12 +34,12 @@ std::string PadstackTurner::CopyName(const std::string& padstackName, int32_t ro
     return BaseName(padstackName).substr(0, kNameMax - tail.size()) + tail;
 }
 
-int16_t PadstackTurner::Turned(int16_t padstack, int32_t minutes) {
+Result<int16_t> PadstackTurner::Turned(int16_t padstack, int32_t minutes) {
     if (NormalisedMinutes(minutes) == 0) return padstack;
     const auto key = std::make_pair(padstack, NormalisedMinutes(minutes));
     if (auto known = turned_.find(key); known != turned_.end()) return known->second;
     auto stack = store_.GetPadstack(padstack);
-    if (!stack) return 0;
+    if (!stack) return Failure{"padstack " + std::to_string(padstack) + " is not in the design"};
     // Rotation leaves a round pad as it is: such a padstack serves every turn, as it does the
     // plug-in's pads.
     int32_t rotation = -1;
@@ -48,19 +48,19 @@ int16_t PadstackTurner::Turned(int16_t padstack, int32_t minutes) {
         l.rotation = int16_t(NormalisedMinutes(int64_t(l.rotation) + minutes));
         if (l.shape > 1 && rotation < 0) rotation = l.rotation;
     }
-    int16_t id = padstack;
-    if (rotation >= 0) {
-        id = int16_t(store_.FindSamePadstack(stack->layers));
-        if (id == 0) id = StoreCopy(*stack, store_.NameText(stack->nameId).value_or(""), rotation);
-    }
-    return turned_[key] = id;
+    if (rotation < 0) return turned_[key] = padstack;
+    if (const auto same = int16_t(store_.FindSamePadstack(stack->layers)); same != 0) return turned_[key] = same;
+    TRY_ASSIGN(copy, StoreCopy(*stack, store_.NameText(stack->nameId).value_or(""), rotation));
+    return turned_[key] = copy;
 }
 
-int16_t PadstackTurner::StoreCopy(zelmdb::Padstack copy, const std::string& name, int32_t rotation) {
+Result<int16_t> PadstackTurner::StoreCopy(zelmdb::Padstack copy, const std::string& name, int32_t rotation) {
     int n = 1;
     while (store_.FindPadstack(CopyName(name, rotation, n)) != 0) ++n;
-    copy.id = store_.NewPadstack();
-    copy.nameId = store_.NameCreate(CopyName(name, rotation, n));
-    if (copy.id == 0 || copy.nameId == 0 || !store_.PutPadstack(copy)) return 0;
-    return int16_t(copy.id);
+    TRY_ASSIGN(id, store_.NewPadstack());
+    TRY_ASSIGN(nameId, store_.NameCreate(CopyName(name, rotation, n)));
+    copy.id = id;
+    copy.nameId = nameId;
+    TRY(store_.PutPadstack(copy));
+    return int16_t(id);
 }

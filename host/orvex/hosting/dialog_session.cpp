@@ -20,31 +20,27 @@ constexpr const char* PluginRecordOwner = "Tessra";
 
 }  // namespace
 
-Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& file,
-                                                                   const std::string& hostFolder, int screenWidth,
-                                                                   int screenHeight) {
-    using R = Result<std::unique_ptr<DialogSession>>;
-    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
-                                            zelmdb::DesignStore::Sharing::Exclusive, zelmdb::FileKind::Design);
-    if (!opened.ok()) return R::Fail(opened.error());
-    const auto modulePath = PluginInHostFolder(hostFolder, PluginModule);
-    if (!modulePath.ok()) return R::Fail(modulePath.error());
-    auto plugin = PluginLibrary::Load(modulePath.value());
-    if (!plugin.ok()) return R::Fail(plugin.error());
-    if (!InstallStandardControls()) return R::Fail("the window system could not be set up");
+Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& file, const std::string& hostFolder,
+                                                           int screenWidth, int screenHeight) {
+    TRY_ASSIGN(opened, zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
+                                                 zelmdb::DesignStore::Sharing::Exclusive, zelmdb::FileKind::Design));
+    TRY_ASSIGN(modulePath, PluginInHostFolder(hostFolder, PluginModule));
+    TRY_ASSIGN(plugin, PluginLibrary::Load(modulePath));
+    if (!InstallStandardControls()) return Failure{"the window system could not be set up"};
     SetScreenSize(screenWidth, screenHeight);
 
     zelmdb::DatabaseSet& databases = zelmdb::DatabaseSet::Get();
-    databases.AttachDesign(std::move(opened.value()));
+    databases.AttachDesign(std::move(opened));
     zelmdb::DesignStore& design = *databases.Design();
     // Readers are kept out for the whole run too: one that held on until the end would stop the
     // commit after all the work was done.
-    if (!design.Begin(zelmdb::DesignStore::Lock::Exclusive)) {
-        const std::string why = design.LastError();
+    auto transaction = zelmdb::Transaction::Begin(design, zelmdb::DesignStore::Lock::Exclusive);
+    if (!transaction.ok()) {
         databases.CloseAll();
-        return R::Fail(why + "; nothing was changed");
+        return Failure{transaction.error() + "; nothing was changed"};
     }
-    return std::unique_ptr<DialogSession>(new DialogSession(file, std::move(plugin.value()), design));
+    return std::unique_ptr<DialogSession>(
+        new DialogSession(file, std::move(plugin), design, std::move(transaction.value())));
 }
 
 DialogSession::~DialogSession() {
@@ -52,31 +48,30 @@ DialogSession::~DialogSession() {
     zelmdb::DatabaseSet::Get().CloseAll();
 }
 
-std::string DialogSession::NameUnusable(const std::string& footprint) {
+Status DialogSession::NameUsable(const std::string& footprint) {
     constexpr size_t longest = zelmdb::TextMax - 1;
-    if (footprint.empty()) return "a footprint needs a name";
-    if (footprint.size() <= longest) return "";
+    if (footprint.empty()) return Failure{"a footprint needs a name"};
+    if (footprint.size() <= longest) return {};
     // The plug-in would cut the name, and the cut name could be an earlier footprint's.
-    return "the footprint name " + footprint.substr(0, 16) + "... has " + std::to_string(footprint.size()) +
-           " characters; the host keeps names of at most " + std::to_string(longest) + "; nothing was changed";
+    return Failure{"the footprint name " + footprint.substr(0, 16) + "... has " + std::to_string(footprint.size()) +
+                   " characters; the host keeps names of at most " + std::to_string(longest) + "; nothing was changed"};
 }
 
-std::string DialogSession::NameTaken(const std::string& footprint) {
-    if (m_design.FindSymbol(footprint) == 0) return "";
+Status DialogSession::NameFree(const std::string& footprint) {
+    if (design_.FindSymbol(footprint) == 0) return {};
     // A second footprint of the same name would leave the design ambiguous.
-    return m_file + ": the design already holds a footprint named " + footprint +
-           "; choose another name, or edit it with orvex run --reopen; nothing was changed";
+    return Failure{file_ + ": the design already holds a footprint named " + footprint +
+                   "; choose another name, or edit it with orvex run --reopen; nothing was changed"};
 }
 
-std::string DialogSession::NotReopenable(const std::string& footprint) {
-    if (m_design.FindSymbol(footprint) == 0) {
-        return m_file + ": the design holds no footprint named " + footprint + " to reopen; nothing was changed";
+Status DialogSession::Reopenable(const std::string& footprint) {
+    if (design_.FindSymbol(footprint) == 0)
+        return Failure{file_ + ": the design holds no footprint named " + footprint + " to reopen; nothing was changed"};
+    if (!design_.GetPluginRecord(PluginRecordOwner, footprint)) {
+        return Failure{file_ + ": the footprint " + footprint +
+                       " was not made by the generator, so there is nothing to reopen it from; nothing was changed"};
     }
-    if (!m_design.GetPluginRecord(PluginRecordOwner, footprint)) {
-        return m_file + ": the footprint " + footprint +
-               " was not made by the generator, so there is nothing to reopen it from; nothing was changed";
-    }
-    return "";
+    return {};
 }
 
 int32_t DialogSession::Run(const std::string& footprint, HeadlessDriver& driver, const FootprintExtras* given) {
@@ -87,43 +82,42 @@ int32_t DialogSession::Run(const std::string& footprint, HeadlessDriver& driver,
 
 int32_t DialogSession::Run(const std::string& footprint, const FootprintExtras* given) {
     ClearShownMessageBoxes();
-    m_shapeRefusal.clear();
-    m_shapeNotes.clear();
-    const auto before = m_design.GetPluginRecord(PluginRecordOwner, footprint);
-    const int32_t result = m_plugin->DisplayTessraDialog(footprint.c_str());
+    extrasDone_ = {};
+    extrasNotes_.clear();
+    const auto before = design_.GetPluginRecord(PluginRecordOwner, footprint);
+    const int32_t result = plugin_->DisplayTessraDialog(footprint.c_str());
     if (result == 1) {
-        const bool remade = m_design.GetPluginRecord(PluginRecordOwner, footprint) != before;
-        m_shapeRefusal = Shape(footprint, remade, given);
+        const bool remade = design_.GetPluginRecord(PluginRecordOwner, footprint) != before;
+        extrasDone_ = DoExtras(footprint, remade, given);
     }
     return result;
 }
 
 // OK stored the footprint anew, so what the host does to it is done again.
-std::string DialogSession::Shape(const std::string& footprint, bool remade, const FootprintExtras* given) {
-    auto kept = given ? Result<FootprintExtras>(*given) : LoadExtras(m_design, footprint);
-    if (!kept.ok()) return kept.error();
-    FootprintExtras& extras = kept.value();
+Status DialogSession::DoExtras(const std::string& footprint, bool remade, const FootprintExtras* given) {
+    TRY_ASSIGN(extras, given ? Result<FootprintExtras>(*given) : LoadExtras(design_, footprint));
     // Made from other values than generate's: what the host added stays, the options go.
     const bool forget = !given && remade && !extras.madeFrom.empty();
     if (forget) extras.madeFrom.clear();
-    auto notes = ShapeFootprint(m_design, footprint, extras, given ? ShapeCheck::Strict : ShapeCheck::Lenient);
-    if (!notes.ok()) return notes.error();
-    m_shapeNotes = notes.value();
-    if ((given || forget) && !SaveExtras(m_design, footprint, extras))
-        return "what " + footprint + " was made from could not be kept";
-    return "";
+    TRY_ASSIGN(notes, ShapeFootprint(design_, footprint, extras, given ? ShapeCheck::Strict : ShapeCheck::Lenient));
+    extrasNotes_ = std::move(notes);
+    if ((given || forget) && !SaveExtras(design_, footprint, extras).ok())
+        return Failure{"what " + footprint + " was made from could not be kept"};
+    return {};
 }
 
-std::string DialogSession::FailedWrite() const {
-    return m_design.FailedWrites().empty() ? "" : m_design.FailedWrites().front();
+Status DialogSession::AllWritten() const {
+    if (design_.FailedWrites().empty()) return {};
+    return Failure{design_.FailedWrites().front()};
 }
 
-bool DialogSession::Holds(const std::string& footprint) { return m_design.FindSymbol(footprint) != 0; }
+bool DialogSession::Holds(const std::string& footprint) { return design_.FindSymbol(footprint) != 0; }
 
-std::string DialogSession::Keep() {
-    if (m_design.Commit()) return "";
-    Drop();
-    return m_design.LastError();
+Status DialogSession::Keep() {
+    if (!transaction_) return Failure{file_ + ": the runs were already kept or dropped"};
+    const Status kept = transaction_->Commit();
+    transaction_.reset();
+    return kept;
 }
 
-void DialogSession::Drop() { m_design.Rollback(); }
+void DialogSession::Drop() { transaction_.reset(); }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "host/zelmdb/host_environment.h"
 #include "platform/win/whole_file.h"
@@ -16,22 +17,23 @@ const char* const DefaultIni =
     "; library name=library file\r\n"
     "[PADSTACK_LIB]\r\n";
 
-std::string DefaultFolder() {
+std::optional<std::string> DefaultFolder() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
         return (std::filesystem::path(xdg) / "orvex").string();
     }
     if (const char* home = std::getenv("HOME"); home && *home) {
         return (std::filesystem::path(home) / ".config" / "orvex").string();
     }
-    return "";
+    return std::nullopt;
 }
 
 }  // namespace
 
 Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
     using R = Result<HostFolder>;
-    const std::string chosen = dir.empty() ? DefaultFolder() : dir;
-    if (chosen.empty()) return R::Fail("no host folder: give --home DIR or set HOME");
+    const std::optional<std::string> found = dir.empty() ? DefaultFolder() : dir;
+    if (!found) return R::Fail("no host folder: give --home DIR or set HOME");
+    const std::string& chosen = *found;
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::absolute(chosen, ec);
     if (ec) return R::Fail("host folder " + chosen + ": " + ec.message());

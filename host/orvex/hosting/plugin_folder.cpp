@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-std::string DefaultPluginFolder() {
+std::optional<std::string> DefaultPluginFolder() {
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return "";
+    if (ec) return std::nullopt;
     const std::filesystem::path folder = (self.parent_path() / ORVEX_PLUGIN_RELATIVE_DIR).lexically_normal();
     return folder.string();
 }
@@ -17,8 +17,9 @@ Result<std::string> PluginInHostFolder(const std::string& hostFolder, const std:
     const fs::path installed = fs::path(hostFolder) / module;
     std::error_code ec;
     if (fs::is_regular_file(installed, ec)) return installed.string();
-    const fs::path built = fs::path(DefaultPluginFolder()) / module;
-    if (DefaultPluginFolder().empty() || !fs::is_regular_file(built, ec))
+    const std::optional<std::string> folder = DefaultPluginFolder();
+    const fs::path built = fs::path(folder.value_or("")) / module;
+    if (!folder || !fs::is_regular_file(built, ec))
         return R::Fail(module + " was not found in " + hostFolder + " nor in the plug-in folder");
     // A link left by a build that is gone is replaced; a file of the person's own never is.
     if (fs::is_symlink(installed, ec)) fs::remove(installed, ec);

@@ -78,24 +78,23 @@ std::string StyleList() {
 using RequestResult = Result<GenerateRequest>;
 
 // Fills the request's style; an unknown style is refused with the list of known ones.
-std::string SetStyle(GenerateRequest& request, const std::string& style) {
+Status SetStyle(GenerateRequest& request, const std::string& style) {
     const int row = RowOf(kStyles, style);
-    if (row < 0) return "unknown style \"" + style + "\"; the styles are " + StyleList();
+    if (row < 0) return Failure{"unknown style \"" + style + "\"; the styles are " + StyleList()};
     request.page = kStyles[row].page;
     request.styleName = style;
-    return "";
+    return {};
 }
 
-std::string SetText(GenerateRequest& request, const std::string& name, const std::string& text) {
+Status SetText(GenerateRequest& request, const std::string& name, const std::string& text) {
     if (name == "body") {
-        auto body = ParseBody(text);
-        if (!body.ok()) return body.error();
-        request.body = body.value();
+        TRY_ASSIGN(body, ParseBody(text));
+        request.body = body;
     } else if (name == "alphabet") {
         std::string letters;
         for (char c : text) {
             const char upper = char(std::toupper(uint8_t(c)));
-            if (upper < 'A' || upper > 'Z') return "the alphabet takes the letters A to Z, not \"" + text + "\"";
+            if (upper < 'A' || upper > 'Z') return Failure{"the alphabet takes the letters A to Z, not \"" + text + "\""};
             letters += upper;
         }
         request.alphabet = letters;
@@ -104,25 +103,25 @@ std::string SetText(GenerateRequest& request, const std::string& name, const std
     } else {
         request.pin1Padstack = text;
     }
-    return "";
+    return {};
 }
 
 // Both buttons of a pair, or one twice, cannot both be meant.
-std::string AddRadio(GenerateRequest& request, int row, bool first) {
+Status AddRadio(GenerateRequest& request, int row, bool first) {
     for (const auto& [given, wasFirst] : request.radios) {
         if (given != row) continue;
-        return "--" + std::string(Button(row, wasFirst).name) + " and --" + Button(row, first).name +
-               " answer one choice; give one";
+        return Failure{"--" + std::string(Button(row, wasFirst).name) + " and --" + Button(row, first).name +
+                       " answer one choice; give one"};
     }
     request.radios.emplace_back(row, first);
-    return "";
+    return {};
 }
 
 // Sorted and checked once every option is in.
-std::string FinishRequest(GenerateRequest& request) {
+Status FinishRequest(GenerateRequest& request) {
     std::sort(request.fields.begin(), request.fields.end());
     std::sort(request.radios.begin(), request.radios.end());
-    return ShapeStyleRefusal(request.shape, request.styleName);
+    return ShapeFitsStyle(request.shape, request.styleName);
 }
 
 ScriptAction Action(ScriptVerb verb, int origin, int id = 0, std::string text = "") {
@@ -144,32 +143,34 @@ void AddPadstackPick(GenerateScript& script, int button, const std::string& name
 
 using Kind = JsonValue::Kind;
 
-std::string Expect(const std::string& name, const JsonValue& value, Kind kind, const char* what) {
-    return value.kind == kind ? "" : "\"" + name + "\" must be " + what;
+Status Expect(const std::string& name, const JsonValue& value, Kind kind, const char* what) {
+    if (value.kind != kind) return Failure{"\"" + name + "\" must be " + what};
+    return {};
 }
 
-std::string ReadMember(GenerateRequest& request, const std::string& name, const JsonValue& value) {
+Status ReadMember(GenerateRequest& request, const std::string& name, const JsonValue& value) {
     if (name == "footprint" || name == "design" || name == "style") {
-        if (std::string error = Expect(name, value, Kind::String, "a string"); !error.empty()) return error;
+        TRY(Expect(name, value, Kind::String, "a string"));
         if (name == "style") return SetStyle(request, value.text);
         (name == "footprint" ? request.footprint : request.design) = value.text;
-        return "";
+        return {};
     }
     if (const int row = RowOf(kFields, name); row >= 0) {
-        if (value.kind != Kind::Number && value.kind != Kind::String) return "\"" + name + "\" must be a number or a string";
+        if (value.kind != Kind::Number && value.kind != Kind::String)
+            return Failure{"\"" + name + "\" must be a number or a string"};
         request.fields.emplace_back(row, value.text);
-        return "";
+        return {};
     }
     if (const auto [row, first] = RadioNamed(name); row >= 0) {
-        if (std::string error = Expect(name, value, Kind::Bool, "true or false"); !error.empty()) return error;
+        TRY(Expect(name, value, Kind::Bool, "true or false"));
         return AddRadio(request, row, first == value.boolean);
     }
     if (std::find_if(std::begin(kTexts), std::end(kTexts), [&](const char* t) { return name == t; }) != std::end(kTexts)) {
-        if (std::string error = Expect(name, value, Kind::String, "a string"); !error.empty()) return error;
+        TRY(Expect(name, value, Kind::String, "a string"));
         return SetText(request, name, value.text);
     }
-    if (std::string error; ShapeFromJson(request.shape, name, value, error)) return error;
-    return "unknown option \"" + name + "\"";
+    if (std::optional<Status> read = ShapeFromJson(request.shape, name, value)) return *read;
+    return Failure{"unknown option \"" + name + "\""};
 }
 
 RequestResult RequestFromObject(const JsonValue& object) {
@@ -178,11 +179,11 @@ RequestResult RequestFromObject(const JsonValue& object) {
     std::set<std::string> seen;
     for (const auto& [name, value] : object.members) {
         if (!seen.insert(name).second) return RequestResult::Fail("\"" + name + "\" is given twice");
-        if (std::string error = ReadMember(request, name, value); !error.empty()) return RequestResult::Fail(error);
+        TRY(ReadMember(request, name, value));
     }
     if (request.footprint.empty()) return RequestResult::Fail("\"footprint\" is needed");
     if (request.page < 0) return RequestResult::Fail("\"style\" (" + StyleList() + ") is needed");
-    if (std::string error = FinishRequest(request); !error.empty()) return RequestResult::Fail(error);
+    TRY(FinishRequest(request));
     return request;
 }
 
@@ -211,18 +212,18 @@ RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint)
     request.footprint = footprint;
     const auto style = args.Value("--style");
     if (!style) return RequestResult::Fail("--style " + StyleList() + " is needed");
-    if (std::string error = SetStyle(request, *style); !error.empty()) return RequestResult::Fail(error);
+    TRY(SetStyle(request, *style));
     for (size_t i = 0; i < std::size(kFields); ++i)
         if (auto text = args.Value("--" + std::string(kFields[i].name))) request.fields.emplace_back(int(i), *text);
     for (size_t i = 0; i < std::size(kRadios); ++i)
         for (bool first : {true, false})
             if (args.Has("--" + std::string(Button(int(i), first).name)))
-                if (std::string error = AddRadio(request, int(i), first); !error.empty()) return RequestResult::Fail(error);
+                TRY(AddRadio(request, int(i), first));
     for (const char* name : kTexts)
         if (auto text = args.Value("--" + std::string(name)))
-            if (std::string error = SetText(request, name, *text); !error.empty()) return RequestResult::Fail(error);
-    if (std::string error = ShapeFromArgs(request.shape, args); !error.empty()) return RequestResult::Fail(error);
-    if (std::string error = FinishRequest(request); !error.empty()) return RequestResult::Fail(error);
+            TRY(SetText(request, name, *text));
+    TRY(ShapeFromArgs(request.shape, args));
+    TRY(FinishRequest(request));
     return request;
 }
 

@@ -13,17 +13,17 @@ using Kind = JsonValue::Kind;
 constexpr size_t kPadWords = 4;   // NAME X Y PADSTACK
 constexpr double kMaxDegrees = 360;
 
-std::string AddPad(ShapeRequest& shape, const std::vector<std::string>& words) {
+Status AddPad(ShapeRequest& shape, const std::vector<std::string>& words) {
     const PadRequest pad{words[0], words[1], words[2], words[3]};
     if (pad.name.size() >= size_t(zelmdb::TextMax))
-        return "--pad: a pad name has at most " + std::to_string(zelmdb::TextMax - 1) + " characters";
+        return Failure{"--pad: a pad name has at most " + std::to_string(zelmdb::TextMax - 1) + " characters"};
     for (const auto& [text, axis] : {std::pair{&pad.x, "x"}, {&pad.y, "y"}}) {
         auto v = number_parser::Real(*text, axis);
-        if (!v.ok()) return ExtraPadLabel(pad.name) + ": " + v.error();
+        if (!v.ok()) return Failure{ExtraPadLabel(pad.name) + ": " + v.error()};
     }
-    if (pad.padstack.empty()) return ExtraPadLabel(pad.name) + ": the padstack has no name";
+    if (pad.padstack.empty()) return Failure{ExtraPadLabel(pad.name) + ": the padstack has no name"};
     shape.pads.push_back(pad);
-    return "";
+    return {};
 }
 
 std::string Trimmed(const std::string& text) {
@@ -32,47 +32,47 @@ std::string Trimmed(const std::string& text) {
 }
 
 // "A1,B2, 5-8": each name or range apart.
-std::string AddOmit(ShapeRequest& shape, const std::string& text) {
+Status AddOmit(ShapeRequest& shape, const std::string& text) {
     size_t at = 0;
     for (size_t comma = 0; comma != std::string::npos; at = comma + 1) {
         comma = text.find(',', at);
         const std::string item = Trimmed(text.substr(at, comma == std::string::npos ? std::string::npos : comma - at));
-        if (item.empty()) return "--omit: \"" + text + "\" holds an empty name";
+        if (item.empty()) return Failure{"--omit: \"" + text + "\" holds an empty name"};
         shape.omit.push_back(item);
     }
-    return "";
+    return {};
 }
 
-std::string SetTurn(ShapeRequest& shape, const std::string& text) {
+Status SetTurn(ShapeRequest& shape, const std::string& text) {
     auto degrees = number_parser::Real(text, "--turn");
     if (!degrees.ok() || std::fmod(degrees.value(), 90) != 0 || degrees.value() < 0 || degrees.value() > 270)
-        return "--turn: " + text + " is not 0, 90, 180 or 270 (degrees, counter-clockwise)";
+        return Failure{"--turn: " + text + " is not 0, 90, 180 or 270 (degrees, counter-clockwise)"};
     shape.turn = int32_t(degrees.value()) * 60;
-    return "";
+    return {};
 }
 
-std::string SetStartAngle(ShapeRequest& shape, const std::string& text) {
+Status SetStartAngle(ShapeRequest& shape, const std::string& text) {
     auto degrees = number_parser::Real(text, "--start-angle");
     if (!degrees.ok() || std::fabs(degrees.value()) > kMaxDegrees)
-        return "--start-angle: " + text + " is not between -360 and 360 degrees";
+        return Failure{"--start-angle: " + text + " is not between -360 and 360 degrees"};
     shape.startAngle = int32_t(std::lround(degrees.value() * 60));
-    return "";
+    return {};
 }
 
-std::string SetPadsAbout(ShapeRequest& shape, const std::string& text) {
+Status SetPadsAbout(ShapeRequest& shape, const std::string& text) {
     const auto about = PadsAboutNamed(text);
-    if (!about) return "--pads-about: " + text + " is neither center nor origin";
+    if (!about) return Failure{"--pads-about: " + text + " is neither center nor origin"};
     shape.padsAbout = *about;
-    return "";
+    return {};
 }
 
 struct ValueOption {
     const char* name;
-    std::string (*set)(ShapeRequest&, const std::string&);
+    Status (*set)(ShapeRequest&, const std::string&);
 };
 const ValueOption kValues[] = {{"turn", SetTurn}, {"start-angle", SetStartAngle}, {"pads-about", SetPadsAbout}};
 
-std::string ReadPadObject(ShapeRequest& shape, const JsonValue& value) {
+Status ReadPadObject(ShapeRequest& shape, const JsonValue& value) {
     struct Member {
         const char* name;
         bool number;   // may be a number as well as a text
@@ -85,25 +85,25 @@ std::string ReadPadObject(ShapeRequest& shape, const JsonValue& value) {
         words.push_back(v->text);
     }
     if (value.kind != Kind::Object || value.members.size() != kPadWords || words.size() != kPadWords)
-        return "\"pads\": each pad is {\"name\": text, \"x\": number, \"y\": number, \"padstack\": text}";
+        return Failure{"\"pads\": each pad is {\"name\": text, \"x\": number, \"y\": number, \"padstack\": text}"};
     return AddPad(shape, words);
 }
 
-std::string ReadPads(ShapeRequest& shape, const JsonValue& value) {
-    if (value.kind != Kind::Array) return "\"pads\" must be a list of pads";
+Status ReadPads(ShapeRequest& shape, const JsonValue& value) {
+    if (value.kind != Kind::Array) return Failure{"\"pads\" must be a list of pads"};
     for (const JsonValue& pad : value.items)
-        if (std::string error = ReadPadObject(shape, pad); !error.empty()) return error;
-    return "";
+        TRY(ReadPadObject(shape, pad));
+    return {};
 }
 
-std::string ReadOmit(ShapeRequest& shape, const JsonValue& value) {
+Status ReadOmit(ShapeRequest& shape, const JsonValue& value) {
     if (value.kind == Kind::String) return AddOmit(shape, value.text);
-    if (value.kind != Kind::Array) return "\"omit\" must be a text or a list of texts";
+    if (value.kind != Kind::Array) return Failure{"\"omit\" must be a text or a list of texts"};
     for (const JsonValue& item : value.items) {
-        if (item.kind != Kind::String) return "\"omit\" must be a text or a list of texts";
-        if (std::string error = AddOmit(shape, item.text); !error.empty()) return error;
+        if (item.kind != Kind::String) return Failure{"\"omit\" must be a text or a list of texts"};
+        TRY(AddOmit(shape, item.text));
     }
-    return "";
+    return {};
 }
 
 }  // namespace
@@ -114,42 +114,35 @@ void AddShapeOptions(ArgSpec& spec) {
     spec.groups.insert({{"--pad", kPadWords}, {"--omit", 1}});
 }
 
-std::string ShapeFromArgs(ShapeRequest& shape, const ArgList& args) {
+Status ShapeFromArgs(ShapeRequest& shape, const ArgList& args) {
     for (const ValueOption& v : kValues)
         if (auto text = args.Value("--" + std::string(v.name)))
-            if (std::string error = v.set(shape, *text); !error.empty()) return error;
-    for (const auto& words : args.Groups("--pad"))
-        if (std::string error = AddPad(shape, words); !error.empty()) return error;
-    for (const auto& words : args.Groups("--omit"))
-        if (std::string error = AddOmit(shape, words[0]); !error.empty()) return error;
+            TRY(v.set(shape, *text));
+    for (const auto& words : args.Groups("--pad")) TRY(AddPad(shape, words));
+    for (const auto& words : args.Groups("--omit")) TRY(AddOmit(shape, words[0]));
     shape.allowOverlap = args.Has("--allow-overlap");
-    return "";
+    return {};
 }
 
-bool ShapeFromJson(ShapeRequest& shape, const std::string& name, const JsonValue& value, std::string& error) {
+std::optional<Status> ShapeFromJson(ShapeRequest& shape, const std::string& name, const JsonValue& value) {
     for (const ValueOption& v : kValues) {
         if (name != v.name) continue;
-        error = value.kind == Kind::String || value.kind == Kind::Number ? v.set(shape, value.text)
-                                                                          : "\"" + name + "\" must be a number or a string";
-        return true;
+        if (value.kind != Kind::String && value.kind != Kind::Number)
+            return Status(Failure{"\"" + name + "\" must be a number or a string"});
+        return v.set(shape, value.text);
     }
-    if (name == "pads") {
-        error = ReadPads(shape, value);
-    } else if (name == "omit") {
-        error = ReadOmit(shape, value);
-    } else if (name == "allow-overlap") {
-        if (value.kind != Kind::Bool) error = "\"allow-overlap\" must be true or false";
-        shape.allowOverlap = value.boolean;
-    } else {
-        return false;
-    }
-    return true;
+    if (name == "pads") return ReadPads(shape, value);
+    if (name == "omit") return ReadOmit(shape, value);
+    if (name != "allow-overlap") return std::nullopt;
+    if (value.kind != Kind::Bool) return Status(Failure{"\"allow-overlap\" must be true or false"});
+    shape.allowOverlap = value.boolean;
+    return Status();
 }
 
-std::string ShapeStyleRefusal(const ShapeRequest& shape, const std::string& styleName) {
+Status ShapeFitsStyle(const ShapeRequest& shape, const std::string& styleName) {
     if (shape.startAngle && styleName != "circular")
-        return "--start-angle: only a circle has a start angle, not the " + styleName + " style";
-    return "";
+        return Failure{"--start-angle: only a circle has a start angle, not the " + styleName + " style"};
+    return {};
 }
 
 Result<FootprintExtras> ExtrasOf(const ShapeRequest& shape, const zelmdb::DesignInfo& design) {

@@ -30,12 +30,11 @@ struct ShapeRequest {
 // The command line's options of these ("--turn"...) into a command's spec.
 void AddShapeOptions(ArgSpec& spec);
 
-std::string ShapeFromArgs(ShapeRequest& shape, const ArgList& args);
-// True when the member (a name without "--") is one of these; `error` then says what is wrong
-// with its value, if anything.
-bool ShapeFromJson(ShapeRequest& shape, const std::string& name, const JsonValue& value, std::string& error);
-// The refusal of what the style cannot take (a start angle without a circle), or "".
-std::string ShapeStyleRefusal(const ShapeRequest& shape, const std::string& styleName);
+Status ShapeFromArgs(ShapeRequest& shape, const ArgList& args);
+// None when the member (a name without "--") is none of these; else whether its value reads.
+std::optional<Status> ShapeFromJson(ShapeRequest& shape, const std::string& name, const JsonValue& value);
+// Refuses what the style cannot take: a start angle without a circle.
+Status ShapeFitsStyle(const ShapeRequest& shape, const std::string& styleName);
 
 // The host's record for the request, positions in database units; refuses a position the
 // design cannot hold.

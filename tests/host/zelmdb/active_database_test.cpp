@@ -5,6 +5,7 @@
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "tests/host/zelmdb/design_fixture.h"
+#include "tests/support/store_records.h"
 
 using namespace zelmdb;
 
@@ -26,9 +27,7 @@ protected:
         p.layers.resize(14);
         p.layers[0] = {width, width, 0, 0, 2, 0, 2500, NoPasteFlag};
         p.layers[DrillLayer - 1] = {width / 2, width / 2, 0, 0, 1, 0};
-        p.id = lib.NewPadstack();
-        p.nameId = lib.NameCreate(padstack);
-        EXPECT_TRUE(lib.PutPadstack(p));
+        StoreNewPadstack(lib, p, padstack);
         return path;
     }
     int32_t LayerWidth(int16_t id, int layer = 1) {
@@ -62,7 +61,7 @@ TEST_F(ActiveDatabaseTest, DbGetReadsTheRecordOfTheActiveDatabase) {
     };
     const std::string lib = MakeLibrary("a.olb", "LIBPAD", 700, 0.001);
     const std::pair design(DesignInfo().inchesPerUnit, int16_t(3));
-    ASSERT_TRUE(Design().Begin());
+    ASSERT_TRUE(Design().Begin().ok());
     for (int32_t id = 1; id <= 3; ++id) ASSERT_EQ(ThruCreate(), id);
     EXPECT_EQ(scaleAndLast(), design);
     ASSERT_EQ(DbLoadFpNames(lib.c_str()), 1);
@@ -193,9 +192,7 @@ TEST_F(ActiveDatabaseTest, LibraryCopiesTheListedPadstackOfAName) {
         Padstack hidden;
         hidden.layers.resize(14);
         hidden.layers[0] = {50, 50, 0, 0, 6, 0};
-        hidden.id = lib.value()->NewPadstack();
-        hidden.nameId = lib.value()->NameCreate("P");
-        ASSERT_TRUE(lib.value()->PutPadstack(hidden));
+        StoreNewPadstack(*lib.value(), hidden, "P");
     }
     EXPECT_EQ(LayerOneWidth(DbLoadThru("P", path.c_str())), 700);
 }

@@ -48,7 +48,7 @@ TEST_F(TransactionTest, AFailedWriteRefusesTheCommitAndTakesAllBack) {
     auto t = Transaction::Begin(Design());
     ASSERT_TRUE(t.ok());
     ASSERT_NE(PutTestPadstack(Design(), "P"), 0);
-    EXPECT_FALSE(Design().PutSymbol(Symbol{1, 0, 0, 0, {Pin{0, 0, 0, 9}}}));
+    EXPECT_FALSE(Design().PutSymbol(Symbol{1, 0, 0, 0, {Pin{0, 0, 0, 9}}}).ok());
     const Status kept = t.value().Commit();
     ASSERT_FALSE(kept.ok());
     EXPECT_NE(kept.error().find("padstack 9, which the design does not hold"), std::string::npos) << kept.error();

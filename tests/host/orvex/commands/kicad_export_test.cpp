@@ -14,6 +14,7 @@
 #include "tests/host/orvex/commands/orvex_cli_fixture.h"
 #include "tests/host/orvex/commands/sexpr_reader.h"
 #include "tests/support/script_line.h"
+#include "tests/support/store_records.h"
 
 namespace {
 
@@ -88,13 +89,13 @@ protected:
         const double unitsPerDisplay = (c.units == std::string("mm") ? 1 / 25.4 : 0.001) / store.info().inchesPerUnit;
         auto units = [&](double v) { return int32_t(std::lround(v * unitsPerDisplay)); };
         zelmdb::Symbol s;
-        s.id = store.NewSymbol();
-        s.nameId = store.NameCreate(c.name);
+        s.id = Given(store.NewSymbol());
+        s.nameId = Given(store.NameCreate(c.name));
         s.centerX = units(c.centre[0]);
         s.centerY = units(c.centre[1]);
         for (const auto& p : c.pins)
-            s.pins.push_back({store.NameCreate(p.name), units(p.x), units(p.y), int16_t(store.FindPadstack(p.padstack))});
-        ASSERT_TRUE(store.PutSymbol(s));
+            s.pins.push_back({Given(store.NameCreate(p.name)), units(p.x), units(p.y), int16_t(store.FindPadstack(p.padstack))});
+        ASSERT_TRUE(store.PutSymbol(s).ok());
     }
 };
 
@@ -249,10 +250,10 @@ TEST_P(KicadShapeTest, ShapeWithoutAKicadPadIsRefused) {
     ASSERT_TRUE(opened.ok());
     zelmdb::DesignStore& store = *opened.value();
     zelmdb::Symbol s;
-    s.id = store.NewSymbol();
-    s.nameId = store.NameCreate("ODD1");
-    s.pins.push_back({store.NameCreate("1"), 0, 0, int16_t(store.FindPadstack("ODD"))});
-    ASSERT_TRUE(store.PutSymbol(s));
+    s.id = Given(store.NewSymbol());
+    s.nameId = Given(store.NameCreate("ODD1"));
+    s.pins.push_back({Given(store.NameCreate("1")), 0, 0, int16_t(store.FindPadstack("ODD"))});
+    ASSERT_TRUE(store.PutSymbol(s).ok());
     opened.value().reset();
     const Outcome o = Run({"export", "d.design", "ODD1", "--kicad", "o.kicad_mod"});
     EXPECT_EQ(o.code, 1);
@@ -362,7 +363,7 @@ TEST_F(KicadGeneratedTest, WholeDesignBecomesALibraryOrNothingIsWritten) {
     auto opened = zelmdb::DesignStore::Open((dir_ / "d.design").string(), zelmdb::DesignStore::Access::ReadWrite,
                                             zelmdb::DesignStore::Sharing::Exclusive);
     ASSERT_TRUE(opened.ok());
-    ASSERT_TRUE(opened.value()->PutPluginRecord("Orvex", "G1", "{\"version\": 9}"));
+    ASSERT_TRUE(opened.value()->PutPluginRecord("Orvex", "G1", "{\"version\": 9}").ok());
     opened.value().reset();
     refused = Run({"export", "d.design", "G1", "--kicad", "g.kicad_mod"});
     EXPECT_NE(refused.err.find("the host record of G1 is damaged (version 9, this orvex reads up to 2)"),

@@ -42,7 +42,7 @@ protected:
         plugin_ = *store_->SymbolNamed("F1");
     }
     Result<std::vector<std::string>> Shape(const FootprintExtras& extras, ShapeCheck check = ShapeCheck::Strict) {
-        EXPECT_TRUE(store_->PutSymbol(plugin_)) << "as the plug-in stored it";
+        EXPECT_TRUE(store_->PutSymbol(plugin_).ok()) << "as the plug-in stored it";
         return ShapeFootprint(*store_, "F1", extras, check);
     }
 

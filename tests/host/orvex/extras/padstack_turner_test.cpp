@@ -33,15 +33,25 @@ TEST_F(PadstackTurnerTest, RoundAndHoleStayAndAnEqualPadstackIsTaken) {
     const int16_t sq = AddPadstack("SQ", 2, 5000, 5000);
     const int16_t turned = AddPadstack("MINE", 2, 5000, 5000, 5400);
     PadstackTurner turner(*store_);
-    EXPECT_EQ(turner.Turned(round, 5400), round);
-    EXPECT_EQ(turner.Turned(hole, 1234), hole);
-    EXPECT_EQ(turner.Turned(sq, 21600), sq);
-    EXPECT_EQ(turner.Turned(sq, 5400), turned) << "whatever its name";
-    EXPECT_EQ(turner.Turned(turned, -5400), sq);
-    const int16_t copy = turner.Turned(sq, 10800);
+    const auto turn = [&](int16_t padstack, int32_t minutes) {
+        const Result<int16_t> id = turner.Turned(padstack, minutes);
+        EXPECT_TRUE(id.ok()) << id.error();
+        return id.ok() ? id.value() : int16_t(0);
+    };
+    EXPECT_EQ(turn(round, 5400), round);
+    EXPECT_EQ(turn(hole, 1234), hole);
+    EXPECT_EQ(turn(sq, 21600), sq);
+    EXPECT_EQ(turn(sq, 5400), turned) << "whatever its name";
+    EXPECT_EQ(turn(turned, -5400), sq);
+    const int16_t copy = turn(sq, 10800);
     EXPECT_EQ(store_->NameText(store_->GetPadstack(copy)->nameId), "SQ(180.00)");
     EXPECT_EQ(store_->GetPadstack(copy)->layers[0].rotation, 10800);
-    EXPECT_EQ(PadstackTurner(*store_).Turned(sq, -10800), copy) << "found again by another turner";
+    const Result<int16_t> again = PadstackTurner(*store_).Turned(sq, -10800);
+    ASSERT_TRUE(again.ok());
+    EXPECT_EQ(again.value(), copy) << "found again by another turner";
+    const Result<int16_t> gone = turner.Turned(99, 5400);
+    ASSERT_FALSE(gone.ok());
+    EXPECT_EQ(gone.error(), "padstack 99 is not in the design");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/record_layout.h"
+#include "tests/support/store_records.h"
 
 class StoreFixture : public ::testing::Test {
 protected:
@@ -27,7 +28,7 @@ protected:
                                                 zelmdb::DesignStore::Sharing::Exclusive);
         ASSERT_TRUE(opened.ok()) << opened.error();
         store_ = std::move(opened.value());
-        ASSERT_TRUE(store_->Begin());
+        ASSERT_TRUE(store_->Begin().ok());
     }
     void TearDown() override { store_->Rollback(); }
 
@@ -38,10 +39,7 @@ protected:
         p.layers.resize(size_t(store_->info().layerCount));
         p.layers[0] = zelmdb::LayerGeometry{width, height, 0, 0, shape, rotation};
         if (drill > 0) p.layers[size_t(zelmdb::DrillLayer - 1)] = zelmdb::LayerGeometry{drill, drill, 0, 0, 1, 0};
-        p.id = store_->NewPadstack();
-        p.nameId = store_->NameCreate(name);
-        EXPECT_TRUE(store_->PutPadstack(p));
-        return int16_t(p.id);
+        return int16_t(StoreNewPadstack(*store_, p, name));
     }
     struct PinAt {
         const char* name;
@@ -49,9 +47,9 @@ protected:
         int16_t padstack;
     };
     void AddFootprint(const std::string& name, const std::vector<PinAt>& pins, int32_t centreX, int32_t centreY) {
-        zelmdb::Symbol s{store_->NewSymbol(), store_->NameCreate(name), centreX, centreY, {}};
-        for (const PinAt& p : pins) s.pins.push_back({store_->NameCreate(p.name), p.x, p.y, p.padstack});
-        ASSERT_TRUE(store_->PutSymbol(s));
+        zelmdb::Symbol s{Given(store_->NewSymbol()), Given(store_->NameCreate(name)), centreX, centreY, {}};
+        for (const PinAt& p : pins) s.pins.push_back({Given(store_->NameCreate(p.name)), p.x, p.y, p.padstack});
+        ASSERT_TRUE(store_->PutSymbol(s).ok());
     }
     // "name x y padstack" of every pin.
     std::vector<std::string> Pins(const std::string& footprint) {
