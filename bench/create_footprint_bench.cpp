@@ -17,8 +17,8 @@ bool StoreRectanglePadstack(zelmdb::DesignStore& design) {
     if (!id.ok() || !name.ok()) return false;
     zelmdb::Padstack p{id.value(), name.value(), {}};
     p.layers.resize(size_t(design.info().layerCount));
-    p.layers[0] = zelmdb::LayerGeometry{300000, 150000, 300000, 150000, 4, 0};
-    p.layers[13] = zelmdb::LayerGeometry{100000, 100000, 100000, 100000, 1, 0};
+    p.Layer(zelmdb::PadLayer::Top) = zelmdb::LayerGeometry{300000, 150000, 300000, 150000, zelmdb::PadShape::Rectangle, 0};
+    p.Layer(zelmdb::PadLayer::Drill) = zelmdb::LayerGeometry{100000, 100000, 100000, 100000, zelmdb::PadShape::Round, 0};
     return design.PutPadstack(p).ok() && design.Commit().ok();
 }
 
@@ -33,7 +33,7 @@ void BM_CreateFootprint3200(benchmark::State& state) {
     params.X = {1, 1, 0, 800, 50.0};
     params.Y = {0, 1, 0, 800, 50.0};
     params.DefaultPadstackName = params.Pin1PadstackName = "R60";
-    pads.DefaultPad.Shape = pads.Pin1Pad.Shape = 4;
+    pads.DefaultPad.Shape = pads.Pin1Pad.Shape = zelmdb::PadShape::Rectangle;
     FootprintName = "QFP3200";
     CurrentParameters = &params;
     CurrentPadList = &pads;

@@ -40,7 +40,7 @@ BENCHMARK(BM_FindOverlapStacked)->Unit(benchmark::kMillisecond);
 Result<zelmdb::Symbol> StoreGrid(zelmdb::DesignStore& store) {
     zelmdb::Padstack pad;
     pad.layers.resize(14);
-    pad.layers[0] = zelmdb::LayerGeometry{4000, 2000, 0, 0, 4, 0};
+    pad.Layer(zelmdb::PadLayer::Top) = zelmdb::LayerGeometry{4000, 2000, 0, 0, zelmdb::PadShape::Rectangle, 0};
     TRY_ASSIGN(padId, store.NewPadstack());
     TRY_ASSIGN(padName, store.NameCreate("PAD"));
     pad.id = padId;

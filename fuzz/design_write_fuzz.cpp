@@ -24,7 +24,7 @@ Status StoreFootprint(DesignStore& d) {
     pad.id = padId;
     pad.nameId = padName;
     pad.layers.resize(size_t(d.info().layerCount));
-    pad.layers[0] = {600, 600, 0, 0, 1, 0};
+    pad.Layer(zelmdb::PadLayer::Top) = {600, 600, 0, 0, zelmdb::PadShape::Round, 0};
     TRY(d.PutPadstack(pad));
     zelmdb::Symbol symbol;
     TRY_ASSIGN(symbolId, d.NewSymbol());

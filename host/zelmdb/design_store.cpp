@@ -431,7 +431,7 @@ std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
         AppendI32(key, l.width2);
         AppendI32(key, l.height2);
         key.push_back(char(l.shape));
-        const int16_t rotation = l.shape <= 1 ? 0 : l.rotation;
+        const int16_t rotation = TurnsWithRotation(l.shape) ? l.rotation : 0;
         key.push_back(char(uint16_t(rotation) & 0xFF));
         key.push_back(char(uint16_t(rotation) >> 8));
     }
@@ -503,7 +503,7 @@ std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
         l.height1 = int32_t(layers->Int(2));
         l.width2 = int32_t(layers->Int(3));
         l.height2 = int32_t(layers->Int(4));
-        l.shape = uint8_t(layers->Int(5));
+        l.shape = PadShape(layers->Int(5));
         l.rotation = int16_t(layers->Int(6));
         l.cornerRatio = uint16_t(layers->Int(7));
         l.hostFlags = uint8_t(layers->Int(8));
@@ -518,14 +518,16 @@ int32_t DesignStore::FindPadstack(const std::string& name) {
 }
 
 int32_t DesignStore::FindListedPadstack(const std::string& name) {
-    // An empty layer has no row and reads as shape 0.
+    // An empty layer has no row and reads as no shape. The rule is Listable's, layer 1 first.
     auto find = statements_->Use(
         "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
-        "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = 1 "
-        "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = 2 "
-        "WHERE n.text = ? AND CASE coalesce(t.shape, 0) WHEN 0 THEN coalesce(b.shape, 0) <> 0 "
-        "ELSE t.shape NOT BETWEEN 5 AND 8 END ORDER BY p.id DESC LIMIT 1");
-    return find->Bind(1, name).Step() ? int32_t(find->Int(0)) : 0;
+        "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = ?2 "
+        "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = ?3 "
+        "WHERE n.text = ?1 AND CASE coalesce(t.shape, ?4) WHEN ?4 THEN coalesce(b.shape, ?4) <> ?4 "
+        "ELSE t.shape NOT BETWEEN ?5 AND ?6 END ORDER BY p.id DESC LIMIT 1");
+    find->Bind(1, name).Bind(2, int64_t(PadLayer::Top)).Bind(3, int64_t(PadLayer::Bottom));
+    find->Bind(4, int64_t(PadShape::None)).Bind(5, int64_t(FirstHostShape)).Bind(6, int64_t(LastHostShape));
+    return find->Step() ? int32_t(find->Int(0)) : 0;
 }
 
 Result<int32_t> DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {

@@ -106,9 +106,8 @@ public:
     // The lowest id of that name, whatever the padstack, 0 for none.
     int32_t FindPadstack(const std::string& name);
     // The newest padstack of that name that a padstack list offers, 0 for none: a copy taken in
-    // from a library is the one its name finds, not an unlisted namesake. A list offers a pad on
-    // layer 1 of a shape other than 5 to 8 (codes that keep a padstack for the host's own use),
-    // or no pad on layer 1 and one on layer 2.
+    // from a library is the one its name finds, not an unlisted namesake. A list offers a
+    // Listable pad on the top layer, or no pad there and one on the bottom layer.
     int32_t FindListedPadstack(const std::string& name);
     // The name id for a new padstack of that name: the name itself while no other padstack
     // holds it, else the first free "name~2", "name~3", ... (cut to fit a host name).

@@ -165,7 +165,7 @@ protected:
         zelmdb::DesignStore& store = *created.value();
         zelmdb::Padstack pad;
         pad.layers.resize(14);
-        pad.layers[0] = zelmdb::LayerGeometry{800, 800, 800, 800, 1, 0};
+        pad.layers[0] = zelmdb::LayerGeometry{800, 800, 800, 800, zelmdb::PadShape::Round, 0};
         StoreNewPadstack(store, pad, padName);
     }
     InteractiveDriver* person_ = nullptr;   // the driver of the run in progress

@@ -29,8 +29,8 @@ class SelectPadstackRunTest : public DialogRunFixture {
 protected:
     void SetUp() override {
         DialogRunFixture::SetUp();
-        PutPad(Design(), "R60", LayerGeometry{3810, 3810, 3810, 3810, 1, 0});
-        PutPad(Design(), "S40", LayerGeometry{2540, 2540, 2540, 2540, 2, 5430});
+        PutPad(Design(), "R60", LayerGeometry{3810, 3810, 3810, 3810, zelmdb::PadShape::Round, 0});
+        PutPad(Design(), "S40", LayerGeometry{2540, 2540, 2540, 2540, zelmdb::PadShape::Square, 5430});
     }
     static zelmdb::DesignStore& Design() { return *zelmdb::DatabaseSet::Get().Design(); }
     static void PutPad(zelmdb::DesignStore& store, const std::string& name, LayerGeometry top,
@@ -48,7 +48,7 @@ protected:
         const std::string file = Path("lib.olb").string();
         auto created = zelmdb::DesignStore::Create(file, info);
         ASSERT_TRUE(created.ok()) << created.error();
-        PutPad(*created.value(), padName, LayerGeometry{1000, 1000, 1000, 1000, 2, 0});
+        PutPad(*created.value(), padName, LayerGeometry{1000, 1000, 1000, 1000, zelmdb::PadShape::Square, 0});
         std::ofstream(Path("host") / "ORVEX.INI") << "[PADSTACK_LIB]\r\nlib=" << file << "\r\n";
     }
     std::string ActiveCaption() const { return WindowCaption(GetActiveWindow()); }
@@ -181,7 +181,7 @@ protected:
         info.kind = zelmdb::FileKind::Library;
         auto created = zelmdb::DesignStore::Create(file, info);
         EXPECT_TRUE(created.ok()) << created.error();
-        if (created.ok()) PutPad(*created.value(), padName, LayerGeometry{1000, 1000, 1000, 1000, 2, 0});
+        if (created.ok()) PutPad(*created.value(), padName, LayerGeometry{1000, 1000, 1000, 1000, zelmdb::PadShape::Square, 0});
         return file;
     }
     void WriteIni(const std::vector<std::string>& lines) {

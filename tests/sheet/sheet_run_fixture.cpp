@@ -50,7 +50,7 @@ void SheetRunFixture::PutRoundPadstack(const std::string& name, int32_t diameter
     zelmdb::DesignStore& design = *zelmdb::DatabaseSet::Get().Design();
     zelmdb::Padstack pad;
     pad.layers.resize(14);
-    pad.layers[0] = zelmdb::LayerGeometry{diameter, diameter, diameter, diameter, 1, 0};
+    pad.layers[0] = zelmdb::LayerGeometry{diameter, diameter, diameter, diameter, zelmdb::PadShape::Round, 0};
     StoreNewPadstack(design, pad, name);
 }
 

@@ -13,14 +13,14 @@ void PrintPadstack(zelmdb::DesignStore& store, const zelmdb::Padstack& p) {
     std::printf("%d %s", p.id, store.NameText(p.nameId).value_or("").c_str());
     for (size_t i = 0; i < p.layers.size(); ++i) {
         const zelmdb::LayerGeometry& l = p.layers[i];
-        if (l.shape == 0 || int(i + 1) == zelmdb::DrillLayer) continue;
-        std::printf("  layer %zu shape %d %s x %s rot %.2f", i + 1, l.shape,
+        if (l.shape == zelmdb::PadShape::None || i == zelmdb::LayerIndex(zelmdb::PadLayer::Drill)) continue;
+        std::printf("  layer %zu shape %d %s x %s rot %.2f", i + 1, int(l.shape),
                     DisplayLength(int64_t(l.width1) + l.width2, info, false).c_str(),
                     DisplayLength(int64_t(l.height1) + l.height2, info, false).c_str(), l.rotation / 60.0);
         if (l.cornerRatio != 0) std::printf(" corner %.4g", double(l.cornerRatio) / zelmdb::CornerRatioScale);
         if (l.hostFlags & zelmdb::NoPasteFlag) std::printf(" no paste");
     }
-    const zelmdb::LayerGeometry& hole = p.layers[size_t(zelmdb::DrillLayer - 1)];
+    const zelmdb::LayerGeometry& hole = p.Layer(zelmdb::PadLayer::Drill);
     std::printf("  drill %s\n", DisplayLength(int64_t(hole.width1) + hole.width2, info, false).c_str());
 }
 

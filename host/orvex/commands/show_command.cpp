@@ -72,15 +72,15 @@ void WritePadstacks(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view)
         j.Key("layers").BeginArray();
         for (size_t i = 0; i < p.layers.size(); ++i) {
             const zelmdb::LayerGeometry& l = p.layers[i];
-            if (l.shape == 0 || int(i + 1) == zelmdb::DrillLayer) continue;
-            j.BeginObject().Key("layer").Int(int64_t(i + 1)).Key("shape").Int(l.shape)
+            if (l.shape == zelmdb::PadShape::None || i == zelmdb::LayerIndex(zelmdb::PadLayer::Drill)) continue;
+            j.BeginObject().Key("layer").Int(int64_t(i + 1)).Key("shape").Int(int64_t(l.shape))
                 .Key("width").Int(int64_t(l.width1) + l.width2)
                 .Key("height").Int(int64_t(l.height1) + l.height2)
                 .Key("rotation").Int(l.rotation)
                 .Key("corner_ratio").Real(double(l.cornerRatio) / zelmdb::CornerRatioScale)
                 .Key("paste").Bool((l.hostFlags & zelmdb::NoPasteFlag) == 0).EndObject();
         }
-        const zelmdb::LayerGeometry& hole = p.layers[size_t(zelmdb::DrillLayer - 1)];
+        const zelmdb::LayerGeometry& hole = p.Layer(zelmdb::PadLayer::Drill);
         j.EndArray().Key("drill").Int(int64_t(hole.width1) + hole.width2).EndObject();
     }
     j.EndArray();

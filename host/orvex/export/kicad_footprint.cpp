@@ -18,13 +18,6 @@
 
 namespace {
 
-struct ShapeName {
-    uint8_t code;
-    const char* name;
-};
-// Layer-1 shape codes the dialog lists; others have no pad shape of the same kind.
-const ShapeName PadShapes[] = {{1, "circle"}, {2, "rect"}, {3, "oval"}, {4, "rect"}};
-
 constexpr double TextMm = 1.0;
 constexpr double TextStrokeMm = 0.15;
 constexpr double TextGapMm = 1.0;   // from the courtyard to the middle of a text line
@@ -41,9 +34,9 @@ struct Pad {
 
 // Written as KiCad's own library writes it: a pad turned a quarter or half turn is the
 // unturned pad with its sides swapped as needed, and a round pad is never turned.
-void SetTurn(Pad& pad, int16_t rotation) {
+void SetTurn(Pad& pad, zelmdb::PadShape shape, int16_t rotation) {
     const int minutes = ((rotation % FullTurn) + FullTurn) % FullTurn;
-    if (pad.shape == "circle") return;
+    if (!zelmdb::TurnsWithRotation(shape)) return;
     if (minutes % QuarterTurn != 0) {
         pad.degrees = rotation / 60.0;
         return;
@@ -87,34 +80,34 @@ Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
     auto known = pads_.find(padstackId);
     if (known != pads_.end()) return known->second;
     auto stack = store_.GetPadstack(padstackId);
-    if (!stack || stack->layers.size() < size_t(zelmdb::DrillLayer)) {
+    if (!stack || stack->layers.size() <= zelmdb::LayerIndex(zelmdb::PadLayer::Drill)) {
         return Result<Pad>::Fail("a pin names padstack " + std::to_string(padstackId) +
                                          ", which the design does not hold");
     }
     const std::string name = store_.NameText(stack->nameId).value_or("");
-    const zelmdb::LayerGeometry& hole = stack->layers[size_t(zelmdb::DrillLayer - 1)];
+    const zelmdb::LayerGeometry& hole = stack->Layer(zelmdb::PadLayer::Drill);
     Pad pad;
     pad.drill = Mm(int64_t(hole.width1) + hole.width2);
-    pad.bottom = stack->layers[0].shape == 0;
-    const zelmdb::LayerGeometry& g = stack->layers[pad.bottom ? 1 : 0];
-    if (g.shape == 0) {
+    pad.bottom = stack->Layer(zelmdb::PadLayer::Top).shape == zelmdb::PadShape::None;
+    const zelmdb::LayerGeometry& g = stack->Layer(pad.bottom ? zelmdb::PadLayer::Bottom : zelmdb::PadLayer::Top);
+    if (g.shape == zelmdb::PadShape::None) {
         auto unplated = HoleOnly(name, pad.drill);
         if (unplated.ok()) pads_[padstackId] = unplated.value();
         return unplated;
     }
-    for (const auto& s : PadShapes) {
-        if (s.code == g.shape) pad.shape = s.name;
+    const zelmdb::PadShapeName* named = zelmdb::PadShapeNamed(g.shape);
+    if (named == nullptr) {
+        return Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(int(g.shape)) +
+                                 ", which a KiCad pad cannot show");
     }
-    if (pad.shape.empty()) {
-        return Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(g.shape) +
-                                         ", which a KiCad pad cannot show");
-    }
+    pad.shape = named->kicad;
     pad.width = Mm(int64_t(g.width1) + g.width2);
     pad.height = Mm(int64_t(g.height1) + g.height2);
-    SetTurn(pad, g.rotation);
+    SetTurn(pad, g.shape, g.rotation);
     // KiCad's circle has one size: a round pad of two sizes is the nearest it has, an oval.
-    if (pad.shape == "circle" && pad.width != pad.height) pad.shape = "oval";
-    if (pad.shape == "rect" && g.cornerRatio > 0) {
+    if (g.shape == zelmdb::PadShape::Round && pad.width != pad.height)
+        pad.shape = zelmdb::PadShapeNamed(zelmdb::PadShape::Oblong)->kicad;
+    if (zelmdb::Rectangular(g.shape) && g.cornerRatio > 0) {
         pad.shape = "roundrect";
         pad.cornerRatio = double(std::min<int>(g.cornerRatio, zelmdb::MaxCornerRatio)) / zelmdb::CornerRatioScale;
     }
@@ -126,7 +119,7 @@ Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
 Result<Pad> FootprintExport::HoleOnly(const std::string& name, double drill) {
     if (drill <= 0) return Result<Pad>::Fail("padstack " + name + " has neither a pad nor a hole");
     Pad pad;
-    pad.shape = "circle";
+    pad.shape = zelmdb::PadShapeNamed(zelmdb::PadShape::Round)->kicad;
     pad.unplated = true;
     pad.paste = false;
     pad.width = pad.height = pad.drill = drill;

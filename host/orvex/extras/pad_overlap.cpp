@@ -39,15 +39,17 @@ std::optional<std::pair<size_t, size_t>> FindOverlap(const std::vector<PadBox>& 
 }
 
 PadBox PadBoxOf(const zelmdb::Padstack& padstack, int32_t x, int32_t y) {
+    using zelmdb::PadLayer;
+    using zelmdb::PadShape;
     const zelmdb::LayerGeometry none;
-    const auto layer = [&](int n) { return size_t(n) <= padstack.layers.size() ? padstack.layers[size_t(n - 1)] : none; };
-    zelmdb::LayerGeometry g = layer(1).shape != 0 ? layer(1) : layer(2);
-    if (g.shape == 0) {
-        g = layer(zelmdb::DrillLayer);
-        g.shape = 1;   // a hole is round
+    const auto layer = [&](PadLayer n) { return zelmdb::LayerIndex(n) < padstack.layers.size() ? padstack.Layer(n) : none; };
+    zelmdb::LayerGeometry g = layer(PadLayer::Top).shape != PadShape::None ? layer(PadLayer::Top) : layer(PadLayer::Bottom);
+    if (g.shape == PadShape::None) {
+        g = layer(PadLayer::Drill);
+        g.shape = PadShape::Round;   // a hole is round
     }
     const double width = double(g.width1) + g.width2, height = double(g.height1) + g.height2;
-    const double a = g.shape == 1 ? 0.0 : g.rotation * std::numbers::pi / 10800;
+    const double a = zelmdb::TurnsWithRotation(g.shape) ? g.rotation * std::numbers::pi / 10800 : 0.0;
     const double c = std::abs(std::cos(a)), s = std::abs(std::sin(a));
     const double halfW = (width * c + height * s) / 2, halfH = (width * s + height * c) / 2;
     return PadBox{x, y, x - halfW, y - halfH, x + halfW, y + halfH};

@@ -44,9 +44,9 @@ Result<int16_t> PadstackTurner::Turned(int16_t padstack, int32_t minutes) {
     // plug-in's pads.
     int32_t rotation = -1;
     for (zelmdb::LayerGeometry& l : stack->layers) {
-        if (l.shape == 0) continue;
+        if (l.shape == zelmdb::PadShape::None) continue;
         l.rotation = int16_t(NormalisedMinutes(int64_t(l.rotation) + minutes));
-        if (l.shape > 1 && rotation < 0) rotation = l.rotation;
+        if (zelmdb::TurnsWithRotation(l.shape) && rotation < 0) rotation = l.rotation;
     }
     if (rotation < 0) return turned_[key] = padstack;
     if (const auto same = int16_t(store_.FindSamePadstack(stack->layers)); same != 0) return turned_[key] = same;

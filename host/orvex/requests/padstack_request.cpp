@@ -10,25 +10,33 @@
 
 namespace {
 
-struct ShapeName {
-    const char* name;
-    uint8_t code;
+using zelmdb::PadShape;
+
+struct NamedShape {
+    PadShape shape;
     uint16_t cornerRatio;   // what the shape rounds its corners by unless --corner-ratio says
 };
-// A rounded rectangle is a rectangle to the plug-in; its corners are the host's own property.
-// A hole has no copper at all: an unplated hole, for a mounting peg or a screw.
-constexpr uint8_t HoleCode = 0;
-const ShapeName Shapes[] = {{"round", 1, 0}, {"square", 2, 0}, {"oblong", 3, 0}, {"rect", 4, 0},
-                            {"roundrect", 4, zelmdb::CornerRatioScale / 4}, {"hole", HoleCode, 0}};
+// Names of the command line beside the shapes' own. A rounded rectangle is a rectangle to the
+// plug-in; its corners are the host's own property. A hole has no copper at all: an unplated
+// hole, for a mounting peg or a screw.
+struct ShapeAlias {
+    const char* option;
+    NamedShape named;
+};
+const ShapeAlias Aliases[] = {{"roundrect", {PadShape::Rectangle, zelmdb::CornerRatioScale / 4}},
+                              {"hole", {PadShape::None, 0}}};
 
-bool Rectangular(uint8_t code) { return code == 2 || code == 4; }
+// "round, square, oblong, rect, roundrect, hole"
+std::string ShapeOptions() {
+    std::string list;
+    for (const auto& row : zelmdb::PadShapeNames) list.append(list.empty() ? "" : ", ").append(row.option);
+    for (const ShapeAlias& alias : Aliases) list.append(", ").append(alias.option);
+    return list;
+}
 
-constexpr int TopLayer = 1;
-constexpr int BottomLayer = 2;
-
-Result<uint16_t> CornerRatio(const std::string& text, uint8_t code) {
+Result<uint16_t> CornerRatio(const std::string& text, PadShape shape) {
     TRY_ASSIGN(r, number_parser::Real(text, "corner ratio"));
-    if (!Rectangular(code)) return Failure{"--corner-ratio rounds square and rectangular pads only"};
+    if (!zelmdb::Rectangular(shape)) return Failure{"--corner-ratio rounds square and rectangular pads only"};
     if (!(r > 0 && r <= 0.5))
         return Failure{"corner ratio " + text + " is not above 0 and at most 0.5 (half the shorter side)"};
     const auto ratio = uint16_t(std::lround(r * zelmdb::CornerRatioScale));
@@ -36,24 +44,24 @@ Result<uint16_t> CornerRatio(const std::string& text, uint8_t code) {
     return ratio;
 }
 
-Result<ShapeName> NamedShape(const ArgList& a) {
+Result<NamedShape> ShapeOf(const ArgList& a) {
     const auto shape = a.Value("--shape");
     const auto code = a.Value("--shape-code");
     if (shape && code) return Failure{"give --shape or --shape-code, not both"};
     if (code) {
         TRY_ASSIGN(n, number_parser::Integer(*code, "shape code", 1, 255));
-        return ShapeName{"", uint8_t(n), 0};
+        return NamedShape{PadShape(n), 0};
     }
-    if (!shape)
-        return Failure{"padstack add needs --shape (round, square, oblong, rect, roundrect, hole) or --shape-code N"};
-    for (const auto& s : Shapes)
-        if (*shape == s.name) return s;
-    return Failure{"unknown shape '" + *shape + "' (round, square, oblong, rect, roundrect, hole, or --shape-code N)"};
+    if (!shape) return Failure{"padstack add needs --shape (" + ShapeOptions() + ") or --shape-code N"};
+    if (const zelmdb::PadShapeName* row = zelmdb::PadShapeOption(*shape)) return NamedShape{row->shape, 0};
+    for (const ShapeAlias& alias : Aliases)
+        if (*shape == alias.option) return alias.named;
+    return Failure{"unknown shape '" + *shape + "' (" + ShapeOptions() + ", or --shape-code N)"};
 }
 
 // A hole's size is its drill's; a pad's is its own.
-Status HoleFits(const ArgList& a, uint8_t code) {
-    if (code != HoleCode) return {};
+Status HoleFits(const ArgList& a, PadShape shape) {
+    if (shape != PadShape::None) return {};
     for (const char* option : {"--width", "--height", "--rotation", "--side", "--no-paste"})
         if (a.Value(option) || a.Has(option))
             return Failure{std::string("a hole has no pad: ") + option + " does not apply; give --drill"};
@@ -92,8 +100,8 @@ Result<PadstackRequest> PadstackRequestOf(const ArgList& a) {
     r.name = a.positional()[1];
     if (r.name.empty() || r.name.size() >= zelmdb::TextMax)
         return Failure{"padstack name must have 1 to " + std::to_string(zelmdb::TextMax - 1) + " characters"};
-    TRY_ASSIGN(shape, NamedShape(a));
-    r.shape = shape.code;
+    TRY_ASSIGN(shape, ShapeOf(a));
+    r.shape = shape.shape;
     r.cornerRatio = shape.cornerRatio;
     if (const auto ratio = a.Value("--corner-ratio")) {
         TRY_ASSIGN(corner, CornerRatio(*ratio, r.shape));
@@ -115,7 +123,7 @@ Result<PadstackRequest> PadstackRequestOf(const ArgList& a) {
 }
 
 Result<zelmdb::Padstack> PadstackOf(const PadstackRequest& r, const zelmdb::DesignInfo& design) {
-    const bool hole = r.shape == HoleCode;
+    const bool hole = r.shape == PadShape::None;
     TRY_ASSIGN(width, Size(r.width, "--width", !hole, design));
     TRY_ASSIGN(height, Size(r.height, "--height", !hole, design));
     TRY_ASSIGN(drill, Size(r.drill, "--drill", hole, design));
@@ -124,7 +132,8 @@ Result<zelmdb::Padstack> PadstackOf(const PadstackRequest& r, const zelmdb::Desi
                        "); a drill must fit inside its pad"};
     zelmdb::Padstack p;
     p.layers.resize(size_t(design.layerCount));
-    zelmdb::LayerGeometry& pad = p.layers[size_t((r.bottom ? BottomLayer : TopLayer) - 1)];
+    const zelmdb::PadLayer side = r.bottom ? zelmdb::PadLayer::Bottom : zelmdb::PadLayer::Top;
+    zelmdb::LayerGeometry& pad = p.Layer(side);
     pad.width1 = width;
     pad.height1 = height;
     pad.shape = r.shape;
@@ -132,10 +141,10 @@ Result<zelmdb::Padstack> PadstackOf(const PadstackRequest& r, const zelmdb::Desi
     pad.hostFlags = r.noPaste ? zelmdb::NoPasteFlag : 0;
     pad.rotation = r.rotation;
     if (drill > 0) {
-        zelmdb::LayerGeometry& bore = p.layers[size_t(zelmdb::DrillLayer - 1)];
+        zelmdb::LayerGeometry& bore = p.Layer(zelmdb::PadLayer::Drill);
         bore.width1 = drill;
         bore.height1 = drill;
-        bore.shape = 1;   // a drill is round
+        bore.shape = PadShape::Round;
     }
     return p;
 }

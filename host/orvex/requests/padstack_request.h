@@ -11,7 +11,7 @@
 
 struct PadstackRequest {
     std::string file, name;
-    uint8_t shape = 0;
+    zelmdb::PadShape shape = zelmdb::PadShape::None;   // none: a hole
     uint16_t cornerRatio = 0;
     bool bottom = false;
     bool noPaste = false;

@@ -44,7 +44,7 @@ public:
         for (int i = 0; i < 200; ++i) {
             Padstack p;
             p.layers.resize(14);
-            p.layers[0] = {1000 + i, 1000, 0, 0, 2, 0};
+            p.layers[0] = {1000 + i, 1000, 0, 0, PadShape::Square, 0};
             StoreNewPadstack(s, p, std::string(1, 'P').append(std::to_string(i)));
         }
         EXPECT_TRUE(s.Commit().ok());

@@ -29,7 +29,7 @@ Symbol OnePin(int32_t symbolId, int32_t padstack, int32_t x = 0) {
 
 Padstack TestPadstack(int32_t id, int32_t width) {
     Padstack p{id, 0, std::vector<LayerGeometry>(14)};
-    p.layers[0] = {width, width, 0, 0, 1, 0};
+    p.layers[0] = {width, width, 0, 0, PadShape::Round, 0};
     return p;
 }
 
@@ -65,7 +65,7 @@ TEST_P(FailedWriteTest, IsRefusedNotedAndReported) {
 
 INSTANTIATE_TEST_SUITE_P(Writes, FailedWriteTest, ::testing::Values(
     FailedWriteCase{"PadstackIdsUsedUp",
-                    [](DesignStore& d) { return PutTestPadstack(d, "Q", 1, 100, 32767) ? Done(d.NewPadstack()) : Status(); },
+                    [](DesignStore& d) { return PutTestPadstack(d, "Q", PadShape::Round, 100, 32767) ? Done(d.NewPadstack()) : Status(); },
                     "no padstack id is left (the design holds padstack 32767)"},
     FailedWriteCase{"SymbolIdsUsedUp",
                     [](DesignStore& d) { return d.PutSymbol(OnePin(65535, 1)).ok() ? Done(d.NewSymbol()) : Status(); },

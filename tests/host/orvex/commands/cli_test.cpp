@@ -43,8 +43,8 @@ TEST_P(OrvexSizeTest, SizesAreInTheFilesDisplayUnit) {
     ASSERT_TRUE(opened.ok());
     auto p = opened.value()->GetPadstack(1);
     ASSERT_TRUE(p.has_value());
-    EXPECT_EQ(p->layers[0].shape, 0) << "--side bottom leaves layer 1 empty";
-    EXPECT_EQ(p->layers[1].shape, 4);
+    EXPECT_EQ(p->layers[0].shape, zelmdb::PadShape::None) << "--side bottom leaves layer 1 empty";
+    EXPECT_EQ(p->layers[1].shape, zelmdb::PadShape::Rectangle);
     EXPECT_EQ(p->layers[1].width1, GetParam().stored);
     EXPECT_EQ(p->layers[1].rotation, -5400);
 }

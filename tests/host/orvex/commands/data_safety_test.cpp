@@ -37,7 +37,7 @@ protected:
         const auto symbol = store.value()->SymbolNamed(footprint);
         if (!symbol || symbol->pins.size() <= pin) return -1;
         const auto padstack = store.value()->GetPadstack(symbol->pins[pin].padstack);
-        return padstack ? padstack->layers[0].shape : -1;
+        return padstack ? int(padstack->layers[0].shape) : -1;
     }
 };
 

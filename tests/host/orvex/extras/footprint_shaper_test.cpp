@@ -33,9 +33,9 @@ class FootprintShaperTest : public StoreFixture {
 protected:
     void SetUp() override {
         StoreFixture::SetUp();
-        sq_ = AddPadstack("SQ", 4, 8000, 5000);
-        round_ = AddPadstack("R", 1, 6000, 6000);
-        AddPadstack("MH", 0, 0, 0, 0, 30000);
+        sq_ = AddPadstack("SQ", zelmdb::PadShape::Rectangle, 8000, 5000);
+        round_ = AddPadstack("R", zelmdb::PadShape::Round, 6000, 6000);
+        AddPadstack("MH", zelmdb::PadShape::None, 0, 0, 0, 30000);
         // A 2 x 2 grid as the dialog stores it: pin 1 at the origin, rows downwards.
         AddFootprint("F1", {{"A1", 0, 0, round_}, {"A2", 10000, 0, sq_}, {"B1", 0, -10000, sq_}, {"B2", 10000, -10000, sq_}},
                      5000, -5000);
@@ -81,7 +81,7 @@ TEST_F(FootprintShaperTest, StartAngleTurnsTheArrangementAndItsCentreButNotTheEx
 }
 
 TEST_F(FootprintShaperTest, ACopyNameHeldByAnotherPadstackIsMadeFree) {
-    AddPadstack("SQ(90.00)", 2, 1000, 1000);
+    AddPadstack("SQ(90.00)", zelmdb::PadShape::Square, 1000, 1000);
     FootprintExtras e;
     e.turn = 5400;
     ASSERT_TRUE(Shape(e).ok());

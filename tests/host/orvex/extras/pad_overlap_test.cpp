@@ -45,11 +45,11 @@ TEST(FindOverlapTest, AGridOfThousandsOfApartPadsHasNone) {
     EXPECT_EQ(FindOverlap(pads), (Pair{pads.size() - 2, pads.size() - 1}));
 }
 
-zelmdb::Padstack Stack(int layer, uint8_t shape, int32_t width, int32_t height, int16_t rotation, int32_t drill = 0) {
+zelmdb::Padstack Stack(zelmdb::PadLayer layer, zelmdb::PadShape shape, int32_t width, int32_t height, int16_t rotation, int32_t drill = 0) {
     zelmdb::Padstack p;
     p.layers.resize(14);
-    p.layers[size_t(layer - 1)] = zelmdb::LayerGeometry{width, height, 0, 0, shape, rotation};
-    p.layers[size_t(zelmdb::DrillLayer - 1)] = zelmdb::LayerGeometry{drill, drill, 0, 0, uint8_t(drill > 0), 0};
+    p.Layer(layer) = zelmdb::LayerGeometry{width, height, 0, 0, shape, rotation};
+    if (drill > 0) p.Layer(zelmdb::PadLayer::Drill) = {drill, drill, 0, 0, zelmdb::PadShape::Round, 0};
     return p;
 }
 
@@ -69,11 +69,11 @@ TEST_P(PadBoxTest, MeasuresTheCopperAsTurnedOrTheHole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Padstacks, PadBoxTest, ::testing::Values(
-    BoxCase{"Rect", Stack(1, 4, 20, 10, 0), 10, 5},
-    BoxCase{"RectQuarterTurned", Stack(1, 4, 20, 10, 5400), 5, 10},
-    BoxCase{"RoundIgnoresRotation", Stack(1, 1, 20, 10, 5400), 10, 5},
-    BoxCase{"BottomOnly", Stack(2, 2, 8, 8, 2700), 4 * std::sqrt(2.0), 4 * std::sqrt(2.0)},
-    BoxCase{"HoleOnly", Stack(1, 0, 0, 0, 0, 30), 15, 15}),
+    BoxCase{"Rect", Stack(zelmdb::PadLayer::Top, zelmdb::PadShape::Rectangle, 20, 10, 0), 10, 5},
+    BoxCase{"RectQuarterTurned", Stack(zelmdb::PadLayer::Top, zelmdb::PadShape::Rectangle, 20, 10, 5400), 5, 10},
+    BoxCase{"RoundIgnoresRotation", Stack(zelmdb::PadLayer::Top, zelmdb::PadShape::Round, 20, 10, 5400), 10, 5},
+    BoxCase{"BottomOnly", Stack(zelmdb::PadLayer::Bottom, zelmdb::PadShape::Square, 8, 8, 2700), 4 * std::sqrt(2.0), 4 * std::sqrt(2.0)},
+    BoxCase{"HoleOnly", Stack(zelmdb::PadLayer::Top, zelmdb::PadShape::None, 0, 0, 0, 30), 15, 15}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -28,10 +28,10 @@ INSTANTIATE_TEST_SUITE_P(Names, CopyNameTest, ::testing::Values(
 class PadstackTurnerTest : public StoreFixture {};
 
 TEST_F(PadstackTurnerTest, RoundAndHoleStayAndAnEqualPadstackIsTaken) {
-    const int16_t round = AddPadstack("R", 1, 6000, 6000, 0, 3000);
-    const int16_t hole = AddPadstack("MH", 0, 0, 0, 0, 30000);
-    const int16_t sq = AddPadstack("SQ", 2, 5000, 5000);
-    const int16_t turned = AddPadstack("MINE", 2, 5000, 5000, 5400);
+    const int16_t round = AddPadstack("R", zelmdb::PadShape::Round, 6000, 6000, 0, 3000);
+    const int16_t hole = AddPadstack("MH", zelmdb::PadShape::None, 0, 0, 0, 30000);
+    const int16_t sq = AddPadstack("SQ", zelmdb::PadShape::Square, 5000, 5000);
+    const int16_t turned = AddPadstack("MINE", zelmdb::PadShape::Square, 5000, 5000, 5400);
     PadstackTurner turner(*store_);
     const auto turn = [&](int16_t padstack, int32_t minutes) {
         const Result<int16_t> id = turner.Turned(padstack, minutes);

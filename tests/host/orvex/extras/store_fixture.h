@@ -32,13 +32,13 @@ protected:
     }
     void TearDown() override { store_->Rollback(); }
 
-    // A padstack of one pad on layer 1 (shape 0: none) and a drill.
-    int16_t AddPadstack(const std::string& name, uint8_t shape, int32_t width, int32_t height, int16_t rotation = 0,
+    // A padstack of one pad on the top layer, or none, and a drill.
+    int16_t AddPadstack(const std::string& name, zelmdb::PadShape shape, int32_t width, int32_t height, int16_t rotation = 0,
                         int32_t drill = 0) {
         zelmdb::Padstack p;
         p.layers.resize(size_t(store_->info().layerCount));
-        p.layers[0] = zelmdb::LayerGeometry{width, height, 0, 0, shape, rotation};
-        if (drill > 0) p.layers[size_t(zelmdb::DrillLayer - 1)] = zelmdb::LayerGeometry{drill, drill, 0, 0, 1, 0};
+        p.Layer(zelmdb::PadLayer::Top) = zelmdb::LayerGeometry{width, height, 0, 0, shape, rotation};
+        if (drill > 0) p.Layer(zelmdb::PadLayer::Drill) = {drill, drill, 0, 0, zelmdb::PadShape::Round, 0};
         return int16_t(StoreNewPadstack(*store_, p, name));
     }
     struct PinAt {

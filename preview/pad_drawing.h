@@ -3,10 +3,12 @@
 #pragma once
 #include <cstdint>
 
+#include "host/zelmdb/pad_shape.h"
 #include "platform/gdi/gdi.h"
 
-struct PadShape {
-    int16_t Shape = 0;      // 1 round, 2 and 4 rectangular, 3 oblong; others draw nothing
+// A pad as drawn: its shape and sizes in pixels. A shape without a name draws nothing.
+struct PadDrawing {
+    zelmdb::PadShape Shape = zelmdb::PadShape::None;
     int Width = 0;          // pixels
     int Height = 0;
     int16_t Rotation = 0;   // minutes of arc
@@ -30,4 +32,4 @@ private:
 };
 
 // The pad in its colour, then, when `drill` is above 0, a hole of that many pixels on top.
-void DrawPadAndDrill(HDC dc, const PadShape& pad, int drill, COLORREF drillColour, POINT centre);
+void DrawPadAndDrill(HDC dc, const PadDrawing& pad, int drill, COLORREF drillColour, POINT centre);

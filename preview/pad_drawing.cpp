@@ -1,4 +1,5 @@
-#include "preview/pad_shape.h"
+// One pad drawn in its shape; see pad_drawing.h.
+#include "preview/pad_drawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +33,7 @@ struct Turn {
     }
 };
 
-void DrawRectangular(HDC dc, const PadShape& pad, const Turn& turn) {
+void DrawRectangular(HDC dc, const PadDrawing& pad, const Turn& turn) {
     const int w = pad.Width, h = pad.Height;
     POINT corners[5] = {{0, 0}, {0, h}, {w, h}, {w, 0}, {0, 0}};
     for (POINT& p : corners) p = turn(p.x - w / 2, p.y - h / 2);
@@ -40,7 +41,7 @@ void DrawRectangular(HDC dc, const PadShape& pad, const Turn& turn) {
 }
 
 // The rectangle with each corner a quarter circle, as a polygon of short chords.
-void DrawRounded(HDC dc, const PadShape& pad, double radius, const Turn& turn) {
+void DrawRounded(HDC dc, const PadDrawing& pad, double radius, const Turn& turn) {
     const int w = pad.Width, h = pad.Height;
     const double left = -(w / 2), top = -(h / 2), right = w - w / 2, bottom = h - h / 2;
     const double centres[4][2] = {{right - radius, bottom - radius}, {left + radius, bottom - radius},
@@ -59,7 +60,7 @@ void DrawRounded(HDC dc, const PadShape& pad, double radius, const Turn& turn) {
 }
 
 // A line of a pen as wide as the short side; its round ends make the oblong.
-void DrawOblong(HDC dc, const PadShape& pad, POINT centre, double angle) {
+void DrawOblong(HDC dc, const PadDrawing& pad, POINT centre, double angle) {
     int stroke = pad.Height;
     if (pad.Height > pad.Width) {
         int minutes = -pad.Rotation + 5400;
@@ -78,29 +79,29 @@ void DrawOblong(HDC dc, const PadShape& pad, POINT centre, double angle) {
 }
 
 // With the pad pen and brush selected.
-void DrawPadShape(HDC dc, const PadShape& pad, POINT centre) {
+void DrawPadShape(HDC dc, const PadDrawing& pad, POINT centre) {
     const double angle = DrawingAngle(pad.Rotation);
     const int left = centre.x - pad.Width / 2, top = centre.y - pad.Height / 2;
     // A corner under a pixel draws as the sharp rectangle it looks like.
     const double radius = std::min(pad.CornerRatio, 0.5) * std::min(pad.Width, pad.Height);
     switch (pad.Shape) {
-        case 1: Ellipse(dc, left, top, left + pad.Width, top + pad.Height); break;
-        case 2:
-        case 4:
+        case zelmdb::PadShape::Round: Ellipse(dc, left, top, left + pad.Width, top + pad.Height); break;
+        case zelmdb::PadShape::Square:
+        case zelmdb::PadShape::Rectangle:
             if (radius >= 1) {
                 DrawRounded(dc, pad, radius, Turn(angle, centre));
             } else {
                 DrawRectangular(dc, pad, Turn(angle, centre));
             }
             break;
-        case 3: DrawOblong(dc, pad, centre, angle); break;
+        case zelmdb::PadShape::Oblong: DrawOblong(dc, pad, centre, angle); break;
         default: break;
     }
 }
 
 }  // namespace
 
-void DrawPadAndDrill(HDC dc, const PadShape& pad, int drill, COLORREF drillColour, POINT centre) {
+void DrawPadAndDrill(HDC dc, const PadDrawing& pad, int drill, COLORREF drillColour, POINT centre) {
     {
         SolidTools tools(dc, pad.Colour);
         DrawPadShape(dc, pad, centre);
