@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const GenerateRequest& r : requests.value()) {
         if (BuildGenerateScript(r).actions.empty()) __builtin_trap();
         auto extras = ExtrasOf(r, mils);
-        if (extras.ok() && extras.value().pads.size() != r.shape.pads.size()) __builtin_trap();
+        if (extras.ok() && extras.value().pads.size() != r.extras.pads.size()) __builtin_trap();
     }
     return 0;
 }

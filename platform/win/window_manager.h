@@ -110,6 +110,9 @@ private:
     int m_screenH = 1024;
 };
 
+// The process's one window manager, as the window functions reach it.
+inline WindowManager& Windows() { return WindowManager::Instance(); }
+
 bool IsRectEmptyValue(const RECT& r);
 RECT UnionRects(const RECT& a, const RECT& b);
 RECT IntersectRects(const RECT& a, const RECT& b);

@@ -88,7 +88,7 @@ Status Stored(DialogSession& session, const GenerateRequest& request, const Gene
 // request lets them overlap.
 Status ExtrasKept(DialogSession& session, const GenerateRequest& request) {
     TRY(session.ExtrasDone());
-    if (request.shape.allowOverlap) return {};
+    if (request.extras.allowOverlap) return {};
     return PadsApart(session.Design(), request.footprint);
 }
 

@@ -192,10 +192,10 @@ std::string FootprintExport::Description(const std::string& name, size_t pads, c
     std::string options;
     for (const auto& [option, value] : extras.madeFrom) options += " --" + option + (value ? " " + *value : "");
     if (!options.empty()) text += " from" + options;
-    const std::string shaped = ShapeOptionText(extras, store_.info());
-    if (!shaped.empty()) text += (options.empty() ? ", with " : " ") + shaped;
+    const std::string extrasText = ExtrasOptionText(extras, store_.info());
+    if (!extrasText.empty()) text += (options.empty() ? ", with " : " ") + extrasText;
     const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(store_.info().unitCode);
-    if (unit && !(options + shaped).empty()) text += std::string(" (") + unit->option + ")";
+    if (unit && !(options + extrasText).empty()) text += std::string(" (") + unit->option + ")";
     if (extras.body) {
         text += "; body " + SexprWriter::FormatNumber(extras.body->width) + " x " +
                 SexprWriter::FormatNumber(extras.body->height) + " mm";

@@ -176,7 +176,7 @@ std::string Word(const std::string& text) {
 
 std::string ExtraPadLabel(const std::string& name) { return "--pad " + Word(name); }
 
-std::string ShapeOptionText(const FootprintExtras& extras, const zelmdb::DesignInfo& design) {
+std::string ExtrasOptionText(const FootprintExtras& extras, const zelmdb::DesignInfo& design) {
     std::string text;
     const auto add = [&text](const std::string& words) { text += (text.empty() ? "" : " ") + words; };
     for (const ExtraPad& p : extras.pads)

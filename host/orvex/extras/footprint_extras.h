@@ -41,8 +41,8 @@ struct FootprintExtras {
     // footprint made or last edited in the dialog.
     std::vector<std::pair<std::string, std::optional<std::string>>> madeFrom;
 
-    // Whether the host changes the footprint the plug-in stored.
-    bool Reshapes() const { return !pads.empty() || !omit.empty() || turn != 0 || startAngle != 0; }
+    // Whether the extras change the footprint the plug-in stored.
+    bool ChangesFootprint() const { return !pads.empty() || !omit.empty() || turn != 0 || startAngle != 0; }
 };
 
 // The owner name of the host's records among the plug-in records of a design.
@@ -59,9 +59,9 @@ std::optional<PadsAbout> PadsAboutNamed(const std::string& name);
 
 // "--pad NAME" as messages name an extra pad, an empty name quoted.
 std::string ExtraPadLabel(const std::string& name);
-// What the host does to the footprint, as generate's options in the design's display unit
+// The extras as generate's options in the design's display unit
 // ("--pad 33 0 0 EP --omit E5-H8 --turn 180"); empty when it does nothing.
-std::string ShapeOptionText(const FootprintExtras& extras, const zelmdb::DesignInfo& design);
+std::string ExtrasOptionText(const FootprintExtras& extras, const zelmdb::DesignInfo& design);
 
 std::string EncodeExtras(const FootprintExtras& extras);
 // Refuses what this version did not write: other JSON, a newer version, unknown members.

@@ -2,7 +2,7 @@
 // attached before the module is loaded, the controls registered before the first window.
 #include "host/orvex/hosting/dialog_session.h"
 
-#include "host/orvex/extras/footprint_shaper.h"
+#include "host/orvex/extras/extras_applier.h"
 #include "host/orvex/hosting/plugin_folder.h"
 #include "host/orvex/hosting/plugin_windows.h"
 #include "host/zelmdb/database_set.h"
@@ -99,7 +99,7 @@ Status DialogSession::DoExtras(const std::string& footprint, bool remade, const 
     // Made from other values than generate's: what the host added stays, the options go.
     const bool forget = !given && remade && !extras.madeFrom.empty();
     if (forget) extras.madeFrom.clear();
-    TRY_ASSIGN(notes, ShapeFootprint(design_, footprint, extras, given ? ShapeCheck::Strict : ShapeCheck::Lenient));
+    TRY_ASSIGN(notes, ApplyExtras(design_, footprint, extras, given ? ExtrasCheck::Strict : ExtrasCheck::Lenient));
     extrasNotes_ = std::move(notes);
     if ((given || forget) && !SaveExtras(design_, footprint, extras).ok())
         return Failure{"what " + footprint + " was made from could not be kept"};

@@ -121,7 +121,7 @@ Status AddRadio(GenerateRequest& request, int row, bool first) {
 Status FinishRequest(GenerateRequest& request) {
     std::sort(request.fields.begin(), request.fields.end());
     std::sort(request.radios.begin(), request.radios.end());
-    return ShapeFitsStyle(request.shape, request.styleName);
+    return ExtrasFitStyle(request.extras, request.styleName);
 }
 
 ScriptAction Action(ScriptVerb verb, int origin, int id = 0, std::string text = "") {
@@ -169,7 +169,7 @@ Status ReadMember(GenerateRequest& request, const std::string& name, const JsonV
         TRY(Expect(name, value, Kind::String, "a string"));
         return SetText(request, name, value.text);
     }
-    if (std::optional<Status> read = ShapeFromJson(request.shape, name, value)) return *read;
+    if (std::optional<Status> read = ExtrasFromJson(request.extras, name, value)) return *read;
     return Failure{"unknown option \"" + name + "\""};
 }
 
@@ -203,7 +203,7 @@ ArgSpec GenerateArgSpec() {
     for (const char* t : kTexts) spec.values.insert("--" + std::string(t));
     for (const RadioRow& r : kRadios)
         for (const ControlRow& button : {r.first, r.second}) spec.flags.insert("--" + std::string(button.name));
-    AddShapeOptions(spec);
+    AddExtrasOptions(spec);
     return spec;
 }
 
@@ -222,7 +222,7 @@ RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint)
     for (const char* name : kTexts)
         if (auto text = args.Value("--" + std::string(name)))
             TRY(SetText(request, name, *text));
-    TRY(ShapeFromArgs(request.shape, args));
+    TRY(ExtrasFromArgs(request.extras, args));
     TRY(FinishRequest(request));
     return request;
 }
@@ -249,7 +249,7 @@ std::string RequestLabel(const GenerateRequest& request) {
 }
 
 Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::DesignInfo& design) {
-    auto extras = ExtrasOf(request.shape, design);
+    auto extras = ExtrasOf(request.extras, design);
     if (!extras.ok()) return extras;
     extras.value().body = request.body;
     extras.value().madeFrom = MadeFrom(request);

@@ -9,7 +9,7 @@
 #include "host/orvex/text/arg_list.h"
 #include "host/orvex/extras/footprint_extras.h"
 #include "host/orvex/text/json_reader.h"
-#include "host/orvex/requests/shape_request.h"
+#include "host/orvex/requests/extras_request.h"
 #include "host/zelmdb/design_types.h"
 #include "host/base/result.h"
 #include "platform/ui/script.h"
@@ -25,7 +25,7 @@ struct GenerateRequest {
     std::optional<std::string> alphabet;
     std::string padstack, pin1Padstack;
     std::optional<BodySize> body;   // kept with the footprint, not fed to the dialog
-    ShapeRequest shape;             // what the host does to the footprint the dialog stored
+    ExtrasRequest extras;            // what the host does to the footprint the dialog stored
 };
 
 // Every option of generate, and at most DESIGN and FOOTPRINT besides.
@@ -38,7 +38,7 @@ Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& root);
 // How messages name a request: "entry 3 (BGA256)" in a batch, else the footprint's name.
 std::string RequestLabel(const GenerateRequest& request);
 
-// What the host keeps with the footprint: the body, the shape and the options the dialog was
+// What the host keeps with the footprint: the body, the extras and the options the dialog was
 // fed; refuses a pad position the design cannot hold.
 Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::DesignInfo& design);
 

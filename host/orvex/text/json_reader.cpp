@@ -9,7 +9,7 @@ namespace {
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : m_text(text) {}
+    explicit Reader(std::string_view text) : text_(text) {}
 
     bool Document(JsonValue& out) {
         SkipBlanks();
@@ -17,25 +17,25 @@ public:
         SkipBlanks();
         return AtEnd() || Fault("more text after the value");
     }
-    const std::string& Error() const { return m_error; }
+    const std::string& Error() const { return error_; }
 
 private:
-    bool AtEnd() const { return m_at >= m_text.size(); }
-    char Peek() const { return AtEnd() ? '\0' : m_text[m_at]; }
+    bool AtEnd() const { return at_ >= text_.size(); }
+    char Peek() const { return AtEnd() ? '\0' : text_[at_]; }
 
     bool Fault(const std::string& what) {
-        if (!m_error.empty()) return false;
+        if (!error_.empty()) return false;
         int line = 1, column = 1;
-        for (size_t i = 0; i < m_at && i < m_text.size(); ++i) {
-            if (m_text[i] == '\n') ++line, column = 1;
+        for (size_t i = 0; i < at_ && i < text_.size(); ++i) {
+            if (text_[i] == '\n') ++line, column = 1;
             else ++column;
         }
-        m_error = "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + what;
+        error_ = "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + what;
         return false;
     }
 
     void SkipBlanks() {
-        while (!AtEnd() && std::strchr(" \t\r\n", m_text[m_at]) != nullptr) ++m_at;
+        while (!AtEnd() && std::strchr(" \t\r\n", text_[at_]) != nullptr) ++at_;
     }
 
     bool Value(JsonValue& out, int depth) {
@@ -56,37 +56,37 @@ private:
 
     bool Word(const char* word) {
         const size_t n = std::strlen(word);
-        if (m_text.substr(m_at, n) != word) return Fault(std::string("expected ") + word);
-        m_at += n;
+        if (text_.substr(at_, n) != word) return Fault(std::string("expected ") + word);
+        at_ += n;
         return true;
     }
 
     bool Digits() {
-        const size_t from = m_at;
-        while (Peek() >= '0' && Peek() <= '9') ++m_at;
-        return m_at > from || Fault("a digit is missing");
+        const size_t from = at_;
+        while (Peek() >= '0' && Peek() <= '9') ++at_;
+        return at_ > from || Fault("a digit is missing");
     }
 
     bool Number(JsonValue& out) {
-        const size_t from = m_at;
-        if (Peek() == '-') ++m_at;
-        if (Peek() == '0') ++m_at;
+        const size_t from = at_;
+        if (Peek() == '-') ++at_;
+        if (Peek() == '0') ++at_;
         else if (!Digits()) return false;
-        if (Peek() == '.' && (++m_at, !Digits())) return false;
+        if (Peek() == '.' && (++at_, !Digits())) return false;
         if (Peek() == 'e' || Peek() == 'E') {
-            ++m_at;
-            if (Peek() == '+' || Peek() == '-') ++m_at;
+            ++at_;
+            if (Peek() == '+' || Peek() == '-') ++at_;
             if (!Digits()) return false;
         }
         out.kind = JsonValue::Kind::Number;
-        out.text = std::string(m_text.substr(from, m_at - from));
+        out.text = std::string(text_.substr(from, at_ - from));
         out.number = std::strtod(out.text.c_str(), nullptr);
         return true;
     }
 
     bool Hex4(unsigned& code) {
         code = 0;
-        for (int i = 0; i < 4; ++i, ++m_at) {
+        for (int i = 0; i < 4; ++i, ++at_) {
             const char c = Peek();
             const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10
                               : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
@@ -134,12 +134,12 @@ private:
         unsigned code = 0;
         if (!Hex4(code)) return false;
         // A zero would end every name made from the text in C, cutting "U1\u0000copy" to "U1".
-        if (code == 0) return (m_at -= 6, Fault("a NUL character inside a string"));
+        if (code == 0) return (at_ -= 6, Fault("a NUL character inside a string"));
         if (code >= 0xDC00 && code <= 0xDFFF) return Fault("a lone low surrogate");
         if (code >= 0xD800 && code <= 0xDBFF) {
             unsigned low = 0;
-            if (m_text.substr(m_at, 2) != "\\u") return Fault("a high surrogate without its low half");
-            m_at += 2;
+            if (text_.substr(at_, 2) != "\\u") return Fault("a high surrogate without its low half");
+            at_ += 2;
             if (!Hex4(low)) return false;
             if (low < 0xDC00 || low > 0xDFFF) return Fault("a high surrogate without its low half");
             code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
@@ -151,27 +151,27 @@ private:
     bool Escape(std::string& out) {
         static const char kFrom[] = "\"\\/bfnrt", kTo[] = "\"\\/\b\f\n\r\t";
         const char c = Peek();
-        ++m_at;
+        ++at_;
         if (c == 'u') return Unicode(out);
         const char* at = c ? std::strchr(kFrom, c) : nullptr;
-        if (at == nullptr) return (--m_at, Fault("unknown escape"));
+        if (at == nullptr) return (--at_, Fault("unknown escape"));
         out += kTo[at - kFrom];
         return true;
     }
 
     bool String(std::string& out) {
-        ++m_at;   // the opening quote
+        ++at_;   // the opening quote
         out.clear();
         while (true) {
             if (AtEnd()) return Fault("a string is not closed");
-            const char c = m_text[m_at++];
+            const char c = text_[at_++];
             if (c == '"') return true;
-            if (uint8_t(c) < 0x20) return (--m_at, Fault("a control character inside a string"));
+            if (uint8_t(c) < 0x20) return (--at_, Fault("a control character inside a string"));
             if (uint8_t(c) >= 0x80) {
-                const size_t n = Utf8Length(m_text.substr(--m_at));
+                const size_t n = Utf8Length(text_.substr(--at_));
                 if (n == 0) return Fault("a string is not valid UTF-8");
-                out.append(m_text.substr(m_at, n));
-                m_at += n;
+                out.append(text_.substr(at_, n));
+                at_ += n;
             } else if (c != '\\') out += c;
             else if (!Escape(out)) return false;
         }
@@ -180,16 +180,16 @@ private:
     // The parts between the brackets of an array or an object, each read by `part`.
     template <class Part>
     bool Sequence(char close, Part part) {
-        ++m_at;
+        ++at_;
         SkipBlanks();
-        if (Peek() == close) return ++m_at, true;
+        if (Peek() == close) return ++at_, true;
         while (true) {
             SkipBlanks();
             if (!part()) return false;
             SkipBlanks();
-            if (Peek() == close) return ++m_at, true;
+            if (Peek() == close) return ++at_, true;
             if (Peek() != ',') return Fault(std::string("expected ',' or '") + close + "'");
-            ++m_at;
+            ++at_;
         }
     }
 
@@ -209,16 +209,16 @@ private:
             if (!String(name)) return false;
             SkipBlanks();
             if (Peek() != ':') return Fault("expected ':' after a member name");
-            ++m_at;
+            ++at_;
             SkipBlanks();
             out.members.push_back({std::move(name), JsonValue{}});
             return Value(out.members.back().value, depth + 1);
         });
     }
 
-    std::string_view m_text;
-    size_t m_at = 0;
-    std::string m_error;
+    std::string_view text_;
+    size_t at_ = 0;
+    std::string error_;
 };
 
 }  // namespace

@@ -75,14 +75,14 @@ INSTANTIATE_TEST_SUITE_P(Records, ExtrasRefusalTest, ::testing::Values(
 
 TEST(FootprintExtrasTest, ShapeOptionsInTheDesignsUnit) {
     FootprintExtras extras;
-    EXPECT_EQ(ShapeOptionText(extras, zelmdb::DesignInfo{}), "");
+    EXPECT_EQ(ExtrasOptionText(extras, zelmdb::DesignInfo{}), "");
     extras.pads = {{"33", 0, -6350, "EP"}, {"", 125000, 0, "M H"}};
     extras.omit = {"E5-H8"};
     extras.turn = 10800;
     extras.startAngle = 1830;
     zelmdb::DesignInfo mm;
     mm.unitCode = 4;
-    EXPECT_EQ(ShapeOptionText(extras, mm),
+    EXPECT_EQ(ExtrasOptionText(extras, mm),
               "--pad 33 0 -0.635 EP --pad \"\" 12.5 0 \"M H\" --pads-about center --omit E5-H8 --turn 180 --start-angle 30.5");
 }
 

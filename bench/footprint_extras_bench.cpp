@@ -1,12 +1,12 @@
 // What the host does after every dialog run of generate or a reopen, at the largest footprint
 // the plug-in stores (3200 pins): the overlap check, over pads apart and over pads all on one
-// spot, and the whole shaping (a block left out, exposed pad added, a quarter turn) on a design.
+// spot, and all the extras (a block left out, exposed pad added, a quarter turn) on a design.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "bench/open_design.h"
-#include "host/orvex/extras/footprint_shaper.h"
+#include "host/orvex/extras/extras_applier.h"
 #include "host/orvex/extras/pad_overlap.h"
 
 namespace {
@@ -57,8 +57,8 @@ Result<zelmdb::Symbol> StoreGrid(zelmdb::DesignStore& store) {
     return grid;
 }
 
-void BM_ShapeFootprint(benchmark::State& state) {
-    OpenDesign open("tessra-shape-bench");
+void BM_ApplyExtras(benchmark::State& state) {
+    OpenDesign open("tessra-extras-bench");
     zelmdb::DesignStore& store = *zelmdb::DatabaseSet::Get().Design();
     const Result<zelmdb::Symbol> stored = StoreGrid(store);
     if (!stored.ok()) return state.SkipWithError(stored.error().c_str());
@@ -69,10 +69,10 @@ void BM_ShapeFootprint(benchmark::State& state) {
     extras.turn = 5400;
     for (auto _ : state) {
         (void)store.PutSymbol(plugin);
-        benchmark::DoNotOptimize(ShapeFootprint(store, "BGA", extras, ShapeCheck::Strict));
+        benchmark::DoNotOptimize(ApplyExtras(store, "BGA", extras, ExtrasCheck::Strict));
     }
 }
-BENCHMARK(BM_ShapeFootprint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplyExtras)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

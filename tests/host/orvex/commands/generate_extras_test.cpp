@@ -44,7 +44,7 @@ const std::vector<std::vector<std::string>> kExampleCommands = {
 
 // What the examples leave out: a start angle with a quarter turn and a hole at the centre, and
 // a grid with names and a block left out, three quarters turned, its hole placed from the origin.
-const std::vector<std::vector<std::string>> kOtherShapes = {
+const std::vector<std::vector<std::string>> kOtherExtras = {
     {"C8", "--style", "circular", "--p", "8", "--r", "3", "--angle", "45", "--padstack", "TO-PAD", "--pin1-padstack",
      "TO-PIN1", "--start-angle", "22.5", "--turn", "90", "--pad", "", "0", "0", "MOUNT-3.05"},
     {"G3", "--style", "grid", "--p", "3", "--q", "4", "--x", "1", "--y", "1", "--padstack", "QFN-PAD", "--pin1-padstack",
@@ -52,7 +52,7 @@ const std::vector<std::vector<std::string>> kOtherShapes = {
      "origin"},
 };
 
-class GenerateShapeTest : public OrvexCliTest {
+class GenerateExtrasTest : public OrvexCliTest {
 protected:
     void SetUp() override {
         OrvexCliTest::SetUp();
@@ -82,7 +82,7 @@ protected:
     static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 };
 
-TEST_F(GenerateShapeTest, ExampleBatchStoresWhatItsCommandLinesStore) {
+TEST_F(GenerateExtrasTest, ExampleBatchStoresWhatItsCommandLinesStore) {
     GenerateExamples();
     for (const auto& words : kExampleCommands) {
         const Outcome o = Generate("c.design", words);
@@ -113,13 +113,13 @@ TEST_F(GenerateShapeTest, ExampleBatchStoresWhatItsCommandLinesStore) {
     EXPECT_TRUE(Has(bga, "\"E4\"") && Has(bga, "\"J5\"")) << "balls round the centre stay";
 }
 
-// Reopened and stored unchanged, every shaped footprint comes back to the byte: pins, padstack
+// Reopened and stored unchanged, every footprint with extras comes back to the byte: pins, padstack
 // copies, the plug-in's recipe and the host's record. (One footprint per design, since the
 // plug-in stores a reopened footprint under the next free ids.)
-TEST_F(GenerateShapeTest, ReopenedUnchangedEveryShapedFootprintIsWhatItWas) {
-    std::vector<std::vector<std::string>> shaped = kExampleCommands;
-    shaped.insert(shaped.end(), kOtherShapes.begin(), kOtherShapes.end());
-    for (const auto& words : shaped) {
+TEST_F(GenerateExtrasTest, ReopenedUnchangedEveryFootprintWithExtrasIsWhatItWas) {
+    std::vector<std::vector<std::string>> withExtras = kExampleCommands;
+    withExtras.insert(withExtras.end(), kOtherExtras.begin(), kOtherExtras.end());
+    for (const auto& words : withExtras) {
         const std::string design = "r.design";
         std::filesystem::copy_file(dir_ / "c.design", dir_ / design, std::filesystem::copy_options::overwrite_existing);
         ASSERT_EQ(Generate(design, words).code, 0);
@@ -133,8 +133,8 @@ TEST_F(GenerateShapeTest, ReopenedUnchangedEveryShapedFootprintIsWhatItWas) {
 
 // A circle's pin 1 at its start angle, then the whole a quarter turn on; a hole placed from the
 // origin turns with the grid. The same footprints from JSON are the same to the byte.
-TEST_F(GenerateShapeTest, StartAngleTurnAndOriginPlaceThePads) {
-    for (const auto& words : kOtherShapes) ASSERT_EQ(Generate("j.design", words).code, 0) << words[0];
+TEST_F(GenerateExtrasTest, StartAngleTurnAndOriginPlaceThePads) {
+    for (const auto& words : kOtherExtras) ASSERT_EQ(Generate("j.design", words).code, 0) << words[0];
     const std::string circle = Run({"show", "j.design", "C8"}).out;
     for (const char* line : {"    pin 1 \"1\" at -1.1481 2.7716 mm, padstack TO-PIN1(112.50)\n",
                              "    pin 9 \"\" at 0 0 mm, padstack MOUNT-3.05\n", "    pin 1 of the circle at 22.5 degrees\n",
@@ -158,7 +158,7 @@ TEST_F(GenerateShapeTest, StartAngleTurnAndOriginPlaceThePads) {
 
 // Edited in the dialog, the footprint keeps what the host added: the holes stand about the new
 // centre, and the options no longer describe it; an omitted range whose end is gone is told.
-TEST_F(GenerateShapeTest, EditedInTheDialogTheHostsPartStays) {
+TEST_F(GenerateExtrasTest, EditedInTheDialogTheHostsPartStays) {
     GenerateExamples();
     Outcome o = Reopen("DSUB-9", Act("set", IDC_SPACING_X, "2.54") + "ok\n");
     ASSERT_EQ(o.code, 0) << o.err << o.out;
@@ -173,7 +173,7 @@ TEST_F(GenerateShapeTest, EditedInTheDialogTheHostsPartStays) {
 }
 
 // The plug-in's padstack copies serve a turned footprint: it adds none of its own.
-TEST_F(GenerateShapeTest, ATurnedFootprintStandsOnThePlugInsCopies) {
+TEST_F(GenerateExtrasTest, ATurnedFootprintStandsOnThePlugInsCopies) {
     const std::vector<std::string> qfn(kExampleCommands[0].begin() + 1, kExampleCommands[0].end() - 5);
     std::vector<std::string> words = qfn;
     words.insert(words.begin(), "Q1");
@@ -194,9 +194,9 @@ struct Refusal {
     std::vector<std::string> words;   // after the design; empty: the batch below
     const char* error;
 };
-class GenerateShapeRefusalTest : public GenerateShapeTest, public ::testing::WithParamInterface<Refusal> {};
+class GenerateExtrasRefusalTest : public GenerateExtrasTest, public ::testing::WithParamInterface<Refusal> {};
 
-TEST_P(GenerateShapeRefusalTest, NamesTheOptionAndStoresNothing) {
+TEST_P(GenerateExtrasRefusalTest, NamesTheOptionAndStoresNothing) {
     const std::string before = DumpDesign(dir_ / "c.design");
     Write("batch.json", R"([{"footprint": "A", "style": "grid", "p": 2, "x": 1},
                             {"footprint": "B", "style": "grid", "p": 2, "x": 1, "omit": "A1, Z9"}])");
@@ -207,7 +207,7 @@ TEST_P(GenerateShapeRefusalTest, NamesTheOptionAndStoresNothing) {
     EXPECT_EQ(DumpDesign(dir_ / "c.design"), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, GenerateShapeRefusalTest, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(Faults, GenerateExtrasRefusalTest, ::testing::Values(
     Refusal{"Stacked", {"F", "--style", "grid", "--p", "3", "--q", "2"},
             "F: pads \"A1\" and \"A2\" stand on one spot (is a spacing missing?); give --allow-overlap to store them so"},
     Refusal{"Overlapping", {"F", "--style", "grid", "--p", "2", "--x", "5", "--padstack", "BALL-0.4", "--pin1-padstack",
@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, GenerateShapeRefusalTest, ::testing::Values(
             "F: --x: the dialog says \"Please enter a number between -254 and 254.\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(GenerateShapeTest, AllowOverlapStoresStackedPads) {
+TEST_F(GenerateExtrasTest, AllowOverlapStoresStackedPads) {
     const Outcome o = Generate("c.design", {"F", "--style", "grid", "--p", "3", "--allow-overlap"});
     EXPECT_EQ(o.code, 0) << o.err;
     EXPECT_TRUE(Has(Run({"show", "c.design", "F"}).out, "    pin 3 \"A3\" at 0 0 mm")) << "all on the origin";

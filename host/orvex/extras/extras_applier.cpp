@@ -1,5 +1,5 @@
-// Shaping a stored footprint; see footprint_shaper.h.
-#include "host/orvex/extras/footprint_shaper.h"
+// The extras done to a stored footprint; see extras_applier.h.
+#include "host/orvex/extras/extras_applier.h"
 
 #include <cmath>
 #include <numbers>
@@ -17,14 +17,14 @@ std::optional<std::pair<int32_t, int32_t>> Fits(double x, double y) {
     return std::make_pair(int32_t(x), int32_t(y));
 }
 
-class Shaper {
+class ExtrasApplier {
 public:
-    Shaper(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras)
+    ExtrasApplier(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras)
         : store_(store), footprint_(footprint), extras_(extras), turner_(store) {}
-    Notes Shape(zelmdb::Symbol symbol, ShapeCheck check);
+    Notes Apply(zelmdb::Symbol symbol, ExtrasCheck check);
 
 private:
-    Status Omit(zelmdb::Symbol& symbol, ShapeCheck check);
+    Status Omit(zelmdb::Symbol& symbol, ExtrasCheck check);
     // The refusal says what went wrong turning the pin; the caller names the pad.
     Status TurnPin(zelmdb::Pin& pin, int32_t minutes);
     Status AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference);
@@ -36,13 +36,13 @@ private:
     std::vector<std::string> notes_;
 };
 
-Status Shaper::Omit(zelmdb::Symbol& symbol, ShapeCheck check) {
+Status ExtrasApplier::Omit(zelmdb::Symbol& symbol, ExtrasCheck check) {
     if (extras_.omit.empty()) return {};
     std::vector<std::string> names;
     for (const zelmdb::Pin& pin : symbol.pins) names.push_back(store_.NameText(pin.nameId).value_or(""));
     const OmitSelection selection = SelectOmitted(extras_.omit, names);
     for (const std::string& item : selection.unmatched) {
-        if (check == ShapeCheck::Strict)
+        if (check == ExtrasCheck::Strict)
             return Failure{"--omit: " + item + " is no pad of " + footprint_ + ", nor a range whose ends are pads of it"};
         notes_.push_back("--omit " + item + " takes no pad of " + footprint_ + " now");
     }
@@ -53,7 +53,7 @@ Status Shaper::Omit(zelmdb::Symbol& symbol, ShapeCheck check) {
     return {};
 }
 
-Status Shaper::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
+Status ExtrasApplier::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
     if (NormalisedMinutes(minutes) == 0) return {};
     const auto at = TurnedPoint(pin.x, pin.y, minutes);
     if (!at) return Failure{"would lie beyond the design's coordinates"};
@@ -64,7 +64,7 @@ Status Shaper::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
     return {};
 }
 
-Status Shaper::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference) {
+Status ExtrasApplier::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference) {
     for (const ExtraPad& pad : extras_.pads) {
         const std::string label = ExtraPadLabel(pad.name);
         const int32_t padstack = store_.FindPadstack(pad.padstack);
@@ -81,7 +81,7 @@ Status Shaper::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> refer
     return {};
 }
 
-Notes Shaper::Shape(zelmdb::Symbol symbol, ShapeCheck check) {
+Notes ExtrasApplier::Apply(zelmdb::Symbol symbol, ExtrasCheck check) {
     TRY(Omit(symbol, check));
     // The arrangement turns to its start angle and then with the rest; the extra pads stand
     // where they were asked to stand once it has.
@@ -117,10 +117,10 @@ std::optional<std::pair<int32_t, int32_t>> TurnedPoint(int64_t x, int64_t y, int
     return Fits(std::round(x * std::cos(a) - y * std::sin(a)), std::round(x * std::sin(a) + y * std::cos(a)));
 }
 
-Result<std::vector<std::string>> ShapeFootprint(zelmdb::DesignStore& store, const std::string& footprint,
-                                                        const FootprintExtras& extras, ShapeCheck check) {
-    if (!extras.Reshapes()) return std::vector<std::string>{};
+Result<std::vector<std::string>> ApplyExtras(zelmdb::DesignStore& store, const std::string& footprint,
+                                             const FootprintExtras& extras, ExtrasCheck check) {
+    if (!extras.ChangesFootprint()) return std::vector<std::string>{};
     auto symbol = store.SymbolNamed(footprint);
     if (!symbol) return Notes::Fail("the design holds no footprint named " + footprint);
-    return Shaper(store, footprint, extras).Shape(*symbol, check);
+    return ExtrasApplier(store, footprint, extras).Apply(*symbol, check);
 }

@@ -79,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Options, BothFormsTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BothFormsTest, AllowOverlapIsKeptOnTheRequestOnly) {
-    EXPECT_TRUE(FromArgs({"--style", "grid", "--allow-overlap"}).value().shape.allowOverlap);
-    EXPECT_FALSE(FromJson(R"("style": "grid", "allow-overlap": false)").value().shape.allowOverlap);
+    EXPECT_TRUE(FromArgs({"--style", "grid", "--allow-overlap"}).value().extras.allowOverlap);
+    EXPECT_FALSE(FromJson(R"("style": "grid", "allow-overlap": false)").value().extras.allowOverlap);
 }
 
 struct Wrong {

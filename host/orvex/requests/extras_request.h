@@ -18,7 +18,7 @@ struct PadRequest {
     std::string name, x, y, padstack;
 };
 
-struct ShapeRequest {
+struct ExtrasRequest {
     std::vector<PadRequest> pads;
     PadsAbout padsAbout = PadsAbout::Center;
     std::vector<std::string> omit;          // names and ranges, one each
@@ -28,14 +28,14 @@ struct ShapeRequest {
 };
 
 // The command line's options of these ("--turn"...) into a command's spec.
-void AddShapeOptions(ArgSpec& spec);
+void AddExtrasOptions(ArgSpec& spec);
 
-Status ShapeFromArgs(ShapeRequest& shape, const ArgList& args);
+Status ExtrasFromArgs(ExtrasRequest& request, const ArgList& args);
 // None when the member (a name without "--") is none of these; else whether its value reads.
-std::optional<Status> ShapeFromJson(ShapeRequest& shape, const std::string& name, const JsonValue& value);
+std::optional<Status> ExtrasFromJson(ExtrasRequest& request, const std::string& name, const JsonValue& value);
 // Refuses what the style cannot take: a start angle without a circle.
-Status ShapeFitsStyle(const ShapeRequest& shape, const std::string& styleName);
+Status ExtrasFitStyle(const ExtrasRequest& request, const std::string& styleName);
 
 // The host's record for the request, positions in database units; refuses a position the
 // design cannot hold.
-Result<FootprintExtras> ExtrasOf(const ShapeRequest& shape, const zelmdb::DesignInfo& design);
+Result<FootprintExtras> ExtrasOf(const ExtrasRequest& request, const zelmdb::DesignInfo& design);
