@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "host/orvex/text/arg_list.h"
 #include "host/orvex/requests/generate_request.h"
+#include "host/orvex/text/arg_list.h"
 #include "host/orvex/text/number_parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

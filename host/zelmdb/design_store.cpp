@@ -248,9 +248,8 @@ Status DesignStore::Validate(std::optional<FileKind> expected, Access access) {
     }
     const int version = PragmaInt(db_, "PRAGMA user_version", &ok);
     if (version > SchemaVersion) {
-        return Failure(path_ + " was written by a newer orvex (schema " +
-                                  std::to_string(version) + ", this one reads up to " +
-                                  std::to_string(SchemaVersion) + ")");
+        return Failure(path_ + " was written by a newer orvex (schema " + std::to_string(version) +
+                       ", this one reads up to " + std::to_string(SchemaVersion) + ")");
     }
     if (!ok || version < 1) return Failure(path_ + " is damaged (no schema version)");
     schemaVersion_ = version;
@@ -286,7 +285,7 @@ Status DesignStore::Validate(std::optional<FileKind> expected, Access access) {
     }
     if (expected && *expected != info_.kind) {
         return Failure(path_ + " is a " + FileKindName(info_.kind) + ", not a " +
-                                  (*expected == FileKind::Design ? "design" : "padstack library"));
+                       (*expected == FileKind::Design ? "design" : "padstack library"));
     }
     return {};
 }
@@ -300,7 +299,8 @@ Status DesignStore::Migrate() {
     const std::string version = "PRAGMA user_version = " + std::to_string(SchemaVersion);
     ok = ok && Exec(version.c_str()) && Exec("COMMIT");
     if (!ok) {
-        const Failure why{Trouble(path_, db_, ("cannot be brought up to schema " + std::to_string(SchemaVersion)).c_str())};
+        const std::string step = "cannot be brought up to schema " + std::to_string(SchemaVersion);
+        const Failure why{Trouble(path_, db_, step.c_str())};
         Exec("ROLLBACK");
         return why;
     }

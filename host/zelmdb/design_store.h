@@ -2,14 +2,14 @@
 //
 // A store moves through these states:
 //
-//   closed   --Open, Create------------------------------------------------>  reading
-//   reading  --Begin---------------------------------------------------------->  writing
-//   writing  --Commit: the writes are in the file (committed)----------------->  reading
-//   writing  --Commit that SQLite cannot save (in use, full)------------------>  writing
-//   writing  --Rollback-------------------------------------------------------->  reading
-//   writing  --a write fails and SQLite ends the transaction by itself-------->  lost
-//   lost     --Begin---------------------------------------------------------->  writing
-//   any      --the destructor: a transaction still open is rolled back-------->  closed
+//   closed   --Open, Create -------------------------------------------> reading
+//   reading  --Begin --------------------------------------------------> writing
+//   writing  --Commit: the writes are in the file ---------------------> committed, which is reading again
+//   writing  --a Commit SQLite cannot save (in use, disk full) --------> writing, for a Rollback
+//   writing  --Rollback -----------------------------------------------> reading
+//   writing  --a write fails and SQLite ends the transaction itself ---> lost
+//   lost     --Begin --------------------------------------------------> writing
+//   any      --the destructor, which rolls back an open transaction ---> closed
 //
 // reading  Reads see what is committed. Each write is kept at once on its own; commands never
 //          write so, they Begin first. Commit and Rollback refuse: there is nothing to end.
@@ -30,9 +30,9 @@
 #include <string>
 #include <vector>
 
+#include "host/base/result.h"
 #include "host/zelmdb/design_types.h"
 #include "host/zelmdb/record_layout.h"
-#include "host/base/result.h"
 
 struct sqlite3;
 

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "host/orvex/commands/command_table.h"
+#include "host/orvex/extras/pad_overlap.h"
 #include "host/orvex/hosting/dialog_session.h"
 #include "host/orvex/requests/generate_request.h"
 #include "host/orvex/text/json_reader.h"
-#include "host/orvex/extras/pad_overlap.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/win/message_box.h"
 #include "platform/win/whole_file.h"

@@ -80,6 +80,36 @@ int RunByPerson(DialogSession& session, const std::string& footprint, int scale,
     return Finish(session, footprint, result, {}, input);
 }
 
+// Where the dialog's input comes from: a script, or a person at a display that can be opened.
+struct Input {
+    ScriptParse script;
+    const ScreenModule* person = nullptr;   // null: the script
+    DisplayFit fit;
+    ScreenSize screen;
+};
+
+// Without a script a person works the dialog, on a screen that fits the display unless --screen
+// names one. A display that cannot be opened is refused before the design is.
+Result<Input> InputOf(const RunRequest& r) {
+    Input in;
+    if (r.scale) in.fit.scale = *r.scale;
+    if (r.screen) in.fit = {r.screen->width, r.screen->height, in.fit.scale};
+    in.screen = r.screen.value_or(ScreenSize{kDefaultScreenWidth, kDefaultScreenHeight});
+    if (r.script) {
+        TRY_ASSIGN(script, LoadScript(*r.script));
+        in.script = std::move(script);
+        return in;
+    }
+    std::string noDisplay;
+    const ScreenModule* module = LoadScreenModule(noDisplay);
+    if (module == nullptr || !module->displayAvailable(in.fit, noDisplay))
+        return Failure{"there is no display to show the dialog on (" + noDisplay +
+                       "); give --script FILE or --script - to run it headless"};
+    in.person = module;
+    in.screen = {in.fit.width, in.fit.height};
+    return in;
+}
+
 }  // namespace
 
 int RunRun(const Command& self, const CommandContext& context) {
@@ -87,30 +117,13 @@ int RunRun(const Command& self, const CommandContext& context) {
     if (!request.ok()) return self.RefuseUsage(request.error());
     const RunRequest& r = request.value();
     if (Status usable = DialogSession::NameUsable(r.footprint); !usable.ok()) return Refuse(usable.error());
-    // Without a script a person works the dialog, on a screen that fits the display unless
-    // --screen names one. A display that cannot be opened is refused before the design is.
-    DisplayFit fit;
-    if (r.scale) fit.scale = *r.scale;
-    if (r.screen) fit = {r.screen->width, r.screen->height, fit.scale};
-    std::string noDisplay;
-    const ScreenModule* screenModule = r.script ? nullptr : LoadScreenModule(noDisplay);
-    const bool byPerson = screenModule != nullptr && screenModule->displayAvailable(fit, noDisplay);
-    if (!r.script && !byPerson)
-        return Refuse("there is no display to show the dialog on (" + noDisplay +
-                      "); give --script FILE or --script - to run it headless");
-    ScreenSize screen = r.screen.value_or(ScreenSize{kDefaultScreenWidth, kDefaultScreenHeight});
-    if (byPerson) screen = {fit.width, fit.height};
-    ScriptParse script;
-    if (r.script) {
-        auto loaded = LoadScript(*r.script);
-        if (!loaded.ok()) return Refuse(loaded.error());
-        script = std::move(loaded.value());
-    }
-
-    auto session = DialogSession::Open(r.design, context.host.path(), screen.width, screen.height);
+    auto input = InputOf(r);
+    if (!input.ok()) return Refuse(input.error());
+    const Input& in = input.value();
+    auto session = DialogSession::Open(r.design, context.host.path(), in.screen.width, in.screen.height);
     if (!session.ok()) return Refuse(session.error());
     DialogSession& s = *session.value();
     if (Status open = r.reopen ? s.Reopenable(r.footprint) : s.NameFree(r.footprint); !open.ok())
         return Refuse(open.error());
-    return byPerson ? RunByPerson(s, r.footprint, fit.scale, *screenModule) : RunScripted(s, r.footprint, script);
+    return in.person ? RunByPerson(s, r.footprint, in.fit.scale, *in.person) : RunScripted(s, r.footprint, in.script);
 }

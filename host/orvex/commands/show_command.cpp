@@ -4,8 +4,8 @@
 #include <string>
 
 #include "host/orvex/commands/command_table.h"
-#include "host/orvex/text/display_length.h"
 #include "host/orvex/extras/footprint_extras.h"
+#include "host/orvex/text/display_length.h"
 #include "host/orvex/text/json_writer.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/record_layout.h"

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "host/base/result.h"
 #include "host/orvex/extras/footprint_extras.h"
 #include "host/zelmdb/design_store.h"
-#include "host/base/result.h"
 
 // The generator an exported file names, by which a later export knows it may replace the file.
 constexpr const char* KicadGenerator = "tessra";

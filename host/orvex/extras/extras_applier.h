@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "host/base/result.h"
 #include "host/orvex/extras/footprint_extras.h"
 #include "host/zelmdb/design_store.h"
-#include "host/base/result.h"
 
 // Strict for generate, whose options must each take effect: an omitted name that takes no pad
 // is refused. Lenient for a reopen, after which the arrangement may hold other names: noted.

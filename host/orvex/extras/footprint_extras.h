@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/zelmdb/design_store.h"
 #include "host/base/result.h"
+#include "host/zelmdb/design_store.h"
 
 // The package body, in millimetres.
 struct BodySize {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "host/orvex/text/arg_list.h"
+#include "host/base/result.h"
 #include "host/orvex/extras/footprint_extras.h"
+#include "host/orvex/text/arg_list.h"
 #include "host/orvex/text/json_reader.h"
 #include "host/zelmdb/design_types.h"
-#include "host/base/result.h"
 
 // An extra pad as given: its position in the design's display unit, not yet converted.
 struct PadRequest {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "host/orvex/text/arg_list.h"
-#include "host/orvex/extras/footprint_extras.h"
-#include "host/orvex/text/json_reader.h"
-#include "host/orvex/requests/extras_request.h"
-#include "host/zelmdb/design_types.h"
 #include "host/base/result.h"
+#include "host/orvex/extras/footprint_extras.h"
+#include "host/orvex/requests/extras_request.h"
+#include "host/orvex/text/arg_list.h"
+#include "host/orvex/text/json_reader.h"
+#include "host/zelmdb/design_types.h"
 #include "platform/ui/script.h"
 
 struct GenerateRequest {

@@ -125,6 +125,18 @@ INSTANTIATE_TEST_SUITE_P(Commands, FullDiskTest, ::testing::Values(
              "", "d.design could not be written (disk I/O error): the padstack was NOT stored"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A put the store refuses after the new id and name were written: none of the three stays.
+TEST_F(DataSafetyTest, APadstackRefusedHalfwayLeavesNoIdAndNoName) {
+    MakeDesign("d.design");
+    const std::string before = File("d.design");
+    const Outcome o = Run({"padstack", "add", "d.design", "HUGE", "--shape", "round", "--width", "150000", "--height",
+                           "1"});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(Has(o.err, "beyond the design's limit")) << o.err;
+    EXPECT_TRUE(Has(o.err, ": the padstack was NOT stored")) << o.err;
+    EXPECT_EQ(File("d.design"), before);
+}
+
 TEST_F(DataSafetyTest, PinsStandOnThePadstackTheListShowed) {
     MakeDesign("d.design");
     // An unlisted "P" in the design, a usable "P" in a library, and a turned copy's name taken.
