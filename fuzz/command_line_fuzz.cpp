@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto real = number_parser::Real(word, "resolution");
         if (!real.ok() && real.error().empty()) __builtin_trap();
     }
-    const auto args = ArgList::Parse(words, GenerateArgSpec());
+    const auto args = ArgList::Parse(words, GenerateArgRules());
     if (!args.ok()) {
         if (args.error().empty()) __builtin_trap();
         return 0;

@@ -14,22 +14,22 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"new", nullptr,
          "new DESIGN [--units mils|inches|cm|mm|microns] [--big-labels] [--layers N] [--resolution INCHES]",
-         NewFileArgSpec(zelmdb::FileKind::Design), RunNew},
+         NewFileArgRules(zelmdb::FileKind::Design), RunNew},
         {"padstack", "add",
          "padstack add FILE NAME --shape round|square|oblong|rect|roundrect|hole | --shape-code N --width W "
          "--height H [--drill D] [--rotation DEG] [--side top|bottom] [--corner-ratio R] [--no-paste]",
-         PadstackArgSpec(), RunPadstackAdd},
+         PadstackArgRules(), RunPadstackAdd},
         {"padstack", "list", "padstack list FILE", {{}, {}, {}, 1, 1}, RunPadstackList},
         {"library", "new", "library new LIB.olb [--units ...] [--layers N] [--resolution INCHES]",
-         NewFileArgSpec(zelmdb::FileKind::Library), RunLibraryNew},
-        {"library", "add", "library add LIB.olb", LibraryArgSpec(), RunLibraryAdd},
-        {"library", "remove", "library remove LIB.olb", LibraryArgSpec(), RunLibraryRemove},
-        {"run", nullptr, "run DESIGN FOOTPRINT [--reopen] [--script FILE|-] [--screen WxH] [--scale N]", RunArgSpec(),
+         NewFileArgRules(zelmdb::FileKind::Library), RunLibraryNew},
+        {"library", "add", "library add LIB.olb", LibraryArgRules(), RunLibraryAdd},
+        {"library", "remove", "library remove LIB.olb", LibraryArgRules(), RunLibraryRemove},
+        {"run", nullptr, "run DESIGN FOOTPRINT [--reopen] [--script FILE|-] [--screen WxH] [--scale N]", RunArgRules(),
          RunRun},
         {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", {{}, {"--json"}, {}, 1, 2}, RunShow},
         {"export", nullptr,
          "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--body WxH] [--force] | export DESIGN --kicad DIR.pretty [--force]",
-         ExportArgSpec(), RunExport},
+         ExportArgRules(), RunExport},
         {"generate", nullptr,
          "generate DESIGN FOOTPRINT --style grid|dual|stagger-x|stagger-y|chip-carrier|circular "
          "[--p N --q N --x X --y Y --w W --z Z --d D --r R --angle A --x-start N --x-increment N "
@@ -38,7 +38,7 @@ const std::vector<Command>& Commands() {
          "--alphabet LETTERS --padstack NAME --pin1-padstack NAME --body WxH] "
          "[--pad NAME X Y PADSTACK]... [--pads-about center|origin] [--omit NAMES]... [--turn 90|180|270] "
          "[--start-angle DEG] [--allow-overlap] | generate [DESIGN] --from-json FILE",
-         GenerateArgSpec(), RunGenerate},
+         GenerateArgRules(), RunGenerate},
     };
     return commands;
 }

@@ -1,4 +1,4 @@
-// The orvex commands by name; main picks one, reads its words by its spec and hands them over.
+// The orvex commands by name; main picks one, reads its words by its rules and hands them over.
 #pragma once
 #include <string>
 #include <vector>
@@ -21,7 +21,7 @@ struct Command {
     const char* name;
     const char* sub;     // second word, or null
     const char* usage;
-    ArgSpec spec;
+    ArgRules rules;
     int (*run)(const Command& self, const CommandContext& context);
 
     // "usage: orvex ..." for this command.

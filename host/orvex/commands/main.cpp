@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
                           (named + 1 < words.size() ? " " + words[named + 1] : std::string()) + "'\n" + ProgramUsage(),
                       ExitUsage);
     }
-    auto args = ArgList::Parse(std::vector<std::string>(words.begin() + long(at), words.end()), command->spec);
+    auto args = ArgList::Parse(std::vector<std::string>(words.begin() + long(at), words.end()), command->rules);
     if (!args.ok()) return command->RefuseUsage(args.error());
     auto host = HostFolder::Prepare(home);
     if (!host.ok()) return Refuse(host.error());

@@ -18,7 +18,7 @@ struct ExportRequest {
     bool force = false;   // replace files that no export of ours wrote
 };
 
-ArgSpec ExportArgSpec();
+ArgRules ExportArgRules();
 // Refuses a request without --kicad, a body without its one footprint, and a library folder
 // whose name KiCad would not take for one.
 Result<ExportRequest> ExportRequestOf(const ArgList& args);

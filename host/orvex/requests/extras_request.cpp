@@ -108,10 +108,10 @@ Status ReadOmit(ExtrasRequest& request, const JsonValue& value) {
 
 }  // namespace
 
-void AddExtrasOptions(ArgSpec& spec) {
-    for (const ValueOption& v : kValues) spec.values.insert("--" + std::string(v.name));
-    spec.flags.insert("--allow-overlap");
-    spec.groups.insert({{"--pad", kPadWords}, {"--omit", 1}});
+void AddExtrasOptions(ArgRules& rules) {
+    for (const ValueOption& v : kValues) rules.values.insert("--" + std::string(v.name));
+    rules.flags.insert("--allow-overlap");
+    rules.groups.insert({{"--pad", kPadWords}, {"--omit", 1}});
 }
 
 Status ExtrasFromArgs(ExtrasRequest& request, const ArgList& args) {

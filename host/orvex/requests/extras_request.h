@@ -27,8 +27,8 @@ struct ExtrasRequest {
     bool allowOverlap = false;
 };
 
-// The command line's options of these ("--turn"...) into a command's spec.
-void AddExtrasOptions(ArgSpec& spec);
+// The command line's options of these ("--turn"...) into a command's rules.
+void AddExtrasOptions(ArgRules& rules);
 
 Status ExtrasFromArgs(ExtrasRequest& request, const ArgList& args);
 // None when the member (a name without "--") is none of these; else whether its value reads.

@@ -197,14 +197,14 @@ std::string EntryLabel(const JsonValue& entry, size_t index, bool many) {
 
 }  // namespace
 
-ArgSpec GenerateArgSpec() {
-    ArgSpec spec{{"--style", "--from-json"}, {}, {}, 0, 2};
-    for (const ControlRow& f : kFields) spec.values.insert("--" + std::string(f.name));
-    for (const char* t : kTexts) spec.values.insert("--" + std::string(t));
+ArgRules GenerateArgRules() {
+    ArgRules rules{{"--style", "--from-json"}, {}, {}, 0, 2};
+    for (const ControlRow& f : kFields) rules.values.insert("--" + std::string(f.name));
+    for (const char* t : kTexts) rules.values.insert("--" + std::string(t));
     for (const RadioRow& r : kRadios)
-        for (const ControlRow& button : {r.first, r.second}) spec.flags.insert("--" + std::string(button.name));
-    AddExtrasOptions(spec);
-    return spec;
+        for (const ControlRow& button : {r.first, r.second}) rules.flags.insert("--" + std::string(button.name));
+    AddExtrasOptions(rules);
+    return rules;
 }
 
 RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint) {

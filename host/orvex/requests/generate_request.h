@@ -29,7 +29,7 @@ struct GenerateRequest {
 };
 
 // Every option of generate, and at most DESIGN and FOOTPRINT besides.
-ArgSpec GenerateArgSpec();
+ArgRules GenerateArgRules();
 
 Result<GenerateRequest> RequestFromArgs(const ArgList& args, const std::string& footprint);
 // An object is one footprint, an array of objects many; the refusal names the entry.

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
-ArgSpec LibraryArgSpec() { return {{}, {}, {}, 1, 1}; }
+ArgRules LibraryArgRules() { return {{}, {}, {}, 1, 1}; }
 
 std::string ListedPath(const std::string& path) {
     std::error_code ec;

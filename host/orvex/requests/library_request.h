@@ -10,7 +10,7 @@ struct LibraryRequest {
     std::string key;    // the name the list gives it: the file's name without its extension
 };
 
-ArgSpec LibraryArgSpec();
+ArgRules LibraryArgRules();
 LibraryRequest LibraryRequestOf(const ArgList& args);
 // A file's path as the list compares it: absolute, without "." and ".." steps.
 std::string ListedPath(const std::string& path);

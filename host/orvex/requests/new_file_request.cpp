@@ -18,10 +18,10 @@ Result<double> Resolution(const std::string& text) {
 
 }  // namespace
 
-ArgSpec NewFileArgSpec(zelmdb::FileKind kind) {
-    ArgSpec spec{{"--units", "--layers", "--resolution"}, {}, {}, 1, 1};
-    if (kind == zelmdb::FileKind::Design) spec.flags.insert("--big-labels");
-    return spec;
+ArgRules NewFileArgRules(zelmdb::FileKind kind) {
+    ArgRules rules{{"--units", "--layers", "--resolution"}, {}, {}, 1, 1};
+    if (kind == zelmdb::FileKind::Design) rules.flags.insert("--big-labels");
+    return rules;
 }
 
 Result<NewFileRequest> NewFileRequestOf(const ArgList& args, zelmdb::FileKind kind) {

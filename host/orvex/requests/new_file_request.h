@@ -11,6 +11,6 @@ struct NewFileRequest {
     zelmdb::DesignInfo info;
 };
 
-ArgSpec NewFileArgSpec(zelmdb::FileKind kind);
+ArgRules NewFileArgRules(zelmdb::FileKind kind);
 // Refuses a unit, resolution or layer count no file can have.
 Result<NewFileRequest> NewFileRequestOf(const ArgList& args, zelmdb::FileKind kind);

@@ -89,7 +89,7 @@ Result<int32_t> Size(const std::optional<std::string>& text, const char* option,
 
 }  // namespace
 
-ArgSpec PadstackArgSpec() {
+ArgRules PadstackArgRules() {
     return {{"--shape", "--shape-code", "--width", "--height", "--drill", "--rotation", "--side", "--corner-ratio"},
             {"--no-paste"}, {}, 2, 2};
 }

@@ -19,7 +19,7 @@ struct PadstackRequest {
     std::optional<std::string> width, height, drill;
 };
 
-ArgSpec PadstackArgSpec();
+ArgRules PadstackArgRules();
 // Refuses a name the file cannot keep, an unknown shape, options a hole does not take, a side
 // or rotation that is none.
 Result<PadstackRequest> PadstackRequestOf(const ArgList& args);

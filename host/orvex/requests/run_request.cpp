@@ -15,7 +15,7 @@ Result<ScreenSize> ParseScreen(const std::string& text) {
 
 }  // namespace
 
-ArgSpec RunArgSpec() { return {{"--script", "--screen", "--scale"}, {"--reopen"}, {}, 2, 2}; }
+ArgRules RunArgRules() { return {{"--script", "--screen", "--scale"}, {"--reopen"}, {}, 2, 2}; }
 
 Result<RunRequest> RunRequestOf(const ArgList& a) {
     RunRequest r;

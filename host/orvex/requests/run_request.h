@@ -19,6 +19,6 @@ struct RunRequest {
     std::optional<int> scale;
 };
 
-ArgSpec RunArgSpec();
+ArgRules RunArgRules();
 // Refuses a screen size or scale that the window could not have.
 Result<RunRequest> RunRequestOf(const ArgList& args);

@@ -6,43 +6,43 @@ namespace {
 std::string Words(size_t n) { return n == 1 ? "1 word" : std::to_string(n) + " words"; }
 
 // "2 words", "1 or 2 words", "at least 1 word".
-std::string Expected(const ArgSpec& spec) {
-    if (spec.fewest == spec.most) return Words(spec.most);
-    if (spec.most == SIZE_MAX) return "at least " + Words(spec.fewest);
-    return std::to_string(spec.fewest) + (spec.most == spec.fewest + 1 ? " or " : " to ") + Words(spec.most);
+std::string Expected(const ArgRules& rules) {
+    if (rules.fewest == rules.most) return Words(rules.most);
+    if (rules.most == SIZE_MAX) return "at least " + Words(rules.fewest);
+    return std::to_string(rules.fewest) + (rules.most == rules.fewest + 1 ? " or " : " to ") + Words(rules.most);
 }
 
 }  // namespace
 
-Result<ArgList> ArgList::Parse(const std::vector<std::string>& words, const ArgSpec& spec) {
+Result<ArgList> ArgList::Parse(const std::vector<std::string>& words, const ArgRules& rules) {
     ArgList args;
-    for (size_t at = 0; at < words.size(); ++at) TRY(args.Take(words, at, spec));
+    for (size_t at = 0; at < words.size(); ++at) TRY(args.Take(words, at, rules));
     const size_t n = args.positional_.size();
-    if (n < spec.fewest || n > spec.most)
-        return Failure{Expected(spec) + " besides the options, not " + std::to_string(n)};
+    if (n < rules.fewest || n > rules.most)
+        return Failure{Expected(rules) + " besides the options, not " + std::to_string(n)};
     return args;
 }
 
 // The word at `at`, with the words an option takes after it; `at` ends on the last word taken.
-Status ArgList::Take(const std::vector<std::string>& words, size_t& at, const ArgSpec& spec) {
+Status ArgList::Take(const std::vector<std::string>& words, size_t& at, const ArgRules& rules) {
     const std::string& w = words[at];
     // A lone "-" is a value (standard input), and so is a negative number.
     if (w.size() <= 2 || w.compare(0, 2, "--") != 0) {
         positional_.push_back(w);
         return {};
     }
-    if (spec.flags.count(w) != 0) {
+    if (rules.flags.count(w) != 0) {
         flags_.insert(w);
         return {};
     }
-    if (spec.values.count(w) != 0) {
+    if (rules.values.count(w) != 0) {
         if (at + 1 >= words.size()) return Failure{"option " + w + " needs a value"};
         if (values_.count(w) != 0) return Failure{"option " + w + " is given twice"};
         values_[w] = words[++at];
         return {};
     }
-    const auto group = spec.groups.find(w);
-    if (group == spec.groups.end()) return Failure{"unknown option " + w};
+    const auto group = rules.groups.find(w);
+    if (group == rules.groups.end()) return Failure{"unknown option " + w};
     const size_t n = group->second;
     if (words.size() - at - 1 < n) return Failure{"option " + w + " needs " + (n == 1 ? "a value" : Words(n))};
     groups_.emplace(w, std::vector<std::string>(words.begin() + long(at) + 1, words.begin() + long(at + 1 + n)));

@@ -11,7 +11,7 @@
 #include "host/base/result.h"
 
 // What a command takes: its options and how many words besides them.
-struct ArgSpec {
+struct ArgRules {
     std::set<std::string> values;             // "--name value", once
     std::set<std::string> flags;              // "--name"
     std::map<std::string, size_t> groups;     // "--name" and its count of words, again for more
@@ -20,9 +20,9 @@ struct ArgSpec {
 
 class ArgList {
 public:
-    // Options the spec does not name are refused, as is an option whose words are missing at the
-    // end, a value option given twice and a count of positional words outside the spec's.
-    static Result<ArgList> Parse(const std::vector<std::string>& words, const ArgSpec& spec);
+    // Options the rules do not name are refused, as is an option whose words are missing at the
+    // end, a value option given twice and a count of positional words outside the rules allow.
+    static Result<ArgList> Parse(const std::vector<std::string>& words, const ArgRules& rules);
 
     const std::vector<std::string>& positional() const { return positional_; }
     std::optional<std::string> Value(const std::string& option) const;
@@ -33,7 +33,7 @@ public:
     size_t OptionCount() const { return values_.size() + flags_.size() + groups_.size(); }
 
 private:
-    Status Take(const std::vector<std::string>& words, size_t& at, const ArgSpec& spec);
+    Status Take(const std::vector<std::string>& words, size_t& at, const ArgRules& rules);
 
     std::vector<std::string> positional_;
     std::map<std::string, std::string> values_;

@@ -21,7 +21,7 @@ std::string Asked(const GenerateRequest& request) {
 }
 
 Result<GenerateRequest> FromArgs(std::vector<std::string> words) {
-    auto args = ArgList::Parse(words, GenerateArgSpec());
+    auto args = ArgList::Parse(words, GenerateArgRules());
     if (!args.ok()) return Result<GenerateRequest>::Fail(args.error());
     return RequestFromArgs(args.value(), "F");
 }

@@ -1,4 +1,4 @@
-// A command's words against its spec: groups take their words and come again, and every word
+// A command's words against its rules: groups take their words and come again, and every word
 // that does not fit is refused with what was expected.
 #include <gtest/gtest.h>
 
@@ -27,10 +27,10 @@ struct RefusedCase {
 class ArgListRefusalTest : public ::testing::TestWithParam<RefusedCase> {};
 
 // One or two positional words, a value, a flag and two groups.
-const ArgSpec Spec{{"--kicad"}, {"--force"}, {{"--pad", 4}, {"--omit", 1}}, 1, 2};
+const ArgRules Rules{{"--kicad"}, {"--force"}, {{"--pad", 4}, {"--omit", 1}}, 1, 2};
 
 TEST_P(ArgListRefusalTest, SaysWhatWasExpected) {
-    const auto args = ArgList::Parse(GetParam().words, Spec);
+    const auto args = ArgList::Parse(GetParam().words, Rules);
     ASSERT_FALSE(args.ok());
     EXPECT_EQ(args.error(), GetParam().error);
 }
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Words, ArgListRefusalTest, ::testing::Values(
     RefusedCase{"TooMany", {"A", "--pad", "N", "0", "0", "P", "B", "C"}, "1 or 2 words besides the options, not 3"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ArgListTest, CountsAreNamedAsTheSpecGivesThem) {
+TEST(ArgListTest, CountsAreNamedAsTheRulesGiveThem) {
     EXPECT_EQ(ArgList::Parse({}, {{}, {}, {}, 2, 2}).error(), "2 words besides the options, not 0");
     EXPECT_EQ(ArgList::Parse({"a", "b"}, {{}, {}, {}, 1, 1}).error(), "1 word besides the options, not 2");
     EXPECT_EQ(ArgList::Parse({}, {{}, {}, {}, 1}).error(), "at least 1 word besides the options, not 0");
