@@ -39,7 +39,7 @@ int32_t FoldDegrees(int16_t rotation, int64_t& hx, int64_t& hy) {
 class PadMeasure {
 public:
     explicit PadMeasure(const PadstackInfo& pad)
-        : halfWidth_(pad.Width() / 2), halfHeight_(pad.Height() / 2), round_(pad.Shape == kRoundPadShape) {}
+        : halfWidth_(pad.Width() / 2), halfHeight_(pad.Height() / 2), round_(pad.Shape == zelmdb::PadShape::Round) {}
     Box Of(const PadSite& site);
 
 private:

@@ -2,10 +2,11 @@
 #pragma once
 #include <cstdint>
 
+#include "host/zelmdb/pad_shape.h"
 #include "platform/win/win_types.h"
 
 struct PadstackInfo {
-    int16_t Shape = 0;           // 1 is round: its box is not turned
+    zelmdb::PadShape Shape = zelmdb::PadShape::None;   // a round pad's box is not turned
     int32_t Extents[4] = {};     // database units: the first two make the width, the last two the height
     int16_t Rotation = 0;        // minutes of arc
     int32_t DrillExtents[2] = {};
@@ -20,5 +21,3 @@ struct PadstackInfo {
     int64_t Height() const { return int64_t(Extents[2]) + Extents[3]; }
     int64_t Drill() const { return int64_t(DrillExtents[0]) + DrillExtents[1]; }
 };
-
-constexpr int16_t kRoundPadShape = 1;

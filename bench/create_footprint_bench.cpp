@@ -12,13 +12,14 @@
 namespace {
 
 bool StoreRectanglePadstack(zelmdb::DesignStore& design) {
-    zelmdb::Padstack p;
-    p.id = design.NewPadstack();
-    p.nameId = design.NameCreate("R60");
+    const Result<int32_t> id = design.NewPadstack();
+    const Result<int32_t> name = design.NameCreate("R60");
+    if (!id.ok() || !name.ok()) return false;
+    zelmdb::Padstack p{id.value(), name.value(), {}};
     p.layers.resize(size_t(design.info().layerCount));
-    p.layers[0] = zelmdb::LayerGeometry{300000, 150000, 300000, 150000, 4, 0};
-    p.layers[13] = zelmdb::LayerGeometry{100000, 100000, 100000, 100000, 1, 0};
-    return design.PutPadstack(p) && design.Commit();
+    p.Layer(zelmdb::PadLayer::Top) = zelmdb::LayerGeometry{300000, 150000, 300000, 150000, zelmdb::PadShape::Rectangle, 0};
+    p.Layer(zelmdb::PadLayer::Drill) = zelmdb::LayerGeometry{100000, 100000, 100000, 100000, zelmdb::PadShape::Round, 0};
+    return design.PutPadstack(p).ok() && design.Commit().ok();
 }
 
 void BM_CreateFootprint3200(benchmark::State& state) {
@@ -32,21 +33,24 @@ void BM_CreateFootprint3200(benchmark::State& state) {
     params.X = {1, 1, 0, 800, 50.0};
     params.Y = {0, 1, 0, 800, 50.0};
     params.DefaultPadstackName = params.Pin1PadstackName = "R60";
-    pads.DefaultPad.Shape = pads.Pin1Pad.Shape = 4;
+    pads.DefaultPad.Shape = pads.Pin1Pad.Shape = zelmdb::PadShape::Rectangle;
     FootprintName = "QFP3200";
     CurrentParameters = &params;
     CurrentPadList = &pads;
     RecomputePads();
     for (auto _ : state) {
         state.PauseTiming();
-        design->Begin();
+        if (!design->Begin().ok()) {
+            state.SkipWithError("the design cannot be written");
+            break;
+        }
         state.ResumeTiming();
         if (!CreateFootprint()) state.SkipWithError("not stored");
         state.PauseTiming();
         design->Rollback();
         state.ResumeTiming();
     }
-    design->Begin();   // the design's guard rolls back what it began
+    (void)design->Begin();   // the design's guard rolls back what it began
     state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(pads.Count()));
     CurrentParameters = nullptr;
     CurrentPadList = nullptr;

@@ -32,7 +32,7 @@ public:
                                         DesignStore::Sharing::Exclusive);
         if (!opened.ok()) return;
         DatabaseSet::Get().AttachDesign(std::move(opened.value()));
-        ready_ = !transaction || DatabaseSet::Get().Design()->Begin();
+        ready_ = !transaction || DatabaseSet::Get().Design()->Begin().ok();
     }
     ~BenchDesign() {
         if (DesignStore* design = DatabaseSet::Get().Design()) design->Rollback();
@@ -64,11 +64,11 @@ void FillPadstack(uint8_t* bytes, int n) {
     namespace E = LayerEntryLayout;
     ByteRecord r(bytes);
     r.Zero(0, T::Size);
-    r.SetI32(T::Layer(1) + E::Width1, 400000 + 1000 * n);
-    r.SetI32(T::Layer(1) + E::Height1, 600000);
-    r.SetU8(T::Layer(1) + E::Shape, 4);
-    r.SetI32(T::Layer(DrillLayer) + E::Width1, 300000);
-    r.SetU8(T::Layer(DrillLayer) + E::Shape, 1);
+    r.SetI32(T::Layer(PadLayer::Top) + E::Width1, 400000 + 1000 * n);
+    r.SetI32(T::Layer(PadLayer::Top) + E::Height1, 600000);
+    r.SetU8(T::Layer(PadLayer::Top) + E::Shape, uint8_t(PadShape::Rectangle));
+    r.SetI32(T::Layer(PadLayer::Drill) + E::Width1, 300000);
+    r.SetU8(T::Layer(PadLayer::Drill) + E::Shape, uint8_t(PadShape::Round));
 }
 
 bool StorePadstacks(int count) {

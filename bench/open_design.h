@@ -16,7 +16,7 @@ struct OpenDesign {
         auto store = zelmdb::DesignStore::Open(path, zelmdb::DesignStore::Access::ReadWrite,
                                                zelmdb::DesignStore::Sharing::Exclusive);
         if (!store.ok()) return;
-        store.value()->Begin();
+        if (!store.value()->Begin().ok()) return;
         zelmdb::DatabaseSet::Get().AttachDesign(std::move(store.value()));
     }
     ~OpenDesign() {

@@ -29,7 +29,7 @@ struct PreviewRun {
         params.X = {1, 1, 0, 80, spacing};
         params.Y = {0, 1, 1, 40, spacing};
         for (PadstackInfo* pad : {&pads.DefaultPad, &pads.Pin1Pad}) {
-            pad->Shape = 2;
+            pad->Shape = zelmdb::PadShape::Square;
             for (int32_t& e : pad->Extents) e = 3000;
             pad->DrillExtents[0] = pad->DrillExtents[1] = 1000;
             pad->Colour = TopColour;

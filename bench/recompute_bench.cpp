@@ -41,7 +41,7 @@ void RunRecompute(benchmark::State& state, const Arrangement& arrangement) {
     OpenDesign design("tessra_recompute_bench");
     ArrayParameters params = ParametersOf(arrangement);
     PadSiteList pads;
-    pads.DefaultPad.Shape = pads.Pin1Pad.Shape = 4;
+    pads.DefaultPad.Shape = pads.Pin1Pad.Shape = zelmdb::PadShape::Rectangle;
     CurrentParameters = &params;
     CurrentPadList = &pads;
     for (auto _ : state) {

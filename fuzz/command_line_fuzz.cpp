@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "host/orvex/arg_list.h"
-#include "host/orvex/generate_request.h"
-#include "host/orvex/number_parser.h"
+#include "host/orvex/requests/generate_request.h"
+#include "host/orvex/text/arg_list.h"
+#include "host/orvex/text/number_parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> words(1);
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto real = number_parser::Real(word, "resolution");
         if (!real.ok() && real.error().empty()) __builtin_trap();
     }
-    const auto args = ArgList::Parse(words, GenerateValueOptions(), GenerateFlags());
+    const auto args = ArgList::Parse(words, GenerateArgRules());
     if (!args.ok()) {
         if (args.error().empty()) __builtin_trap();
         return 0;

@@ -11,25 +11,34 @@
 
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/host_environment.h"
+#include "host/zelmdb/transaction.h"
 
 namespace {
 
 using zelmdb::DesignStore;
 
-void StoreFootprint(DesignStore& d) {
+Status StoreFootprint(DesignStore& d) {
     zelmdb::Padstack pad;
-    pad.id = d.NewPadstack();
-    pad.nameId = d.NameCreate("FUZZ-PAD");
+    TRY_ASSIGN(padId, d.NewPadstack());
+    TRY_ASSIGN(padName, d.NameCreate("FUZZ-PAD"));
+    pad.id = padId;
+    pad.nameId = padName;
     pad.layers.resize(size_t(d.info().layerCount));
-    pad.layers[0] = {600, 600, 0, 0, 1, 0};
-    d.PutPadstack(pad);
+    pad.Layer(zelmdb::PadLayer::Top) = {600, 600, 0, 0, zelmdb::PadShape::Round, 0};
+    TRY(d.PutPadstack(pad));
     zelmdb::Symbol symbol;
-    symbol.id = d.NewSymbol();
-    symbol.nameId = d.NameCreate("FUZZ-FP");
-    symbol.pins = {{d.NameCreate("1"), 0, 0, int16_t(pad.id)}, {d.NameCreate("2"), 1000, 0, int16_t(pad.id)}};
-    d.PutSymbol(symbol);
-    d.PutComponent({d.NewComponent(), symbol.nameId, 0, 0, uint16_t(symbol.id)});
-    d.PutLabel({d.NewLabel(), 10, 100, 0, 0, uint16_t(symbol.id), 1, 1, "&FP"});
+    TRY_ASSIGN(symbolId, d.NewSymbol());
+    TRY_ASSIGN(symbolName, d.NameCreate("FUZZ-FP"));
+    TRY_ASSIGN(one, d.NameCreate("1"));
+    TRY_ASSIGN(two, d.NameCreate("2"));
+    symbol.id = symbolId;
+    symbol.nameId = symbolName;
+    symbol.pins = {{one, 0, 0, int16_t(pad.id)}, {two, 1000, 0, int16_t(pad.id)}};
+    TRY(d.PutSymbol(symbol));
+    TRY_ASSIGN(component, d.NewComponent());
+    TRY(d.PutComponent({component, symbol.nameId, 0, 0, uint16_t(symbol.id)}));
+    TRY_ASSIGN(label, d.NewLabel());
+    return d.PutLabel({label, 10, 100, 0, 0, uint16_t(symbol.id), 1, 1, "&FP"});
 }
 
 }  // namespace
@@ -44,11 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool committed = false;
     if (whole) {
         auto opened = DesignStore::Open(path, DesignStore::Access::ReadWrite, DesignStore::Sharing::Exclusive);
-        if (opened.ok() && opened.value()->info().kind == zelmdb::FileKind::Design && opened.value()->Begin()) {
-            DesignStore& d = *opened.value();
-            StoreFootprint(d);
-            if (d.FailedWrites().empty()) committed = d.Commit(); else d.Rollback();
-        }
+        auto transaction = opened.ok() && opened.value()->info().kind == zelmdb::FileKind::Design
+                               ? zelmdb::Transaction::Begin(*opened.value())
+                               : Result<zelmdb::Transaction>(Failure{"not a writable design"});
+        // A write the file refuses costs the whole footprint; the guard takes it back.
+        if (transaction.ok() && StoreFootprint(*opened.value()).ok()) committed = transaction.value().Commit().ok();
     }
     if (committed) {
         auto reopened = DesignStore::Open(path, DesignStore::Access::ReadOnly, DesignStore::Sharing::Shared);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "host/orvex/footprint_extras.h"
+#include "host/orvex/extras/footprint_extras.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto extras = DecodeExtras(std::string_view(reinterpret_cast<const char*>(data), size));

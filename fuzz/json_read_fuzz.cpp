@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "host/orvex/generate_request.h"
-#include "host/orvex/json_reader.h"
+#include "host/orvex/requests/generate_request.h"
+#include "host/orvex/text/json_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto json = ReadJson(std::string_view(reinterpret_cast<const char*>(data), size));
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const GenerateRequest& r : requests.value()) {
         if (BuildGenerateScript(r).actions.empty()) __builtin_trap();
         auto extras = ExtrasOf(r, mils);
-        if (extras.ok() && extras.value().pads.size() != r.shape.pads.size()) __builtin_trap();
+        if (extras.ok() && extras.value().pads.size() != r.extras.pads.size()) __builtin_trap();
     }
     return 0;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/orvex/omit_list.h"
+#include "host/orvex/extras/omit_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> lines(1);

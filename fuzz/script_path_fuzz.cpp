@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "host/orvex/script_source.h"
+#include "host/orvex/requests/script_source.h"
 
 namespace {
 

@@ -64,9 +64,9 @@ std::string EnsureTemporaryPadstack() {
     const PadstackInfo pad = TemporaryPad();
     PadstackBuffer record = NewPadstackBuffer();
     zelmdb::ByteRecord r(record.data());
-    for (int layer : {1, zelmdb::DrillLayer}) {
+    for (zelmdb::PadLayer layer : {zelmdb::PadLayer::Top, zelmdb::PadLayer::Drill}) {
         const size_t at = T::Layer(layer);
-        const bool drill = layer == zelmdb::DrillLayer;
+        const bool drill = layer == zelmdb::PadLayer::Drill;
         r.SetI32(at + L::Width1, drill ? pad.DrillExtents[0] : pad.Extents[0]);
         r.SetI32(at + L::Width2, drill ? pad.DrillExtents[1] : pad.Extents[1]);
         r.SetI32(at + L::Height1, drill ? pad.DrillExtents[0] : pad.Extents[2]);
@@ -140,7 +140,7 @@ void AddPin(const PadSite& pad, uint8_t* symbol, int32_t number, const std::stri
     }
     zelmdb::ByteRecord thru(record.data());
     for (int layer = 1; layer <= design.LayerCount() && layer <= zelmdb::MaxLayers; ++layer) {
-        if (LayerShape(record, layer) != 0) thru.SetI16(T::Layer(layer) + L::Rotation, pad.Rotation);
+        if (LayerShape(record, layer) != zelmdb::PadShape::None) thru.SetI16(T::Layer(layer) + L::Rotation, pad.Rotation);
     }
     int16_t id = ThruFindSame(record.data());
     if (id == 0) id = StorePadstack(record, RotatedCopyName(padstackName, pad.Rotation));

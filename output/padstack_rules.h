@@ -5,18 +5,23 @@
 #include <vector>
 
 #include "array/padstack_info.h"
+#include "host/zelmdb/pad_shape.h"
+#include "host/zelmdb/record_layout.h"
 
 using PadstackBuffer = std::vector<uint8_t>;   // one ThruRecord
 
 PadstackBuffer NewPadstackBuffer();
-uint8_t LayerShape(const PadstackBuffer& record, int layer);
+zelmdb::PadShape LayerShape(const PadstackBuffer& record, int layer);
+inline zelmdb::PadShape LayerShape(const PadstackBuffer& record, zelmdb::PadLayer layer) {
+    return LayerShape(record, int(layer));
+}
 
-// A pad on layer 1 of a drawable shape, or none there but one on layer 2.
+// A listable pad on the top layer, or none there but one on the bottom layer.
 bool UsablePadstack(const PadstackBuffer& record);
-// The design scan takes layer-1 pads only.
+// The design scan takes top-layer pads only.
 bool TopPadstack(const PadstackBuffer& record);
 void MakePadstackInfo(const PadstackBuffer& record, PadstackInfo& info);
-// True when every layer up to `layerCount` is empty or round.
+// True when no layer up to `layerCount` turns with a rotation.
 bool RotationFree(const PadstackBuffer& record, int layerCount);
 
 // 3000 by 3000 round with a 1500 drill, for pages with no padstack anywhere.

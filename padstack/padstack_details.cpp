@@ -62,10 +62,10 @@ void CSelectPadstackDialog::ShowPadstackDetails() {
 }
 
 void CSelectPadstackDialog::ShowValues(const PadstackBuffer& record) {
-    const bool top = LayerShape(record, 1) != 0;
+    const bool top = LayerShape(record, zelmdb::PadLayer::Top) != zelmdb::PadShape::None;
     const zelmdb::ByteRecord bytes = zelmdb::ReadOnly(record.data());
-    const size_t side = zelmdb::ThruRecordLayout::Layer(top ? 1 : 2);
-    const size_t drill = zelmdb::ThruRecordLayout::Layer(zelmdb::DrillLayer);
+    const size_t side = zelmdb::ThruRecordLayout::Layer(top ? zelmdb::PadLayer::Top : zelmdb::PadLayer::Bottom);
+    const size_t drill = zelmdb::ThruRecordLayout::Layer(zelmdb::PadLayer::Drill);
     SetDlgItemText(IDC_HEIGHT_VALUE, LengthText(bytes, side + L::Height1, side + L::Height2));
     SetDlgItemText(IDC_WIDTH_VALUE, LengthText(bytes, side + L::Width1, side + L::Width2));
     SetDlgItemText(IDC_DRILL_VALUE, LengthText(bytes, drill + L::Width1, drill + L::Width2));

@@ -6,14 +6,14 @@
 #include <cmath>
 
 #include "output/layer_colours.h"
-#include "preview/pad_shape.h"
+#include "preview/pad_drawing.h"
 
 namespace {
 
 constexpr int kMargin = 10;   // both sides together
 
 void DrawScaled(HDC dc, const PadstackInfo& pad, double scale, POINT centre) {
-    const PadShape shape{pad.Shape, int(std::trunc(double(pad.Width()) * scale)),
+    const PadDrawing shape{pad.Shape, int(std::trunc(double(pad.Width()) * scale)),
                          int(std::trunc(double(pad.Height()) * scale)), pad.Rotation, pad.Colour,
                          double(pad.CornerRatio) / PadstackInfo::CornerRatioScale};
     // The drill shows whatever the pages' Display Drill says.

@@ -18,7 +18,7 @@ constexpr int kCornerStep = 50, kMaxCornerSteps = 100;   // ten-thousandths
 int16_t Pixels(int64_t units, double s) { return int16_t(std::trunc(double(units) * s)); }
 
 uint8_t CornerSteps(const PadstackInfo& pad) {
-    if (pad.Shape != 2 && pad.Shape != 4) return 0;
+    if (!zelmdb::Rectangular(pad.Shape)) return 0;
     return uint8_t(std::min(kMaxCornerSteps, (pad.CornerRatio + kCornerStep / 2) / kCornerStep));
 }
 
@@ -26,7 +26,7 @@ uint8_t CornerSteps(const PadstackInfo& pad) {
 
 PadImageKey::PadImageKey(const PadstackInfo& pad, double s, int16_t rotation) {
     zelmdb::ByteRecord r(bytes_.data());
-    r.SetI16(kShape, pad.Shape);
+    r.SetI16(kShape, int16_t(pad.Shape));
     r.SetU8(kCorner, CornerSteps(pad));
     r.SetI16(kWidth, Pixels(pad.Width(), s));
     r.SetI16(kHeight, Pixels(pad.Height(), s));
@@ -35,7 +35,7 @@ PadImageKey::PadImageKey(const PadstackInfo& pad, double s, int16_t rotation) {
     r.SetU32(kColour, pad.Colour);
 }
 
-int16_t PadImageKey::Shape() const { return zelmdb::ReadOnly(bytes_.data()).U8(kShape); }
+zelmdb::PadShape PadImageKey::Shape() const { return zelmdb::PadShape(zelmdb::ReadOnly(bytes_.data()).U8(kShape)); }
 double PadImageKey::CornerRatio() const {
     return zelmdb::ReadOnly(bytes_.data()).U8(kCorner) * kCornerStep / double(PadstackInfo::CornerRatioScale);
 }

@@ -15,7 +15,7 @@ public:
     PadImageKey(const PadstackInfo& pad, double s, int16_t rotation);
     PadImageKey() = default;
 
-    int16_t Shape() const;
+    zelmdb::PadShape Shape() const;
     // Of the shorter side; 0 for sharp corners.
     double CornerRatio() const;
     int16_t Width() const;

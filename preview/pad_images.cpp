@@ -9,7 +9,7 @@
 
 #include "array/degree_trig.h"
 #include "output/layer_colours.h"
-#include "preview/pad_shape.h"
+#include "preview/pad_drawing.h"
 #include "preview/render_cache.h"
 
 namespace {
@@ -32,7 +32,7 @@ HBITMAP FilledBitmap(HDC display, SIZE size, DWORD rop, HDC& memory, HGDIOBJ& ol
 
 void DrawImage(HDC memory, const PadImageKey& key, SIZE size, bool drill) {
     DrawPadAndDrill(memory,
-                    PadShape{key.Shape(), key.Width(), key.Height(), key.Rotation(), key.Colour(), key.CornerRatio()},
+                    PadDrawing{key.Shape(), key.Width(), key.Height(), key.Rotation(), key.Colour(), key.CornerRatio()},
                     drill ? key.Drill() : 0, DrillColour, POINT{size.cx / 2, size.cy / 2});
 }
 
@@ -72,7 +72,7 @@ SIZE PadImageSize(const PadImageKey& key) {
         std::swap(w, h);
         a -= 90;
     }
-    if (key.Shape() == 1) return SIZE{w, h};
+    if (key.Shape() == zelmdb::PadShape::Round) return SIZE{w, h};
     const double co = CosDeg(a), si = SinDeg(a);
     return SIZE{LONG(std::trunc(w * co + h * si + 2)), LONG(std::trunc(w * si + h * co + 2))};
 }

@@ -3,10 +3,11 @@
 #include <vector>
 
 #include "host/zelmdb/design_types.h"
+#include "host/zelmdb/record_layout.h"
 
 namespace zelmdb {
 
-constexpr int MinLayerCount = 14;   // layer 14 is the drill, so no design has fewer
+constexpr int MinLayerCount = int(PadLayer::Drill);   // no design lacks the drill layer
 
 // TOP 1, BOT 2, DRILL 14, the silkscreen SST and assembly AST among the others; layers above 14
 // are further inner layers.

@@ -125,7 +125,7 @@ DesignStore::DesignStore(std::string path, sqlite3* db, int lockFd)
 
 DesignStore::~DesignStore() {
     // An open transaction is dropped, as a crash would drop it.
-    if (inTransaction_) Exec("ROLLBACK");
+    if (state_ == State::Writing) Exec("ROLLBACK");
     statements_->Clear();   // SQLite closes no file with a statement still prepared
     sqlite3_close(db_);
     if (lockFd_ >= 0) ::close(lockFd_);
@@ -142,9 +142,9 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Create(const std::string& path
     // leaves no half-made design under the name, only a hidden temporary beside it.
     std::string temp = TemporaryNameBeside(path);
     while (FileExists(temp)) temp = TemporaryNameBeside(path);   // one a killed process left
-    if (std::string why = Populate(temp, info); !why.empty()) {
+    if (Status populated = Populate(temp, info); !populated.ok()) {
         RemoveDatabaseFiles(temp);
-        return R::Fail(path + ": cannot create (" + why + ")");
+        return R::Fail(path + ": cannot create (" + populated.error() + ")");
     }
     // A link, unlike a rename, never replaces a design that appeared meanwhile.
     const bool placed = replace ? ::rename(temp.c_str(), path.c_str()) == 0 : ::link(temp.c_str(), path.c_str()) == 0;
@@ -157,11 +157,11 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Create(const std::string& path
     return Open(path, Access::ReadWrite, Sharing::Shared);
 }
 
-// Writes the schema and the design record into a new file; "" or why it failed.
-std::string DesignStore::Populate(const std::string& path, const DesignInfo& info) {
+// Writes the schema and the design record into a new file; the refusal is SQLite's own words.
+Status DesignStore::Populate(const std::string& path, const DesignInfo& info) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-        std::string why = sqlite3_errmsg(db);
+        const Failure why{sqlite3_errmsg(db)};
         sqlite3_close(db);
         return why;
     }
@@ -195,18 +195,16 @@ std::string DesignStore::Populate(const std::string& path, const DesignInfo& inf
         colour.Reset();
     }
     ok = ok && store.Exec("COMMIT");
-    return ok ? "" : sqlite3_errmsg(db);
+    if (!ok) return Failure{sqlite3_errmsg(db)};
+    return {};
 }
 
 Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, Access access,
                                                        Sharing sharing,
                                                        std::optional<FileKind> expected) {
     using R = Result<std::unique_ptr<DesignStore>>;
-    Result<bool> header = CheckHeader(path);
-    if (!header.ok()) return R::Fail(header.error());
-    if (access == Access::ReadWrite) {
-        if (std::string why = WriteRefusal(path); !why.empty()) return R::Fail(why);
-    }
+    TRY(CheckHeader(path));
+    if (access == Access::ReadWrite) TRY(Writable(path));
     int lockFd = -1;
     if (sharing == Sharing::Exclusive) {
         // flock is apart from SQLite's own fcntl locks and is released when the process ends,
@@ -221,7 +219,7 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
     }
     // A journal left by a stopped writer is rolled back only by a connection that may write, so
     // a reader takes one where it can; it writes nothing itself.
-    const bool write = access == Access::ReadWrite || (HasJournal(path) && WriteRefusal(path).empty());
+    const bool write = access == Access::ReadWrite || (HasJournal(path) && Writable(path).ok());
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr) !=
         SQLITE_OK) {
@@ -232,50 +230,48 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
     }
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     std::unique_ptr<DesignStore> store(new DesignStore(path, db, lockFd));
-    Result<bool> valid = store->Validate(expected, access);
-    if (!valid.ok()) return R::Fail(valid.error());
+    TRY(store->Validate(expected, access));
     // SQLite opens a file it may not write for reading without a word; a writer must know now.
     if (access == Access::ReadWrite && sqlite3_db_readonly(db, "main") == 1) {
         return R::Fail(path + " cannot be written (SQLite opened it read-only)");
     }
-    if (access == Access::ReadWrite && !store->Migrate()) return R::Fail(store->LastError());
+    if (access == Access::ReadWrite) TRY(store->Migrate());
     return R(std::move(store));
 }
 
-Result<bool> DesignStore::Validate(std::optional<FileKind> expected, Access access) {
+Status DesignStore::Validate(std::optional<FileKind> expected, Access access) {
     bool ok = true;
     const int appId = PragmaInt(db_, "PRAGMA application_id", &ok);
-    if (!ok) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
+    if (!ok) return Failure(Trouble(path_, db_, "is damaged"));
     if (appId != ApplicationId) {
-        return Result<bool>::Fail(path_ + " is not an Orvex design or library (a foreign SQLite file)");
+        return Failure(path_ + " is not an Orvex design or library (a foreign SQLite file)");
     }
     const int version = PragmaInt(db_, "PRAGMA user_version", &ok);
     if (version > SchemaVersion) {
-        return Result<bool>::Fail(path_ + " was written by a newer orvex (schema " +
-                                  std::to_string(version) + ", this one reads up to " +
-                                  std::to_string(SchemaVersion) + ")");
+        return Failure(path_ + " was written by a newer orvex (schema " + std::to_string(version) +
+                       ", this one reads up to " + std::to_string(SchemaVersion) + ")");
     }
-    if (!ok || version < 1) return Result<bool>::Fail(path_ + " is damaged (no schema version)");
+    if (!ok || version < 1) return Failure(path_ + " is damaged (no schema version)");
     schemaVersion_ = version;
     {
         // A writer relies on the indexes to find names and keep them unique, so it has them
         // checked against their tables too; a reader only needs the pages whole.
         SqliteStatement check(db_, access == Access::ReadWrite ? "PRAGMA integrity_check(1)" : "PRAGMA quick_check(1)");
-        if (!check.Step()) return Result<bool>::Fail(Trouble(path_, db_, "is damaged"));
-        if (check.Text(0) != "ok") return Result<bool>::Fail(path_ + " is damaged (" + check.Text(0) + ")");
+        if (!check.Step()) return Failure(Trouble(path_, db_, "is damaged"));
+        if (check.Text(0) != "ok") return Failure(path_ + " is damaged (" + check.Text(0) + ")");
     }
     std::vector<std::string_view> mayLack{"plugin_records"};
     for (const AddedColumn& added : AddedColumns)
         if (added.version > version) mayLack.push_back(added.column);
-    if (const std::string mismatch = SchemaMismatch(db_, Schema, mayLack); !mismatch.empty()) {
-        return Result<bool>::Fail(path_ + " is damaged (" + mismatch + ")");
+    if (Status matches = CheckSchema(db_, Schema, mayLack); !matches.ok()) {
+        return Failure(path_ + " is damaged (" + matches.error() + ")");
     }
     SqliteStatement design(db_, "SELECT kind, unit_code, inches_per_unit, layer_count, flags, "
                                 "component_a, component_b FROM design WHERE id = 1");
-    if (!design.Step()) return Result<bool>::Fail(path_ + " is damaged (no design record)");
+    if (!design.Step()) return Failure(path_ + " is damaged (no design record)");
     const std::string kind = design.Text(0);
     if (kind != "design" && kind != "library") {
-        return Result<bool>::Fail(path_ + " is damaged (unknown kind '" + kind + "')");
+        return Failure(path_ + " is damaged (unknown kind '" + kind + "')");
     }
     info_.kind = kind == "design" ? FileKind::Design : FileKind::Library;
     info_.unitCode = int(design.Int(1));
@@ -285,17 +281,17 @@ Result<bool> DesignStore::Validate(std::optional<FileKind> expected, Access acce
     info_.componentA = int32_t(design.Int(5));
     info_.componentB = int32_t(design.Int(6));
     if (info_.layerCount < MinLayerCount || info_.layerCount > MaxLayers || !(info_.inchesPerUnit > 0)) {
-        return Result<bool>::Fail(path_ + " is damaged (impossible design record)");
+        return Failure(path_ + " is damaged (impossible design record)");
     }
     if (expected && *expected != info_.kind) {
-        return Result<bool>::Fail(path_ + " is a " + FileKindName(info_.kind) + ", not a " +
-                                  (*expected == FileKind::Design ? "design" : "padstack library"));
+        return Failure(path_ + " is a " + FileKindName(info_.kind) + ", not a " +
+                       (*expected == FileKind::Design ? "design" : "padstack library"));
     }
-    return true;
+    return {};
 }
 
-bool DesignStore::Migrate() {
-    if (schemaVersion_ >= SchemaVersion) return true;
+Status DesignStore::Migrate() {
+    if (schemaVersion_ >= SchemaVersion) return {};
     bool ok = Exec("BEGIN IMMEDIATE");
     for (const Migration& m : Migrations) {
         if (m.version > schemaVersion_) ok = ok && Exec(m.sql);
@@ -303,84 +299,86 @@ bool DesignStore::Migrate() {
     const std::string version = "PRAGMA user_version = " + std::to_string(SchemaVersion);
     ok = ok && Exec(version.c_str()) && Exec("COMMIT");
     if (!ok) {
-        lastError_ = Trouble(path_, db_, ("cannot be brought up to schema " + std::to_string(SchemaVersion)).c_str());
+        const std::string step = "cannot be brought up to schema " + std::to_string(SchemaVersion);
+        const Failure why{Trouble(path_, db_, step.c_str())};
         Exec("ROLLBACK");
-        return false;
+        return why;
     }
     schemaVersion_ = SchemaVersion;
-    return true;
+    return {};
 }
 
 bool DesignStore::Exec(const char* sql) {
     return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-bool DesignStore::Begin(Lock lock) {
-    if (inTransaction_) return false;
+Status DesignStore::Begin(Lock lock) {
+    if (state_ == State::Writing) return Failure{path_ + ": a transaction is already open"};
     SetLastPadstackId(std::nullopt);
     failedWrites_.clear();
-    lost_ = false;
-    inTransaction_ = Exec(lock == Lock::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE");
-    if (!inTransaction_) lastError_ = Trouble(path_, db_, "cannot be written");
-    return inTransaction_;
+    if (!Exec(lock == Lock::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE")) {
+        state_ = State::Reading;
+        return Failure{Trouble(path_, db_, "cannot be written")};
+    }
+    state_ = State::Writing;
+    return {};
 }
 
-bool DesignStore::Commit() {
-    if (!inTransaction_) return false;
+Status DesignStore::Commit() {
     SetLastPadstackId(std::nullopt);
-    if (TransactionLost()) {
-        inTransaction_ = false;
-        lastError_ = failedWrites_.front();
-        return false;
+    if (state_ == State::Writing) TransactionLost();
+    switch (state_) {
+    case State::Reading: return Failure{path_ + ": no transaction is open"};
+    case State::Lost: return Failure{failedWrites_.front()};
+    case State::Writing: break;
     }
-    inTransaction_ = !Exec("COMMIT");
-    if (inTransaction_) lastError_ = Trouble(path_, db_, "could not be saved");
-    return !inTransaction_;
+    if (!Exec("COMMIT")) return Failure{Trouble(path_, db_, "could not be saved")};
+    state_ = State::Reading;
+    return {};
 }
 
 bool DesignStore::Rollback() {
-    if (!inTransaction_) return false;
-    inTransaction_ = false;
     SetLastPadstackId(std::nullopt);
     // After SQLite ended the transaction itself there is nothing left to take back.
-    return lost_ || Exec("ROLLBACK");
+    if (state_ != State::Writing) return state_ == State::Lost;
+    state_ = State::Reading;
+    return Exec("ROLLBACK");
 }
 
-std::string DesignStore::LastError() const { return lastError_; }
-
-bool DesignStore::Write(SqliteStatement& statement) {
-    if (TransactionLost()) return false;
-    if (statement.Run()) return true;
+Status DesignStore::Write(SqliteStatement& statement) {
+    if (TransactionLost()) return Failure{failedWrites_.front()};
+    if (statement.Run()) return {};
     return Failed(ErrorWriteFailed, 0, Trouble(path_, db_, "could not be written"));
 }
 
-bool DesignStore::Write(const char* sql) {
-    if (TransactionLost()) return false;
-    if (Exec(sql)) return true;
+Status DesignStore::Write(const char* sql) {
+    if (TransactionLost()) return Failure{failedWrites_.front()};
+    if (Exec(sql)) return {};
     return Failed(ErrorWriteFailed, 0, Trouble(path_, db_, "could not be written"));
 }
 
 // SQLite ends a transaction by itself after some failures (a full disk, an I/O error); from then
 // on every statement would be kept on its own, half a footprint among them. So once that has
-// happened nothing more is written until the transaction is over.
+// happened nothing more is written until the next Begin.
 bool DesignStore::TransactionLost() {
-    if (lost_ || !inTransaction_ || sqlite3_get_autocommit(db_) == 0) return lost_;
-    lost_ = true;
-    Failed(ErrorWriteFailed, 0, path_ + ": SQLite gave up the changes after a failed write; none of them is kept");
-    return true;
+    if (state_ == State::Writing && sqlite3_get_autocommit(db_) != 0) {
+        state_ = State::Lost;
+        Failed(ErrorWriteFailed, 0, path_ + ": SQLite gave up the changes after a failed write; none of them is kept");
+    }
+    return state_ == State::Lost;
 }
 
-bool DesignStore::Failed(int code, int32_t number, const std::string& why) {
+Failure DesignStore::Failed(int code, int32_t number, const std::string& why) {
     failedWrites_.push_back(why);
     HostEnvironment::Get().Report(code, number, why);
-    return false;
+    return Failure{why};
 }
 
-int32_t DesignStore::NameCreate(const std::string& text) {
+Result<int32_t> DesignStore::NameCreate(const std::string& text) {
     auto find = statements_->Use("SELECT id FROM names WHERE text = ?");
     if (find->Bind(1, text).Step()) return int32_t(find->Int(0));
     auto add = statements_->Use("INSERT INTO names(text) VALUES (?)");
-    if (!Write(add->Bind(1, text))) return 0;
+    TRY(Write(add->Bind(1, text)));
     return int32_t(sqlite3_last_insert_rowid(db_));
 }
 
@@ -390,26 +388,29 @@ std::optional<std::string> DesignStore::NameText(int32_t id) {
     return find->Text(0);
 }
 
-int32_t DesignStore::Insert(const char* sql, int32_t maxId) {
+Result<int32_t> DesignStore::Insert(const char* sql, int32_t maxId) {
     auto add = statements_->Use(sql);
-    if (!Write(*add)) return 0;
+    TRY(Write(*add));
     const int64_t id = sqlite3_last_insert_rowid(db_);
-    return id > maxId ? 0 : int32_t(id);
+    if (id > maxId)
+        return Failed(ErrorNoIdLeft, maxId, path_ + ": the new id " + std::to_string(id) + " is above " +
+                                                std::to_string(maxId) + ", the largest a record holds");
+    return int32_t(id);
 }
 
 // New ids stand above every id there is, so an id range can tell new objects from old ones;
 // the records hold padstack and symbol ids in 16 bits, which ends the range.
-int32_t DesignStore::NewPadstack() {
+Result<int32_t> DesignStore::NewPadstack() {
     if (const int32_t last = LastPadstackId(); last >= MaxPadstackId) {
         return Failed(ErrorNoIdLeft, last, path_ + ": no padstack id is left (the design holds padstack " +
                                                std::to_string(last) + ")");
     }
-    const int32_t id = Insert("INSERT INTO padstacks(name_id) VALUES (0)", MaxPadstackId);
-    NotePadstackId(id);
+    Result<int32_t> id = Insert("INSERT INTO padstacks(name_id) VALUES (0)", MaxPadstackId);
+    NotePadstackId(id.ok() ? id.value() : 0);
     return id;
 }
 
-int32_t DesignStore::NewSymbol() {
+Result<int32_t> DesignStore::NewSymbol() {
     auto last = statements_->Use("SELECT coalesce(max(id), 0) FROM symbols");
     if (last->Step() && last->Int(0) >= MaxSymbolId) {
         return Failed(ErrorNoIdLeft, int32_t(last->Int(0)), path_ + ": no symbol id is left (the design holds symbol " +
@@ -418,8 +419,8 @@ int32_t DesignStore::NewSymbol() {
     return Insert("INSERT INTO symbols DEFAULT VALUES", MaxSymbolId);
 }
 
-int32_t DesignStore::NewComponent() { return Insert("INSERT INTO components DEFAULT VALUES", MaxRowId); }
-int32_t DesignStore::NewLabel() { return Insert("INSERT INTO texts DEFAULT VALUES", MaxRowId); }
+Result<int32_t> DesignStore::NewComponent() { return Insert("INSERT INTO components DEFAULT VALUES", MaxRowId); }
+Result<int32_t> DesignStore::NewLabel() { return Insert("INSERT INTO texts DEFAULT VALUES", MaxRowId); }
 
 std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
     std::string key;
@@ -430,7 +431,7 @@ std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
         AppendI32(key, l.width2);
         AppendI32(key, l.height2);
         key.push_back(char(l.shape));
-        const int16_t rotation = l.shape <= 1 ? 0 : l.rotation;
+        const int16_t rotation = TurnsWithRotation(l.shape) ? l.rotation : 0;
         key.push_back(char(uint16_t(rotation) & 0xFF));
         key.push_back(char(uint16_t(rotation) >> 8));
     }
@@ -447,7 +448,7 @@ std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
     return key;
 }
 
-bool DesignStore::PutPadstack(const Padstack& p) {
+Status DesignStore::PutPadstack(const Padstack& p) {
     if (p.id <= 0 || p.id > MaxPadstackId) {
         return Failed(ErrorInvalidRecord, p.id, path_ + ": padstack id " + std::to_string(p.id) +
                                                     " is outside 1 to " + std::to_string(MaxPadstackId));
@@ -460,12 +461,12 @@ bool DesignStore::PutPadstack(const Padstack& p) {
         }
     }
     auto put = statements_->Use("INSERT OR REPLACE INTO padstacks(id, name_id, geometry) VALUES (?,?,?)");
-    const bool stored = Write(put->Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)));
+    const Status stored = Write(put->Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)));
     // A put may bring in an id that was never created.
-    NotePadstackId(stored ? p.id : 0);
-    if (!stored) return false;
+    NotePadstackId(stored.ok() ? p.id : 0);
+    TRY(stored);
     auto clear = statements_->Use("DELETE FROM padstack_layers WHERE padstack_id = ?");
-    if (!Write(clear->Bind(1, int64_t(p.id)))) return false;
+    TRY(Write(clear->Bind(1, int64_t(p.id))));
     auto layer = statements_->Use("INSERT INTO padstack_layers VALUES (?,?,?,?,?,?,?,?,?,?)");
     for (size_t i = 0; i < p.layers.size(); ++i) {
         const LayerGeometry& l = p.layers[i];
@@ -474,10 +475,10 @@ bool DesignStore::PutPadstack(const Padstack& p) {
             .Bind(4, int64_t(l.height1)).Bind(5, int64_t(l.width2)).Bind(6, int64_t(l.height2))
             .Bind(7, int64_t(l.shape)).Bind(8, int64_t(l.rotation)).Bind(9, int64_t(l.cornerRatio))
             .Bind(10, int64_t(l.hostFlags));
-        if (!Write(*layer)) return false;
+        TRY(Write(*layer));
         layer->Reset();
     }
-    return true;
+    return {};
 }
 
 std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
@@ -502,7 +503,7 @@ std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
         l.height1 = int32_t(layers->Int(2));
         l.width2 = int32_t(layers->Int(3));
         l.height2 = int32_t(layers->Int(4));
-        l.shape = uint8_t(layers->Int(5));
+        l.shape = PadShape(layers->Int(5));
         l.rotation = int16_t(layers->Int(6));
         l.cornerRatio = uint16_t(layers->Int(7));
         l.hostFlags = uint8_t(layers->Int(8));
@@ -517,17 +518,19 @@ int32_t DesignStore::FindPadstack(const std::string& name) {
 }
 
 int32_t DesignStore::FindListedPadstack(const std::string& name) {
-    // An empty layer has no row and reads as shape 0.
+    // An empty layer has no row and reads as no shape. The rule is Listable's, layer 1 first.
     auto find = statements_->Use(
         "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
-        "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = 1 "
-        "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = 2 "
-        "WHERE n.text = ? AND CASE coalesce(t.shape, 0) WHEN 0 THEN coalesce(b.shape, 0) <> 0 "
-        "ELSE t.shape NOT BETWEEN 5 AND 8 END ORDER BY p.id DESC LIMIT 1");
-    return find->Bind(1, name).Step() ? int32_t(find->Int(0)) : 0;
+        "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = ?2 "
+        "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = ?3 "
+        "WHERE n.text = ?1 AND CASE coalesce(t.shape, ?4) WHEN ?4 THEN coalesce(b.shape, ?4) <> ?4 "
+        "ELSE t.shape NOT BETWEEN ?5 AND ?6 END ORDER BY p.id DESC LIMIT 1");
+    find->Bind(1, name).Bind(2, int64_t(PadLayer::Top)).Bind(3, int64_t(PadLayer::Bottom));
+    find->Bind(4, int64_t(PadShape::None)).Bind(5, int64_t(FirstHostShape)).Bind(6, int64_t(LastHostShape));
+    return find->Step() ? int32_t(find->Int(0)) : 0;
 }
 
-int32_t DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
+Result<int32_t> DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
     const auto heldByAnother = [&](const std::string& text) {
         auto find = statements_->Use("SELECT 1 FROM padstacks p JOIN names n ON n.id = p.name_id "
                                   "WHERE n.text = ? AND p.id <> ? LIMIT 1");
@@ -551,7 +554,7 @@ int32_t DesignStore::FindSamePadstack(const std::vector<LayerGeometry>& layers) 
 bool DesignStore::DeletePadstack(int32_t id) {
     auto layers = statements_->Use("DELETE FROM padstack_layers WHERE padstack_id = ?");
     auto head = statements_->Use("DELETE FROM padstacks WHERE id = ?");
-    const bool deleted = Write(layers->Bind(1, int64_t(id))) && Write(head->Bind(1, int64_t(id))) &&
+    const bool deleted = Write(layers->Bind(1, int64_t(id))).ok() && Write(head->Bind(1, int64_t(id))).ok() &&
                          sqlite3_changes(db_) == 1;
     if (lastPadstackId_ && id == *lastPadstackId_) SetLastPadstackId(std::nullopt);
     return deleted;
@@ -559,7 +562,7 @@ bool DesignStore::DeletePadstack(int32_t id) {
 
 int32_t DesignStore::LastPadstackId() {
     // SQLite ends a transaction by itself after some errors, taking back what was noted in it.
-    const bool held = inTransaction_ && sqlite3_get_autocommit(db_) == 0;
+    const bool held = state_ == State::Writing && sqlite3_get_autocommit(db_) == 0;
     if (!held) SetLastPadstackId(std::nullopt);
     if (lastPadstackId_) return *lastPadstackId_;
     auto last = statements_->Use("SELECT coalesce(max(id), 0) FROM padstacks");
@@ -602,7 +605,7 @@ std::vector<Padstack> DesignStore::Padstacks() {
     return out;
 }
 
-bool DesignStore::PutSymbol(const Symbol& s) {
+Status DesignStore::PutSymbol(const Symbol& s) {
     if (s.id <= 0 || s.id > MaxSymbolId) {
         return Failed(ErrorInvalidRecord, s.id, path_ + ": symbol id " + std::to_string(s.id) + " is outside 1 to " +
                                                     std::to_string(MaxSymbolId));
@@ -620,31 +623,29 @@ bool DesignStore::PutSymbol(const Symbol& s) {
         }
     }
     auto put = statements_->Use("INSERT OR REPLACE INTO symbols VALUES (?,?,?,?)");
-    if (!Write(put->Bind(1, int64_t(s.id)).Bind(2, int64_t(s.nameId)).Bind(3, int64_t(s.centerX))
-                   .Bind(4, int64_t(s.centerY)))) {
-        return false;
-    }
+    TRY(Write(put->Bind(1, int64_t(s.id)).Bind(2, int64_t(s.nameId)).Bind(3, int64_t(s.centerX))
+                  .Bind(4, int64_t(s.centerY))));
     auto clear = statements_->Use("DELETE FROM pins WHERE symbol_id = ?");
-    if (!Write(clear->Bind(1, int64_t(s.id)))) return false;
+    TRY(Write(clear->Bind(1, int64_t(s.id))));
     auto pin = statements_->Use("INSERT INTO pins VALUES (?,?,?,?,?,?)");
     for (size_t i = 0; i < s.pins.size(); ++i) {
         const Pin& p = s.pins[i];
         pin->Bind(1, int64_t(s.id)).Bind(2, int64_t(i + 1)).Bind(3, int64_t(p.nameId))
             .Bind(4, int64_t(p.x)).Bind(5, int64_t(p.y)).Bind(6, int64_t(p.padstack));
-        if (!Write(*pin)) return false;
+        TRY(Write(*pin));
         pin->Reset();
     }
-    return true;
+    return {};
 }
 
-bool DesignStore::PutComponent(const Component& c) {
+Status DesignStore::PutComponent(const Component& c) {
     if (c.id <= 0 || !SymbolExists(c.symbolId)) return OnNoSymbol("component", c.id, c.symbolId);
     auto put = statements_->Use("INSERT OR REPLACE INTO components VALUES (?,?,?,?,?)");
     return Write(put->Bind(1, int64_t(c.id)).Bind(2, int64_t(c.nameId)).Bind(3, int64_t(c.valueA))
                      .Bind(4, int64_t(c.valueB)).Bind(5, int64_t(c.symbolId)));
 }
 
-bool DesignStore::PutLabel(const Label& t) {
+Status DesignStore::PutLabel(const Label& t) {
     if (t.id <= 0 || !SymbolExists(t.symbolId)) return OnNoSymbol("label", t.id, t.symbolId);
     if (!Within(t.x) || !Within(t.y)) return BeyondLimit(Place("label " + std::to_string(t.id), t.x, t.y));
     auto put = statements_->Use("INSERT OR REPLACE INTO texts VALUES (?,?,?,?,?,?,?,?,?)");
@@ -659,14 +660,14 @@ std::string DesignStore::Place(const std::string& what, int32_t x, int32_t y) {
     return what + " would lie at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
 }
 
-bool DesignStore::BeyondLimit(const std::string& what) {
+Failure DesignStore::BeyondLimit(const std::string& what) {
     char limit[96];
     std::snprintf(limit, sizeof limit, ", beyond the design's limit of %d units (%.1f inches) either way",
                   CoordinateLimit, CoordinateLimit * info_.inchesPerUnit);
     return Failed(ErrorInvalidRecord, 0, path_ + ": " + what + limit);
 }
 
-bool DesignStore::OnNoSymbol(const char* what, int32_t id, int32_t symbolId) {
+Failure DesignStore::OnNoSymbol(const char* what, int32_t id, int32_t symbolId) {
     const std::string why = id <= 0 ? std::string(what) + " id " + std::to_string(id) + " is no id the design gave out"
                                     : std::string(what) + " " + std::to_string(id) + " would belong to symbol " +
                                           std::to_string(symbolId) + ", which the design does not hold";
@@ -696,17 +697,15 @@ bool DesignStore::DeleteSymbol(int32_t id) {
     };
     for (const char* sql : kDeletes) {
         auto remove = statements_->Use(sql);
-        if (!Write(remove->Bind(1, int64_t(id)))) return false;
+        if (!Write(remove->Bind(1, int64_t(id))).ok()) return false;
     }
     return sqlite3_changes(db_) > 0;
 }
 
-bool DesignStore::PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data) {
+Status DesignStore::PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data) {
     // Designs written before plug-ins kept records of their own get the table on first use.
-    if (!Write("CREATE TABLE IF NOT EXISTS plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, "
-               "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID")) {
-        return false;
-    }
+    TRY(Write("CREATE TABLE IF NOT EXISTS plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, "
+              "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID"));
     auto put = statements_->Use("INSERT OR REPLACE INTO plugin_records VALUES (?,?,?)");
     return Write(put->Bind(1, owner).Bind(2, key).BindBlob(3, data));
 }

@@ -1,4 +1,27 @@
 // One design or padstack library: an SQLite file with our application id and schema version.
+//
+// A store moves through these states:
+//
+//   closed   --Open, Create -------------------------------------------> reading
+//   reading  --Begin --------------------------------------------------> writing
+//   writing  --Commit: the writes are in the file ---------------------> committed, which is reading again
+//   writing  --a Commit SQLite cannot save (in use, disk full) --------> writing, for a Rollback
+//   writing  --Rollback -----------------------------------------------> reading
+//   writing  --a write fails and SQLite ends the transaction itself ---> lost
+//   lost     --Begin --------------------------------------------------> writing
+//   any      --the destructor, which rolls back an open transaction ---> closed
+//
+// reading  Reads see what is committed. Each write is kept at once on its own; commands never
+//          write so, they Begin first. Commit and Rollback refuse: there is nothing to end.
+// writing  Every write joins the transaction and is kept only by Commit. A write that fails
+//          is refused, noted in FailedWrites and reported to the host; the transaction goes on,
+//          since the plug-in does not look at results, and a Transaction (transaction.h)
+//          refuses to commit it. Begin refuses: transactions do not nest.
+// lost     SQLite gave the transaction up after a failed write (a full disk, an I/O error), so
+//          every write is refused until the next Begin: one kept on its own would be half a
+//          change. Commit refuses; Rollback has nothing left to take back.
+//
+// Open and Create refuse what is not ours; see below.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -7,9 +30,9 @@
 #include <string>
 #include <vector>
 
+#include "host/base/result.h"
 #include "host/zelmdb/design_types.h"
 #include "host/zelmdb/record_layout.h"
-#include "host/base/result.h"
 
 struct sqlite3;
 
@@ -56,39 +79,41 @@ public:
     const DesignInfo& info() const { return info_; }
 
     // A transaction holds every change until Commit; a crash or kill before it keeps nothing.
-    // Exclusive keeps readers out too, so that no reader can stop the commit at its end.
+    // Exclusive keeps readers out too, so that no reader can stop the commit at its end. The
+    // refusals name the file.
     enum class Lock { Immediate, Exclusive };
-    bool Begin(Lock lock = Lock::Immediate);
-    bool Commit();
+    Status Begin(Lock lock = Lock::Immediate);
+    Status Commit();
+    // Whether there was a transaction to take back.
     bool Rollback();
-    // Why the last Begin or Commit failed, naming the file.
-    std::string LastError() const;
     // Why writes of the current transaction failed, the first first; emptied by Begin. A failed
     // write is also reported as a host error as it happens.
     const std::vector<std::string>& FailedWrites() const { return failedWrites_; }
 
-    int32_t NameCreate(const std::string& text);
+    // The id of the text, stored anew when no name holds it yet.
+    Result<int32_t> NameCreate(const std::string& text);
     std::optional<std::string> NameText(int32_t id);
 
-    // New ids; 0 when no id is left (padstack and symbol ids are 16-bit in the records).
-    int32_t NewPadstack();
-    int32_t NewSymbol();
-    int32_t NewComponent();
-    int32_t NewLabel();
+    // New ids; refused when no id is left (padstack and symbol ids are 16-bit in the records).
+    Result<int32_t> NewPadstack();
+    Result<int32_t> NewSymbol();
+    Result<int32_t> NewComponent();
+    Result<int32_t> NewLabel();
 
-    bool PutPadstack(const Padstack& padstack);
+    // Every put and delete that fails is noted in FailedWrites too.
+    Status PutPadstack(const Padstack& padstack);
     std::optional<Padstack> GetPadstack(int32_t id);
     // The lowest id of that name, whatever the padstack, 0 for none.
     int32_t FindPadstack(const std::string& name);
     // The newest padstack of that name that a padstack list offers, 0 for none: a copy taken in
-    // from a library is the one its name finds, not an unlisted namesake. A list offers a pad on
-    // layer 1 of a shape other than 5 to 8 (codes that keep a padstack for the host's own use),
-    // or no pad on layer 1 and one on layer 2.
+    // from a library is the one its name finds, not an unlisted namesake. A list offers a
+    // Listable pad on the top layer, or no pad there and one on the bottom layer.
     int32_t FindListedPadstack(const std::string& name);
     // The name id for a new padstack of that name: the name itself while no other padstack
     // holds it, else the first free "name~2", "name~3", ... (cut to fit a host name).
-    int32_t FreePadstackName(int32_t nameId, int32_t forId);
+    Result<int32_t> FreePadstackName(int32_t nameId, int32_t forId);
     int32_t FindSamePadstack(const std::vector<LayerGeometry>& layers);
+    // Whether a padstack of that id was there and is gone.
     bool DeletePadstack(int32_t id);
     int32_t LastPadstackId();
     // The design record as DbGet hands it out; encoded again only after the padstack range may
@@ -101,20 +126,20 @@ public:
     const uint8_t* FreshRecordBytes() const { return recordFresh_ ? record_.data() : nullptr; }
     std::vector<Padstack> Padstacks();
 
-    bool PutSymbol(const Symbol& symbol);
-    bool PutComponent(const Component& component);
-    bool PutLabel(const Label& label);
+    Status PutSymbol(const Symbol& symbol);
+    Status PutComponent(const Component& component);
+    Status PutLabel(const Label& label);
     std::vector<Symbol> Symbols();
     // The footprint of that name: its symbol.
     std::optional<Symbol> SymbolNamed(const std::string& name);
     // The lowest symbol id of that name, 0 for none.
     int32_t FindSymbol(const std::string& name);
-    // The symbol with its pins, and the components and labels standing on it.
+    // The symbol with its pins, and the components and labels standing on it; whether it was there.
     bool DeleteSymbol(int32_t id);
     std::vector<Component> Components();
 
     // A plug-in's own records, apart from the host's: any bytes under (owner, key).
-    bool PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data);
+    Status PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data);
     std::optional<std::string> GetPluginRecord(const std::string& owner, const std::string& key);
     std::vector<Label> Labels();
 
@@ -129,25 +154,27 @@ public:
     static std::string GeometryKey(const std::vector<LayerGeometry>& layers);
 
 private:
+    enum class State { Reading, Writing, Lost };
+
     DesignStore(std::string path, sqlite3* db, int lockFd);
-    static std::string Populate(const std::string& path, const DesignInfo& info);
-    Result<bool> Validate(std::optional<FileKind> expected, Access access);
+    static Status Populate(const std::string& path, const DesignInfo& info);
+    Status Validate(std::optional<FileKind> expected, Access access);
     // Brings an older file up to SchemaVersion, all steps or none.
-    bool Migrate();
+    Status Migrate();
     bool Exec(const char* sql);
     // Every change goes through one of these two; see TransactionLost.
-    bool Write(SqliteStatement& statement);
-    bool Write(const char* sql);
+    Status Write(SqliteStatement& statement);
+    Status Write(const char* sql);
     bool TransactionLost();
-    // Notes and reports a failed write; false, for the caller to return.
-    bool Failed(int code, int32_t number, const std::string& why);
+    // Notes and reports a failed write; the failure, for the caller to return.
+    Failure Failed(int code, int32_t number, const std::string& why);
     static bool Within(int32_t coordinate);
     static std::string Place(const std::string& what, int32_t x, int32_t y);
-    bool BeyondLimit(const std::string& what);
-    bool OnNoSymbol(const char* what, int32_t id, int32_t symbolId);
+    Failure BeyondLimit(const std::string& what);
+    Failure OnNoSymbol(const char* what, int32_t id, int32_t symbolId);
     bool PadstackExists(int32_t id);
     bool SymbolExists(int32_t id);
-    int32_t Insert(const char* sql, int32_t maxId);
+    Result<int32_t> Insert(const char* sql, int32_t maxId);
     // Every symbol with its pins, or only the one of that id.
     std::vector<Symbol> ReadSymbols(int32_t onlyId);
     void NotePadstackId(int32_t id);
@@ -159,9 +186,7 @@ private:
     sqlite3* db_ = nullptr;
     int lockFd_ = -1;
     DesignInfo info_;
-    bool inTransaction_ = false;
-    bool lost_ = false;   // SQLite ended the transaction by itself
-    std::string lastError_;
+    State state_ = State::Reading;
     std::vector<std::string> failedWrites_;
     std::unique_ptr<StatementCache> statements_;
     int schemaVersion_ = SchemaVersion;

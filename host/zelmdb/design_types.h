@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "host/zelmdb/pad_shape.h"
+#include "host/zelmdb/record_layout.h"
+
 namespace zelmdb {
 
 enum class FileKind { Design, Library };
@@ -23,7 +26,7 @@ struct LayerGeometry {
     int32_t height1 = 0;
     int32_t width2 = 0;
     int32_t height2 = 0;
-    uint8_t shape = 0;
+    PadShape shape = PadShape::None;
     int16_t rotation = 0;
     // The host's own properties of a pad, which the plug-in copies along with the record unread:
     // the rounding of a rectangular pad's corners, in ten-thousandths of its shorter side, and
@@ -42,6 +45,9 @@ struct Padstack {
     int32_t id = 0;
     int32_t nameId = 0;
     std::vector<LayerGeometry> layers;   // layer L at index L - 1
+
+    LayerGeometry& Layer(PadLayer layer) { return layers[LayerIndex(layer)]; }
+    const LayerGeometry& Layer(PadLayer layer) const { return layers[LayerIndex(layer)]; }
 };
 
 struct Pin {

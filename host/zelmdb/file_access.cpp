@@ -12,32 +12,32 @@
 
 namespace zelmdb {
 
-Result<bool> CheckHeader(const std::string& path) {
+Status CheckHeader(const std::string& path) {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return Result<bool>::Fail(path + ": no such file");
-    if (!S_ISREG(st.st_mode)) return Result<bool>::Fail(path + " is not a file");
-    if (st.st_size == 0) return Result<bool>::Fail(path + " is empty, not an Orvex design or library");
+    if (::stat(path.c_str(), &st) != 0) return Failure(path + ": no such file");
+    if (!S_ISREG(st.st_mode)) return Failure(path + " is not a file");
+    if (st.st_size == 0) return Failure(path + " is empty, not an Orvex design or library");
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return Result<bool>::Fail(path + ": cannot read (" + std::strerror(errno) + ")");
+    if (f == nullptr) return Failure(path + ": cannot read (" + std::strerror(errno) + ")");
     char header[16] = {};
     const size_t n = std::fread(header, 1, sizeof header, f);
     std::fclose(f);
     if (n != sizeof header || std::memcmp(header, "SQLite format 3", 16) != 0) {
-        return Result<bool>::Fail(path + " is not an Orvex design or library");
+        return Failure(path + " is not an Orvex design or library");
     }
-    return true;
+    return {};
 }
 
-std::string WriteRefusal(const std::string& path) {
+Status Writable(const std::string& path) {
     // access() answers for this user, and also for a read-only mount or an immutable file.
-    if (::access(path.c_str(), W_OK) != 0) return path + " cannot be written (" + std::strerror(errno) + ")";
+    if (::access(path.c_str(), W_OK) != 0) return Failure{path + " cannot be written (" + std::strerror(errno) + ")"};
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     const std::string folder = parent.empty() ? std::string(".") : parent.string();
     if (::access(folder.c_str(), W_OK) != 0) {
-        return path + " cannot be written: its folder " + folder + " cannot be written (" + std::strerror(errno) +
-               "), and a design keeps its journal beside it";
+        return Failure{path + " cannot be written: its folder " + folder + " cannot be written (" +
+                       std::strerror(errno) + "), and a design keeps its journal beside it"};
     }
-    return "";
+    return {};
 }
 
 bool HasJournal(const std::string& path) {

@@ -11,10 +11,10 @@ namespace zelmdb {
 
 // What the first bytes say before SQLite sees the file: an empty file would otherwise be taken
 // for a new database, and a text file gives a vaguer message.
-Result<bool> CheckHeader(const std::string& path);
+Status CheckHeader(const std::string& path);
 
-// "" when the file and its folder (where SQLite keeps the journal) may be written, else why not.
-std::string WriteRefusal(const std::string& path);
+// Whether the file and its folder (where SQLite keeps the journal) may be written.
+Status Writable(const std::string& path);
 
 // A journal beside the file: a writer is at work, or one was stopped and left a change half-done.
 bool HasJournal(const std::string& path);

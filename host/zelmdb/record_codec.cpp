@@ -32,7 +32,7 @@ Padstack DecodePadstack(const uint8_t* bytes, int layerCount) {
     for (int layer = 1; layer <= layerCount; ++layer) {
         const size_t at = T::Layer(layer);
         p.layers.push_back({r.I32(at + E::Width1), r.I32(at + E::Height1), r.I32(at + E::Width2),
-                            r.I32(at + E::Height2), r.U8(at + E::Shape), r.I16(at + E::Rotation),
+                            r.I32(at + E::Height2), PadShape(r.U8(at + E::Shape)), r.I16(at + E::Rotation),
                             r.U16(at + E::CornerRatio), r.U8(at + E::HostFlags)});
     }
     return p;
@@ -52,7 +52,7 @@ void EncodePadstack(const Padstack& p, int layerCount, uint8_t* bytes) {
         r.SetI32(at + E::Height1, l.height1);
         r.SetI32(at + E::Width2, l.width2);
         r.SetI32(at + E::Height2, l.height2);
-        r.SetU8(at + E::Shape, l.shape);
+        r.SetU8(at + E::Shape, uint8_t(l.shape));
         r.SetI16(at + E::Rotation, l.rotation);
         r.SetU16(at + E::CornerRatio, l.cornerRatio);
         r.SetU8(at + E::HostFlags, l.hostFlags);

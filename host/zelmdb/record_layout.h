@@ -8,7 +8,11 @@ namespace zelmdb {
 constexpr size_t PathMax = 260;        // path buffers handed to the library
 constexpr size_t TextMax = 256;        // name buffers, zero included
 constexpr int MaxLayers = 64;
-constexpr int DrillLayer = 14;
+
+// The layers of a padstack that mean the same in every design; the others are the design's own.
+enum class PadLayer : int { Top = 1, Bottom = 2, Drill = 14 };
+// A layer's place in a padstack's list of layers, which starts at layer 1.
+constexpr size_t LayerIndex(PadLayer layer) { return size_t(layer) - 1; }
 
 namespace DbRecordLayout {
 constexpr size_t InchesPerUnit = 0x40;   // double
@@ -42,6 +46,7 @@ constexpr size_t NameId = 0x00;
 constexpr size_t Id = 0x04;
 constexpr size_t FirstLayer = 0x24;
 constexpr size_t Layer(int layer) { return FirstLayer + LayerEntryLayout::Size * size_t(layer - 1); }
+constexpr size_t Layer(PadLayer layer) { return Layer(int(layer)); }
 constexpr size_t Size = FirstLayer + LayerEntryLayout::Size * MaxLayers;
 }  // namespace ThruRecordLayout
 

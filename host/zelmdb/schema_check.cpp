@@ -50,7 +50,7 @@ const std::vector<Column>& Expected(const char* schema) {
 
 }  // namespace
 
-std::string SchemaMismatch(sqlite3* file, const char* schema, const std::vector<std::string_view>& mayLack) {
+Status CheckSchema(sqlite3* file, const char* schema, const std::vector<std::string_view>& mayLack) {
     auto allowed = [&](const std::string& name) { return std::find(mayLack.begin(), mayLack.end(), name) != mayLack.end(); };
     std::map<std::string, std::map<std::string, std::string>> has;   // table, column, type
     for (const Column& c : ColumnsOf(file)) has[c.table][c.name] = c.type;
@@ -58,19 +58,19 @@ std::string SchemaMismatch(sqlite3* file, const char* schema, const std::vector<
         const auto table = has.find(want.table);
         if (table == has.end()) {
             if (allowed(want.table)) continue;
-            return "table " + want.table + " is missing";
+            return Failure{"table " + want.table + " is missing"};
         }
         const auto column = table->second.find(want.name);
         if (column == table->second.end()) {
             if (allowed(want.table + "." + want.name)) continue;
-            return "table " + want.table + " has no column " + want.name;
+            return Failure{"table " + want.table + " has no column " + want.name};
         }
         if (strcasecmp(column->second.c_str(), want.type.c_str()) != 0) {
-            return "column " + want.table + "." + want.name + " is " +
-                   (column->second.empty() ? "untyped" : column->second) + ", not " + want.type;
+            return Failure{"column " + want.table + "." + want.name + " is " +
+                           (column->second.empty() ? "untyped" : column->second) + ", not " + want.type};
         }
     }
-    return "";
+    return {};
 }
 
 }  // namespace zelmdb

@@ -8,12 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "host/base/result.h"
+
 namespace zelmdb {
 
-// What the file lacks against the tables `schema` creates, e.g. "table pins is missing"; empty
-// when it has them all. Tables and columns of its own beyond them are allowed, and so is the
-// absence of what `mayLack` names: a table ("plugin_records", made on first write) or a column
+// Whether the file has every table `schema` creates; refused with what it lacks, e.g. "table pins
+// is missing". Tables and columns of its own beyond them are allowed, and so is the absence of
+// what `mayLack` names: a table ("plugin_records", made on first write) or a column
 // ("padstack_layers.corner_ratio", added when an older file is brought up to date).
-std::string SchemaMismatch(sqlite3* file, const char* schema, const std::vector<std::string_view>& mayLack);
+Status CheckSchema(sqlite3* file, const char* schema, const std::vector<std::string_view>& mayLack);
 
 }  // namespace zelmdb

@@ -27,6 +27,9 @@ namespace {
 
 DesignStore* Active() { return DatabaseSet::Active(); }
 
+// The classic functions answer 0 for an id they could not give; the store has noted why.
+int32_t IdOrZero(const Result<int32_t>& id) { return id.ok() ? id.value() : 0; }
+
 // A settings file that cannot be read reads as empty: the plug-in goes on without its entries.
 std::string ReadTextFile(const std::string& path) {
     std::string text;
@@ -76,10 +79,10 @@ int16_t CopyPadstack(DesignStore& from, int32_t fromId, DesignStore& to) {
     const std::optional<std::string> name = from.NameText(p->nameId);
     if (!name || !RescaleLayers(*p, from.info(), to.info())) return 0;
     p->layers.resize(size_t(to.info().layerCount));
-    p->id = to.NewPadstack();
+    p->id = IdOrZero(to.NewPadstack());
     if (p->id == 0) return 0;
-    p->nameId = to.NameCreate(*name);
-    if (p->nameId == 0 || !to.PutPadstack(*p)) {
+    p->nameId = IdOrZero(to.NameCreate(*name));
+    if (p->nameId == 0 || !to.PutPadstack(*p).ok()) {
         to.DeletePadstack(p->id);
         return 0;
     }
@@ -126,10 +129,14 @@ int32_t DbDefault(int32_t kind, uint8_t* record, int32_t id) {
     });
 }
 
-int32_t SymCreate(void) { return Guarded<int32_t>(0, [] { return Active() ? Active()->NewSymbol() : 0; }); }
-int32_t CompCreate(void) { return Guarded<int32_t>(0, [] { return Active() ? Active()->NewComponent() : 0; }); }
-int32_t TextCreate(void) { return Guarded<int32_t>(0, [] { return Active() ? Active()->NewLabel() : 0; }); }
-int32_t ThruCreate(void) { return Guarded<int32_t>(0, [] { return Active() ? Active()->NewPadstack() : 0; }); }
+int32_t SymCreate(void) { return Guarded<int32_t>(0, [] { return Active() ? IdOrZero(Active()->NewSymbol()) : 0; }); }
+int32_t CompCreate(void) {
+    return Guarded<int32_t>(0, [] { return Active() ? IdOrZero(Active()->NewComponent()) : 0; });
+}
+int32_t TextCreate(void) { return Guarded<int32_t>(0, [] { return Active() ? IdOrZero(Active()->NewLabel()) : 0; }); }
+int32_t ThruCreate(void) {
+    return Guarded<int32_t>(0, [] { return Active() ? IdOrZero(Active()->NewPadstack()) : 0; });
+}
 
 int32_t SymFind(const char* name) {
     return Guarded<int32_t>(0, [&] {
@@ -147,21 +154,21 @@ int32_t SymDelete(int32_t id) {
 int32_t SymPut(int32_t id, const uint8_t* record) {
     return Guarded<int32_t>(0, [&] {
         if (Active() == nullptr || record == nullptr) return 0;
-        return Active()->PutSymbol(DecodeSymbol(id, record)) ? 1 : 0;
+        return Active()->PutSymbol(DecodeSymbol(id, record)).ok() ? 1 : 0;
     });
 }
 
 int32_t CompPut(int32_t id, const uint8_t* record) {
     return Guarded<int32_t>(0, [&] {
         if (Active() == nullptr || record == nullptr) return 0;
-        return Active()->PutComponent(DecodeComponent(id, record)) ? 1 : 0;
+        return Active()->PutComponent(DecodeComponent(id, record)).ok() ? 1 : 0;
     });
 }
 
 int32_t TextPut(int32_t id, const uint8_t* record) {
     return Guarded<int32_t>(0, [&] {
         if (Active() == nullptr || record == nullptr) return 0;
-        return Active()->PutLabel(DecodeLabel(id, record)) ? 1 : 0;
+        return Active()->PutLabel(DecodeLabel(id, record)).ok() ? 1 : 0;
     });
 }
 
@@ -172,15 +179,17 @@ int32_t ThruPut(int32_t id, const uint8_t* record) {
         Padstack p = DecodePadstack(record, db->info().layerCount);
         p.id = id;
         // A turned copy named like a padstack of other geometry gets a name of its own.
-        p.nameId = db->FreePadstackName(p.nameId, id);
-        return db->PutPadstack(p) ? 1 : 0;
+        const Result<int32_t> name = db->FreePadstackName(p.nameId, id);
+        if (!name.ok()) return 0;
+        p.nameId = name.value();
+        return db->PutPadstack(p).ok() ? 1 : 0;
     });
 }
 
 int32_t NameCreate(const char* text) {
     return Guarded<int32_t>(0, [&] {
         if (Active() == nullptr || text == nullptr) return 0;
-        return Active()->NameCreate(std::string(text, strnlen(text, TextMax - 1)));
+        return IdOrZero(Active()->NameCreate(std::string(text, strnlen(text, TextMax - 1))));
     });
 }
 
@@ -248,7 +257,7 @@ int32_t PlugRecordPut(const char* owner, const char* key, const uint8_t* data, i
         if (Active() == nullptr || owner == nullptr || key == nullptr || size < 0) return 0;
         if (data == nullptr && size > 0) return 0;
         const std::string bytes(reinterpret_cast<const char*>(data), size_t(size));
-        return Active()->PutPluginRecord(owner, key, bytes) ? 1 : 0;
+        return Active()->PutPluginRecord(owner, key, bytes).ok() ? 1 : 0;
     });
 }
 

@@ -6,24 +6,22 @@
 
 namespace {
 
-GdiTables& T() { return GdiTables::Instance(); }
-
 WindowSurfaceResolver& Resolver() {
     static WindowSurfaceResolver resolver;
     return resolver;
 }
 
 HGDIOBJ AddObject(GdiObject object) {
-    return T().objects.Add(std::make_unique<GdiObject>(std::move(object)));
+    return GdiTables::Instance().objects.Add(std::make_unique<GdiObject>(std::move(object)));
 }
 
 HDC AddDC(DeviceContext dc) {
-    dc.pen = T().Stock(BLACK_PEN);
-    dc.brush = T().Stock(WHITE_BRUSH);
+    dc.pen = GdiTables::Instance().Stock(BLACK_PEN);
+    dc.brush = GdiTables::Instance().Stock(WHITE_BRUSH);
     dc.font = 0;   // the system font is made when text first needs it
     for (HGDIOBJ h : {dc.pen, dc.brush, dc.bitmap})
-        if (GdiObject* o = T().Object(h)) ++o->selections;
-    return T().dcs.Add(std::make_unique<DeviceContext>(dc));
+        if (GdiObject* o = GdiTables::Instance().Object(h)) ++o->selections;
+    return GdiTables::Instance().dcs.Add(std::make_unique<DeviceContext>(dc));
 }
 
 HGDIOBJ& SlotFor(DeviceContext& dc, GdiKind kind) {
@@ -54,10 +52,10 @@ HBRUSH CreateSolidBrush(COLORREF colour) {
     return AddObject(std::move(o));
 }
 
-HGDIOBJ GetStockObject(int which) { return T().Stock(which); }
+HGDIOBJ GetStockObject(int which) { return GdiTables::Instance().Stock(which); }
 
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
-    if (!T().DC(dc) || width < 0 || height < 0) return 0;
+    if (!GdiTables::Instance().DC(dc) || width < 0 || height < 0) return 0;
     GdiObject o;
     o.kind = GdiKind::Bitmap;
     o.pixels.Resize(width, height);
@@ -65,8 +63,8 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
 }
 
 HGDIOBJ SelectObject(HDC h, HGDIOBJ object) {
-    DeviceContext* dc = T().DC(h);
-    GdiObject* o = T().Object(object);
+    DeviceContext* dc = GdiTables::Instance().DC(h);
+    GdiObject* o = GdiTables::Instance().Object(object);
     if (!dc || !o) return 0;
     if (o->kind == GdiKind::Bitmap) {
         // A bitmap lives in at most one memory DC at a time, and never in a window DC.
@@ -76,23 +74,23 @@ HGDIOBJ SelectObject(HDC h, HGDIOBJ object) {
     HGDIOBJ& slot = SlotFor(*dc, o->kind);
     const HGDIOBJ previous = slot;
     if (previous == object) return previous;
-    if (GdiObject* old = T().Object(previous)) --old->selections;
+    if (GdiObject* old = GdiTables::Instance().Object(previous)) --old->selections;
     ++o->selections;
     slot = object;
-    if (!previous && o->kind == GdiKind::Font) return T().Stock(SYSTEM_FONT);
+    if (!previous && o->kind == GdiKind::Font) return GdiTables::Instance().Stock(SYSTEM_FONT);
     return previous;
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
-    GdiObject* o = T().Object(object);
+    GdiObject* o = GdiTables::Instance().Object(object);
     if (!o) return FALSE;
     if (o->stock) return TRUE;   // stock objects outlive every caller
     if (o->selections > 0) return FALSE;
-    return T().objects.Remove(object) ? TRUE : FALSE;
+    return GdiTables::Instance().objects.Remove(object) ? TRUE : FALSE;
 }
 
 int GetObjectA(HGDIOBJ object, int size, void* out) {
-    const GdiObject* o = T().Object(object);
+    const GdiObject* o = GdiTables::Instance().Object(object);
     if (!o || o->kind != GdiKind::Bitmap) return 0;
     if (!out) return int(sizeof(BITMAP));
     if (size < int(sizeof(BITMAP))) return 0;
@@ -107,16 +105,16 @@ int GetObjectA(HGDIOBJ object, int size, void* out) {
 HDC CreateCompatibleDC(HDC) {
     DeviceContext dc;
     dc.memory = true;
-    dc.bitmap = T().DefaultBitmap();
+    dc.bitmap = GdiTables::Instance().DefaultBitmap();
     return AddDC(dc);
 }
 
 BOOL DeleteDC(HDC h) {
-    DeviceContext* dc = T().DC(h);
+    DeviceContext* dc = GdiTables::Instance().DC(h);
     if (!dc) return FALSE;
     for (HGDIOBJ object : {dc->pen, dc->brush, dc->font, dc->bitmap})
-        if (GdiObject* o = T().Object(object)) --o->selections;
-    return T().dcs.Remove(h) ? TRUE : FALSE;
+        if (GdiObject* o = GdiTables::Instance().Object(object)) --o->selections;
+    return GdiTables::Instance().dcs.Remove(h) ? TRUE : FALSE;
 }
 
 void SetWindowSurfaceResolver(WindowSurfaceResolver resolver) { Resolver() = std::move(resolver); }
@@ -136,7 +134,7 @@ HDC GetDC(HWND window) { return WindowDC(window, true); }
 HDC GetWindowDC(HWND window) { return WindowDC(window, false); }
 
 int ReleaseDC(HWND window, HDC h) {
-    const DeviceContext* dc = T().DC(h);
+    const DeviceContext* dc = GdiTables::Instance().DC(h);
     if (!dc || dc->memory || dc->window != window) return 0;
     return DeleteDC(h);
 }
@@ -152,18 +150,18 @@ HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip, HWND window) {
 }
 
 HWND WindowFromDC(HDC h) {
-    const DeviceContext* dc = T().DC(h);
+    const DeviceContext* dc = GdiTables::Instance().DC(h);
     return dc ? dc->window : 0;
 }
 
 const Surface* GdiBitmapSurface(HBITMAP bitmap) {
-    const GdiObject* o = T().Object(bitmap);
+    const GdiObject* o = GdiTables::Instance().Object(bitmap);
     return o && o->kind == GdiKind::Bitmap ? &o->pixels : nullptr;
 }
 
 const Surface* GdiSurfaceOfDC(HDC h) {
-    const DeviceContext* dc = T().DC(h);
-    return dc ? T().TargetOf(*dc) : nullptr;
+    const DeviceContext* dc = GdiTables::Instance().DC(h);
+    return dc ? GdiTables::Instance().TargetOf(*dc) : nullptr;
 }
 
-int GdiLiveObjectCount() { return T().objects.Live() - T().StockCount(); }
+int GdiLiveObjectCount() { return GdiTables::Instance().objects.Live() - GdiTables::Instance().StockCount(); }

@@ -7,15 +7,13 @@
 
 namespace {
 
-WindowManager& M() { return WindowManager::Instance(); }
-
 RECT Offset(RECT r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
 }  // namespace
 
 WindowSurfaces& WindowSurfaces::Install() {
     static WindowSurfaces surfaces;
-    M().backend = &surfaces;
+    Windows().backend = &surfaces;
     SetWindowSurfaceResolver([](HWND h, bool client, WindowSurfaceArea& area) {
         return surfaces.Resolve(h, client, nullptr, area);
     });
@@ -23,8 +21,8 @@ WindowSurfaces& WindowSurfaces::Install() {
 }
 
 Surface* WindowSurfaces::BackingOf(HWND top) {
-    if (!M().Get(top)) return nullptr;
-    const RECT r = M().ScreenRect(top);
+    if (!Windows().Get(top)) return nullptr;
+    const RECT r = Windows().ScreenRect(top);
     auto& backing = backings_[top];
     if (!backing) backing = std::make_unique<Surface>();
     if (backing->Width() != r.right - r.left || backing->Height() != r.bottom - r.top)
@@ -35,17 +33,17 @@ Surface* WindowSurfaces::BackingOf(HWND top) {
 // The window's area in its top-level backing, cut by every ancestor's client area, so a
 // control never paints over its dialog's frame.
 bool WindowSurfaces::Resolve(HWND h, bool client, const RECT* paint, WindowSurfaceArea& area) {
-    const HWND top = M().TopLevelOf(h);
+    const HWND top = Windows().TopLevelOf(h);
     Surface* backing = BackingOf(top);
     if (!backing) return false;
-    const RECT topRect = M().ScreenRect(top);
-    const RECT own = client ? M().ClientScreenRect(h) : M().ScreenRect(h);
+    const RECT topRect = Windows().ScreenRect(top);
+    const RECT own = client ? Windows().ClientScreenRect(h) : Windows().ScreenRect(h);
     RECT clip = own;
-    for (const Window* w = M().Get(h); w && w->Child(); w = M().Get(w->parent))
-        clip = IntersectRects(clip, M().ClientScreenRect(w->parent));
+    for (const Window* w = Windows().Get(h); w && w->Child(); w = Windows().Get(w->parent))
+        clip = IntersectRects(clip, Windows().ClientScreenRect(w->parent));
     if (paint) clip = IntersectRects(clip, Offset(*paint, own.left, own.top));
     // Whatever the DC draws lands in this part of the screen at the next presentation.
-    M().AddDamage(IntersectRects(clip, topRect));
+    Windows().AddDamage(IntersectRects(clip, topRect));
     area.surface = backing;
     area.origin = {own.left - topRect.left, own.top - topRect.top};
     area.clip = Offset(clip, -topRect.left, -topRect.top);
@@ -65,14 +63,14 @@ void WindowSurfaces::FillBackground(HDC dc, const RECT& rect, HBRUSH brush) {
 }
 
 void WindowSurfaces::WindowMovedOrResized(HWND h) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     if (w && !w->Child()) BackingOf(h);
 }
 
 void WindowSurfaces::WindowDestroyed(HWND h) { backings_.erase(h); }
 
 void WindowSurfaces::Compose(Surface& screen, COLORREF desktop) const {
-    screen.Resize(M().ScreenWidth(), M().ScreenHeight(), desktop);
+    screen.Resize(Windows().ScreenWidth(), Windows().ScreenHeight(), desktop);
     Compose(screen, {0, 0, screen.Width(), screen.Height()}, desktop);
 }
 
@@ -80,12 +78,12 @@ void WindowSurfaces::Compose(Surface& screen, const RECT& area, COLORREF desktop
     const RECT part = IntersectRects(area, {0, 0, screen.Width(), screen.Height()});
     if (IsRectEmptyValue(part)) return;
     for (int y = part.top; y < part.bottom; ++y) std::fill(screen.Row(y) + part.left, screen.Row(y) + part.right, desktop);
-    const auto& tops = M().TopLevels();
+    const auto& tops = Windows().TopLevels();
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
         auto found = backings_.find(*it);
-        if (found == backings_.end() || !M().ReallyVisible(*it)) continue;
+        if (found == backings_.end() || !Windows().ReallyVisible(*it)) continue;
         const Surface& b = *found->second;
-        const RECT r = M().ScreenRect(*it);
+        const RECT r = Windows().ScreenRect(*it);
         const RECT o = IntersectRects(part, {r.left, r.top, r.left + b.Width(), r.top + b.Height()});
         for (int y = o.top; y < o.bottom; ++y)
             std::copy(b.Row(y - r.top) + (o.left - r.left), b.Row(y - r.top) + (o.right - r.left), screen.Row(y) + o.left);
@@ -95,7 +93,7 @@ void WindowSurfaces::Compose(Surface& screen, const RECT& area, COLORREF desktop
 Surface WindowSurfaces::Capture(HWND h) const {
     Surface screen;
     Compose(screen);
-    const RECT r = M().ScreenRect(h);
+    const RECT r = Windows().ScreenRect(h);
     Surface shot(r.right - r.left, r.bottom - r.top);
     for (int y = 0; y < shot.Height(); ++y)
         for (int x = 0; x < shot.Width(); ++x)
@@ -105,7 +103,7 @@ Surface WindowSurfaces::Capture(HWND h) const {
 }
 
 const Surface* WindowSurfaces::OwnPixels(HWND h) const {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     const auto found = backings_.find(h);
     return w == nullptr || w->Child() || found == backings_.end() ? nullptr : found->second.get();
 }

@@ -12,9 +12,7 @@
 
 namespace {
 
-WindowManager& M() { return WindowManager::Instance(); }
-
-void DamageAll() { M().AddDamage({0, 0, M().ScreenWidth(), M().ScreenHeight()}); }
+void DamageAll() { Windows().AddDamage({0, 0, Windows().ScreenWidth(), Windows().ScreenHeight()}); }
 
 }  // namespace
 
@@ -24,7 +22,7 @@ ScreenPresenter::~ScreenPresenter() {
 
 bool ScreenPresenter::Open(const char* title, int scale, std::string& error) {
     scale_ = std::max(1, scale);
-    const int w = M().ScreenWidth(), h = M().ScreenHeight();
+    const int w = Windows().ScreenWidth(), h = Windows().ScreenHeight();
     // The display's own framebuffer (shared memory on X11): SDL would otherwise put the surface
     // on an OpenGL texture, which without a graphics card means a software rasterizer's threads
     // for every caret blink.
@@ -46,7 +44,7 @@ void ScreenPresenter::Resized() {
     SDL_GetWindowSize(window_, &w, &h);
     w = std::max(1, w / scale_);
     h = std::max(1, h / scale_);
-    M().SetScreenSize(w, h);   // damages the whole new screen
+    Windows().SetScreenSize(w, h);   // damages the whole new screen
     screen_.Resize(w, h);
 }
 
@@ -80,11 +78,11 @@ SDL_Rect ScreenPresenter::Show(SDL_Surface& target, const RECT& area) const {
 }
 
 RECT ScreenPresenter::Present() {
-    std::vector<RECT> damage = M().TakeDamage();
+    std::vector<RECT> damage = Windows().TakeDamage();
     SDL_Surface* target = window_ ? SDL_GetWindowSurface(window_) : nullptr;
     if (damage.empty() || !target) return {};
-    if (screen_.Width() != M().ScreenWidth() || screen_.Height() != M().ScreenHeight())
-        screen_.Resize(M().ScreenWidth(), M().ScreenHeight());
+    if (screen_.Width() != Windows().ScreenWidth() || screen_.Height() != Windows().ScreenHeight())
+        screen_.Resize(Windows().ScreenWidth(), Windows().ScreenHeight());
     const WindowSurfaces& surfaces = WindowSurfaces::Install();
     std::vector<SDL_Rect> sent;
     RECT shown{};

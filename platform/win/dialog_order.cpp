@@ -11,19 +11,17 @@
 
 namespace {
 
-WindowManager& M() { return WindowManager::Instance(); }
-
 // Shown and enabled by its own style and that of every parent below the dialog, so a dialog
 // that is still hidden while it starts up can already give the focus to its first control.
 bool ReachableIn(HWND dialog, HWND h) {
-    for (const Window* w = M().Get(h); w && w->handle != dialog; w = M().Get(w->parent))
+    for (const Window* w = Windows().Get(h); w && w->handle != dialog; w = Windows().Get(w->parent))
         if (!w->Child() || !w->Visible() || !w->Enabled()) return false;
-    return M().Get(dialog) != nullptr;
+    return Windows().Get(dialog) != nullptr;
 }
 
 LRESULT DlgCode(HWND h) { return SendMessageA(h, WM_GETDLGCODE, 0, 0); }
 bool IsRadio(HWND h) { return (DlgCode(h) & DLGC_RADIOBUTTON) != 0; }
-bool StartsGroup(HWND h) { return (M().Get(h)->style & WS_GROUP) != 0; }
+bool StartsGroup(HWND h) { return (Windows().Get(h)->style & WS_GROUP) != 0; }
 
 // [first, last) of the group that holds all[at]: from the nearest WS_GROUP at or before it up
 // to the next one.
@@ -43,7 +41,7 @@ HWND RadioStop(HWND dialog, const std::vector<HWND>& all, size_t at) {
     bool tabStop = false;
     for (size_t i = first; i < last; ++i) {
         if (!IsRadio(all[i])) continue;
-        tabStop = tabStop || (M().Get(all[i])->style & WS_TABSTOP);
+        tabStop = tabStop || (Windows().Get(all[i])->style & WS_TABSTOP);
         if (!ReachableIn(dialog, all[i])) continue;
         if (!firstReachable) firstReachable = all[i];
         if (!checked && SendMessageA(all[i], BM_GETCHECK, 0, 0) == BST_CHECKED) checked = all[i];
@@ -59,9 +57,9 @@ struct TabWalk {
 };
 
 void Collect(HWND dialog, HWND parent, TabWalk& walk) {
-    const std::vector<HWND> all = M().Get(parent)->children;
+    const std::vector<HWND> all = Windows().Get(parent)->children;
     for (size_t i = 0; i < all.size(); ++i) {
-        const Window* w = M().Get(all[i]);
+        const Window* w = Windows().Get(all[i]);
         if (!w || !ReachableIn(dialog, all[i])) continue;
         if (w->exStyle & WS_EX_CONTROLPARENT) {
             Collect(dialog, all[i], walk);
@@ -75,7 +73,7 @@ void Collect(HWND dialog, HWND parent, TabWalk& walk) {
 }  // namespace
 
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
-    if (!M().Get(dialog)) return 0;
+    if (!Windows().Get(dialog)) return 0;
     TabWalk walk;
     Collect(dialog, dialog, walk);
     const size_t n = walk.controls.size();
@@ -90,7 +88,7 @@ HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
 }
 
 HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
-    const Window* d = M().Get(dialog);
+    const Window* d = Windows().Get(dialog);
     if (!d) return 0;
     const std::vector<HWND> all = d->children;
     const size_t at = size_t(std::find(all.begin(), all.end(), control) - all.begin());

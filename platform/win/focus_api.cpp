@@ -7,8 +7,6 @@
 
 namespace {
 
-WindowManager& M() { return WindowManager::Instance(); }
-
 std::vector<HWND>& ModalStack() {
     static std::vector<HWND> stack;
     return stack;
@@ -21,10 +19,10 @@ void DropDeadModals() {
 
 // Tells the windows losing and gaining activation; the new one comes to the top.
 HWND Activate(Window& w) {
-    const HWND old = M().active;
-    if (old != w.handle && M().Get(old)) SendMessageA(old, WM_ACTIVATE, WA_INACTIVE, LPARAM(w.handle));
-    M().active = w.handle;
-    M().BringToTop(w.handle);
+    const HWND old = Windows().active;
+    if (old != w.handle && Windows().Get(old)) SendMessageA(old, WM_ACTIVATE, WA_INACTIVE, LPARAM(w.handle));
+    Windows().active = w.handle;
+    Windows().BringToTop(w.handle);
     SendMessageA(w.handle, WM_ACTIVATE, WA_ACTIVE, LPARAM(old));
     return old;
 }
@@ -32,54 +30,55 @@ HWND Activate(Window& w) {
 }  // namespace
 
 HWND SetFocus(HWND h) {
-    if (h && !M().Get(h)) return 0;
+    if (h && !Windows().Get(h)) return 0;
     // The focus moving into another top-level window activates that window.
-    if (Window* top = M().Get(M().TopLevelOf(h)); top && top->handle != M().active) Activate(*top);
-    const HWND old = M().focus;
+    if (Window* top = Windows().Get(Windows().TopLevelOf(h)); top && top->handle != Windows().active) Activate(*top);
+    const HWND old = Windows().focus;
     if (h == old) return old;
-    M().focus = h;
-    if (Window* top = M().Get(M().TopLevelOf(h))) top->lastFocus = h;
+    Windows().focus = h;
+    if (Window* top = Windows().Get(Windows().TopLevelOf(h))) top->lastFocus = h;
     if (old) SendMessageA(old, WM_KILLFOCUS, WPARAM(h), 0);
     // The window may have handed focus on while losing it; only tell the one that has it.
-    if (h && M().focus == h) SendMessageA(h, WM_SETFOCUS, WPARAM(old), 0);
+    if (h && Windows().focus == h) SendMessageA(h, WM_SETFOCUS, WPARAM(old), 0);
     return old;
 }
 
-HWND GetFocus() { return M().focus; }
+HWND GetFocus() { return Windows().focus; }
 
 HWND SetActiveWindow(HWND h) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return 0;
     const HWND old = Activate(*w);
     // A window made active again takes back the focus it had, as a dialog does when the modal
     // dialog it opened ends.
     const HWND last = w->lastFocus;
-    if (M().TopLevelOf(M().focus) != h && M().TopLevelOf(last) == h && IsWindowVisible(last) && IsWindowEnabled(last))
+    if (Windows().TopLevelOf(Windows().focus) != h && Windows().TopLevelOf(last) == h && IsWindowVisible(last) &&
+        IsWindowEnabled(last))
         SetFocus(last);
     return old;
 }
 
 void DropFocusWithin(HWND h) {
-    const HWND focus = M().focus;
+    const HWND focus = Windows().focus;
     if (focus && (focus == h || IsChild(h, focus))) SetFocus(0);
 }
 
-HWND GetActiveWindow() { return M().active; }
+HWND GetActiveWindow() { return Windows().active; }
 
 HWND SetCapture(HWND h) {
-    const HWND old = M().capture;
-    M().capture = h;
+    const HWND old = Windows().capture;
+    Windows().capture = h;
     return old;
 }
 
 BOOL ReleaseCapture() {
-    const HWND old = M().capture;
-    M().capture = 0;
+    const HWND old = Windows().capture;
+    Windows().capture = 0;
     if (old) SendMessageA(old, WM_CAPTURECHANGED, 0, 0);
     return TRUE;
 }
 
-HWND GetCapture() { return M().capture; }
+HWND GetCapture() { return Windows().capture; }
 
 void EnterModalLoop(HWND h) { ModalStack().push_back(h); }
 

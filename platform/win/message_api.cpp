@@ -7,12 +7,10 @@
 
 namespace {
 
-WindowManager& M() { return WindowManager::Instance(); }
-
 LRESULT HitTest(HWND h, POINT p) {
-    const Window* w = M().Get(h);
-    const RECT r = M().ScreenRect(h);
-    const RECT c = M().ClientScreenRect(h);
+    const Window* w = Windows().Get(h);
+    const RECT r = Windows().ScreenRect(h);
+    const RECT c = Windows().ClientScreenRect(h);
     if (p.x < r.left || p.x >= r.right || p.y < r.top || p.y >= r.bottom) return HTNOWHERE;
     if (p.x >= c.left && p.x < c.right && p.y >= c.top && p.y < c.bottom) return HTCLIENT;
     if (w->style & WS_THICKFRAME) {
@@ -38,35 +36,35 @@ LRESULT HitTest(HWND h, POINT p) {
 
 }  // namespace
 
-LRESULT SendMessageA(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return M().Send(h, msg, wp, lp); }
+LRESULT SendMessageA(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return Windows().Send(h, msg, wp, lp); }
 
 BOOL PostMessageA(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    return M().Post({h, msg, wp, lp}) ? TRUE : FALSE;
+    return Windows().Post({h, msg, wp, lp}) ? TRUE : FALSE;
 }
 
 BOOL GetMessageA(MSG* msg, HWND, UINT, UINT) {
     if (!msg) return -1;
-    if (!M().Next(*msg, true, true)) return -1;
+    if (!Windows().Next(*msg, true, true)) return -1;
     return msg->message == WM_QUIT ? FALSE : TRUE;
 }
 
 BOOL PeekMessageA(MSG* msg, HWND, UINT, UINT, UINT remove) {
     if (!msg) return FALSE;
-    return M().Next(*msg, remove & PM_REMOVE, false) ? TRUE : FALSE;
+    return Windows().Next(*msg, remove & PM_REMOVE, false) ? TRUE : FALSE;
 }
 
 LRESULT DispatchMessageA(const MSG* msg) {
-    if (!msg || !M().Get(msg->hwnd)) return 0;
-    const LRESULT result = M().Send(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+    if (!msg || !Windows().Get(msg->hwnd)) return 0;
+    const LRESULT result = Windows().Send(msg->hwnd, msg->message, msg->wParam, msg->lParam);
     // A procedure that ignores WM_PAINT would otherwise be asked again forever.
-    if (msg->message == WM_PAINT) M().Validate(msg->hwnd, nullptr);
+    if (msg->message == WM_PAINT) Windows().Validate(msg->hwnd, nullptr);
     return result;
 }
 
-void PostQuitMessage(int code) { M().Quit(code); }
+void PostQuitMessage(int code) { Windows().Quit(code); }
 
 LRESULT DefWindowProcA(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return 0;
     switch (msg) {
     case WM_SETTEXT:
@@ -90,10 +88,10 @@ LRESULT DefWindowProcA(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         if ((wp & 0xFFF0) == SC_CLOSE) SendMessageA(h, WM_CLOSE, 0, 0);
         return 0;
     case WM_ERASEBKGND: {
-        if (!w->cls->background || !M().backend) return 0;
+        if (!w->cls->background || !Windows().backend) return 0;
         RECT client;
         GetClientRect(h, &client);
-        M().backend->FillBackground(HDC(wp), client, w->cls->background);
+        Windows().backend->FillBackground(HDC(wp), client, w->cls->background);
         return 1;
     }
     case WM_PAINT: {
@@ -103,7 +101,7 @@ LRESULT DefWindowProcA(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_NCPAINT:
-        if (M().nonClientPainter) M().nonClientPainter(h);
+        if (Windows().nonClientPainter) Windows().nonClientPainter(h);
         return 0;
     case WM_NCHITTEST: return HitTest(h, {LONG(int16_t(LOWORD(WPARAM(lp)))), LONG(int16_t(HIWORD(WPARAM(lp))))});
     default: return 0;

@@ -2,47 +2,43 @@
 #include "platform/win/win_api.h"
 #include "platform/win/window_manager.h"
 
-namespace {
-WindowManager& M() { return WindowManager::Instance(); }
-}
-
 BOOL InvalidateRect(HWND h, const RECT* rect, BOOL erase) {
-    if (!M().Get(h)) return FALSE;
-    M().Invalidate(h, rect, erase);
+    if (!Windows().Get(h)) return FALSE;
+    Windows().Invalidate(h, rect, erase);
     return TRUE;
 }
 
 BOOL GetUpdateRect(HWND h, RECT* rect, BOOL) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     if (!w) return FALSE;
     if (rect) *rect = w->update;
     return !IsRectEmptyValue(w->update);
 }
 
 BOOL UpdateWindow(HWND h) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return FALSE;
-    if (!M().ReallyVisible(h)) return TRUE;
+    if (!Windows().ReallyVisible(h)) return TRUE;
     if (w->frameDirty) {
         w->frameDirty = false;
         SendMessageA(h, WM_NCPAINT, 0, 0);
     }
     if (!IsRectEmptyValue(w->update)) {
         SendMessageA(h, WM_PAINT, 0, 0);
-        M().Validate(h, nullptr);
+        Windows().Validate(h, nullptr);
     }
     return TRUE;
 }
 
 HDC BeginPaint(HWND h, PAINTSTRUCT* ps) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w || !ps) return 0;
     RECT client;
     GetClientRect(h, &client);
     ps->rcPaint = IsRectEmptyValue(w->update) ? client : w->update;
     const bool erase = w->erase;
-    M().Validate(h, nullptr);
-    ps->hdc = M().backend ? M().backend->BeginPaintDC(h, ps->rcPaint) : 0;
+    Windows().Validate(h, nullptr);
+    ps->hdc = Windows().backend ? Windows().backend->BeginPaintDC(h, ps->rcPaint) : 0;
     ps->fErase = FALSE;
     if (erase && ps->hdc)
         ps->fErase = SendMessageA(h, WM_ERASEBKGND, WPARAM(ps->hdc), 0) ? FALSE : TRUE;
@@ -50,7 +46,7 @@ HDC BeginPaint(HWND h, PAINTSTRUCT* ps) {
 }
 
 BOOL EndPaint(HWND h, const PAINTSTRUCT* ps) {
-    if (!ps || !M().backend) return FALSE;
-    if (ps->hdc) M().backend->EndPaintDC(h, ps->hdc);
+    if (!ps || !Windows().backend) return FALSE;
+    if (ps->hdc) Windows().backend->EndPaintDC(h, ps->hdc);
     return TRUE;
 }

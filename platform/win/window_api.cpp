@@ -7,8 +7,6 @@
 
 namespace {
 
-WindowManager& M() { return WindowManager::Instance(); }
-
 int CopyText(const std::string& text, char* out, int size) {
     if (!out || size <= 0) return 0;
     const int n = std::min(int(text.size()), size - 1);
@@ -18,33 +16,33 @@ int CopyText(const std::string& text, char* out, int size) {
 }
 
 void SizeChanged(HWND h, bool resized) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return;
     w->frameDirty = true;
-    if (M().backend) M().backend->WindowMovedOrResized(h);
+    if (Windows().backend) Windows().backend->WindowMovedOrResized(h);
     if (resized) {
         RECT client;
         GetClientRect(h, &client);
         SendMessageA(h, WM_SIZE, SIZE_RESTORED, MAKELPARAM(WORD(client.right), WORD(client.bottom)));
-        M().Invalidate(h, nullptr, true);
+        Windows().Invalidate(h, nullptr, true);
     }
-    if (w->Child() && M().Get(w->parent)) M().Invalidate(w->parent, nullptr, true);
+    if (w->Child() && Windows().Get(w->parent)) Windows().Invalidate(w->parent, nullptr, true);
 }
 
 }  // namespace
 
 BOOL RegisterClassA(const WNDCLASSA* cls) {
     if (!cls || !cls->lpszClassName || !cls->lpfnWndProc) return FALSE;
-    return M().RegisterClass({cls->lpszClassName, cls->style, cls->lpfnWndProc,
+    return Windows().RegisterClass({cls->lpszClassName, cls->style, cls->lpfnWndProc,
                               cls->hbrBackground}) != nullptr;
 }
 
 HWND CreateWindowExA(DWORD exStyle, const char* className, const char* text, DWORD style,
                      int x, int y, int width, int height, HWND parent, int id,
                      HINSTANCE instance, void* param) {
-    const WindowClass* cls = className ? M().FindClass(className) : nullptr;
+    const WindowClass* cls = className ? Windows().FindClass(className) : nullptr;
     if (!cls) return 0;
-    if ((style & WS_CHILD) && !M().Get(parent)) return 0;
+    if ((style & WS_CHILD) && !Windows().Get(parent)) return 0;
     CREATESTRUCTA cs;
     cs.lpCreateParams = param;
     cs.hInstance = instance;
@@ -58,26 +56,26 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* text, DWO
     cs.lpszName = text;
     cs.lpszClass = className;
     cs.dwExStyle = exStyle;
-    return M().Create(cls, cs, cls->proc);
+    return Windows().Create(cls, cs, cls->proc);
 }
 
 BOOL DestroyWindow(HWND h) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return FALSE;
     const HWND parent = w->Child() ? w->parent : 0;
-    const bool ok = M().Destroy(h);
-    if (ok && parent) M().Invalidate(parent, nullptr, true);
+    const bool ok = Windows().Destroy(h);
+    if (ok && parent) Windows().Invalidate(parent, nullptr, true);
     return ok;
 }
 
-BOOL IsWindow(HWND h) { return M().Get(h) != nullptr; }
+BOOL IsWindow(HWND h) { return Windows().Get(h) != nullptr; }
 
 LRESULT CallWindowProcA(WNDPROC proc, HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     return proc ? proc(h, msg, wp, lp) : 0;
 }
 
 intptr_t GetWindowLongPtrA(HWND h, int index) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     if (!w) return 0;
     switch (index) {
     case GWL_STYLE: return intptr_t(w->style);
@@ -91,7 +89,7 @@ intptr_t GetWindowLongPtrA(HWND h, int index) {
 }
 
 intptr_t SetWindowLongPtrA(HWND h, int index, intptr_t value) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return 0;
     const intptr_t previous = GetWindowLongPtrA(h, index);
     switch (index) {
@@ -107,32 +105,32 @@ intptr_t SetWindowLongPtrA(HWND h, int index, intptr_t value) {
 }
 
 int GetClassNameA(HWND h, char* name, int size) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     return w ? CopyText(w->cls->name, name, size) : 0;
 }
 
 UINT GetClassStyle(HWND h) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     return w ? w->cls->style : 0;
 }
 
 HBRUSH GetClassBackground(HWND h) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     return w ? w->cls->background : 0;
 }
 
 HWND GetParent(HWND h) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     if (!w) return 0;
     return w->Child() ? w->parent : w->owner;
 }
 
 HWND GetWindow(HWND h, UINT relation) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return 0;
     if (relation == GW_CHILD) return w->children.empty() ? 0 : w->children.front();
     if (relation == GW_OWNER) return w->Child() ? 0 : w->owner;
-    const auto& list = M().SiblingsOf(*w);
+    const auto& list = Windows().SiblingsOf(*w);
     auto it = std::find(list.begin(), list.end(), h);
     switch (relation) {
     case GW_HWNDFIRST: return list.front();
@@ -144,21 +142,21 @@ HWND GetWindow(HWND h, UINT relation) {
 }
 
 HWND GetDlgItem(HWND dialog, int id) {
-    const Window* w = M().Get(dialog);
+    const Window* w = Windows().Get(dialog);
     if (!w) return 0;
     for (HWND c : w->children)
-        if (M().Get(c)->id == id) return c;
+        if (Windows().Get(c)->id == id) return c;
     return 0;
 }
 
 int GetDlgCtrlID(HWND h) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     return w ? w->id : 0;
 }
 
 HWND FindWindowA(const char* className, const char* caption) {
-    for (HWND h : M().TopLevels()) {
-        const Window* w = M().Get(h);
+    for (HWND h : Windows().TopLevels()) {
+        const Window* w = Windows().Get(h);
         if (className && w->cls->name != className) continue;
         if (caption && w->text != caption) continue;
         return h;
@@ -167,7 +165,7 @@ HWND FindWindowA(const char* className, const char* caption) {
 }
 
 BOOL IsChild(HWND parent, HWND h) {
-    for (const Window* w = M().Get(h); w && w->Child(); w = M().Get(w->parent))
+    for (const Window* w = Windows().Get(h); w && w->Child(); w = Windows().Get(w->parent))
         if (w->parent == parent) return TRUE;
     return FALSE;
 }
@@ -183,61 +181,61 @@ int GetWindowTextA(HWND h, char* text, int size) {
 int GetWindowTextLengthA(HWND h) { return int(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0)); }
 
 BOOL ShowWindow(HWND h, int command) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return FALSE;
     const bool was = w->Visible();
     const bool show = command != SW_HIDE;
     if (was == show) return was;
     SendMessageA(h, WM_SHOWWINDOW, show, 0);
-    if (!show && !w->Child()) M().DamageFrame(h);
+    if (!show && !w->Child()) Windows().DamageFrame(h);
     if (show) w->style |= WS_VISIBLE; else w->style &= ~WS_VISIBLE;
-    if (show && !w->Child()) M().DamageFrame(h);
+    if (show && !w->Child()) Windows().DamageFrame(h);
     if (show) {
         w->frameDirty = true;
-        M().Invalidate(h, nullptr, true);
-        if (!w->Child() && command != SW_SHOWNA) M().BringToTop(h);
+        Windows().Invalidate(h, nullptr, true);
+        if (!w->Child() && command != SW_SHOWNA) Windows().BringToTop(h);
     } else {
         DropFocusWithin(h);
-        if (w->Child()) M().Invalidate(w->parent, nullptr, true);
+        if (w->Child()) Windows().Invalidate(w->parent, nullptr, true);
     }
-    if (M().backend) M().backend->WindowMovedOrResized(h);
+    if (Windows().backend) Windows().backend->WindowMovedOrResized(h);
     return was;
 }
 
-BOOL IsWindowVisible(HWND h) { return M().ReallyVisible(h); }
+BOOL IsWindowVisible(HWND h) { return Windows().ReallyVisible(h); }
 
 BOOL EnableWindow(HWND h, BOOL enable) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return FALSE;
     const bool wasDisabled = !w->Enabled();
     if (wasDisabled == !enable) return wasDisabled;
     if (enable) w->style &= ~WS_DISABLED; else w->style |= WS_DISABLED;
     if (!enable) DropFocusWithin(h);
     SendMessageA(h, WM_ENABLE, enable, 0);
-    M().Invalidate(h, nullptr, true);
+    Windows().Invalidate(h, nullptr, true);
     return wasDisabled;
 }
 
 BOOL IsWindowEnabled(HWND h) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     return w && w->Enabled();
 }
 
 BOOL GetWindowRect(HWND h, RECT* rect) {
-    if (!M().Get(h) || !rect) return FALSE;
-    *rect = M().ScreenRect(h);
+    if (!Windows().Get(h) || !rect) return FALSE;
+    *rect = Windows().ScreenRect(h);
     return TRUE;
 }
 
 BOOL GetClientRect(HWND h, RECT* rect) {
-    if (!M().Get(h) || !rect) return FALSE;
-    const RECT c = M().ClientScreenRect(h);
+    if (!Windows().Get(h) || !rect) return FALSE;
+    const RECT c = Windows().ClientScreenRect(h);
     *rect = {0, 0, c.right - c.left, c.bottom - c.top};
     return TRUE;
 }
 
 BOOL SetWindowPos(HWND h, HWND after, int x, int y, int width, int height, UINT flags) {
-    Window* w = M().Get(h);
+    Window* w = Windows().Get(h);
     if (!w) return FALSE;
     RECT r = w->rect;
     if (!(flags & SWP_NOMOVE)) r = {x, y, x + (r.right - r.left), y + (r.bottom - r.top)};
@@ -246,7 +244,7 @@ BOOL SetWindowPos(HWND h, HWND after, int x, int y, int width, int height, UINT 
         if (!w->Child()) {
             MINMAXINFO mm;
             mm.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-            mm.ptMaxTrackSize = {M().ScreenWidth() * 2, M().ScreenHeight() * 2};
+            mm.ptMaxTrackSize = {Windows().ScreenWidth() * 2, Windows().ScreenHeight() * 2};
             SendMessageA(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mm));
             width = std::clamp(width, int(mm.ptMinTrackSize.x), int(mm.ptMaxTrackSize.x));
             height = std::clamp(height, int(mm.ptMinTrackSize.y), int(mm.ptMaxTrackSize.y));
@@ -258,10 +256,10 @@ BOOL SetWindowPos(HWND h, HWND after, int x, int y, int width, int height, UINT 
                          (r.bottom - r.top) != (w->rect.bottom - w->rect.top);
     const bool moved = r.left != w->rect.left || r.top != w->rect.top;
     // A top-level window uncovers where it stood; a child's parent repaints instead.
-    if (!w->Child() && (moved || resized)) M().DamageFrame(h);
+    if (!w->Child() && (moved || resized)) Windows().DamageFrame(h);
     w->rect = r;
-    if (!w->Child() && (moved || resized)) M().DamageFrame(h);
-    if (!(flags & SWP_NOZORDER) && after == HWND_TOP) M().BringToTop(h);
+    if (!w->Child() && (moved || resized)) Windows().DamageFrame(h);
+    if (!(flags & SWP_NOZORDER) && after == HWND_TOP) Windows().BringToTop(h);
     if (moved) SendMessageA(h, WM_MOVE, 0, MAKELPARAM(WORD(r.left), WORD(r.top)));
     if (moved || resized) SizeChanged(h, resized);
     if (flags & SWP_SHOWWINDOW) ShowWindow(h, (flags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
@@ -274,26 +272,26 @@ BOOL MoveWindow(HWND h, int x, int y, int width, int height, BOOL) {
 }
 
 BOOL ClientToScreen(HWND h, POINT* p) {
-    if (!M().Get(h) || !p) return FALSE;
-    const RECT c = M().ClientScreenRect(h);
+    if (!Windows().Get(h) || !p) return FALSE;
+    const RECT c = Windows().ClientScreenRect(h);
     p->x += c.left;
     p->y += c.top;
     return TRUE;
 }
 
 BOOL ScreenToClient(HWND h, POINT* p) {
-    if (!M().Get(h) || !p) return FALSE;
-    const RECT c = M().ClientScreenRect(h);
+    if (!Windows().Get(h) || !p) return FALSE;
+    const RECT c = Windows().ClientScreenRect(h);
     p->x -= c.left;
     p->y -= c.top;
     return TRUE;
 }
 
 static HWND DeepestAt(HWND h, POINT p) {
-    const Window* w = M().Get(h);
+    const Window* w = Windows().Get(h);
     for (HWND c : w->children) {
-        const Window* cw = M().Get(c);
-        const RECT r = M().ScreenRect(c);
+        const Window* cw = Windows().Get(c);
+        const RECT r = Windows().ScreenRect(c);
         if (cw->Visible() && p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom)
             return DeepestAt(c, p);
     }
@@ -301,9 +299,9 @@ static HWND DeepestAt(HWND h, POINT p) {
 }
 
 HWND WindowFromPoint(POINT p) {
-    for (HWND h : M().TopLevels()) {
-        const Window* w = M().Get(h);
-        const RECT r = M().ScreenRect(h);
+    for (HWND h : Windows().TopLevels()) {
+        const Window* w = Windows().Get(h);
+        const RECT r = Windows().ScreenRect(h);
         if (w->Visible() && p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom)
             return DeepestAt(h, p);
     }
@@ -312,8 +310,8 @@ HWND WindowFromPoint(POINT p) {
 
 int GetSystemMetrics(int index) {
     switch (index) {
-    case SM_CXSCREEN: case SM_CXVIRTUALSCREEN: return M().ScreenWidth();
-    case SM_CYSCREEN: case SM_CYVIRTUALSCREEN: return M().ScreenHeight();
+    case SM_CXSCREEN: case SM_CXVIRTUALSCREEN: return Windows().ScreenWidth();
+    case SM_CYSCREEN: case SM_CYVIRTUALSCREEN: return Windows().ScreenHeight();
     case SM_CXBORDER: case SM_CYBORDER: return 1;
     case SM_CYCAPTION: return 18;
     case SM_CXDLGFRAME: case SM_CYDLGFRAME: return 3;
@@ -325,14 +323,14 @@ int GetSystemMetrics(int index) {
     }
 }
 
-void SetScreenSize(int width, int height) { M().SetScreenSize(width, height); }
+void SetScreenSize(int width, int height) { Windows().SetScreenSize(width, height); }
 
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL, DWORD exStyle) {
     if (!rect) return FALSE;
     Window probe;
     probe.style = style;
     probe.exStyle = exStyle;
-    const RECT in = M().NonClientInsets(probe);
+    const RECT in = Windows().NonClientInsets(probe);
     rect->left -= in.left;
     rect->top -= in.top;
     rect->right += in.right;

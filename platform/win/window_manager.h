@@ -109,6 +109,9 @@ private:
     int screenH_ = 1024;
 };
 
+// The process's one window manager, as the window functions reach it.
+inline WindowManager& Windows() { return WindowManager::Instance(); }
+
 bool IsRectEmptyValue(const RECT& r);
 RECT UnionRects(const RECT& a, const RECT& b);
 RECT IntersectRects(const RECT& a, const RECT& b);

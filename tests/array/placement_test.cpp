@@ -31,7 +31,8 @@ void ExpectPads(const PadSiteList& list, const std::vector<Pad>& expected) {
     }
 }
 
-PadstackInfo RectPad(int32_t width, int32_t height, int16_t rotation = 0, int16_t shape = 4) {
+PadstackInfo RectPad(int32_t width, int32_t height, int16_t rotation = 0,
+                     zelmdb::PadShape shape = zelmdb::PadShape::Rectangle) {
     PadstackInfo pad;
     pad.Shape = shape;
     pad.Extents[0] = width / 2;
@@ -269,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(AllStyles, PlacementSweep,
 
 // One pad's outline in Bounds: turned by whole degrees, round pads kept unturned.
 struct BoundsCase {
-    int16_t shape;
+    zelmdb::PadShape shape;
     int32_t width, height;
     int16_t rotation;
     RECT bounds;
@@ -293,16 +294,16 @@ TEST_P(PadBoundsTest, OnePadAtTheOrigin) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rotations, PadBoundsTest, ::testing::Values(
-    BoundsCase{4, 40, 20, 0, {-20, -10, 20, 10}},
-    BoundsCase{4, 41, 21, 0, {-20, -10, 20, 10}},        // halves truncate
-    BoundsCase{4, 40, 20, 5400, {-10, -20, 10, 20}},     // a quarter turn swaps by turning
-    BoundsCase{4, 40, 20, 10800, {-20, -10, 20, 10}},    // half a turn: swapped, then turned back
-    BoundsCase{4, 40, 20, 2700, {-22, -22, 21, 21}},     // 45 degrees, truncated toward zero
-    BoundsCase{4, 40, 20, -5400, {-10, -20, 10, 20}},    // the sign of a rotation does not matter
-    BoundsCase{4, 40, 20, 5430, {-10, -20, 10, 20}},     // minutes below a degree are dropped
-    BoundsCase{1, 40, 20, 2700, {-20, -10, 20, 10}},     // round pads keep their box
-    BoundsCase{1, 40, 20, 8100, {-10, -20, 10, 20}},     // ... but trade sides past 90 degrees
-    BoundsCase{3, 0, 0, 2700, {0, 0, 0, 0}}));
+    BoundsCase{zelmdb::PadShape::Rectangle, 40, 20, 0, {-20, -10, 20, 10}},
+    BoundsCase{zelmdb::PadShape::Rectangle, 41, 21, 0, {-20, -10, 20, 10}},        // halves truncate
+    BoundsCase{zelmdb::PadShape::Rectangle, 40, 20, 5400, {-10, -20, 10, 20}},     // a quarter turn swaps by turning
+    BoundsCase{zelmdb::PadShape::Rectangle, 40, 20, 10800, {-20, -10, 20, 10}},    // half a turn: swapped, then turned back
+    BoundsCase{zelmdb::PadShape::Rectangle, 40, 20, 2700, {-22, -22, 21, 21}},     // 45 degrees, truncated toward zero
+    BoundsCase{zelmdb::PadShape::Rectangle, 40, 20, -5400, {-10, -20, 10, 20}},    // the sign of a rotation does not matter
+    BoundsCase{zelmdb::PadShape::Rectangle, 40, 20, 5430, {-10, -20, 10, 20}},     // minutes below a degree are dropped
+    BoundsCase{zelmdb::PadShape::Round, 40, 20, 2700, {-20, -10, 20, 10}},     // round pads keep their box
+    BoundsCase{zelmdb::PadShape::Round, 40, 20, 8100, {-10, -20, 10, 20}},     // ... but trade sides past 90 degrees
+    BoundsCase{zelmdb::PadShape::Oblong, 0, 0, 2700, {0, 0, 0, 0}}));
 
 RECT BoundsAlone(const PadSite& site, const PadstackInfo& pad) {
     PadSiteList alone;
@@ -343,17 +344,17 @@ TEST(PadBoundsListTest, EveryListIsTheUnionOfItsPadsMeasuredAlone) {
 TEST(PadBoundsListTest, PadsTurnedAlikeAreTheUnionOfThemMeasuredAlone) {
     const int32_t xs[] = {500, -7000, 2100, 2100, 40, -6999, 1500, 2147482000};
     const int32_t ys[] = {-300, 60, 9000, -8000, 0, 8999, -7999, -2147482000};
-    for (const int16_t shape : {int16_t(4), kRoundPadShape}) {
+    for (const zelmdb::PadShape shape : {zelmdb::PadShape::Rectangle, zelmdb::PadShape::Round}) {
         for (const int16_t rotation : {0, 1200, 2700, 5400, 8100, -660, 10830, 21000}) {
             for (const size_t count : {size_t(2), size_t(7), std::size(xs)}) {
                 PadSiteList pads;
-                pads.Pin1Pad = RectPad(90, 6, 0, 4);
+                pads.Pin1Pad = RectPad(90, 6, 0);
                 pads.DefaultPad = RectPad(300, 40, 0, shape);
                 RECT expected{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
                 for (size_t i = 0; i < count; ++i) AppendAndWiden(pads, xs[i], ys[i], i == 0 ? 0 : rotation, expected);
                 ComputeBounds(pads);
                 EXPECT_EQ(Sides(pads.Bounds), Sides(expected))
-                    << "shape " << shape << ", rotation " << rotation << ", " << count << " pads";
+                    << "shape " << int(shape) << ", rotation " << rotation << ", " << count << " pads";
             }
         }
     }

@@ -13,6 +13,7 @@
 #include "output/padstack_rules.h"
 #include "res/output_texts.h"
 #include "tests/array/array_fixture.h"
+#include "tests/support/store_records.h"
 
 namespace {
 
@@ -25,15 +26,12 @@ protected:
         FootprintName = "QFP48";
     }
     // A padstack of one pad on layer 1 (and a drill), stored under `name`.
-    int32_t AddPadstack(const std::string& name, uint8_t shape, int16_t rotation = 0) {
+    int32_t AddPadstack(const std::string& name, zelmdb::PadShape shape, int16_t rotation = 0) {
         zelmdb::Padstack p;
-        p.id = Design().NewPadstack();
-        p.nameId = Design().NameCreate(name);
         p.layers.resize(14);
-        p.layers[0] = LayerGeometry{30, 20, 30, 20, shape, rotation};
-        p.layers[13] = LayerGeometry{10, 10, 10, 10, 1, 0};
-        EXPECT_TRUE(Design().PutPadstack(p));
-        return p.id;
+        p.Layer(zelmdb::PadLayer::Top) = LayerGeometry{30, 20, 30, 20, shape, rotation};
+        p.Layer(zelmdb::PadLayer::Drill) = LayerGeometry{10, 10, 10, 10, zelmdb::PadShape::Round, 0};
+        return StoreNewPadstack(Design(), p, name);
     }
     void Pads(std::initializer_list<int16_t> rotations) {
         int i = 0;
@@ -56,7 +54,7 @@ protected:
 };
 
 TEST_F(CreateFootprintTest, RotatedPadsGetOneCopyPerRotation) {
-    AddPadstack("P", 4);
+    AddPadstack("P", zelmdb::PadShape::Rectangle);
     params.DefaultPadstackName = params.Pin1PadstackName = "P";
     Pads({0, 5400, 10800, 5400, 21600, 27000, -5400});
     CreateFootprint();
@@ -70,11 +68,11 @@ TEST_F(CreateFootprintTest, RotatedPadsGetOneCopyPerRotation) {
 // The host's own pad properties ride in bytes the plug-in leaves alone: every rotated copy has
 // them, and a sharp pad of the same geometry is not taken for a rounded one.
 TEST_F(CreateFootprintTest, RotatedCopiesKeepTheHostsPadProperties) {
-    AddPadstack("SHARP", 4, 5400);
-    auto rounded = *Design().GetPadstack(AddPadstack("RR", 4));
+    AddPadstack("SHARP", zelmdb::PadShape::Rectangle, 5400);
+    auto rounded = *Design().GetPadstack(AddPadstack("RR", zelmdb::PadShape::Rectangle));
     rounded.layers[0].cornerRatio = 2500;
     rounded.layers[0].hostFlags = zelmdb::NoPasteFlag;
-    ASSERT_TRUE(Design().PutPadstack(rounded));
+    ASSERT_TRUE(Design().PutPadstack(rounded).ok());
     params.DefaultPadstackName = params.Pin1PadstackName = "RR";
     Pads({0, 5400, 10800});
     CreateFootprint();
@@ -88,7 +86,7 @@ TEST_F(CreateFootprintTest, RotatedCopiesKeepTheHostsPadProperties) {
 }
 
 TEST_F(CreateFootprintTest, RoundPadstacksAreNeverCopied) {
-    AddPadstack("R", 1);
+    AddPadstack("R", zelmdb::PadShape::Round);
     params.DefaultPadstackName = params.Pin1PadstackName = "R";
     Pads({0, 5400, 2700});
     CreateFootprint();
@@ -97,8 +95,8 @@ TEST_F(CreateFootprintTest, RoundPadstacksAreNeverCopied) {
 }
 
 TEST_F(CreateFootprintTest, Pin1HasItsOwnPadstackAndTheSymbolItsCentre) {
-    AddPadstack("R", 1);
-    AddPadstack("S", 2);
+    AddPadstack("R", zelmdb::PadShape::Round);
+    AddPadstack("S", zelmdb::PadShape::Square);
     params.DefaultPadstackName = "S";
     params.Pin1PadstackName = "R";
     Pads({0, 0});
@@ -118,7 +116,7 @@ TEST_F(CreateFootprintTest, Pin1HasItsOwnPadstackAndTheSymbolItsCentre) {
 }
 
 TEST_F(CreateFootprintTest, LabelsStackOneAndAHalfHeightsApart) {
-    AddPadstack("R", 1);
+    AddPadstack("R", zelmdb::PadShape::Round);
     params.DefaultPadstackName = params.Pin1PadstackName = "R";
     Pads({0});
     CreateFootprint();
@@ -156,13 +154,13 @@ TEST_F(CreateFootprintTest, TemporaryPadBecomesARealPadstackOnce) {
     EXPECT_EQ(Design().Padstacks().size(), 1u);
     const auto stored = Design().Padstacks().at(0);
     EXPECT_EQ(stored.layers[0].width1 + stored.layers[0].width2, 3000);
-    EXPECT_EQ(stored.layers[13].width1 + stored.layers[13].width2, 1500);
+    EXPECT_EQ(stored.Layer(zelmdb::PadLayer::Drill).width1 + stored.Layer(zelmdb::PadLayer::Drill).width2, 1500);
 }
 
 // A reopened footprint is stored again under its name: one symbol, component and label stack
 // remain, and a footprint of another name is left alone.
 TEST_F(CreateFootprintTest, StoringAgainReplacesTheEarlierFootprintOfThatName) {
-    AddPadstack("R", 1);
+    AddPadstack("R", zelmdb::PadShape::Round);
     params.DefaultPadstackName = params.Pin1PadstackName = "R";
     FootprintName = "OTHER";
     Pads({0});
@@ -190,7 +188,7 @@ TEST_F(CreateFootprintTest, LongCopyNamesAreCutAndKeptApart) {
     const std::string first = RotatedCopyName(longName, 5400);
     EXPECT_EQ(first.size(), 255u);
     EXPECT_EQ(first.substr(first.size() - 9), "~1(90.00)");
-    AddPadstack(first, 4);
+    AddPadstack(first, zelmdb::PadShape::Rectangle);
     const std::string second = RotatedCopyName(longName, 5400);
     EXPECT_EQ(second.size(), 255u);
     EXPECT_NE(second, first);
@@ -205,8 +203,8 @@ class UsablePadstackTest : public ::testing::TestWithParam<UsableCase> {};
 
 TEST_P(UsablePadstackTest, Rules) {
     PadstackBuffer record = NewPadstackBuffer();
-    record[zelmdb::ThruRecordLayout::Layer(1) + zelmdb::LayerEntryLayout::Shape] = GetParam().top;
-    record[zelmdb::ThruRecordLayout::Layer(2) + zelmdb::LayerEntryLayout::Shape] = GetParam().bottom;
+    record[zelmdb::ThruRecordLayout::Layer(zelmdb::PadLayer::Top) + zelmdb::LayerEntryLayout::Shape] = GetParam().top;
+    record[zelmdb::ThruRecordLayout::Layer(zelmdb::PadLayer::Bottom) + zelmdb::LayerEntryLayout::Shape] = GetParam().bottom;
     EXPECT_EQ(UsablePadstack(record), GetParam().usable);
     EXPECT_EQ(TopPadstack(record), GetParam().listedFromDesign);
 }

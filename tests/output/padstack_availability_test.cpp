@@ -7,6 +7,7 @@
 #include "host/zelmdb/zelmdb.h"
 #include "output/layer_colours.h"
 #include "tests/array/array_fixture.h"
+#include "tests/support/store_records.h"
 
 namespace {
 
@@ -14,18 +15,16 @@ using zelmdb::LayerGeometry;
 
 class PadstackAvailabilityTest : public ArrayFixture {
 protected:
-    static zelmdb::Padstack Pad(zelmdb::DesignStore& store, const std::string& name, uint8_t top,
-                                uint8_t bottom, int32_t width) {
+    static void Pad(zelmdb::DesignStore& store, const std::string& name, zelmdb::PadShape top, zelmdb::PadShape bottom,
+                    int32_t width) {
         zelmdb::Padstack p;
         p.layers.resize(14);
         p.layers[0] = LayerGeometry{width, width, width, width, top, 0};
         p.layers[1] = LayerGeometry{width, width, width, width, bottom, 0};
-        p.id = store.NewPadstack();
-        p.nameId = store.NameCreate(name);
-        EXPECT_TRUE(store.PutPadstack(p));
-        return p;
+        StoreNewPadstack(store, p, name);
     }
-    std::string Library(const std::string& file, const std::string& pad, uint8_t top, uint8_t bottom, int32_t width) {
+    std::string Library(const std::string& file, const std::string& pad, zelmdb::PadShape top, zelmdb::PadShape bottom,
+                        int32_t width) {
         zelmdb::DesignInfo info;
         info.kind = zelmdb::FileKind::Library;
         auto created = zelmdb::DesignStore::Create(Path(file), info);
@@ -48,10 +47,10 @@ protected:
 };
 
 TEST_F(PadstackAvailabilityTest, TheDesignsFirstTopPadWins) {
-    Pad(Design(), "UNDER", 0, 1, 10);     // only on layer 2: not taken from the design
-    Pad(Design(), "SPECIAL", 6, 0, 10);   // a shape the dialog does not offer
-    Pad(Design(), "TOP", 4, 0, 10);
-    List({Library("a.olb", "LIB", 1, 0, 50)});
+    Pad(Design(), "UNDER", zelmdb::PadShape::None, zelmdb::PadShape::Round, 10);     // only on layer 2: not taken from the design
+    Pad(Design(), "SPECIAL", zelmdb::PadShape(6), zelmdb::PadShape::None, 10);   // a shape the dialog does not offer
+    Pad(Design(), "TOP", zelmdb::PadShape::Rectangle, zelmdb::PadShape::None, 10);
+    List({Library("a.olb", "LIB", zelmdb::PadShape::Round, zelmdb::PadShape::None, 50)});
     const StartPadstack start = Start();
     EXPECT_EQ(start.Name, "TOP");
     EXPECT_EQ(start.Info().Width(), 20);
@@ -60,15 +59,15 @@ TEST_F(PadstackAvailabilityTest, TheDesignsFirstTopPadWins) {
 }
 
 TEST_F(PadstackAvailabilityTest, TheLastLibraryWithAUsablePadIsCopied) {
-    Pad(Design(), "UNDER", 0, 1, 10);
-    List({Library("a.olb", "FIRST", 1, 0, 50), Path("missing.olb"), Library("b.olb", "BOTTOM", 0, 3, 70),
-          Library("c.olb", "NONE", 7, 0, 90)});
+    Pad(Design(), "UNDER", zelmdb::PadShape::None, zelmdb::PadShape::Round, 10);
+    List({Library("a.olb", "FIRST", zelmdb::PadShape::Round, zelmdb::PadShape::None, 50), Path("missing.olb"), Library("b.olb", "BOTTOM", zelmdb::PadShape::None, zelmdb::PadShape::Oblong, 70),
+          Library("c.olb", "NONE", zelmdb::PadShape(7), zelmdb::PadShape::None, 90)});
     const StartPadstack start = Start();
     EXPECT_EQ(start.Name, "BOTTOM");
     EXPECT_GT(ThruFind("BOTTOM"), 0);
     EXPECT_EQ(ThruFind("FIRST"), 0);
     const PadstackInfo info = start.Info();
-    EXPECT_EQ(info.Shape, 3);   // taken from layer 2, in the bottom colour
+    EXPECT_EQ(info.Shape, zelmdb::PadShape::Oblong);   // taken from layer 2, in the bottom colour
     EXPECT_EQ(info.Width(), 140);
     EXPECT_EQ(info.Colour, BottomColour);
 }

@@ -17,7 +17,7 @@ namespace {
 constexpr RECT kBox{0, 0, 154, 126};
 constexpr COLORREF kTop = RGB(0, 200, 0), kBottom = RGB(200, 0, 200), kDrill = RGB(255, 255, 0);
 
-PadstackInfo Pad(int16_t shape, int32_t width, int32_t height, int16_t rotation, int32_t drill, COLORREF colour) {
+PadstackInfo Pad(zelmdb::PadShape shape, int32_t width, int32_t height, int16_t rotation, int32_t drill, COLORREF colour) {
     PadstackInfo pad;
     pad.Shape = shape;
     pad.Extents[0] = pad.Extents[1] = width / 2;
@@ -75,30 +75,30 @@ TEST_P(PadstackDrawingTest, DrawsTheVisibleSideInsideTheMargin) {
 
 INSTANTIATE_TEST_SUITE_P(
     Padstacks, PadstackDrawingTest,
-    ::testing::Values(DrawingCase{"square", Pad(2, 60, 60, 0, 20, kTop), kDrill, kBottom},
-                      DrawingCase{"square_45", Pad(2, 60, 60, 2700, 20, kTop), kTop, kBottom},
-                      DrawingCase{"bottom_only", Pad(4, 40, 20, 5400, 10, kBottom), kBottom, kTop},
-                      DrawingCase{"no_drill", Pad(1, 50, 30, 0, 0, kTop), kTop, kDrill},
-                      DrawingCase{"drill_over_pad", Pad(2, 40, 40, 0, 80, kTop), kDrill, kTop},
-                      DrawingCase{"oblong_tall", Pad(3, 20, 60, 900, 10, kTop), kTop, kBottom},
-                      DrawingCase{"roundrect", Rounded(Pad(4, 60, 30, 0, 10, kTop), 2500), kTop, kBottom},
-                      DrawingCase{"roundrect_30", Rounded(Pad(4, 60, 30, 1800, 0, kTop), 2500), kTop, kBottom},
-                      DrawingCase{"roundrect_bottom", Rounded(Pad(2, 40, 40, 0, 0, kBottom), 5000), kBottom, kTop}),
+    ::testing::Values(DrawingCase{"square", Pad(zelmdb::PadShape::Square, 60, 60, 0, 20, kTop), kDrill, kBottom},
+                      DrawingCase{"square_45", Pad(zelmdb::PadShape::Square, 60, 60, 2700, 20, kTop), kTop, kBottom},
+                      DrawingCase{"bottom_only", Pad(zelmdb::PadShape::Rectangle, 40, 20, 5400, 10, kBottom), kBottom, kTop},
+                      DrawingCase{"no_drill", Pad(zelmdb::PadShape::Round, 50, 30, 0, 0, kTop), kTop, kDrill},
+                      DrawingCase{"drill_over_pad", Pad(zelmdb::PadShape::Square, 40, 40, 0, 80, kTop), kDrill, kTop},
+                      DrawingCase{"oblong_tall", Pad(zelmdb::PadShape::Oblong, 20, 60, 900, 10, kTop), kTop, kBottom},
+                      DrawingCase{"roundrect", Rounded(Pad(zelmdb::PadShape::Rectangle, 60, 30, 0, 10, kTop), 2500), kTop, kBottom},
+                      DrawingCase{"roundrect_30", Rounded(Pad(zelmdb::PadShape::Rectangle, 60, 30, 1800, 0, kTop), 2500), kTop, kBottom},
+                      DrawingCase{"roundrect_bottom", Rounded(Pad(zelmdb::PadShape::Square, 40, 40, 0, 0, kBottom), 5000), kBottom, kTop}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PadstackDrawingScaleTest, DiagonalFitsTheSmallerSide) {
-    const PadstackInfo square = Pad(2, 60, 60, 0, 0, kTop);
+    const PadstackInfo square = Pad(zelmdb::PadShape::Square, 60, 60, 0, 0, kTop);
     EXPECT_EQ(int(std::trunc(60 * PadstackDrawingScale(kBox, square))), 82);
     // Turning the pad does not change its scale.
-    EXPECT_EQ(PadstackDrawingScale(kBox, Pad(2, 60, 60, 2700, 0, kTop)), PadstackDrawingScale(kBox, square));
-    EXPECT_EQ(PadstackDrawingScale(kBox, Pad(2, 0, 0, 0, 0, kTop)), 0);
+    EXPECT_EQ(PadstackDrawingScale(kBox, Pad(zelmdb::PadShape::Square, 60, 60, 2700, 0, kTop)), PadstackDrawingScale(kBox, square));
+    EXPECT_EQ(PadstackDrawingScale(kBox, Pad(zelmdb::PadShape::Square, 0, 0, 0, 0, kTop)), 0);
 }
 
 TEST(PadstackDrawingScaleTest, SquareIsDrawnAtItsScaledSize) {
     TopColour = kTop;
     DrillColour = kDrill;
     Canvas canvas(kBox.right, kBox.bottom);
-    DrawPadstack(canvas.dc(), kBox, Pad(2, 60, 60, 0, 0, kTop));
+    DrawPadstack(canvas.dc(), kBox, Pad(zelmdb::PadShape::Square, 60, 60, 0, 0, kTop));
     const RECT drawn = canvas.Bounds(kTop);
     // The outline of an 82-pixel square covers both its first and its last column.
     EXPECT_EQ(drawn.right - drawn.left, 82);
@@ -113,8 +113,8 @@ TEST(PadstackDrawingScaleTest, RoundedCornersKeepTheBoxAndLoseTheCorners) {
     TopColour = kTop;
     DrillColour = kDrill;
     Canvas sharp(kBox.right, kBox.bottom), rounded(kBox.right, kBox.bottom);
-    DrawPadstack(sharp.dc(), kBox, Pad(4, 60, 30, 0, 0, kTop));
-    DrawPadstack(rounded.dc(), kBox, Rounded(Pad(4, 60, 30, 0, 0, kTop), 2500));
+    DrawPadstack(sharp.dc(), kBox, Pad(zelmdb::PadShape::Rectangle, 60, 30, 0, 0, kTop));
+    DrawPadstack(rounded.dc(), kBox, Rounded(Pad(zelmdb::PadShape::Rectangle, 60, 30, 0, 0, kTop), 2500));
     const RECT a = sharp.Bounds(kTop), b = rounded.Bounds(kTop);
     EXPECT_EQ(std::tie(a.left, a.top, a.right, a.bottom), std::tie(b.left, b.top, b.right, b.bottom));
     const double radius = (a.bottom - a.top) / 4.0;
@@ -124,7 +124,7 @@ TEST(PadstackDrawingScaleTest, RoundedCornersKeepTheBoxAndLoseTheCorners) {
 
 TEST(PadstackDrawingScaleTest, PadWithoutSizeLeavesTheBoxBlack) {
     Canvas canvas(kBox.right, kBox.bottom, RGB(90, 90, 90));
-    DrawPadstack(canvas.dc(), kBox, Pad(2, 0, 0, 0, 30, kTop));
+    DrawPadstack(canvas.dc(), kBox, Pad(zelmdb::PadShape::Square, 0, 0, 0, 30, kTop));
     EXPECT_EQ(canvas.Count(RGB(0, 0, 0)), kBox.right * kBox.bottom);
 }
 

@@ -21,6 +21,7 @@
 #include "res/resource.h"
 #include "sheet/tessra_sheet.h"
 #include "tests/plugin/dialog_run_fixture.h"
+#include "tests/support/store_records.h"
 
 namespace {
 
@@ -163,11 +164,9 @@ protected:
         ASSERT_TRUE(created.ok()) << created.error();
         zelmdb::DesignStore& store = *created.value();
         zelmdb::Padstack pad;
-        pad.id = store.NewPadstack();
-        pad.nameId = store.NameCreate(padName);
         pad.layers.resize(14);
-        pad.layers[0] = zelmdb::LayerGeometry{800, 800, 800, 800, 1, 0};
-        ASSERT_TRUE(store.PutPadstack(pad));
+        pad.layers[0] = zelmdb::LayerGeometry{800, 800, 800, 800, zelmdb::PadShape::Round, 0};
+        StoreNewPadstack(store, pad, padName);
     }
     InteractiveDriver* person_ = nullptr;   // the driver of the run in progress
     size_t StoredPins() {

@@ -19,6 +19,7 @@
 #include "res/resource.h"
 #include "tests/plugin/dialog_run_fixture.h"
 #include "tests/support/script_line.h"
+#include "tests/support/store_records.h"
 
 namespace {
 
@@ -28,19 +29,17 @@ class SelectPadstackRunTest : public DialogRunFixture {
 protected:
     void SetUp() override {
         DialogRunFixture::SetUp();
-        PutPad(Design(), "R60", LayerGeometry{3810, 3810, 3810, 3810, 1, 0});
-        PutPad(Design(), "S40", LayerGeometry{2540, 2540, 2540, 2540, 2, 5430});
+        PutPad(Design(), "R60", LayerGeometry{3810, 3810, 3810, 3810, zelmdb::PadShape::Round, 0});
+        PutPad(Design(), "S40", LayerGeometry{2540, 2540, 2540, 2540, zelmdb::PadShape::Square, 5430});
     }
     static zelmdb::DesignStore& Design() { return *zelmdb::DatabaseSet::Get().Design(); }
     static void PutPad(zelmdb::DesignStore& store, const std::string& name, LayerGeometry top,
                        LayerGeometry bottom = {}) {
         zelmdb::Padstack pad;
-        pad.id = store.NewPadstack();
-        pad.nameId = store.NameCreate(name);
         pad.layers.resize(14);
         pad.layers[0] = top;
         pad.layers[1] = bottom;
-        ASSERT_TRUE(store.PutPadstack(pad));
+        StoreNewPadstack(store, pad, name);
     }
     // A library file with one top padstack, listed in the host's settings file.
     void ListLibrary(const std::string& padName) {
@@ -49,7 +48,7 @@ protected:
         const std::string file = Path("lib.olb").string();
         auto created = zelmdb::DesignStore::Create(file, info);
         ASSERT_TRUE(created.ok()) << created.error();
-        PutPad(*created.value(), padName, LayerGeometry{1000, 1000, 1000, 1000, 2, 0});
+        PutPad(*created.value(), padName, LayerGeometry{1000, 1000, 1000, 1000, zelmdb::PadShape::Square, 0});
         std::ofstream(Path("host") / "ORVEX.INI") << "[PADSTACK_LIB]\r\nlib=" << file << "\r\n";
     }
     std::string ActiveCaption() const { return WindowCaption(GetActiveWindow()); }
@@ -182,7 +181,7 @@ protected:
         info.kind = zelmdb::FileKind::Library;
         auto created = zelmdb::DesignStore::Create(file, info);
         EXPECT_TRUE(created.ok()) << created.error();
-        if (created.ok()) PutPad(*created.value(), padName, LayerGeometry{1000, 1000, 1000, 1000, 2, 0});
+        if (created.ok()) PutPad(*created.value(), padName, LayerGeometry{1000, 1000, 1000, 1000, zelmdb::PadShape::Square, 0});
         return file;
     }
     void WriteIni(const std::vector<std::string>& lines) {

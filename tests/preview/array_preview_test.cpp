@@ -52,11 +52,12 @@ TEST(PreviewScaleTest, ArrangementYPointsUp) {
 }
 
 struct BoxCase {
-    int16_t shape, rotation;
+    zelmdb::PadShape shape;
+    int16_t rotation;
     LONG cx, cy;
 };
 
-void PrintTo(const BoxCase& c, std::ostream* out) { *out << c.shape << "@" << c.rotation; }
+void PrintTo(const BoxCase& c, std::ostream* out) { *out << int(c.shape) << "@" << c.rotation; }
 
 class PadImageSizeTest : public ::testing::TestWithParam<BoxCase> {};
 
@@ -72,14 +73,14 @@ TEST_P(PadImageSizeTest, BoxTurnsWithThePad) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rotations, PadImageSizeTest,
-                         ::testing::Values(BoxCase{2, 0, 32, 12}, BoxCase{2, 5400, 12, 32},
-                                           BoxCase{2, 10800, 32, 12}, BoxCase{2, -5400, 12, 32},
-                                           BoxCase{3, 2700, 30, 30},   // 30·0.707 + 10·0.707 + 2
-                                           BoxCase{1, 5400, 30, 10}));  // round: never turned
+                         ::testing::Values(BoxCase{zelmdb::PadShape::Square, 0, 32, 12}, BoxCase{zelmdb::PadShape::Square, 5400, 12, 32},
+                                           BoxCase{zelmdb::PadShape::Square, 10800, 32, 12}, BoxCase{zelmdb::PadShape::Square, -5400, 12, 32},
+                                           BoxCase{zelmdb::PadShape::Oblong, 2700, 30, 30},   // 30·0.707 + 10·0.707 + 2
+                                           BoxCase{zelmdb::PadShape::Round, 5400, 30, 10}));  // round: never turned
 
 TEST(PadImageKeyTest, MaskKeepsOnlyThePixelSize) {
     PadstackInfo pad;
-    pad.Shape = 2;
+    pad.Shape = zelmdb::PadShape::Square;
     pad.Extents[0] = pad.Extents[1] = pad.Extents[2] = pad.Extents[3] = 10;
     pad.DrillExtents[0] = 3;
     pad.Colour = kRed;
@@ -89,7 +90,8 @@ TEST(PadImageKeyTest, MaskKeepsOnlyThePixelSize) {
     EXPECT_EQ(key.Colour(), kRed);
     EXPECT_EQ(mask.Width(), 30);
     EXPECT_EQ(mask.Height(), 30);
-    EXPECT_EQ(mask.Shape() | mask.Rotation() | mask.Drill(), 0);
+    EXPECT_EQ(mask.Shape(), zelmdb::PadShape::None);
+    EXPECT_EQ(mask.Rotation() | mask.Drill(), 0);
     EXPECT_EQ(mask.Colour(), 0u);
 }
 
@@ -97,16 +99,16 @@ TEST(PadImageKeyTest, MaskKeepsOnlyThePixelSize) {
 // image with a sharp one, and the shape code reads the same for both.
 TEST(PadImageKeyTest, RoundingIsPartOfTheKeyButNotOfTheShape) {
     PadstackInfo pad;
-    pad.Shape = 4;
+    pad.Shape = zelmdb::PadShape::Rectangle;
     pad.Extents[0] = pad.Extents[2] = 20;
     const PadImageKey sharp(pad, 1.0, 0);
     pad.CornerRatio = 2500;
     const PadImageKey rounded(pad, 1.0, 0);
-    EXPECT_EQ(rounded.Shape(), 4);
+    EXPECT_EQ(rounded.Shape(), zelmdb::PadShape::Rectangle);
     EXPECT_DOUBLE_EQ(rounded.CornerRatio(), 0.25);
     EXPECT_NE(std::memcmp(sharp.data(), rounded.data(), PadImageKey::Size), 0);
     EXPECT_EQ(std::memcmp(sharp.Mask().data(), rounded.Mask().data(), PadImageKey::Size), 0);
-    pad.Shape = 3;
+    pad.Shape = zelmdb::PadShape::Oblong;
     EXPECT_EQ(PadImageKey(pad, 1.0, 0).CornerRatio(), 0) << "only rectangles round their corners";
 }
 
@@ -131,7 +133,7 @@ protected:
     }
     static PadstackInfo Square(int32_t side, COLORREF colour) {
         PadstackInfo pad;
-        pad.Shape = 2;
+        pad.Shape = zelmdb::PadShape::Square;
         pad.Extents[0] = pad.Extents[2] = side / 2;
         pad.Extents[1] = pad.Extents[3] = side - side / 2;
         pad.Colour = colour;

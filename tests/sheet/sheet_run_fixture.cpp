@@ -8,6 +8,7 @@
 #include "platform/ui/standard_controls.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_api.h"
+#include "tests/support/store_records.h"
 
 void SheetRunFixture::SetUpTestSuite() { ASSERT_TRUE(InstallStandardControls()); }
 
@@ -48,11 +49,9 @@ void SheetRunFixture::AttachDesign(int unitCode) {
 void SheetRunFixture::PutRoundPadstack(const std::string& name, int32_t diameter) {
     zelmdb::DesignStore& design = *zelmdb::DatabaseSet::Get().Design();
     zelmdb::Padstack pad;
-    pad.id = design.NewPadstack();
-    pad.nameId = design.NameCreate(name);
     pad.layers.resize(14);
-    pad.layers[0] = zelmdb::LayerGeometry{diameter, diameter, diameter, diameter, 1, 0};
-    ASSERT_TRUE(design.PutPadstack(pad));
+    pad.layers[0] = zelmdb::LayerGeometry{diameter, diameter, diameter, diameter, zelmdb::PadShape::Round, 0};
+    StoreNewPadstack(design, pad, name);
 }
 
 std::string SheetRunFixture::ProbeLine() {

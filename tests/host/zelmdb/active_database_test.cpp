@@ -5,6 +5,7 @@
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "tests/host/zelmdb/design_fixture.h"
+#include "tests/support/store_records.h"
 
 using namespace zelmdb;
 
@@ -24,11 +25,9 @@ protected:
         DesignStore& lib = *created.value();
         Padstack p;
         p.layers.resize(14);
-        p.layers[0] = {width, width, 0, 0, 2, 0, 2500, NoPasteFlag};
-        p.layers[DrillLayer - 1] = {width / 2, width / 2, 0, 0, 1, 0};
-        p.id = lib.NewPadstack();
-        p.nameId = lib.NameCreate(padstack);
-        EXPECT_TRUE(lib.PutPadstack(p));
+        p.Layer(PadLayer::Top) = {width, width, 0, 0, PadShape::Square, 0, 2500, NoPasteFlag};
+        p.Layer(PadLayer::Drill) = {width / 2, width / 2, 0, 0, PadShape::Round, 0};
+        StoreNewPadstack(lib, p, padstack);
         return path;
     }
     int32_t LayerWidth(int16_t id, int layer = 1) {
@@ -62,7 +61,7 @@ TEST_F(ActiveDatabaseTest, DbGetReadsTheRecordOfTheActiveDatabase) {
     };
     const std::string lib = MakeLibrary("a.olb", "LIBPAD", 700, 0.001);
     const std::pair design(DesignInfo().inchesPerUnit, int16_t(3));
-    ASSERT_TRUE(Design().Begin());
+    ASSERT_TRUE(Design().Begin().ok());
     for (int32_t id = 1; id <= 3; ++id) ASSERT_EQ(ThruCreate(), id);
     EXPECT_EQ(scaleAndLast(), design);
     ASSERT_EQ(DbLoadFpNames(lib.c_str()), 1);
@@ -150,7 +149,7 @@ TEST_P(LoadThruResolutionTest, SizesAreConverted) {
     const int16_t id = DbLoadThru("LIBPAD", lib.c_str());
     ASSERT_GT(id, 0);
     EXPECT_EQ(LayerWidth(id), c.copiedWidth);
-    EXPECT_EQ(LayerWidth(id, DrillLayer), c.copiedDrill);
+    EXPECT_EQ(LayerWidth(id, int(PadLayer::Drill)), c.copiedDrill);
 }
 
 INSTANTIATE_TEST_SUITE_P(Resolutions, LoadThruResolutionTest, ::testing::Values(
@@ -172,7 +171,7 @@ TEST_F(ActiveDatabaseTest, ACopyTooLargeForTheDesignIsNotMade) {
 
 // Names that repeat: the padstack a list showed is the one its name finds.
 TEST_F(ActiveDatabaseTest, ThruFindTakesTheNewestListedPadstackOfAName) {
-    const int32_t unlisted = PutTestPadstack(Design(), "P", 5);
+    const int32_t unlisted = PutTestPadstack(Design(), "P", PadShape(5));
     EXPECT_EQ(ThruFind("P"), 0) << "a padstack no list shows is not found for pins";
     const std::string lib = MakeLibrary("a.olb", "P", 700);
     const int16_t copy = DbLoadThru("P", lib.c_str());
@@ -180,7 +179,7 @@ TEST_F(ActiveDatabaseTest, ThruFindTakesTheNewestListedPadstackOfAName) {
     EXPECT_EQ(ThruFind("P"), copy);
     EXPECT_EQ(Design().FindPadstack("P"), unlisted) << "the unlisted one keeps its name and place";
     const std::string bottomOnly = MakeLibrary("b.olb", "B", 300);
-    PutTestPadstack(Design(), "B", 0);   // no pad at all: listed by no one
+    PutTestPadstack(Design(), "B", PadShape::None);   // no pad at all: listed by no one
     const int16_t b = DbLoadThru("B", bottomOnly.c_str());
     EXPECT_EQ(ThruFind("B"), b);
 }
@@ -192,17 +191,15 @@ TEST_F(ActiveDatabaseTest, LibraryCopiesTheListedPadstackOfAName) {
         ASSERT_TRUE(lib.ok());
         Padstack hidden;
         hidden.layers.resize(14);
-        hidden.layers[0] = {50, 50, 0, 0, 6, 0};
-        hidden.id = lib.value()->NewPadstack();
-        hidden.nameId = lib.value()->NameCreate("P");
-        ASSERT_TRUE(lib.value()->PutPadstack(hidden));
+        hidden.Layer(PadLayer::Top) = {50, 50, 0, 0, PadShape(6), 0};
+        StoreNewPadstack(*lib.value(), hidden, "P");
     }
     EXPECT_EQ(LayerOneWidth(DbLoadThru("P", path.c_str())), 700);
 }
 
 TEST_F(ActiveDatabaseTest, ANewPadstackUnderATakenNameGetsAFreeOne) {
-    PutTestPadstack(Design(), "R(90.00)", 4);
-    PutTestPadstack(Design(), "R(90.00)~2", 4);
+    PutTestPadstack(Design(), "R(90.00)", PadShape::Rectangle);
+    PutTestPadstack(Design(), "R(90.00)~2", PadShape::Rectangle);
     std::vector<uint8_t> record(0x24 + 24 * 14, 0);
     ByteRecord r(record.data());
     r.SetI32(0, NameCreate("R(90.00)"));

@@ -9,16 +9,19 @@
 #include "host/zelmdb/database_set.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/host_environment.h"
+#include "tests/support/store_records.h"
 
 // A padstack of one pad on layer 1 under `id` (0: the next free one); its id, 0 when refused.
-inline int32_t PutTestPadstack(zelmdb::DesignStore& d, const std::string& name, uint8_t shape = 1,
+inline int32_t PutTestPadstack(zelmdb::DesignStore& d, const std::string& name,
+                               zelmdb::PadShape shape = zelmdb::PadShape::Round,
                                int32_t width = 100, int32_t id = 0) {
-    zelmdb::Padstack p;
-    p.id = id != 0 ? id : d.NewPadstack();
-    p.nameId = d.NameCreate(name);
+    const Result<int32_t> fresh = id != 0 ? Result<int32_t>(id) : d.NewPadstack();
+    const Result<int32_t> nameId = d.NameCreate(name);
+    if (!fresh.ok() || !nameId.ok()) return 0;
+    zelmdb::Padstack p{fresh.value(), nameId.value(), {}};
     p.layers.resize(size_t(d.info().layerCount));
     p.layers[0] = {width, width, 0, 0, shape, 0};
-    return d.PutPadstack(p) ? p.id : 0;
+    return d.PutPadstack(p).ok() ? p.id : 0;
 }
 
 class DesignFixture : public ::testing::Test {

@@ -10,6 +10,7 @@
 
 #include "host/zelmdb/design_store.h"
 #include "tests/host/zelmdb/design_fixture.h"
+#include "tests/support/store_records.h"
 
 using namespace zelmdb;
 
@@ -39,16 +40,14 @@ public:
         auto created = DesignStore::Create(path, DesignInfo{});
         EXPECT_TRUE(created.ok());
         DesignStore& s = *created.value();
-        s.Begin();
+        EXPECT_TRUE(s.Begin().ok());
         for (int i = 0; i < 200; ++i) {
             Padstack p;
             p.layers.resize(14);
-            p.layers[0] = {1000 + i, 1000, 0, 0, 2, 0};
-            p.id = s.NewPadstack();
-            p.nameId = s.NameCreate(std::string(1, 'P').append(std::to_string(i)));
-            s.PutPadstack(p);
+            p.layers[0] = {1000 + i, 1000, 0, 0, PadShape::Square, 0};
+            StoreNewPadstack(s, p, std::string(1, 'P').append(std::to_string(i)));
         }
-        s.Commit();
+        EXPECT_TRUE(s.Commit().ok());
         return path;
     }
 };
@@ -182,9 +181,7 @@ TEST_F(DesignOpenTest, SchemaOneIsReadAsItIsAndMigratedForWriting) {
     rounded.layers[0].cornerRatio = 2500;
     rounded.layers[0].hostFlags = NoPasteFlag;
     EXPECT_EQ(s.FindSamePadstack(rounded.layers), 0) << "a rounded pad never matches a sharp one";
-    rounded.id = s.NewPadstack();
-    rounded.nameId = s.NameCreate("RR");
-    ASSERT_TRUE(s.PutPadstack(rounded));
+    rounded.id = StoreNewPadstack(s, rounded, "RR");
     EXPECT_EQ(s.GetPadstack(rounded.id)->layers, rounded.layers);
     EXPECT_EQ(s.FindSamePadstack(rounded.layers), rounded.id);
     opened.value().reset();
@@ -236,8 +233,8 @@ TEST_F(DesignOpenTest, KilledTransactionLeavesTheDesignAsBefore) {
                                         DesignStore::Sharing::Exclusive);
         if (!opened.ok()) _exit(2);
         DesignStore& s = *opened.value();
-        s.Begin();
-        for (int i = 0; i < 2000; ++i) s.NameCreate("name " + std::to_string(i));
+        if (!s.Begin().ok()) _exit(2);
+        for (int i = 0; i < 2000; ++i) (void)s.NameCreate("name " + std::to_string(i));
         s.DeletePadstack(5);
         (void)!write(ready[1], "x", 1);
         pause();   // killed here, in the middle of the transaction

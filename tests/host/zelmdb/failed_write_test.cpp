@@ -12,6 +12,7 @@
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "tests/host/zelmdb/design_fixture.h"
+#include "tests/support/store_records.h"
 
 using namespace zelmdb;
 
@@ -26,59 +27,73 @@ Symbol OnePin(int32_t symbolId, int32_t padstack, int32_t x = 0) {
     return Symbol{symbolId, 0, 0, 0, {Pin{0, x, 0, int16_t(padstack)}}};
 }
 
+Padstack TestPadstack(int32_t id, int32_t width) {
+    Padstack p{id, 0, std::vector<LayerGeometry>(14)};
+    p.layers[0] = {width, width, 0, 0, PadShape::Round, 0};
+    return p;
+}
+
+// A write that gave an id went through.
+Status Done(const Result<int32_t>& id) {
+    if (!id.ok()) return Failure{id.error()};
+    return {};
+}
+
 struct FailedWriteCase {
     const char* name;
-    std::function<bool(DesignStore&)> write;   // true when the write went through
+    std::function<Status(DesignStore&)> write;
     const char* why;
 };
 class FailedWriteTest : public DesignFixture, public ::testing::WithParamInterface<FailedWriteCase> {};
 
 TEST_P(FailedWriteTest, IsRefusedNotedAndReported) {
-    ASSERT_TRUE(Design().Begin());
+    ASSERT_TRUE(Design().Begin().ok());
     ASSERT_NE(PutTestPadstack(Design(), "P"), 0);
-    ASSERT_TRUE(Design().PutSymbol(OnePin(Design().NewSymbol(), 1)));
+    ASSERT_TRUE(Design().PutSymbol(OnePin(Given(Design().NewSymbol()), 1)).ok());
     ASSERT_TRUE(Design().FailedWrites().empty());
-    EXPECT_FALSE(GetParam().write(Design()));
+    const Status written = GetParam().write(Design());
+    ASSERT_FALSE(written.ok());
     ASSERT_EQ(Design().FailedWrites().size(), 1u);
+    EXPECT_EQ(written.error(), Design().FailedWrites()[0]) << "the refusal is what was noted";
     EXPECT_NE(Design().FailedWrites()[0].find(GetParam().why), std::string::npos) << Design().FailedWrites()[0];
     ASSERT_FALSE(HostEnvironment::Get().messages().empty());
     EXPECT_EQ(HostEnvironment::Get().messages().back().text, Design().FailedWrites()[0]);
     Design().Rollback();
-    ASSERT_TRUE(Design().Begin());
+    ASSERT_TRUE(Design().Begin().ok());
     EXPECT_TRUE(Design().FailedWrites().empty()) << "a new transaction starts clean";
 }
 
 INSTANTIATE_TEST_SUITE_P(Writes, FailedWriteTest, ::testing::Values(
     FailedWriteCase{"PadstackIdsUsedUp",
-                    [](DesignStore& d) { return PutTestPadstack(d, "Q", 1, 100, 32767) && d.NewPadstack() != 0; },
+                    [](DesignStore& d) { return PutTestPadstack(d, "Q", PadShape::Round, 100, 32767) ? Done(d.NewPadstack()) : Status(); },
                     "no padstack id is left (the design holds padstack 32767)"},
     FailedWriteCase{"SymbolIdsUsedUp",
-                    [](DesignStore& d) { return d.PutSymbol(OnePin(65535, 1)) && d.NewSymbol() != 0; },
+                    [](DesignStore& d) { return d.PutSymbol(OnePin(65535, 1)).ok() ? Done(d.NewSymbol()) : Status(); },
                     "no symbol id is left"},
     FailedWriteCase{"PinOnPadstackZero", [](DesignStore& d) { return d.PutSymbol(OnePin(1, 0)); },
                     "pin 1 would stand on padstack 0, which the design does not hold"},
     FailedWriteCase{"PinOnMissingPadstack", [](DesignStore& d) { return d.PutSymbol(OnePin(1, 9)); }, "padstack 9"},
-    FailedWriteCase{"SymbolIdZeroThroughTheCCall", [](DesignStore&) {
+    FailedWriteCase{"SymbolIdZeroThroughTheCCall", [](DesignStore& d) {
                         std::vector<uint8_t> record(0x100, 0);
-                        return SymPut(0, record.data()) == 1;
+                        return SymPut(0, record.data()) == 1 ? Status() : Status(Failure{d.FailedWrites().back()});
                     }, "symbol id 0 is outside 1 to 65535"},
     FailedWriteCase{"ComponentOfNoSymbol",
-                    [](DesignStore& d) { return d.PutComponent({d.NewComponent(), 0, 0, 0, 0}); },
+                    [](DesignStore& d) { return d.PutComponent({Given(d.NewComponent()), 0, 0, 0, 0}); },
                     "would belong to symbol 0"},
     FailedWriteCase{"LabelIdZero", [](DesignStore& d) { return d.PutLabel({0, 0, 0, 0, 0, 1, 1, 1, "&Comp"}); },
                     "label id 0 is no id"},
     FailedWriteCase{"PinSaturatedByAConversion", [](DesignStore& d) { return d.PutSymbol(OnePin(1, 1, INT32_MAX)); },
                     "pin 1 would lie at (2147483647, 0), beyond the design's limit of 1073741823 units"},
     FailedWriteCase{"PadstackSizeBeyondTheLimit",
-                    [](DesignStore& d) { return PutTestPadstack(d, "Q", 1, INT32_MIN, 2) != 0; },
+                    [](DesignStore& d) { return d.PutPadstack(TestPadstack(2, INT32_MIN)); },
                     "padstack 2 would have a size of -2147483648 units, beyond"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FailedWriteTest, TheLimitItselfIsAPlace) {
-    ASSERT_TRUE(Design().Begin());
+    ASSERT_TRUE(Design().Begin().ok());
     ASSERT_NE(PutTestPadstack(Design(), "P"), 0);
-    EXPECT_TRUE(Design().PutSymbol(OnePin(1, 1, DesignStore::CoordinateLimit)));
-    EXPECT_TRUE(Design().PutSymbol(OnePin(1, 1, -DesignStore::CoordinateLimit)));
+    EXPECT_TRUE(Design().PutSymbol(OnePin(1, 1, DesignStore::CoordinateLimit)).ok());
+    EXPECT_TRUE(Design().PutSymbol(OnePin(1, 1, -DesignStore::CoordinateLimit)).ok());
     EXPECT_TRUE(Design().FailedWrites().empty());
 }
 
@@ -103,16 +118,16 @@ private:
 
 TEST_F(FailedWriteTest, AFullDiskEndsTheTransactionAndNothingReachesTheFileAfterIt) {
     const std::string before = ReadFile(designPath_);
-    ASSERT_TRUE(Design().Begin());
+    ASSERT_TRUE(Design().Begin().ok());
     {
         const FileSizeLimit limit(before.size());
         // More than SQLite keeps in memory, so pages go to the file before any commit.
         for (int i = 0; i < 100000 && Design().FailedWrites().empty(); ++i)
-            Design().NameCreate(std::string(400, 'n') + std::to_string(i));
+            (void)Design().NameCreate(std::string(400, 'n') + std::to_string(i));
     }
     ASSERT_FALSE(Design().FailedWrites().empty());
-    EXPECT_EQ(Design().NameCreate("written after the failure"), 0) << "it would have been kept on its own";
-    EXPECT_FALSE(Design().Commit());
+    EXPECT_FALSE(Design().NameCreate("written after the failure").ok()) << "it would have been kept on its own";
+    EXPECT_FALSE(Design().Commit().ok());
     Design().Rollback();
     EXPECT_EQ(ReadFile(designPath_), before);
 }
@@ -124,14 +139,14 @@ TEST_F(FailedWriteTest, ARangeSQLiteTookBackReachesDbGet) {
         return ReadOnly(record).I16(DbRecordLayout::PadstackLast);
     };
     const std::string before = ReadFile(designPath_);
-    ASSERT_TRUE(Design().Begin());
+    ASSERT_TRUE(Design().Begin().ok());
     ASSERT_EQ(ThruCreate(), 1);
     ASSERT_EQ(ThruCreate(), 2);
     ASSERT_EQ(listedLast(), 2);
     {
         const FileSizeLimit limit(before.size());
         for (int i = 0; i < 100000 && Design().FailedWrites().empty(); ++i)
-            Design().NameCreate(std::string(400, 'n') + std::to_string(i));
+            (void)Design().NameCreate(std::string(400, 'n') + std::to_string(i));
     }
     ASSERT_FALSE(Design().FailedWrites().empty());
     EXPECT_EQ(listedLast(), 0) << "the two padstacks went with the transaction";

@@ -35,8 +35,8 @@ protected:
     void Run(const Step& s) {
         uint8_t record[ThruRecordLayout::Size] = {};
         switch (s.op) {
-        case Op::Begin: ASSERT_TRUE(Design().Begin()); break;
-        case Op::Commit: ASSERT_TRUE(Design().Commit()); break;
+        case Op::Begin: ASSERT_TRUE(Design().Begin().ok()); break;
+        case Op::Commit: ASSERT_TRUE(Design().Commit().ok()); break;
         case Op::Rollback: ASSERT_TRUE(Design().Rollback()); break;
         case Op::Create: ASSERT_EQ(ThruCreate(), s.id); break;
         case Op::Put:

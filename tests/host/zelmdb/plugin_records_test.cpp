@@ -5,6 +5,7 @@
 
 #include "host/zelmdb/zelmdb.h"
 #include "tests/host/zelmdb/design_fixture.h"
+#include "tests/support/store_records.h"
 
 using namespace zelmdb;
 
@@ -27,12 +28,12 @@ protected:
         if (Design().FindPadstack("P") == 0) {
             EXPECT_EQ(PutTestPadstack(Design(), "P"), 1);
         }
-        Symbol s{Design().NewSymbol(), Design().NameCreate(name), 0, 0, {}};
-        for (int i = 0; i < pins; ++i) s.pins.push_back({Design().NameCreate(std::to_string(i + 1)), i * 100, 0, 1});
-        EXPECT_TRUE(Design().PutSymbol(s));
-        EXPECT_TRUE(Design().PutComponent({Design().NewComponent(), s.nameId, 0, 0, uint16_t(s.id)}));
+        Symbol s{Given(Design().NewSymbol()), Given(Design().NameCreate(name)), 0, 0, {}};
+        for (int i = 0; i < pins; ++i) s.pins.push_back({Given(Design().NameCreate(std::to_string(i + 1))), i * 100, 0, 1});
+        EXPECT_TRUE(Design().PutSymbol(s).ok());
+        EXPECT_TRUE(Design().PutComponent({Given(Design().NewComponent()), s.nameId, 0, 0, uint16_t(s.id)}).ok());
         for (const char* text : {"&Comp", "&FP"})
-            EXPECT_TRUE(Design().PutLabel({Design().NewLabel(), 0, 0, 0, 0, uint16_t(s.id), 3, 1, text}));
+            EXPECT_TRUE(Design().PutLabel({Given(Design().NewLabel()), 0, 0, 0, 0, uint16_t(s.id), 3, 1, text}).ok());
         return s.id;
     }
 };

@@ -98,7 +98,7 @@ TEST_F(RecordTest, DesignRecordFillsItsBytesWhereverTheyLie) {
 // neither takes a null buffer for one.
 TEST_F(RecordTest, NullRecordBufferIsRefusedBeforeAndAfterTheFirstRead) {
     AttachNewDesign(designInfo_);
-    ASSERT_TRUE(Design().Begin());
+    ASSERT_TRUE(Design().Begin().ok());
     EXPECT_EQ(DbGet(nullptr), 0);
     UnionBuffer b;
     ASSERT_EQ(DbGet(b.bytes), 1);
@@ -157,7 +157,7 @@ TEST_F(RecordTest, ComponentKeepsNameValuesAndSymbol) {
     r.SetI32(0x18, 11);
     r.SetI32(0x1C, -22);
     r.SetU16(0x26, 40000);
-    ASSERT_TRUE(Design().PutSymbol({40000, 0, 0, 0, {}}));
+    ASSERT_TRUE(Design().PutSymbol({40000, 0, 0, 0, {}}).ok());
     ASSERT_EQ(CompPut(id, b.bytes), 1);
     const auto comps = Design().Components();
     ASSERT_EQ(comps.size(), 1u);
@@ -180,7 +180,7 @@ TEST_F(RecordTest, TextDefaultsThenEveryFieldStored) {
     r.SetU8(0x34, LevFind("AST"));
     r.SetU8(0x35, 2);
     r.SetText(0x37, "&FP", 256);
-    ASSERT_TRUE(Design().PutSymbol({3, 0, 0, 0, {}}));
+    ASSERT_TRUE(Design().PutSymbol({3, 0, 0, 0, {}}).ok());
     ASSERT_EQ(TextPut(id, b.bytes), 1);
     const auto labels = Design().Labels();
     ASSERT_EQ(labels.size(), 1u);

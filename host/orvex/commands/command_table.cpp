@@ -1,0 +1,63 @@
+// The table of commands; see command_table.h.
+#include "host/orvex/commands/command_table.h"
+
+#include <cstdio>
+
+#include "host/orvex/requests/export_request.h"
+#include "host/orvex/requests/generate_request.h"
+#include "host/orvex/requests/library_request.h"
+#include "host/orvex/requests/new_file_request.h"
+#include "host/orvex/requests/padstack_request.h"
+#include "host/orvex/requests/run_request.h"
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"new", nullptr,
+         "new DESIGN [--units mils|inches|cm|mm|microns] [--big-labels] [--layers N] [--resolution INCHES]",
+         NewFileArgRules(zelmdb::FileKind::Design), RunNew},
+        {"padstack", "add",
+         "padstack add FILE NAME --shape round|square|oblong|rect|roundrect|hole | --shape-code N --width W "
+         "--height H [--drill D] [--rotation DEG] [--side top|bottom] [--corner-ratio R] [--no-paste]",
+         PadstackArgRules(), RunPadstackAdd},
+        {"padstack", "list", "padstack list FILE", {{}, {}, {}, 1, 1}, RunPadstackList},
+        {"library", "new", "library new LIB.olb [--units ...] [--layers N] [--resolution INCHES]",
+         NewFileArgRules(zelmdb::FileKind::Library), RunLibraryNew},
+        {"library", "add", "library add LIB.olb", LibraryArgRules(), RunLibraryAdd},
+        {"library", "remove", "library remove LIB.olb", LibraryArgRules(), RunLibraryRemove},
+        {"run", nullptr, "run DESIGN FOOTPRINT [--reopen] [--script FILE|-] [--screen WxH] [--scale N]", RunArgRules(),
+         RunRun},
+        {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", {{}, {"--json"}, {}, 1, 2}, RunShow},
+        {"export", nullptr,
+         "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--body WxH] [--force] | export DESIGN --kicad DIR.pretty [--force]",
+         ExportArgRules(), RunExport},
+        {"generate", nullptr,
+         "generate DESIGN FOOTPRINT --style grid|dual|stagger-x|stagger-y|chip-carrier|circular "
+         "[--p N --q N --x X --y Y --w W --z Z --d D --r R --angle A --x-start N --x-increment N "
+         "--y-start N --y-increment N --x-alpha|--x-numeric --y-alpha|--y-numeric "
+         "--continue-numbering|--alpha-numeric --center-start|--corner-start "
+         "--alphabet LETTERS --padstack NAME --pin1-padstack NAME --body WxH] "
+         "[--pad NAME X Y PADSTACK]... [--pads-about center|origin] [--omit NAMES]... [--turn 90|180|270] "
+         "[--start-angle DEG] [--allow-overlap] | generate [DESIGN] --from-json FILE",
+         GenerateArgRules(), RunGenerate},
+    };
+    return commands;
+}
+
+std::string ProgramUsage() {
+    std::string text = "usage: orvex [--home DIR] COMMAND ...\n";
+    for (const auto& c : Commands()) text += "  orvex " + std::string(c.usage) + "\n";
+    return text;
+}
+
+std::string Command::Usage() const { return "usage: orvex " + std::string(usage); }
+
+int Command::RefuseUsage(const std::string& error) const {
+    return Refuse(error + "\n" + Usage(), ExitUsage);
+}
+
+int Refuse(const std::string& message, int code) {
+    std::fprintf(stderr, "orvex: %s\n", message.c_str());
+    return code;
+}
+
+int Finish(const Status& done) { return done.ok() ? ExitOk : Refuse(done.error()); }

@@ -1,8 +1,0 @@
-// Whether an export may write a file: never over a design or library of ours, and over any
-// other file only when it is an earlier export or the person asked for it with --force.
-#pragma once
-#include <string>
-
-// "" when `path` may be written: there is nothing there, or an earlier export, or `force` and a
-// file that is no design or library of ours. Otherwise the refusal, naming the file.
-std::string ExportTargetRefusal(const std::string& path, bool force);

@@ -1,0 +1,30 @@
+// The program's own file, then the build's relative path from it to the plug-in's folder.
+#include "host/orvex/hosting/plugin_folder.h"
+
+#include <filesystem>
+
+std::optional<std::string> DefaultPluginFolder() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return std::nullopt;
+    const std::filesystem::path folder = (self.parent_path() / ORVEX_PLUGIN_RELATIVE_DIR).lexically_normal();
+    return folder.string();
+}
+
+Result<std::string> PluginInHostFolder(const std::string& hostFolder, const std::string& module) {
+    namespace fs = std::filesystem;
+    using R = Result<std::string>;
+    const fs::path installed = fs::path(hostFolder) / module;
+    std::error_code ec;
+    if (fs::is_regular_file(installed, ec)) return installed.string();
+    const std::optional<std::string> folder = DefaultPluginFolder();
+    const fs::path built = fs::path(folder.value_or("")) / module;
+    if (!folder || !fs::is_regular_file(built, ec))
+        return R::Fail(module + " was not found in " + hostFolder + " nor in the plug-in folder");
+    // A link left by a build that is gone is replaced; a file of the person's own never is.
+    if (fs::is_symlink(installed, ec)) fs::remove(installed, ec);
+    fs::create_symlink(built, installed, ec);
+    // Another orvex starting at the same moment may have linked it first.
+    if (fs::is_regular_file(installed, ec)) return installed.string();
+    return R::Fail("cannot link " + built.string() + " into " + hostFolder + ": " + ec.message());
+}

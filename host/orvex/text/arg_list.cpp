@@ -1,0 +1,65 @@
+// Option parsing for the orvex commands; see arg_list.h.
+#include "host/orvex/text/arg_list.h"
+
+namespace {
+
+std::string Words(size_t n) { return n == 1 ? "1 word" : std::to_string(n) + " words"; }
+
+// "2 words", "1 or 2 words", "at least 1 word".
+std::string Expected(const ArgRules& rules) {
+    if (rules.fewest == rules.most) return Words(rules.most);
+    if (rules.most == SIZE_MAX) return "at least " + Words(rules.fewest);
+    return std::to_string(rules.fewest) + (rules.most == rules.fewest + 1 ? " or " : " to ") + Words(rules.most);
+}
+
+}  // namespace
+
+Result<ArgList> ArgList::Parse(const std::vector<std::string>& words, const ArgRules& rules) {
+    ArgList args;
+    for (size_t at = 0; at < words.size(); ++at) TRY(args.Take(words, at, rules));
+    const size_t n = args.positional_.size();
+    if (n < rules.fewest || n > rules.most)
+        return Failure{Expected(rules) + " besides the options, not " + std::to_string(n)};
+    return args;
+}
+
+// The word at `at`, with the words an option takes after it; `at` ends on the last word taken.
+Status ArgList::Take(const std::vector<std::string>& words, size_t& at, const ArgRules& rules) {
+    const std::string& w = words[at];
+    // A lone "-" is a value (standard input), and so is a negative number.
+    if (w.size() <= 2 || w.compare(0, 2, "--") != 0) {
+        positional_.push_back(w);
+        return {};
+    }
+    if (rules.flags.count(w) != 0) {
+        flags_.insert(w);
+        return {};
+    }
+    if (rules.values.count(w) != 0) {
+        if (at + 1 >= words.size()) return Failure{"option " + w + " needs a value"};
+        if (values_.count(w) != 0) return Failure{"option " + w + " is given twice"};
+        values_[w] = words[++at];
+        return {};
+    }
+    const auto group = rules.groups.find(w);
+    if (group == rules.groups.end()) return Failure{"unknown option " + w};
+    const size_t n = group->second;
+    if (words.size() - at - 1 < n) return Failure{"option " + w + " needs " + (n == 1 ? "a value" : Words(n))};
+    groups_.emplace(w, std::vector<std::string>(words.begin() + long(at) + 1, words.begin() + long(at + 1 + n)));
+    at += n;
+    return {};
+}
+
+std::optional<std::string> ArgList::Value(const std::string& option) const {
+    auto it = values_.find(option);
+    if (it == values_.end()) return std::nullopt;
+    return it->second;
+}
+
+bool ArgList::Has(const std::string& option) const { return flags_.count(option) != 0; }
+
+std::vector<std::vector<std::string>> ArgList::Groups(const std::string& option) const {
+    std::vector<std::vector<std::string>> out;
+    for (auto [it, end] = groups_.equal_range(option); it != end; ++it) out.push_back(it->second);
+    return out;
+}

@@ -1,0 +1,1 @@
+#include "host/orvex/text/json_reader.h"

@@ -1,0 +1,2 @@
+#include "host/orvex/export/export_target.h"
+#include "host/orvex/hosting/dialog_session.h"

@@ -1,0 +1,2 @@
+#include "host/orvex/text/arg_list.h"
+#include "host/orvex/commands/command_table.h"

@@ -1,0 +1,2 @@
+#include "platform/gdi/gdi.h"
+#include "platform/ui/headless_driver.h"

@@ -1,0 +1,2 @@
+#include "res/resource.h"
+#include "host/orvex/text/json_reader.h"

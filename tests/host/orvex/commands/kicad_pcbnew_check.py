@@ -1,0 +1,336 @@
+#!/usr/bin/python3
+"""KiCad itself loads what "orvex export --kicad" writes.
+
+Footprints of every style are generated (surface-mount and through-hole, turned pads, rounded
+corners, pads without paste, with and without a body), exported one per folder and as one
+library, and loaded with pcbnew.FootprintLoad; so are the real packages of examples/ (an
+exposed pad, balls left out, a turned footprint, unplated mounting holes without names). Pads, layers, shapes, the origin and the
+outline layers are compared with what the design holds, read with "orvex show --json". Some
+footprints are plotted with pcbnew's plot controller.
+
+usage: kicad_pcbnew_check.py ORVEX TESSRA_MODULE OUT_DIR [--docs DIR]
+Runs under Debian's python3, which is the one that has KiCad's pcbnew module.
+"""
+import json
+import math
+import os
+import re
+import shutil
+import subprocess
+import sys
+import unittest
+
+ORVEX, MODULE, OUT = (os.path.abspath(a) for a in sys.argv[1:4])
+DOCS = os.path.abspath(sys.argv[sys.argv.index("--docs") + 1]) if "--docs" in sys.argv else None
+shutil.rmtree(OUT, ignore_errors=True)
+# KiCad keeps its settings under the configuration home; a test's own keeps the person's alone.
+os.makedirs(os.path.join(OUT, "config", "kicad", "6.0", "colors"))
+os.environ["XDG_CONFIG_HOME"] = os.path.join(OUT, "config")
+import pcbnew  # noqa: E402  (after the environment it reads)
+
+NM = 1e6  # KiCad's internal unit is the nanometre
+PADSTACKS = [
+    ["RR15", "--shape", "roundrect", "--width", "0.3", "--height", "1.5", "--corner-ratio", "0.25"],
+    ["SQ17", "--shape", "square", "--width", "1.7", "--height", "1.7", "--drill", "1"],
+    ["OV17", "--shape", "oblong", "--width", "1.7", "--height", "1.7", "--drill", "1"],
+    ["RC24", "--shape", "rect", "--width", "2.4", "--height", "1.6", "--drill", "0.8"],
+    ["OV24", "--shape", "oblong", "--width", "2.4", "--height", "1.6", "--drill", "0.8"],
+    ["TP10", "--shape", "round", "--width", "1", "--height", "1", "--no-paste"],
+    ["BGA04", "--shape", "round", "--width", "0.4", "--height", "0.4"],
+    ["R30", "--shape", "rect", "--width", "1.2", "--height", "0.6", "--rotation", "30"],
+    ["OB", "--shape", "oblong", "--width", "0.6", "--height", "1.5"],
+    ["BR", "--shape", "roundrect", "--width", "1", "--height", "2", "--corner-ratio", "0.1", "--side", "bottom"],
+]
+FOOTPRINTS = [
+    {"footprint": "QFP48", "style": "chip-carrier", "p": 12, "q": 12, "x": 0.5, "y": 0.5, "w": 1.4125,
+     "z": 1.4125, "padstack": "RR15", "pin1-padstack": "RR15", "body": "7x7"},
+    {"footprint": "HDR1x05", "style": "stagger-x", "p": 5, "q": 1, "x": 2.54, "x-start": 1,
+     "padstack": "OV17", "pin1-padstack": "SQ17"},
+    {"footprint": "DIP8", "style": "dual", "q": 4, "x": 7.62, "y": 2.54, "padstack": "OV24",
+     "pin1-padstack": "RC24", "body": "6.35x10.16"},
+    {"footprint": "TP2x2", "style": "grid", "p": 2, "q": 2, "x": 2.54, "y": 2.54, "padstack": "TP10",
+     "pin1-padstack": "TP10"},
+    {"footprint": "SY6", "style": "stagger-y", "p": 2, "q": 3, "x": 5, "y": 1.27, "w": 0.5, "padstack": "R30",
+     "pin1-padstack": "R30"},
+    {"footprint": "CIRC8", "style": "circular", "p": 8, "r": 3, "angle": 45, "padstack": "OB",
+     "pin1-padstack": "OB"},
+    {"footprint": "BGA16", "style": "grid", "p": 4, "q": 4, "x": 0.8, "y": 0.8, "padstack": "BGA04",
+     "pin1-padstack": "BGA04", "body": "5x5"},
+    {"footprint": "BOT2", "style": "grid", "p": 2, "q": 1, "x": 3, "padstack": "BR", "pin1-padstack": "BR"},
+]
+EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "..", "examples")
+with open(os.path.join(EXAMPLES, "real-packages.json")) as f:
+    EXAMPLE_FOOTPRINTS = json.load(f)
+PLOTTED = {"QFP48": "kicad-qfp48.png", "HDR1x05": "kicad-header-1x05.png",
+           "QFN-32-1EP_5x5mm_P0.5mm": "kicad-qfn32.png", "BGA-128_10x10mm_P0.8mm": "kicad-bga128.png",
+           "TO-5-3": "kicad-to5.png", "DSUB-9": "kicad-dsub9.png"}
+SILK_CLEARANCE = 0.2
+COURTYARD_MARGIN = 0.25
+QUARTER = 5400  # minutes of arc
+
+
+def orvex(*words):
+    run = subprocess.run([ORVEX, "--home", "home", *words], cwd=OUT, capture_output=True, text=True)
+    if run.returncode != 0:
+        raise AssertionError("orvex %s: %s" % (" ".join(words), run.stderr))
+    return run.stdout
+
+
+def layer_names(pad):
+    return {pcbnew.BOARD.GetStandardLayerName(layer) for layer in pad.GetLayerSet().Seq()}
+
+
+class Expected:
+    """A pad as the design holds it, turned into what the KiCad file must say."""
+
+    def __init__(self, design, pin, stack, origin):
+        mm = design["inches_per_unit"] * 25.4
+        self.name = pin["name"]
+        self.x = (pin["x"] - origin[0]) * mm
+        self.y = -(pin["y"] - origin[1]) * mm
+        self.drill = stack["drill"] * mm
+        # A padstack without copper is an unplated hole, round as its drill.
+        self.unplated = not stack["layers"]
+        layer = stack["layers"][0] if stack["layers"] else \
+            {"layer": 1, "paste": False, "corner_ratio": 0, "width": stack["drill"], "height": stack["drill"],
+             "rotation": 0, "shape": 1}
+        self.front = layer["layer"] == 1
+        self.paste = layer["paste"] and self.drill == 0
+        self.ratio = layer["corner_ratio"]
+        width, height, turn = layer["width"] * mm, layer["height"] * mm, layer["rotation"] % 21600
+        code = layer["shape"]
+        self.shape = {1: "circle" if width == height else "oval", 3: "oval"}.get(
+            code, "roundrect" if self.ratio > 0 else "rect")
+        if code == 1:
+            turn = 0
+        self.degrees = 0 if turn % QUARTER == 0 else turn / 60
+        if turn % QUARTER == 0 and (turn // QUARTER) % 2 == 1:
+            width, height = height, width
+        self.width, self.height = width, height
+
+
+class KicadLoadTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        os.makedirs(os.path.join(OUT, "home"))
+        os.symlink(MODULE, os.path.join(OUT, "home", "tessra.dll"))
+        orvex("new", "d.design", "--units", "mm")
+        for words in PADSTACKS:
+            orvex("padstack", "add", "d.design", *words)
+        with open(os.path.join(OUT, "footprints.json"), "w") as f:
+            json.dump(FOOTPRINTS, f)
+        orvex("generate", "d.design", "--from-json", "footprints.json")
+        orvex("export", "d.design", "--kicad", "all.pretty")
+        cls.loaded = {}
+        for fp in FOOTPRINTS:
+            name = fp["footprint"]
+            os.makedirs(os.path.join(OUT, name + ".pretty"))
+            orvex("export", "d.design", name, "--kicad", os.path.join(name + ".pretty", name + ".kicad_mod"))
+            cls.loaded[name] = pcbnew.FootprintLoad(os.path.join(OUT, name + ".pretty"), name)
+        # The example makes its own design and library, as README shows it.
+        subprocess.run(["sh", os.path.join(EXAMPLES, "real-packages.sh"), "e.design"], cwd=OUT, check=True,
+                       capture_output=True, env=dict(os.environ, ORVEX=ORVEX, ORVEX_HOME="home"))
+        for fp in EXAMPLE_FOOTPRINTS:
+            cls.loaded[fp["footprint"]] = pcbnew.FootprintLoad(os.path.join(OUT, "e.pretty"), fp["footprint"])
+        cls.designs = {}
+        for design, footprints in (("d.design", FOOTPRINTS), ("e.design", EXAMPLE_FOOTPRINTS)):
+            shown = json.loads(orvex("show", design, "--json"))
+            for fp in footprints:
+                cls.designs[fp["footprint"]] = shown
+
+    def each_footprint(self, check):
+        """Runs check(asked, stored, loaded) for every footprint, each as a sub-test."""
+        for asked in FOOTPRINTS + EXAMPLE_FOOTPRINTS:
+            name = asked["footprint"]
+            with self.subTest(footprint=name):
+                stored = next(s for s in self.designs[name]["footprints"] if s["name"] == name)
+                self.assertIsNotNone(self.loaded[name], "KiCad did not load it")
+                check(asked, stored, self.loaded[name])
+
+    def expected_pads(self, stored):
+        design = self.designs[stored["name"]]
+        by_name = {p["name"]: p for p in design["padstacks"]}
+        stacks = [by_name[p["padstack"]] for p in stored["pins"]]
+        thru = any(s["drill"] > 0 and s["layers"] for s in stacks)
+        first = stored["pins"][0]
+        origin = (first["x"], first["y"]) if thru else tuple(stored["center"])
+        return thru, [Expected(design["design"], p, s, origin) for p, s in zip(stored["pins"], stacks)]
+
+    def test_one_library_holds_the_same_files(self):
+        for fp in FOOTPRINTS:
+            name = fp["footprint"] + ".kicad_mod"
+            with open(os.path.join(OUT, fp["footprint"] + ".pretty", name)) as one, \
+                    open(os.path.join(OUT, "all.pretty", name)) as many:
+                self.assertEqual(one.read(), many.read(), name)
+        self.assertEqual(len(os.listdir(os.path.join(OUT, "all.pretty"))), len(FOOTPRINTS))
+
+    def test_pads_match_the_design(self):
+        shapes = {"circle": pcbnew.PAD_SHAPE_CIRCLE, "oval": pcbnew.PAD_SHAPE_OVAL, "rect": pcbnew.PAD_SHAPE_RECT,
+                  "roundrect": pcbnew.PAD_SHAPE_ROUNDRECT}
+        all_copper = {pcbnew.BOARD.GetStandardLayerName(n) for n in pcbnew.LSET.AllCuMask().Seq()}
+
+        def check(asked, stored, loaded):
+            thru, wanted = self.expected_pads(stored)
+            pads = list(loaded.Pads())
+            self.assertEqual(len(pads), len(wanted))
+            for pad, want in zip(pads, wanted):
+                where = "pad %s" % want.name
+                self.assertEqual(pad.GetNumber(), want.name)
+                self.assertAlmostEqual(pad.GetPosition().x, want.x * NM, delta=1, msg=where)
+                self.assertAlmostEqual(pad.GetPosition().y, want.y * NM, delta=1, msg=where)
+                self.assertAlmostEqual(pad.GetSize().x, want.width * NM, delta=1, msg=where)
+                self.assertAlmostEqual(pad.GetSize().y, want.height * NM, delta=1, msg=where)
+                self.assertAlmostEqual(pad.GetOrientationDegrees() % 360, want.degrees % 360, places=6, msg=where)
+                self.assertEqual(pad.GetShape(), shapes[want.shape], where)
+                if want.shape == "roundrect":
+                    self.assertAlmostEqual(pad.GetRoundRectRadiusRatio(), want.ratio, places=6, msg=where)
+                self.assertAlmostEqual(pad.GetDrillSize().x, want.drill * NM, delta=1, msg=where)
+                attribute = pcbnew.PAD_ATTRIB_NPTH if want.unplated else \
+                    pcbnew.PAD_ATTRIB_PTH if thru else pcbnew.PAD_ATTRIB_SMD
+                self.assertEqual(pad.GetAttribute(), attribute, where)
+                side = "F." if want.front else "B."
+                layers = all_copper | {"F.Mask", "B.Mask"} if thru or want.unplated else \
+                    {side + "Cu", side + "Mask"} | ({side + "Paste"} if want.paste else set())
+                self.assertEqual(layer_names(pad), layers, where)
+        self.each_footprint(check)
+
+    def test_origin_is_pin_one_or_the_package_centre(self):
+        def check(asked, stored, loaded):
+            thru, _ = self.expected_pads(stored)
+            self.assertEqual(loaded.GetAttributes() & (pcbnew.FP_THROUGH_HOLE | pcbnew.FP_SMD),
+                             pcbnew.FP_THROUGH_HOLE if thru else pcbnew.FP_SMD)
+            at = [pad.GetPosition() for pad in loaded.Pads()]
+            if thru:
+                self.assertEqual((at[0].x, at[0].y), (0, 0))
+            else:
+                # Half way between the outermost pad centres, to a tenth of a micron.
+                self.assertLessEqual(abs(min(p.x for p in at) + max(p.x for p in at)), 200)
+                self.assertLessEqual(abs(min(p.y for p in at) + max(p.y for p in at)), 200)
+        self.each_footprint(check)
+
+    def test_outline_layers_keep_clear_and_hold_the_part(self):
+        def check(asked, stored, loaded):
+            shapes = {}
+            for item in loaded.GraphicalItems():
+                if item.GetClass() == "MGRAPHIC":
+                    shapes.setdefault(item.GetLayerName(), []).append(item)
+            self.assertEqual({"F.Fab", "F.Silkscreen", "F.Courtyard"}, set(shapes))
+            self.assertEqual(len(shapes["F.Courtyard"]), 1)
+            yard = shapes["F.Courtyard"][0].GetBoundingBox()
+            yard.Inflate(-int(0.025 * NM))   # less half its line
+            for edge in (yard.GetLeft(), yard.GetTop(), yard.GetRight(), yard.GetBottom()):
+                self.assertEqual(edge % int(0.01 * NM), 0, "courtyard on a 0.01 mm grid")
+            body = shapes["F.Fab"][0].GetBoundingBox()
+            body.Inflate(-int(0.05 * NM))   # less half its line
+            if "body" in asked:
+                width, height = (float(v) for v in asked["body"].split("x"))
+                self.assertAlmostEqual(body.GetWidth(), width * NM, delta=2)
+                self.assertAlmostEqual(body.GetHeight(), height * NM, delta=2)
+            for box in [pad.GetBoundingBox() for pad in loaded.Pads()] + [body]:
+                box.Inflate(int(COURTYARD_MARGIN * NM))
+                self.assertTrue(yard.Contains(box), "courtyard round pads and body")
+            silk = shapes["F.Silkscreen"]
+            self.assertTrue(any(i.IsFilled() for i in silk), "a filled pin-1 mark")
+            for item in silk:
+                for pad in loaded.Pads():
+                    self.assertFalse(item.GetEffectiveShape().Collide(pad.GetEffectiveShape(),
+                                                                      int(SILK_CLEARANCE * NM) - 1),
+                                     "silkscreen near pad %s" % pad.GetNumber())
+        self.each_footprint(check)
+
+    def test_texts_stand_above_and_below(self):
+        def check(asked, stored, loaded):
+            yard = next(i for i in loaded.GraphicalItems() if i.GetLayerName() == "F.Courtyard").GetBoundingBox()
+            ref, value = loaded.Reference(), loaded.Value()
+            self.assertEqual((ref.GetLayerName(), value.GetLayerName()), ("F.Silkscreen", "F.Fab"))
+            self.assertLess(ref.GetPosition().y, yard.GetTop())
+            self.assertGreater(value.GetPosition().y, yard.GetBottom())
+            self.assertEqual(value.GetText(), asked["footprint"])
+            for text in (ref, value):
+                self.assertEqual((text.GetTextHeight(), text.GetTextThickness()), (int(1 * NM), int(0.15 * NM)))
+            users = [i.GetText() for i in loaded.GraphicalItems()
+                     if i.GetClass() == "MTEXT" and i.GetLayerName() == "F.Fab"]
+            self.assertIn("${REFERENCE}", users)
+            self.assertIn("--style " + asked["style"], loaded.GetDescription())
+            body = ("body " + asked["body"].replace("x", " x ") + " mm") if "body" in asked else "body drawn round"
+            self.assertIn(body, loaded.GetDescription())
+            self.assertIn("tessra " + asked["style"], loaded.GetKeywords())
+            shaped = [("--turn %s" % asked.get("turn"), "turn"), ("--omit %s" % asked.get("omit"), "omit"),
+                      ("--pad ", "pads")]
+            for words, option in shaped:
+                if option in asked:
+                    self.assertIn(words, loaded.GetDescription())
+        self.each_footprint(check)
+
+    def test_body_given_on_export_replaces_the_kept_one(self):
+        os.makedirs(os.path.join(OUT, "wide.pretty"))
+        orvex("export", "d.design", "QFP48", "--kicad", "wide.pretty/QFP48.kicad_mod", "--body", "8x9")
+        loaded = pcbnew.FootprintLoad(os.path.join(OUT, "wide.pretty"), "QFP48")
+        fab = next(i for i in loaded.GraphicalItems() if i.GetLayerName() == "F.Fab" and i.GetClass() == "MGRAPHIC")
+        self.assertAlmostEqual(fab.GetBoundingBox().GetWidth(), (8 + 0.1) * NM, delta=2)   # and its line
+        self.assertAlmostEqual(fab.GetBoundingBox().GetHeight(), (9 + 0.1) * NM, delta=2)
+
+    def test_plots(self):
+        for name, picture in PLOTTED.items():
+            png = plot(self.loaded[name], name)
+            self.assertGreater(os.path.getsize(png), 1000)
+            if DOCS:
+                shutil.copy(png, os.path.join(DOCS, picture))
+
+
+# Layers bottom to top, in KiCad's own display colours.
+PLOT_LAYERS = [(pcbnew.F_CrtYd, "#FF26E2"), (pcbnew.F_Fab, "#AFAFAF"), (pcbnew.B_Cu, "#4D7FC4"),
+               (pcbnew.F_Cu, "#C83434"), (pcbnew.F_Paste, "#B4A09A"), (pcbnew.F_SilkS, "#F2EDA1")]
+BACKGROUND = "#001023"
+HOLE_EDGE = "#E3E3E3"
+
+
+def plot(footprint, name):
+    """Each layer plotted by KiCad to an SVG of its own, then laid one over the other in colour."""
+    board = pcbnew.BOARD()
+    board.Add(footprint.Duplicate())
+    controller = pcbnew.PLOT_CONTROLLER(board)
+    options = controller.GetPlotOptions()
+    folder = os.path.join(OUT, "plots")
+    options.SetOutputDirectory(folder)
+    options.SetPlotFrameRef(False)
+    options.SetDrillMarksType(pcbnew.PCB_PLOT_PARAMS.FULL_DRILL_SHAPE)
+    layers = []
+    for layer, colour in PLOT_LAYERS:
+        controller.SetLayer(layer)
+        controller.OpenPlotfile(name + "-" + board.GetLayerName(layer), pcbnew.PLOT_FORMAT_SVG, name)
+        controller.PlotLayer()
+        path = controller.GetPlotFileName()
+        controller.ClosePlot()
+        with open(path) as f:
+            body = f.read()
+        body = body[body.index("<g "):body.rindex("</svg>")]
+        # Texts come twice: as strokes, and as invisible text for searching, which is left out.
+        body = re.sub(r"<text .*?</text>", "", body, flags=re.S)
+        layers.append(body.replace("#000000", colour).replace("#FFFFFF", BACKGROUND))
+    box = board.GetBoundingBox()
+    box.Inflate(int(0.5 * NM))
+    width_px = 900
+    height_px = int(width_px * box.GetHeight() / box.GetWidth())
+    svg = os.path.join(folder, name + ".svg")
+    with open(svg, "w") as f:
+        f.write('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="%d %d %d %d">\n'
+                % (width_px, height_px, box.GetX(), box.GetY(), box.GetWidth(), box.GetHeight()))
+        f.write('<rect x="%d" y="%d" width="%d" height="%d" fill="%s"/>\n'
+                % (box.GetX(), box.GetY(), box.GetWidth(), box.GetHeight(), BACKGROUND))
+        for body in layers:
+            f.write('<g opacity="0.85">%s</g>\n' % body)
+        # An unplated hole has no copper, so no layer above shows it: its edge is drawn as
+        # KiCad's editor draws a hole, where KiCad loaded the pad.
+        for pad in footprint.Pads():
+            if pad.GetAttribute() == pcbnew.PAD_ATTRIB_NPTH:
+                f.write('<circle cx="%d" cy="%d" r="%d" fill="none" stroke="%s" stroke-width="%d"/>\n'
+                        % (pad.GetPosition().x, pad.GetPosition().y, pad.GetDrillSize().x // 2, HOLE_EDGE, 0.1 * NM))
+        f.write("</svg>\n")
+    png = os.path.join(folder, name + ".png")
+    subprocess.run(["rsvg-convert", svg, "-o", png], check=True)
+    return png
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0]], verbosity=2)

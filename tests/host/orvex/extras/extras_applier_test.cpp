@@ -1,0 +1,134 @@
+// The host's part of a footprint done to a stored one: pads left out, added, turned, a circle
+// started elsewhere, with turned padstacks found or copied as the plug-in does; and the same
+// extras done again give the same footprint.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/orvex/extras/extras_applier.h"
+#include "tests/host/orvex/extras/store_fixture.h"
+
+namespace {
+
+struct TurnCase {
+    int64_t x, y;
+    int32_t minutes;
+    std::optional<std::pair<int32_t, int32_t>> turned;
+};
+class TurnedPointTest : public ::testing::TestWithParam<TurnCase> {};
+
+TEST_P(TurnedPointTest, CounterClockwiseAboutTheOrigin) {
+    EXPECT_EQ(TurnedPoint(GetParam().x, GetParam().y, GetParam().minutes), GetParam().turned);
+}
+using Point = std::pair<int32_t, int32_t>;
+INSTANTIATE_TEST_SUITE_P(Turns, TurnedPointTest, ::testing::Values(
+    TurnCase{10, 3, 0, Point{10, 3}}, TurnCase{10, 3, 5400, Point{-3, 10}}, TurnCase{10, 3, 10800, Point{-10, -3}},
+    TurnCase{10, 3, 16200, Point{3, -10}}, TurnCase{10, 3, -5400, Point{3, -10}}, TurnCase{10, 3, 21600 + 5400, Point{-3, 10}},
+    TurnCase{45000, 0, 1800, Point{38971, 22500}}, TurnCase{-2147483648LL, 0, 10800, std::nullopt},
+    TurnCase{2147483647LL, 2147483647LL, 2700, std::nullopt}));
+
+class ExtrasApplierTest : public StoreFixture {
+protected:
+    void SetUp() override {
+        StoreFixture::SetUp();
+        sq_ = AddPadstack("SQ", zelmdb::PadShape::Rectangle, 8000, 5000);
+        round_ = AddPadstack("R", zelmdb::PadShape::Round, 6000, 6000);
+        AddPadstack("MH", zelmdb::PadShape::None, 0, 0, 0, 30000);
+        // A 2 x 2 grid as the dialog stores it: pin 1 at the origin, rows downwards.
+        AddFootprint("F1", {{"A1", 0, 0, round_}, {"A2", 10000, 0, sq_}, {"B1", 0, -10000, sq_}, {"B2", 10000, -10000, sq_}},
+                     5000, -5000);
+        plugin_ = *store_->SymbolNamed("F1");
+    }
+    Result<std::vector<std::string>> Apply(const FootprintExtras& extras, ExtrasCheck check = ExtrasCheck::Strict) {
+        EXPECT_TRUE(store_->PutSymbol(plugin_).ok()) << "as the plug-in stored it";
+        return ApplyExtras(*store_, "F1", extras, check);
+    }
+
+    int16_t sq_ = 0, round_ = 0;
+    zelmdb::Symbol plugin_;
+};
+
+TEST_F(ExtrasApplierTest, LeavesOutAddsAndTurnsWithTurnedPadstacks) {
+    FootprintExtras e;
+    e.omit = {"A2"};
+    e.pads = {{"EP", 0, 1000, "SQ"}, {"", -20000, 0, "MH"}};
+    e.turn = 5400;
+    auto notes = Apply(e);
+    ASSERT_TRUE(notes.ok()) << notes.error();
+    EXPECT_TRUE(notes.value().empty());
+    EXPECT_EQ(Pins("F1"), (std::vector<std::string>{"A1 0 0 R", "B1 10000 0 SQ(90.00)", "B2 10000 10000 SQ(90.00)",
+                                                    "EP 4000 5000 SQ(90.00)", " 5000 -15000 MH"}));
+    const auto applied = store_->SymbolNamed("F1");
+    EXPECT_EQ(std::make_pair(applied->centerX, applied->centerY), std::make_pair(5000, 5000));
+    const size_t padstacks = store_->Padstacks().size();
+    ASSERT_TRUE(Apply(e).ok());
+    EXPECT_EQ(store_->Padstacks().size(), padstacks) << "applied again, it stands on the same copies";
+    EXPECT_EQ(store_->SymbolNamed("F1")->pins[1].padstack, applied->pins[1].padstack);
+}
+
+TEST_F(ExtrasApplierTest, StartAngleTurnsTheArrangementAndItsCentreButNotTheExtras) {
+    FootprintExtras e;
+    e.startAngle = 10800;
+    e.pads = {{"C", 0, 0, "R"}};
+    ASSERT_TRUE(Apply(e).ok());
+    EXPECT_EQ(Pins("F1"), (std::vector<std::string>{"A1 0 0 R", "A2 -10000 0 SQ(180.00)", "B1 0 10000 SQ(180.00)",
+                                                    "B2 -10000 10000 SQ(180.00)", "C -5000 5000 R"}));
+    e.padsAbout = PadsAbout::Origin;
+    ASSERT_TRUE(Apply(e).ok());
+    EXPECT_EQ(Pins("F1").back(), "C 0 0 R");
+}
+
+TEST_F(ExtrasApplierTest, ACopyNameHeldByAnotherPadstackIsMadeFree) {
+    AddPadstack("SQ(90.00)", zelmdb::PadShape::Square, 1000, 1000);
+    FootprintExtras e;
+    e.turn = 5400;
+    ASSERT_TRUE(Apply(e).ok());
+    EXPECT_EQ(Pins("F1")[1], "A2 0 10000 SQ~2(90.00)");
+}
+
+struct ExtrasFault {
+    const char* name;
+    FootprintExtras extras;
+    ExtrasCheck check;
+    const char* error;   // empty: applied, with `note` told
+    const char* note;
+};
+class ExtrasFaultTest : public ExtrasApplierTest, public ::testing::WithParamInterface<ExtrasFault> {};
+
+TEST_P(ExtrasFaultTest, IsRefusedOrNoted) {
+    const auto before = Pins("F1");
+    auto notes = Apply(GetParam().extras, GetParam().check);
+    if (*GetParam().error != '\0') {
+        ASSERT_FALSE(notes.ok());
+        EXPECT_EQ(notes.error(), GetParam().error);
+        EXPECT_EQ(Pins("F1"), before) << "nothing is stored";
+        return;
+    }
+    ASSERT_TRUE(notes.ok()) << notes.error();
+    EXPECT_EQ(notes.value(), std::vector<std::string>{GetParam().note});
+}
+
+FootprintExtras Omit(std::vector<std::string> items) {
+    FootprintExtras e;
+    e.omit = std::move(items);
+    return e;
+}
+FootprintExtras Pad(ExtraPad pad) {
+    FootprintExtras e;
+    e.pads = {std::move(pad)};
+    return e;
+}
+INSTANTIATE_TEST_SUITE_P(Faults, ExtrasFaultTest, ::testing::Values(
+    ExtrasFault{"UnknownNameForGenerate", Omit({"Z9"}), ExtrasCheck::Strict,
+               "--omit: Z9 is no pad of F1, nor a range whose ends are pads of it", ""},
+    ExtrasFault{"UnknownNameAfterAReopen", Omit({"Z9"}), ExtrasCheck::Lenient, "", "--omit Z9 takes no pad of F1 now"},
+    ExtrasFault{"EveryPadLeftOut", Omit({"A1-B2"}), ExtrasCheck::Strict, "--omit: leaves F1 without a pad", ""},
+    ExtrasFault{"NoSuchPadstack", Pad({"EP", 0, 0, "NOPE"}), ExtrasCheck::Lenient,
+               "--pad EP: the design holds no padstack named NOPE", ""},
+    ExtrasFault{"BeyondTheDesign", Pad({"", 2147483647, 0, "R"}), ExtrasCheck::Strict,
+               "--pad \"\": the pad would lie beyond the design's coordinates", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

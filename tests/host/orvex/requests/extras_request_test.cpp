@@ -1,0 +1,129 @@
+// generate's options for the host's part and the dialog's radio pairs: every option reads the
+// same from the command line and from JSON, and a wrong one is refused naming it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/orvex/requests/generate_request.h"
+
+namespace {
+
+// What a request asks for, as one text: the dialog's actions and the host's record for a design
+// in millimetres of 0.1 micron units.
+std::string Asked(const GenerateRequest& request) {
+    std::string text;
+    for (const ScriptAction& a : BuildGenerateScript(request).actions) text += std::to_string(a.id) + a.text + " ";
+    zelmdb::DesignInfo mm;
+    mm.unitCode = 4;
+    auto extras = ExtrasOf(request, mm);
+    return extras.ok() ? text + EncodeExtras(extras.value()) : extras.error();
+}
+
+Result<GenerateRequest> FromArgs(std::vector<std::string> words) {
+    auto args = ArgList::Parse(words, GenerateArgRules());
+    if (!args.ok()) return Result<GenerateRequest>::Fail(args.error());
+    return RequestFromArgs(args.value(), "F");
+}
+
+Result<GenerateRequest> FromJson(const std::string& members) {
+    auto json = ReadJson("{\"footprint\": \"F\", " + members + "}");
+    if (!json.ok()) return Result<GenerateRequest>::Fail(json.error());
+    auto requests = RequestsFromJson(json.value());
+    if (!requests.ok()) return Result<GenerateRequest>::Fail(requests.error());
+    return requests.value().front();
+}
+
+struct BothForms {
+    const char* name;
+    std::vector<std::string> words;
+    std::vector<std::string> json;   // each reads as the words do
+    const char* asks;                // part of what they ask
+};
+class BothFormsTest : public ::testing::TestWithParam<BothForms> {};
+
+TEST_P(BothFormsTest, AskTheSame) {
+    auto args = FromArgs(GetParam().words);
+    ASSERT_TRUE(args.ok()) << args.error();
+    const std::string asked = Asked(args.value());
+    EXPECT_NE(asked.find(GetParam().asks), std::string::npos) << asked;
+    for (const std::string& members : GetParam().json) {
+        auto json = FromJson(members);
+        ASSERT_TRUE(json.ok()) << json.error();
+        EXPECT_EQ(Asked(json.value()), asked) << members;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, BothFormsTest, ::testing::Values(
+    BothForms{"Pads", {"--style", "grid", "--pad", "EP", "0", "0.5", "SQ", "--pad", "", "-1.25", "2", "MH"},
+              {R"("style": "grid", "pads": [{"name": "EP", "x": 0, "y": "0.5", "padstack": "SQ"},
+                                           {"padstack": "MH", "x": -1.25, "y": 2, "name": ""}])"},
+              R"("pads": [{"name": "EP", "x": 0, "y": 5000, "padstack": "SQ"}, {"name": "", "x": -12500, "y": 20000, "padstack": "MH"}], "pads_about": "center")"},
+    BothForms{"PadsAboutOrigin", {"--style", "grid", "--pad", "EP", "1", "0", "SQ", "--pads-about", "origin"},
+              {R"("style": "grid", "pads": [{"name": "EP", "x": 1, "y": 0, "padstack": "SQ"}], "pads-about": "origin")"},
+              R"("pads_about": "origin")"},
+    BothForms{"Omit", {"--style", "grid", "--omit", "A1,B2", "--omit", "5-8"},
+              {R"("style": "grid", "omit": ["A1,B2", "5-8"])", R"("style": "grid", "omit": "A1, B2 ,5-8")"},
+              R"("omit": ["A1", "B2", "5-8"])"},
+    BothForms{"Turn", {"--style", "dual", "--turn", "270"}, {R"("style": "dual", "turn": 270)", R"("style": "dual", "turn": "270")"},
+              R"("turn": 270)"},
+    BothForms{"StartAngle", {"--style", "circular", "--start-angle", "-45.5"}, {R"("style": "circular", "start-angle": -45.5)"},
+              R"("start_angle": -45.5)"},
+    BothForms{"AllowOverlap", {"--style", "grid", "--allow-overlap"}, {R"("style": "grid", "allow-overlap": true)"}, "{"},
+    BothForms{"AxisNames", {"--style", "stagger-y", "--x-numeric", "--y-numeric"},
+              {R"("style": "stagger-y", "x-alpha": false, "y-numeric": true)", R"("style": "stagger-y", "y-alpha": false, "x-numeric": true)"},
+              "4043 4045 "},
+    BothForms{"Alphabetic", {"--style", "dual", "--y-alpha"}, {R"("style": "dual", "y-numeric": false)"}, "4046 "},
+    BothForms{"OtherButtons", {"--style", "chip-carrier", "--corner-start", "--alpha-numeric"},
+              {R"("style": "chip-carrier", "center-start": false, "continue-numbering": false)"}, "4117 4064 "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BothFormsTest, AllowOverlapIsKeptOnTheRequestOnly) {
+    EXPECT_TRUE(FromArgs({"--style", "grid", "--allow-overlap"}).value().extras.allowOverlap);
+    EXPECT_FALSE(FromJson(R"("style": "grid", "allow-overlap": false)").value().extras.allowOverlap);
+}
+
+struct Wrong {
+    const char* name;
+    std::vector<std::string> words;   // empty: JSON only
+    const char* json;
+    const char* error;
+};
+class WrongOptionTest : public ::testing::TestWithParam<Wrong> {};
+
+TEST_P(WrongOptionTest, IsRefusedNamingIt) {
+    if (!GetParam().words.empty()) {
+        auto args = FromArgs(GetParam().words);
+        ASSERT_FALSE(args.ok());
+        EXPECT_EQ(args.error(), GetParam().error);
+    }
+    auto json = FromJson(GetParam().json);
+    ASSERT_FALSE(json.ok());
+    EXPECT_EQ(json.error(), std::string("F: ") + GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, WrongOptionTest, ::testing::Values(
+    Wrong{"Turn", {"--style", "grid", "--turn", "45"}, R"("style": "grid", "turn": 45)",
+          "--turn: 45 is not 0, 90, 180 or 270 (degrees, counter-clockwise)"},
+    Wrong{"StartAngleOfAGrid", {"--style", "grid", "--start-angle", "0"}, R"("style": "grid", "start-angle": 0)",
+          "--start-angle: only a circle has a start angle, not the grid style"},
+    Wrong{"StartAngle", {"--style", "circular", "--start-angle", "400"}, R"("style": "circular", "start-angle": 400)",
+          "--start-angle: 400 is not between -360 and 360 degrees"},
+    Wrong{"StartAngleText", {"--style", "circular", "--start-angle", "left"}, R"("style": "circular", "start-angle": "left")",
+          "--start-angle: left is not between -360 and 360 degrees"},
+    Wrong{"PadsAbout", {"--style", "grid", "--pads-about", "middle"}, R"("style": "grid", "pads-about": "middle")",
+          "--pads-about: middle is neither center nor origin"},
+    Wrong{"EmptyOmit", {"--style", "grid", "--omit", "A1,,B2"}, R"("style": "grid", "omit": "A1,,B2")",
+          "--omit: \"A1,,B2\" holds an empty name"},
+    Wrong{"PadPlace", {"--style", "grid", "--pad", "EP", "1mm", "0", "SQ"},
+          R"("style": "grid", "pads": [{"name": "EP", "x": "1mm", "y": 0, "padstack": "SQ"}])", "--pad EP: x '1mm' is not a number"},
+    Wrong{"BothButtons", {"--style", "grid", "--x-alpha", "--x-numeric"}, R"("style": "grid", "x-alpha": true, "x-numeric": true)",
+          "--x-alpha and --x-numeric answer one choice; give one"},
+    Wrong{"PadMembers", {}, R"("style": "grid", "pads": [{"name": "EP", "x": 0, "y": 0}])",
+          "\"pads\": each pad is {\"name\": text, \"x\": number, \"y\": number, \"padstack\": text}"},
+    Wrong{"OmitKind", {}, R"("style": "grid", "omit": 5)", "\"omit\" must be a text or a list of texts"},
+    Wrong{"TurnKind", {}, R"("style": "grid", "turn": true)", "\"turn\" must be a number or a string"},
+    Wrong{"OverlapKind", {}, R"("style": "grid", "allow-overlap": "yes")", "\"allow-overlap\" must be true or false"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

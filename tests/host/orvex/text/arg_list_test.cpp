@@ -1,0 +1,58 @@
+// A command's words against its rules: groups take their words and come again, and every word
+// that does not fit is refused with what was expected.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/orvex/text/arg_list.h"
+
+namespace {
+
+TEST(ArgListTest, GroupsTakeTheirWordsAndMayComeAgain) {
+    auto args = ArgList::Parse({"D", "--pad", "", "-1", "--x", "P", "--pad", "B", "2", "3", "Q", "--turn", "90"},
+                               {{"--turn"}, {}, {{"--pad", 4}}});
+    ASSERT_TRUE(args.ok()) << args.error();
+    EXPECT_EQ(args.value().Groups("--pad"),
+              (std::vector<std::vector<std::string>>{{"", "-1", "--x", "P"}, {"B", "2", "3", "Q"}}));
+    EXPECT_EQ(args.value().positional(), std::vector<std::string>{"D"});
+    EXPECT_EQ(args.value().OptionCount(), 3u);
+}
+
+struct RefusedCase {
+    const char* name;
+    std::vector<std::string> words;
+    const char* error;
+};
+class ArgListRefusalTest : public ::testing::TestWithParam<RefusedCase> {};
+
+// One or two positional words, a value, a flag and two groups.
+const ArgRules Rules{{"--kicad"}, {"--force"}, {{"--pad", 4}, {"--omit", 1}}, 1, 2};
+
+TEST_P(ArgListRefusalTest, SaysWhatWasExpected) {
+    const auto args = ArgList::Parse(GetParam().words, Rules);
+    ASSERT_FALSE(args.ok());
+    EXPECT_EQ(args.error(), GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, ArgListRefusalTest, ::testing::Values(
+    RefusedCase{"GroupCut", {"D", "--pad", "A", "1", "2"}, "option --pad needs 4 words"},
+    RefusedCase{"OneWordGroupCut", {"D", "--omit"}, "option --omit needs a value"},
+    RefusedCase{"ValueCut", {"D", "--kicad"}, "option --kicad needs a value"},
+    RefusedCase{"ValueTwice", {"D", "--kicad", "a", "--kicad", "b"}, "option --kicad is given twice"},
+    RefusedCase{"Unknown", {"D", "--body", "1x1"}, "unknown option --body"},
+    RefusedCase{"NoWord", {"--force"}, "1 or 2 words besides the options, not 0"},
+    // A group's words are its own, so they do not count as positional words.
+    RefusedCase{"TooMany", {"A", "--pad", "N", "0", "0", "P", "B", "C"}, "1 or 2 words besides the options, not 3"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ArgListTest, CountsAreNamedAsTheRulesGiveThem) {
+    EXPECT_EQ(ArgList::Parse({}, {{}, {}, {}, 2, 2}).error(), "2 words besides the options, not 0");
+    EXPECT_EQ(ArgList::Parse({"a", "b"}, {{}, {}, {}, 1, 1}).error(), "1 word besides the options, not 2");
+    EXPECT_EQ(ArgList::Parse({}, {{}, {}, {}, 1}).error(), "at least 1 word besides the options, not 0");
+    EXPECT_EQ(ArgList::Parse({"a", "b", "c", "d"}, {{}, {}, {}, 0, 3}).error(), "0 to 3 words besides the options, not 4");
+    // A lone "-" and a negative number are words, not options.
+    EXPECT_TRUE(ArgList::Parse({"-", "-5"}, {{}, {}, {}, 2, 2}).ok());
+}
+
+}  // namespace
