@@ -22,9 +22,9 @@ ccache_bytes() {
          printf "%.0f\n", (s + 0) * f }' <<<"$1"
 }
 
-# scripts/test's four trees take 1.1 GB of cache together; room for them to double before the
-# oldest entries go. A larger limit of the user's own is kept.
-tessra_cache_size=3G
+# scripts/test's four trees take 0.15 GB of cache together; 1 GB keeps them while the tree grows
+# several times over. A larger limit of the user's own is kept.
+tessra_cache_size=1G
 cache_limit=$(ccache_bytes "$(ccache -k max_size)")
 if [[ $cache_limit -ne 0 && $cache_limit -lt $(ccache_bytes "$tessra_cache_size") ]]; then
   export CCACHE_MAXSIZE=$tessra_cache_size
