@@ -112,6 +112,7 @@ bool HeadlessDriver::Fail(const ScriptAction& action, const std::string& message
     if (error_.empty()) {
         error_ = "line " + std::to_string(action.line) + ": " + message;
         failedLine_ = action.line;
+        failedVerb_ = action.verb;
         failure_ = kind;
     }
     stopping_ = true;

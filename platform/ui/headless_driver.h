@@ -28,6 +28,8 @@ public:
     const std::string& Error() const { return error_; }
     // The line of the action that failed, 0 while none has.
     int FailedLine() const { return failedLine_; }
+    // The action that failed; its texts are in the message.
+    ScriptVerb FailedVerb() const { return failedVerb_; }
     // What kind of failure it was, for callers that answer each kind in their own words.
     enum class Failure { None, NoControl, Unreachable, NoEntry, Other };
     Failure FailureKind() const { return failure_; }
@@ -61,6 +63,7 @@ private:
     std::map<std::string, std::function<HWND()>> finders_;
     std::string error_;
     int failedLine_ = 0;
+    ScriptVerb failedVerb_ = ScriptVerb::Ok;
     Failure failure_ = Failure::None;
     bool stopAtBox_ = false;
     std::vector<std::string> notes_;

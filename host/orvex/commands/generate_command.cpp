@@ -12,6 +12,7 @@
 #include "host/orvex/hosting/dialog_session.h"
 #include "host/orvex/requests/generate_request.h"
 #include "host/orvex/text/json_reader.h"
+#include "host/orvex/text/latin1.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/win/message_box.h"
 #include "platform/win/whole_file.h"
@@ -38,7 +39,7 @@ Result<std::string> DesignOf(const ArgList& a, const std::vector<GenerateRequest
     if (design.empty()) return R::Fail("no design: give DESIGN or \"design\" in every entry");
     for (const GenerateRequest& r : requests)
         if (!r.design.empty() && r.design != design)
-            return R::Fail(r.footprint + " names the design " + r.design + ", not " + design +
+            return R::Fail(Utf8FromLatin1(r.footprint) + " names the design " + r.design + ", not " + design +
                            "; one command stores into one design");
     return design;
 }
@@ -48,12 +49,12 @@ std::string DriverRefusal(const GenerateRequest& request, const GenerateScript& 
     const std::string origin = line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
     if (origin == "--padstack" || origin == "--pin1-padstack") {
         const std::string& name = origin == "--padstack" ? request.padstack : request.pin1Padstack;
-        return origin + ": the dialog offers no padstack named " + name +
+        return origin + ": the dialog offers no padstack named " + Utf8FromLatin1(name) +
                " (it lists the design's usable padstacks and those of the PADSTACK_LIB libraries)";
     }
     if (driver.FailureKind() == HeadlessDriver::Failure::Unreachable)
         return origin + " does not apply to the " + request.styleName + " style as set";
-    return (origin.empty() ? "" : origin + ": ") + driver.Error();
+    return (origin.empty() ? "" : origin + ": ") + Utf8FromLatin1(driver.Error());
 }
 
 // The option whose action the dialog answered with a message: the driver stops there, so it is
@@ -67,7 +68,8 @@ std::string BoxOrigin(const GenerateScript& script, const HeadlessDriver& driver
 
 std::string BoxesSaid() {
     std::string said;
-    for (const ShownMessageBox& box : ShownMessageBoxes()) said += (said.empty() ? "" : ", then ") + ("\"" + box.Text + "\"");
+    for (const ShownMessageBox& box : ShownMessageBoxes())
+        said += (said.empty() ? "" : ", then ") + ("\"" + Utf8FromLatin1(box.Text) + "\"");
     return said;
 }
 

@@ -11,6 +11,7 @@
 #include "host/orvex/hosting/dialog_session.h"
 #include "host/orvex/requests/run_request.h"
 #include "host/orvex/requests/script_source.h"
+#include "host/orvex/text/latin1.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/person_driver.h"
 #include "platform/win/message_box.h"
@@ -33,7 +34,8 @@ const char* AnswerName(int answer) {
 
 void PrintRun(int32_t result, const std::vector<std::string>& notes) {
     for (const ShownMessageBox& box : ShownMessageBoxes())
-        std::printf("message box: \"%s\": \"%s\" answered %s\n", box.Caption.c_str(), box.Text.c_str(),
+        std::printf("message box: \"%s\": \"%s\" answered %s\n", Utf8FromLatin1(box.Caption).c_str(),
+                    Utf8FromLatin1(box.Text).c_str(),
                     AnswerName(box.Answer));
     for (const std::string& note : notes) std::printf("note: %s\n", note.c_str());
     std::printf("result: %d\n", result);
@@ -59,14 +61,22 @@ int Finish(DialogSession& session, const std::string& footprint, int32_t result,
                 kept && kept->ok() ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
     std::fflush(stdout);
     if (!input.ok()) return Refuse(input.error());
-    if (kept && !kept->ok()) return Refuse(footprint + " was NOT stored: " + kept->error() + "; the design is unchanged");
+    if (kept && !kept->ok())
+        return Refuse(Utf8FromLatin1(footprint) + " was NOT stored: " + kept->error() + "; the design is unchanged");
     return ExitOk;
+}
+
+// The driver quotes the texts of the failed action: a file's path keeps its bytes, the rest went
+// into the dialog as 8-bit texts.
+std::string ScriptError(const HeadlessDriver& driver) {
+    const bool path = driver.FailedVerb() == ScriptVerb::File || driver.FailedVerb() == ScriptVerb::Shot;
+    return "the script failed: " + (path ? driver.Error() : Utf8FromLatin1(driver.Error()));
 }
 
 int RunScripted(DialogSession& session, const std::string& footprint, const ScriptParse& script) {
     HeadlessDriver driver(script.actions);
     const int32_t result = session.Run(footprint, driver);
-    const Status input = driver.Failed() ? Status(Failure{"the script failed: " + driver.Error()}) : Status();
+    const Status input = driver.Failed() ? Status(Failure{ScriptError(driver)}) : Status();
     return Finish(session, footprint, result, driver.Notes(), input);
 }
 

@@ -5,6 +5,7 @@
 #include "host/orvex/extras/extras_applier.h"
 #include "host/orvex/hosting/plugin_folder.h"
 #include "host/orvex/hosting/plugin_windows.h"
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/database_set.h"
 #include "host/zelmdb/record_layout.h"
 #include "platform/ui/headless_driver.h"
@@ -53,22 +54,23 @@ Status DialogSession::NameUsable(const std::string& footprint) {
     if (footprint.empty()) return Failure{"a footprint needs a name"};
     if (footprint.size() <= longest) return {};
     // The plug-in would cut the name, and the cut name could be an earlier footprint's.
-    return Failure{"the footprint name " + footprint.substr(0, 16) + "... has " + std::to_string(footprint.size()) +
+    return Failure{"the footprint name " + Utf8FromLatin1(footprint.substr(0, 16)) + "... has " + std::to_string(footprint.size()) +
                    " characters; the host keeps names of at most " + std::to_string(longest) + "; nothing was changed"};
 }
 
 Status DialogSession::NameFree(const std::string& footprint) {
     if (design_.FindSymbol(footprint) == 0) return {};
     // A second footprint of the same name would leave the design ambiguous.
-    return Failure{file_ + ": the design already holds a footprint named " + footprint +
+    return Failure{file_ + ": the design already holds a footprint named " + Utf8FromLatin1(footprint) +
                    "; choose another name, or edit it with orvex run --reopen; nothing was changed"};
 }
 
 Status DialogSession::Reopenable(const std::string& footprint) {
     if (design_.FindSymbol(footprint) == 0)
-        return Failure{file_ + ": the design holds no footprint named " + footprint + " to reopen; nothing was changed"};
+        return Failure{file_ + ": the design holds no footprint named " + Utf8FromLatin1(footprint) +
+                       " to reopen; nothing was changed"};
     if (!design_.GetPluginRecord(PluginRecordOwner, footprint)) {
-        return Failure{file_ + ": the footprint " + footprint +
+        return Failure{file_ + ": the footprint " + Utf8FromLatin1(footprint) +
                        " was not made by the generator, so there is nothing to reopen it from; nothing was changed"};
     }
     return {};
@@ -102,7 +104,7 @@ Status DialogSession::DoExtras(const std::string& footprint, bool remade, const 
     TRY_ASSIGN(notes, ApplyExtras(design_, footprint, extras, given ? ExtrasCheck::Strict : ExtrasCheck::Lenient));
     extrasNotes_ = std::move(notes);
     if ((given || forget) && !SaveExtras(design_, footprint, extras).ok())
-        return Failure{"what " + footprint + " was made from could not be kept"};
+        return Failure{"what " + Utf8FromLatin1(footprint) + " was made from could not be kept"};
     return {};
 }
 
