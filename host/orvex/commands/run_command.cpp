@@ -50,19 +50,36 @@ Status KeepRun(DialogSession& session) {
     return session.Keep();
 }
 
-// `input` says whether the input went through: the script ran, the window stayed open.
+void Said(const DialogSession& session, const std::string& what) {
+    std::printf("%s: %s\n", session.File().c_str(), what.c_str());
+    std::fflush(stdout);
+}
+
+std::string Listed(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names) list += (list.empty() ? "" : ", ") + Utf8FromLatin1(name);
+    return list;
+}
+
+// `input` says whether the input went through: the script ran, the window stayed open. OK keeps
+// what the plug-in stored. Cancel stores no footprint, but the library padstacks the dialog
+// copied into the design stay there, as the plug-in leaves them; a failed input keeps nothing.
 int Finish(DialogSession& session, const std::string& footprint, int32_t result, std::vector<std::string> notes,
            const Status& input) {
     notes.insert(notes.end(), session.ExtrasNotes().begin(), session.ExtrasNotes().end());
     PrintRun(result, notes);
-    // Only OK keeps anything.
-    const std::optional<Status> kept = result == 1 ? std::optional<Status>(KeepRun(session)) : std::nullopt;
-    std::printf("%s: %s\n", session.File().c_str(),
-                kept && kept->ok() ? "saved what the plug-in wrote" : "unchanged, nothing the plug-in wrote was kept");
-    std::fflush(stdout);
+    const bool ok = result == 1;
+    const std::vector<std::string> copied = ok || !input.ok() ? std::vector<std::string>() : session.CopiedPadstacks();
+    const bool keep = ok || !copied.empty();
+    const Status kept = keep ? KeepRun(session) : Status();
+    if (!keep || !kept.ok()) Said(session, "unchanged, nothing the plug-in wrote was kept");
+    else if (ok) Said(session, "saved what the plug-in wrote");
+    else Said(session, "kept " + Listed(copied) + ", copied in from a library; no footprint was stored");
     if (!input.ok()) return Refuse(input.error());
-    if (kept && !kept->ok())
-        return Refuse(Utf8FromLatin1(footprint) + " was NOT stored: " + kept->error() + "; the design is unchanged");
+    if (!kept.ok()) {
+        const std::string what = ok ? Utf8FromLatin1(footprint) + " was" : "the padstacks copied in from a library were";
+        return Refuse(what + " NOT stored: " + kept.error() + "; the design is unchanged");
+    }
     return ExitOk;
 }
 

@@ -87,6 +87,7 @@ int32_t DialogSession::Run(const std::string& footprint, const FootprintExtras* 
     extrasDone_ = {};
     extrasNotes_.clear();
     const auto before = design_.GetPluginRecord(PluginRecordOwner, footprint);
+    lastPadstackBefore_ = design_.LastPadstackId();
     const int32_t result = plugin_->DisplayTessraDialog(footprint.c_str());
     if (result == 1) {
         const bool remade = design_.GetPluginRecord(PluginRecordOwner, footprint) != before;
@@ -114,6 +115,13 @@ Status DialogSession::AllWritten() const {
 }
 
 bool DialogSession::Holds(const std::string& footprint) { return design_.FindSymbol(footprint) != 0; }
+
+std::vector<std::string> DialogSession::CopiedPadstacks() {
+    std::vector<std::string> names;
+    for (const zelmdb::Padstack& p : design_.Padstacks())
+        if (p.id > lastPadstackBefore_) names.push_back(design_.NameText(p.nameId).value_or(""));
+    return names;
+}
 
 Status DialogSession::Keep() {
     if (!transaction_) return Failure{file_ + ": the runs were already kept or dropped"};

@@ -52,6 +52,10 @@ public:
     Status AllWritten() const;
     // Whether the design holds a footprint of that name now.
     bool Holds(const std::string& footprint);
+    // The names of the padstacks the last run copied into the design from libraries: a page's
+    // start takes one when the design has none to offer, the Select Padstack dialog keeps the one
+    // it showed last on OK. They stay when the sheet is cancelled.
+    std::vector<std::string> CopiedPadstacks();
     // Keeps what the runs wrote; refused, with nothing kept, when the design would not keep it.
     Status Keep();
     void Drop();
@@ -69,6 +73,7 @@ private:
     std::unique_ptr<PluginLibrary> plugin_;
     zelmdb::DesignStore& design_;
     std::optional<zelmdb::Transaction> transaction_;   // none once kept or dropped
+    int32_t lastPadstackBefore_ = 0;                    // the largest padstack id as the last run began
     Status extrasDone_;
     std::vector<std::string> extrasNotes_;
 };
