@@ -112,8 +112,9 @@ Status GenerateOne(DialogSession& session, const GenerateRequest& request) {
     return {};
 }
 
-Status Generate(const std::string& file, const std::string& hostFolder, const std::vector<GenerateRequest>& requests) {
-    TRY_ASSIGN(session, DialogSession::Open(file, hostFolder, kDefaultScreenWidth, kDefaultScreenHeight));
+Status Generate(const std::string& file, const HostFolder& host, const std::vector<GenerateRequest>& requests) {
+    TRY_ASSIGN(session, DialogSession::Open(file, host, kDefaultScreenWidth, kDefaultScreenHeight));
+    if (session->PluginNote()) std::fprintf(stderr, "orvex: note: %s\n", session->PluginNote()->c_str());
     for (const GenerateRequest& request : requests) TRY(GenerateOne(*session, request));
     if (Status kept = session->Keep(); !kept.ok()) return Failure{kept.error() + "; nothing was stored"};
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
@@ -150,5 +151,5 @@ int RunGenerate(const Command& self, const CommandContext& context) {
         if (Status usable = DialogSession::NameUsable(request.footprint); !usable.ok()) return Refuse(usable.error());
     auto design = DesignOf(a, requests);
     if (!design.ok()) return Refuse(design.error());
-    return Finish(Generate(design.value(), context.host.path(), requests));
+    return Finish(Generate(design.value(), context.host, requests));
 }

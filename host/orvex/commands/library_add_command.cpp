@@ -33,5 +33,6 @@ Status AddLibrary(const LibraryRequest& request, const std::string& ini) {
 }  // namespace
 
 int RunLibraryAdd(const Command&, const CommandContext& context) {
+    if (Status settings = context.host.SettingsWritable(); !settings.ok()) return Refuse(settings.error());
     return Finish(AddLibrary(LibraryRequestOf(context.args), context.host.iniPath()));
 }

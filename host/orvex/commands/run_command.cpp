@@ -147,9 +147,10 @@ int RunRun(const Command& self, const CommandContext& context) {
     auto input = InputOf(r);
     if (!input.ok()) return Refuse(input.error());
     const Input& in = input.value();
-    auto session = DialogSession::Open(r.design, context.host.path(), in.screen.width, in.screen.height);
+    auto session = DialogSession::Open(r.design, context.host, in.screen.width, in.screen.height);
     if (!session.ok()) return Refuse(session.error());
     DialogSession& s = *session.value();
+    if (s.PluginNote()) std::fprintf(stderr, "orvex: note: %s\n", s.PluginNote()->c_str());
     if (Status open = r.reopen ? s.Reopenable(r.footprint) : s.NameFree(r.footprint); !open.ok())
         return Refuse(open.error());
     return in.person ? RunByPerson(s, r.footprint, in.fit.scale, *in.person) : RunScripted(s, r.footprint, in.script);

@@ -21,12 +21,12 @@ constexpr const char* PluginRecordOwner = "Tessra";
 
 }  // namespace
 
-Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& file, const std::string& hostFolder,
+Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& file, const HostFolder& host,
                                                            int screenWidth, int screenHeight) {
     TRY_ASSIGN(opened, zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
                                                  zelmdb::DesignStore::Sharing::Exclusive, zelmdb::FileKind::Design));
-    TRY_ASSIGN(modulePath, PluginInHostFolder(hostFolder, PluginModule));
-    TRY_ASSIGN(plugin, PluginLibrary::Load(modulePath));
+    TRY_ASSIGN(module, PluginInHostFolder(host, PluginModule));
+    TRY_ASSIGN(plugin, PluginLibrary::Load(module.path));
     if (!InstallStandardControls()) return Failure{"the window system could not be set up"};
     SetScreenSize(screenWidth, screenHeight);
 
@@ -40,8 +40,10 @@ Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& fi
         databases.CloseAll();
         return Failure{transaction.error() + "; nothing was changed"};
     }
-    return std::unique_ptr<DialogSession>(
+    auto session = std::unique_ptr<DialogSession>(
         new DialogSession(file, std::move(plugin), design, std::move(transaction.value())));
+    session->pluginNote_ = module.note;
+    return session;
 }
 
 DialogSession::~DialogSession() {

@@ -9,6 +9,7 @@
 
 #include "host/base/result.h"
 #include "host/orvex/extras/footprint_extras.h"
+#include "host/orvex/hosting/host_folder.h"
 #include "host/orvex/hosting/plugin_library.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/transaction.h"
@@ -21,7 +22,7 @@ constexpr int kDefaultScreenWidth = 1024, kDefaultScreenHeight = 768;
 class DialogSession {
 public:
     // Refuses, with a message naming what is wrong, before anything is written.
-    static Result<std::unique_ptr<DialogSession>> Open(const std::string& designFile, const std::string& hostFolder,
+    static Result<std::unique_ptr<DialogSession>> Open(const std::string& designFile, const HostFolder& host,
                                                        int screenWidth, int screenHeight);
     ~DialogSession();
     DialogSession(const DialogSession&) = delete;
@@ -60,6 +61,8 @@ public:
     Status Keep();
     void Drop();
     const std::string& File() const { return file_; }
+    // What the caller should tell about where the plug-in runs from, when it is not the host folder.
+    const std::optional<std::string>& PluginNote() const { return pluginNote_; }
     zelmdb::DesignStore& Design() { return design_; }
 
 private:
@@ -70,6 +73,7 @@ private:
     Status DoExtras(const std::string& footprint, bool remade, const FootprintExtras* given);
 
     std::string file_;
+    std::optional<std::string> pluginNote_;
     std::unique_ptr<PluginLibrary> plugin_;
     zelmdb::DesignStore& design_;
     std::optional<zelmdb::Transaction> transaction_;   // none once kept or dropped
