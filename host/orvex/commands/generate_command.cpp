@@ -10,6 +10,7 @@
 #include "host/orvex/commands/command_table.h"
 #include "host/orvex/extras/pad_overlap.h"
 #include "host/orvex/hosting/dialog_session.h"
+#include "host/orvex/hosting/stop_signals.h"
 #include "host/orvex/requests/generate_request.h"
 #include "host/orvex/text/json_reader.h"
 #include "host/orvex/text/latin1.h"
@@ -112,10 +113,18 @@ Status GenerateOne(DialogSession& session, const GenerateRequest& request) {
     return {};
 }
 
-Status Generate(const std::string& file, const HostFolder& host, const std::vector<GenerateRequest>& requests) {
+// A stop signal ends the batch where it is: the dialog it cancelled did not refuse anything.
+Status Generate(const std::string& file, const HostFolder& host, const std::vector<GenerateRequest>& requests,
+                const StopSignals& stop) {
+    const std::string none = "nothing of the batch was stored; " + file + " is unchanged";
     TRY_ASSIGN(session, DialogSession::Open(file, host, kDefaultScreenWidth, kDefaultScreenHeight));
     if (session->PluginNote()) std::fprintf(stderr, "orvex: note: %s\n", session->PluginNote()->c_str());
-    for (const GenerateRequest& request : requests) TRY(GenerateOne(*session, request));
+    for (const GenerateRequest& request : requests) {
+        const Status one = GenerateOne(*session, request);
+        TRY(stop.Check(none));
+        TRY(one);
+    }
+    TRY(stop.Check(none));
     if (Status kept = session->Keep(); !kept.ok()) return Failure{kept.error() + "; nothing was stored"};
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
     return {};
@@ -137,6 +146,7 @@ Status WordsFit(const ArgList& a) {
 int RunGenerate(const Command& self, const CommandContext& context) {
     const ArgList& a = context.args;
     if (Status fits = WordsFit(a); !fits.ok()) return self.RefuseUsage(fits.error());
+    const StopSignals stop;
     std::vector<GenerateRequest> requests;
     if (const auto json = a.Value("--from-json")) {
         auto batch = FromJsonFile(*json);
@@ -151,5 +161,6 @@ int RunGenerate(const Command& self, const CommandContext& context) {
         if (Status usable = DialogSession::NameUsable(request.footprint); !usable.ok()) return Refuse(usable.error());
     auto design = DesignOf(a, requests);
     if (!design.ok()) return Refuse(design.error());
-    return Finish(Generate(design.value(), context.host, requests));
+    const Status done = Generate(design.value(), context.host, requests, stop);
+    return done.ok() ? ExitOk : Refuse(done.error(), stop.ExitCode(ExitRefused));
 }
