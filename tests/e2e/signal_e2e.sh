@@ -6,18 +6,9 @@
 set -euo pipefail
 orvex=$1 module=$2 out=$3
 
-for tool in xvfb-run xdotool; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is missing (the packages xvfb and xdotool provide it)"
-    exit 77
-  fi
-done
-
-rm -rf "$out"
-mkdir -p "$out/home"
-ln -s "$module" "$out/home/tessra.dll"
-run=("$orvex" --home "$out/home")
-"${run[@]}" new "$out/d.design" --units mm >/dev/null
+source "$(dirname "$0")/x_session.sh"
+need_tools "xvfb and xdotool" xvfb-run xdotool
+fresh_design "$orvex" "$module" "$out"
 "${run[@]}" padstack add "$out/d.design" R --shape round --width 1 --height 1 >/dev/null
 cp "$out/d.design" "$out/before.design"
 
