@@ -105,6 +105,8 @@ Status WritePadstacks(JsonWriter& j, zelmdb::DesignStore& store, DesignView& vie
         const int64_t drill = int64_t(hole.width1) + hole.width2, drillHeight = int64_t(hole.height1) + hole.height2;
         j.EndArray().Key("drill").Int(drill);
         if (drillHeight != drill) j.Key("slot").BeginArray().Int(drill).Int(drillHeight).EndArray();
+        // A slot or an offset drill turns with its pad, and alone when it has no pad.
+        if (zelmdb::TurnsWithRotation(hole.shape)) j.Key("drill_rotation").Int(hole.rotation);
         if (const auto place = layers.PadOf(p); place && place->kind != zelmdb::PadKind::Copper)
             j.Key("kind").String(zelmdb::PadKindNamed(place->kind).option).Key("side").String(place->bottom ? "bottom" : "top");
         TRY_ASSIGN(form, store.Form(p.formId));

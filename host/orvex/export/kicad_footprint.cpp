@@ -97,18 +97,19 @@ std::string FootprintExport::Description(const std::string& name, size_t pads, c
 }
 
 // KiCad's custom: the package centre is the origin of a surface-mount part, pin 1 that of a
-// through-hole one.
+// through-hole one, where its hole is.
 FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, const std::vector<KicadPad>& pads,
                                                const FootprintExtras& extras, bool thru) const {
     const int64_t originX = thru ? symbol.pins[0].x : symbol.centerX;
     const int64_t originY = thru ? symbol.pins[0].y : symbol.centerY;
+    const Point hole = thru ? KicadPadHole(pads[0]) : Point{};
     Placed placed;
     std::vector<Box> boxes;
     for (size_t i = 0; i < pads.size(); ++i) {
-        placed.at.push_back({Mm(symbol.pins[i].x - originX), -Mm(symbol.pins[i].y - originY)});
+        placed.at.push_back({Mm(symbol.pins[i].x - originX) - hole.x, -Mm(symbol.pins[i].y - originY) - hole.y});
         boxes.push_back(KicadPadBox(placed.at[i].x, placed.at[i].y, pads[i]));
     }
-    const Point centre{Mm(symbol.centerX - originX), -Mm(symbol.centerY - originY)};
+    const Point centre{Mm(symbol.centerX - originX) - hole.x, -Mm(symbol.centerY - originY) - hole.y};
     placed.body = extras.body ? Box::Around(centre.x, centre.y, extras.body->width / 2, extras.body->height / 2)
                               : PadsOutline(boxes);
     placed.outline = MakeOutline(boxes, placed.body, extras.body.has_value());

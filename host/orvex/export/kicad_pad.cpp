@@ -137,9 +137,11 @@ Box KicadPadBox(double x, double y, const KicadPad& pad) {
         }
         return box;
     }
+    // A trapezoid's slanted sides reach the delta beyond its size.
+    const double width = pad.width + std::abs(pad.deltaY), height = pad.height + std::abs(pad.deltaX);
     const double a = pad.degrees * std::numbers::pi / 180.0;
     const double c = std::abs(std::cos(a)), s = std::abs(std::sin(a));
-    return Box::Around(x, y, (pad.width * c + pad.height * s) / 2, (pad.width * s + pad.height * c) / 2);
+    return Box::Around(x, y, (width * c + height * s) / 2, (width * s + height * c) / 2);
 }
 
 namespace {
@@ -190,8 +192,10 @@ void WriteOutline(SexprWriter& w, const KicadPad& pad) {
 
 }  // namespace
 
+Point KicadPadHole(const KicadPad& pad) { return Turned(pad.drillOffset, pad.degrees); }
+
 void WriteKicadPad(SexprWriter& w, const std::string& number, double x, double y, const KicadPad& pad) {
-    const Point hole = Turned(pad.drillOffset, pad.degrees);
+    const Point hole = KicadPadHole(pad);
     w.Open("pad").String(number).Symbol(pad.unplated ? "np_thru_hole" : pad.Thru() ? "thru_hole" : "smd");
     w.Symbol(std::string(pad.shape));
     w.Open("at").Number(x + hole.x).Number(y + hole.y);

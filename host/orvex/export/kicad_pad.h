@@ -53,4 +53,6 @@ private:
 
 // The pad's copper (or hole) centred on (x, y), as turned: its drill stands at its offset from there.
 Box KicadPadBox(double x, double y, const KicadPad& pad);
+// Where the pad's hole stands from its copper's centre, as turned: where KiCad places the pad.
+Point KicadPadHole(const KicadPad& pad);
 void WriteKicadPad(SexprWriter& w, const std::string& number, double x, double y, const KicadPad& pad);

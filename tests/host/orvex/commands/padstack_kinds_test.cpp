@@ -153,10 +153,11 @@ INSTANTIATE_TEST_SUITE_P(Footprints, PadstackKindsExportTest, ::testing::Values(
                          "  (pad \"\" smd roundrect\n    (at -1.0667 -1.0667)\n    (size 0.86 0.86)\n    (layers \"F.Paste\")\n"
                          "    (roundrect_rratio 0.25))",
                          "(attr smd)"}},
-    // The slot and the offset turn with the footprint; a pad stands where its hole is.
-    ExportCase{"SLOTS", {"  (pad \"1\" thru_hole rect\n    (at 0 -0.5)\n    (size 1.2 2)\n    (drill 0.6 (offset 0 0.5))",
-                         "  (pad \"2\" thru_hole oval\n    (at 3 0)\n    (size 1.2 2)\n    (drill oval 0.6 1.4)",
-                         "  (pad \"\" np_thru_hole oval\n    (at -1.5 -2.5)\n    (size 2 1)\n    (drill oval 2 1)"}},
+    // The slot and the offset turn with the footprint; a pad stands where its hole is, pin 1's
+    // at the origin.
+    ExportCase{"SLOTS", {"  (pad \"1\" thru_hole rect\n    (at 0 0)\n    (size 1.2 2)\n    (drill 0.6 (offset 0 0.5))",
+                         "  (pad \"2\" thru_hole oval\n    (at 3 0.5)\n    (size 1.2 2)\n    (drill oval 0.6 1.4)",
+                         "  (pad \"\" np_thru_hole oval\n    (at -1.5 -2)\n    (size 2 1)\n    (drill oval 2 1)"}},
     ExportCase{"SHAPES", {"  (pad \"1\" smd trapezoid\n    (at -2 -2)\n    (size 1 0.6)\n    (rect_delta 0 0.2)",
                           "  (pad \"2\" smd roundrect\n    (at -2 0)\n    (size 1 0.6)\n    (layers \"F.Cu\" \"F.Paste\" "
                           "\"F.Mask\")\n    (roundrect_rratio 0)\n    (chamfer_ratio 0.25)\n    (chamfer top_left bottom_right))",
