@@ -31,8 +31,8 @@ const char* AnswerName(int answer) {
     }
 }
 
-void PrintRun(int32_t result, const std::vector<std::string>& notes) {
-    for (const ShownMessageBox& box : ShownMessageBoxes())
+void PrintRun(const std::vector<ShownMessageBox>& boxes, int32_t result, const std::vector<std::string>& notes) {
+    for (const ShownMessageBox& box : boxes)
         std::printf("message box: \"%s\": \"%s\" answered %s\n", box.Caption.c_str(), box.Text.c_str(),
                     AnswerName(box.Answer));
     for (const std::string& note : notes) std::printf("note: %s\n", note.c_str());
@@ -52,7 +52,7 @@ Status KeepRun(DialogSession& session) {
 int Finish(DialogSession& session, const std::string& footprint, int32_t result, std::vector<std::string> notes,
            const Status& input) {
     notes.insert(notes.end(), session.ExtrasNotes().begin(), session.ExtrasNotes().end());
-    PrintRun(result, notes);
+    PrintRun(session.Boxes(), result, notes);
     // Only OK keeps anything.
     const std::optional<Status> kept = result == 1 ? std::optional<Status>(KeepRun(session)) : std::nullopt;
     std::printf("%s: %s\n", session.File().c_str(),
