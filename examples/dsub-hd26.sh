@@ -12,10 +12,7 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 design=${1:?usage: dsub-hd26.sh DESIGN}
-orvex=${ORVEX:-$here/../build/host/orvex/orvex}
-o() {
-  if [ -n "${ORVEX_HOME:-}" ]; then "$orvex" --home "$ORVEX_HOME" "$@"; else "$orvex" "$@"; fi
-}
+. "$here/orvex-example.sh"
 
 o new "$design" --units mm
 o padstack add "$design" HD-PAD --shape round --width 1.6 --height 1.6 --drill 1

@@ -61,14 +61,20 @@ Status ReadPad(const JsonValue& value, ExtraPad& pad) {
     return {};
 }
 
-Status ReadPads(const JsonValue& value, FootprintExtras& extras) {
-    if (value.kind != Kind::Array || value.items.empty()) return Failure{"\"pads\" is not a list of pads"};
+// A list of at least one item, each read by `read`; `wrong` says what the list is not.
+template <class T>
+Status ReadList(const JsonValue& value, const char* wrong, Status (*read)(const JsonValue&, T&), std::vector<T>& out) {
+    if (value.kind != Kind::Array || value.items.empty()) return Failure{wrong};
     for (const JsonValue& item : value.items) {
-        ExtraPad pad;
-        TRY(ReadPad(item, pad));
-        extras.pads.push_back(std::move(pad));
+        T one;
+        TRY(read(item, one));
+        out.push_back(std::move(one));
     }
     return {};
+}
+
+Status ReadPads(const JsonValue& value, FootprintExtras& extras) {
+    return ReadList(value, "\"pads\" is not a list of pads", ReadPad, extras.pads);
 }
 
 Status ReadPadsAbout(const JsonValue& value, FootprintExtras& extras) {
@@ -112,19 +118,18 @@ Status ReadNameWidth(const JsonValue& value, ArrangementShape& shape) {
     return {};
 }
 
+Status ReadPinPadstack(const JsonValue& item, PinPadstack& entry) {
+    const JsonValue* pins = item.Member("pins");
+    const JsonValue* padstack = item.Member("padstack");
+    if (item.kind != Kind::Object || item.members.size() != 2 || !pins || !padstack ||
+        padstack->kind != Kind::String || padstack->text.empty())
+        return Failure{"a pin padstack is not {\"pins\", \"padstack\"}"};
+    entry.padstack = padstack->text;
+    return ReadNames(*pins, "pins", entry.pins);
+}
+
 Status ReadPinPadstacks(const JsonValue& value, ArrangementShape& shape) {
-    if (value.kind != Kind::Array || value.items.empty()) return Failure{"\"pin_padstacks\" is not a list"};
-    for (const JsonValue& item : value.items) {
-        const JsonValue* pins = item.Member("pins");
-        const JsonValue* padstack = item.Member("padstack");
-        if (item.kind != Kind::Object || item.members.size() != 2 || !pins || !padstack ||
-            padstack->kind != Kind::String || padstack->text.empty())
-            return Failure{"a pin padstack is not {\"pins\", \"padstack\"}"};
-        PinPadstack entry{{}, padstack->text};
-        TRY(ReadNames(*pins, "pins", entry.pins));
-        shape.pinPadstacks.push_back(std::move(entry));
-    }
-    return {};
+    return ReadList(value, "\"pin_padstacks\" is not a list", ReadPinPadstack, shape.pinPadstacks);
 }
 
 Status ReadOptions(const JsonValue& value, OptionList& options) {
@@ -180,13 +185,7 @@ Status ReadArrangement(const JsonValue& value, AlsoArrangement& also) {
 }
 
 Status ReadAlso(const JsonValue& value, FootprintExtras& extras) {
-    if (value.kind != Kind::Array || value.items.empty()) return Failure{"\"also\" is not a list of arrangements"};
-    for (const JsonValue& item : value.items) {
-        AlsoArrangement also;
-        TRY(ReadArrangement(item, also));
-        extras.also.push_back(std::move(also));
-    }
-    return {};
+    return ReadList(value, "\"also\" is not a list of arrangements", ReadArrangement, extras.also);
 }
 
 struct MemberReader {
