@@ -110,7 +110,8 @@ bool ClearOfPads(const std::vector<Point>& mark, const std::vector<Box>& pads) {
 }
 
 bool Inside(const Box& inner, const Box& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
 }
 
 // The mark on the first side of pin 1 that keeps clear of every pad and inside `yard`, trying

@@ -238,13 +238,17 @@ std::string FootprintExport::Description(const std::string& name, size_t pads, c
 FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads,
                                                const FootprintExtras& extras, bool thru) const {
     std::vector<Box> boxes;
-    for (size_t i = 0; i < pads.size(); ++i) boxes.push_back(PadBox(Mm(symbol.pins[i].x), -Mm(symbol.pins[i].y), pads[i]));
+    for (size_t i = 0; i < pads.size(); ++i)
+        boxes.push_back(PadBox(Mm(symbol.pins[i].x), -Mm(symbol.pins[i].y), pads[i]));
     const Box outline = PadsOutline(boxes);
     const Box body = extras.body ? Box::Around(outline.CentreX(), outline.CentreY(), extras.body->width / 2,
                                                extras.body->height / 2)
                                  : outline;
-    const Point origin = thru ? Point{Mm(symbol.pins[0].x), -Mm(symbol.pins[0].y)} : Point{body.CentreX(), body.CentreY()};
-    const auto moved = [&](const Box& b) { return Box{b.left - origin.x, b.top - origin.y, b.right - origin.x, b.bottom - origin.y}; };
+    const Point origin =
+        thru ? Point{Mm(symbol.pins[0].x), -Mm(symbol.pins[0].y)} : Point{body.CentreX(), body.CentreY()};
+    const auto moved = [&](const Box& b) {
+        return Box{b.left - origin.x, b.top - origin.y, b.right - origin.x, b.bottom - origin.y};
+    };
     Placed placed;
     for (size_t i = 0; i < pads.size(); ++i) {
         placed.at.push_back({Mm(symbol.pins[i].x) - origin.x, -Mm(symbol.pins[i].y) - origin.y});

@@ -28,12 +28,12 @@ std::optional<Place> Fits(double x, double y) {
 struct JoinedPin {
     zelmdb::Pin pin;
     int32_t padstackTurn = 0;
-    size_t arrangement = 0;   // none for an extra pad
+    size_t arrangement = 0;   // which it came from; extra pads join once names are padded
 };
 
 bool Digits(const std::string& text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+    const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    return !text.empty() && std::all_of(text.begin(), text.end(), digit);
 }
 
 std::string Unpadded(const std::string& digits) {
@@ -47,9 +47,10 @@ std::vector<std::string> DialogNames(const std::vector<std::string>& items) {
     std::vector<std::string> out;
     for (const std::string& item : items) {
         const size_t dash = item.find('-');
+        const bool range = dash != std::string::npos && dash > 0;
         if (Digits(item)) {
             out.push_back(Unpadded(item));
-        } else if (dash != std::string::npos && dash > 0 && Digits(item.substr(0, dash)) && Digits(item.substr(dash + 1))) {
+        } else if (range && Digits(item.substr(0, dash)) && Digits(item.substr(dash + 1))) {
             out.push_back(Unpadded(item.substr(0, dash)) + "-" + Unpadded(item.substr(dash + 1)));
         } else {
             out.push_back(item);
@@ -77,7 +78,8 @@ private:
     Status PadNames(std::vector<JoinedPin>& pins);
     Status SetPinPadstacks(size_t k, std::vector<zelmdb::Pin>& pins, const BuiltArrangement& built, ExtrasCheck check);
     // Arrangement k shaped on its own and moved into place; `first` is the first one's centre.
-    Status Arrange(size_t k, const BuiltArrangement& built, Place& first, std::vector<JoinedPin>& out, ExtrasCheck check);
+    Status Arrange(size_t k, const BuiltArrangement& built, Place& first, std::vector<JoinedPin>& out,
+                   ExtrasCheck check);
     Status NamesApart(const std::vector<std::vector<std::string>>& names, ExtrasCheck check);
     Status Omit(std::vector<JoinedPin>& pins, ExtrasCheck check);
     // The refusal says what went wrong turning the pin; the caller names the pad.
@@ -105,7 +107,8 @@ Result<std::vector<bool>> ExtrasApplier::Select(const std::string& option, const
         // Told as given, not as the dialog would name it.
         const std::string& given = items[size_t(std::find(asked.begin(), asked.end(), item) - asked.begin())];
         if (check == ExtrasCheck::Strict)
-            return Failure{option + ": " + given + " is no pad of " + footprint_ + ", nor a range whose ends are pads of it"};
+            return Failure{option + ": " + given + " is no pad of " + footprint_ +
+                           ", nor a range whose ends are pads of it"};
         notes_.push_back(option + " " + given + " takes no pad of " + footprint_ + " now");
     }
     return std::move(chosen.omitted);
@@ -119,7 +122,8 @@ Status ExtrasApplier::PadNames(std::vector<JoinedPin>& pins) {
         const std::string padded = ZeroPadded(name, width);
         if (padded == name) continue;
         const Result<int32_t> id = store_.NameCreate(padded);
-        if (!id.ok()) return Failure{Prefix(joined.arrangement) + "--name-width: the name " + padded + " could not be stored"};
+        if (!id.ok())
+            return Failure{Prefix(joined.arrangement) + "--name-width: the name " + padded + " could not be stored"};
         joined.pin.nameId = id.value();
     }
     return {};
@@ -263,8 +267,8 @@ Notes ExtrasApplier::Apply(zelmdb::Symbol symbol, const std::vector<BuiltArrange
     TRY(AddPads(pins, extras_.padsAbout == PadsAbout::Center ? first : Place{0, 0}));
     if (pins.empty()) return Notes::Fail("--omit: leaves " + footprint_ + " without a pad");
     if (pins.size() > size_t(zelmdb::SymRecordLayout::MaxPins))
-        return Notes::Fail(footprint_ + " would have " + std::to_string(pins.size()) + " pads; a footprint holds at most " +
-                           std::to_string(zelmdb::SymRecordLayout::MaxPins));
+        return Notes::Fail(footprint_ + " would have " + std::to_string(pins.size()) +
+                           " pads; a footprint holds at most " + std::to_string(zelmdb::SymRecordLayout::MaxPins));
     const auto centre = TurnedPoint(first.first, first.second, extras_.turn);
     if (!centre) return Notes::Fail("the centre of " + footprint_ + " would lie beyond the design's coordinates");
     symbol.centerX = centre->first, symbol.centerY = centre->second;

@@ -86,7 +86,8 @@ Status ReadPadsAbout(const JsonValue& value, FootprintExtras& extras) {
 
 // A list of pad names and ranges, none empty.
 Status ReadNames(const JsonValue& value, const char* what, std::vector<std::string>& names) {
-    if (value.kind != Kind::Array || value.items.empty()) return Failure{std::string("\"") + what + "\" is not a list of names"};
+    if (value.kind != Kind::Array || value.items.empty())
+        return Failure{std::string("\"") + what + "\" is not a list of names"};
     for (const JsonValue& item : value.items) {
         if (item.kind != Kind::String || item.text.empty())
             return Failure{std::string("\"") + what + "\" holds something other than a name"};

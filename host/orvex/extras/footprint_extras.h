@@ -77,7 +77,9 @@ struct FootprintExtras {
     OptionList madeFrom;
 
     // Whether the extras change the footprint the plug-in stored.
-    bool ChangesFootprint() const { return !pads.empty() || !omit.empty() || turn != 0 || shape.Shapes() || !also.empty(); }
+    bool ChangesFootprint() const {
+        return !pads.empty() || !omit.empty() || turn != 0 || shape.Shapes() || !also.empty();
+    }
 };
 
 // The owner name of the host's records among the plug-in records of a design.

@@ -11,7 +11,8 @@ std::string ArrangementBuilder::PassingName(int n) {
     return "orvex: arrangement in the making" + (n > 1 ? " " + std::to_string(n) : std::string());
 }
 
-Result<ArrangementBuilder::Stored> ArrangementBuilder::RunOnce(const GenerateScript& script, const std::string& styleName,
+Result<ArrangementBuilder::Stored> ArrangementBuilder::RunOnce(const GenerateScript& script,
+                                                               const std::string& styleName,
                                                                const std::optional<std::string>& recipe,
                                                                const std::string& prefix) {
     int n = 1;
@@ -40,7 +41,8 @@ Status ArrangementBuilder::AddPinPadstacks(BuiltArrangement& built, const Arrang
                                            const std::string& recipe, const std::string& prefix) {
     for (const PinPadstack& entry : shape.pinPadstacks) {
         const std::string origin = "--pin-padstack " + PinPadstackText(entry);
-        if (recipe.empty()) return Failure{prefix + origin + ": the dialog kept nothing to make the arrangement again from"};
+        if (recipe.empty())
+            return Failure{prefix + origin + ": the dialog kept nothing to make the arrangement again from"};
         const int32_t before = design_.LastPadstackId();
         auto stored = RunOnce(BuildPadstackScript(entry.padstack, origin), "reopened", recipe, prefix);
         if (!stored.ok()) return Failure{prefix + stored.error()};
@@ -61,7 +63,8 @@ Result<std::vector<BuiltArrangement>> ArrangementBuilder::Build(const std::strin
     const std::optional<zelmdb::Symbol> symbol = design_.SymbolNamed(footprint);
     if (!symbol) return Failure{"the design holds no footprint named " + footprint};
     std::vector<BuiltArrangement> built{{symbol->pins, symbol->centerX, symbol->centerY, {}}};
-    TRY(AddPinPadstacks(built[0], extras.shape, design_.GetPluginRecord(kPluginRecordOwner, footprint).value_or(""), ""));
+    const std::string recipe = design_.GetPluginRecord(kPluginRecordOwner, footprint).value_or("");
+    TRY(AddPinPadstacks(built[0], extras.shape, recipe, ""));
     for (size_t k = 0; k < extras.also.size(); ++k) {
         const AlsoArrangement& also = extras.also[k];
         const std::string prefix = AlsoLabel(k) + ": ";

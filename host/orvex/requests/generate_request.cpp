@@ -73,7 +73,7 @@ int RowOf(const Row (&rows)[N], const std::string& name) {
 }
 
 bool IsText(const std::string& name) {
-    return std::find_if(std::begin(kTexts), std::end(kTexts), [&](const char* t) { return name == t; }) != std::end(kTexts);
+    return std::any_of(std::begin(kTexts), std::end(kTexts), [&](const char* t) { return name == t; });
 }
 
 std::string StyleList() {
@@ -227,7 +227,8 @@ Status Expect(const std::string& name, const JsonValue& value, Kind kind, const 
 }
 
 // None when the member is none of an arrangement's.
-std::optional<Status> ReadArrangementMember(ArrangementRequest& request, const std::string& name, const JsonValue& value) {
+std::optional<Status> ReadArrangementMember(ArrangementRequest& request, const std::string& name,
+                                            const JsonValue& value) {
     if (name == "style") {
         TRY(Expect(name, value, Kind::String, "a string"));
         return SetStyle(request, value.text);
@@ -319,7 +320,9 @@ Status ReadMember(GenerateRequest& request, const std::string& name, const JsonV
 RequestResult RequestFromObject(const JsonValue& object) {
     if (object.kind != Kind::Object) return RequestResult::Fail("is not an object");
     GenerateRequest request;
-    TRY(ReadMembers(object, [&](const std::string& name, const JsonValue& value) { return ReadMember(request, name, value); }));
+    TRY(ReadMembers(object, [&](const std::string& name, const JsonValue& value) {
+        return ReadMember(request, name, value);
+    }));
     if (request.footprint.empty()) return RequestResult::Fail("\"footprint\" is needed");
     if (request.page < 0) return RequestResult::Fail("\"style\" (" + StyleList() + ") is needed");
     TRY(FinishArrangement(request));

@@ -41,7 +41,8 @@ Status ArgList::Take(const std::vector<std::string>& words, size_t& at, const Ar
         values_[w] = words[++at];
         return {};
     }
-    if (const auto block = rules.blocks.find(w); block != rules.blocks.end()) return TakeBlock(words, at, block->second);
+    if (const auto block = rules.blocks.find(w); block != rules.blocks.end())
+        return TakeBlock(words, at, block->second);
     const auto group = rules.groups.find(w);
     if (group == rules.groups.end()) return Failure{"unknown option " + w};
     const size_t n = group->second;
