@@ -4,15 +4,10 @@
 // texts mirrored, when the part's pads are on the bottom.
 #include "host/orvex/export/kicad_footprint.h"
 
-#include <algorithm>
-#include <cmath>
-#include <map>
-#include <numbers>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "host/orvex/export/footprint_outline.h"
+#include "host/orvex/export/kicad_pad.h"
 #include "host/orvex/export/sexpr_writer.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
@@ -22,8 +17,6 @@ namespace {
 constexpr double TextMm = 1.0;
 constexpr double TextStrokeMm = 0.15;
 constexpr double TextGapMm = 1.0;   // from the courtyard to the middle of a text line
-constexpr int QuarterTurn = 5400;   // minutes
-constexpr int FullTurn = 21600;
 // Extra pads beyond these are counted in the description, not spelled out: a part with hundreds
 // of vias would have a text KiCad no longer reads.
 constexpr size_t DescribedPads = 8;
@@ -38,30 +31,10 @@ struct Side {
 constexpr Side Front{"F.SilkS", "F.Fab", "F.CrtYd", false};
 constexpr Side Back{"B.SilkS", "B.Fab", "B.CrtYd", true};
 
-struct Pad {
-    std::string_view shape;
-    bool bottom = false;
-    bool paste = true;
-    bool unplated = false;   // a hole without copper
-    double width = 0, height = 0, degrees = 0, drill = 0, cornerRatio = 0;
-};
-
-// Written as KiCad's own library writes it: a pad turned a quarter or half turn is the
-// unturned pad with its sides swapped as needed, and a round pad is never turned.
-void SetTurn(Pad& pad, zelmdb::PadShape shape, int16_t rotation) {
-    const int minutes = ((rotation % FullTurn) + FullTurn) % FullTurn;
-    if (!zelmdb::TurnsWithRotation(shape)) return;
-    if (minutes % QuarterTurn != 0) {
-        pad.degrees = rotation / 60.0;
-        return;
-    }
-    if ((minutes / QuarterTurn) % 2 == 1) std::swap(pad.width, pad.height);
-}
-
 class FootprintExport {
 public:
     explicit FootprintExport(zelmdb::DesignStore& store)
-        : store_(store), mmPerUnit_(store.info().inchesPerUnit * 25.4) {}
+        : store_(store), mmPerUnit_(store.info().inchesPerUnit * 25.4), pads_(store) {}
     Result<std::string> Write(const zelmdb::Symbol& symbol, const std::string& name, const FootprintExtras& extras,
                               const std::optional<KicadModel>& model);
 
@@ -72,13 +45,10 @@ private:
         Box body;
         FootprintOutline outline;
     };
-    Placed Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads, const FootprintExtras& extras,
+    Placed Place(const zelmdb::Symbol& symbol, const std::vector<KicadPad>& pads, const FootprintExtras& extras,
                  bool thru) const;
     void WriteModel(const KicadModel& model);
     void WriteHead(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru);
-    Result<Pad> PadOf(int16_t padstackId);
-    static Result<Pad> HoleOnly(const std::string& name, double drill);
-    void WritePad(const std::string& number, double x, double y, const Pad& pad);
     void WriteText(const char* type, const std::string& text, double x, double y, const char* layer, bool mirrored);
     void WritePoly(const std::vector<Point>& points, const char* layer, double width, bool filled);
     void WriteOutline(const FootprintOutline& o, const Side& side);
@@ -87,88 +57,9 @@ private:
 
     zelmdb::DesignStore& store_;
     double mmPerUnit_;
-    std::map<int16_t, Pad> pads_;
+    KicadPads pads_;
     SexprWriter w_;
 };
-
-Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
-    auto known = pads_.find(padstackId);
-    if (known != pads_.end()) return known->second;
-    auto stack = store_.GetPadstack(padstackId);
-    if (!stack || stack->layers.size() <= zelmdb::LayerIndex(zelmdb::PadLayer::Drill)) {
-        return Result<Pad>::Fail("a pin names padstack " + std::to_string(padstackId) +
-                                         ", which the design does not hold");
-    }
-    const std::string name = store_.NameText(stack->nameId).value_or("");
-    const zelmdb::LayerGeometry& hole = stack->Layer(zelmdb::PadLayer::Drill);
-    Pad pad;
-    pad.drill = Mm(int64_t(hole.width1) + hole.width2);
-    pad.bottom = stack->Layer(zelmdb::PadLayer::Top).shape == zelmdb::PadShape::None;
-    const zelmdb::LayerGeometry& g = stack->Layer(pad.bottom ? zelmdb::PadLayer::Bottom : zelmdb::PadLayer::Top);
-    if (g.shape == zelmdb::PadShape::None) {
-        auto unplated = HoleOnly(name, pad.drill);
-        if (unplated.ok()) pads_[padstackId] = unplated.value();
-        return unplated;
-    }
-    const zelmdb::PadShapeName* named = zelmdb::PadShapeNamed(g.shape);
-    if (named == nullptr) {
-        return Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(int(g.shape)) +
-                                 ", which a KiCad pad cannot show");
-    }
-    pad.shape = named->kicad;
-    pad.width = Mm(int64_t(g.width1) + g.width2);
-    pad.height = Mm(int64_t(g.height1) + g.height2);
-    SetTurn(pad, g.shape, g.rotation);
-    // KiCad's circle has one size: a round pad of two sizes is the nearest it has, an oval.
-    if (g.shape == zelmdb::PadShape::Round && pad.width != pad.height)
-        pad.shape = zelmdb::PadShapeNamed(zelmdb::PadShape::Oblong)->kicad;
-    if (zelmdb::Rectangular(g.shape) && g.cornerRatio > 0) {
-        pad.shape = "roundrect";
-        pad.cornerRatio = double(std::min<int>(g.cornerRatio, zelmdb::MaxCornerRatio)) / zelmdb::CornerRatioScale;
-    }
-    pad.paste = (g.hostFlags & zelmdb::NoPasteFlag) == 0;
-    return pads_[padstackId] = pad;
-}
-
-// A padstack with a drill and no copper is KiCad's unplated hole, as round as its drill.
-Result<Pad> FootprintExport::HoleOnly(const std::string& name, double drill) {
-    if (drill <= 0) return Result<Pad>::Fail("padstack " + name + " has neither a pad nor a hole");
-    Pad pad;
-    pad.shape = zelmdb::PadShapeNamed(zelmdb::PadShape::Round)->kicad;
-    pad.unplated = true;
-    pad.paste = false;
-    pad.width = pad.height = pad.drill = drill;
-    return pad;
-}
-
-// The box of the pad as turned.
-Box PadBox(double x, double y, const Pad& pad) {
-    const double a = pad.degrees * std::numbers::pi / 180.0;
-    const double c = std::abs(std::cos(a)), s = std::abs(std::sin(a));
-    return Box::Around(x, y, (pad.width * c + pad.height * s) / 2, (pad.width * s + pad.height * c) / 2);
-}
-
-void FootprintExport::WritePad(const std::string& number, double x, double y, const Pad& pad) {
-    const bool thru = pad.drill > 0;
-    w_.Open("pad").String(number).Symbol(pad.unplated ? "np_thru_hole" : thru ? "thru_hole" : "smd");
-    w_.Symbol(std::string(pad.shape));
-    w_.Open("at").Number(x).Number(y);
-    if (pad.degrees != 0) w_.Number(pad.degrees);
-    w_.Close().Open("size").Number(pad.width).Number(pad.height).Close();
-    if (thru) w_.Open("drill").Number(pad.drill).Close();
-    w_.Open("layers");
-    if (thru) {
-        w_.String("*.Cu").String("*.Mask");
-    } else {
-        const std::string side = pad.bottom ? "B." : "F.";
-        w_.String(side + "Cu");
-        if (pad.paste) w_.String(side + "Paste");
-        w_.String(side + "Mask");
-    }
-    w_.Close();
-    if (pad.cornerRatio > 0) w_.Open("roundrect_rratio").Number(pad.cornerRatio).Close();
-    w_.Close();
-}
 
 void FootprintExport::WriteText(const char* type, const std::string& text, double x, double y, const char* layer,
                                 bool mirrored) {
@@ -232,20 +123,23 @@ std::string FootprintExport::Description(const std::string& name, size_t pads, c
     return text;
 }
 
-// KiCad's custom: the body's centre is the origin of a surface-mount part, pin 1 that of a
-// through-hole one. The body stands about the centre of the pads' outline, which stands in for
-// it when its size is not known.
-FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads,
+// KiCad's custom: the body's centre is the origin of a surface-mount part, pin 1's hole that of
+// a through-hole one. The body stands about the centre of the pads' outline, which stands in for
+// it when its size is not known; paste and mask openings alone are no part of the package.
+FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, const std::vector<KicadPad>& pads,
                                                const FootprintExtras& extras, bool thru) const {
-    std::vector<Box> boxes;
-    for (size_t i = 0; i < pads.size(); ++i)
-        boxes.push_back(PadBox(Mm(symbol.pins[i].x), -Mm(symbol.pins[i].y), pads[i]));
-    const Box outline = PadsOutline(boxes);
+    std::vector<Box> boxes, package;
+    for (size_t i = 0; i < pads.size(); ++i) {
+        boxes.push_back(KicadPadBox(Mm(symbol.pins[i].x), -Mm(symbol.pins[i].y), pads[i]));
+        if (pads[i].kind == zelmdb::PadKind::Copper) package.push_back(boxes.back());
+    }
+    const Box outline = PadsOutline(package.empty() ? boxes : package);
     const Box body = extras.body ? Box::Around(outline.CentreX(), outline.CentreY(), extras.body->width / 2,
                                                extras.body->height / 2)
                                  : outline;
-    const Point origin =
-        thru ? Point{Mm(symbol.pins[0].x), -Mm(symbol.pins[0].y)} : Point{body.CentreX(), body.CentreY()};
+    const Point hole = thru ? KicadPadHole(pads[0]) : Point{};
+    const Point origin = thru ? Point{Mm(symbol.pins[0].x) + hole.x, -Mm(symbol.pins[0].y) + hole.y}
+                              : Point{body.CentreX(), body.CentreY()};
     const auto moved = [&](const Box& b) {
         return Box{b.left - origin.x, b.top - origin.y, b.right - origin.x, b.bottom - origin.y};
     };
@@ -275,13 +169,13 @@ Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const s
     // A plated hole makes a through-hole part only where it is a pin: a mechanical pad, without a
     // name, leaves a surface-mount part one. Its surface-mount pads all below put it on the bottom.
     bool thru = false, front = false, back = false;
-    std::vector<Pad> pads;
+    std::vector<KicadPad> pads;
     std::vector<std::string> numbers;
     for (size_t i = 0; i < symbol.pins.size(); ++i) {
-        TRY_ASSIGN(pad, PadOf(symbol.pins[i].padstack));
+        TRY_ASSIGN(pad, pads_.Of(symbol.pins[i].padstack));
         numbers.push_back(store_.NameText(symbol.pins[i].nameId).value_or(std::to_string(i + 1)));
-        thru = thru || (pad.drill > 0 && !pad.unplated && !numbers.back().empty());
-        if (pad.drill == 0) (pad.bottom ? back : front) = true;
+        thru = thru || (pad.Thru() && !pad.unplated && !numbers.back().empty());
+        if (!pad.Thru()) (pad.bottom ? back : front) = true;
         pads.push_back(pad);
     }
     const Side& side = back && !front ? Back : Front;
@@ -292,7 +186,7 @@ Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const s
     WriteText("value", name, yard.CentreX(), yard.bottom + TextGapMm, side.fab, side.mirrored);
     WriteText("user", "${REFERENCE}", placed.body.CentreX(), placed.body.CentreY(), side.fab, side.mirrored);
     WriteOutline(placed.outline, side);
-    for (size_t i = 0; i < pads.size(); ++i) WritePad(numbers[i], placed.at[i].x, placed.at[i].y, pads[i]);
+    for (size_t i = 0; i < pads.size(); ++i) WriteKicadPad(w_, numbers[i], placed.at[i].x, placed.at[i].y, pads[i]);
     if (model) WriteModel(*model);
     w_.Close();
     return w_.text();

@@ -2,8 +2,10 @@
 // each arrangement gets its names padded, its own pin padstacks and a circle's start angle; the
 // arrangements after the first stand where they were asked to and join the first; the omitted
 // pads go, the extra pads follow, and the whole turns about the origin. Turned pads stand on
-// turned padstacks (see padstack_turner.h). Done again after every reopen, so the footprint comes
-// out the same.
+// turned padstacks (see padstack_turner.h). With a paste split, every extra pad that is an
+// exposed pad (one with a name, surface-mount copper and paste) loses its paste to windows over
+// it (paste_apertures.h), which follow their pad. Done again after every reopen, so the
+// footprint comes out the same.
 #pragma once
 #include <string>
 #include <vector>

@@ -133,6 +133,13 @@ Status ReadPinPadstacks(const JsonValue& value, ArrangementShape& shape) {
     return ReadList(value, "\"pin_padstacks\" is not a list", ReadPinPadstack, shape.pinPadstacks);
 }
 
+Status ReadEpPaste(const JsonValue& value, FootprintExtras& extras) {
+    if (value.kind != Kind::String) return Failure{"\"ep_paste\" is not a text"};
+    TRY_ASSIGN(split, ParsePasteSplit(value.text));
+    extras.epPaste = split;
+    return {};
+}
+
 Status ReadOptions(const JsonValue& value, OptionList& options) {
     if (value.kind != Kind::Object) return Failure{"\"made_from\" is not an object"};
     for (const auto& [name, option] : value.members) {
@@ -194,8 +201,8 @@ struct MemberReader {
     Status (*read)(const JsonValue&, FootprintExtras&);
 };
 const MemberReader kMembers[] = {
-    {"body", ReadBody}, {"pads", ReadPads},   {"pads_about", ReadPadsAbout}, {"omit", ReadOmit},
-    {"turn", ReadTurn}, {"also", ReadAlso},   {"made_from", ReadMadeFrom},
+    {"body", ReadBody}, {"pads", ReadPads}, {"pads_about", ReadPadsAbout}, {"omit", ReadOmit},
+    {"turn", ReadTurn}, {"ep_paste", ReadEpPaste}, {"also", ReadAlso}, {"made_from", ReadMadeFrom},
 };
 
 Status ReadMember(const std::string& name, const JsonValue& value, FootprintExtras& extras) {
@@ -265,7 +272,8 @@ void WriteAlso(JsonWriter& j, const FootprintExtras& extras) {
 
 // The oldest version that holds what the record says, so that an older orvex still reads it.
 int RecordVersion(const FootprintExtras& extras) {
-    const bool third = extras.shape.nameWidth != 0 || !extras.shape.pinPadstacks.empty() || !extras.also.empty();
+    const bool third = extras.shape.nameWidth != 0 || !extras.shape.pinPadstacks.empty() || !extras.also.empty() ||
+                       extras.epPaste;
     return third ? kExtrasVersion : 2;
 }
 
@@ -277,6 +285,29 @@ Result<BodySize> ParseBody(const std::string& text) {
     TRY_ASSIGN(width, BodySide(text.substr(0, x), "width"));
     TRY_ASSIGN(height, BodySide(text.substr(x + 1), "height"));
     return BodySize{width, height};
+}
+
+Result<PasteSplit> ParsePasteSplit(const std::string& text) {
+    const std::string form = " is not NxM or NxM@COVERAGE (windows across and down, the share of the pad)";
+    const size_t x = text.find('x'), at = text.find('@');
+    if (x == std::string::npos || (at != std::string::npos && at < x)) return Failure{"paste split " + text + form};
+    const std::string down = text.substr(x + 1, at == std::string::npos ? std::string::npos : at - x - 1);
+    TRY_ASSIGN(across, number_parser::Integer(text.substr(0, x), "paste windows across", 1, kMaxPasteWindows));
+    TRY_ASSIGN(rows, number_parser::Integer(down, "paste windows down", 1, kMaxPasteWindows));
+    PasteSplit split{int(across), int(rows)};
+    if (at != std::string::npos) {
+        TRY_ASSIGN(coverage, number_parser::Real(text.substr(at + 1), "paste coverage"));
+        if (!(coverage > 0 && coverage <= 1))
+            return Failure{"paste coverage " + text.substr(at + 1) + " is not above 0 and at most 1 (all of the pad)"};
+        split.coverage = coverage;
+    }
+    return split;
+}
+
+std::string PasteSplitText(const PasteSplit& split) {
+    char coverage[32];
+    std::snprintf(coverage, sizeof coverage, "%.10g", split.coverage);
+    return std::to_string(split.across) + "x" + std::to_string(split.down) + "@" + coverage;
 }
 
 const char* PadsAboutName(PadsAbout about) { return about == PadsAbout::Center ? "center" : "origin"; }
@@ -346,6 +377,7 @@ std::string ExtrasOptionText(const FootprintExtras& extras, const zelmdb::Design
     for (const std::string& item : extras.omit) add("--omit " + Word(item));
     if (extras.turn != 0) add("--turn " + std::to_string(extras.turn / 60));
     add(ShapeOptionText(extras.shape));
+    if (extras.epPaste) add("--ep-paste " + PasteSplitText(*extras.epPaste));
     for (const AlsoArrangement& a : extras.also) {
         add("--also " + OptionListText(a.madeFrom) + " --at " + DisplayLength(a.x, design) + " " +
             DisplayLength(a.y, design));
@@ -370,6 +402,7 @@ void WriteExtras(JsonWriter& j, const FootprintExtras& extras) {
     WriteNames(j, "omit", extras.omit);
     if (extras.turn != 0) j.Key("turn").Int(extras.turn / 60);
     WriteShape(j, extras.shape);
+    if (extras.epPaste) j.Key("ep_paste").String(PasteSplitText(*extras.epPaste));
     WriteAlso(j, extras);
     WriteOptions(j, "made_from", extras.madeFrom);
     j.EndObject();

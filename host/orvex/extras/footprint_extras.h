@@ -1,7 +1,7 @@
 // What the host keeps with a footprint beside the plug-in's own record: what it adds to the
-// arrangement and takes from it (the body, extra pads, omitted pads, a turn, a circle's start
-// angle) and the generate options the dialog was fed. One JSON object per footprint under the
-// host's owner name, with a version.
+// arrangement and takes from it (the body, extra pads and their paste split, omitted pads, a
+// turn, a circle's start angle) and the generate options the dialog was fed. One JSON object
+// per footprint under the host's owner name, with a version.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -64,6 +64,15 @@ struct AlsoArrangement {
     bool operator==(const AlsoArrangement&) const = default;
 };
 
+// The paste of an exposed pad split into windows, `across` by `down`, that together cover
+// `coverage` of the pad.
+struct PasteSplit {
+    int across = 0, down = 0;
+    double coverage = 0.65;
+    bool operator==(const PasteSplit&) const = default;
+};
+constexpr int kMaxPasteWindows = 20;   // each way
+
 struct FootprintExtras {
     std::optional<BodySize> body;
     std::vector<ExtraPad> pads;
@@ -72,21 +81,23 @@ struct FootprintExtras {
     int32_t turn = 0;                // minutes, counter-clockwise about the origin: a quarter turn's multiple
     ArrangementShape shape;          // of the first arrangement, the one the dialog reopens
     std::vector<AlsoArrangement> also;
+    // Splits the paste of each extra pad that is an exposed pad (see extras_applier.h).
+    std::optional<PasteSplit> epPaste;
     // generate's options as given to the dialog, style first, flags without a value; none for a
     // footprint made or last edited in the dialog.
     OptionList madeFrom;
 
     // Whether the extras change the footprint the plug-in stored.
     bool ChangesFootprint() const {
-        return !pads.empty() || !omit.empty() || turn != 0 || shape.Shapes() || !also.empty();
+        return !pads.empty() || !omit.empty() || turn != 0 || shape.Shapes() || !also.empty() || epPaste;
     }
 };
 
 // The owner name of the host's records among the plug-in records of a design.
 extern const char* const kHostRecordOwner;
 // 2: extra pads, omitted pads, turn and start angle. 3: more arrangements, pins on padstacks of
-// their own, zero-padded names; a record without them is still written as 2, which older
-// versions of orvex read.
+// their own, zero-padded names, the exposed pad's paste split; a record without them is still
+// written as 2, which older versions of orvex read.
 constexpr int kExtrasVersion = 3;
 constexpr double kMaxBodyMm = 1000;
 constexpr int kMaxNameWidth = 16;
@@ -95,6 +106,11 @@ constexpr int32_t kQuarterTurn = 5400, kFullTurn = 21600;   // minutes of arc
 // "WxH" in millimetres, both above 0.
 Result<BodySize> ParseBody(const std::string& text);
 const char* PadsAboutName(PadsAbout about);
+// "NxM" or "NxM@COVERAGE": N and M windows from 1 to kMaxPasteWindows, the share above 0 and at
+// most 1 (0.65 when not given).
+Result<PasteSplit> ParsePasteSplit(const std::string& text);
+// "3x3@0.65", which ParsePasteSplit reads back.
+std::string PasteSplitText(const PasteSplit& split);
 std::optional<PadsAbout> PadsAboutNamed(const std::string& name);
 
 // "--pad NAME" as messages name an extra pad, an empty name quoted.

@@ -86,12 +86,19 @@ Status SetPadsAbout(ExtrasRequest& request, const std::string& text) {
     return {};
 }
 
+Status SetEpPaste(ExtrasRequest& request, const std::string& text) {
+    auto split = ParsePasteSplit(text);
+    if (!split.ok()) return Failure{"--ep-paste: " + split.error()};
+    request.epPaste = split.value();
+    return {};
+}
+
 template <class Request>
 struct ValueOption {
     const char* name;
     Status (*set)(Request&, const std::string&);
 };
-const ValueOption<ExtrasRequest> kValues[] = {{"turn", SetTurn}, {"pads-about", SetPadsAbout}};
+const ValueOption<ExtrasRequest> kValues[] = {{"turn", SetTurn}, {"pads-about", SetPadsAbout}, {"ep-paste", SetEpPaste}};
 const ValueOption<ShapeRequest> kShapeValues[] = {{"start-angle", SetStartAngle}, {"name-width", SetNameWidth}};
 
 template <class Request, size_t N>
@@ -202,6 +209,12 @@ Status ShapeFitsStyle(const ShapeRequest& request, const std::string& styleName)
     return {};
 }
 
+Status ExtrasFit(const ExtrasRequest& request) {
+    if (request.epPaste && request.pads.empty())
+        return Failure{"--ep-paste splits the paste of an exposed pad; give the pad with --pad"};
+    return {};
+}
+
 ArrangementShape ShapeOf(const ShapeRequest& request) {
     return ArrangementShape{request.startAngle.value_or(0), request.nameWidth, request.pinPadstacks};
 }
@@ -225,5 +238,6 @@ Result<FootprintExtras> ExtrasOf(const ExtrasRequest& request, const zelmdb::Des
     extras.padsAbout = request.padsAbout;
     extras.omit = request.omit;
     extras.turn = request.turn;
+    extras.epPaste = request.epPaste;
     return extras;
 }

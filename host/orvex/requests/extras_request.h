@@ -1,7 +1,7 @@
-// What generate asks the host to do to the footprint the dialog stored: add pads, leave pads
-// out, turn it, and to each arrangement: start a circle elsewhere, pad its names with zeros,
-// stand some of its pads on padstacks of their own. Read from options or from JSON members of
-// the same names; every refusal names its option.
+// What generate asks the host to do to the footprint the dialog stored: add pads, split an
+// exposed pad's paste, leave pads out, turn it, and to each arrangement: start a circle
+// elsewhere, pad its names with zeros, stand some of its pads on padstacks of their own. Read
+// from options or from JSON members of the same names; every refusal names its option.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -32,6 +32,7 @@ struct ExtrasRequest {
     PadsAbout padsAbout = PadsAbout::Center;
     std::vector<std::string> omit;          // names and ranges, one each
     int32_t turn = 0;                       // minutes
+    std::optional<PasteSplit> epPaste;
     bool allowOverlap = false;
 };
 
@@ -46,6 +47,8 @@ std::optional<Status> ShapeFromJson(ShapeRequest& request, const std::string& na
 std::optional<Status> ExtrasFromJson(ExtrasRequest& request, const std::string& name, const JsonValue& value);
 // Refuses what the style cannot take: a start angle without a circle.
 Status ShapeFitsStyle(const ShapeRequest& request, const std::string& styleName);
+// Refuses a paste split without an extra pad to split.
+Status ExtrasFit(const ExtrasRequest& request);
 
 ArrangementShape ShapeOf(const ShapeRequest& request);
 // The host's record for the request, positions in database units; refuses a position the

@@ -326,6 +326,7 @@ RequestResult RequestFromObject(const JsonValue& object) {
     if (request.footprint.empty()) return RequestResult::Fail("\"footprint\" is needed");
     if (request.page < 0) return RequestResult::Fail("\"style\" (" + StyleList() + ") is needed");
     TRY(FinishArrangement(request));
+    TRY(ExtrasFit(request.extras));
     return request;
 }
 
@@ -355,6 +356,7 @@ RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint)
     if (const auto body = args.Value("--body")) TRY(SetBody(request, *body));
     TRY(ExtrasFromArgs(request.extras, args));
     TRY(FinishArrangement(request));
+    TRY(ExtrasFit(request.extras));
     for (const auto& words : args.Groups("--also")) {
         auto also = AlsoFromWords(words);
         if (!also.ok()) return RequestResult::Fail(AlsoLabel(request.also.size()) + ": " + also.error());
