@@ -102,6 +102,11 @@ TEST(BothFormsTest, FootprintOptionsStayOutsideAnArrangement) {
               "--also 1: --turn is an option of the whole footprint; give it outside --also ... --end-also");
     EXPECT_EQ(FromJson(R"("style": "grid", "also": [{"style": "grid", "pads": []}])").error(),
               "F: --also 1: \"pads\" is an option of the whole footprint, not of an arrangement in \"also\"");
+    // The paste split is the extra pads', which belong to the whole footprint too.
+    EXPECT_EQ(FromArgs({"--style", "grid", "--also", "--style", "grid", "--ep-paste", "2x2", "--end-also"}).error(),
+              "--also 1: --ep-paste is an option of the whole footprint; give it outside --also ... --end-also");
+    EXPECT_EQ(FromJson(R"("style": "grid", "also": [{"style": "grid", "ep-paste": "1x1"}])").error(),
+              "F: --also 1: \"ep-paste\" is an option of the whole footprint, not of an arrangement in \"also\"");
     EXPECT_EQ(FromJson(R"("style": "grid", "also": [{"style": "grid", "radius": 2}])").error(),
               "F: --also 1: unknown option \"radius\"");
     EXPECT_EQ(FromArgs({"--style", "grid", "--also", "--style", "grid"}).error(),
