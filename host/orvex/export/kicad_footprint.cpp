@@ -1,5 +1,5 @@
 // The footprint file: pads from the pins and their padstacks, about the body's centre for
-// surface-mount parts and about pin 1 for through-hole ones, with the body, silkscreen,
+// surface-mount parts and about pin 1's hole for through-hole ones, with the body, silkscreen,
 // courtyard, texts, a 3D model and a description of what made it; all on the bottom's layers,
 // texts mirrored, when the part's pads are on the bottom.
 #include "host/orvex/export/kicad_footprint.h"

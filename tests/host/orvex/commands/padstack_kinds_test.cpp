@@ -165,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(Footprints, PadstackKindsExportTest, ::testing::Values(
                          "  (pad \"2\" thru_hole oval\n    (at 3 0.5)\n    (size 1.2 2)\n    (drill oval 0.6 1.4)",
                          "  (pad \"\" np_thru_hole oval\n    (at -1.5 -2)\n    (size 2 1)\n    (drill oval 2 1)"}},
     // The trapezoid's long side reaches 0.1 mm past the other pads: the outline's centre, the
-    // origin, stands 0.05 mm off the pads' midpoint.
+    // origin, stands 0.05 mm off the pads' midpoint. The mask opening beyond the rows is no part
+    // of that outline, or the origin would move 0.6 mm toward it.
     ExportCase{"SHAPES", {"  (pad \"1\" smd trapezoid\n    (at -1.95 -2)\n    (size 1 0.6)\n    (rect_delta 0 0.2)",
                           "  (pad \"2\" smd roundrect\n    (at -1.95 0)\n    (size 1 0.6)\n    (layers \"F.Cu\" \"F.Paste\" "
                           "\"F.Mask\")\n    (roundrect_rratio 0)\n    (chamfer_ratio 0.25)\n    (chamfer top_left bottom_right))",
