@@ -66,5 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const auto request = RequestFromArgs(args.value(), words.front());
     if (request.ok() && BuildGenerateScript(request.value()).actions.empty()) __builtin_trap();
+    if (request.ok())
+        for (const AlsoRequest& also : request.value().also)
+            if (BuildGenerateScript(also).actions.empty()) __builtin_trap();
     return 0;
 }

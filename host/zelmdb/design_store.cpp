@@ -769,6 +769,12 @@ Status DesignStore::PutPluginRecord(const std::string& owner, const std::string&
     return Write(put->Bind(1, owner).Bind(2, key).BindBlob(3, data));
 }
 
+Status DesignStore::DeletePluginRecord(const std::string& owner, const std::string& key) {
+    if (!GetPluginRecord(owner, key)) return {};
+    auto remove = statements_->Use("DELETE FROM plugin_records WHERE owner = ? AND key = ?");
+    return Write(remove->Bind(1, owner).Bind(2, key));
+}
+
 std::optional<std::string> DesignStore::GetPluginRecord(const std::string& owner, const std::string& key) {
     // A design without the table has no records: the statement does not prepare, and Step says so.
     auto get = statements_->Use("SELECT data FROM plugin_records WHERE owner = ? AND key = ?");

@@ -154,6 +154,8 @@ public:
     // A plug-in's own records, apart from the host's: any bytes under (owner, key).
     Status PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data);
     std::optional<std::string> GetPluginRecord(const std::string& owner, const std::string& key);
+    // Done too when there is no such record, or no table of them.
+    Status DeletePluginRecord(const std::string& owner, const std::string& key);
     std::vector<Label> Labels();
 
     std::vector<Layer> Layers();

@@ -47,7 +47,7 @@ Result<Files> LibraryFiles(zelmdb::DesignStore& store, const std::string& folder
 
 Result<Files> FilesOf(zelmdb::DesignStore& store, const ExportRequest& r) {
     if (!r.footprint) return LibraryFiles(store, r.out);
-    TRY_ASSIGN(text, KicadFootprintText(store, *r.footprint, r.body));
+    TRY_ASSIGN(text, KicadFootprintText(store, *r.footprint, r.body, r.model));
     return Files{{r.out, text}};
 }
 

@@ -10,12 +10,12 @@
 #include "host/orvex/commands/command_table.h"
 #include "host/orvex/extras/pad_overlap.h"
 #include "host/orvex/hosting/dialog_session.h"
+#include "host/orvex/hosting/run_refusal.h"
 #include "host/orvex/hosting/stop_signals.h"
 #include "host/orvex/requests/generate_request.h"
 #include "host/orvex/text/json_reader.h"
 #include "host/orvex/text/latin1.h"
 #include "platform/ui/headless_driver.h"
-#include "platform/win/message_box.h"
 #include "platform/win/whole_file.h"
 
 namespace {
@@ -45,46 +45,13 @@ Result<std::string> DesignOf(const ArgList& a, const std::vector<GenerateRequest
     return design;
 }
 
-std::string DriverRefusal(const GenerateRequest& request, const GenerateScript& script, const HeadlessDriver& driver) {
-    const int line = driver.FailedLine();
-    const std::string origin = line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
-    if (origin == "--padstack" || origin == "--pin1-padstack") {
-        const std::string& name = origin == "--padstack" ? request.padstack : request.pin1Padstack;
-        return origin + ": the dialog offers no padstack named " + Utf8FromLatin1(name) +
-               " (it lists the design's usable padstacks and those of the PADSTACK_LIB libraries)";
-    }
-    if (driver.FailureKind() == HeadlessDriver::Failure::Unreachable)
-        return origin + " does not apply to the " + request.styleName + " style as set";
-    return (origin.empty() ? "" : origin + ": ") + Utf8FromLatin1(driver.Error());
-}
-
-// The option whose action the dialog answered with a message: the driver stops there, so it is
-// the last action it took. Empty for the closing OK.
-std::string BoxOrigin(const GenerateScript& script, const HeadlessDriver& driver) {
-    const int taken = int(script.actions.size()) - driver.ActionsLeft();
-    if (taken < 1) return "";
-    const int line = script.actions[size_t(taken - 1)].line;
-    return line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
-}
-
-std::string BoxesSaid() {
-    std::string said;
-    for (const ShownMessageBox& box : ShownMessageBoxes())
-        said += (said.empty() ? "" : ", then ") + ("\"" + Utf8FromLatin1(box.Text) + "\"");
-    return said;
-}
-
 // Whether the run stored the footprint; the refusal says why not.
 Status Stored(DialogSession& session, const GenerateRequest& request, const GenerateScript& script,
               const HeadlessDriver& driver, int32_t result) {
-    if (driver.Failed()) return Failure{DriverRefusal(request, script, driver)};
-    if (Status written = session.AllWritten(); !written.ok())
+    if (Status written = session.AllWritten(); !driver.Failed() && !written.ok())
         return Failure{"the footprint was NOT stored: " + written.error()};
-    if (result == 1 && session.Holds(request.footprint)) return {};
-    const std::string said = BoxesSaid();
-    if (said.empty()) return Failure{"the dialog did not end with OK"};
-    const std::string origin = BoxOrigin(script, driver);
-    return Failure{(origin.empty() ? "" : origin + ": ") + "the dialog says " + said};
+    return ScriptOutcome(script, driver, session.Boxes(), result == 1 && session.Holds(request.footprint),
+                         request.styleName);
 }
 
 // Whether the host did its extras to the stored footprint, and its pads keep apart unless the
@@ -108,8 +75,10 @@ Status GenerateOne(DialogSession& session, const GenerateRequest& request) {
     Status done = Stored(session, request, script, driver, result);
     if (done.ok()) done = ExtrasKept(session, request);
     if (!done.ok()) return Failure{label + ": " + done.error() + "; nothing was stored"};
-    if (std::string said = BoxesSaid(); !said.empty())
+    if (std::string said = BoxesSaid(session.Boxes()); !said.empty())
         std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", label.c_str(), said.c_str());
+    for (const std::string& note : session.ExtrasNotes())
+        std::fprintf(stderr, "orvex: %s: %s; the footprint goes on\n", label.c_str(), note.c_str());
     return {};
 }
 

@@ -35,8 +35,8 @@ const char* AnswerName(int answer) {
     }
 }
 
-void PrintRun(int32_t result, const std::vector<std::string>& notes) {
-    for (const ShownMessageBox& box : ShownMessageBoxes())
+void PrintRun(const std::vector<ShownMessageBox>& boxes, int32_t result, const std::vector<std::string>& notes) {
+    for (const ShownMessageBox& box : boxes)
         std::printf("message box: \"%s\": \"%s\" answered %s\n", Utf8FromLatin1(box.Caption).c_str(),
                     Utf8FromLatin1(box.Text).c_str(),
                     AnswerName(box.Answer));
@@ -82,7 +82,7 @@ struct Ending {
 // keeps nothing.
 int Finish(DialogSession& session, const std::string& footprint, Ending end, const StopSignals& stop) {
     end.notes.insert(end.notes.end(), session.ExtrasNotes().begin(), session.ExtrasNotes().end());
-    PrintRun(end.result, end.notes);
+    PrintRun(session.Boxes(), end.result, end.notes);
     if (Status going = stop.Check("nothing was stored; " + session.File() + " is unchanged"); !going.ok()) {
         session.Drop();
         Said(session, "unchanged, nothing the plug-in wrote was kept");

@@ -119,6 +119,21 @@ Status WritePadstacks(JsonWriter& j, zelmdb::DesignStore& store, DesignView& vie
     return {};
 }
 
+// What the host keeps with the footprint, as it keeps it; a damaged record is told, not hidden.
+void WriteHostRecord(JsonWriter& j, zelmdb::DesignStore& store, const std::string& footprint) {
+    if (!store.GetPluginRecord(kHostRecordOwner, footprint)) {
+        j.Key("host").Null();
+        return;
+    }
+    const auto extras = LoadExtras(store, footprint);
+    if (!extras.ok()) {
+        j.Key("host").Null().Key("host_damaged").String(extras.error());
+        return;
+    }
+    j.Key("host");
+    WriteExtras(j, extras.value());
+}
+
 void WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view,
                      const std::string& only) {
     const auto components = store.Components();
@@ -156,9 +171,23 @@ void WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view
                 .Key("x").Int(t.x).Key("y").Int(t.y).Key("height").Int(t.height)
                 .Key("width").Int(t.lineWidth).EndObject();
         }
-        j.EndArray().EndObject();
+        j.EndArray();
+        WriteHostRecord(j, store, name);
+        j.EndObject();
     }
     j.EndArray();
+}
+
+// What the host did to one arrangement, a line each.
+void PrintShape(const ArrangementShape& shape, const char* indent) {
+    if (shape.nameWidth != 0) std::printf("%snumeric names padded to %d digits\n", indent, shape.nameWidth);
+    for (const PinPadstack& p : shape.pinPadstacks) {
+        std::string list;
+        for (const std::string& item : p.pins) list += (list.empty() ? "" : ",") + item;
+        std::printf("%spads %s on padstack %s\n", indent, Utf8FromLatin1(list).c_str(),
+                    Utf8FromLatin1(p.padstack).c_str());
+    }
+    if (shape.startAngle != 0) std::printf("%spin 1 of the circle at %g degrees\n", indent, shape.startAngle / 60.0);
 }
 
 // A footprint shown alone: every pin where it stands, in the design's unit, and what the host
@@ -174,12 +203,20 @@ Status PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb::Sym
                     Utf8FromLatin1(view.PadstackName(pin.padstack)).c_str());
     }
     TRY_ASSIGN(e, LoadExtras(store, name));
+    const char* about = e.padsAbout == PadsAbout::Center ? "centre" : "origin";
+    PrintShape(e.shape, "    ");
+    for (size_t k = 0; k < e.also.size(); ++k) {
+        const AlsoArrangement& a = e.also[k];
+        std::printf("    %s at %s %s %s from the first arrangement's %s%s: %s\n", AlsoLabel(k).c_str(),
+                    DisplayLength(a.x, info).c_str(), DisplayLength(a.y, info).c_str(), unitName, about,
+                    a.shareNames ? ", sharing names" : "", Utf8FromLatin1(OptionListText(a.madeFrom)).c_str());
+        PrintShape(a.shape, "      ");
+    }
     for (const ExtraPad& pad : e.pads)
         std::printf("    extra pad \"%s\" at %s %s %s from the %s, padstack %s\n", Utf8FromLatin1(pad.name).c_str(),
-                    DisplayLength(pad.x, info).c_str(), DisplayLength(pad.y, info).c_str(), unitName,
-                    e.padsAbout == PadsAbout::Center ? "centre" : "origin", Utf8FromLatin1(pad.padstack).c_str());
+                    DisplayLength(pad.x, info).c_str(), DisplayLength(pad.y, info).c_str(), unitName, about,
+                    Utf8FromLatin1(pad.padstack).c_str());
     for (const std::string& item : e.omit) std::printf("    omitted %s\n", Utf8FromLatin1(item).c_str());
-    if (e.startAngle != 0) std::printf("    pin 1 of the circle at %g degrees\n", e.startAngle / 60.0);
     if (e.turn != 0) std::printf("    turned %d degrees counter-clockwise\n", e.turn / 60);
     if (e.epPaste)
         std::printf("    exposed pad paste in %d x %d windows covering %g of it\n", e.epPaste->across, e.epPaste->down,

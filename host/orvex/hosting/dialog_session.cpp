@@ -3,6 +3,7 @@
 #include "host/orvex/hosting/dialog_session.h"
 
 #include "host/orvex/extras/extras_applier.h"
+#include "host/orvex/hosting/arrangement_builder.h"
 #include "host/orvex/hosting/plugin_folder.h"
 #include "host/orvex/hosting/plugin_windows.h"
 #include "host/orvex/text/latin1.h"
@@ -16,8 +17,6 @@
 namespace {
 
 constexpr const char* PluginModule = "tessra.dll";
-// The plug-in keeps what each footprint was made from under this owner and the footprint's name.
-constexpr const char* PluginRecordOwner = "Tessra";
 
 }  // namespace
 
@@ -71,7 +70,7 @@ Status DialogSession::Reopenable(const std::string& footprint) {
     if (design_.FindSymbol(footprint) == 0)
         return Failure{file_ + ": the design holds no footprint named " + Utf8FromLatin1(footprint) +
                        " to reopen; nothing was changed"};
-    if (!design_.GetPluginRecord(PluginRecordOwner, footprint)) {
+    if (!design_.GetPluginRecord(kPluginRecordOwner, footprint)) {
         return Failure{file_ + ": the footprint " + Utf8FromLatin1(footprint) +
                        " was not made by the generator, so there is nothing to reopen it from; nothing was changed"};
     }
@@ -88,11 +87,12 @@ int32_t DialogSession::Run(const std::string& footprint, const FootprintExtras* 
     ClearShownMessageBoxes();
     extrasDone_ = {};
     extrasNotes_.clear();
-    const auto before = design_.GetPluginRecord(PluginRecordOwner, footprint);
+    const auto before = design_.GetPluginRecord(kPluginRecordOwner, footprint);
     lastPadstackBefore_ = design_.LastPadstackId();
     const int32_t result = plugin_->DisplayTessraDialog(footprint.c_str());
+    boxes_ = ShownMessageBoxes();
     if (result == 1) {
-        const bool remade = design_.GetPluginRecord(PluginRecordOwner, footprint) != before;
+        const bool remade = design_.GetPluginRecord(kPluginRecordOwner, footprint) != before;
         extrasDone_ = DoExtras(footprint, remade, given);
     }
     return result;
@@ -104,8 +104,15 @@ Status DialogSession::DoExtras(const std::string& footprint, bool remade, const 
     // Made from other values than generate's: what the host added stays, the options go.
     const bool forget = !given && remade && !extras.madeFrom.empty();
     if (forget) extras.madeFrom.clear();
-    TRY_ASSIGN(notes, ApplyExtras(design_, footprint, extras, given ? ExtrasCheck::Strict : ExtrasCheck::Lenient));
-    extrasNotes_ = std::move(notes);
+    if (extras.ChangesFootprint()) {
+        ArrangementBuilder builder(*plugin_, design_);
+        TRY_ASSIGN(built, builder.Build(footprint, extras));
+        TRY_ASSIGN(notes, ApplyExtras(design_, footprint, extras, given ? ExtrasCheck::Strict : ExtrasCheck::Lenient,
+                                      built));
+        TRY(builder.DropUnusedCopies());
+        extrasNotes_ = builder.Notes();
+        extrasNotes_.insert(extrasNotes_.end(), notes.begin(), notes.end());
+    }
     if ((given || forget) && !SaveExtras(design_, footprint, extras).ok())
         return Failure{"what " + Utf8FromLatin1(footprint) + " was made from could not be kept"};
     return {};

@@ -13,6 +13,7 @@
 #include "host/orvex/hosting/plugin_library.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/transaction.h"
+#include "platform/win/message_box.h"
 
 class HeadlessDriver;
 
@@ -36,9 +37,10 @@ public:
     Status Reopenable(const std::string& footprint);
     // The plug-in's answer, 1 for OK; the driver feeds the dialog its input. After OK the host
     // does its extras to the footprint the plug-in stored: `given` when the caller brings new
-    // ones (generate, which keeps them), else those kept with the footprint (a reopen). A
-    // footprint the dialog stored from other values no longer counts as made from generate's
-    // options.
+    // ones (generate, which keeps them), else those kept with the footprint (a reopen). Further
+    // arrangements and pin padstacks are dialog runs of their own, headless (see
+    // arrangement_builder.h). A footprint the dialog stored from other values no longer counts
+    // as made from generate's options.
     int32_t Run(const std::string& footprint, HeadlessDriver& driver, const FootprintExtras* given = nullptr);
     // The same with whatever input source the window system has, a person's for one.
     int32_t Run(const std::string& footprint, const FootprintExtras* given = nullptr);
@@ -47,6 +49,8 @@ public:
     const Status& ExtrasDone() const { return extrasDone_; }
     // What the last run's extras let pass but tell (an omitted name gone from the arrangement).
     const std::vector<std::string>& ExtrasNotes() const { return extrasNotes_; }
+    // The message boxes the last run's dialog showed, the host's own runs for its extras apart.
+    const std::vector<ShownMessageBox>& Boxes() const { return boxes_; }
     // Whether every write of the runs so far went through; refused with the first that failed.
     // A run with a failed write must not be kept: the plug-in does not look at the host's
     // answers, so it may have gone on.
@@ -80,4 +84,5 @@ private:
     int32_t lastPadstackBefore_ = 0;                    // the largest padstack id as the last run began
     Status extrasDone_;
     std::vector<std::string> extrasNotes_;
+    std::vector<ShownMessageBox> boxes_;
 };

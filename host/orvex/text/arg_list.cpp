@@ -51,6 +51,8 @@ Status ArgList::Take(const std::vector<std::string>& words, size_t& at, const Ar
         values_[w] = words[++at];
         return {};
     }
+    if (const auto block = rules.blocks.find(w); block != rules.blocks.end())
+        return TakeBlock(words, at, block->second);
     const auto group = rules.groups.find(w);
     if (group == rules.groups.end()) return Failure{"unknown option " + w};
     const size_t n = group->second;
@@ -58,6 +60,20 @@ Status ArgList::Take(const std::vector<std::string>& words, size_t& at, const Ar
     groups_.emplace(w, std::vector<std::string>(words.begin() + long(at) + 1, words.begin() + long(at + 1 + n)));
     at += n;
     return {};
+}
+
+// The words after the opener at `at` up to `closer`; a block holds no second block of its kind.
+Status ArgList::TakeBlock(const std::vector<std::string>& words, size_t& at, const std::string& closer) {
+    const std::string& opener = words[at];
+    for (size_t end = at + 1; end < words.size(); ++end) {
+        if (words[end] == opener)
+            return Failure{"option " + opener + " holds no other " + opener + "; close the first with " + closer};
+        if (words[end] != closer) continue;
+        groups_.emplace(opener, std::vector<std::string>(words.begin() + long(at) + 1, words.begin() + long(end)));
+        at = end;
+        return {};
+    }
+    return Failure{"option " + opener + " ends with " + closer + ", which is missing"};
 }
 
 std::optional<std::string> ArgList::Value(const std::string& option) const {

@@ -18,6 +18,8 @@ struct ArgRules {
     size_t fewest = 0, most = SIZE_MAX;       // positional words
     std::set<std::string> paths = {};         // value options that name a file
     size_t pathWords = 1;                     // leading positional words that name a file
+    // "--name" and the word that closes it: every word between is the block's, again for more.
+    std::map<std::string, std::string> blocks = {};
 };
 
 class ArgList {
@@ -32,13 +34,14 @@ public:
     const std::vector<std::string>& positional() const { return positional_; }
     std::optional<std::string> Value(const std::string& option) const;
     bool Has(const std::string& option) const;
-    // Each giving of a group option, in the order given.
+    // Each giving of a group or block option, in the order given.
     std::vector<std::vector<std::string>> Groups(const std::string& option) const;
     // How many options were given, each giving of a group counted.
     size_t OptionCount() const { return values_.size() + flags_.size() + groups_.size(); }
 
 private:
     Status Take(const std::vector<std::string>& words, size_t& at, const ArgRules& rules);
+    Status TakeBlock(const std::vector<std::string>& words, size_t& at, const std::string& closer);
 
     std::vector<std::string> positional_;
     std::map<std::string, std::string> values_;

@@ -19,6 +19,20 @@ TEST(ArgListTest, GroupsTakeTheirWordsAndMayComeAgain) {
     EXPECT_EQ(args.value().OptionCount(), 3u);
 }
 
+// A block's words are the block's, options and all, up to its closing word.
+TEST(ArgListTest, BlocksTakeEveryWordUpToTheirEnd) {
+    const ArgRules rules{{"--x"}, {}, {}, 0, 1, {}, 1, {{"--also", "--end-also"}}};
+    auto args = ArgList::Parse({"D", "--also", "--x", "1", "--pad", "--end-also", "--x", "2", "--also", "--end-also"}, rules);
+    ASSERT_TRUE(args.ok()) << args.error();
+    EXPECT_EQ(args.value().Groups("--also"), (std::vector<std::vector<std::string>>{{"--x", "1", "--pad"}, {}}));
+    EXPECT_EQ(args.value().Value("--x"), "2");
+    EXPECT_EQ(args.value().positional(), std::vector<std::string>{"D"});
+    EXPECT_EQ(ArgList::Parse({"--also", "--x", "1"}, rules).error(), "option --also ends with --end-also, which is missing");
+    EXPECT_EQ(ArgList::Parse({"--also", "--also", "--end-also", "--end-also"}, rules).error(),
+              "option --also holds no other --also; close the first with --end-also");
+    EXPECT_EQ(ArgList::Parse({"--end-also"}, rules).error(), "unknown option --end-also") << "a closer alone";
+}
+
 struct RefusedCase {
     const char* name;
     std::vector<std::string> words;
