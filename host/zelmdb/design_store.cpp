@@ -46,17 +46,20 @@ CREATE TABLE padstack_layers(padstack_id INTEGER NOT NULL, layer INTEGER NOT NUL
                              PRIMARY KEY (padstack_id, layer)) WITHOUT ROWID;
 CREATE TABLE symbols(id INTEGER PRIMARY KEY, name_id INTEGER NOT NULL DEFAULT 0,
                      center_x INTEGER NOT NULL DEFAULT 0, center_y INTEGER NOT NULL DEFAULT 0);
+CREATE INDEX symbols_by_name ON symbols(name_id, id);
 CREATE TABLE pins(symbol_id INTEGER NOT NULL, number INTEGER NOT NULL, name_id INTEGER NOT NULL,
                   x INTEGER NOT NULL, y INTEGER NOT NULL, padstack_id INTEGER NOT NULL,
                   PRIMARY KEY (symbol_id, number)) WITHOUT ROWID;
 CREATE TABLE components(id INTEGER PRIMARY KEY, name_id INTEGER NOT NULL DEFAULT 0,
                         value_a INTEGER NOT NULL DEFAULT 0, value_b INTEGER NOT NULL DEFAULT 0,
                         symbol_id INTEGER NOT NULL DEFAULT 0);
+CREATE INDEX components_by_symbol ON components(symbol_id);
 CREATE TABLE texts(id INTEGER PRIMARY KEY, line_width INTEGER NOT NULL DEFAULT 0,
                    height INTEGER NOT NULL DEFAULT 0, x INTEGER NOT NULL DEFAULT 0,
                    y INTEGER NOT NULL DEFAULT 0, symbol_id INTEGER NOT NULL DEFAULT 0,
                    layer INTEGER NOT NULL DEFAULT 0, kind INTEGER NOT NULL DEFAULT 0,
                    text TEXT NOT NULL DEFAULT '');
+CREATE INDEX texts_by_symbol ON texts(symbol_id);
 CREATE TABLE layers(number INTEGER PRIMARY KEY, name TEXT NOT NULL);
 CREATE TABLE colours(id INTEGER PRIMARY KEY, kind INTEGER NOT NULL, sub_kind INTEGER NOT NULL,
                      layer INTEGER NOT NULL, value INTEGER NOT NULL,
@@ -74,6 +77,9 @@ struct Migration {
 const Migration Migrations[] = {
     {2, "ALTER TABLE padstack_layers ADD COLUMN corner_ratio INTEGER NOT NULL DEFAULT 0;"
         "ALTER TABLE padstack_layers ADD COLUMN host_flags INTEGER NOT NULL DEFAULT 0;"},
+    {3, "CREATE INDEX IF NOT EXISTS symbols_by_name ON symbols(name_id, id);"
+        "CREATE INDEX IF NOT EXISTS components_by_symbol ON components(symbol_id);"
+        "CREATE INDEX IF NOT EXISTS texts_by_symbol ON texts(symbol_id);"},
 };
 // The columns each migration adds, which a file below its version lacks until it is written.
 struct AddedColumn {
@@ -344,6 +350,8 @@ bool DesignStore::Rollback() {
     state_ = State::Reading;
     return Exec("ROLLBACK");
 }
+
+std::vector<std::string> DesignStore::PreparedStatements() const { return statements_->Texts(); }
 
 Status DesignStore::Write(SqliteStatement& statement) {
     if (TransactionLost()) return Failure{failedWrites_.front()};
@@ -720,21 +728,23 @@ std::optional<std::string> DesignStore::GetPluginRecord(const std::string& owner
 std::optional<Symbol> DesignStore::SymbolNamed(const std::string& name) {
     const int32_t id = FindSymbol(name);
     if (id == 0) return std::nullopt;
-    std::vector<Symbol> found = ReadSymbols(id);
+    // Not the listing's statement with "OR id = ?": that would read every symbol to find one.
+    auto one = statements_->Use("SELECT id, name_id, center_x, center_y FROM symbols WHERE id = ?");
+    std::vector<Symbol> found = ReadSymbols(one->Bind(1, int64_t(id)));
     if (found.empty()) return std::nullopt;
     return std::move(found.front());
 }
 
-std::vector<Symbol> DesignStore::Symbols() { return ReadSymbols(0); }
+std::vector<Symbol> DesignStore::Symbols() {
+    auto all = statements_->Use("SELECT id, name_id, center_x, center_y FROM symbols ORDER BY id");
+    return ReadSymbols(*all);
+}
 
-std::vector<Symbol> DesignStore::ReadSymbols(int32_t onlyId) {
+std::vector<Symbol> DesignStore::ReadSymbols(SqliteStatement& heads) {
     std::vector<Symbol> out;
-    auto all = statements_->Use("SELECT id, name_id, center_x, center_y FROM symbols WHERE ?1 = 0 OR id = ?1 "
-                             "ORDER BY id");
-    all->Bind(1, int64_t(onlyId));
-    while (all->Step()) {
-        out.push_back({int32_t(all->Int(0)), int32_t(all->Int(1)), int32_t(all->Int(2)),
-                       int32_t(all->Int(3)), {}});
+    while (heads.Step()) {
+        out.push_back({int32_t(heads.Int(0)), int32_t(heads.Int(1)), int32_t(heads.Int(2)),
+                       int32_t(heads.Int(3)), {}});
     }
     auto pins = statements_->Use("SELECT name_id, x, y, padstack_id FROM pins WHERE symbol_id = ? "
                               "ORDER BY number");

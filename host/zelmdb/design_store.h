@@ -50,7 +50,9 @@ class DesignStore {
 public:
     static constexpr int ApplicationId = 0x4F525658;   // "ORVX"
     // 2: padstack layers carry the host's corner ratio and flags.
-    static constexpr int SchemaVersion = 2;
+    // 3: indexes find a symbol by its name and the components and labels of a symbol, so that a
+    //    footprint costs as much in a design of ten thousand as in an empty one.
+    static constexpr int SchemaVersion = 3;
     // How long a statement waits for another program's lock before it says "in use".
     static constexpr int BusyTimeoutMs = 3000;
     // Every coordinate and size stays within this many units either way, so that the sum or
@@ -148,6 +150,9 @@ public:
     int FindColour(uint8_t kind, uint8_t subKind, uint8_t layer);
     std::optional<uint32_t> ColourValue(int index);
 
+    // The SQL of every statement prepared on the file since it was opened (those that prepared).
+    std::vector<std::string> PreparedStatements() const;
+
     // The comparison key of a padstack's geometry: sizes and shape of every layer, the rotation
     // only where the shape is not round, since rotation leaves a round pad unchanged, and the
     // host's properties of each layer.
@@ -175,8 +180,8 @@ private:
     bool PadstackExists(int32_t id);
     bool SymbolExists(int32_t id);
     Result<int32_t> Insert(const char* sql, int32_t maxId);
-    // Every symbol with its pins, or only the one of that id.
-    std::vector<Symbol> ReadSymbols(int32_t onlyId);
+    // The symbols whose heads (id, name, centre) the statement reads, with their pins.
+    std::vector<Symbol> ReadSymbols(SqliteStatement& heads);
     void NotePadstackId(int32_t id);
     // The only way lastPadstackId_ changes: each change leaves record_ to be encoded again.
     void SetLastPadstackId(std::optional<int32_t> id);

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileTest, ::testing::Values(
     BadFile{"newer.design",
             [](DesignOpenTest& t, const std::string& p) {
                 std::filesystem::rename(t.MakeDesign("n.design"), p);
-                Sql(p, "PRAGMA user_version = 3");
+                Sql(p, ("PRAGMA user_version = " + std::to_string(DesignStore::SchemaVersion + 1)).c_str());
             },
             "newer orvex"},
     BadFile{"truncated.design",
