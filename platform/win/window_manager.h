@@ -70,6 +70,7 @@ public:
     // While deferred, a dry queue asks for input without painting first: a scripted run that
     // nobody watches paints only when a picture is taken, and then all at once (PaintAll).
     void DeferPaint(bool deferred) { paintDeferred_ = deferred; }
+    bool PaintDeferred() const { return paintDeferred_; }
     // Paints every invalid window, frames first, as a dry queue would; or only those of one
     // top-level window and its children, for a picture of that window alone.
     void PaintAll(HWND topLevel = 0);

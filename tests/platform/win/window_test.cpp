@@ -1,6 +1,7 @@
 // The window tree, message order, focus and tab order, invalidation and the paint cycle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -195,6 +196,32 @@ TEST_F(WindowTest, UpdateWindowPaintsAtOnceAndOnlyWhenInvalid) {
     InvalidateRect(w, nullptr, FALSE);
     UpdateWindow(w);
     EXPECT_EQ(Log(), (std::vector<std::string>{"paint w"}));
+}
+
+// A scripted run paints only for a picture: until then a window has no pixels, however it was
+// shown, moved, measured on or asked to update, and the picture then paints what is invalid.
+TEST_F(WindowTest, DeferredPaintingMakesNoPixelsUntilAPictureIsTaken) {
+    WindowManager& m = WindowManager::Instance();
+    WindowSurfaces& surfaces = WindowSurfaces::Install();
+    m.DeferPaint(true);
+    HWND w = Top("w", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    SetWindowPos(w, 0, 20, 30, 260, 180, SWP_NOZORDER);
+    HDC dc = GetDC(w);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, "W", 1, &size);
+    ReleaseDC(w, dc);
+    UpdateWindow(w);
+    Pump();
+    EXPECT_EQ(surfaces.OwnPixels(w), nullptr);
+    EXPECT_TRUE(GetUpdateRect(w, nullptr, FALSE));
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), "paint w"), 0);
+    m.PaintAll(w);
+    m.DeferPaint(false);
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), "paint w"), 1);
+    const Surface* pixels = surfaces.OwnPixels(w);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(std::make_pair(pixels->Width(), pixels->Height()), std::make_pair(260, 180));
+    EXPECT_EQ(pixels->Pixel(130, 90), 0u) << "the client erased with the class's black brush";
 }
 
 // Forty controls on one spot: each passes its area to every one above it, which once meant
