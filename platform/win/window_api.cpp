@@ -228,9 +228,9 @@ BOOL GetWindowRect(HWND h, RECT* rect) {
 }
 
 BOOL GetClientRect(HWND h, RECT* rect) {
-    if (!Windows().Get(h) || !rect) return FALSE;
-    const RECT c = Windows().ClientScreenRect(h);
-    *rect = {0, 0, c.right - c.left, c.bottom - c.top};
+    const Window* w = Windows().Get(h);
+    if (!w || !rect) return FALSE;
+    *rect = Windows().ClientArea(*w);
     return TRUE;
 }
 

@@ -47,6 +47,7 @@ public:
     RECT NonClientInsets(const Window& w) const;
     RECT ScreenRect(HWND h) const;         // the window's frame in screen coordinates
     RECT ClientScreenRect(HWND h) const;   // its client area in screen coordinates
+    RECT ClientArea(const Window& w) const;   // its client area in its own coordinates
     HWND TopLevelOf(HWND h) const;
     bool ReallyVisible(HWND h) const { return UpToTopLevel(h, &Window::Visible); }   // shown
     bool ReallyEnabled(HWND h) const { return UpToTopLevel(h, &Window::Enabled); }   // takes input

@@ -224,6 +224,26 @@ TEST_F(WindowTest, DeferredPaintingMakesNoPixelsUntilAPictureIsTaken) {
     EXPECT_EQ(pixels->Pixel(130, 90), 0u) << "the client erased with the class's black brush";
 }
 
+// Controls set up inside a page not yet shown pass nothing on to each other; showing the page
+// invalidates all of it and everything in it, so all is painted all the same.
+TEST_F(WindowTest, AHiddenWindowPassesNothingOnUntilShown) {
+    HWND w = Top("w", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND page = Child(w, "page", 1, 0);
+    HWND above = Child(page, "above", 2);
+    HWND below = Child(page, "below", 3);   // on the same spot, under `above`
+    for (HWND h : {page, above, below}) WindowManager::Instance().Validate(h, nullptr);   // as if painted once
+    InvalidateRect(below, nullptr, TRUE);
+    EXPECT_TRUE(GetUpdateRect(below, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(above, nullptr, FALSE));
+    Log().clear();
+    ShowWindow(page, SW_SHOW);
+    Pump();
+    const auto at = [&](const char* what) { return std::find(Log().begin(), Log().end(), what) - Log().begin(); };
+    ASSERT_LT(at("paint page"), at("paint below"));
+    ASSERT_LT(at("paint below"), at("paint above")) << "the one above is painted last";
+    EXPECT_LT(at("paint above"), std::ssize(Log()));
+}
+
 // Forty controls on one spot: each passes its area to every one above it, which once meant
 // every path through the pile, far more than a lifetime of work.
 TEST_F(WindowTest, APileOfOverlappingControlsIsInvalidatedWhole) {
