@@ -126,7 +126,7 @@ DesignStore::DesignStore(std::string path, sqlite3* db, int lockFd)
     : path_(std::move(path)), db_(db), lockFd_(lockFd), statements_(std::make_unique<StatementCache>(db)) {
     // SQLite may end our transaction by itself after an error, taking back padstacks the record
     // counts; it calls this then, so the record need not ask on every read whether that happened.
-    sqlite3_rollback_hook(db_, [](void* store) { static_cast<DesignStore*>(store)->recordFresh_ = false; }, this);
+    sqlite3_rollback_hook(db_, [](void* store) { static_cast<DesignStore*>(store)->TakenBack(); }, this);
 }
 
 DesignStore::~DesignStore() {
@@ -320,7 +320,7 @@ bool DesignStore::Exec(const char* sql) {
 
 Status DesignStore::Begin(Lock lock) {
     if (state_ == State::Writing) return Failure{path_ + ": a transaction is already open"};
-    SetLastPadstackId(std::nullopt);
+    TakenBack();
     failedWrites_.clear();
     if (!Exec(lock == Lock::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE")) {
         state_ = State::Reading;
@@ -331,7 +331,7 @@ Status DesignStore::Begin(Lock lock) {
 }
 
 Status DesignStore::Commit() {
-    SetLastPadstackId(std::nullopt);
+    TakenBack();
     if (state_ == State::Writing) TransactionLost();
     switch (state_) {
     case State::Reading: return Failure{path_ + ": no transaction is open"};
@@ -344,11 +344,31 @@ Status DesignStore::Commit() {
 }
 
 bool DesignStore::Rollback() {
-    SetLastPadstackId(std::nullopt);
+    TakenBack();
     // After SQLite ended the transaction itself there is nothing left to take back.
     if (state_ != State::Writing) return state_ == State::Lost;
     state_ = State::Reading;
     return Exec("ROLLBACK");
+}
+
+bool DesignStore::Held() const { return state_ == State::Writing && sqlite3_get_autocommit(db_) == 0; }
+
+void DesignStore::TakenBack() {
+    SetLastPadstackId(std::nullopt);
+    ForgetPadstacks();
+    nameIds_.Forget();
+    nameTexts_.Forget();
+    layerNumbers_.Forget();
+    colourIds_.Forget();
+    colourValues_.Forget();
+    pluginTableHeld_ = false;
+}
+
+void DesignStore::ForgetPadstacks() {
+    padstacks_.Forget();
+    namedPadstacks_.Forget();
+    listedPadstacks_.Forget();
+    samePadstacks_.Forget();
 }
 
 std::vector<std::string> DesignStore::PreparedStatements() const { return statements_->Texts(); }
@@ -383,17 +403,26 @@ Failure DesignStore::Failed(int code, int32_t number, const std::string& why) {
 }
 
 Result<int32_t> DesignStore::NameCreate(const std::string& text) {
-    auto find = statements_->Use("SELECT id FROM names WHERE text = ?");
-    if (find->Bind(1, text).Step()) return int32_t(find->Int(0));
-    auto add = statements_->Use("INSERT INTO names(text) VALUES (?)");
-    TRY(Write(add->Bind(1, text)));
-    return int32_t(sqlite3_last_insert_rowid(db_));
+    const auto findOrAdd = [&]() -> Result<int32_t> {
+        auto find = statements_->Use("SELECT id FROM names WHERE text = ?");
+        if (find->Bind(1, text).Step()) return int32_t(find->Int(0));
+        // A padstack stored with the id of a name not made yet is found by that name from now on.
+        ForgetPadstacks();
+        auto add = statements_->Use("INSERT INTO names(text) VALUES (?)");
+        TRY(Write(add->Bind(1, text)));
+        return int32_t(sqlite3_last_insert_rowid(db_));
+    };
+    return nameIds_.Find(Held(), text, findOrAdd, [](const Result<int32_t>& id) { return id.ok(); });
 }
 
 std::optional<std::string> DesignStore::NameText(int32_t id) {
-    auto find = statements_->Use("SELECT text FROM names WHERE id = ?");
-    if (!find->Bind(1, int64_t(id)).Step()) return std::nullopt;
-    return find->Text(0);
+    const auto read = [&]() -> std::optional<std::string> {
+        auto find = statements_->Use("SELECT text FROM names WHERE id = ?");
+        if (!find->Bind(1, int64_t(id)).Step()) return std::nullopt;
+        return find->Text(0);
+    };
+    // A name is never changed, but an id that names nothing yet may name one soon.
+    return nameTexts_.Find(Held(), id, read, [](const auto& text) { return text.has_value(); });
 }
 
 Result<int32_t> DesignStore::Insert(const char* sql, int32_t maxId) {
@@ -413,6 +442,7 @@ Result<int32_t> DesignStore::NewPadstack() {
         return Failed(ErrorNoIdLeft, last, path_ + ": no padstack id is left (the design holds padstack " +
                                                std::to_string(last) + ")");
     }
+    ForgetPadstacks();
     Result<int32_t> id = Insert("INSERT INTO padstacks(name_id) VALUES (0)", MaxPadstackId);
     NotePadstackId(id.ok() ? id.value() : 0);
     return id;
@@ -468,6 +498,7 @@ Status DesignStore::PutPadstack(const Padstack& p) {
                                    std::to_string(part) + " units");
         }
     }
+    ForgetPadstacks();
     auto put = statements_->Use("INSERT OR REPLACE INTO padstacks(id, name_id, geometry) VALUES (?,?,?)");
     const Status stored = Write(put->Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)));
     // A put may bring in an id that was never created.
@@ -490,6 +521,10 @@ Status DesignStore::PutPadstack(const Padstack& p) {
 }
 
 std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
+    return padstacks_.Find(Held(), id, [&] { return ReadPadstack(id); });
+}
+
+std::optional<Padstack> DesignStore::ReadPadstack(int32_t id) {
     auto head = statements_->Use("SELECT name_id FROM padstacks WHERE id = ?");
     if (!head->Bind(1, int64_t(id)).Step()) return std::nullopt;
     Padstack p;
@@ -520,22 +555,26 @@ std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
 }
 
 int32_t DesignStore::FindPadstack(const std::string& name) {
-    auto find = statements_->Use("SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
-                              "WHERE n.text = ? ORDER BY p.id LIMIT 1");
-    return find->Bind(1, name).Step() ? int32_t(find->Int(0)) : 0;
+    return namedPadstacks_.Find(Held(), name, [&] {
+        auto find = statements_->Use("SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
+                                     "WHERE n.text = ? ORDER BY p.id LIMIT 1");
+        return find->Bind(1, name).Step() ? int32_t(find->Int(0)) : 0;
+    });
 }
 
 int32_t DesignStore::FindListedPadstack(const std::string& name) {
-    // An empty layer has no row and reads as no shape. The rule is Listable's, layer 1 first.
-    auto find = statements_->Use(
-        "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
-        "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = ?2 "
-        "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = ?3 "
-        "WHERE n.text = ?1 AND CASE coalesce(t.shape, ?4) WHEN ?4 THEN coalesce(b.shape, ?4) <> ?4 "
-        "ELSE t.shape NOT BETWEEN ?5 AND ?6 END ORDER BY p.id DESC LIMIT 1");
-    find->Bind(1, name).Bind(2, int64_t(PadLayer::Top)).Bind(3, int64_t(PadLayer::Bottom));
-    find->Bind(4, int64_t(PadShape::None)).Bind(5, int64_t(FirstHostShape)).Bind(6, int64_t(LastHostShape));
-    return find->Step() ? int32_t(find->Int(0)) : 0;
+    return listedPadstacks_.Find(Held(), name, [&] {
+        // An empty layer has no row and reads as no shape. The rule is Listable's, layer 1 first.
+        auto find = statements_->Use(
+            "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
+            "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = ?2 "
+            "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = ?3 "
+            "WHERE n.text = ?1 AND CASE coalesce(t.shape, ?4) WHEN ?4 THEN coalesce(b.shape, ?4) <> ?4 "
+            "ELSE t.shape NOT BETWEEN ?5 AND ?6 END ORDER BY p.id DESC LIMIT 1");
+        find->Bind(1, name).Bind(2, int64_t(PadLayer::Top)).Bind(3, int64_t(PadLayer::Bottom));
+        find->Bind(4, int64_t(PadShape::None)).Bind(5, int64_t(FirstHostShape)).Bind(6, int64_t(LastHostShape));
+        return find->Step() ? int32_t(find->Int(0)) : 0;
+    });
 }
 
 Result<int32_t> DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
@@ -554,12 +593,16 @@ Result<int32_t> DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
 }
 
 int32_t DesignStore::FindSamePadstack(const std::vector<LayerGeometry>& layers) {
-    auto find = statements_->Use("SELECT id FROM padstacks WHERE geometry = ? AND name_id <> 0 "
-                              "ORDER BY id LIMIT 1");
-    return find->BindBlob(1, GeometryKey(layers)).Step() ? int32_t(find->Int(0)) : 0;
+    const std::string key = GeometryKey(layers);
+    return samePadstacks_.Find(Held(), key, [&] {
+        auto find = statements_->Use("SELECT id FROM padstacks WHERE geometry = ? AND name_id <> 0 "
+                                     "ORDER BY id LIMIT 1");
+        return find->BindBlob(1, key).Step() ? int32_t(find->Int(0)) : 0;
+    });
 }
 
 bool DesignStore::DeletePadstack(int32_t id) {
+    ForgetPadstacks();
     auto layers = statements_->Use("DELETE FROM padstack_layers WHERE padstack_id = ?");
     auto head = statements_->Use("DELETE FROM padstacks WHERE id = ?");
     const bool deleted = Write(layers->Bind(1, int64_t(id))).ok() && Write(head->Bind(1, int64_t(id))).ok() &&
@@ -570,7 +613,7 @@ bool DesignStore::DeletePadstack(int32_t id) {
 
 int32_t DesignStore::LastPadstackId() {
     // SQLite ends a transaction by itself after some errors, taking back what was noted in it.
-    const bool held = state_ == State::Writing && sqlite3_get_autocommit(db_) == 0;
+    const bool held = Held();
     if (!held) SetLastPadstackId(std::nullopt);
     if (lastPadstackId_) return *lastPadstackId_;
     auto last = statements_->Use("SELECT coalesce(max(id), 0) FROM padstacks");
@@ -711,9 +754,13 @@ bool DesignStore::DeleteSymbol(int32_t id) {
 }
 
 Status DesignStore::PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data) {
-    // Designs written before plug-ins kept records of their own get the table on first use.
-    TRY(Write("CREATE TABLE IF NOT EXISTS plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, "
-              "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID"));
+    // Designs written before plug-ins kept records of their own get the table on first use; once
+    // a transaction, since a rollback may take a new table back.
+    if (!pluginTableHeld_) {
+        TRY(Write("CREATE TABLE IF NOT EXISTS plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, "
+                  "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID"));
+    }
+    pluginTableHeld_ = Held();
     auto put = statements_->Use("INSERT OR REPLACE INTO plugin_records VALUES (?,?,?)");
     return Write(put->Bind(1, owner).Bind(2, key).BindBlob(3, data));
 }
@@ -790,21 +837,28 @@ std::vector<Layer> DesignStore::Layers() {
 }
 
 int DesignStore::LayerNumber(const std::string& name) {
-    auto find = statements_->Use("SELECT number FROM layers WHERE name = ? COLLATE NOCASE "
-                              "ORDER BY number LIMIT 1");
-    return find->Bind(1, name).Step() ? int(find->Int(0)) : 0;
+    return layerNumbers_.Find(Held(), name, [&] {
+        auto find = statements_->Use("SELECT number FROM layers WHERE name = ? COLLATE NOCASE "
+                                     "ORDER BY number LIMIT 1");
+        return find->Bind(1, name).Step() ? int(find->Int(0)) : 0;
+    });
 }
 
 int DesignStore::FindColour(uint8_t kind, uint8_t subKind, uint8_t layer) {
-    auto find = statements_->Use("SELECT id FROM colours WHERE kind = ? AND sub_kind = ? AND layer = ?");
-    find->Bind(1, int64_t(kind)).Bind(2, int64_t(subKind)).Bind(3, int64_t(layer));
-    return find->Step() ? int(find->Int(0)) : 0;
+    const uint32_t key = uint32_t(kind) << 16 | uint32_t(subKind) << 8 | layer;
+    return colourIds_.Find(Held(), key, [&] {
+        auto find = statements_->Use("SELECT id FROM colours WHERE kind = ? AND sub_kind = ? AND layer = ?");
+        find->Bind(1, int64_t(kind)).Bind(2, int64_t(subKind)).Bind(3, int64_t(layer));
+        return find->Step() ? int(find->Int(0)) : 0;
+    });
 }
 
 std::optional<uint32_t> DesignStore::ColourValue(int index) {
-    auto find = statements_->Use("SELECT value FROM colours WHERE id = ?");
-    if (!find->Bind(1, int64_t(index)).Step()) return std::nullopt;
-    return uint32_t(find->Int(0));
+    return colourValues_.Find(Held(), index, [&]() -> std::optional<uint32_t> {
+        auto find = statements_->Use("SELECT value FROM colours WHERE id = ?");
+        if (!find->Bind(1, int64_t(index)).Step()) return std::nullopt;
+        return uint32_t(find->Int(0));
+    });
 }
 
 }  // namespace zelmdb

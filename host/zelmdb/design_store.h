@@ -16,7 +16,8 @@
 // writing  Every write joins the transaction and is kept only by Commit. A write that fails
 //          is refused, noted in FailedWrites and reported to the host; the transaction goes on,
 //          since the plug-in does not look at results, and a Transaction (transaction.h)
-//          refuses to commit it. Begin refuses: transactions do not nest.
+//          refuses to commit it. Begin refuses: transactions do not nest. No other program
+//          can change the file meanwhile, so what a lookup read is kept until the end.
 // lost     SQLite gave the transaction up after a failed write (a full disk, an I/O error), so
 //          every write is refused until the next Begin: one kept on its own would be half a
 //          change. Commit refuses; Rollback has nothing left to take back.
@@ -32,6 +33,7 @@
 
 #include "host/base/result.h"
 #include "host/zelmdb/design_types.h"
+#include "host/zelmdb/kept_answers.h"
 #include "host/zelmdb/record_layout.h"
 
 struct sqlite3;
@@ -167,6 +169,13 @@ private:
     // Brings an older file up to SchemaVersion, all steps or none.
     Status Migrate();
     bool Exec(const char* sql);
+    // Our own transaction holds the file, so no other program changes it meanwhile; SQLite may
+    // end a transaction by itself after some errors.
+    bool Held() const;
+    // What was noted while the transaction held is forgotten at its end, whichever way it ended.
+    void TakenBack();
+    void ForgetPadstacks();
+    std::optional<Padstack> ReadPadstack(int32_t id);
     // Every change goes through one of these two; see TransactionLost.
     Status Write(SqliteStatement& statement);
     Status Write(const char* sql);
@@ -201,6 +210,17 @@ private:
     std::optional<int32_t> lastPadstackId_;
     std::array<uint8_t, DbRecordLayout::Size> record_{};
     bool recordFresh_ = false;   // record_ holds lastPadstackId_, which no change has touched since
+    // A footprint looks up the same padstacks, names, layers and colours for every pin; while
+    // the transaction holds, what was read once is kept, and a change of a padstack forgets
+    // every padstack answer.
+    KeptAnswers<int32_t, std::optional<Padstack>> padstacks_;
+    KeptAnswers<std::string, int32_t> namedPadstacks_, listedPadstacks_, samePadstacks_;
+    KeptAnswers<std::string, Result<int32_t>> nameIds_;
+    KeptAnswers<int32_t, std::optional<std::string>> nameTexts_;
+    KeptAnswers<std::string, int> layerNumbers_;
+    KeptAnswers<uint32_t, int> colourIds_;
+    KeptAnswers<int, std::optional<uint32_t>> colourValues_;
+    bool pluginTableHeld_ = false;   // plugin_records is there, in this transaction
 };
 
 const char* FileKindName(FileKind kind);
