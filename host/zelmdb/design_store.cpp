@@ -322,9 +322,13 @@ Status DesignStore::Begin(Lock lock) {
     if (state_ == State::Writing) return Failure{path_ + ": a transaction is already open"};
     TakenBack();
     failedWrites_.clear();
-    if (!Exec(lock == Lock::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE")) {
+    static constexpr const char* kBegin[] = {"BEGIN; SELECT 1 FROM design", "BEGIN IMMEDIATE", "BEGIN EXCLUSIVE"};
+    // A deferred transaction takes its lock at the first read, which the reader's makes at once.
+    if (!Exec(kBegin[int(lock)])) {
+        const Failure why{Trouble(path_, db_, lock == Lock::Read ? "cannot be read" : "cannot be written")};
+        if (sqlite3_get_autocommit(db_) == 0) Exec("ROLLBACK");
         state_ = State::Reading;
-        return Failure{Trouble(path_, db_, "cannot be written")};
+        return why;
     }
     state_ = State::Writing;
     return {};

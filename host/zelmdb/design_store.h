@@ -83,9 +83,11 @@ public:
     const DesignInfo& info() const { return info_; }
 
     // A transaction holds every change until Commit; a crash or kill before it keeps nothing.
-    // Exclusive keeps readers out too, so that no reader can stop the commit at its end. The
-    // refusals name the file.
-    enum class Lock { Immediate, Exclusive };
+    // Exclusive keeps readers out too, so that no reader can stop the commit at its end. Read
+    // is a reader's: it takes a writer's lock only at its first write, and until then the file
+    // stays as it was, since no writer can commit meanwhile; the store reads it under one lock
+    // and keeps what it looked up. The refusals name the file.
+    enum class Lock { Read, Immediate, Exclusive };
     Status Begin(Lock lock = Lock::Immediate);
     Status Commit();
     // Whether there was a transaction to take back.

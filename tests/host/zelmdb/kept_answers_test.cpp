@@ -92,6 +92,27 @@ TEST_F(KeptAnswersTest, AnotherProgramsChangeBetweenTransactionsIsSeen) {
     EXPECT_EQ(d.GetPadstack(1)->layers[0].width1, 700);
 }
 
+// A reader's transaction: no writer can commit while it holds, and what it read it keeps.
+TEST_F(KeptAnswersTest, AReaderHoldsTheFileAsItWasUntilItsTransactionEnds) {
+    ASSERT_EQ(PutTestPadstack(Design(), "P"), 1);
+    DatabaseSet::Get().CloseAll();
+    auto opened = DesignStore::Open(designPath_, DesignStore::Access::ReadOnly, DesignStore::Sharing::Shared);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    DesignStore& reader = *opened.value();
+    ASSERT_TRUE(reader.Begin(DesignStore::Lock::Read).ok());
+    EXPECT_EQ(Answers(reader, Shape(reader, 100)), "1 1 1 100 P");
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(designPath_.c_str(), &writer), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(writer, "UPDATE padstack_layers SET width1 = 700", nullptr, nullptr, nullptr), SQLITE_BUSY);
+    EXPECT_EQ(Answers(reader, Shape(reader, 100)), "1 1 1 100 P");
+    ASSERT_TRUE(reader.Commit().ok());
+    EXPECT_EQ(sqlite3_exec(writer, "UPDATE padstack_layers SET width1 = 700", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(writer);
+    ASSERT_TRUE(reader.Begin(DesignStore::Lock::Read).ok());
+    EXPECT_EQ(reader.GetPadstack(1)->layers[0].width1, 700);
+    EXPECT_TRUE(reader.Rollback());
+}
+
 TEST_F(KeptAnswersTest, WhatARollbackTookBackIsNotFound) {
     DesignStore& d = Design();
     ASSERT_TRUE(d.Begin().ok());
