@@ -68,6 +68,29 @@ TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLeavesNoTemporary) {
     EXPECT_EQ(ReplaceWholeFile(Path("nofolder/a.ini"), "x"), ENOENT);
 }
 
+TEST_F(WholeFileTest, ReplacingManyWritesEachWholeAndKeepsPermissions) {
+    ASSERT_EQ(ReplaceWholeFile(Path("b.mod"), "old b"), 0);
+    fs::permissions(dir_ / "b.mod", fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(ReplaceWholeFiles({{Path("a.mod"), "a"}, {Path("b.mod"), "new b"}, {Path("c.mod"), ""}}), 0);
+    EXPECT_EQ(Read("a.mod"), "a");
+    EXPECT_EQ(Read("b.mod"), "new b");
+    EXPECT_EQ(Read("c.mod"), "");
+    EXPECT_EQ(fs::status(dir_ / "b.mod").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+    EXPECT_EQ(ReplaceWholeFiles({}), 0);
+}
+
+// A text that cannot be written, even the last, leaves every file as it was and no temporary.
+TEST_F(WholeFileTest, ReplacingManyReplacesNoneWhenOneCannotBeWritten) {
+    ASSERT_EQ(ReplaceWholeFile(Path("a.mod"), "old a"), 0);
+    fs::create_directory(dir_ / "sub");
+    EXPECT_EQ(ReplaceWholeFiles({{Path("a.mod"), "new a"}, {Path("sub/b.mod"), "b"}, {Path("nofolder/c.mod"), "c"}}),
+              ENOENT);
+    EXPECT_EQ(Read("a.mod"), "old a");
+    EXPECT_TRUE(fs::is_empty(dir_ / "sub"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
+
 TEST_F(WholeFileTest, CreatingLeavesAFileThatIsThere) {
     ASSERT_EQ(CreateWholeFile(Path("a.ini"), "first"), 0);
     EXPECT_EQ(CreateWholeFile(Path("a.ini"), "second"), EEXIST);
