@@ -1,6 +1,6 @@
 // Arbitrary bytes as orvex's command line, words apart at each zero byte: split into options and
-// positions, read as generate's options, and every word read as a number of each kind. Each is
-// taken or refused with a message; never a crash.
+// positions, taken as the design's 8-bit texts, read as generate's options, and every word read
+// as a number of each kind. Each is taken or refused with a message; never a crash.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,9 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto real = number_parser::Real(word, "resolution");
         if (!real.ok() && real.error().empty()) __builtin_trap();
     }
-    const auto args = ArgList::Parse(words, GenerateArgRules());
+    auto args = ArgList::Parse(words, GenerateArgRules());
     if (!args.ok()) {
         if (args.error().empty()) __builtin_trap();
+        return 0;
+    }
+    if (const Status names = args.value().ToHostTexts(GenerateArgRules()); !names.ok()) {
+        if (names.error().empty()) __builtin_trap();
         return 0;
     }
     const auto request = RequestFromArgs(args.value(), words.front());

@@ -4,9 +4,11 @@
 #include <string>
 
 #include "host/orvex/commands/command_table.h"
+#include "host/orvex/commands/open_to_read.h"
 #include "host/orvex/extras/footprint_extras.h"
 #include "host/orvex/text/display_length.h"
 #include "host/orvex/text/json_writer.h"
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
@@ -136,16 +138,16 @@ Status PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb::Sym
     const char* unitName = unit ? unit->option : "units";
     for (size_t n = 0; n < s.pins.size(); ++n) {
         const zelmdb::Pin& pin = s.pins[n];
-        std::printf("    pin %zu \"%s\" at %s %s %s, padstack %s\n", n + 1, view.Name(pin.nameId).c_str(),
+        std::printf("    pin %zu \"%s\" at %s %s %s, padstack %s\n", n + 1, Utf8FromLatin1(view.Name(pin.nameId)).c_str(),
                     DisplayLength(pin.x, info).c_str(), DisplayLength(pin.y, info).c_str(), unitName,
-                    view.PadstackName(pin.padstack).c_str());
+                    Utf8FromLatin1(view.PadstackName(pin.padstack)).c_str());
     }
     TRY_ASSIGN(e, LoadExtras(store, name));
     for (const ExtraPad& pad : e.pads)
-        std::printf("    extra pad \"%s\" at %s %s %s from the %s, padstack %s\n", pad.name.c_str(),
+        std::printf("    extra pad \"%s\" at %s %s %s from the %s, padstack %s\n", Utf8FromLatin1(pad.name).c_str(),
                     DisplayLength(pad.x, info).c_str(), DisplayLength(pad.y, info).c_str(), unitName,
-                    e.padsAbout == PadsAbout::Center ? "centre" : "origin", pad.padstack.c_str());
-    for (const std::string& item : e.omit) std::printf("    omitted %s\n", item.c_str());
+                    e.padsAbout == PadsAbout::Center ? "centre" : "origin", Utf8FromLatin1(pad.padstack).c_str());
+    for (const std::string& item : e.omit) std::printf("    omitted %s\n", Utf8FromLatin1(item).c_str());
     if (e.startAngle != 0) std::printf("    pin 1 of the circle at %g degrees\n", e.startAngle / 60.0);
     if (e.turn != 0) std::printf("    turned %d degrees counter-clockwise\n", e.turn / 60);
     return {};
@@ -160,12 +162,12 @@ Status PrintText(zelmdb::DesignStore& store, DesignView& view, const std::string
                 info.layerCount, info.inchesPerUnit);
     const auto padstacks = store.Padstacks();
     std::printf("padstacks: %zu\n", padstacks.size());
-    for (const auto& p : padstacks) std::printf("  %d %s\n", p.id, view.Name(p.nameId).c_str());
+    for (const auto& p : padstacks) std::printf("  %d %s\n", p.id, Utf8FromLatin1(view.Name(p.nameId)).c_str());
     std::printf("footprints:\n");
     for (const auto& s : store.Symbols()) {
         const std::string name = view.Name(s.nameId);
         if (!only.empty() && name != only) continue;
-        std::printf("  %s (symbol %d): %zu pins, centre %d %d\n", name.c_str(), s.id, s.pins.size(),
+        std::printf("  %s (symbol %d): %zu pins, centre %d %d\n", Utf8FromLatin1(name).c_str(), s.id, s.pins.size(),
                     s.centerX, s.centerY);
         if (!only.empty()) TRY(PrintPins(store, view, s, name));
     }
@@ -178,11 +180,10 @@ int RunShow(const Command&, const CommandContext& context) {
     const ArgList& a = context.args;
     const std::string& file = a.positional()[0];
     const std::string only = a.positional().size() == 2 ? a.positional()[1] : "";
-    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadOnly,
-                                            zelmdb::DesignStore::Sharing::Shared);
+    auto opened = OpenToRead(file);
     if (!opened.ok()) return Refuse(opened.error());
     zelmdb::DesignStore& store = *opened.value();
-    if (!only.empty() && store.FindSymbol(only) == 0) return Refuse(file + " holds no footprint named " + only);
+    if (!only.empty() && store.FindSymbol(only) == 0) return Refuse(file + " holds no footprint named " + Utf8FromLatin1(only));
     DesignView view(store);
     if (!a.Has("--json")) {
         const Status printed = PrintText(store, view, file, only);

@@ -13,6 +13,7 @@
 
 #include "host/orvex/export/footprint_outline.h"
 #include "host/orvex/export/sexpr_writer.h"
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
 
@@ -97,7 +98,7 @@ Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
     }
     const zelmdb::PadShapeName* named = zelmdb::PadShapeNamed(g.shape);
     if (named == nullptr) {
-        return Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(int(g.shape)) +
+        return Result<Pad>::Fail("padstack " + Utf8FromLatin1(name) + " has pad shape " + std::to_string(int(g.shape)) +
                                  ", which a KiCad pad cannot show");
     }
     pad.shape = named->kicad;
@@ -117,7 +118,7 @@ Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
 
 // A padstack with a drill and no copper is KiCad's unplated hole, as round as its drill.
 Result<Pad> FootprintExport::HoleOnly(const std::string& name, double drill) {
-    if (drill <= 0) return Result<Pad>::Fail("padstack " + name + " has neither a pad nor a hole");
+    if (drill <= 0) return Result<Pad>::Fail("padstack " + Utf8FromLatin1(name) + " has neither a pad nor a hole");
     Pad pad;
     pad.shape = zelmdb::PadShapeNamed(zelmdb::PadShape::Round)->kicad;
     pad.unplated = true;
@@ -266,7 +267,7 @@ Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const s
 Result<std::string> KicadFootprintText(zelmdb::DesignStore& store, const std::string& footprint,
                                                const std::optional<BodySize>& body) {
     auto symbol = store.SymbolNamed(footprint);
-    if (!symbol) return Result<std::string>::Fail("the design holds no footprint named " + footprint);
+    if (!symbol) return Result<std::string>::Fail("the design holds no footprint named " + Utf8FromLatin1(footprint));
     auto extras = LoadExtras(store, footprint);
     if (!extras.ok()) return Result<std::string>::Fail(extras.error());
     if (body) extras.value().body = body;

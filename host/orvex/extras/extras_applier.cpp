@@ -6,6 +6,7 @@
 
 #include "host/orvex/extras/omit_list.h"
 #include "host/orvex/extras/padstack_turner.h"
+#include "host/orvex/text/latin1.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::optional<std::pair<int32_t, int32_t>> Fits(double x, double y) {
 class ExtrasApplier {
 public:
     ExtrasApplier(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras)
-        : store_(store), footprint_(footprint), extras_(extras), turner_(store) {}
+        : store_(store), footprint_(Utf8FromLatin1(footprint)), extras_(extras), turner_(store) {}
     Notes Apply(zelmdb::Symbol symbol, ExtrasCheck check);
 
 private:
@@ -30,7 +31,7 @@ private:
     Status AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference);
 
     zelmdb::DesignStore& store_;
-    const std::string& footprint_;
+    const std::string footprint_;   // as messages name it, in UTF-8
     const FootprintExtras& extras_;
     PadstackTurner turner_;
     std::vector<std::string> notes_;
@@ -43,8 +44,9 @@ Status ExtrasApplier::Omit(zelmdb::Symbol& symbol, ExtrasCheck check) {
     const OmitSelection selection = SelectOmitted(extras_.omit, names);
     for (const std::string& item : selection.unmatched) {
         if (check == ExtrasCheck::Strict)
-            return Failure{"--omit: " + item + " is no pad of " + footprint_ + ", nor a range whose ends are pads of it"};
-        notes_.push_back("--omit " + item + " takes no pad of " + footprint_ + " now");
+            return Failure{"--omit: " + Utf8FromLatin1(item) + " is no pad of " + footprint_ +
+                           ", nor a range whose ends are pads of it"};
+        notes_.push_back("--omit " + Utf8FromLatin1(item) + " takes no pad of " + footprint_ + " now");
     }
     std::vector<zelmdb::Pin> kept;
     for (size_t i = 0; i < symbol.pins.size(); ++i)
@@ -66,9 +68,9 @@ Status ExtrasApplier::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
 
 Status ExtrasApplier::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference) {
     for (const ExtraPad& pad : extras_.pads) {
-        const std::string label = ExtraPadLabel(pad.name);
+        const std::string label = Utf8FromLatin1(ExtraPadLabel(pad.name));
         const int32_t padstack = store_.FindPadstack(pad.padstack);
-        if (padstack == 0) return Failure{label + ": the design holds no padstack named " + pad.padstack};
+        if (padstack == 0) return Failure{label + ": the design holds no padstack named " + Utf8FromLatin1(pad.padstack)};
         const auto at = Fits(double(reference.first) + pad.x, double(reference.second) + pad.y);
         if (!at) return Failure{label + ": the pad would lie beyond the design's coordinates"};
         const Result<int32_t> name = store_.NameCreate(pad.name);
@@ -88,7 +90,7 @@ Notes ExtrasApplier::Apply(zelmdb::Symbol symbol, ExtrasCheck check) {
     const int32_t arrangement = extras_.startAngle + extras_.turn;
     for (zelmdb::Pin& pin : symbol.pins)
         if (Status turned = TurnPin(pin, arrangement); !turned.ok())
-            return Failure{"pad \"" + store_.NameText(pin.nameId).value_or("") + "\" of " + footprint_ + " " +
+            return Failure{"pad \"" + Utf8FromLatin1(store_.NameText(pin.nameId).value_or("")) + "\" of " + footprint_ + " " +
                            turned.error()};
     const auto centre = TurnedPoint(symbol.centerX, symbol.centerY, extras_.startAngle);
     const std::optional<std::pair<int32_t, int32_t>> origin{{0, 0}};
@@ -121,6 +123,6 @@ Result<std::vector<std::string>> ApplyExtras(zelmdb::DesignStore& store, const s
                                              const FootprintExtras& extras, ExtrasCheck check) {
     if (!extras.ChangesFootprint()) return std::vector<std::string>{};
     auto symbol = store.SymbolNamed(footprint);
-    if (!symbol) return Notes::Fail("the design holds no footprint named " + footprint);
+    if (!symbol) return Notes::Fail("the design holds no footprint named " + Utf8FromLatin1(footprint));
     return ExtrasApplier(store, footprint, extras).Apply(*symbol, check);
 }

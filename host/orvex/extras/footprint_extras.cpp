@@ -6,6 +6,7 @@
 #include "host/orvex/text/display_length.h"
 #include "host/orvex/text/json_reader.h"
 #include "host/orvex/text/json_writer.h"
+#include "host/orvex/text/latin1.h"
 #include "host/orvex/text/number_parser.h"
 
 const char* const kHostRecordOwner = "Orvex";
@@ -18,7 +19,7 @@ using Kind = JsonValue::Kind;
 Result<double> BodySide(const std::string& text, const char* what) {
     auto v = number_parser::Real(text, std::string("body ") + what);
     if (v.ok() && !(v.value() > 0 && v.value() <= kMaxBodyMm)) {
-        return Result<double>::Fail(std::string("body ") + what + " " + text + " mm is not above 0 and at most " +
+        return Result<double>::Fail(std::string("body ") + what + " " + Utf8FromLatin1(text) + " mm is not above 0 and at most " +
                                             std::to_string(int(kMaxBodyMm)) + " mm");
     }
     return v;
@@ -148,7 +149,7 @@ void WriteMadeFrom(JsonWriter& j, const FootprintExtras& extras) {
 
 Result<BodySize> ParseBody(const std::string& text) {
     const size_t x = text.find('x');
-    if (x == std::string::npos) return Failure{"body " + text + " is not WIDTHxHEIGHT in mm"};
+    if (x == std::string::npos) return Failure{"body " + Utf8FromLatin1(text) + " is not WIDTHxHEIGHT in mm"};
     TRY_ASSIGN(width, BodySide(text.substr(0, x), "width"));
     TRY_ASSIGN(height, BodySide(text.substr(x + 1), "height"));
     return BodySize{width, height};
@@ -214,7 +215,7 @@ Extras DecodeExtras(std::string_view bytes) {
     auto json = ReadJson(bytes);
     if (!json.ok()) return Extras::Fail(json.error());
     // Names are written a byte to a character; one beyond a byte was not written by orvex.
-    if (!TextsToLatin1(json.value())) return Extras::Fail("a text holds a character above U+00FF");
+    TRY(TextsToLatin1(json.value()));
     const JsonValue& root = json.value();
     const JsonValue* version = root.Member("version");
     if (root.kind != Kind::Object || version == nullptr || version->kind != Kind::Number)
@@ -231,7 +232,7 @@ Extras LoadExtras(zelmdb::DesignStore& store, const std::string& footprint) {
     const std::optional<std::string> bytes = store.GetPluginRecord(kHostRecordOwner, footprint);
     if (!bytes) return FootprintExtras{};
     Extras extras = DecodeExtras(*bytes);
-    if (!extras.ok()) return Extras::Fail("the host record of " + footprint + " is damaged (" + extras.error() + ")");
+    if (!extras.ok()) return Extras::Fail("the host record of " + Utf8FromLatin1(footprint) + " is damaged (" + extras.error() + ")");
     return extras;
 }
 

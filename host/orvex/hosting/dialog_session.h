@@ -9,6 +9,7 @@
 
 #include "host/base/result.h"
 #include "host/orvex/extras/footprint_extras.h"
+#include "host/orvex/hosting/host_folder.h"
 #include "host/orvex/hosting/plugin_library.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/transaction.h"
@@ -21,7 +22,7 @@ constexpr int kDefaultScreenWidth = 1024, kDefaultScreenHeight = 768;
 class DialogSession {
 public:
     // Refuses, with a message naming what is wrong, before anything is written.
-    static Result<std::unique_ptr<DialogSession>> Open(const std::string& designFile, const std::string& hostFolder,
+    static Result<std::unique_ptr<DialogSession>> Open(const std::string& designFile, const HostFolder& host,
                                                        int screenWidth, int screenHeight);
     ~DialogSession();
     DialogSession(const DialogSession&) = delete;
@@ -52,10 +53,16 @@ public:
     Status AllWritten() const;
     // Whether the design holds a footprint of that name now.
     bool Holds(const std::string& footprint);
+    // The names of the padstacks the last run copied into the design from libraries: a page's
+    // start takes one when the design has none to offer, the Select Padstack dialog keeps the one
+    // it showed last on OK. They stay when the sheet is cancelled.
+    std::vector<std::string> CopiedPadstacks();
     // Keeps what the runs wrote; refused, with nothing kept, when the design would not keep it.
     Status Keep();
     void Drop();
     const std::string& File() const { return file_; }
+    // What the caller should tell about where the plug-in runs from, when it is not the host folder.
+    const std::optional<std::string>& PluginNote() const { return pluginNote_; }
     zelmdb::DesignStore& Design() { return design_; }
 
 private:
@@ -66,9 +73,11 @@ private:
     Status DoExtras(const std::string& footprint, bool remade, const FootprintExtras* given);
 
     std::string file_;
+    std::optional<std::string> pluginNote_;
     std::unique_ptr<PluginLibrary> plugin_;
     zelmdb::DesignStore& design_;
     std::optional<zelmdb::Transaction> transaction_;   // none once kept or dropped
+    int32_t lastPadstackBefore_ = 0;                    // the largest padstack id as the last run began
     Status extrasDone_;
     std::vector<std::string> extrasNotes_;
 };

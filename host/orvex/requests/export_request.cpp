@@ -9,7 +9,7 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 
 }  // namespace
 
-ArgRules ExportArgRules() { return {{"--kicad", "--body"}, {"--force"}, {}, 1, 2}; }
+ArgRules ExportArgRules() { return {{"--kicad", "--body"}, {"--force"}, {}, 1, 2, {"--kicad"}}; }
 
 Result<ExportRequest> ExportRequestOf(const ArgList& a) {
     const auto out = a.Value("--kicad");

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "host/orvex/text/latin1.h"
 #include "host/orvex/text/number_parser.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
@@ -19,9 +20,9 @@ Status AddPad(ExtrasRequest& request, const std::vector<std::string>& words) {
         return Failure{"--pad: a pad name has at most " + std::to_string(zelmdb::TextMax - 1) + " characters"};
     for (const auto& [text, axis] : {std::pair{&pad.x, "x"}, {&pad.y, "y"}}) {
         auto v = number_parser::Real(*text, axis);
-        if (!v.ok()) return Failure{ExtraPadLabel(pad.name) + ": " + v.error()};
+        if (!v.ok()) return Failure{Utf8FromLatin1(ExtraPadLabel(pad.name)) + ": " + v.error()};
     }
-    if (pad.padstack.empty()) return Failure{ExtraPadLabel(pad.name) + ": the padstack has no name"};
+    if (pad.padstack.empty()) return Failure{Utf8FromLatin1(ExtraPadLabel(pad.name)) + ": the padstack has no name"};
     request.pads.push_back(pad);
     return {};
 }
@@ -37,7 +38,7 @@ Status AddOmit(ExtrasRequest& request, const std::string& text) {
     for (size_t comma = 0; comma != std::string::npos; at = comma + 1) {
         comma = text.find(',', at);
         const std::string item = Trimmed(text.substr(at, comma == std::string::npos ? std::string::npos : comma - at));
-        if (item.empty()) return Failure{"--omit: \"" + text + "\" holds an empty name"};
+        if (item.empty()) return Failure{"--omit: \"" + Utf8FromLatin1(text) + "\" holds an empty name"};
         request.omit.push_back(item);
     }
     return {};
@@ -153,7 +154,8 @@ Result<FootprintExtras> ExtrasOf(const ExtrasRequest& request, const zelmdb::Des
     for (const PadRequest& p : request.pads) {
         auto x = number_parser::Length(p.x, "x", inchesPerDisplayUnit, design.inchesPerUnit);
         auto y = number_parser::Length(p.y, "y", inchesPerDisplayUnit, design.inchesPerUnit);
-        if (!x.ok() || !y.ok()) return R::Fail(ExtraPadLabel(p.name) + ": " + (x.ok() ? y.error() : x.error()));
+        if (!x.ok() || !y.ok())
+            return R::Fail(Utf8FromLatin1(ExtraPadLabel(p.name)) + ": " + (x.ok() ? y.error() : x.error()));
         extras.pads.push_back({p.name, x.value(), y.value(), p.padstack});
     }
     extras.padsAbout = request.padsAbout;

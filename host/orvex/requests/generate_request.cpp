@@ -5,6 +5,8 @@
 #include <cctype>
 #include <set>
 
+#include "host/orvex/text/latin1.h"
+
 namespace {
 
 // The dialog's control IDs, as its scripts name them; the host knows the dialog only by these.
@@ -94,7 +96,7 @@ Status SetText(GenerateRequest& request, const std::string& name, const std::str
         std::string letters;
         for (char c : text) {
             const char upper = char(std::toupper(uint8_t(c)));
-            if (upper < 'A' || upper > 'Z') return Failure{"the alphabet takes the letters A to Z, not \"" + text + "\""};
+            if (upper < 'A' || upper > 'Z') return Failure{"the alphabet takes the letters A to Z, not \"" + Utf8FromLatin1(text) + "\""};
             letters += upper;
         }
         request.alphabet = letters;
@@ -179,7 +181,11 @@ RequestResult RequestFromObject(const JsonValue& object) {
     std::set<std::string> seen;
     for (const auto& [name, value] : object.members) {
         if (!seen.insert(name).second) return RequestResult::Fail("\"" + name + "\" is given twice");
-        TRY(ReadMember(request, name, value));
+        // The design is a file's path and keeps its bytes; every other text goes into the design.
+        JsonValue texts = value;
+        if (name != "design")
+            if (Status latin1 = TextsToLatin1(texts); !latin1.ok()) return Failure{"\"" + name + "\": " + latin1.error()};
+        TRY(ReadMember(request, name, texts));
     }
     if (request.footprint.empty()) return RequestResult::Fail("\"footprint\" is needed");
     if (request.page < 0) return RequestResult::Fail("\"style\" (" + StyleList() + ") is needed");
@@ -198,7 +204,7 @@ std::string EntryLabel(const JsonValue& entry, size_t index, bool many) {
 }  // namespace
 
 ArgRules GenerateArgRules() {
-    ArgRules rules{{"--style", "--from-json"}, {}, {}, 0, 2};
+    ArgRules rules{{"--style", "--from-json"}, {}, {}, 0, 2, {"--from-json"}};
     for (const ControlRow& f : kFields) rules.values.insert("--" + std::string(f.name));
     for (const char* t : kTexts) rules.values.insert("--" + std::string(t));
     for (const RadioRow& r : kRadios)
@@ -244,8 +250,9 @@ Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& root) {
 }
 
 std::string RequestLabel(const GenerateRequest& request) {
-    if (request.entry == 0) return request.footprint;
-    return "entry " + std::to_string(request.entry) + " (" + request.footprint + ")";
+    const std::string name = Utf8FromLatin1(request.footprint);
+    if (request.entry == 0) return name;
+    return "entry " + std::to_string(request.entry) + " (" + name + ")";
 }
 
 Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::DesignInfo& design) {

@@ -35,7 +35,7 @@ Result<GenerateRequest> RequestFromArgs(const ArgList& args, const std::string& 
 // An object is one footprint, an array of objects many; the refusal names the entry.
 Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& root);
 
-// How messages name a request: "entry 3 (BGA256)" in a batch, else the footprint's name.
+// How messages name a request, in UTF-8: "entry 3 (BGA256)" in a batch, else the footprint's name.
 std::string RequestLabel(const GenerateRequest& request);
 
 // What the host keeps with the footprint: the body, the extras and the options the dialog was

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/orvex/text/latin1.h"
 #include "host/orvex/text/number_parser.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
@@ -38,9 +39,9 @@ Result<uint16_t> CornerRatio(const std::string& text, PadShape shape) {
     TRY_ASSIGN(r, number_parser::Real(text, "corner ratio"));
     if (!zelmdb::Rectangular(shape)) return Failure{"--corner-ratio rounds square and rectangular pads only"};
     if (!(r > 0 && r <= 0.5))
-        return Failure{"corner ratio " + text + " is not above 0 and at most 0.5 (half the shorter side)"};
+        return Failure{"corner ratio " + Utf8FromLatin1(text) + " is not above 0 and at most 0.5 (half the shorter side)"};
     const auto ratio = uint16_t(std::lround(r * zelmdb::CornerRatioScale));
-    if (ratio == 0) return Failure{"corner ratio " + text + " is below the smallest step, 0.0001"};
+    if (ratio == 0) return Failure{"corner ratio " + Utf8FromLatin1(text) + " is below the smallest step, 0.0001"};
     return ratio;
 }
 
@@ -56,7 +57,7 @@ Result<NamedShape> ShapeOf(const ArgList& a) {
     if (const zelmdb::PadShapeName* row = zelmdb::PadShapeOption(*shape)) return NamedShape{row->shape, 0};
     for (const ShapeAlias& alias : Aliases)
         if (*shape == alias.option) return alias.named;
-    return Failure{"unknown shape '" + *shape + "' (" + ShapeOptions() + ", or --shape-code N)"};
+    return Failure{"unknown shape '" + Utf8FromLatin1(*shape) + "' (" + ShapeOptions() + ", or --shape-code N)"};
 }
 
 // A hole's size is its drill's; a pad's is its own.
@@ -71,7 +72,7 @@ Status HoleFits(const ArgList& a, PadShape shape) {
 
 Result<int16_t> Rotation(const std::string& text) {
     TRY_ASSIGN(degrees, number_parser::Real(text, "rotation"));
-    if (degrees < -360 || degrees > 360) return Failure{"rotation " + text + " is outside -360 to 360 degrees"};
+    if (degrees < -360 || degrees > 360) return Failure{"rotation " + Utf8FromLatin1(text) + " is outside -360 to 360 degrees"};
     return int16_t(std::lround(degrees * 60));
 }
 
@@ -83,7 +84,7 @@ Result<int32_t> Size(const std::optional<std::string>& text, const char* option,
     TRY_ASSIGN(v, number_parser::Length(*text, what, unit ? unit->inchesPerUnit : info.inchesPerUnit,
                                         info.inchesPerUnit));
     if (v < 0 || (required && v == 0))
-        return Failure{std::string(what) + " " + *text + (required ? " must be more than 0" : " must not be negative")};
+        return Failure{std::string(what) + " " + Utf8FromLatin1(*text) + (required ? " must be more than 0" : " must not be negative")};
     return v;
 }
 
@@ -109,7 +110,7 @@ Result<PadstackRequest> PadstackRequestOf(const ArgList& a) {
     }
     TRY(HoleFits(a, r.shape));
     const std::string side = a.Value("--side").value_or("top");
-    if (side != "top" && side != "bottom") return Failure{"side '" + side + "' is neither top nor bottom"};
+    if (side != "top" && side != "bottom") return Failure{"side '" + Utf8FromLatin1(side) + "' is neither top nor bottom"};
     r.bottom = side == "bottom";
     if (auto text = a.Value("--rotation")) {
         TRY_ASSIGN(rotation, Rotation(*text));
@@ -128,7 +129,8 @@ Result<zelmdb::Padstack> PadstackOf(const PadstackRequest& r, const zelmdb::Desi
     TRY_ASSIGN(height, Size(r.height, "--height", !hole, design));
     TRY_ASSIGN(drill, Size(r.drill, "--drill", hole, design));
     if (!hole && drill > std::min(width, height))
-        return Failure{"drill " + *r.drill + " is larger than the pad (" + *r.width + " x " + *r.height +
+        return Failure{"drill " + Utf8FromLatin1(*r.drill) + " is larger than the pad (" + Utf8FromLatin1(*r.width) + " x " +
+                       Utf8FromLatin1(*r.height) +
                        "); a drill must fit inside its pad"};
     zelmdb::Padstack p;
     p.layers.resize(size_t(design.layerCount));

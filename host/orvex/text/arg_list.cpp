@@ -1,6 +1,8 @@
 // Option parsing for the orvex commands; see arg_list.h.
 #include "host/orvex/text/arg_list.h"
 
+#include "host/orvex/text/latin1.h"
+
 namespace {
 
 std::string Words(size_t n) { return n == 1 ? "1 word" : std::to_string(n) + " words"; }
@@ -10,6 +12,14 @@ std::string Expected(const ArgRules& rules) {
     if (rules.fewest == rules.most) return Words(rules.most);
     if (rules.most == SIZE_MAX) return "at least " + Words(rules.fewest);
     return std::to_string(rules.fewest) + (rules.most == rules.fewest + 1 ? " or " : " to ") + Words(rules.most);
+}
+
+// A word the terminal typed in UTF-8 as the design's 8-bit text; `option` names it in a refusal.
+Status ToLatin1(std::string& word, const std::string& option) {
+    auto bytes = Latin1FromUtf8(word);
+    if (!bytes.ok()) return Failure{(option.empty() ? "" : "option " + option + ": ") + bytes.error()};
+    word = std::move(bytes.value());
+    return {};
 }
 
 }  // namespace
@@ -62,4 +72,13 @@ std::vector<std::vector<std::string>> ArgList::Groups(const std::string& option)
     std::vector<std::vector<std::string>> out;
     for (auto [it, end] = groups_.equal_range(option); it != end; ++it) out.push_back(it->second);
     return out;
+}
+
+Status ArgList::ToHostTexts(const ArgRules& rules) {
+    for (size_t i = rules.pathWords; i < positional_.size(); ++i) TRY(ToLatin1(positional_[i], ""));
+    for (auto& [option, value] : values_)
+        if (rules.paths.count(option) == 0) TRY(ToLatin1(value, option));
+    for (auto& [option, words] : groups_)
+        for (std::string& word : words) TRY(ToLatin1(word, option));
+    return {};
 }

@@ -16,6 +16,8 @@ struct ArgRules {
     std::set<std::string> flags;              // "--name"
     std::map<std::string, size_t> groups;     // "--name" and its count of words, again for more
     size_t fewest = 0, most = SIZE_MAX;       // positional words
+    std::set<std::string> paths = {};         // value options that name a file
+    size_t pathWords = 1;                     // leading positional words that name a file
 };
 
 class ArgList {
@@ -23,6 +25,9 @@ public:
     // Options the rules do not name are refused, as is an option whose words are missing at the
     // end, a value option given twice and a count of positional words outside the rules allow.
     static Result<ArgList> Parse(const std::vector<std::string>& words, const ArgRules& rules);
+    // Every word but the files' paths, which keep their bytes, as a design's 8-bit text; refused,
+    // naming the option, the character and its place, for one that cannot be.
+    Status ToHostTexts(const ArgRules& rules);
 
     const std::vector<std::string>& positional() const { return positional_; }
     std::optional<std::string> Value(const std::string& option) const;

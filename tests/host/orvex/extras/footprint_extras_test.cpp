@@ -69,9 +69,9 @@ INSTANTIATE_TEST_SUITE_P(Records, ExtrasRefusalTest, ::testing::Values(
     BadRecord{"{\"version\": 1, \"body\": [7, -1]}", "body height -1 mm is not above 0"},
     BadRecord{"{\"version\": 1, \"made_from\": {\"p\": 3}}", "option \"p\" is neither a text nor true"},
     BadRecord{"{\"version\": 1, \"made_from\": {\"x-alpha\": false}}", "neither a text nor true"},
-    BadRecord{"{\"version\": 1, \"made_from\": {\"a\": \"\\u0500\"}}", "a character above U+00FF"},
-    BadRecord{"{\"version\": 2, \"omit\": [\"\xE2\x82\xAC\"]}", "a character above U+00FF"},
-    BadRecord{"{\"version\": 1, \"made_from\": {\"p\\uA000\": \"1\"}}", "a character above U+00FF"}));
+    BadRecord{"{\"version\": 1, \"made_from\": {\"a\": \"\\u0500\"}}", "holds U+0500 (\xD4\x80) as its character 1"},
+    BadRecord{"{\"version\": 2, \"omit\": [\"\xE2\x82\xAC\"]}", "holds U+20AC"},
+    BadRecord{"{\"version\": 1, \"made_from\": {\"p\\uA000\": \"1\"}}", "\"p\xEA\x80\x80\" holds U+A000 (\xEA\x80\x80) as its character 2"}));
 
 TEST(FootprintExtrasTest, ShapeOptionsInTheDesignsUnit) {
     FootprintExtras extras;
