@@ -8,7 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
-#include <set>
+#include <map>
 
 namespace {
 
@@ -98,37 +98,33 @@ int ReplaceWholeFile(const std::string& path, std::string_view text) {
 
 // Temporaries are written first, then the disk is waited for once a folder, then they take
 // their names: waiting for each file alone is most of what writing a library of them costs.
-int ReplaceWholeFiles(const std::vector<std::pair<std::string, std::string>>& files) {
-    std::vector<std::string> temps;
-    const auto dropTemps = [&temps](size_t from) {
-        for (size_t i = from; i < temps.size(); ++i) ::unlink(temps[i].c_str());
-    };
-    std::set<std::string> folders;
-    for (const auto& [path, text] : files) {
-        std::string temp;
-        if (const int error = WriteTemporary(path, text, temp, false)) {
-            dropTemps(0);
-            return error;
-        }
-        temps.push_back(std::move(temp));
-        folders.insert(std::filesystem::path(path).parent_path().string());
+int ReplaceWholeFiles(const std::vector<std::pair<std::string, std::string>>& files, size_t* failed) {
+    // One file waits for its own bytes alone, not for everything the file system holds.
+    if (files.size() == 1) {
+        if (failed) *failed = 0;
+        return ReplaceWholeFile(files[0].first, files[0].second);
     }
-    for (const std::string& folder : folders) {
+    std::vector<std::string> temps;
+    const auto fail = [&](size_t at, size_t dropFrom, int error) {
+        for (size_t i = dropFrom; i < temps.size(); ++i) ::unlink(temps[i].c_str());
+        if (failed) *failed = at;
+        return error;
+    };
+    std::map<std::string, size_t> folders;   // each folder and its first file
+    for (size_t i = 0; i < files.size(); ++i) {
+        std::string temp;
+        if (const int error = WriteTemporary(files[i].first, files[i].second, temp, false)) return fail(i, 0, error);
+        temps.push_back(std::move(temp));
+        folders.emplace(std::filesystem::path(files[i].first).parent_path().string(), i);
+    }
+    for (const auto& [folder, first] : folders) {
         const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         const int error = fd < 0 || ::syncfs(fd) != 0 ? errno : 0;
         if (fd >= 0) ::close(fd);
-        if (error != 0) {
-            dropTemps(0);
-            return error;
-        }
+        if (error != 0) return fail(first, 0, error);
     }
-    for (size_t i = 0; i < files.size(); ++i) {
-        if (::rename(temps[i].c_str(), files[i].first.c_str()) != 0) {
-            const int error = errno;
-            dropTemps(i);
-            return error;
-        }
-    }
+    for (size_t i = 0; i < files.size(); ++i)
+        if (::rename(temps[i].c_str(), files[i].first.c_str()) != 0) return fail(i, i, errno);
     return 0;
 }
 

@@ -24,8 +24,9 @@ std::string TemporaryNameBeside(const std::string& path);
 // Replaces the file or makes it, keeping an existing file's permission bits; 0 or an errno value.
 int ReplaceWholeFile(const std::string& path, std::string_view text);
 // Replaces or makes every file as ReplaceWholeFile does, but waits for the disk once for all of
-// them; 0 or the errno value of the first failure. No file is replaced before every new text is
-// on disk, so a failure until then leaves every file as it was.
-int ReplaceWholeFiles(const std::vector<std::pair<std::string, std::string>>& files);
+// them; 0 or the errno value of the first failure, whose file's index goes to `failed` when given.
+// No file is replaced before every new text is on disk, so a failure until then leaves every
+// file as it was.
+int ReplaceWholeFiles(const std::vector<std::pair<std::string, std::string>>& files, size_t* failed = nullptr);
 // Makes the file only while there is none; EEXIST when another was there first, which is left.
 int CreateWholeFile(const std::string& path, std::string_view text);

@@ -82,10 +82,9 @@ Status Export(const ExportRequest& r) {
     if (!files.ok()) return Failure{files.error() + "; nothing was written"};
     if (Status writable = Writable(r, files.value()); !writable.ok())
         return Failure{writable.error() + "; nothing was written"};
-    for (const auto& [path, text] : files.value()) {
-        if (const int error = ReplaceWholeFile(path, text))
-            return Failure{"cannot write " + path + ": " + std::strerror(error)};
-    }
+    size_t failed = 0;
+    if (const int error = ReplaceWholeFiles(files.value(), &failed))
+        return Failure{"cannot write " + files.value()[failed].first + ": " + std::strerror(error)};
     const size_t n = files.value().size();
     if (r.footprint) {
         std::printf("%s: footprint %s written to %s\n", r.design.c_str(), Utf8FromLatin1(*r.footprint).c_str(),

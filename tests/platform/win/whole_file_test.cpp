@@ -84,11 +84,26 @@ TEST_F(WholeFileTest, ReplacingManyWritesEachWholeAndKeepsPermissions) {
 TEST_F(WholeFileTest, ReplacingManyReplacesNoneWhenOneCannotBeWritten) {
     ASSERT_EQ(ReplaceWholeFile(Path("a.mod"), "old a"), 0);
     fs::create_directory(dir_ / "sub");
-    EXPECT_EQ(ReplaceWholeFiles({{Path("a.mod"), "new a"}, {Path("sub/b.mod"), "b"}, {Path("nofolder/c.mod"), "c"}}),
+    size_t failed = 0;
+    EXPECT_EQ(ReplaceWholeFiles({{Path("a.mod"), "new a"}, {Path("sub/b.mod"), "b"}, {Path("nofolder/c.mod"), "c"}},
+                                &failed),
               ENOENT);
+    EXPECT_EQ(failed, 2u) << "the file that could not be written";
     EXPECT_EQ(Read("a.mod"), "old a");
     EXPECT_TRUE(fs::is_empty(dir_ / "sub"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
+
+// Once every text is on disk the files take their names in order; a name that cannot be taken
+// (a folder stands there) is told by its index, and leaves no temporary behind.
+TEST_F(WholeFileTest, ReplacingManyTellsWhichNameCouldNotBeTaken) {
+    fs::create_directory(dir_ / "b.mod");
+    size_t failed = 0;
+    EXPECT_EQ(ReplaceWholeFiles({{Path("a.mod"), "a"}, {Path("b.mod"), "b"}, {Path("c.mod"), "c"}}, &failed), EISDIR);
+    EXPECT_EQ(failed, 1u);
+    EXPECT_EQ(Read("a.mod"), "a");
+    EXPECT_TRUE(fs::is_directory(dir_ / "b.mod"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2) << "a.mod and the folder";
 }
 
 TEST_F(WholeFileTest, CreatingLeavesAFileThatIsThere) {
