@@ -142,10 +142,11 @@ HWND GetWindow(HWND h, UINT relation) {
 }
 
 HWND GetDlgItem(HWND dialog, int id) {
-    const Window* w = Windows().Get(dialog);
+    const WindowManager& windows = Windows();
+    const Window* w = windows.Get(dialog);
     if (!w) return 0;
     for (HWND c : w->children)
-        if (Windows().Get(c)->id == id) return c;
+        if (windows.Get(c)->id == id) return c;
     return 0;
 }
 

@@ -34,8 +34,6 @@ WindowManager& WindowManager::Instance() {
     return manager;
 }
 
-Window* WindowManager::Get(HWND h) const { return windows_.Get(h); }
-
 const WindowClass* WindowManager::RegisterClass(const WindowClass& cls) {
     auto& slot = classes_[cls.name];
     if (slot) return nullptr;   // registered already

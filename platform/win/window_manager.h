@@ -31,7 +31,8 @@ class WindowManager {
 public:
     static WindowManager& Instance();
 
-    Window* Get(HWND h) const;
+    // Asked for nearly every window call, so it is inlined where it is asked.
+    Window* Get(HWND h) const { return windows_.Get(h); }
     HWND Create(const WindowClass* cls, const CREATESTRUCTA& cs, WNDPROC proc);
     bool Destroy(HWND h);
 
