@@ -69,9 +69,8 @@ std::string BoxOrigin(const GenerateScript& script, const HeadlessDriver& driver
 
 std::string BoxesSaid() {
     std::string said;
-    // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "\"" + std::string.
     for (const ShownMessageBox& box : ShownMessageBoxes())
-        said.append(said.empty() ? "" : ", then ").append("\"").append(Utf8FromLatin1(box.Text)).append("\"");
+        said += (said.empty() ? "" : ", then ") + ("\"" + Utf8FromLatin1(box.Text) + "\"");
     return said;
 }
 

@@ -69,9 +69,7 @@ Status PadsApart(zelmdb::DesignStore& store, const std::string& footprint) {
     if (!pair) return {};
     const auto name = [&](size_t i) {
         const std::string text = store.NameText(symbol->pins[i].nameId).value_or("");
-        // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "\"" + std::string.
-        return text.empty() ? "pin " + std::to_string(i + 1) + " (no name)"
-                            : std::string("\"").append(Utf8FromLatin1(text)).append("\"");
+        return text.empty() ? "pin " + std::to_string(i + 1) + " (no name)" : "\"" + Utf8FromLatin1(text) + "\"";
     };
     const auto [a, b] = *pair;
     const bool spot = boxes[a].x == boxes[b].x && boxes[a].y == boxes[b].y;
