@@ -1,15 +1,17 @@
 // The host program as a batch or a person starts it, timed by the CPU the orvex process used
-// (user and system, from wait4): generate of one large grid and of a hundred small footprints
-// in one go, and run from its start to the first picture of the sheet.
+// (user and system, from wait4): generate of one large grid and of batches of small footprints,
+// a library export, and run from its start to the first picture of the sheet.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,8 +21,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Seconds of CPU the program took, or a negative value when it did not end with 0.
-double CpuSecondsOf(const fs::path& folder, const std::vector<std::string>& args) {
+// What one orvex process cost; cpu is negative when it did not end with 0.
+struct ChildCost {
+    double cpu = -1;     // seconds, user and system
+    long peakKb = 0;     // the most it held resident
+};
+
+ChildCost CostOf(const fs::path& folder, const std::vector<std::string>& args) {
     std::vector<std::string> full{ORVEX_BINARY, "--home", (folder / "home").string()};
     full.insert(full.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -33,13 +40,15 @@ double CpuSecondsOf(const fs::path& folder, const std::vector<std::string>& args
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, ORVEX_BINARY, &files, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&files);
-    if (spawned != 0) return -1;
+    if (spawned != 0) return {};
     int status = 0;
     rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
     const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) * 1e-6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return {seconds(usage.ru_utime) + seconds(usage.ru_stime), usage.ru_maxrss};
 }
+
+double CpuSecondsOf(const fs::path& folder, const std::vector<std::string>& args) { return CostOf(folder, args).cpu; }
 
 // A folder with the plug-in in its host folder and a millimetre design holding one padstack,
 // kept as a template that every iteration copies, so each starts from the same file.
@@ -67,15 +76,26 @@ public:
         std::ofstream(folder_ / name) << text;
         return (folder_ / name).string();
     }
+    // One timed run per iteration, each after `prepare` (not timed). The counter peak_mb is the
+    // most any of the runs held resident.
+    void Time(benchmark::State& state, const std::vector<std::string>& args,
+              const std::function<void()>& prepare) const {
+        long peakKb = 0;
+        for (auto _ : state) {
+            prepare();
+            const ChildCost cost = CostOf(folder_, args);
+            if (cost.cpu < 0) return state.SkipWithError("orvex failed; see its err.txt");
+            state.SetIterationTime(cost.cpu);
+            peakKb = std::max(peakKb, cost.peakKb);
+        }
+        state.counters["peak_mb"] = double(peakKb) / 1024;
+    }
     // One timed run on a fresh copy of the design.
     void Time(benchmark::State& state, const std::vector<std::string>& args) const {
-        for (auto _ : state) {
-            fs::copy_file(Template(), Design(), fs::copy_options::overwrite_existing);
-            const double cpu = CpuSecondsOf(folder_, args);
-            if (cpu < 0) return state.SkipWithError("orvex failed; see its err.txt");
-            state.SetIterationTime(cpu);
-        }
+        Time(state, args, [this] { FreshDesign(); });
     }
+    void FreshDesign() const { fs::copy_file(Template(), Design(), fs::copy_options::overwrite_existing); }
+    fs::path Folder() const { return folder_; }
 
 private:
     fs::path folder_;
@@ -118,6 +138,40 @@ void BM_GenerateFromJson100(benchmark::State& state) {
 }
 BENCHMARK(BM_GenerateFromJson100)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// N footprints of 4 x 4 pads on the design's one padstack, named as a library batch names them:
+// the size a library generator makes by the thousand.
+std::string GridBatch(int64_t count) {
+    std::string json = "[";
+    for (int64_t i = 0; i < count; ++i) {
+        json += (i ? ",\n{" : "\n{") + ("\"footprint\": \"G" + std::to_string(i)) +
+                "\", \"style\": \"grid\", \"p\": 4, \"q\": 4, \"x\": 1, \"y\": 1, "
+                "\"padstack\": \"R60\", \"pin1-padstack\": \"R60\"}";
+    }
+    return json + "\n]\n";
+}
+
+constexpr int64_t LibrarySize = 10000;
+
+// The design a batch of LibrarySize left, kept for the export so that it is made once a run.
+fs::path LibraryDesign() { return fs::temp_directory_path() / "tessra_orvex_library.design"; }
+bool libraryMade = false;
+
+// Time per batch; the summary divides by the batch's size. A batch of ten thousand takes long
+// enough to be timed once.
+void BM_GenerateGrid16Batch(benchmark::State& state) {
+    Workshop shop("tessra_orvex_batch_bench");
+    if (!shop.Ready(state)) return;
+    const std::string json = shop.Write("batch.json", GridBatch(state.range(0)));
+    shop.Time(state, {"generate", shop.Design(), "--from-json", json});
+    if (state.range(0) == LibrarySize && !state.error_occurred())
+        libraryMade = fs::copy_file(shop.Design(), LibraryDesign(), fs::copy_options::overwrite_existing);
+}
+BENCHMARK(BM_GenerateGrid16Batch)->Arg(100)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GenerateGrid16Batch)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK(BM_GenerateGrid16Batch)->Arg(LibrarySize)->UseManualTime()->Unit(benchmark::kMillisecond)
+    ->Iterations(1)->Repetitions(1);
+
 // From the start of orvex to the sheet's first picture: the script asks for nothing else, and
 // the sheet it leaves up is cancelled.
 void BM_RunToFirstSheet(benchmark::State& state) {
@@ -128,6 +182,33 @@ void BM_RunToFirstSheet(benchmark::State& state) {
 }
 BENCHMARK(BM_RunToFirstSheet)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// Every footprint of the library into a new KiCad library folder.
+void BM_ExportLibrary(benchmark::State& state) {
+    Workshop shop("tessra_orvex_export_bench");
+    if (!shop.Ready(state)) return;
+    if (!libraryMade) {
+        shop.FreshDesign();
+        const std::string json = shop.Write("batch.json", GridBatch(LibrarySize));
+        if (CpuSecondsOf(shop.Folder(), {"generate", shop.Design(), "--from-json", json}) < 0)
+            return state.SkipWithError("orvex could not make the library; see its err.txt");
+        libraryMade = fs::copy_file(shop.Design(), LibraryDesign(), fs::copy_options::overwrite_existing);
+    }
+    // A new folder each time, all in one repetition: files deleted just before make the file
+    // system search longer for room for new ones, which would be timed as ours. The workshop
+    // removes them at the end, which is why this comes last.
+    int made = 0;
+    std::vector<std::string> args{"export", LibraryDesign().string(), "--kicad", ""};
+    shop.Time(state, args, [&] { args.back() = (shop.Folder() / ("lib" + std::to_string(made++) + ".pretty")).string(); });
+}
+BENCHMARK(BM_ExportLibrary)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(1);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    fs::remove(LibraryDesign());
+    return 0;
+}

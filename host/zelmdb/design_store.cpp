@@ -47,17 +47,20 @@ CREATE TABLE padstack_layers(padstack_id INTEGER NOT NULL, layer INTEGER NOT NUL
                              PRIMARY KEY (padstack_id, layer)) WITHOUT ROWID;
 CREATE TABLE symbols(id INTEGER PRIMARY KEY, name_id INTEGER NOT NULL DEFAULT 0,
                      center_x INTEGER NOT NULL DEFAULT 0, center_y INTEGER NOT NULL DEFAULT 0);
+CREATE INDEX symbols_by_name ON symbols(name_id, id);
 CREATE TABLE pins(symbol_id INTEGER NOT NULL, number INTEGER NOT NULL, name_id INTEGER NOT NULL,
                   x INTEGER NOT NULL, y INTEGER NOT NULL, padstack_id INTEGER NOT NULL,
                   PRIMARY KEY (symbol_id, number)) WITHOUT ROWID;
 CREATE TABLE components(id INTEGER PRIMARY KEY, name_id INTEGER NOT NULL DEFAULT 0,
                         value_a INTEGER NOT NULL DEFAULT 0, value_b INTEGER NOT NULL DEFAULT 0,
                         symbol_id INTEGER NOT NULL DEFAULT 0);
+CREATE INDEX components_by_symbol ON components(symbol_id);
 CREATE TABLE texts(id INTEGER PRIMARY KEY, line_width INTEGER NOT NULL DEFAULT 0,
                    height INTEGER NOT NULL DEFAULT 0, x INTEGER NOT NULL DEFAULT 0,
                    y INTEGER NOT NULL DEFAULT 0, symbol_id INTEGER NOT NULL DEFAULT 0,
                    layer INTEGER NOT NULL DEFAULT 0, kind INTEGER NOT NULL DEFAULT 0,
                    text TEXT NOT NULL DEFAULT '');
+CREATE INDEX texts_by_symbol ON texts(symbol_id);
 CREATE TABLE layers(number INTEGER PRIMARY KEY, name TEXT NOT NULL);
 CREATE TABLE colours(id INTEGER PRIMARY KEY, kind INTEGER NOT NULL, sub_kind INTEGER NOT NULL,
                      layer INTEGER NOT NULL, value INTEGER NOT NULL,
@@ -78,6 +81,9 @@ const Migration Migrations[] = {
     // A padstack without a form keeps its geometry key, so none is computed again.
     {3, "ALTER TABLE padstacks ADD COLUMN form_id INTEGER NOT NULL DEFAULT 0;"
         "CREATE TABLE padstack_forms(id INTEGER PRIMARY KEY, data BLOB NOT NULL UNIQUE);"},
+    {4, "CREATE INDEX IF NOT EXISTS symbols_by_name ON symbols(name_id, id);"
+        "CREATE INDEX IF NOT EXISTS components_by_symbol ON components(symbol_id);"
+        "CREATE INDEX IF NOT EXISTS texts_by_symbol ON texts(symbol_id);"},
 };
 // The tables and columns each migration adds, which a file below its version lacks until it is
 // written.
@@ -138,7 +144,7 @@ DesignStore::DesignStore(std::string path, sqlite3* db, int lockFd)
     : path_(std::move(path)), db_(db), lockFd_(lockFd), statements_(std::make_unique<StatementCache>(db)) {
     // SQLite may end our transaction by itself after an error, taking back padstacks the record
     // counts; it calls this then, so the record need not ask on every read whether that happened.
-    sqlite3_rollback_hook(db_, [](void* store) { static_cast<DesignStore*>(store)->recordFresh_ = false; }, this);
+    sqlite3_rollback_hook(db_, [](void* store) { static_cast<DesignStore*>(store)->TakenBack(); }, this);
 }
 
 DesignStore::~DesignStore() {
@@ -332,18 +338,22 @@ bool DesignStore::Exec(const char* sql) {
 
 Status DesignStore::Begin(Lock lock) {
     if (state_ == State::Writing) return Failure{path_ + ": a transaction is already open"};
-    SetLastPadstackId(std::nullopt);
+    TakenBack();
     failedWrites_.clear();
-    if (!Exec(lock == Lock::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE")) {
+    static constexpr const char* kBegin[] = {"BEGIN; SELECT 1 FROM design", "BEGIN IMMEDIATE", "BEGIN EXCLUSIVE"};
+    // A deferred transaction takes its lock at the first read, which the reader's makes at once.
+    if (!Exec(kBegin[int(lock)])) {
+        const Failure why{Trouble(path_, db_, lock == Lock::Read ? "cannot be read" : "cannot be written")};
+        if (sqlite3_get_autocommit(db_) == 0) Exec("ROLLBACK");
         state_ = State::Reading;
-        return Failure{Trouble(path_, db_, "cannot be written")};
+        return why;
     }
     state_ = State::Writing;
     return {};
 }
 
 Status DesignStore::Commit() {
-    SetLastPadstackId(std::nullopt);
+    TakenBack();
     if (state_ == State::Writing) TransactionLost();
     switch (state_) {
     case State::Reading: return Failure{path_ + ": no transaction is open"};
@@ -356,12 +366,34 @@ Status DesignStore::Commit() {
 }
 
 bool DesignStore::Rollback() {
-    SetLastPadstackId(std::nullopt);
+    TakenBack();
     // After SQLite ended the transaction itself there is nothing left to take back.
     if (state_ != State::Writing) return state_ == State::Lost;
     state_ = State::Reading;
     return Exec("ROLLBACK");
 }
+
+bool DesignStore::Held() const { return state_ == State::Writing && sqlite3_get_autocommit(db_) == 0; }
+
+void DesignStore::TakenBack() {
+    SetLastPadstackId(std::nullopt);
+    ForgetPadstacks();
+    nameIds_.Forget();
+    nameTexts_.Forget();
+    layerNumbers_.Forget();
+    colourIds_.Forget();
+    colourValues_.Forget();
+    pluginTableHeld_ = false;
+}
+
+void DesignStore::ForgetPadstacks() {
+    padstacks_.Forget();
+    namedPadstacks_.Forget();
+    listedPadstacks_.Forget();
+    samePadstacks_.Forget();
+}
+
+std::vector<std::string> DesignStore::PreparedStatements() const { return statements_->Texts(); }
 
 Status DesignStore::Write(SqliteStatement& statement) {
     if (TransactionLost()) return Failure{failedWrites_.front()};
@@ -393,17 +425,26 @@ Failure DesignStore::Failed(int code, int32_t number, const std::string& why) {
 }
 
 Result<int32_t> DesignStore::NameCreate(const std::string& text) {
-    auto find = statements_->Use("SELECT id FROM names WHERE text = ?");
-    if (find->Bind(1, text).Step()) return int32_t(find->Int(0));
-    auto add = statements_->Use("INSERT INTO names(text) VALUES (?)");
-    TRY(Write(add->Bind(1, text)));
-    return int32_t(sqlite3_last_insert_rowid(db_));
+    const auto findOrAdd = [&]() -> Result<int32_t> {
+        auto find = statements_->Use("SELECT id FROM names WHERE text = ?");
+        if (find->Bind(1, text).Step()) return int32_t(find->Int(0));
+        // A padstack stored with the id of a name not made yet is found by that name from now on.
+        ForgetPadstacks();
+        auto add = statements_->Use("INSERT INTO names(text) VALUES (?)");
+        TRY(Write(add->Bind(1, text)));
+        return int32_t(sqlite3_last_insert_rowid(db_));
+    };
+    return nameIds_.Find(Held(), text, findOrAdd, [](const Result<int32_t>& id) { return id.ok(); });
 }
 
 std::optional<std::string> DesignStore::NameText(int32_t id) {
-    auto find = statements_->Use("SELECT text FROM names WHERE id = ?");
-    if (!find->Bind(1, int64_t(id)).Step()) return std::nullopt;
-    return find->Text(0);
+    const auto read = [&]() -> std::optional<std::string> {
+        auto find = statements_->Use("SELECT text FROM names WHERE id = ?");
+        if (!find->Bind(1, int64_t(id)).Step()) return std::nullopt;
+        return find->Text(0);
+    };
+    // A name is never changed, but an id that names nothing yet may name one soon.
+    return nameTexts_.Find(Held(), id, read, [](const auto& text) { return text.has_value(); });
 }
 
 Result<int32_t> DesignStore::Insert(const char* sql, int32_t maxId) {
@@ -423,6 +464,7 @@ Result<int32_t> DesignStore::NewPadstack() {
         return Failed(ErrorNoIdLeft, last, path_ + ": no padstack id is left (the design holds padstack " +
                                                std::to_string(last) + ")");
     }
+    ForgetPadstacks();
     Result<int32_t> id = Insert("INSERT INTO padstacks(name_id) VALUES (0)", MaxPadstackId);
     NotePadstackId(id.ok() ? id.value() : 0);
     return id;
@@ -487,6 +529,7 @@ Status DesignStore::PutPadstack(const Padstack& p) {
                                    std::to_string(part) + " units");
         }
     }
+    ForgetPadstacks();
     auto put = statements_->Use("INSERT OR REPLACE INTO padstacks(id, name_id, geometry, form_id) VALUES (?,?,?,?)");
     const Status stored = Write(put->Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId))
                                     .BindBlob(3, GeometryKey(p.layers, p.formId)).Bind(4, int64_t(p.formId)));
@@ -510,6 +553,10 @@ Status DesignStore::PutPadstack(const Padstack& p) {
 }
 
 std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
+    return padstacks_.Find(Held(), id, [&] { return ReadPadstack(id); });
+}
+
+std::optional<Padstack> DesignStore::ReadPadstack(int32_t id) {
     // A file before schema 3, open only for reading, has no forms: each reads as none.
     auto head = statements_->Use(schemaVersion_ >= 3 ? "SELECT name_id, form_id FROM padstacks WHERE id = ?"
                                                      : "SELECT name_id, 0 FROM padstacks WHERE id = ?");
@@ -543,22 +590,26 @@ std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
 }
 
 int32_t DesignStore::FindPadstack(const std::string& name) {
-    auto find = statements_->Use("SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
-                              "WHERE n.text = ? ORDER BY p.id LIMIT 1");
-    return find->Bind(1, name).Step() ? int32_t(find->Int(0)) : 0;
+    return namedPadstacks_.Find(Held(), name, [&] {
+        auto find = statements_->Use("SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
+                                     "WHERE n.text = ? ORDER BY p.id LIMIT 1");
+        return find->Bind(1, name).Step() ? int32_t(find->Int(0)) : 0;
+    });
 }
 
 int32_t DesignStore::FindListedPadstack(const std::string& name) {
-    // An empty layer has no row and reads as no shape. The rule is Listable's, layer 1 first.
-    auto find = statements_->Use(
-        "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
-        "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = ?2 "
-        "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = ?3 "
-        "WHERE n.text = ?1 AND CASE coalesce(t.shape, ?4) WHEN ?4 THEN coalesce(b.shape, ?4) <> ?4 "
-        "ELSE t.shape NOT BETWEEN ?5 AND ?6 END ORDER BY p.id DESC LIMIT 1");
-    find->Bind(1, name).Bind(2, int64_t(PadLayer::Top)).Bind(3, int64_t(PadLayer::Bottom));
-    find->Bind(4, int64_t(PadShape::None)).Bind(5, int64_t(FirstHostShape)).Bind(6, int64_t(LastHostShape));
-    return find->Step() ? int32_t(find->Int(0)) : 0;
+    return listedPadstacks_.Find(Held(), name, [&] {
+        // An empty layer has no row and reads as no shape. The rule is Listable's, layer 1 first.
+        auto find = statements_->Use(
+            "SELECT p.id FROM padstacks p JOIN names n ON n.id = p.name_id "
+            "LEFT JOIN padstack_layers t ON t.padstack_id = p.id AND t.layer = ?2 "
+            "LEFT JOIN padstack_layers b ON b.padstack_id = p.id AND b.layer = ?3 "
+            "WHERE n.text = ?1 AND CASE coalesce(t.shape, ?4) WHEN ?4 THEN coalesce(b.shape, ?4) <> ?4 "
+            "ELSE t.shape NOT BETWEEN ?5 AND ?6 END ORDER BY p.id DESC LIMIT 1");
+        find->Bind(1, name).Bind(2, int64_t(PadLayer::Top)).Bind(3, int64_t(PadLayer::Bottom));
+        find->Bind(4, int64_t(PadShape::None)).Bind(5, int64_t(FirstHostShape)).Bind(6, int64_t(LastHostShape));
+        return find->Step() ? int32_t(find->Int(0)) : 0;
+    });
 }
 
 Result<int32_t> DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
@@ -577,9 +628,12 @@ Result<int32_t> DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
 }
 
 int32_t DesignStore::FindSamePadstack(const Padstack& padstack) {
-    auto find = statements_->Use("SELECT id FROM padstacks WHERE geometry = ? AND name_id <> 0 "
-                              "ORDER BY id LIMIT 1");
-    return find->BindBlob(1, GeometryKey(padstack.layers, padstack.formId)).Step() ? int32_t(find->Int(0)) : 0;
+    const std::string key = GeometryKey(padstack.layers, padstack.formId);
+    return samePadstacks_.Find(Held(), key, [&] {
+        auto find = statements_->Use("SELECT id FROM padstacks WHERE geometry = ? AND name_id <> 0 "
+                                     "ORDER BY id LIMIT 1");
+        return find->BindBlob(1, key).Step() ? int32_t(find->Int(0)) : 0;
+    });
 }
 
 Result<int32_t> DesignStore::StoreForm(const PadForm& form) {
@@ -611,6 +665,7 @@ bool DesignStore::FormExists(int32_t id) {
 }
 
 bool DesignStore::DeletePadstack(int32_t id) {
+    ForgetPadstacks();
     auto layers = statements_->Use("DELETE FROM padstack_layers WHERE padstack_id = ?");
     auto head = statements_->Use("DELETE FROM padstacks WHERE id = ?");
     const bool deleted = Write(layers->Bind(1, int64_t(id))).ok() && Write(head->Bind(1, int64_t(id))).ok() &&
@@ -621,7 +676,7 @@ bool DesignStore::DeletePadstack(int32_t id) {
 
 int32_t DesignStore::LastPadstackId() {
     // SQLite ends a transaction by itself after some errors, taking back what was noted in it.
-    const bool held = state_ == State::Writing && sqlite3_get_autocommit(db_) == 0;
+    const bool held = Held();
     if (!held) SetLastPadstackId(std::nullopt);
     if (lastPadstackId_) return *lastPadstackId_;
     auto last = statements_->Use("SELECT coalesce(max(id), 0) FROM padstacks");
@@ -762,9 +817,13 @@ bool DesignStore::DeleteSymbol(int32_t id) {
 }
 
 Status DesignStore::PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data) {
-    // Designs written before plug-ins kept records of their own get the table on first use.
-    TRY(Write("CREATE TABLE IF NOT EXISTS plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, "
-              "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID"));
+    // Designs written before plug-ins kept records of their own get the table on first use; once
+    // a transaction, since a rollback may take a new table back.
+    if (!pluginTableHeld_) {
+        TRY(Write("CREATE TABLE IF NOT EXISTS plugin_records(owner TEXT NOT NULL, key TEXT NOT NULL, "
+                  "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID"));
+    }
+    pluginTableHeld_ = Held();
     auto put = statements_->Use("INSERT OR REPLACE INTO plugin_records VALUES (?,?,?)");
     return Write(put->Bind(1, owner).Bind(2, key).BindBlob(3, data));
 }
@@ -785,21 +844,23 @@ std::optional<std::string> DesignStore::GetPluginRecord(const std::string& owner
 std::optional<Symbol> DesignStore::SymbolNamed(const std::string& name) {
     const int32_t id = FindSymbol(name);
     if (id == 0) return std::nullopt;
-    std::vector<Symbol> found = ReadSymbols(id);
+    // Not the listing's statement with "OR id = ?": that would read every symbol to find one.
+    auto one = statements_->Use("SELECT id, name_id, center_x, center_y FROM symbols WHERE id = ?");
+    std::vector<Symbol> found = ReadSymbols(one->Bind(1, int64_t(id)));
     if (found.empty()) return std::nullopt;
     return std::move(found.front());
 }
 
-std::vector<Symbol> DesignStore::Symbols() { return ReadSymbols(0); }
+std::vector<Symbol> DesignStore::Symbols() {
+    auto all = statements_->Use("SELECT id, name_id, center_x, center_y FROM symbols ORDER BY id");
+    return ReadSymbols(*all);
+}
 
-std::vector<Symbol> DesignStore::ReadSymbols(int32_t onlyId) {
+std::vector<Symbol> DesignStore::ReadSymbols(SqliteStatement& heads) {
     std::vector<Symbol> out;
-    auto all = statements_->Use("SELECT id, name_id, center_x, center_y FROM symbols WHERE ?1 = 0 OR id = ?1 "
-                             "ORDER BY id");
-    all->Bind(1, int64_t(onlyId));
-    while (all->Step()) {
-        out.push_back({int32_t(all->Int(0)), int32_t(all->Int(1)), int32_t(all->Int(2)),
-                       int32_t(all->Int(3)), {}});
+    while (heads.Step()) {
+        out.push_back({int32_t(heads.Int(0)), int32_t(heads.Int(1)), int32_t(heads.Int(2)),
+                       int32_t(heads.Int(3)), {}});
     }
     auto pins = statements_->Use("SELECT name_id, x, y, padstack_id FROM pins WHERE symbol_id = ? "
                               "ORDER BY number");
@@ -845,21 +906,28 @@ std::vector<Layer> DesignStore::Layers() {
 }
 
 int DesignStore::LayerNumber(const std::string& name) {
-    auto find = statements_->Use("SELECT number FROM layers WHERE name = ? COLLATE NOCASE "
-                              "ORDER BY number LIMIT 1");
-    return find->Bind(1, name).Step() ? int(find->Int(0)) : 0;
+    return layerNumbers_.Find(Held(), name, [&] {
+        auto find = statements_->Use("SELECT number FROM layers WHERE name = ? COLLATE NOCASE "
+                                     "ORDER BY number LIMIT 1");
+        return find->Bind(1, name).Step() ? int(find->Int(0)) : 0;
+    });
 }
 
 int DesignStore::FindColour(uint8_t kind, uint8_t subKind, uint8_t layer) {
-    auto find = statements_->Use("SELECT id FROM colours WHERE kind = ? AND sub_kind = ? AND layer = ?");
-    find->Bind(1, int64_t(kind)).Bind(2, int64_t(subKind)).Bind(3, int64_t(layer));
-    return find->Step() ? int(find->Int(0)) : 0;
+    const uint32_t key = uint32_t(kind) << 16 | uint32_t(subKind) << 8 | layer;
+    return colourIds_.Find(Held(), key, [&] {
+        auto find = statements_->Use("SELECT id FROM colours WHERE kind = ? AND sub_kind = ? AND layer = ?");
+        find->Bind(1, int64_t(kind)).Bind(2, int64_t(subKind)).Bind(3, int64_t(layer));
+        return find->Step() ? int(find->Int(0)) : 0;
+    });
 }
 
 std::optional<uint32_t> DesignStore::ColourValue(int index) {
-    auto find = statements_->Use("SELECT value FROM colours WHERE id = ?");
-    if (!find->Bind(1, int64_t(index)).Step()) return std::nullopt;
-    return uint32_t(find->Int(0));
+    return colourValues_.Find(Held(), index, [&]() -> std::optional<uint32_t> {
+        auto find = statements_->Use("SELECT value FROM colours WHERE id = ?");
+        if (!find->Bind(1, int64_t(index)).Step()) return std::nullopt;
+        return uint32_t(find->Int(0));
+    });
 }
 
 }  // namespace zelmdb

@@ -16,7 +16,8 @@
 // writing  Every write joins the transaction and is kept only by Commit. A write that fails
 //          is refused, noted in FailedWrites and reported to the host; the transaction goes on,
 //          since the plug-in does not look at results, and a Transaction (transaction.h)
-//          refuses to commit it. Begin refuses: transactions do not nest.
+//          refuses to commit it. Begin refuses: transactions do not nest. No other program
+//          can change the file meanwhile, so what a lookup read is kept until the end.
 // lost     SQLite gave the transaction up after a failed write (a full disk, an I/O error), so
 //          every write is refused until the next Begin: one kept on its own would be half a
 //          change. Commit refuses; Rollback has nothing left to take back.
@@ -32,6 +33,7 @@
 
 #include "host/base/result.h"
 #include "host/zelmdb/design_types.h"
+#include "host/zelmdb/kept_answers.h"
 #include "host/zelmdb/pad_form.h"
 #include "host/zelmdb/record_layout.h"
 
@@ -52,7 +54,9 @@ public:
     static constexpr int ApplicationId = 0x4F525658;   // "ORVX"
     // 2: padstack layers carry the host's corner ratio and flags.
     // 3: padstacks name a form of the host's (pad_form.h), kept once in padstack_forms.
-    static constexpr int SchemaVersion = 3;
+    // 4: indexes find a symbol by its name and the components and labels of a symbol, so that a
+    //    footprint costs as much in a design of ten thousand as in an empty one.
+    static constexpr int SchemaVersion = 4;
     // How long a statement waits for another program's lock before it says "in use".
     static constexpr int BusyTimeoutMs = 3000;
     // Every coordinate and size stays within this many units either way, so that the sum or
@@ -85,9 +89,11 @@ public:
     std::optional<std::string> NewerNote() const;
 
     // A transaction holds every change until Commit; a crash or kill before it keeps nothing.
-    // Exclusive keeps readers out too, so that no reader can stop the commit at its end. The
-    // refusals name the file.
-    enum class Lock { Immediate, Exclusive };
+    // Exclusive keeps readers out too, so that no reader can stop the commit at its end. Read
+    // is a reader's: it takes a writer's lock only at its first write, and until then the file
+    // stays as it was, since no writer can commit meanwhile; the store reads it under one lock
+    // and keeps what it looked up. The refusals name the file.
+    enum class Lock { Read, Immediate, Exclusive };
     Status Begin(Lock lock = Lock::Immediate);
     Status Commit();
     // Whether there was a transaction to take back.
@@ -163,6 +169,9 @@ public:
     int FindColour(uint8_t kind, uint8_t subKind, uint8_t layer);
     std::optional<uint32_t> ColourValue(int index);
 
+    // The SQL of every statement prepared on the file since it was opened (those that prepared).
+    std::vector<std::string> PreparedStatements() const;
+
     // The comparison key of a padstack's geometry: sizes and shape of every layer, the rotation
     // only where the shape is not round, since rotation leaves a round pad unchanged, the host's
     // properties of each layer and its form, which is kept once, so that equal ids are equal forms.
@@ -178,6 +187,13 @@ private:
     // Brings an older file up to SchemaVersion, all steps or none.
     Status Migrate();
     bool Exec(const char* sql);
+    // Our own transaction holds the file, so no other program changes it meanwhile; SQLite may
+    // end a transaction by itself after some errors.
+    bool Held() const;
+    // What was noted while the transaction held is forgotten at its end, whichever way it ended.
+    void TakenBack();
+    void ForgetPadstacks();
+    std::optional<Padstack> ReadPadstack(int32_t id);
     // Every change goes through one of these two; see TransactionLost.
     Status Write(SqliteStatement& statement);
     Status Write(const char* sql);
@@ -192,8 +208,8 @@ private:
     bool FormExists(int32_t id);
     bool SymbolExists(int32_t id);
     Result<int32_t> Insert(const char* sql, int32_t maxId);
-    // Every symbol with its pins, or only the one of that id.
-    std::vector<Symbol> ReadSymbols(int32_t onlyId);
+    // The symbols whose heads (id, name, centre) the statement reads, with their pins.
+    std::vector<Symbol> ReadSymbols(SqliteStatement& heads);
     void NotePadstackId(int32_t id);
     // The only way lastPadstackId_ changes: each change leaves record_ to be encoded again.
     void SetLastPadstackId(std::optional<int32_t> id);
@@ -213,6 +229,17 @@ private:
     std::optional<int32_t> lastPadstackId_;
     std::array<uint8_t, DbRecordLayout::Size> record_{};
     bool recordFresh_ = false;   // record_ holds lastPadstackId_, which no change has touched since
+    // A footprint looks up the same padstacks, names, layers and colours for every pin; while
+    // the transaction holds, what was read once is kept, and a change of a padstack forgets
+    // every padstack answer.
+    KeptAnswers<int32_t, std::optional<Padstack>> padstacks_;
+    KeptAnswers<std::string, int32_t> namedPadstacks_, listedPadstacks_, samePadstacks_;
+    KeptAnswers<std::string, Result<int32_t>> nameIds_;
+    KeptAnswers<int32_t, std::optional<std::string>> nameTexts_;
+    KeptAnswers<std::string, int> layerNumbers_;
+    KeptAnswers<uint32_t, int> colourIds_;
+    KeptAnswers<int, std::optional<uint32_t>> colourValues_;
+    bool pluginTableHeld_ = false;   // plugin_records is there, in this transaction
 };
 
 const char* FileKindName(FileKind kind);

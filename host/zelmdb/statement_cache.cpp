@@ -33,4 +33,11 @@ StatementCache::Lease StatementCache::Use(const char* sql) {
     return Lease(entry.statement.get(), &entry.inUse, nullptr);
 }
 
+std::vector<std::string> StatementCache::Texts() const {
+    std::vector<std::string> texts;
+    texts.reserve(entries_.size());
+    for (const auto& [sql, entry] : entries_) texts.push_back(sql);
+    return texts;
+}
+
 }  // namespace zelmdb

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "host/zelmdb/sqlite_statement.h"
 
@@ -41,6 +42,8 @@ public:
     // Finalises every statement; the connection cannot close with any still prepared.
     void Clear() { entries_.clear(); }
     size_t Size() const { return entries_.size(); }
+    // The SQL of every statement kept, so that how SQLite runs each can be looked at.
+    std::vector<std::string> Texts() const;
 
 private:
     struct Entry {

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/framework/data_exchange.h"
@@ -12,14 +13,15 @@
 
 namespace {
 
-std::map<HWND, CWnd*>& Permanent() {
-    static std::map<HWND, CWnd*> map;
+// Looked up for every message, hence hashed.
+std::unordered_map<HWND, CWnd*>& Permanent() {
+    static std::unordered_map<HWND, CWnd*> map;
     return map;
 }
 
 // Wrappers of windows that no object owns, kept until their window is gone.
-std::map<HWND, std::unique_ptr<CWnd>>& Temporary() {
-    static std::map<HWND, std::unique_ptr<CWnd>> map;
+std::unordered_map<HWND, std::unique_ptr<CWnd>>& Temporary() {
+    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
     return map;
 }
 

@@ -85,7 +85,9 @@ struct WindowSurfaceArea {
     POINT origin;   // surface position of the window's (0, 0)
     RECT clip;      // surface rectangle the window may paint
 };
-using WindowSurfaceResolver = std::function<bool(HWND, bool client, WindowSurfaceArea&)>;
+// Where a window's pixels are, false for no such window. With `place` false only whether there
+// is such a window is asked, and no pixels need be made for it.
+using WindowSurfaceResolver = std::function<bool(HWND, bool client, bool place, WindowSurfaceArea&)>;
 void SetWindowSurfaceResolver(WindowSurfaceResolver resolver);
 HDC GetDC(HWND window);
 HDC GetWindowDC(HWND window);

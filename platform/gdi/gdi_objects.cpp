@@ -72,6 +72,15 @@ HGDIOBJ GdiTables::Stock(int which) {
 HGDIOBJ GdiTables::DefaultBitmap() { return defaultBitmap_; }
 
 Surface* GdiTables::TargetOf(const DeviceContext& dc) const {
+    if (!dc.memory && !dc.placed) {
+        dc.placed = true;
+        WindowSurfaceArea area;
+        if (windowResolver && windowResolver(dc.window, dc.client, true, area)) {
+            dc.target = area.surface;
+            dc.origin = area.origin;
+            dc.clip = area.clip;
+        }
+    }
     if (!dc.memory) return dc.target;
     GdiObject* bitmap = Object(dc.bitmap);
     return bitmap ? &bitmap->pixels : nullptr;
@@ -91,7 +100,8 @@ RECT GdiTables::ClipOf(const DeviceContext& dc) const {
 
 PixelTarget TargetFor(const DeviceContext& dc) {
     GdiTables& t = GdiTables::Instance();
-    return PixelTarget(t.TargetOf(dc), dc.memory ? POINT{} : dc.origin, t.ClipOf(dc), dc.rop2);
+    Surface* surface = t.TargetOf(dc);   // first: it places a window DC
+    return PixelTarget(surface, dc.memory ? POINT{} : dc.origin, t.ClipOf(dc), dc.rop2);
 }
 
 PenSpec PenOf(const DeviceContext& dc) {

@@ -29,9 +29,13 @@ struct GdiObject {
 struct DeviceContext {
     bool memory = false;
     HWND window = 0;
-    Surface* target = nullptr;   // window and surface DCs; memory DCs draw into their bitmap
-    POINT origin;
-    RECT clip;
+    // A window DC finds its window's pixels when it first draws or reads, so one taken only to
+    // measure text makes no window surface; until then `placed` is false.
+    bool client = true;
+    mutable bool placed = true;
+    mutable Surface* target = nullptr;   // window and surface DCs; memory DCs draw into their bitmap
+    mutable POINT origin;
+    mutable RECT clip;
     HGDIOBJ pen = 0, brush = 0, font = 0, bitmap = 0;
     POINT position;
     int rop2 = R2_COPYPEN;
@@ -55,7 +59,11 @@ public:
     DeviceContext* DC(HDC h) const { return dcs.Get(h); }
     int StockCount() const { return stockCount_; }
 
-    // Where a DC draws and what it may touch, in surface coordinates.
+    // Where the pixels of window DCs are.
+    WindowSurfaceResolver windowResolver;
+
+    // Where a DC draws and what it may touch, in surface coordinates; a window DC is placed by
+    // the first of these asked.
     Surface* TargetOf(const DeviceContext& dc) const;
     RECT ClipOf(const DeviceContext& dc) const;
 

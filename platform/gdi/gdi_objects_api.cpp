@@ -6,11 +6,6 @@
 
 namespace {
 
-WindowSurfaceResolver& Resolver() {
-    static WindowSurfaceResolver resolver;
-    return resolver;
-}
-
 HGDIOBJ AddObject(GdiObject object) {
     return GdiTables::Instance().objects.Add(std::make_unique<GdiObject>(std::move(object)));
 }
@@ -117,16 +112,18 @@ BOOL DeleteDC(HDC h) {
     return GdiTables::Instance().dcs.Remove(h) ? TRUE : FALSE;
 }
 
-void SetWindowSurfaceResolver(WindowSurfaceResolver resolver) { Resolver() = std::move(resolver); }
+void SetWindowSurfaceResolver(WindowSurfaceResolver resolver) {
+    GdiTables::Instance().windowResolver = std::move(resolver);
+}
 
 static HDC WindowDC(HWND window, bool client) {
-    WindowSurfaceArea area;
-    if (!Resolver() || !Resolver()(window, client, area) || !area.surface) return 0;
+    const WindowSurfaceResolver& resolver = GdiTables::Instance().windowResolver;
+    WindowSurfaceArea unused;
+    if (!resolver || !resolver(window, client, false, unused)) return 0;
     DeviceContext dc;
     dc.window = window;
-    dc.target = area.surface;
-    dc.origin = area.origin;
-    dc.clip = area.clip;
+    dc.client = client;
+    dc.placed = false;
     return AddDC(dc);
 }
 

@@ -14,8 +14,8 @@ RECT Offset(RECT r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right +
 WindowSurfaces& WindowSurfaces::Install() {
     static WindowSurfaces surfaces;
     Windows().backend = &surfaces;
-    SetWindowSurfaceResolver([](HWND h, bool client, WindowSurfaceArea& area) {
-        return surfaces.Resolve(h, client, nullptr, area);
+    SetWindowSurfaceResolver([](HWND h, bool client, bool place, WindowSurfaceArea& area) {
+        return place ? surfaces.Resolve(h, client, nullptr, area) : Windows().TopLevelOf(h) != 0;
     });
     return surfaces;
 }
@@ -62,9 +62,11 @@ void WindowSurfaces::FillBackground(HDC dc, const RECT& rect, HBRUSH brush) {
     FillRect(dc, &rect, brush);
 }
 
+// A window gets its pixels when it is first painted, so that a dialog nobody sees has none; one
+// that has them keeps them the size of its frame.
 void WindowSurfaces::WindowMovedOrResized(HWND h) {
     const Window* w = Windows().Get(h);
-    if (w && !w->Child()) BackingOf(h);
+    if (w && !w->Child() && backings_.count(h) != 0) BackingOf(h);
 }
 
 void WindowSurfaces::WindowDestroyed(HWND h) { backings_.erase(h); }

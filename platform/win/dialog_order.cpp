@@ -50,24 +50,32 @@ HWND RadioStop(HWND dialog, const std::vector<HWND>& all, size_t at) {
     return checked ? checked : firstReachable;
 }
 
-// Every control the walk passes, in tab order, and whether Tab stops there.
+// Every control the walk passes, in tab order, with the parent it stands in. Whether Tab stops
+// at one is asked only when the walk reaches it: a radio button's answer sends messages to its
+// whole group, and the first stop is usually a step or two away.
 struct TabWalk {
     std::vector<HWND> controls;
-    std::vector<bool> stops;
+    std::vector<HWND> parents;
 };
 
 void Collect(HWND dialog, HWND parent, TabWalk& walk) {
     const std::vector<HWND> all = Windows().Get(parent)->children;
-    for (size_t i = 0; i < all.size(); ++i) {
-        const Window* w = Windows().Get(all[i]);
-        if (!w || !ReachableIn(dialog, all[i])) continue;
+    for (HWND h : all) {
+        const Window* w = Windows().Get(h);
+        if (!w || !ReachableIn(dialog, h)) continue;
         if (w->exStyle & WS_EX_CONTROLPARENT) {
-            Collect(dialog, all[i], walk);
+            Collect(dialog, h, walk);
             continue;
         }
-        walk.controls.push_back(all[i]);
-        walk.stops.push_back(IsRadio(all[i]) ? all[i] == RadioStop(dialog, all, i) : (w->style & WS_TABSTOP) != 0);
+        walk.controls.push_back(h);
+        walk.parents.push_back(parent);
     }
+}
+
+bool Stops(HWND dialog, HWND parent, HWND h) {
+    if (!IsRadio(h)) return (Windows().Get(h)->style & WS_TABSTOP) != 0;
+    const std::vector<HWND> all = Windows().Get(parent)->children;
+    return h == RadioStop(dialog, all, size_t(std::find(all.begin(), all.end(), h) - all.begin()));
 }
 
 }  // namespace
@@ -82,7 +90,7 @@ HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
     const size_t start = at < n ? at : (previous ? 0 : n - 1);
     for (size_t step = 1; step <= n; ++step) {
         const size_t i = previous ? (start + n - step) % n : (start + step) % n;
-        if (walk.stops[i]) return walk.controls[i];
+        if (Stops(dialog, walk.parents[i], walk.controls[i])) return walk.controls[i];
     }
     return 0;
 }

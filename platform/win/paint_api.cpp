@@ -18,7 +18,8 @@ BOOL GetUpdateRect(HWND h, RECT* rect, BOOL) {
 BOOL UpdateWindow(HWND h) {
     Window* w = Windows().Get(h);
     if (!w) return FALSE;
-    if (!Windows().ReallyVisible(h)) return TRUE;
+    // Nobody watches: what is invalid is painted with the rest when a picture is taken.
+    if (!Windows().ReallyVisible(h) || Windows().PaintDeferred()) return TRUE;
     if (w->frameDirty) {
         w->frameDirty = false;
         SendMessageA(h, WM_NCPAINT, 0, 0);

@@ -14,18 +14,35 @@
 
 namespace {
 
-std::optional<ProfileFile> Load(const char* path) {
+// A file as read, with the bytes it was read from: none when there was no file.
+struct Loaded {
+    ProfileFile ini;
+    std::optional<std::string> text;
+};
+
+std::optional<Loaded> Read(const char* path) {
     if (path == nullptr) return std::nullopt;
     std::string text;
     const int error = ReadWholeFile(path, text);
     // A file not there yet reads as empty; one that is there but cannot be read is no file to
     // write over, since the write would drop whatever it holds.
-    if (error == ENOENT) return ProfileFile::Parse("");
+    if (error == ENOENT) return Loaded{ProfileFile::Parse(""), std::nullopt};
     if (error != 0) return std::nullopt;
-    return ProfileFile::Parse(text);
+    return Loaded{ProfileFile::Parse(text), std::move(text)};
 }
 
-bool Store(const char* path, const ProfileFile& file) { return ReplaceWholeFile(path, file.Serialize()) == 0; }
+std::optional<ProfileFile> Load(const char* path) {
+    std::optional<Loaded> loaded = Read(path);
+    if (!loaded) return std::nullopt;
+    return std::move(loaded->ini);
+}
+
+// A write that leaves the text as it was writes nothing: a batch saves the same window state
+// after every footprint, and each replacement of the file waits for the disk.
+bool Store(const char* path, const Loaded& file) {
+    const std::string text = file.ini.Serialize();
+    return text == file.text || ReplaceWholeFile(path, text) == 0;
+}
 
 // Copies one text with truncation; returns the characters copied.
 DWORD CopyText(const std::string& text, LPSTR out, DWORD size) {
@@ -121,14 +138,14 @@ extern "C" DWORD GetPrivateProfileSectionA(LPCSTR section, LPSTR out, DWORD size
 extern "C" BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR lines, LPCSTR file) {
     if (file == nullptr || section == nullptr) return FALSE;
     const FolderLock lock(file);
-    std::optional<ProfileFile> ini = lock.held() ? Load(file) : std::nullopt;
-    if (!ini) return FALSE;
+    std::optional<Loaded> loaded = lock.held() ? Read(file) : std::nullopt;
+    if (!loaded) return FALSE;
     if (lines == nullptr) {
-        ini->DeleteSection(section);
+        loaded->ini.DeleteSection(section);
     } else {
-        ini->ReplaceSection(section, SplitZeroList(lines));
+        loaded->ini.ReplaceSection(section, SplitZeroList(lines));
     }
-    return Store(file, *ini) ? TRUE : FALSE;
+    return Store(file, *loaded) ? TRUE : FALSE;
 }
 
 extern "C" BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
@@ -136,16 +153,16 @@ extern "C" BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR va
     if (section == nullptr && key == nullptr && value == nullptr) return FALSE;
     if (file == nullptr || section == nullptr) return FALSE;
     const FolderLock lock(file);
-    std::optional<ProfileFile> ini = lock.held() ? Load(file) : std::nullopt;
-    if (!ini) return FALSE;
+    std::optional<Loaded> loaded = lock.held() ? Read(file) : std::nullopt;
+    if (!loaded) return FALSE;
     if (key == nullptr) {
-        ini->DeleteSection(section);
+        loaded->ini.DeleteSection(section);
     } else if (value == nullptr) {
-        ini->DeleteKey(section, key);
+        loaded->ini.DeleteKey(section, key);
     } else {
-        ini->SetValue(section, key, value);
+        loaded->ini.SetValue(section, key, value);
     }
-    return Store(file, *ini) ? TRUE : FALSE;
+    return Store(file, *loaded) ? TRUE : FALSE;
 }
 
 std::string ProfileSectionLines(const std::vector<std::pair<std::string, std::string>>& entries) {

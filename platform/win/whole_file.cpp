@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -37,7 +38,7 @@ int WriteAll(int fd, std::string_view text) {
         if (n < 0) return errno;
         text.remove_prefix(size_t(n));
     }
-    return ::fsync(fd) == 0 ? 0 : errno;
+    return 0;
 }
 
 }  // namespace
@@ -54,8 +55,9 @@ std::string TemporaryNameBeside(const std::string& path) {
 
 namespace {
 
-// Writes the text into a new temporary file; its name is in `temp` when this returns 0.
-int WriteTemporary(const std::string& path, std::string_view text, std::string& temp) {
+// Writes the text into a new temporary file; its name is in `temp` when this returns 0. Unless
+// `sync`, the bytes may still be on their way to the disk.
+int WriteTemporary(const std::string& path, std::string_view text, std::string& temp, bool sync = true) {
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temp = TemporaryNameBeside(path);
@@ -67,6 +69,7 @@ int WriteTemporary(const std::string& path, std::string_view text, std::string& 
     // The new file is what the old one was to its readers: a private file stays private.
     int error = ::stat(path.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0 ? errno : 0;
     if (error == 0) error = WriteAll(fd, text);
+    if (error == 0 && sync && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) ::unlink(temp.c_str());
     return error;
@@ -91,6 +94,38 @@ int ReplaceWholeFile(const std::string& path, std::string_view text) {
     const int error = errno;
     ::unlink(temp.c_str());
     return error;
+}
+
+// Temporaries are written first, then the disk is waited for once a folder, then they take
+// their names: waiting for each file alone is most of what writing a library of them costs.
+int ReplaceWholeFiles(const std::vector<std::pair<std::string, std::string>>& files, size_t* failed) {
+    // One file waits for its own bytes alone, not for everything the file system holds.
+    if (files.size() == 1) {
+        if (failed) *failed = 0;
+        return ReplaceWholeFile(files[0].first, files[0].second);
+    }
+    std::vector<std::string> temps;
+    const auto fail = [&](size_t at, size_t dropFrom, int error) {
+        for (size_t i = dropFrom; i < temps.size(); ++i) ::unlink(temps[i].c_str());
+        if (failed) *failed = at;
+        return error;
+    };
+    std::map<std::string, size_t> folders;   // each folder and its first file
+    for (size_t i = 0; i < files.size(); ++i) {
+        std::string temp;
+        if (const int error = WriteTemporary(files[i].first, files[i].second, temp, false)) return fail(i, 0, error);
+        temps.push_back(std::move(temp));
+        folders.emplace(std::filesystem::path(files[i].first).parent_path().string(), i);
+    }
+    for (const auto& [folder, first] : folders) {
+        const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int error = fd < 0 || ::syncfs(fd) != 0 ? errno : 0;
+        if (fd >= 0) ::close(fd);
+        if (error != 0) return fail(first, 0, error);
+    }
+    for (size_t i = 0; i < files.size(); ++i)
+        if (::rename(temps[i].c_str(), files[i].first.c_str()) != 0) return fail(i, i, errno);
+    return 0;
 }
 
 int CreateWholeFile(const std::string& path, std::string_view text) {

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // Scripts, settings and batches stay far below this; more is not a text of ours.
 constexpr size_t kWholeFileLimit = size_t(64) << 20;
@@ -21,5 +23,10 @@ std::string TemporaryNameBeside(const std::string& path);
 
 // Replaces the file or makes it, keeping an existing file's permission bits; 0 or an errno value.
 int ReplaceWholeFile(const std::string& path, std::string_view text);
+// Replaces or makes every file as ReplaceWholeFile does, but waits for the disk once for all of
+// them; 0 or the errno value of the first failure, whose file's index goes to `failed` when given.
+// No file is replaced before every new text is on disk, so a failure until then leaves every
+// file as it was.
+int ReplaceWholeFiles(const std::vector<std::pair<std::string, std::string>>& files, size_t* failed = nullptr);
 // Makes the file only while there is none; EEXIST when another was there first, which is left.
 int CreateWholeFile(const std::string& path, std::string_view text);

@@ -142,10 +142,11 @@ HWND GetWindow(HWND h, UINT relation) {
 }
 
 HWND GetDlgItem(HWND dialog, int id) {
-    const Window* w = Windows().Get(dialog);
+    const WindowManager& windows = Windows();
+    const Window* w = windows.Get(dialog);
     if (!w) return 0;
     for (HWND c : w->children)
-        if (Windows().Get(c)->id == id) return c;
+        if (windows.Get(c)->id == id) return c;
     return 0;
 }
 
@@ -228,9 +229,9 @@ BOOL GetWindowRect(HWND h, RECT* rect) {
 }
 
 BOOL GetClientRect(HWND h, RECT* rect) {
-    if (!Windows().Get(h) || !rect) return FALSE;
-    const RECT c = Windows().ClientScreenRect(h);
-    *rect = {0, 0, c.right - c.left, c.bottom - c.top};
+    const Window* w = Windows().Get(h);
+    if (!w || !rect) return FALSE;
+    *rect = Windows().ClientArea(*w);
     return TRUE;
 }
 

@@ -34,8 +34,6 @@ WindowManager& WindowManager::Instance() {
     return manager;
 }
 
-Window* WindowManager::Get(HWND h) const { return windows_.Get(h); }
-
 const WindowClass* WindowManager::RegisterClass(const WindowClass& cls) {
     auto& slot = classes_[cls.name];
     if (slot) return nullptr;   // registered already
@@ -199,6 +197,12 @@ RECT WindowManager::ClientScreenRect(HWND h) const {
     return r;
 }
 
+RECT WindowManager::ClientArea(const Window& w) const {
+    const RECT in = NonClientInsets(w);
+    return {0, 0, std::max(0, int(w.rect.right - w.rect.left - in.left - in.right)),
+            std::max(0, int(w.rect.bottom - w.rect.top - in.top - in.bottom))};
+}
+
 HWND WindowManager::TopLevelOf(HWND h) const {
     const Window* w = Get(h);
     while (w && w->Child()) {
@@ -311,12 +315,15 @@ void WindowManager::PaintAll(HWND topLevel) {
 void WindowManager::Invalidate(HWND h, const RECT* rect, bool erase) {
     Window* w = Get(h);
     if (!w) return;
-    const RECT screen = ClientScreenRect(h);
-    const RECT client{0, 0, screen.right - screen.left, screen.bottom - screen.top};
+    const RECT client = ClientArea(*w);
     const RECT area = rect ? IntersectRects(*rect, client) : client;
     if (IsRectEmptyValue(area)) return;
     w->update = UnionRects(w->update, area);
     w->erase = w->erase || erase;
+    // A window not shown passes nothing on: showing it, or the window it stands in, invalidates
+    // all of it and all within it then. Pages and controls set up before a dialog shows cost no
+    // more than noting their own area.
+    if (!ReallyVisible(h)) return;
     // Within one invalidation nothing moves and nothing is painted, so an area already passed on
     // from this window has reached everything it can reach: overlapping controls would otherwise
     // pass the same area back and forth once per sibling.

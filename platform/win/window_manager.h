@@ -31,7 +31,8 @@ class WindowManager {
 public:
     static WindowManager& Instance();
 
-    Window* Get(HWND h) const;
+    // Asked for nearly every window call, so it is inlined where it is asked.
+    Window* Get(HWND h) const { return windows_.Get(h); }
     HWND Create(const WindowClass* cls, const CREATESTRUCTA& cs, WNDPROC proc);
     bool Destroy(HWND h);
 
@@ -47,6 +48,7 @@ public:
     RECT NonClientInsets(const Window& w) const;
     RECT ScreenRect(HWND h) const;         // the window's frame in screen coordinates
     RECT ClientScreenRect(HWND h) const;   // its client area in screen coordinates
+    RECT ClientArea(const Window& w) const;   // its client area in its own coordinates
     HWND TopLevelOf(HWND h) const;
     bool ReallyVisible(HWND h) const { return UpToTopLevel(h, &Window::Visible); }   // shown
     bool ReallyEnabled(HWND h) const { return UpToTopLevel(h, &Window::Enabled); }   // takes input
@@ -70,6 +72,7 @@ public:
     // While deferred, a dry queue asks for input without painting first: a scripted run that
     // nobody watches paints only when a picture is taken, and then all at once (PaintAll).
     void DeferPaint(bool deferred) { paintDeferred_ = deferred; }
+    bool PaintDeferred() const { return paintDeferred_; }
     // Paints every invalid window, frames first, as a dry queue would; or only those of one
     // top-level window and its children, for a picture of that window alone.
     void PaintAll(HWND topLevel = 0);

@@ -17,6 +17,7 @@
 #include "host/orvex/requests/export_request.h"
 #include "host/orvex/text/latin1.h"
 #include "host/zelmdb/design_store.h"
+#include "host/zelmdb/transaction.h"
 #include "platform/win/whole_file.h"
 
 namespace {
@@ -51,6 +52,16 @@ Result<Files> FilesOf(zelmdb::DesignStore& store, const ExportRequest& r) {
     return Files{{r.out, text}};
 }
 
+// One read lock for all the footprints, let go before any file is written: without it every
+// statement takes SQLite's lock anew and reads the file's header again, and nothing the store
+// looked up is kept.
+Result<Files> ReadFiles(zelmdb::DesignStore& store, const ExportRequest& r) {
+    TRY_ASSIGN(reading, zelmdb::Transaction::Begin(store, zelmdb::DesignStore::Lock::Read));
+    auto files = FilesOf(store, r);
+    if (!files.ok()) return Failure{r.design + ": " + files.error()};
+    return files;
+}
+
 Status MakeFolder(const std::string& folder) {
     struct stat st;
     if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? Status() : Failure{folder + " is not a folder"};
@@ -67,14 +78,13 @@ Status Writable(const ExportRequest& r, const Files& files) {
 
 Status Export(const ExportRequest& r) {
     TRY_ASSIGN(store, OpenToRead(r.design));
-    auto files = FilesOf(*store, r);
-    if (!files.ok()) return Failure{r.design + ": " + files.error() + "; nothing was written"};
+    auto files = ReadFiles(*store, r);
+    if (!files.ok()) return Failure{files.error() + "; nothing was written"};
     if (Status writable = Writable(r, files.value()); !writable.ok())
         return Failure{writable.error() + "; nothing was written"};
-    for (const auto& [path, text] : files.value()) {
-        if (const int error = ReplaceWholeFile(path, text))
-            return Failure{"cannot write " + path + ": " + std::strerror(error)};
-    }
+    size_t failed = 0;
+    if (const int error = ReplaceWholeFiles(files.value(), &failed))
+        return Failure{"cannot write " + files.value()[failed].first + ": " + std::strerror(error)};
     const size_t n = files.value().size();
     if (r.footprint) {
         std::printf("%s: footprint %s written to %s\n", r.design.c_str(), Utf8FromLatin1(*r.footprint).c_str(),

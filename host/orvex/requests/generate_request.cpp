@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <span>
 
 #include "host/orvex/text/latin1.h"
 #include "host/orvex/text/number_parser.h"
@@ -374,8 +375,8 @@ RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint)
 Result<std::vector<GenerateRequest>> RequestsFromJson(const JsonValue& root) {
     using R = Result<std::vector<GenerateRequest>>;
     const bool many = root.kind == Kind::Array;
-    const std::vector<JsonValue> one{root};
-    const std::vector<JsonValue>& entries = many ? root.items : one;
+    // The entries are looked at where they are: a copy of a library's list is megabytes.
+    const std::span<const JsonValue> entries = many ? std::span<const JsonValue>(root.items) : std::span(&root, 1);
     if (entries.empty()) return R::Fail("the list holds no footprint");
     std::vector<GenerateRequest> requests;
     for (size_t i = 0; i < entries.size(); ++i) {

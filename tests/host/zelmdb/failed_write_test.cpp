@@ -1,7 +1,5 @@
 // Writes the plug-in does not look at: each failed create or put of the design is refused, noted
 // and reported, and once SQLite has given a transaction up nothing more reaches the file.
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <climits>
 #include <fstream>
@@ -12,6 +10,7 @@
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "tests/host/zelmdb/design_fixture.h"
+#include "tests/host/zelmdb/file_size_limit.h"
 #include "tests/support/store_records.h"
 
 using namespace zelmdb;
@@ -96,25 +95,6 @@ TEST_F(FailedWriteTest, TheLimitItselfIsAPlace) {
     EXPECT_TRUE(Design().PutSymbol(OnePin(1, 1, -DesignStore::CoordinateLimit)).ok());
     EXPECT_TRUE(Design().FailedWrites().empty());
 }
-
-// The file may not grow while it holds; SIGXFSZ is ignored so that writes fail instead.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        signal_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        signal(SIGXFSZ, signal_);
-    }
-
-private:
-    rlimit old_{};
-    sighandler_t signal_;
-};
 
 TEST_F(FailedWriteTest, AFullDiskEndsTheTransactionAndNothingReachesTheFileAfterIt) {
     const std::string before = ReadFile(designPath_);

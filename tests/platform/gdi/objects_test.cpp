@@ -62,8 +62,10 @@ TEST(ObjectsTest, HandlesOfDifferentKindsDoNotMix) {
 
 TEST(WindowDcTest, DrawsAtTheWindowOriginInsideItsClip) {
     Surface screen(40, 30, 0);
-    SetWindowSurfaceResolver([&](HWND hwnd, bool, WindowSurfaceArea& area) {
+    int placed = 0;
+    SetWindowSurfaceResolver([&](HWND hwnd, bool, bool place, WindowSurfaceArea& area) {
         if (hwnd != 7) return false;
+        placed += place;
         area.surface = &screen;
         area.origin = {10, 5};
         area.clip = {10, 5, 20, 15};
@@ -73,6 +75,9 @@ TEST(WindowDcTest, DrawsAtTheWindowOriginInsideItsClip) {
     HDC dc = GetDC(7);
     ASSERT_NE(dc, 0u);
     EXPECT_EQ(WindowFromDC(dc), 7u);
+    SIZE size{};
+    EXPECT_TRUE(GetTextExtentPoint32A(dc, "W", 1, &size));
+    EXPECT_EQ(placed, 0) << "measuring text needs no pixels of the window";
     RECT r{-5, -5, 50, 50};
     FillRect(dc, &r, HBRUSH(GetStockObject(WHITE_BRUSH)));
     int white = 0;
@@ -82,6 +87,7 @@ TEST(WindowDcTest, DrawsAtTheWindowOriginInsideItsClip) {
     EXPECT_EQ(screen.Pixel(10, 5), 0xFFFFFFu);
     EXPECT_EQ(GetPixel(dc, 0, 0), 0xFFFFFFu);
     EXPECT_EQ(GetPixel(dc, 10, 0), CLR_INVALID);   // outside the window
+    EXPECT_EQ(placed, 1);
     HBITMAP bitmap = CreateCompatibleBitmap(dc, 2, 2);
     EXPECT_EQ(SelectObject(dc, bitmap), 0u);   // bitmaps go into memory DCs only
     DeleteObject(bitmap);

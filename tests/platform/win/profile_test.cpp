@@ -202,6 +202,36 @@ TEST_F(ProfileTest, ReadsBareLineFeedFilesAndWritesCrLf) {
     EXPECT_EQ(Read(), "[S]\r\nk=v\r\nj=w\r\n");
 }
 
+// A write that leaves every byte as it was does not touch the file: a batch saves the same
+// window state after every footprint. Anything else, line ends included, replaces it.
+struct RewriteCase {
+    const char* initial;
+    const char* key;
+    const char* value;
+    bool replaced;
+};
+void PrintTo(const RewriteCase& c, std::ostream* out) {
+    *out << c.key << "=" << (c.value ? c.value : "(deleted)") << " over " << ::testing::PrintToString(c.initial);
+}
+class ProfileRewriteTest : public ProfileTest, public ::testing::WithParamInterface<RewriteCase> {};
+
+TEST_P(ProfileRewriteTest, ReplacesTheFileOnlyWhenItsTextChanges) {
+    Write(GetParam().initial);
+    const std::filesystem::path kept = dir_ / "kept.ini";
+    std::filesystem::create_hard_link(path_, kept);   // a replacement leaves this one behind
+    ASSERT_TRUE(WritePrivateProfileStringA("Window_States", GetParam().key, GetParam().value, path_.c_str()));
+    EXPECT_EQ(std::filesystem::equivalent(path_, kept), !GetParam().replaced);
+    EXPECT_EQ(Get("Window_States", GetParam().key, "gone"), GetParam().value ? GetParam().value : "gone");
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, ProfileRewriteTest, ::testing::Values(
+    RewriteCase{Sample, "Top", "40", false},
+    RewriteCase{Sample, "Top", "41", true},
+    RewriteCase{Sample, "Width", "300", true},
+    RewriteCase{Sample, "Height", nullptr, false},   // deleting what is not there
+    RewriteCase{Sample, "Top", nullptr, true},
+    RewriteCase{"[Window_States]\nTop=40\n", "Top", "40", true}));
+
 TEST_F(ProfileTest, UnwritableFolderFailsAndCreatesNothing) {
     const std::string bad = (dir_ / "no" / "such" / "x.ini").string();
     EXPECT_FALSE(WritePrivateProfileSectionA("S", "k=v\0", bad.c_str()));

@@ -68,6 +68,44 @@ TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLeavesNoTemporary) {
     EXPECT_EQ(ReplaceWholeFile(Path("nofolder/a.ini"), "x"), ENOENT);
 }
 
+TEST_F(WholeFileTest, ReplacingManyWritesEachWholeAndKeepsPermissions) {
+    ASSERT_EQ(ReplaceWholeFile(Path("b.mod"), "old b"), 0);
+    fs::permissions(dir_ / "b.mod", fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(ReplaceWholeFiles({{Path("a.mod"), "a"}, {Path("b.mod"), "new b"}, {Path("c.mod"), ""}}), 0);
+    EXPECT_EQ(Read("a.mod"), "a");
+    EXPECT_EQ(Read("b.mod"), "new b");
+    EXPECT_EQ(Read("c.mod"), "");
+    EXPECT_EQ(fs::status(dir_ / "b.mod").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+    EXPECT_EQ(ReplaceWholeFiles({}), 0);
+}
+
+// A text that cannot be written, even the last, leaves every file as it was and no temporary.
+TEST_F(WholeFileTest, ReplacingManyReplacesNoneWhenOneCannotBeWritten) {
+    ASSERT_EQ(ReplaceWholeFile(Path("a.mod"), "old a"), 0);
+    fs::create_directory(dir_ / "sub");
+    size_t failed = 0;
+    EXPECT_EQ(ReplaceWholeFiles({{Path("a.mod"), "new a"}, {Path("sub/b.mod"), "b"}, {Path("nofolder/c.mod"), "c"}},
+                                &failed),
+              ENOENT);
+    EXPECT_EQ(failed, 2u) << "the file that could not be written";
+    EXPECT_EQ(Read("a.mod"), "old a");
+    EXPECT_TRUE(fs::is_empty(dir_ / "sub"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
+
+// Once every text is on disk the files take their names in order; a name that cannot be taken
+// (a folder stands there) is told by its index, and leaves no temporary behind.
+TEST_F(WholeFileTest, ReplacingManyTellsWhichNameCouldNotBeTaken) {
+    fs::create_directory(dir_ / "b.mod");
+    size_t failed = 0;
+    EXPECT_EQ(ReplaceWholeFiles({{Path("a.mod"), "a"}, {Path("b.mod"), "b"}, {Path("c.mod"), "c"}}, &failed), EISDIR);
+    EXPECT_EQ(failed, 1u);
+    EXPECT_EQ(Read("a.mod"), "a");
+    EXPECT_TRUE(fs::is_directory(dir_ / "b.mod"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2) << "a.mod and the folder";
+}
+
 TEST_F(WholeFileTest, CreatingLeavesAFileThatIsThere) {
     ASSERT_EQ(CreateWholeFile(Path("a.ini"), "first"), 0);
     EXPECT_EQ(CreateWholeFile(Path("a.ini"), "second"), EEXIST);

@@ -1,6 +1,7 @@
 // The window tree, message order, focus and tab order, invalidation and the paint cycle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -195,6 +196,52 @@ TEST_F(WindowTest, UpdateWindowPaintsAtOnceAndOnlyWhenInvalid) {
     InvalidateRect(w, nullptr, FALSE);
     UpdateWindow(w);
     EXPECT_EQ(Log(), (std::vector<std::string>{"paint w"}));
+}
+
+// A scripted run paints only for a picture: until then a window has no pixels, however it was
+// shown, moved, measured on or asked to update, and the picture then paints what is invalid.
+TEST_F(WindowTest, DeferredPaintingMakesNoPixelsUntilAPictureIsTaken) {
+    WindowManager& m = WindowManager::Instance();
+    WindowSurfaces& surfaces = WindowSurfaces::Install();
+    m.DeferPaint(true);
+    HWND w = Top("w", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    SetWindowPos(w, 0, 20, 30, 260, 180, SWP_NOZORDER);
+    HDC dc = GetDC(w);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, "W", 1, &size);
+    ReleaseDC(w, dc);
+    UpdateWindow(w);
+    Pump();
+    EXPECT_EQ(surfaces.OwnPixels(w), nullptr);
+    EXPECT_TRUE(GetUpdateRect(w, nullptr, FALSE));
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), "paint w"), 0);
+    m.PaintAll(w);
+    m.DeferPaint(false);
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), "paint w"), 1);
+    const Surface* pixels = surfaces.OwnPixels(w);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(std::make_pair(pixels->Width(), pixels->Height()), std::make_pair(260, 180));
+    EXPECT_EQ(pixels->Pixel(130, 90), 0u) << "the client erased with the class's black brush";
+}
+
+// Controls set up inside a page not yet shown pass nothing on to each other; showing the page
+// invalidates all of it and everything in it, so all is painted all the same.
+TEST_F(WindowTest, AHiddenWindowPassesNothingOnUntilShown) {
+    HWND w = Top("w", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND page = Child(w, "page", 1, 0);
+    HWND above = Child(page, "above", 2);
+    HWND below = Child(page, "below", 3);   // on the same spot, under `above`
+    for (HWND h : {page, above, below}) WindowManager::Instance().Validate(h, nullptr);   // as if painted once
+    InvalidateRect(below, nullptr, TRUE);
+    EXPECT_TRUE(GetUpdateRect(below, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(above, nullptr, FALSE));
+    Log().clear();
+    ShowWindow(page, SW_SHOW);
+    Pump();
+    const auto at = [&](const char* what) { return std::find(Log().begin(), Log().end(), what) - Log().begin(); };
+    ASSERT_LT(at("paint page"), at("paint below"));
+    ASSERT_LT(at("paint below"), at("paint above")) << "the one above is painted last";
+    EXPECT_LT(at("paint above"), std::ssize(Log()));
 }
 
 // Forty controls on one spot: each passes its area to every one above it, which once meant
