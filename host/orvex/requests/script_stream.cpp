@@ -48,7 +48,12 @@ HeadlessDriver::More ScriptStream::Next(std::vector<ScriptAction>& into, std::st
             error = "line " + std::to_string(line_ + 1) + " is longer than any action";
             return HeadlessDriver::More::Failed;
         }
-        if (!Read(error)) return error.empty() ? HeadlessDriver::More::NotYet : HeadlessDriver::More::Failed;
+        const Result<Waited> read = Read();
+        if (!read.ok()) {
+            error = read.error();
+            return HeadlessDriver::More::Failed;
+        }
+        if (read.value() == Waited::CutShort) return HeadlessDriver::More::NotYet;
     }
 }
 
@@ -66,18 +71,17 @@ HeadlessDriver::More ScriptStream::TakeLine(std::vector<ScriptAction>& into, std
     return into.size() > before ? HeadlessDriver::More::Some : HeadlessDriver::More::NotYet;
 }
 
-bool ScriptStream::Read(std::string& error) {
+Result<ScriptStream::Waited> ScriptStream::Read() {
     pollfd waits[2] = {{fd_, POLLIN, 0}, {stop_request::WakeFd(), POLLIN, 0}};
-    if (::poll(waits, waits[1].fd < 0 ? 1 : 2, -1) < 0) return false;   // a signal: the loop looks
-    if (stop_request::Signal() != 0 || waits[0].revents == 0) return false;
+    if (::poll(waits, waits[1].fd < 0 ? 1 : 2, -1) < 0) return Waited::CutShort;   // a signal: the loop looks
+    if (stop_request::Signal() != 0 || waits[0].revents == 0) return Waited::CutShort;
     char buffer[4096];
     const ssize_t n = ::read(fd_, buffer, sizeof buffer);
     if (n < 0) {
-        if (errno == EINTR || errno == EAGAIN) return false;
-        error = "cannot read the script " + source_ + ": " + std::strerror(errno);
-        return false;
+        if (errno == EINTR || errno == EAGAIN) return Waited::CutShort;
+        return Failure{"cannot read the script " + source_ + ": " + std::strerror(errno)};
     }
     if (n == 0) ended_ = true;
     pending_.append(buffer, size_t(n));
-    return true;
+    return Waited::Read;
 }

@@ -26,8 +26,9 @@ public:
 
 private:
     ScriptStream(int fd, bool owned, std::string source) : fd_(fd), owned_(owned), source_(std::move(source)) {}
-    // More bytes into pending_; false when the wait was cut short or reading failed (`error`).
-    bool Read(std::string& error);
+    enum class Waited { Read, CutShort };
+    // More bytes into pending_, or the wait cut short by a signal or a stop request.
+    Result<Waited> Read();
     HeadlessDriver::More TakeLine(std::vector<ScriptAction>& into, std::string& error);
 
     int fd_;
