@@ -9,8 +9,10 @@
 
 #include "host/orvex/commands/command_table.h"
 #include "host/orvex/extras/pad_overlap.h"
+#include "host/orvex/extras/land_check.h"
 #include "host/orvex/hosting/dialog_session.h"
 #include "host/orvex/requests/generate_request.h"
+#include "host/orvex/requests/package_feed.h"
 #include "host/orvex/text/json_reader.h"
 #include "platform/ui/headless_driver.h"
 #include "platform/win/message_box.h"
@@ -92,10 +94,25 @@ Status ExtrasKept(DialogSession& session, const GenerateRequest& request) {
     return PadsApart(session.Design(), request.footprint);
 }
 
-// One footprint of the batch through the dialog and the host's extras.
-Status GenerateOne(DialogSession& session, const GenerateRequest& request) {
-    TRY(session.NameFree(request.footprint));
-    const std::string label = RequestLabel(request);
+// A package's footprint stands where its land pattern says, or orvex went wrong.
+Status LandsKept(DialogSession& session, const GenerateRequest& request, const std::vector<LandPin>& lands) {
+    if (!request.package) return {};
+    const Status placed = PadsWhereLandsAre(session.Design(), request.footprint, lands);
+    if (placed.ok()) return {};
+    return Failure{"the footprint came out otherwise than its land pattern, a fault of orvex: " + placed.error()};
+}
+
+// One footprint of the batch through the dialog and the host's extras; a package first sets them.
+Status GenerateOne(DialogSession& session, const GenerateRequest& asked) {
+    TRY(session.NameFree(asked.footprint));
+    const std::string label = RequestLabel(asked);
+    GenerateRequest request = asked;
+    std::vector<LandPin> lands;
+    if (request.package) {
+        auto fed = FeedPackage(request, session.Design());
+        if (!fed.ok()) return Failure{label + ": " + fed.error() + "; nothing was stored"};
+        lands = std::move(fed.value());
+    }
     auto extras = ExtrasOf(request, session.Design().info());
     if (!extras.ok()) return Failure{label + ": " + extras.error() + "; nothing was stored"};
     const GenerateScript script = BuildGenerateScript(request);
@@ -104,6 +121,7 @@ Status GenerateOne(DialogSession& session, const GenerateRequest& request) {
     const int32_t result = session.Run(request.footprint, driver, &extras.value());
     Status done = Stored(session, request, script, driver, result);
     if (done.ok()) done = ExtrasKept(session, request);
+    if (done.ok()) done = LandsKept(session, request, lands);
     if (!done.ok()) return Failure{label + ": " + done.error() + "; nothing was stored"};
     if (std::string said = BoxesSaid(); !said.empty())
         std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", label.c_str(), said.c_str());

@@ -5,6 +5,7 @@
 
 #include "host/orvex/commands/command_table.h"
 #include "host/orvex/extras/footprint_extras.h"
+#include "host/orvex/extras/land_summary.h"
 #include "host/orvex/text/display_length.h"
 #include "host/orvex/text/json_writer.h"
 #include "host/zelmdb/design_store.h"
@@ -86,8 +87,7 @@ void WritePadstacks(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view)
     j.EndArray();
 }
 
-void WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view,
-                     const std::string& only) {
+Status WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view, const std::string& only) {
     const auto components = store.Components();
     const auto labels = store.Labels();
     j.Key("footprints").BeginArray();
@@ -123,9 +123,13 @@ void WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view
                 .Key("x").Int(t.x).Key("y").Int(t.y).Key("height").Int(t.height)
                 .Key("width").Int(t.lineWidth).EndObject();
         }
-        j.EndArray().EndObject();
+        j.EndArray();
+        TRY_ASSIGN(extras, LoadExtras(store, name));
+        if (extras.land) WriteShownLandPattern(j.Key("land_pattern"), *extras.land);
+        j.EndObject();
     }
     j.EndArray();
+    return {};
 }
 
 // A footprint shown alone: every pin where it stands, in the design's unit, and what the host
@@ -148,6 +152,8 @@ Status PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb::Sym
     for (const std::string& item : e.omit) std::printf("    omitted %s\n", item.c_str());
     if (e.startAngle != 0) std::printf("    pin 1 of the circle at %g degrees\n", e.startAngle / 60.0);
     if (e.turn != 0) std::printf("    turned %d degrees counter-clockwise\n", e.turn / 60);
+    if (e.land)
+        for (const std::string& line : LandTable(*e.land)) std::printf("    %s\n", line.c_str());
     return {};
 }
 
@@ -192,7 +198,7 @@ int RunShow(const Command&, const CommandContext& context) {
     j.BeginObject();
     WriteDesign(j, file, store.info());
     WritePadstacks(j, store, view);
-    WriteFootprints(j, store, view, only);
+    if (Status written = WriteFootprints(j, store, view, only); !written.ok()) return Refuse(file + ": " + written.error());
     j.EndObject();
     std::printf("%s\n", j.text().c_str());
     return ExitOk;

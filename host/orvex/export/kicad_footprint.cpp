@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/orvex/export/footprint_outline.h"
+#include "host/orvex/extras/land_summary.h"
 #include "host/orvex/export/sexpr_writer.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
@@ -30,6 +31,7 @@ struct Pad {
     bool paste = true;
     bool unplated = false;   // a hole without copper
     double width = 0, height = 0, degrees = 0, drill = 0, cornerRatio = 0;
+    double maskMargin = 0, pasteMargin = 0;   // the openings beyond the copper, per side
 };
 
 // Written as KiCad's own library writes it: a pad turned a quarter or half turn is the
@@ -126,6 +128,18 @@ Result<Pad> FootprintExport::HoleOnly(const std::string& name, double drill) {
     return pad;
 }
 
+// The mask and paste openings a land pattern gives beyond the copper: a ball's margins, and the
+// exposed pad's mask where it is wider alike on every side (KiCad keeps one margin per pad).
+void SetOpenings(Pad& pad, const LandRecord& land, const std::string& name) {
+    if (land.ball) {
+        pad.maskMargin = (land.ball->mask - land.ball->land) / 2;
+        pad.pasteMargin = (land.ball->paste - land.ball->land) / 2;
+    }
+    if (!land.ep || pad.drill > 0 || name != std::to_string(land.ep->number)) return;
+    const double x = (land.ep->mask.w - land.ep->land.w) / 2, y = (land.ep->mask.h - land.ep->land.h) / 2;
+    if (std::abs(x - y) < 1e-9) pad.maskMargin = x;
+}
+
 // The box of the pad as turned.
 Box PadBox(double x, double y, const Pad& pad) {
     const double a = pad.degrees * std::numbers::pi / 180.0;
@@ -152,6 +166,8 @@ void FootprintExport::WritePad(const std::string& number, double x, double y, co
     }
     w_.Close();
     if (pad.cornerRatio > 0) w_.Open("roundrect_rratio").Number(pad.cornerRatio).Close();
+    if (pad.maskMargin != 0) w_.Open("solder_mask_margin").Number(pad.maskMargin).Close();
+    if (pad.pasteMargin != 0) w_.Open("solder_paste_margin").Number(pad.pasteMargin).Close();
     w_.Close();
 }
 
@@ -189,6 +205,12 @@ std::string FootprintExport::Description(const std::string& name, size_t pads, c
                                          bool thru) {
     std::string text = name + ", " + std::to_string(pads) + " pad" + (pads == 1 ? "" : "s") + ", " +
                        (thru ? "through-hole" : "surface-mount") + "; made by the Tessra generator in Orvex";
+    if (extras.land) {
+        const LandRecord& land = *extras.land;
+        return text + " from " + LandKeysText(land) + " (mm); IPC-7351B land pattern, density " + land.density +
+               ": " + LandSizesText(land) + "; body " + SexprWriter::FormatNumber(land.bodyX) + " x " +
+               SexprWriter::FormatNumber(land.bodyY) + " mm";
+    }
     std::string options;
     for (const auto& [option, value] : extras.madeFrom) options += " --" + option + (value ? " " + *value : "");
     if (!options.empty()) text += " from" + options;
@@ -221,6 +243,11 @@ FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, con
     placed.body = extras.body ? Box::Around(centre.x, centre.y, extras.body->width / 2, extras.body->height / 2)
                               : PadsOutline(boxes);
     placed.outline = MakeOutline(boxes, placed.body, extras.body.has_value());
+    // The land pattern's courtyard is the package's, worked out with its density's excess.
+    if (extras.land) {
+        const land::Courtyard& c = extras.land->courtyard;
+        placed.outline.courtyard = {c.x1, c.y1, c.x2, c.y2};
+    }
     return placed;
 }
 
@@ -242,8 +269,10 @@ Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const s
     for (const auto& pin : symbol.pins) {
         auto pad = PadOf(pin.padstack);
         if (!pad.ok()) return Result<std::string>::Fail(pad.error());
-        thru = thru || (pad.value().drill > 0 && !pad.value().unplated);
+        // A package's thermal vias are plated holes of a surface-mount part.
+        thru = thru || (pad.value().drill > 0 && !pad.value().unplated && !extras.land);
         pads.push_back(pad.value());
+        if (extras.land) SetOpenings(pads.back(), *extras.land, store_.NameText(pin.nameId).value_or(""));
     }
     const Placed placed = Place(symbol, pads, extras, thru);
     const Box& yard = placed.outline.courtyard;

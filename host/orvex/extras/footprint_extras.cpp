@@ -105,6 +105,12 @@ Status ReadMadeFrom(const JsonValue& value, FootprintExtras& extras) {
     return {};
 }
 
+Status ReadLand(const JsonValue& value, FootprintExtras& extras) {
+    TRY_ASSIGN(land, ReadLandRecord(value));
+    extras.land = std::move(land);
+    return {};
+}
+
 struct MemberReader {
     const char* name;
     Status (*read)(const JsonValue&, FootprintExtras&);
@@ -112,6 +118,7 @@ struct MemberReader {
 const MemberReader kMembers[] = {
     {"body", ReadBody},   {"pads", ReadPads},        {"pads_about", ReadPadsAbout}, {"omit", ReadOmit},
     {"turn", ReadTurn},   {"start_angle", ReadStartAngle}, {"made_from", ReadMadeFrom},
+    {"land_pattern", ReadLand},
 };
 
 Status ReadMember(const std::string& name, const JsonValue& value, FootprintExtras& extras) {
@@ -195,7 +202,7 @@ std::string ExtrasOptionText(const FootprintExtras& extras, const zelmdb::Design
 
 std::string EncodeExtras(const FootprintExtras& extras) {
     JsonWriter j;
-    j.BeginObject().Key("version").Int(kExtrasVersion);
+    j.BeginObject().Key("version").Int(extras.land ? kExtrasVersion : kExtrasVersionWithoutLand);
     if (extras.body) j.Key("body").BeginArray().Real(extras.body->width).Real(extras.body->height).EndArray();
     WritePads(j, extras);
     if (!extras.omit.empty()) {
@@ -206,6 +213,7 @@ std::string EncodeExtras(const FootprintExtras& extras) {
     if (extras.turn != 0) j.Key("turn").Int(extras.turn / 60);
     if (extras.startAngle != 0) j.Key("start_angle").Real(extras.startAngle / 60.0);
     WriteMadeFrom(j, extras);
+    if (extras.land) WriteLandRecord(j.Key("land_pattern"), *extras.land);
     j.EndObject();
     return j.text();
 }

@@ -1,7 +1,7 @@
 // What the host keeps with a footprint beside the plug-in's own record: what it adds to the
 // arrangement and takes from it (the body, extra pads, omitted pads, a turn, a circle's start
-// angle) and the generate options the dialog was fed. One JSON object per footprint under the
-// host's owner name, with a version.
+// angle), the generate options the dialog was fed and, for a footprint made from a package, its
+// land pattern. One JSON object per footprint under the host's owner name, with a version.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/base/result.h"
+#include "host/orvex/extras/land_record.h"
 #include "host/zelmdb/design_store.h"
 
 // The package body, in millimetres.
@@ -40,6 +41,7 @@ struct FootprintExtras {
     // generate's options as given to the dialog, style first, flags without a value; none for a
     // footprint made or last edited in the dialog.
     std::vector<std::pair<std::string, std::optional<std::string>>> madeFrom;
+    std::optional<LandRecord> land;   // the package the footprint was made from, and its lands
 
     // Whether the extras change the footprint the plug-in stored.
     bool ChangesFootprint() const { return !pads.empty() || !omit.empty() || turn != 0 || startAngle != 0; }
@@ -47,8 +49,10 @@ struct FootprintExtras {
 
 // The owner name of the host's records among the plug-in records of a design.
 extern const char* const kHostRecordOwner;
-// 2: extra pads, omitted pads, turn and start angle.
-constexpr int kExtrasVersion = 2;
+// 2: extra pads, omitted pads, turn and start angle. 3: the land pattern. A record without one
+// is written as 2, which an orvex of before reads as well.
+constexpr int kExtrasVersion = 3;
+constexpr int kExtrasVersionWithoutLand = 2;
 constexpr double kMaxBodyMm = 1000;
 constexpr int32_t kQuarterTurn = 5400, kFullTurn = 21600;   // minutes of arc
 

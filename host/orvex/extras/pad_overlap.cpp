@@ -13,6 +13,7 @@ namespace {
 double Area(const PadBox& b) { return (b.right - b.left) * (b.top - b.bottom); }
 
 bool TooMuch(const PadBox& a, const PadBox& b) {
+    if (a.terminal != 0 && a.terminal == b.terminal) return false;
     if (a.x == b.x && a.y == b.y) return true;
     const double w = std::min(a.right, b.right) - std::max(a.left, b.left);
     const double h = std::min(a.top, b.top) - std::max(a.bottom, b.bottom);
@@ -63,6 +64,7 @@ Status PadsApart(zelmdb::DesignStore& store, const std::string& footprint) {
     for (const zelmdb::Pin& pin : symbol->pins) {
         if (stacks.count(pin.padstack) == 0) stacks[pin.padstack] = store.GetPadstack(pin.padstack).value_or(zelmdb::Padstack{});
         boxes.push_back(PadBoxOf(stacks[pin.padstack], pin.x, pin.y));
+        if (!store.NameText(pin.nameId).value_or("").empty()) boxes.back().terminal = pin.nameId;
     }
     const auto pair = FindOverlap(boxes);
     if (!pair) return {};

@@ -1,7 +1,8 @@
 // Pads that stand on one spot or cover each other, as a footprint made by mistake has them
 // (leave out a spacing and every pad lands on the origin). A pad is measured by the box round
 // its copper as turned, or round its hole when it has no copper; two pads overlap too much when
-// their boxes share more than half the area of the smaller box, or stand on one spot.
+// their boxes share more than half the area of the smaller box, or stand on one spot. Pads of one
+// name are one terminal (a thermal via inside its exposed pad) and may overlap.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -15,6 +16,7 @@
 struct PadBox {
     int32_t x = 0, y = 0;                             // the pad's place
     double left = 0, bottom = 0, right = 0, top = 0;  // database units, y up
+    int32_t terminal = 0;                             // the name's id; 0 for a pad without a name
 };
 
 // The two pads, in pin order, of the first pair that overlaps too much; none when none does.

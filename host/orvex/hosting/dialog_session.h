@@ -37,7 +37,7 @@ public:
     // does its extras to the footprint the plug-in stored: `given` when the caller brings new
     // ones (generate, which keeps them), else those kept with the footprint (a reopen). A
     // footprint the dialog stored from other values no longer counts as made from generate's
-    // options.
+    // options or from a package.
     int32_t Run(const std::string& footprint, HeadlessDriver& driver, const FootprintExtras* given = nullptr);
     // The same with whatever input source the window system has, a person's for one.
     int32_t Run(const std::string& footprint, const FootprintExtras* given = nullptr);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "host/orvex/extras/omit_list.h"
 #include "host/orvex/text/number_parser.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
@@ -26,17 +27,9 @@ Status AddPad(ExtrasRequest& request, const std::vector<std::string>& words) {
     return {};
 }
 
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // "A1,B2, 5-8": each name or range apart.
 Status AddOmit(ExtrasRequest& request, const std::string& text) {
-    size_t at = 0;
-    for (size_t comma = 0; comma != std::string::npos; at = comma + 1) {
-        comma = text.find(',', at);
-        const std::string item = Trimmed(text.substr(at, comma == std::string::npos ? std::string::npos : comma - at));
+    for (const std::string& item : ListItems(text)) {
         if (item.empty()) return Failure{"--omit: \"" + text + "\" holds an empty name"};
         request.omit.push_back(item);
     }

@@ -117,8 +117,31 @@ Status AddRadio(GenerateRequest& request, int row, bool first) {
     return {};
 }
 
+// A package's lands set the page, its values, the padstacks and the body, and what the host adds
+// and leaves out: an option that would set any of these as well is refused, naming it.
+Status PackageAlone(const GenerateRequest& r) {
+    if (!r.package) return {};
+    const auto name = [](const ControlRow& row) { return "--" + std::string(row.name); };
+    const ExtrasRequest& e = r.extras;
+    const std::pair<bool, std::string> others[] = {
+        {r.page >= 0, "--style"},
+        {!r.fields.empty(), r.fields.empty() ? "" : name(kFields[r.fields.front().first])},
+        {!r.radios.empty(), r.radios.empty() ? "" : name(Button(r.radios.front().first, r.radios.front().second))},
+        {r.alphabet.has_value(), "--alphabet"},   {!r.padstack.empty(), "--padstack"},
+        {!r.pin1Padstack.empty(), "--pin1-padstack"}, {r.body.has_value(), "--body"},
+        {!e.pads.empty(), "--pad"},               {!e.omit.empty(), "--omit"},
+        {e.turn != 0, "--turn"},                  {e.startAngle.has_value(), "--start-angle"},
+    };
+    for (const auto& [given, option] : others)
+        if (given)
+            return Failure{option + " does not go with --package: the package's lands choose the page, its values, "
+                                    "padstacks and body (hidden_pins and deleted_pins leave positions empty)"};
+    return {};
+}
+
 // Sorted and checked once every option is in.
 Status FinishRequest(GenerateRequest& request) {
+    TRY(PackageAlone(request));
     std::sort(request.fields.begin(), request.fields.end());
     std::sort(request.radios.begin(), request.radios.end());
     return ExtrasFitStyle(request.extras, request.styleName);
@@ -169,6 +192,11 @@ Status ReadMember(GenerateRequest& request, const std::string& name, const JsonV
         TRY(Expect(name, value, Kind::String, "a string"));
         return SetText(request, name, value.text);
     }
+    if (name == "package") {
+        TRY_ASSIGN(package, PackageFromJson(value));
+        request.package = std::move(package);
+        return {};
+    }
     if (std::optional<Status> read = ExtrasFromJson(request.extras, name, value)) return *read;
     return Failure{"unknown option \"" + name + "\""};
 }
@@ -182,7 +210,8 @@ RequestResult RequestFromObject(const JsonValue& object) {
         TRY(ReadMember(request, name, value));
     }
     if (request.footprint.empty()) return RequestResult::Fail("\"footprint\" is needed");
-    if (request.page < 0) return RequestResult::Fail("\"style\" (" + StyleList() + ") is needed");
+    if (request.page < 0 && !request.package)
+        return RequestResult::Fail("\"style\" (" + StyleList() + ") or \"package\" is needed");
     TRY(FinishRequest(request));
     return request;
 }
@@ -204,15 +233,19 @@ ArgRules GenerateArgRules() {
     for (const RadioRow& r : kRadios)
         for (const ControlRow& button : {r.first, r.second}) rules.flags.insert("--" + std::string(button.name));
     AddExtrasOptions(rules);
+    AddPackageOptions(rules);
     return rules;
 }
 
 RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint) {
     GenerateRequest request;
     request.footprint = footprint;
+    TRY_ASSIGN(package, PackageFromArgs(args));
+    request.package = std::move(package);
     const auto style = args.Value("--style");
-    if (!style) return RequestResult::Fail("--style " + StyleList() + " is needed");
-    TRY(SetStyle(request, *style));
+    if (!style && !request.package)
+        return RequestResult::Fail("--style " + StyleList() + " is needed, or --package FAMILY with its keys");
+    if (style) TRY(SetStyle(request, *style));
     for (size_t i = 0; i < std::size(kFields); ++i)
         if (auto text = args.Value("--" + std::string(kFields[i].name))) request.fields.emplace_back(int(i), *text);
     for (size_t i = 0; i < std::size(kRadios); ++i)
@@ -253,7 +286,22 @@ Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::D
     if (!extras.ok()) return extras;
     extras.value().body = request.body;
     extras.value().madeFrom = MadeFrom(request);
+    if (request.package) extras.value().land = LandRecordOf(request.package->input, request.package->pattern);
     return extras;
+}
+
+Status SetDialogOption(GenerateRequest& request, const std::string& name, const std::optional<std::string>& value) {
+    if (const auto [row, first] = RadioNamed(name); row >= 0 && !value) return AddRadio(request, row, first);
+    if (!value) return Failure{"--" + name + " takes a value"};
+    if (name == "style") return SetStyle(request, *value);
+    if (const int row = RowOf(kFields, name); row >= 0) {
+        // In the order of the table, as every field is entered.
+        const std::pair<int, std::string> field{row, *value};
+        request.fields.insert(std::upper_bound(request.fields.begin(), request.fields.end(), field), field);
+        return {};
+    }
+    if (std::find(std::begin(kTexts), std::end(kTexts), name) != std::end(kTexts)) return SetText(request, name, *value);
+    return Failure{"--" + name + " is no option of the dialog"};
 }
 
 GenerateScript BuildGenerateScript(const GenerateRequest& request) {

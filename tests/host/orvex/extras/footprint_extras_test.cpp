@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Records, ExtrasRefusalTest, ::testing::Values(
     BadRecord{"", "the text ends"},
     BadRecord{"[1]", "no version"},
     BadRecord{"{\"version\": \"1\"}", "no version"},
-    BadRecord{"{\"version\": 3}", "version 3, this orvex reads up to 2"},
+    BadRecord{"{\"version\": 4}", "version 4, this orvex reads up to 3"},
     BadRecord{"{\"version\": 0.5}", "version 0.5"},
     BadRecord{"{\"version\": 1e300}", "version 1e300"},
     BadRecord{"{\"version\": 2, \"twist\": 90}", "unknown member \"twist\""},
