@@ -22,7 +22,7 @@ namespace {
 
 using Requests = Result<std::vector<GenerateRequest>>;
 
-Requests FromJsonFile(const std::string& path) {
+Requests FromJsonFile(const std::string& path, const BatchTolerances& batch) {
     std::string text;
     if (const int error = ReadWholeFile(path, text))
         return Requests::Fail("cannot read " + path + ": " + std::strerror(error));
@@ -30,6 +30,10 @@ Requests FromJsonFile(const std::string& path) {
     if (!json.ok()) return Requests::Fail(path + ": " + json.error());
     auto requests = RequestsFromJson(json.value());
     if (!requests.ok()) return Requests::Fail(path + ": " + requests.error());
+    for (GenerateRequest& r : requests.value())
+        if (r.package)
+            if (Status taken = TakeBatchTolerances(*r.package, batch); !taken.ok())
+                return Requests::Fail(path + ": " + RequestLabel(r) + ": " + taken.error());
     return requests;
 }
 
@@ -143,7 +147,10 @@ Status WordsFit(const ArgList& a) {
         return {};
     }
     if (a.positional().size() > 1) return Failure{"--from-json takes at most DESIGN besides the file"};
-    if (a.OptionCount() != 1) return Failure{"with --from-json every other option comes from the file"};
+    TRY_ASSIGN(batch, BatchTolerancesOf(a));
+    if (a.OptionCount() != 1 + batch.Count())
+        return Failure{"with --from-json every other option comes from the file, but --fabrication-tolerance and "
+                       "--placement-tolerance, which its packages take unless they give their own"};
     return {};
 }
 
@@ -154,7 +161,7 @@ int RunGenerate(const Command& self, const CommandContext& context) {
     if (Status fits = WordsFit(a); !fits.ok()) return self.RefuseUsage(fits.error());
     std::vector<GenerateRequest> requests;
     if (const auto json = a.Value("--from-json")) {
-        auto batch = FromJsonFile(*json);
+        auto batch = FromJsonFile(*json, BatchTolerancesOf(a).value());
         if (!batch.ok()) return Refuse(batch.error());
         requests = std::move(batch.value());
     } else {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
 #include "host/land/number_text.h"
 #include "host/land/package_keys.h"
@@ -109,7 +110,11 @@ std::string LandKeysText(const LandRecord& r) {
         const land::KeyRow* row = land::KeyNamed(name);
         if (row == nullptr) continue;
         const std::string flag = row->key == land::Key::Family ? "--package" : land::FlagName(*row);
-        keys += (keys.empty() ? "" : " ") + flag + (row->kind == land::KeyKind::Flag ? "" : " " + text);
+        // A dimension as a person writes it: 0.4-0.1 kept in full is 0.30000000000000004.
+        const auto value = land::ParseKeyValue(*row, text);
+        const land::Dimension* d = value.ok() ? std::get_if<land::Dimension>(&value.value()) : nullptr;
+        const std::string shown = d ? land::DimensionText(*d) : text;
+        keys += (keys.empty() ? "" : " ") + flag + (row->kind == land::KeyKind::Flag ? "" : " " + shown);
     }
     return keys;
 }

@@ -7,7 +7,8 @@
 #include "host/orvex/extras/land_record.h"
 #include "host/orvex/text/json_writer.h"
 
-// The package as generate's options: "--package gullwing --pitch 1.27 ...".
+// The package as generate's options: "--package gullwing --pitch 1.27 ...", each limit of a
+// dimension to four decimals.
 std::string LandKeysText(const LandRecord& record);
 // Z, G and X of each pair of rows, or the balls' land: "left/right rows Z 6.9 G 3 X 0.6".
 std::string LandSizesText(const LandRecord& record);

@@ -225,6 +225,33 @@ Result<std::optional<PackageRequest>> PackageFromArgs(const ArgList& args) {
     return std::optional<PackageRequest>(std::move(request));
 }
 
+Result<BatchTolerances> BatchTolerancesOf(const ArgList& args) {
+    BatchTolerances batch;
+    for (auto [key, value] : {std::pair{Key::FabricationTolerance, &batch.fabrication},
+                              std::pair{Key::PlacementTolerance, &batch.placement}}) {
+        const KeyRow& row = land::RowOf(key);
+        const std::optional<std::string> text = args.Value(land::FlagName(row));
+        if (!text) continue;
+        // Checked as a package would check it.
+        land::PackageInput check;
+        TRY(land::ApplyKeyText(check, "family", "gullwing"));
+        TRY(land::ApplyKeyText(check, row.name, *text));
+        *value = *check.Get<double>(key);
+    }
+    return batch;
+}
+
+Status TakeBatchTolerances(PackageRequest& package, const BatchTolerances& batch) {
+    if (package.input.family == land::Family::Bga || batch.Count() == 0) return {};
+    land::PackageInput input = package.input;
+    for (auto [key, value] : {std::pair{Key::FabricationTolerance, batch.fabrication},
+                              std::pair{Key::PlacementTolerance, batch.placement}})
+        if (value && !input.Given(key)) TRY(land::ApplyKey(input, land::RowOf(key), *value));
+    TRY_ASSIGN(again, Finish(std::move(input)));
+    package = std::move(again);
+    return {};
+}
+
 Result<PackageRequest> PackageFromJson(const JsonValue& object) {
     if (object.kind != Kind::Object) return Failure{"\"package\" must be an object of package keys"};
     if (object.Member("family") == nullptr)

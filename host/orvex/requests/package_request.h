@@ -30,6 +30,16 @@ Result<std::optional<PackageRequest>> PackageFromArgs(const ArgList& args);
 // The "package" member of a batch entry; "family" is one of its members.
 Result<PackageRequest> PackageFromJson(const JsonValue& object);
 
+// F and P for every package of a batch that gives none of its own: "--from-json FILE
+// --fabrication-tolerance 0.05 --placement-tolerance 0.03".
+struct BatchTolerances {
+    std::optional<double> fabrication, placement;
+    size_t Count() const { return (fabrication ? 1 : 0) + (placement ? 1 : 0); }
+};
+Result<BatchTolerances> BatchTolerancesOf(const ArgList& args);
+// The package worked out again with the batch's tolerances where it gives none.
+Status TakeBatchTolerances(PackageRequest& package, const BatchTolerances& batch);
+
 // The dialog's name of a ball in a grid: the row's letters of the JEDEC alphabet (no I, O, Q,
 // S, X or Z; after Y come AA, AB, ...) and the column from 1: "A1", "AA12".
 std::string BallName(int row, int col);

@@ -164,6 +164,29 @@ TEST_F(GeneratePackageTest, FlagsAndJsonStoreTheSameFootprints) {
             << name;
 }
 
+// A batch's F and P go to every package that gives none of its own; the land record keeps them.
+TEST_F(GeneratePackageTest, BatchTolerancesGoToPackagesWithoutTheirOwn) {
+    ASSERT_EQ(Generate("TIGHT", With(kSoic8, {"--fabrication-tolerance", "0.05", "--placement-tolerance", "0"})).code, 0);
+    ASSERT_EQ(Generate("OWN", With(kSoic8, {"--fabrication-tolerance", "0.2", "--placement-tolerance", "0"})).code, 0);
+    Write("batch.json", R"([
+      {"footprint": "TIGHT", "package": {"family": "gullwing", "pitch": 1.27, "num_pins_y": 4, "body_size_x": "3.8..4.0",
+        "body_size_y": "4.8..5.0", "overall_size_x": "5.8..6.2", "lead_width": "0.31..0.51", "lead_len": "0.40..1.27"}},
+      {"footprint": "OWN", "package": {"family": "gullwing", "pitch": 1.27, "num_pins_y": 4, "body_size_x": "3.8..4.0",
+        "body_size_y": "4.8..5.0", "overall_size_x": "5.8..6.2", "lead_width": "0.31..0.51", "lead_len": "0.40..1.27",
+        "fabrication_tolerance": 0.2}}])");
+    ASSERT_EQ(Run({"new", "b.design", "--units", "mm"}).code, 0);
+    const Outcome o = Run({"generate", "b.design", "--from-json", "batch.json", "--fabrication-tolerance", "0.05",
+                           "--placement-tolerance", "0"});
+    ASSERT_EQ(o.code, 0) << o.err;
+    for (const char* name : {"TIGHT", "OWN"})
+        EXPECT_EQ(Run({"show", "b.design", name}).out.substr(8), Run({"show", "d.design", name}).out.substr(8)) << name;
+    EXPECT_NE(Run({"show", "d.design", "TIGHT"}).out.find("--fabrication-tolerance 0.05 --placement-tolerance 0"),
+              std::string::npos);
+    const Outcome refused = Run({"generate", "b.design", "--from-json", "batch.json", "--placement-tolerance", "-1"});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_TRUE(Has(refused.err, "placement_tolerance -1 cannot be negative")) << refused.err;
+}
+
 // Hidden pins leave their positions empty and keep the numbers; deleted pins close them up, and
 // the exposed pad follows the last pin left.
 TEST_F(GeneratePackageTest, HiddenKeepsTheNumbersDeletedClosesThemUp) {
