@@ -46,6 +46,11 @@ footprint d.design TO-5-8 8 'pin 1 "1" at -2.54 0 mm, padstack TO-PIN1(180.00)' 
 footprint d.design QFP48 48
 footprint parts.design QFN-32-1EP_5x5mm_P0.5mm 33
 footprint parts.design BGA-128_10x10mm_P0.8mm 128
+# From the datasheet: the SO-8C without its pin 6, the ball grid without its middle columns.
+footprint lands.design SO-8C_3.9x4.9mm_P1.27mm 7 'pin 6 "7" at 4.95 -1.27 mm, padstack RR1.95x0.6r0.15'
+footprint lands.design BGA-96_8x14mm_P0.8mm 96 'pin 7 "B1" at 0 -0.8 mm, padstack C0.35'
+orvex --home H show lands.design SOIC-8_3.9x4.9mm_P1.27mm | grep -qxF '    density nominal, body 3.9 x 4.9, courtyard -3.7 -2.7 to 3.7 2.7 (mm, y down)' \
+  || fail "SOIC-8_3.9x4.9mm_P1.27mm shows no land pattern"
 # The BGA from the command line is the batch's, pin for pin.
 pins() { orvex --home H show d.design "$1" | grep '^    pin'; }
 cmp -s <(pins BGA-256_17x17mm_P1.0mm) <(pins BGA256) || fail "BGA256 differs from the batch's BGA-256"
