@@ -155,19 +155,18 @@ void BM_GenerateGrid80x40(benchmark::State& state) {
 }
 BENCHMARK(BM_GenerateGrid80x40)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
-void BM_GenerateFromJson100(benchmark::State& state) {
-    Workshop shop("tessra_orvex_json_bench");
+// One batch file through generate --from-json, in a folder of its own.
+void TimeBatch(benchmark::State& state, const char* folder, const std::string& batch) {
+    Workshop shop(folder);
     if (!shop.Ready(state)) return;
-    const std::string json = shop.Write("batch.json", HundredFootprints());
-    shop.Time(state, {"generate", shop.Design(), "--from-json", json});
+    shop.Time(state, {"generate", shop.Design(), "--from-json", shop.Write("batch.json", batch)});
 }
+
+void BM_GenerateFromJson100(benchmark::State& state) { TimeBatch(state, "tessra_orvex_json_bench", HundredFootprints()); }
 BENCHMARK(BM_GenerateFromJson100)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_GeneratePackages1000(benchmark::State& state) {
-    Workshop shop("tessra_orvex_package_bench");
-    if (!shop.Ready(state)) return;
-    const std::string json = shop.Write("packages.json", ThousandPackages());
-    shop.Time(state, {"generate", shop.Design(), "--from-json", json});
+    TimeBatch(state, "tessra_orvex_package_bench", ThousandPackages());
 }
 BENCHMARK(BM_GeneratePackages1000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -7,21 +7,15 @@ set -euo pipefail
 src=$1 build=$2 out=$3
 doc=$src/docs/land-patterns.md
 
-rm -rf "$out"
-mkdir -p "$out/user"
-ln -s "$build" "$out/build"
-awk '/^```sh$/ {on = 1; next} /^```/ {on = 0} on' "$doc" > "$out/walkthrough.sh"
-awk '/^```text$/ {on = 1; next} /^```/ {on = 0} on' "$doc" > "$out/shown.txt"
-cd "$out"
-[ "$(grep -c orvex walkthrough.sh)" -eq 3 ] || { echo "land_walkthrough_test: the page has not three commands" >&2; exit 1; }
-if ! HOME=$out/user bash -xeu walkthrough.sh > walkthrough.log 2>&1; then
-  cat walkthrough.log
-  echo "land_walkthrough_test: the last command above failed" >&2
-  exit 1
-fi
+source "$(dirname "$0")/doc_blocks.sh"
+
+workshop "$build" "$out"
+blocks text "$doc" > "$out/shown.txt"
+[ "$(blocks sh "$doc" | grep -c orvex)" -eq 3 ] || { echo "land_walkthrough: the page has not three commands" >&2; exit 1; }
+run_sh_blocks "$doc" "$out" land_walkthrough
 
 failures=0
-fail() { echo "land_walkthrough_test: $*" >&2; failures=$((failures + 1)); }
+fail() { echo "land_walkthrough: $*" >&2; failures=$((failures + 1)); }
 HOME=$out/user build/host/orvex/orvex --home H show board.design SOIC-8 > show.txt
 [ -s shown.txt ] || fail "the page shows no table"
 grep -qF -f <(head -1 shown.txt) show.txt || fail "show prints no line the page shows first"

@@ -5,19 +5,12 @@
 set -euo pipefail
 src=$1 build=$2 out=$3
 
-rm -rf "$out"
-mkdir -p "$out/user"
-ln -s "$build" "$out/build"
+source "$(dirname "$0")/doc_blocks.sh"
+
+workshop "$build" "$out"
 # A copy, as examples/real-packages.sh finds the program beside its own folder.
 cp -r "$src/examples" "$out/examples"
-awk '/^```sh$/ {on = 1; next} /^```/ {on = 0} on' "$src/README.md" > "$out/readme.sh"
-cd "$out"
-# A HOME of its own, so commands without --home keep their host folder here.
-if ! HOME=$out/user bash -xeu readme.sh > readme.log 2>&1; then
-  cat readme.log
-  echo "readme_test: the last command above failed" >&2
-  exit 1
-fi
+run_sh_blocks "$src/README.md" "$out" readme
 
 failures=0
 fail() { echo "readme_test: $*" >&2; failures=$((failures + 1)); }

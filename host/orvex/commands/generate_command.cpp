@@ -8,8 +8,8 @@
 #include <string>
 
 #include "host/orvex/commands/command_table.h"
-#include "host/orvex/extras/pad_overlap.h"
 #include "host/orvex/extras/land_check.h"
+#include "host/orvex/extras/pad_overlap.h"
 #include "host/orvex/hosting/dialog_session.h"
 #include "host/orvex/requests/generate_request.h"
 #include "host/orvex/requests/package_feed.h"

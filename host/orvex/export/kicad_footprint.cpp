@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "host/orvex/export/footprint_outline.h"
-#include "host/orvex/extras/land_summary.h"
 #include "host/orvex/export/sexpr_writer.h"
+#include "host/orvex/extras/land_summary.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
 

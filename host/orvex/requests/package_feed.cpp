@@ -1,7 +1,6 @@
 // Feeding a package's layout to the dialog and the host; see package_feed.h.
 #include "host/orvex/requests/package_feed.h"
 
-#include <cmath>
 #include <cstdio>
 #include <utility>
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "host/land/package_keys.h"
 #include "host/land/pad_places.h"
 #include "host/orvex/extras/omit_list.h"
 

@@ -110,6 +110,17 @@ class Expected:
         self.width, self.height = width, height
 
 
+def check_place(test, pad, want):
+    """The loaded pad has the stored pad's number, place and size; returns how messages name it."""
+    where = "pad %s" % want.name
+    test.assertEqual(pad.GetNumber(), want.name)
+    test.assertAlmostEqual(pad.GetPosition().x, want.x * NM, delta=1, msg=where)
+    test.assertAlmostEqual(pad.GetPosition().y, want.y * NM, delta=1, msg=where)
+    test.assertAlmostEqual(pad.GetSize().x, want.width * NM, delta=1, msg=where)
+    test.assertAlmostEqual(pad.GetSize().y, want.height * NM, delta=1, msg=where)
+    return where
+
+
 class KicadLoadTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -175,12 +186,7 @@ class KicadLoadTest(unittest.TestCase):
             pads = list(loaded.Pads())
             self.assertEqual(len(pads), len(wanted))
             for pad, want in zip(pads, wanted):
-                where = "pad %s" % want.name
-                self.assertEqual(pad.GetNumber(), want.name)
-                self.assertAlmostEqual(pad.GetPosition().x, want.x * NM, delta=1, msg=where)
-                self.assertAlmostEqual(pad.GetPosition().y, want.y * NM, delta=1, msg=where)
-                self.assertAlmostEqual(pad.GetSize().x, want.width * NM, delta=1, msg=where)
-                self.assertAlmostEqual(pad.GetSize().y, want.height * NM, delta=1, msg=where)
+                where = check_place(self, pad, want)
                 self.assertAlmostEqual(pad.GetOrientationDegrees() % 360, want.degrees % 360, places=6, msg=where)
                 self.assertEqual(pad.GetShape(), shapes[want.shape], where)
                 if want.shape == "roundrect":
@@ -319,12 +325,7 @@ class LandPatternLoadTest(unittest.TestCase):
             self.assertEqual(loaded.GetAttributes() & (pcbnew.FP_THROUGH_HOLE | pcbnew.FP_SMD), pcbnew.FP_SMD)
             for pad, pin in zip(pads, stored["pins"]):
                 want = Expected(self.design, pin, self.stacks[pin["padstack"]], stored["center"])
-                where = "pad %s" % want.name
-                self.assertEqual(pad.GetNumber(), want.name)
-                self.assertAlmostEqual(pad.GetPosition().x, want.x * NM, delta=1, msg=where)
-                self.assertAlmostEqual(pad.GetPosition().y, want.y * NM, delta=1, msg=where)
-                self.assertAlmostEqual(pad.GetSize().x, want.width * NM, delta=1, msg=where)
-                self.assertAlmostEqual(pad.GetSize().y, want.height * NM, delta=1, msg=where)
+                where = check_place(self, pad, want)
                 if want.shape == "roundrect":
                     self.assertEqual(pad.GetShape(), pcbnew.PAD_SHAPE_ROUNDRECT, where)
                     self.assertAlmostEqual(pad.GetRoundRectRadiusRatio(), want.ratio, places=4, msg=where)
