@@ -34,7 +34,8 @@ CREATE TABLE design(id INTEGER PRIMARY KEY CHECK (id = 1), kind TEXT NOT NULL,
                     component_a INTEGER NOT NULL, component_b INTEGER NOT NULL);
 CREATE TABLE names(id INTEGER PRIMARY KEY, text TEXT NOT NULL UNIQUE);
 CREATE TABLE padstacks(id INTEGER PRIMARY KEY, name_id INTEGER NOT NULL DEFAULT 0,
-                       geometry BLOB NOT NULL DEFAULT x'');
+                       geometry BLOB NOT NULL DEFAULT x'', form_id INTEGER NOT NULL DEFAULT 0);
+CREATE TABLE padstack_forms(id INTEGER PRIMARY KEY, data BLOB NOT NULL UNIQUE);
 CREATE INDEX padstacks_by_geometry ON padstacks(geometry, id);
 CREATE INDEX padstacks_by_name ON padstacks(name_id, id);
 CREATE TABLE padstack_layers(padstack_id INTEGER NOT NULL, layer INTEGER NOT NULL,
@@ -74,13 +75,20 @@ struct Migration {
 const Migration Migrations[] = {
     {2, "ALTER TABLE padstack_layers ADD COLUMN corner_ratio INTEGER NOT NULL DEFAULT 0;"
         "ALTER TABLE padstack_layers ADD COLUMN host_flags INTEGER NOT NULL DEFAULT 0;"},
+    // A padstack without a form keeps its geometry key, so none is computed again.
+    {3, "ALTER TABLE padstacks ADD COLUMN form_id INTEGER NOT NULL DEFAULT 0;"
+        "CREATE TABLE padstack_forms(id INTEGER PRIMARY KEY, data BLOB NOT NULL UNIQUE);"},
 };
-// The columns each migration adds, which a file below its version lacks until it is written.
-struct AddedColumn {
+// The tables and columns each migration adds, which a file below its version lacks until it is
+// written.
+struct Added {
     int version;
-    const char* column;   // "table.column"
+    const char* what;   // "table" or "table.column"
 };
-const AddedColumn AddedColumns[] = {{2, "padstack_layers.corner_ratio"}, {2, "padstack_layers.host_flags"}};
+const Added AddedParts[] = {{2, "padstack_layers.corner_ratio"},
+                            {2, "padstack_layers.host_flags"},
+                            {3, "padstacks.form_id"},
+                            {3, "padstack_forms"}};
 
 static_assert(std::size(Migrations) == size_t(DesignStore::SchemaVersion - 1), "one migration per version");
 
@@ -261,8 +269,8 @@ Status DesignStore::Validate(std::optional<FileKind> expected, Access access) {
         if (check.Text(0) != "ok") return Failure(path_ + " is damaged (" + check.Text(0) + ")");
     }
     std::vector<std::string_view> mayLack{"plugin_records"};
-    for (const AddedColumn& added : AddedColumns)
-        if (added.version > version) mayLack.push_back(added.column);
+    for (const Added& added : AddedParts)
+        if (added.version > version) mayLack.push_back(added.what);
     if (Status matches = CheckSchema(db_, Schema, mayLack); !matches.ok()) {
         return Failure(path_ + " is damaged (" + matches.error() + ")");
     }
@@ -422,7 +430,7 @@ Result<int32_t> DesignStore::NewSymbol() {
 Result<int32_t> DesignStore::NewComponent() { return Insert("INSERT INTO components DEFAULT VALUES", MaxRowId); }
 Result<int32_t> DesignStore::NewLabel() { return Insert("INSERT INTO texts DEFAULT VALUES", MaxRowId); }
 
-std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
+std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers, int32_t formId) {
     std::string key;
     key.reserve(layers.size() * 19);
     for (const auto& l : layers) {
@@ -445,6 +453,11 @@ std::string DesignStore::GeometryKey(const std::vector<LayerGeometry>& layers) {
         key.push_back(char(l.cornerRatio >> 8));
         key.push_back(char(l.hostFlags));
     }
+    // Layer numbers above stop below 65, so the form's mark cannot be read as a layer's.
+    if (formId != 0) {
+        key.push_back(char(0xFF));
+        AppendI32(key, formId);
+    }
     return key;
 }
 
@@ -453,6 +466,10 @@ Status DesignStore::PutPadstack(const Padstack& p) {
         return Failed(ErrorInvalidRecord, p.id, path_ + ": padstack id " + std::to_string(p.id) +
                                                     " is outside 1 to " + std::to_string(MaxPadstackId));
     }
+    if (p.formId != 0 && !FormExists(p.formId)) {
+        return Failed(ErrorInvalidRecord, p.id, path_ + ": padstack " + std::to_string(p.id) + " would carry form " +
+                                                    std::to_string(p.formId) + ", which the design does not hold");
+    }
     for (const LayerGeometry& l : p.layers) {
         for (const int32_t part : {l.width1, l.height1, l.width2, l.height2}) {
             if (!Within(part))
@@ -460,8 +477,9 @@ Status DesignStore::PutPadstack(const Padstack& p) {
                                    std::to_string(part) + " units");
         }
     }
-    auto put = statements_->Use("INSERT OR REPLACE INTO padstacks(id, name_id, geometry) VALUES (?,?,?)");
-    const Status stored = Write(put->Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId)).BindBlob(3, GeometryKey(p.layers)));
+    auto put = statements_->Use("INSERT OR REPLACE INTO padstacks(id, name_id, geometry, form_id) VALUES (?,?,?,?)");
+    const Status stored = Write(put->Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId))
+                                    .BindBlob(3, GeometryKey(p.layers, p.formId)).Bind(4, int64_t(p.formId)));
     // A put may bring in an id that was never created.
     NotePadstackId(stored.ok() ? p.id : 0);
     TRY(stored);
@@ -482,11 +500,14 @@ Status DesignStore::PutPadstack(const Padstack& p) {
 }
 
 std::optional<Padstack> DesignStore::GetPadstack(int32_t id) {
-    auto head = statements_->Use("SELECT name_id FROM padstacks WHERE id = ?");
+    // A file before schema 3, open only for reading, has no forms: each reads as none.
+    auto head = statements_->Use(schemaVersion_ >= 3 ? "SELECT name_id, form_id FROM padstacks WHERE id = ?"
+                                                     : "SELECT name_id, 0 FROM padstacks WHERE id = ?");
     if (!head->Bind(1, int64_t(id)).Step()) return std::nullopt;
     Padstack p;
     p.id = id;
     p.nameId = int32_t(head->Int(0));
+    p.formId = int32_t(head->Int(1));
     p.layers.resize(size_t(info_.layerCount));
     // A file of schema 1, open only for reading, has no host properties: they read as none.
     auto layers = statements_->Use(schemaVersion_ >= 2
@@ -545,10 +566,38 @@ Result<int32_t> DesignStore::FreePadstackName(int32_t nameId, int32_t forId) {
     }
 }
 
-int32_t DesignStore::FindSamePadstack(const std::vector<LayerGeometry>& layers) {
+int32_t DesignStore::FindSamePadstack(const Padstack& padstack) {
     auto find = statements_->Use("SELECT id FROM padstacks WHERE geometry = ? AND name_id <> 0 "
                               "ORDER BY id LIMIT 1");
-    return find->BindBlob(1, GeometryKey(layers)).Step() ? int32_t(find->Int(0)) : 0;
+    return find->BindBlob(1, GeometryKey(padstack.layers, padstack.formId)).Step() ? int32_t(find->Int(0)) : 0;
+}
+
+Result<int32_t> DesignStore::StoreForm(const PadForm& form) {
+    if (form.Empty()) return 0;
+    const std::string bytes = EncodePadForm(form);
+    auto find = statements_->Use("SELECT id FROM padstack_forms WHERE data = ?");
+    if (find->BindBlob(1, bytes).Step()) return int32_t(find->Int(0));
+    auto add = statements_->Use("INSERT INTO padstack_forms(data) VALUES (?)");
+    TRY(Write(add->BindBlob(1, bytes)));
+    const int64_t id = sqlite3_last_insert_rowid(db_);
+    if (id > MaxRowId) return Failed(ErrorNoIdLeft, MaxRowId, path_ + ": no padstack form id is left");
+    return int32_t(id);
+}
+
+Result<PadForm> DesignStore::Form(int32_t formId) {
+    if (formId == 0) return PadForm{};
+    const std::string which = path_ + ": padstack form " + std::to_string(formId);
+    if (schemaVersion_ < 3) return Failure{which + " is named in a file that keeps no forms"};
+    auto get = statements_->Use("SELECT data FROM padstack_forms WHERE id = ?");
+    if (!get->Bind(1, int64_t(formId)).Step()) return Failure{which + " is not in the file"};
+    Result<PadForm> form = DecodePadForm(get->Blob(0));
+    if (!form.ok()) return Failure{which + " is damaged (" + form.error() + ")"};
+    return form;
+}
+
+bool DesignStore::FormExists(int32_t id) {
+    auto find = statements_->Use("SELECT 1 FROM padstack_forms WHERE id = ?");
+    return find->Bind(1, int64_t(id)).Step();
 }
 
 bool DesignStore::DeletePadstack(int32_t id) {

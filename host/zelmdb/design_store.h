@@ -32,6 +32,7 @@
 
 #include "host/base/result.h"
 #include "host/zelmdb/design_types.h"
+#include "host/zelmdb/pad_form.h"
 #include "host/zelmdb/record_layout.h"
 
 struct sqlite3;
@@ -50,7 +51,8 @@ class DesignStore {
 public:
     static constexpr int ApplicationId = 0x4F525658;   // "ORVX"
     // 2: padstack layers carry the host's corner ratio and flags.
-    static constexpr int SchemaVersion = 2;
+    // 3: padstacks name a form of the host's (pad_form.h), kept once in padstack_forms.
+    static constexpr int SchemaVersion = 3;
     // How long a statement waits for another program's lock before it says "in use".
     static constexpr int BusyTimeoutMs = 3000;
     // Every coordinate and size stays within this many units either way, so that the sum or
@@ -112,7 +114,9 @@ public:
     // The name id for a new padstack of that name: the name itself while no other padstack
     // holds it, else the first free "name~2", "name~3", ... (cut to fit a host name).
     Result<int32_t> FreePadstackName(int32_t nameId, int32_t forId);
-    int32_t FindSamePadstack(const std::vector<LayerGeometry>& layers);
+    // The lowest named padstack of the same geometry and form as `padstack`, whatever its id and
+    // name; 0 for none.
+    int32_t FindSamePadstack(const Padstack& padstack);
     // Whether a padstack of that id was there and is gone.
     bool DeletePadstack(int32_t id);
     int32_t LastPadstackId();
@@ -125,6 +129,11 @@ public:
     // The record bytes when nothing has touched them since they were encoded; null otherwise.
     const uint8_t* FreshRecordBytes() const { return recordFresh_ ? record_.data() : nullptr; }
     std::vector<Padstack> Padstacks();
+    // The id of the form, stored anew when the design holds no equal one; 0 for an empty form.
+    Result<int32_t> StoreForm(const PadForm& form);
+    // The form of that id, an empty one for 0; refused, naming the file, when the design lacks it
+    // or it is damaged.
+    Result<PadForm> Form(int32_t formId);
 
     Status PutSymbol(const Symbol& symbol);
     Status PutComponent(const Component& component);
@@ -149,9 +158,9 @@ public:
     std::optional<uint32_t> ColourValue(int index);
 
     // The comparison key of a padstack's geometry: sizes and shape of every layer, the rotation
-    // only where the shape is not round, since rotation leaves a round pad unchanged, and the
-    // host's properties of each layer.
-    static std::string GeometryKey(const std::vector<LayerGeometry>& layers);
+    // only where the shape is not round, since rotation leaves a round pad unchanged, the host's
+    // properties of each layer and its form, which is kept once, so that equal ids are equal forms.
+    static std::string GeometryKey(const std::vector<LayerGeometry>& layers, int32_t formId);
 
 private:
     enum class State { Reading, Writing, Lost };
@@ -173,6 +182,7 @@ private:
     Failure BeyondLimit(const std::string& what);
     Failure OnNoSymbol(const char* what, int32_t id, int32_t symbolId);
     bool PadstackExists(int32_t id);
+    bool FormExists(int32_t id);
     bool SymbolExists(int32_t id);
     Result<int32_t> Insert(const char* sql, int32_t maxId);
     // Every symbol with its pins, or only the one of that id.

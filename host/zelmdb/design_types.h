@@ -45,6 +45,7 @@ struct Padstack {
     int32_t id = 0;
     int32_t nameId = 0;
     std::vector<LayerGeometry> layers;   // layer L at index L - 1
+    int32_t formId = 0;                  // the host's form of the pad (pad_form.h), 0 for none
 
     LayerGeometry& Layer(PadLayer layer) { return layers[LayerIndex(layer)]; }
     const LayerGeometry& Layer(PadLayer layer) const { return layers[LayerIndex(layer)]; }

@@ -29,6 +29,7 @@ Padstack DecodePadstack(const uint8_t* bytes, int layerCount) {
     Padstack p;
     p.nameId = r.I32(T::NameId);
     p.id = r.I32(T::Id);
+    p.formId = r.I32(T::FormId);
     for (int layer = 1; layer <= layerCount; ++layer) {
         const size_t at = T::Layer(layer);
         p.layers.push_back({r.I32(at + E::Width1), r.I32(at + E::Height1), r.I32(at + E::Width2),
@@ -45,6 +46,7 @@ void EncodePadstack(const Padstack& p, int layerCount, uint8_t* bytes) {
     r.Zero(0, T::Layer(layerCount + 1));
     r.SetI32(T::NameId, p.nameId);
     r.SetI32(T::Id, p.id);
+    r.SetI32(T::FormId, p.formId);
     for (int layer = 1; layer <= layerCount && size_t(layer) <= p.layers.size(); ++layer) {
         const LayerGeometry& l = p.layers[size_t(layer - 1)];
         const size_t at = T::Layer(layer);

@@ -44,6 +44,8 @@ constexpr size_t Size = 24;
 namespace ThruRecordLayout {
 constexpr size_t NameId = 0x00;
 constexpr size_t Id = 0x04;
+// The host's form of the padstack (pad_form.h) in bytes the plug-in leaves as read: 0 for none.
+constexpr size_t FormId = 0x08;      // int32
 constexpr size_t FirstLayer = 0x24;
 constexpr size_t Layer(int layer) { return FirstLayer + LayerEntryLayout::Size * size_t(layer - 1); }
 constexpr size_t Layer(PadLayer layer) { return Layer(int(layer)); }

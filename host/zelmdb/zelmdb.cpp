@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "host/zelmdb/byte_record.h"
 #include "host/zelmdb/database_set.h"
@@ -73,11 +75,34 @@ bool RescaleLayers(Padstack& p, const DesignInfo& from, const DesignInfo& to) {
     return true;
 }
 
+bool RescaleForm(PadForm& f, const DesignInfo& from, const DesignInfo& to) {
+    if (from.inchesPerUnit == to.inchesPerUnit) return true;
+    const double fromPerInch = 1.0 / from.inchesPerUnit, toPerInch = 1.0 / to.inchesPerUnit;
+    std::vector<int32_t*> lengths{&f.deltaX, &f.deltaY, &f.drillOffsetX, &f.drillOffsetY};
+    for (FormPoint& point : f.polygon) lengths.insert(lengths.end(), {&point.x, &point.y});
+    for (int32_t* length : lengths)
+        if (!Rescale(*length, fromPerInch, toPerInch)) return false;
+    // Rounding may bring two points of a fine outline together.
+    return f.polygon.empty() || CheckPolygon(f.polygon).ok();
+}
+
+// The form of a padstack of `from` as the id of an equal form of `to`; none when it cannot be.
+std::optional<int32_t> CopyForm(DesignStore& from, int32_t formId, DesignStore& to) {
+    Result<PadForm> form = from.Form(formId);
+    if (!form.ok() || !RescaleForm(form.value(), from.info(), to.info())) return std::nullopt;
+    Result<int32_t> id = to.StoreForm(form.value());
+    return id.ok() ? std::optional<int32_t>(id.value()) : std::nullopt;
+}
+
 int16_t CopyPadstack(DesignStore& from, int32_t fromId, DesignStore& to) {
     std::optional<Padstack> p = from.GetPadstack(fromId);
     if (!p) return 0;
     const std::optional<std::string> name = from.NameText(p->nameId);
     if (!name || !RescaleLayers(*p, from.info(), to.info())) return 0;
+    // Form ids are the file's own: the form goes across and gets the target's.
+    const std::optional<int32_t> formId = CopyForm(from, p->formId, to);
+    if (!formId) return 0;
+    p->formId = *formId;
     p->layers.resize(size_t(to.info().layerCount));
     p->id = IdOrZero(to.NewPadstack());
     if (p->id == 0) return 0;
@@ -226,7 +251,7 @@ int16_t ThruFindSame(const uint8_t* record) {
     return Guarded<int16_t>(0, [&] {
         DesignStore* db = Active();
         if (db == nullptr || record == nullptr) return int16_t(0);
-        return int16_t(db->FindSamePadstack(DecodePadstack(record, db->info().layerCount).layers));
+        return int16_t(db->FindSamePadstack(DecodePadstack(record, db->info().layerCount)));
     });
 }
 

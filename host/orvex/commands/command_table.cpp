@@ -16,8 +16,10 @@ const std::vector<Command>& Commands() {
          "new DESIGN [--units mils|inches|cm|mm|microns] [--big-labels] [--layers N] [--resolution INCHES]",
          NewFileArgRules(zelmdb::FileKind::Design), RunNew},
         {"padstack", "add",
-         "padstack add FILE NAME --shape round|square|oblong|rect|roundrect|hole | --shape-code N --width W "
-         "--height H [--drill D] [--rotation DEG] [--side top|bottom] [--corner-ratio R] [--no-paste]",
+         "padstack add FILE NAME --shape round|square|oblong|rect|roundrect|chamfered|trapezoid|custom|hole | "
+         "--shape-code N --width W --height H [--drill D|WxH] [--drill-offset X Y] [--rotation DEG] "
+         "[--side top|bottom] [--kind copper|paste|mask] [--corner-ratio R] [--no-paste] "
+         "[--chamfer-ratio R [--chamfer-corners tl,tr,bl,br|all]] [--delta DX DY] [--polygon \"X,Y X,Y ...\"]",
          PadstackArgRules(), RunPadstackAdd},
         {"padstack", "list", "padstack list FILE", {{}, {}, {}, 1, 1}, RunPadstackList},
         {"library", "new", "library new LIB.olb [--units ...] [--layers N] [--resolution INCHES]",
@@ -37,7 +39,7 @@ const std::vector<Command>& Commands() {
          "--continue-numbering|--alpha-numeric --center-start|--corner-start "
          "--alphabet LETTERS --padstack NAME --pin1-padstack NAME --body WxH] "
          "[--pad NAME X Y PADSTACK]... [--pads-about center|origin] [--omit NAMES]... [--turn 90|180|270] "
-         "[--start-angle DEG] [--allow-overlap] | generate [DESIGN] --from-json FILE",
+         "[--start-angle DEG] [--ep-paste NxM[@COVERAGE]] [--allow-overlap] | generate [DESIGN] --from-json FILE",
          GenerateArgRules(), RunGenerate},
     };
     return commands;

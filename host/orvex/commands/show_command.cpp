@@ -9,6 +9,7 @@
 #include "host/orvex/text/display_length.h"
 #include "host/orvex/text/json_writer.h"
 #include "host/zelmdb/design_store.h"
+#include "host/zelmdb/pad_layers.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
 
@@ -66,7 +67,27 @@ void WriteDesign(JsonWriter& j, const std::string& file, const zelmdb::DesignInf
     j.EndObject();
 }
 
-void WritePadstacks(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view) {
+// What the host keeps beside the layers, each member only where the padstack has it.
+void WriteForm(JsonWriter& j, const zelmdb::PadForm& f) {
+    if (f.chamferRatio != 0) {
+        j.Key("chamfer").BeginObject().Key("ratio").Real(double(f.chamferRatio) / zelmdb::ChamferRatioScale);
+        j.Key("corners").BeginArray();
+        for (const auto& corner : zelmdb::ChamferCornerNames)
+            if (f.chamferCorners & corner.corner) j.String(corner.kicad);
+        j.EndArray().EndObject();
+    }
+    if (f.deltaX != 0 || f.deltaY != 0) j.Key("trapezoid").BeginArray().Int(f.deltaX).Int(f.deltaY).EndArray();
+    if (!f.polygon.empty()) {
+        j.Key("polygon").BeginArray();
+        for (const zelmdb::FormPoint& p : f.polygon) j.BeginArray().Int(p.x).Int(p.y).EndArray();
+        j.EndArray();
+    }
+    if (f.drillOffsetX != 0 || f.drillOffsetY != 0)
+        j.Key("drill_offset").BeginArray().Int(f.drillOffsetX).Int(f.drillOffsetY).EndArray();
+}
+
+Status WritePadstacks(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view) {
+    const zelmdb::PadLayers layers(store);
     j.Key("padstacks").BeginArray();
     for (const auto& p : store.Padstacks()) {
         j.BeginObject().Key("id").Int(p.id).Key("name").String(view.Name(p.nameId));
@@ -82,9 +103,19 @@ void WritePadstacks(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view)
                 .Key("paste").Bool((l.hostFlags & zelmdb::NoPasteFlag) == 0).EndObject();
         }
         const zelmdb::LayerGeometry& hole = p.Layer(zelmdb::PadLayer::Drill);
-        j.EndArray().Key("drill").Int(int64_t(hole.width1) + hole.width2).EndObject();
+        const int64_t drill = int64_t(hole.width1) + hole.width2, drillHeight = int64_t(hole.height1) + hole.height2;
+        j.EndArray().Key("drill").Int(drill);
+        if (drillHeight != drill) j.Key("slot").BeginArray().Int(drill).Int(drillHeight).EndArray();
+        // A slot or an offset drill turns with its pad, and alone when it has no pad.
+        if (zelmdb::TurnsWithRotation(hole.shape)) j.Key("drill_rotation").Int(hole.rotation);
+        if (const auto place = layers.PadOf(p); place && place->kind != zelmdb::PadKind::Copper)
+            j.Key("kind").String(zelmdb::PadKindNamed(place->kind).option).Key("side").String(place->bottom ? "bottom" : "top");
+        TRY_ASSIGN(form, store.Form(p.formId));
+        WriteForm(j, form);
+        j.EndObject();
     }
     j.EndArray();
+    return {};
 }
 
 Status WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view, const std::string& only) {
@@ -152,6 +183,9 @@ Status PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb::Sym
     for (const std::string& item : e.omit) std::printf("    omitted %s\n", item.c_str());
     if (e.startAngle != 0) std::printf("    pin 1 of the circle at %g degrees\n", e.startAngle / 60.0);
     if (e.turn != 0) std::printf("    turned %d degrees counter-clockwise\n", e.turn / 60);
+    if (e.epPaste)
+        std::printf("    exposed pad paste in %d x %d windows covering %g of it\n", e.epPaste->across, e.epPaste->down,
+                    e.epPaste->coverage);
     if (e.land)
         for (const std::string& line : LandTable(*e.land)) std::printf("    %s\n", line.c_str());
     return {};
@@ -197,7 +231,7 @@ int RunShow(const Command&, const CommandContext& context) {
     JsonWriter j;
     j.BeginObject();
     WriteDesign(j, file, store.info());
-    WritePadstacks(j, store, view);
+    if (Status written = WritePadstacks(j, store, view); !written.ok()) return Refuse(written.error());
     if (Status written = WriteFootprints(j, store, view, only); !written.ok()) return Refuse(file + ": " + written.error());
     j.EndObject();
     std::printf("%s\n", j.text().c_str());

@@ -3,15 +3,12 @@
 // courtyard, texts and a description of what made it.
 #include "host/orvex/export/kicad_footprint.h"
 
-#include <algorithm>
 #include <cmath>
-#include <map>
-#include <numbers>
-#include <string_view>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include "host/orvex/export/footprint_outline.h"
+#include "host/orvex/export/kicad_pad.h"
 #include "host/orvex/export/sexpr_writer.h"
 #include "host/orvex/extras/land_summary.h"
 #include "host/zelmdb/record_layout.h"
@@ -22,34 +19,11 @@ namespace {
 constexpr double TextMm = 1.0;
 constexpr double TextStrokeMm = 0.15;
 constexpr double TextGapMm = 1.0;   // from the courtyard to the middle of a text line
-constexpr int QuarterTurn = 5400;   // minutes
-constexpr int FullTurn = 21600;
-
-struct Pad {
-    std::string_view shape;
-    bool bottom = false;
-    bool paste = true;
-    bool unplated = false;   // a hole without copper
-    double width = 0, height = 0, degrees = 0, drill = 0, cornerRatio = 0;
-    double maskMargin = 0, pasteMargin = 0;   // the openings beyond the copper, per side
-};
-
-// Written as KiCad's own library writes it: a pad turned a quarter or half turn is the
-// unturned pad with its sides swapped as needed, and a round pad is never turned.
-void SetTurn(Pad& pad, zelmdb::PadShape shape, int16_t rotation) {
-    const int minutes = ((rotation % FullTurn) + FullTurn) % FullTurn;
-    if (!zelmdb::TurnsWithRotation(shape)) return;
-    if (minutes % QuarterTurn != 0) {
-        pad.degrees = rotation / 60.0;
-        return;
-    }
-    if ((minutes / QuarterTurn) % 2 == 1) std::swap(pad.width, pad.height);
-}
 
 class FootprintExport {
 public:
     explicit FootprintExport(zelmdb::DesignStore& store)
-        : store_(store), mmPerUnit_(store.info().inchesPerUnit * 25.4) {}
+        : store_(store), mmPerUnit_(store.info().inchesPerUnit * 25.4), pads_(store) {}
     Result<std::string> Write(const zelmdb::Symbol& symbol, const std::string& name,
                                       const FootprintExtras& extras);
 
@@ -60,12 +34,9 @@ private:
         Box body;
         FootprintOutline outline;
     };
-    Placed Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads, const FootprintExtras& extras,
+    Placed Place(const zelmdb::Symbol& symbol, const std::vector<KicadPad>& pads, const FootprintExtras& extras,
                  bool thru) const;
     void WriteHead(const std::string& name, size_t pads, const FootprintExtras& extras, bool thru);
-    Result<Pad> PadOf(int16_t padstackId);
-    static Result<Pad> HoleOnly(const std::string& name, double drill);
-    void WritePad(const std::string& number, double x, double y, const Pad& pad);
     void WriteText(const char* type, const std::string& text, double x, double y, const char* layer);
     void WritePoly(const std::vector<Point>& points, const char* layer, double width, bool filled);
     void WriteOutline(const FootprintOutline& o);
@@ -74,63 +45,13 @@ private:
 
     zelmdb::DesignStore& store_;
     double mmPerUnit_;
-    std::map<int16_t, Pad> pads_;
+    KicadPads pads_;
     SexprWriter w_;
 };
 
-Result<Pad> FootprintExport::PadOf(int16_t padstackId) {
-    auto known = pads_.find(padstackId);
-    if (known != pads_.end()) return known->second;
-    auto stack = store_.GetPadstack(padstackId);
-    if (!stack || stack->layers.size() <= zelmdb::LayerIndex(zelmdb::PadLayer::Drill)) {
-        return Result<Pad>::Fail("a pin names padstack " + std::to_string(padstackId) +
-                                         ", which the design does not hold");
-    }
-    const std::string name = store_.NameText(stack->nameId).value_or("");
-    const zelmdb::LayerGeometry& hole = stack->Layer(zelmdb::PadLayer::Drill);
-    Pad pad;
-    pad.drill = Mm(int64_t(hole.width1) + hole.width2);
-    pad.bottom = stack->Layer(zelmdb::PadLayer::Top).shape == zelmdb::PadShape::None;
-    const zelmdb::LayerGeometry& g = stack->Layer(pad.bottom ? zelmdb::PadLayer::Bottom : zelmdb::PadLayer::Top);
-    if (g.shape == zelmdb::PadShape::None) {
-        auto unplated = HoleOnly(name, pad.drill);
-        if (unplated.ok()) pads_[padstackId] = unplated.value();
-        return unplated;
-    }
-    const zelmdb::PadShapeName* named = zelmdb::PadShapeNamed(g.shape);
-    if (named == nullptr) {
-        return Result<Pad>::Fail("padstack " + name + " has pad shape " + std::to_string(int(g.shape)) +
-                                 ", which a KiCad pad cannot show");
-    }
-    pad.shape = named->kicad;
-    pad.width = Mm(int64_t(g.width1) + g.width2);
-    pad.height = Mm(int64_t(g.height1) + g.height2);
-    SetTurn(pad, g.shape, g.rotation);
-    // KiCad's circle has one size: a round pad of two sizes is the nearest it has, an oval.
-    if (g.shape == zelmdb::PadShape::Round && pad.width != pad.height)
-        pad.shape = zelmdb::PadShapeNamed(zelmdb::PadShape::Oblong)->kicad;
-    if (zelmdb::Rectangular(g.shape) && g.cornerRatio > 0) {
-        pad.shape = "roundrect";
-        pad.cornerRatio = double(std::min<int>(g.cornerRatio, zelmdb::MaxCornerRatio)) / zelmdb::CornerRatioScale;
-    }
-    pad.paste = (g.hostFlags & zelmdb::NoPasteFlag) == 0;
-    return pads_[padstackId] = pad;
-}
-
-// A padstack with a drill and no copper is KiCad's unplated hole, as round as its drill.
-Result<Pad> FootprintExport::HoleOnly(const std::string& name, double drill) {
-    if (drill <= 0) return Result<Pad>::Fail("padstack " + name + " has neither a pad nor a hole");
-    Pad pad;
-    pad.shape = zelmdb::PadShapeNamed(zelmdb::PadShape::Round)->kicad;
-    pad.unplated = true;
-    pad.paste = false;
-    pad.width = pad.height = pad.drill = drill;
-    return pad;
-}
-
 // The mask and paste openings a land pattern gives beyond the copper: a ball's margins, and the
 // exposed pad's mask where it is wider alike on every side (KiCad keeps one margin per pad).
-void SetOpenings(Pad& pad, const LandRecord& land, const std::string& name) {
+void SetOpenings(KicadPad& pad, const LandRecord& land, const std::string& name) {
     if (land.ball) {
         pad.maskMargin = (land.ball->mask - land.ball->land) / 2;
         pad.pasteMargin = (land.ball->paste - land.ball->land) / 2;
@@ -138,37 +59,6 @@ void SetOpenings(Pad& pad, const LandRecord& land, const std::string& name) {
     if (!land.ep || pad.drill > 0 || name != std::to_string(land.ep->number)) return;
     const double x = (land.ep->mask.w - land.ep->land.w) / 2, y = (land.ep->mask.h - land.ep->land.h) / 2;
     if (std::abs(x - y) < 1e-9) pad.maskMargin = x;
-}
-
-// The box of the pad as turned.
-Box PadBox(double x, double y, const Pad& pad) {
-    const double a = pad.degrees * std::numbers::pi / 180.0;
-    const double c = std::abs(std::cos(a)), s = std::abs(std::sin(a));
-    return Box::Around(x, y, (pad.width * c + pad.height * s) / 2, (pad.width * s + pad.height * c) / 2);
-}
-
-void FootprintExport::WritePad(const std::string& number, double x, double y, const Pad& pad) {
-    const bool thru = pad.drill > 0;
-    w_.Open("pad").String(number).Symbol(pad.unplated ? "np_thru_hole" : thru ? "thru_hole" : "smd");
-    w_.Symbol(std::string(pad.shape));
-    w_.Open("at").Number(x).Number(y);
-    if (pad.degrees != 0) w_.Number(pad.degrees);
-    w_.Close().Open("size").Number(pad.width).Number(pad.height).Close();
-    if (thru) w_.Open("drill").Number(pad.drill).Close();
-    w_.Open("layers");
-    if (thru) {
-        w_.String("*.Cu").String("*.Mask");
-    } else {
-        const std::string side = pad.bottom ? "B." : "F.";
-        w_.String(side + "Cu");
-        if (pad.paste) w_.String(side + "Paste");
-        w_.String(side + "Mask");
-    }
-    w_.Close();
-    if (pad.cornerRatio > 0) w_.Open("roundrect_rratio").Number(pad.cornerRatio).Close();
-    if (pad.maskMargin != 0) w_.Open("solder_mask_margin").Number(pad.maskMargin).Close();
-    if (pad.pasteMargin != 0) w_.Open("solder_paste_margin").Number(pad.pasteMargin).Close();
-    w_.Close();
 }
 
 void FootprintExport::WriteText(const char* type, const std::string& text, double x, double y, const char* layer) {
@@ -228,18 +118,19 @@ std::string FootprintExport::Description(const std::string& name, size_t pads, c
 }
 
 // KiCad's custom: the package centre is the origin of a surface-mount part, pin 1 that of a
-// through-hole one.
-FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, const std::vector<Pad>& pads,
+// through-hole one, where its hole is.
+FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, const std::vector<KicadPad>& pads,
                                                const FootprintExtras& extras, bool thru) const {
     const int64_t originX = thru ? symbol.pins[0].x : symbol.centerX;
     const int64_t originY = thru ? symbol.pins[0].y : symbol.centerY;
+    const Point hole = thru ? KicadPadHole(pads[0]) : Point{};
     Placed placed;
     std::vector<Box> boxes;
     for (size_t i = 0; i < pads.size(); ++i) {
-        placed.at.push_back({Mm(symbol.pins[i].x - originX), -Mm(symbol.pins[i].y - originY)});
-        boxes.push_back(PadBox(placed.at[i].x, placed.at[i].y, pads[i]));
+        placed.at.push_back({Mm(symbol.pins[i].x - originX) - hole.x, -Mm(symbol.pins[i].y - originY) - hole.y});
+        boxes.push_back(KicadPadBox(placed.at[i].x, placed.at[i].y, pads[i]));
     }
-    const Point centre{Mm(symbol.centerX - originX), -Mm(symbol.centerY - originY)};
+    const Point centre{Mm(symbol.centerX - originX) - hole.x, -Mm(symbol.centerY - originY) - hole.y};
     placed.body = extras.body ? Box::Around(centre.x, centre.y, extras.body->width / 2, extras.body->height / 2)
                               : PadsOutline(boxes);
     placed.outline = MakeOutline(boxes, placed.body, extras.body.has_value());
@@ -265,9 +156,9 @@ void FootprintExport::WriteHead(const std::string& name, size_t pads, const Foot
 Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const std::string& name,
                                                    const FootprintExtras& extras) {
     bool thru = false;
-    std::vector<Pad> pads;
+    std::vector<KicadPad> pads;
     for (const auto& pin : symbol.pins) {
-        auto pad = PadOf(pin.padstack);
+        auto pad = pads_.Of(pin.padstack);
         if (!pad.ok()) return Result<std::string>::Fail(pad.error());
         // A package's thermal vias are plated holes of a surface-mount part.
         thru = thru || (pad.value().drill > 0 && !pad.value().unplated && !extras.land);
@@ -283,8 +174,8 @@ Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const s
     WriteOutline(placed.outline);
     for (size_t i = 0; i < pads.size(); ++i) {
         const zelmdb::Pin& pin = symbol.pins[i];
-        WritePad(store_.NameText(pin.nameId).value_or(std::to_string(i + 1)), placed.at[i].x, placed.at[i].y,
-                 pads[i]);
+        WriteKicadPad(w_, store_.NameText(pin.nameId).value_or(std::to_string(i + 1)), placed.at[i].x, placed.at[i].y,
+                      pads[i]);
     }
     w_.Close();
     return w_.text();

@@ -3,9 +3,11 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "host/orvex/extras/omit_list.h"
 #include "host/orvex/extras/padstack_turner.h"
+#include "host/orvex/extras/paste_apertures.h"
 
 namespace {
 
@@ -20,7 +22,7 @@ std::optional<std::pair<int32_t, int32_t>> Fits(double x, double y) {
 class ExtrasApplier {
 public:
     ExtrasApplier(zelmdb::DesignStore& store, const std::string& footprint, const FootprintExtras& extras)
-        : store_(store), footprint_(footprint), extras_(extras), turner_(store) {}
+        : store_(store), footprint_(footprint), extras_(extras), turner_(store), apertures_(store), layers_(store) {}
     Notes Apply(zelmdb::Symbol symbol, ExtrasCheck check);
 
 private:
@@ -28,11 +30,17 @@ private:
     // The refusal says what went wrong turning the pin; the caller names the pad.
     Status TurnPin(zelmdb::Pin& pin, int32_t minutes);
     Status AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference);
+    // Whether the pad is one whose paste a split takes: named, surface-mount copper with paste.
+    bool ExposedPad(const ExtraPad& pad, int16_t padstack);
+    // The pad's paste as windows over it: the pad goes on a padstack without paste.
+    Result<std::vector<zelmdb::Pin>> SplitPaste(zelmdb::Pin& pad);
 
     zelmdb::DesignStore& store_;
     const std::string& footprint_;
     const FootprintExtras& extras_;
     PadstackTurner turner_;
+    PasteApertures apertures_;
+    zelmdb::PadLayers layers_;
     std::vector<std::string> notes_;
 };
 
@@ -64,7 +72,37 @@ Status ExtrasApplier::TurnPin(zelmdb::Pin& pin, int32_t minutes) {
     return {};
 }
 
+bool ExtrasApplier::ExposedPad(const ExtraPad& pad, int16_t padstack) {
+    const auto stack = store_.GetPadstack(padstack);
+    const auto place = stack ? layers_.PadOf(*stack) : std::nullopt;
+    return !pad.name.empty() && place && place->kind == zelmdb::PadKind::Copper &&
+           (stack->layers[size_t(place->layer - 1)].hostFlags & zelmdb::NoPasteFlag) == 0 &&
+           stack->Layer(zelmdb::PadLayer::Drill).shape == zelmdb::PadShape::None;
+}
+
+Result<std::vector<zelmdb::Pin>> ExtrasApplier::SplitPaste(zelmdb::Pin& pad) {
+    const zelmdb::Padstack stack = store_.GetPadstack(pad.padstack).value_or(zelmdb::Padstack{});
+    const zelmdb::PadPlace place = layers_.PadOf(stack).value_or(zelmdb::PadPlace{});
+    const zelmdb::LayerGeometry& g = stack.layers[size_t(place.layer - 1)];
+    const std::string name = store_.NameText(stack.nameId).value_or("");
+    TRY_ASSIGN(form, store_.Form(stack.formId));
+    if (!zelmdb::Rectangular(g.shape) || !form.polygon.empty() || form.deltaX != 0 || form.deltaY != 0)
+        return Failure{"--ep-paste: the exposed pad's padstack " + name + " is no rectangle; only a rectangle's paste is split"};
+    const int32_t turned = NormalisedMinutes(g.rotation);
+    if (turned % kQuarterTurn != 0)
+        return Failure{"--ep-paste: the exposed pad's padstack " + name +
+                       " is turned off the axes; its windows stand in rows and columns"};
+    int32_t width = int32_t(int64_t(g.width1) + g.width2), height = int32_t(int64_t(g.height1) + g.height2);
+    if ((turned / kQuarterTurn) % 2 == 1) std::swap(width, height);
+    const double mmPerUnit = store_.info().inchesPerUnit * 25.4;
+    const std::vector<PasteWindow> windows = PasteGridWindows(width, height, *extras_.epPaste, mmPerUnit);
+    TRY_ASSIGN(bare, apertures_.WithoutPaste(pad.padstack));
+    pad.padstack = bare;
+    return apertures_.Pins(windows, pad.x, pad.y, place.bottom);
+}
+
 Status ExtrasApplier::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t> reference) {
+    bool split = false;
     for (const ExtraPad& pad : extras_.pads) {
         const std::string label = ExtraPadLabel(pad.name);
         const int32_t padstack = store_.FindPadstack(pad.padstack);
@@ -74,10 +112,24 @@ Status ExtrasApplier::AddPads(zelmdb::Symbol& symbol, std::pair<int32_t, int32_t
         const Result<int32_t> name = store_.NameCreate(pad.name);
         if (!name.ok()) return Failure{label + ": the pad's name could not be stored"};
         zelmdb::Pin pin{name.value(), at->first, at->second, int16_t(padstack)};
+        std::vector<zelmdb::Pin> windows;
+        if (extras_.epPaste && ExposedPad(pad, pin.padstack)) {
+            TRY_ASSIGN(over, SplitPaste(pin));
+            windows = std::move(over);
+            split = true;
+        }
         if (Status turned = TurnPin(pin, extras_.turn); !turned.ok())
             return Failure{label + ": the pad " + turned.error()};
         symbol.pins.push_back(pin);
+        for (zelmdb::Pin& window : windows) {
+            if (Status turned = TurnPin(window, extras_.turn); !turned.ok())
+                return Failure{label + ": a paste window " + turned.error()};
+            symbol.pins.push_back(window);
+        }
     }
+    if (extras_.epPaste && !split)
+        return Failure{"--ep-paste: no extra pad is an exposed pad (one with a name, surface-mount copper and paste); "
+                       "add it with --pad"};
     return {};
 }
 

@@ -1,7 +1,9 @@
 // The host's extras of a footprint, done to what the plug-in stored and in the same transaction:
 // the omitted pads go, a circle's pads turn to their start angle, the extra pads follow the
 // arrangement's, and the whole turns about the origin. Turned pads stand on turned padstacks
-// (see padstack_turner.h). Done again after every reopen, so the footprint comes out the same.
+// (see padstack_turner.h). With a paste split, every extra pad that is an exposed pad (one with
+// a name, surface-mount copper and paste) loses its paste to windows over it (paste_apertures.h),
+// which follow their pad. Done again after every reopen, so the footprint comes out the same.
 #pragma once
 #include <string>
 #include <vector>

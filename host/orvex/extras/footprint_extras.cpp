@@ -2,6 +2,7 @@
 #include "host/orvex/extras/footprint_extras.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "host/orvex/text/display_length.h"
 #include "host/orvex/text/json_reader.h"
@@ -91,6 +92,13 @@ Status ReadStartAngle(const JsonValue& value, FootprintExtras& extras) {
     return {};
 }
 
+Status ReadEpPaste(const JsonValue& value, FootprintExtras& extras) {
+    if (value.kind != Kind::String) return Failure{"\"ep_paste\" is not a text"};
+    TRY_ASSIGN(split, ParsePasteSplit(value.text));
+    extras.epPaste = split;
+    return {};
+}
+
 Status ReadMadeFrom(const JsonValue& value, FootprintExtras& extras) {
     if (value.kind != Kind::Object) return Failure{"\"made_from\" is not an object"};
     for (const auto& [name, option] : value.members) {
@@ -117,8 +125,8 @@ struct MemberReader {
 };
 const MemberReader kMembers[] = {
     {"body", ReadBody},   {"pads", ReadPads},        {"pads_about", ReadPadsAbout}, {"omit", ReadOmit},
-    {"turn", ReadTurn},   {"start_angle", ReadStartAngle}, {"made_from", ReadMadeFrom},
-    {"land_pattern", ReadLand},
+    {"turn", ReadTurn},   {"start_angle", ReadStartAngle}, {"ep_paste", ReadEpPaste},
+    {"made_from", ReadMadeFrom}, {"land_pattern", ReadLand},
 };
 
 Status ReadMember(const std::string& name, const JsonValue& value, FootprintExtras& extras) {
@@ -161,6 +169,29 @@ Result<BodySize> ParseBody(const std::string& text) {
     return BodySize{width, height};
 }
 
+Result<PasteSplit> ParsePasteSplit(const std::string& text) {
+    const std::string form = " is not NxM or NxM@COVERAGE (windows across and down, the share of the pad)";
+    const size_t x = text.find('x'), at = text.find('@');
+    if (x == std::string::npos || (at != std::string::npos && at < x)) return Failure{"paste split " + text + form};
+    const std::string down = text.substr(x + 1, at == std::string::npos ? std::string::npos : at - x - 1);
+    TRY_ASSIGN(across, number_parser::Integer(text.substr(0, x), "paste windows across", 1, kMaxPasteWindows));
+    TRY_ASSIGN(rows, number_parser::Integer(down, "paste windows down", 1, kMaxPasteWindows));
+    PasteSplit split{int(across), int(rows)};
+    if (at != std::string::npos) {
+        TRY_ASSIGN(coverage, number_parser::Real(text.substr(at + 1), "paste coverage"));
+        if (!(coverage > 0 && coverage <= 1))
+            return Failure{"paste coverage " + text.substr(at + 1) + " is not above 0 and at most 1 (all of the pad)"};
+        split.coverage = coverage;
+    }
+    return split;
+}
+
+std::string PasteSplitText(const PasteSplit& split) {
+    char coverage[32];
+    std::snprintf(coverage, sizeof coverage, "%.10g", split.coverage);
+    return std::to_string(split.across) + "x" + std::to_string(split.down) + "@" + coverage;
+}
+
 const char* PadsAboutName(PadsAbout about) { return about == PadsAbout::Center ? "center" : "origin"; }
 
 std::optional<PadsAbout> PadsAboutNamed(const std::string& name) {
@@ -197,6 +228,7 @@ std::string ExtrasOptionText(const FootprintExtras& extras, const zelmdb::Design
         std::snprintf(degrees, sizeof degrees, "%g", extras.startAngle / 60.0);
         add(std::string("--start-angle ") + degrees);
     }
+    if (extras.epPaste) add("--ep-paste " + PasteSplitText(*extras.epPaste));
     return text;
 }
 
@@ -212,6 +244,7 @@ std::string EncodeExtras(const FootprintExtras& extras) {
     }
     if (extras.turn != 0) j.Key("turn").Int(extras.turn / 60);
     if (extras.startAngle != 0) j.Key("start_angle").Real(extras.startAngle / 60.0);
+    if (extras.epPaste) j.Key("ep_paste").String(PasteSplitText(*extras.epPaste));
     WriteMadeFrom(j, extras);
     if (extras.land) WriteLandRecord(j.Key("land_pattern"), *extras.land);
     j.EndObject();

@@ -31,6 +31,15 @@ struct ExtraPad {
 
 enum class PadsAbout { Center, Origin };
 
+// The paste of an exposed pad split into windows, `across` by `down`, that together cover
+// `coverage` of the pad.
+struct PasteSplit {
+    int across = 0, down = 0;
+    double coverage = 0.65;
+    bool operator==(const PasteSplit&) const = default;
+};
+constexpr int kMaxPasteWindows = 20;   // each way
+
 struct FootprintExtras {
     std::optional<BodySize> body;
     std::vector<ExtraPad> pads;
@@ -38,27 +47,34 @@ struct FootprintExtras {
     std::vector<std::string> omit;   // pad names and ranges of names, as given
     int32_t turn = 0;                // minutes, counter-clockwise about the origin: a quarter turn's multiple
     int32_t startAngle = 0;          // minutes: where a circle's pin 1 stands
+    // Splits the paste of each extra pad that is an exposed pad (see extras_applier.h).
+    std::optional<PasteSplit> epPaste;
     // generate's options as given to the dialog, style first, flags without a value; none for a
     // footprint made or last edited in the dialog.
     std::vector<std::pair<std::string, std::optional<std::string>>> madeFrom;
     std::optional<LandRecord> land;   // the package the footprint was made from, and its lands
 
     // Whether the extras change the footprint the plug-in stored.
-    bool ChangesFootprint() const { return !pads.empty() || !omit.empty() || turn != 0 || startAngle != 0; }
+    bool ChangesFootprint() const { return !pads.empty() || !omit.empty() || turn != 0 || startAngle != 0 || epPaste; }
 };
 
 // The owner name of the host's records among the plug-in records of a design.
 extern const char* const kHostRecordOwner;
-// 2: extra pads, omitted pads, turn and start angle. 3: the land pattern. A record without one
-// is written as 2, which an orvex of before reads as well.
-constexpr int kExtrasVersion = 3;
-constexpr int kExtrasVersionWithoutLand = 2;
+// 2: extra pads, omitted pads, turn and start angle. 3: the exposed pad's paste split. 4: the land
+// pattern. A record without one is written as 3, which an orvex of before reads as well.
+constexpr int kExtrasVersion = 4;
+constexpr int kExtrasVersionWithoutLand = 3;
 constexpr double kMaxBodyMm = 1000;
 constexpr int32_t kQuarterTurn = 5400, kFullTurn = 21600;   // minutes of arc
 
 // "WxH" in millimetres, both above 0.
 Result<BodySize> ParseBody(const std::string& text);
 const char* PadsAboutName(PadsAbout about);
+// "NxM" or "NxM@COVERAGE": N and M windows from 1 to kMaxPasteWindows, the share above 0 and at
+// most 1 (0.65 when not given).
+Result<PasteSplit> ParsePasteSplit(const std::string& text);
+// "3x3@0.65", which ParsePasteSplit reads back.
+std::string PasteSplitText(const PasteSplit& split);
 std::optional<PadsAbout> PadsAboutNamed(const std::string& name);
 
 // "--pad NAME" as messages name an extra pad, an empty name quoted.

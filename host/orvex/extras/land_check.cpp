@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 #include "host/orvex/extras/pad_overlap.h"
 
@@ -17,15 +18,23 @@ std::string Mm(double v) {
 
 std::string Place(double x, double y) { return Mm(x) + " " + Mm(y) + " mm"; }
 
-// The stored pad as the land pattern measures it.
-LandPin Stored(zelmdb::DesignStore& store, const zelmdb::Symbol& symbol, const zelmdb::Pin& pin,
-               std::map<int16_t, zelmdb::Padstack>& stacks) {
-    const double mm = store.info().inchesPerUnit * 25.4;
-    if (stacks.count(pin.padstack) == 0) stacks[pin.padstack] = store.GetPadstack(pin.padstack).value_or(zelmdb::Padstack{});
-    const PadBox box = PadBoxOf(stacks[pin.padstack], pin.x, pin.y);
-    return {store.NameText(pin.nameId).value_or(""), (pin.x - double(symbol.centerX)) * mm,
-            -(pin.y - double(symbol.centerY)) * mm, (box.right - box.left) * mm, (box.top - box.bottom) * mm};
-}
+// The size of a padstack's pad as the land pattern measures it, each padstack once.
+class PadSizes {
+public:
+    explicit PadSizes(zelmdb::DesignStore& store) : store_(store), layers_(store) {}
+    Result<std::pair<double, double>> Of(int16_t padstack) {
+        if (auto known = sizes_.find(padstack); known != sizes_.end()) return known->second;
+        const zelmdb::Padstack stack = store_.GetPadstack(padstack).value_or(zelmdb::Padstack{});
+        TRY_ASSIGN(form, store_.Form(stack.formId));
+        const PadBox box = PadBoxOf(stack, form, layers_.PadOf(stack), 0, 0);
+        return sizes_[padstack] = {box.right - box.left, box.top - box.bottom};
+    }
+
+private:
+    zelmdb::DesignStore& store_;
+    zelmdb::PadLayers layers_;
+    std::map<int16_t, std::pair<double, double>> sizes_;
+};
 
 }  // namespace
 
@@ -36,9 +45,12 @@ Status PadsWhereLandsAre(zelmdb::DesignStore& store, const std::string& footprin
     const auto near = [&](double a, double b) { return std::abs(a - b) <= tolerance; };
     std::multimap<std::string, size_t> open;   // lands not yet met, by name
     for (size_t i = 0; i < pins.size(); ++i) open.emplace(pins[i].name, i);
-    std::map<int16_t, zelmdb::Padstack> stacks;
+    PadSizes sizes(store);
+    const double mm = store.info().inchesPerUnit * 25.4;
     for (const zelmdb::Pin& pin : symbol->pins) {
-        const LandPin s = Stored(store, *symbol, pin, stacks);
+        TRY_ASSIGN(size, sizes.Of(pin.padstack));
+        const LandPin s{store.NameText(pin.nameId).value_or(""), (pin.x - double(symbol->centerX)) * mm,
+                        -(pin.y - double(symbol->centerY)) * mm, size.first * mm, size.second * mm};
         auto [at, end] = open.equal_range(s.name);
         while (at != end && !(near(pins[at->second].x, s.x) && near(pins[at->second].y, s.y))) ++at;
         if (at == end)

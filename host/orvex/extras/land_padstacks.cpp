@@ -40,7 +40,7 @@ zelmdb::Padstack LandPadstackOf(const LandShape& s, const zelmdb::DesignInfo& de
 
 Result<std::string> FindOrMakeLandPadstack(zelmdb::DesignStore& store, const LandShape& shape) {
     zelmdb::Padstack padstack = LandPadstackOf(shape, store.info());
-    if (const auto same = store.GetPadstack(store.FindSamePadstack(padstack.layers))) {
+    if (const auto same = store.GetPadstack(store.FindSamePadstack(padstack))) {
         const std::string name = store.NameText(same->nameId).value_or("");
         if (!name.empty() && store.FindPadstack(name) == same->id && store.FindListedPadstack(name) == same->id) return name;
     }

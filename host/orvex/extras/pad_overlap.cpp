@@ -5,6 +5,8 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "host/zelmdb/record_layout.h"
 
@@ -13,6 +15,7 @@ namespace {
 double Area(const PadBox& b) { return (b.right - b.left) * (b.top - b.bottom); }
 
 bool TooMuch(const PadBox& a, const PadBox& b) {
+    if (a.plane != b.plane) return false;
     if (a.terminal != 0 && a.terminal == b.terminal) return false;
     if (a.x == b.x && a.y == b.y) return true;
     const double w = std::min(a.right, b.right) - std::max(a.left, b.left);
@@ -39,31 +42,55 @@ std::optional<std::pair<size_t, size_t>> FindOverlap(const std::vector<PadBox>& 
     return first;
 }
 
-PadBox PadBoxOf(const zelmdb::Padstack& padstack, int32_t x, int32_t y) {
-    using zelmdb::PadLayer;
-    using zelmdb::PadShape;
+PadBox PadBoxOf(const zelmdb::Padstack& padstack, const zelmdb::PadForm& form,
+                const std::optional<zelmdb::PadPlace>& place, int32_t x, int32_t y) {
     const zelmdb::LayerGeometry none;
-    const auto layer = [&](PadLayer n) { return zelmdb::LayerIndex(n) < padstack.layers.size() ? padstack.Layer(n) : none; };
-    zelmdb::LayerGeometry g = layer(PadLayer::Top).shape != PadShape::None ? layer(PadLayer::Top) : layer(PadLayer::Bottom);
-    if (g.shape == PadShape::None) {
-        g = layer(PadLayer::Drill);
-        g.shape = PadShape::Round;   // a hole is round
+    const zelmdb::LayerGeometry& hole = zelmdb::LayerIndex(zelmdb::PadLayer::Drill) < padstack.layers.size()
+                                            ? padstack.Layer(zelmdb::PadLayer::Drill)
+                                            : none;
+    const zelmdb::LayerGeometry& g = place ? padstack.layers[size_t(place->layer - 1)] : hole;
+    // A round pad over a slot turns with its slot.
+    const zelmdb::LayerGeometry& turning = zelmdb::TurnsWithRotation(g.shape) ? g : hole;
+    const double a = zelmdb::TurnsWithRotation(turning.shape) ? turning.rotation * std::numbers::pi / 10800 : 0.0;
+    const double c = std::cos(a), s = std::sin(a);
+    std::vector<std::pair<double, double>> outline;
+    if (place && !form.polygon.empty()) {
+        for (const zelmdb::FormPoint& p : form.polygon) outline.emplace_back(p.x, p.y);
+    } else {
+        const double w = (double(g.width1) + g.width2) / 2, h = (double(g.height1) + g.height2) / 2;
+        outline = {{-w, -h}, {w, -h}, {w, h}, {-w, h}};
     }
-    const double width = double(g.width1) + g.width2, height = double(g.height1) + g.height2;
-    const double a = zelmdb::TurnsWithRotation(g.shape) ? g.rotation * std::numbers::pi / 10800 : 0.0;
-    const double c = std::abs(std::cos(a)), s = std::abs(std::sin(a));
-    const double halfW = (width * c + height * s) / 2, halfH = (width * s + height * c) / 2;
-    return PadBox{x, y, x - halfW, y - halfH, x + halfW, y + halfH};
+    PadBox box{x, y, INFINITY, INFINITY, -INFINITY, -INFINITY,
+               place && place->kind != zelmdb::PadKind::Copper ? place->layer : 0};
+    for (const auto& [px, py] : outline) {
+        const double tx = x + px * c - py * s, ty = y + px * s + py * c;
+        box.left = std::min(box.left, tx), box.right = std::max(box.right, tx);
+        box.bottom = std::min(box.bottom, ty), box.top = std::max(box.top, ty);
+    }
+    return box;
 }
 
 Status PadsApart(zelmdb::DesignStore& store, const std::string& footprint) {
     const auto symbol = store.SymbolNamed(footprint);
     if (!symbol) return {};
-    std::map<int16_t, zelmdb::Padstack> stacks;
+    const zelmdb::PadLayers layers(store);
+    struct Known {
+        zelmdb::Padstack stack;
+        zelmdb::PadForm form;
+        std::optional<zelmdb::PadPlace> place;
+    };
+    std::map<int16_t, Known> stacks;
     std::vector<PadBox> boxes;
     for (const zelmdb::Pin& pin : symbol->pins) {
-        if (stacks.count(pin.padstack) == 0) stacks[pin.padstack] = store.GetPadstack(pin.padstack).value_or(zelmdb::Padstack{});
-        boxes.push_back(PadBoxOf(stacks[pin.padstack], pin.x, pin.y));
+        if (stacks.count(pin.padstack) == 0) {
+            Known& known = stacks[pin.padstack];
+            known.stack = store.GetPadstack(pin.padstack).value_or(zelmdb::Padstack{});
+            TRY_ASSIGN(form, store.Form(known.stack.formId));
+            known.form = form;
+            known.place = layers.PadOf(known.stack);
+        }
+        const Known& known = stacks[pin.padstack];
+        boxes.push_back(PadBoxOf(known.stack, known.form, known.place, pin.x, pin.y));
         if (!store.NameText(pin.nameId).value_or("").empty()) boxes.back().terminal = pin.nameId;
     }
     const auto pair = FindOverlap(boxes);

@@ -49,7 +49,7 @@ Result<int16_t> PadstackTurner::Turned(int16_t padstack, int32_t minutes) {
         if (zelmdb::TurnsWithRotation(l.shape) && rotation < 0) rotation = l.rotation;
     }
     if (rotation < 0) return turned_[key] = padstack;
-    if (const auto same = int16_t(store_.FindSamePadstack(stack->layers)); same != 0) return turned_[key] = same;
+    if (const auto same = int16_t(store_.FindSamePadstack(*stack)); same != 0) return turned_[key] = same;
     TRY_ASSIGN(copy, StoreCopy(*stack, store_.NameText(stack->nameId).value_or(""), rotation));
     return turned_[key] = copy;
 }

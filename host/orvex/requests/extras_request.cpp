@@ -59,11 +59,21 @@ Status SetPadsAbout(ExtrasRequest& request, const std::string& text) {
     return {};
 }
 
+Status SetEpPaste(ExtrasRequest& request, const std::string& text) {
+    auto split = ParsePasteSplit(text);
+    if (!split.ok()) return Failure{"--ep-paste: " + split.error()};
+    request.epPaste = split.value();
+    return {};
+}
+
 struct ValueOption {
     const char* name;
     Status (*set)(ExtrasRequest&, const std::string&);
 };
-const ValueOption kValues[] = {{"turn", SetTurn}, {"start-angle", SetStartAngle}, {"pads-about", SetPadsAbout}};
+const ValueOption kValues[] = {{"turn", SetTurn},
+                               {"start-angle", SetStartAngle},
+                               {"pads-about", SetPadsAbout},
+                               {"ep-paste", SetEpPaste}};
 
 Status ReadPadObject(ExtrasRequest& request, const JsonValue& value) {
     struct Member {
@@ -135,6 +145,8 @@ std::optional<Status> ExtrasFromJson(ExtrasRequest& request, const std::string& 
 Status ExtrasFitStyle(const ExtrasRequest& request, const std::string& styleName) {
     if (request.startAngle && styleName != "circular")
         return Failure{"--start-angle: only a circle has a start angle, not the " + styleName + " style"};
+    if (request.epPaste && request.pads.empty())
+        return Failure{"--ep-paste splits the paste of an exposed pad; give the pad with --pad"};
     return {};
 }
 
@@ -153,5 +165,6 @@ Result<FootprintExtras> ExtrasOf(const ExtrasRequest& request, const zelmdb::Des
     extras.omit = request.omit;
     extras.turn = request.turn;
     extras.startAngle = request.startAngle.value_or(0);
+    extras.epPaste = request.epPaste;
     return extras;
 }

@@ -24,6 +24,7 @@ struct ExtrasRequest {
     std::vector<std::string> omit;          // names and ranges, one each
     int32_t turn = 0;                       // minutes
     std::optional<int32_t> startAngle;      // minutes
+    std::optional<PasteSplit> epPaste;
     bool allowOverlap = false;
 };
 
@@ -33,7 +34,8 @@ void AddExtrasOptions(ArgRules& rules);
 Status ExtrasFromArgs(ExtrasRequest& request, const ArgList& args);
 // None when the member (a name without "--") is none of these; else whether its value reads.
 std::optional<Status> ExtrasFromJson(ExtrasRequest& request, const std::string& name, const JsonValue& value);
-// Refuses what the style cannot take: a start angle without a circle.
+// Refuses what the style cannot take, a start angle without a circle, and a paste split without
+// an extra pad to split.
 Status ExtrasFitStyle(const ExtrasRequest& request, const std::string& styleName);
 
 // The host's record for the request, positions in database units; refuses a position the

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileTest, ::testing::Values(
     BadFile{"newer.design",
             [](DesignOpenTest& t, const std::string& p) {
                 std::filesystem::rename(t.MakeDesign("n.design"), p);
-                Sql(p, "PRAGMA user_version = 3");
+                Sql(p, ("PRAGMA user_version = " + std::to_string(DesignStore::SchemaVersion + 1)).c_str());
             },
             "newer orvex"},
     BadFile{"truncated.design",
@@ -159,9 +159,10 @@ TEST_F(DesignOpenTest, ColumnsOfItsOwnAreAllowed) {
 TEST_F(DesignOpenTest, SchemaOneIsReadAsItIsAndMigratedForWriting) {
     const std::string path = MakeDesign("old.design");
     Sql(path, "ALTER TABLE padstack_layers DROP COLUMN corner_ratio;"
-              "ALTER TABLE padstack_layers DROP COLUMN host_flags; PRAGMA user_version = 1;");
+              "ALTER TABLE padstack_layers DROP COLUMN host_flags; ALTER TABLE padstacks DROP COLUMN form_id;"
+              "DROP TABLE padstack_forms; PRAGMA user_version = 1;");
     const std::string before = ReadBytes(path);
-    std::vector<LayerGeometry> old;
+    Padstack old;
     {
         auto opened = DesignStore::Open(path, DesignStore::Access::ReadOnly, DesignStore::Sharing::Shared);
         ASSERT_TRUE(opened.ok()) << opened.error();
@@ -169,7 +170,7 @@ TEST_F(DesignOpenTest, SchemaOneIsReadAsItIsAndMigratedForWriting) {
         ASSERT_TRUE(p);
         EXPECT_EQ(p->layers[0].width1, 1007);
         EXPECT_EQ(p->layers[0].cornerRatio | p->layers[0].hostFlags, 0);
-        old = p->layers;
+        old.layers = p->layers;
     }
     EXPECT_EQ(ReadBytes(path), before) << "reading changes nothing";
     auto opened = DesignStore::Open(path, DesignStore::Access::ReadWrite, DesignStore::Sharing::Exclusive);
@@ -177,13 +178,19 @@ TEST_F(DesignOpenTest, SchemaOneIsReadAsItIsAndMigratedForWriting) {
     DesignStore& s = *opened.value();
     EXPECT_EQ(s.FindSamePadstack(old), s.FindPadstack("P7"));
     Padstack rounded;
-    rounded.layers = old;
+    rounded.layers = old.layers;
     rounded.layers[0].cornerRatio = 2500;
     rounded.layers[0].hostFlags = NoPasteFlag;
-    EXPECT_EQ(s.FindSamePadstack(rounded.layers), 0) << "a rounded pad never matches a sharp one";
+    EXPECT_EQ(s.FindSamePadstack(rounded), 0) << "a rounded pad never matches a sharp one";
     rounded.id = StoreNewPadstack(s, rounded, "RR");
     EXPECT_EQ(s.GetPadstack(rounded.id)->layers, rounded.layers);
-    EXPECT_EQ(s.FindSamePadstack(rounded.layers), rounded.id);
+    EXPECT_EQ(s.FindSamePadstack(rounded), rounded.id);
+    Padstack chamfered = old;
+    PadForm chamfer;
+    chamfer.chamferRatio = 2500;
+    chamfer.chamferCorners = ChamferTopLeft;
+    chamfered.formId = Given(s.StoreForm(chamfer));
+    EXPECT_EQ(s.FindSamePadstack(chamfered), 0) << "a pad with a form never matches one without";
     opened.value().reset();
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);

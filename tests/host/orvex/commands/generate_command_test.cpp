@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "host/orvex/extras/footprint_extras.h"
 #include "host/orvex/text/json_reader.h"
 #include "res/resource.h"
 #include "tests/host/orvex/commands/design_dump.h"
@@ -66,7 +67,7 @@ TEST_P(GenerateSameAsDialogTest, StoresWhatTheDialogStores) {
     const std::string generated = Dump(dir_ / "g.design", false);
     EXPECT_NE(generated, before_);
     EXPECT_EQ(generated, Dump(dir_ / "d.design"));
-    EXPECT_TRUE(Has(Dump(dir_ / "g.design"), "Orvex|F1|x'" + Hex("{\"version\": 2, \"made_from\": {\"style\": ")));
+    EXPECT_TRUE(Has(Dump(dir_ / "g.design"), "Orvex|F1|x'" + Hex("{\"version\": " + std::to_string(kExtrasVersionWithoutLand) + ", \"made_from\": {\"style\": ")));
 }
 
 // Everything a footprint was made from comes back: reopened and stored again unchanged, the

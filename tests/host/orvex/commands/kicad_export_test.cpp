@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/orvex/export/sexpr_writer.h"
+#include "host/orvex/extras/footprint_extras.h"
 #include "host/zelmdb/design_store.h"
 #include "res/resource.h"
 #include "tests/host/orvex/commands/orvex_cli_fixture.h"
@@ -366,7 +367,8 @@ TEST_F(KicadGeneratedTest, WholeDesignBecomesALibraryOrNothingIsWritten) {
     ASSERT_TRUE(opened.value()->PutPluginRecord("Orvex", "G1", "{\"version\": 9}").ok());
     opened.value().reset();
     refused = Run({"export", "d.design", "G1", "--kicad", "g.kicad_mod"});
-    EXPECT_NE(refused.err.find("the host record of G1 is damaged (version 9, this orvex reads up to 3)"),
+    EXPECT_NE(refused.err.find("the host record of G1 is damaged (version 9, this orvex reads up to " +
+                                  std::to_string(kExtrasVersion) + ")"),
               std::string::npos) << refused.err;
     EXPECT_FALSE(std::filesystem::exists(dir_ / "new.pretty"));
     EXPECT_FALSE(std::filesystem::exists(dir_ / "g.kicad_mod"));

@@ -2,12 +2,15 @@
 """KiCad itself loads what "orvex export --kicad" writes.
 
 Footprints of every style are generated (surface-mount and through-hole, turned pads, rounded
-corners, pads without paste, with and without a body), exported one per folder and as one
-library, and loaded with pcbnew.FootprintLoad; so are the real packages of examples/ (an
-exposed pad, balls left out, a turned footprint, unplated mounting holes without names). Pads, layers, shapes, the origin and the
-outline layers are compared with what the design holds, read with "orvex show --json". Some
-footprints are plotted with pcbnew's plot controller. The packages of examples/land-patterns.json
-are made from their datasheet dimensions and held to their land patterns.
+corners, pads without paste, with and without a body; chamfered, trapezoid and custom pads, paste
+and mask openings, an exposed pad's split paste, slots and offset drills), exported one per
+folder and as one library, and loaded with pcbnew.FootprintLoad; so are the real packages of
+examples/ (an exposed pad, balls left out, a turned footprint, unplated mounting holes without
+names, a QFN's paste windows, a connector's slotted pegs). Pads, layers, shapes, drills, the
+origin and the outline layers are compared with what the design holds, read with "orvex show
+--json". Some footprints are plotted with pcbnew's plot controller. The packages of
+examples/land-patterns.json are made from their datasheet dimensions and held to their land
+patterns.
 
 usage: kicad_pcbnew_check.py ORVEX TESSRA_MODULE OUT_DIR [--docs DIR]
 Runs under Debian's python3, which is the one that has KiCad's pcbnew module.
@@ -41,6 +44,19 @@ PADSTACKS = [
     ["R30", "--shape", "rect", "--width", "1.2", "--height", "0.6", "--rotation", "30"],
     ["OB", "--shape", "oblong", "--width", "0.6", "--height", "1.5"],
     ["BR", "--shape", "roundrect", "--width", "1", "--height", "2", "--corner-ratio", "0.1", "--side", "bottom"],
+    ["QP", "--shape", "roundrect", "--width", "0.25", "--height", "0.875"],
+    ["EP32", "--shape", "rect", "--width", "3.2", "--height", "3.2"],
+    ["CH", "--shape", "chamfered", "--width", "1", "--height", "0.6", "--chamfer-ratio", "0.25", "--chamfer-corners",
+     "tl,br", "--corner-ratio", "0.1"],
+    ["TZ", "--shape", "trapezoid", "--width", "1", "--height", "0.6", "--delta", "0", "0.2"],
+    ["TX", "--shape", "trapezoid", "--width", "0.6", "--height", "1", "--delta", "-0.3", "0"],
+    ["CU", "--shape", "custom", "--polygon", "-0.5,-0.5 0.5,-0.5 0.5,0 0,0.1 0,0.5 -0.5,0.5"],
+    ["SL", "--shape", "oblong", "--width", "2", "--height", "1.2", "--drill", "1.4x0.6"],
+    ["RS", "--shape", "round", "--width", "2", "--height", "2", "--drill", "1.2x0.6"],
+    ["OF", "--shape", "rect", "--width", "2", "--height", "1.2", "--drill", "0.6", "--drill-offset", "0.5", "0.1"],
+    ["PA", "--shape", "rect", "--width", "1", "--height", "1", "--kind", "paste"],
+    ["MA", "--shape", "round", "--width", "1", "--height", "1", "--kind", "mask", "--side", "bottom"],
+    ["NPS", "--shape", "hole", "--drill", "1x2"],
 ]
 FOOTPRINTS = [
     {"footprint": "QFP48", "style": "chip-carrier", "p": 12, "q": 12, "x": 0.5, "y": 0.5, "w": 1.4125,
@@ -58,13 +74,29 @@ FOOTPRINTS = [
     {"footprint": "BGA16", "style": "grid", "p": 4, "q": 4, "x": 0.8, "y": 0.8, "padstack": "BGA04",
      "pin1-padstack": "BGA04", "body": "5x5"},
     {"footprint": "BOT2", "style": "grid", "p": 2, "q": 1, "x": 3, "padstack": "BR", "pin1-padstack": "BR"},
+    {"footprint": "QFN32EP", "style": "chip-carrier", "p": 8, "q": 8, "x": 0.5, "y": 0.5, "w": 0.6875, "z": 0.6875,
+     "padstack": "QP", "pin1-padstack": "QP", "pads": [{"name": "33", "x": 0, "y": 0, "padstack": "EP32"}],
+     "ep-paste": "3x3", "turn": 90},
+    {"footprint": "SLOTS", "style": "dual", "q": 2, "x": 5, "y": 3, "padstack": "SL", "pin1-padstack": "OF",
+     "pads": [{"name": "", "x": 0, "y": 3, "padstack": "NPS"}], "turn": 90},
+    {"footprint": "RSLOT", "style": "circular", "p": 4, "r": 4, "angle": 90, "padstack": "RS", "pin1-padstack": "OF",
+     "start-angle": 30},
+    {"footprint": "SHAPES", "style": "dual", "q": 3, "x": 4, "y": 2, "padstack": "CH", "pin1-padstack": "TZ",
+     "pads": [{"name": "", "x": 0, "y": 0, "padstack": "MA"}, {"name": "T", "x": 0, "y": 2, "padstack": "TX"}],
+     "turn": 180},
+    {"footprint": "CUSTOM6", "style": "circular", "p": 6, "r": 3, "angle": 60, "padstack": "CU", "pin1-padstack": "CU",
+     "pads": [{"name": "", "x": 0, "y": 0, "padstack": "PA"}]},
 ]
 EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "..", "examples")
 with open(os.path.join(EXAMPLES, "real-packages.json")) as f:
     EXAMPLE_FOOTPRINTS = json.load(f)
+with open(os.path.join(EXAMPLES, "new-kinds.json")) as f:
+    KIND_FOOTPRINTS = json.load(f)
 PLOTTED = {"QFP48": "kicad-qfp48.png", "HDR1x05": "kicad-header-1x05.png",
            "QFN-32-1EP_5x5mm_P0.5mm": "kicad-qfn32.png", "BGA-128_10x10mm_P0.8mm": "kicad-bga128.png",
-           "TO-5-3": "kicad-to5.png", "DSUB-9": "kicad-dsub9.png"}
+           "TO-5-3": "kicad-to5.png", "DSUB-9": "kicad-dsub9.png",
+           "ATmega328P-MU_VQFN-32_5x5mm_P0.5mm_EP3.1mm": "kicad-qfn32-paste.png",
+           "Molex_105017-0001_USB-Micro-B": "kicad-usb-micro-b.png"}
 SILK_CLEARANCE = 0.2
 COURTYARD_MARGIN = 0.25
 QUARTER = 5400  # minutes of arc
@@ -81,33 +113,69 @@ def layer_names(pad):
     return {pcbnew.BOARD.GetStandardLayerName(layer) for layer in pad.GetLayerSet().Seq()}
 
 
+def turned(x, y, degrees):
+    """(x, y) turned as KiCad turns a pad: counter-clockwise as seen, y down."""
+    a = math.radians(degrees)
+    return x * math.cos(a) + y * math.sin(a), -x * math.sin(a) + y * math.cos(a)
+
+
 class Expected:
     """A pad as the design holds it, turned into what the KiCad file must say."""
 
     def __init__(self, design, pin, stack, origin):
         mm = design["inches_per_unit"] * 25.4
         self.name = pin["name"]
-        self.x = (pin["x"] - origin[0]) * mm
-        self.y = -(pin["y"] - origin[1]) * mm
-        self.drill = stack["drill"] * mm
-        # A padstack without copper is an unplated hole, round as its drill.
+        self.kind = stack.get("kind", "copper")
+        drill = stack["drill"] * mm
+        drill_height = stack["slot"][1] * mm if "slot" in stack else drill
+        offset = [v * mm for v in stack.get("drill_offset", [0, 0])]
+        # A padstack without a pad is an unplated hole, as large as its drill.
         self.unplated = not stack["layers"]
         layer = stack["layers"][0] if stack["layers"] else \
-            {"layer": 1, "paste": False, "corner_ratio": 0, "width": stack["drill"], "height": stack["drill"],
-             "rotation": 0, "shape": 1}
-        self.front = layer["layer"] == 1
-        self.paste = layer["paste"] and self.drill == 0
+            {"layer": 1, "paste": False, "corner_ratio": 0, "width": stack["drill"], "height": stack["slot"][1]
+             if "slot" in stack else stack["drill"], "rotation": stack.get("drill_rotation", 0), "shape": 3}
+        self.front = stack.get("side", "top" if layer["layer"] == 1 else "bottom") == "top"
+        self.paste = self.kind == "copper" and layer["paste"] and drill == 0
         self.ratio = layer["corner_ratio"]
         width, height, turn = layer["width"] * mm, layer["height"] * mm, layer["rotation"] % 21600
         code = layer["shape"]
-        self.shape = {1: "circle" if width == height else "oval", 3: "oval"}.get(
-            code, "roundrect" if self.ratio > 0 else "rect")
-        if code == 1:
+        self.chamfer = stack.get("chamfer")
+        self.delta = [v * mm for v in stack.get("trapezoid", [0, 0])]
+        self.polygon = [(x * mm, -y * mm) for x, y in stack.get("polygon", [])]
+        if self.unplated:
+            self.shape = "oval" if drill != drill_height else "circle"
+        elif self.polygon:
+            self.shape = "custom"
+        elif any(self.delta):
+            self.shape = "trapezoid"
+            width, height = width - abs(self.delta[1]), height - abs(self.delta[0])
+        elif self.chamfer:
+            self.shape = "chamfered"
+        else:
+            self.shape = {1: "circle" if width == height else "oval", 3: "oval"}.get(
+                code, "roundrect" if self.ratio > 0 else "rect")
+        # A round pad turns only with a slot or an offset drill under it.
+        if code == 1 and drill == drill_height and not any(offset):
             turn = 0
-        self.degrees = 0 if turn % QUARTER == 0 else turn / 60
-        if turn % QUARTER == 0 and (turn // QUARTER) % 2 == 1:
-            width, height = height, width
-        self.width, self.height = width, height
+        outlined = self.polygon or any(self.delta) or self.chamfer
+        self.degrees = turn / 60 if outlined or turn % QUARTER != 0 else 0
+        self.offset = (offset[0], -offset[1])   # the hole from the copper, in the pad's frame as written
+        if not self.degrees and turn % QUARTER == 0:
+            if (turn // QUARTER) % 2 == 1:
+                width, height = height, width
+                drill, drill_height = drill_height, drill
+            self.offset = turned(*self.offset, turn / 60)
+        self.width, self.height, self.drill, self.drill_height = width, height, drill, drill_height
+        hole = turned(*self.offset, self.degrees)
+        self.x = (pin["x"] - origin[0]) * mm + hole[0]
+        self.y = -(pin["y"] - origin[1]) * mm + hole[1]
+        self.copper = ((pin["x"] - origin[0]) * mm, -(pin["y"] - origin[1]) * mm)
+
+    def outline_box(self):
+        """The custom outline's box where KiCad must draw it."""
+        points = [turned(x, y, self.degrees) for x, y in self.polygon]
+        xs, ys = [self.copper[0] + x for x, _ in points], [self.copper[1] + y for _, y in points]
+        return min(xs), min(ys), max(xs), max(ys)
 
 
 def check_place(test, pad, want):
@@ -116,8 +184,9 @@ def check_place(test, pad, want):
     test.assertEqual(pad.GetNumber(), want.name)
     test.assertAlmostEqual(pad.GetPosition().x, want.x * NM, delta=1, msg=where)
     test.assertAlmostEqual(pad.GetPosition().y, want.y * NM, delta=1, msg=where)
-    test.assertAlmostEqual(pad.GetSize().x, want.width * NM, delta=1, msg=where)
-    test.assertAlmostEqual(pad.GetSize().y, want.height * NM, delta=1, msg=where)
+    if want.shape != "custom":   # a custom pad's size is its anchor's
+        test.assertAlmostEqual(pad.GetSize().x, want.width * NM, delta=1, msg=where)
+        test.assertAlmostEqual(pad.GetSize().y, want.height * NM, delta=1, msg=where)
     return where
 
 
@@ -139,20 +208,24 @@ class KicadLoadTest(unittest.TestCase):
             os.makedirs(os.path.join(OUT, name + ".pretty"))
             orvex("export", "d.design", name, "--kicad", os.path.join(name + ".pretty", name + ".kicad_mod"))
             cls.loaded[name] = pcbnew.FootprintLoad(os.path.join(OUT, name + ".pretty"), name)
-        # The example makes its own design and library, as README shows it.
-        subprocess.run(["sh", os.path.join(EXAMPLES, "real-packages.sh"), "e.design"], cwd=OUT, check=True,
-                       capture_output=True, env=dict(os.environ, ORVEX=ORVEX, ORVEX_HOME="home"))
-        for fp in EXAMPLE_FOOTPRINTS:
-            cls.loaded[fp["footprint"]] = pcbnew.FootprintLoad(os.path.join(OUT, "e.pretty"), fp["footprint"])
+        # The examples make their own designs and libraries, as README shows them.
+        for script, design, footprints in (("real-packages.sh", "e.design", EXAMPLE_FOOTPRINTS),
+                                           ("new-kinds.sh", "k.design", KIND_FOOTPRINTS)):
+            subprocess.run(["sh", os.path.join(EXAMPLES, script), design], cwd=OUT, check=True,
+                           capture_output=True, env=dict(os.environ, ORVEX=ORVEX, ORVEX_HOME="home"))
+            for fp in footprints:
+                library = os.path.join(OUT, design.replace(".design", ".pretty"))
+                cls.loaded[fp["footprint"]] = pcbnew.FootprintLoad(library, fp["footprint"])
         cls.designs = {}
-        for design, footprints in (("d.design", FOOTPRINTS), ("e.design", EXAMPLE_FOOTPRINTS)):
+        for design, footprints in (("d.design", FOOTPRINTS), ("e.design", EXAMPLE_FOOTPRINTS),
+                                   ("k.design", KIND_FOOTPRINTS)):
             shown = json.loads(orvex("show", design, "--json"))
             for fp in footprints:
                 cls.designs[fp["footprint"]] = shown
 
     def each_footprint(self, check):
         """Runs check(asked, stored, loaded) for every footprint, each as a sub-test."""
-        for asked in FOOTPRINTS + EXAMPLE_FOOTPRINTS:
+        for asked in FOOTPRINTS + EXAMPLE_FOOTPRINTS + KIND_FOOTPRINTS:
             name = asked["footprint"]
             with self.subTest(footprint=name):
                 stored = next(s for s in self.designs[name]["footprints"] if s["name"] == name)
@@ -166,7 +239,13 @@ class KicadLoadTest(unittest.TestCase):
         thru = any(s["drill"] > 0 and s["layers"] for s in stacks)
         first = stored["pins"][0]
         origin = (first["x"], first["y"]) if thru else tuple(stored["center"])
-        return thru, [Expected(design["design"], p, s, origin) for p, s in zip(stored["pins"], stacks)]
+        pads = [Expected(design["design"], p, s, origin) for p, s in zip(stored["pins"], stacks)]
+        if thru:   # the origin is pin 1's hole
+            hole = (pads[0].x, pads[0].y)
+            for pad in pads:
+                pad.x, pad.y = pad.x - hole[0], pad.y - hole[1]
+                pad.copper = (pad.copper[0] - hole[0], pad.copper[1] - hole[1])
+        return thru, pads
 
     def test_one_library_holds_the_same_files(self):
         for fp in FOOTPRINTS:
@@ -178,7 +257,8 @@ class KicadLoadTest(unittest.TestCase):
 
     def test_pads_match_the_design(self):
         shapes = {"circle": pcbnew.PAD_SHAPE_CIRCLE, "oval": pcbnew.PAD_SHAPE_OVAL, "rect": pcbnew.PAD_SHAPE_RECT,
-                  "roundrect": pcbnew.PAD_SHAPE_ROUNDRECT}
+                  "roundrect": pcbnew.PAD_SHAPE_ROUNDRECT, "chamfered": pcbnew.PAD_SHAPE_CHAMFERED_RECT,
+                  "trapezoid": pcbnew.PAD_SHAPE_TRAPEZOID, "custom": pcbnew.PAD_SHAPE_CUSTOM}
         all_copper = {pcbnew.BOARD.GetStandardLayerName(n) for n in pcbnew.LSET.AllCuMask().Seq()}
 
         def check(asked, stored, loaded):
@@ -189,17 +269,45 @@ class KicadLoadTest(unittest.TestCase):
                 where = check_place(self, pad, want)
                 self.assertAlmostEqual(pad.GetOrientationDegrees() % 360, want.degrees % 360, places=6, msg=where)
                 self.assertEqual(pad.GetShape(), shapes[want.shape], where)
-                if want.shape == "roundrect":
+                if want.shape in ("roundrect", "chamfered"):
                     self.assertAlmostEqual(pad.GetRoundRectRadiusRatio(), want.ratio, places=6, msg=where)
-                self.assertAlmostEqual(pad.GetDrillSize().x, want.drill * NM, delta=1, msg=where)
+                self.check_outline(pad, want, where)
+                self.check_drill(pad, want, where)
+                drilled = want.drill > 0 and not want.unplated
                 attribute = pcbnew.PAD_ATTRIB_NPTH if want.unplated else \
-                    pcbnew.PAD_ATTRIB_PTH if thru else pcbnew.PAD_ATTRIB_SMD
+                    pcbnew.PAD_ATTRIB_PTH if drilled else pcbnew.PAD_ATTRIB_SMD
                 self.assertEqual(pad.GetAttribute(), attribute, where)
                 side = "F." if want.front else "B."
-                layers = all_copper | {"F.Mask", "B.Mask"} if thru or want.unplated else \
+                layers = all_copper | {"F.Mask", "B.Mask"} if drilled or want.unplated else \
+                    {side + {"paste": "Paste", "mask": "Mask"}[want.kind]} if want.kind != "copper" else \
                     {side + "Cu", side + "Mask"} | ({side + "Paste"} if want.paste else set())
                 self.assertEqual(layer_names(pad), layers, where)
         self.each_footprint(check)
+
+    def check_outline(self, pad, want, where):
+        """Chamfered corners, a trapezoid's delta and a custom outline where the design has them."""
+        if want.chamfer:
+            bits = {"top_left": 1, "top_right": 2, "bottom_left": 4, "bottom_right": 8}
+            self.assertAlmostEqual(pad.GetChamferRectRatio(), want.chamfer["ratio"], places=6, msg=where)
+            self.assertEqual(pad.GetChamferPositions(), sum(bits[c] for c in want.chamfer["corners"]), where)
+        if want.shape == "trapezoid":
+            self.assertEqual((pad.GetDelta().x, pad.GetDelta().y), tuple(round(v * NM) for v in want.delta), where)
+        if want.polygon:
+            outline = pad.GetEffectivePolygon().Outline(0)
+            points = [outline.CPoint(i) for i in range(outline.PointCount())]
+            xs, ys = [p.x for p in points], [p.y for p in points]
+            for got, asked in zip((min(xs), min(ys), max(xs), max(ys)), want.outline_box()):
+                self.assertAlmostEqual(got, asked * NM, delta=2, msg=where)
+
+    def check_drill(self, pad, want, where):
+        """Its size each way, oval when they differ, and where the copper stands from it."""
+        self.assertAlmostEqual(pad.GetDrillSize().x, want.drill * NM, delta=1, msg=where)
+        self.assertAlmostEqual(pad.GetDrillSize().y, want.drill_height * NM, delta=1, msg=where)
+        oval = want.drill != want.drill_height
+        self.assertEqual(pad.GetDrillShape(), pcbnew.PAD_DRILL_SHAPE_OBLONG if oval else pcbnew.PAD_DRILL_SHAPE_CIRCLE,
+                         where)
+        self.assertAlmostEqual(pad.GetOffset().x, -want.offset[0] * NM, delta=1, msg=where)
+        self.assertAlmostEqual(pad.GetOffset().y, -want.offset[1] * NM, delta=1, msg=where)
 
     def test_origin_is_pin_one_or_the_package_centre(self):
         def check(asked, stored, loaded):

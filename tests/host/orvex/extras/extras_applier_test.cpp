@@ -1,6 +1,6 @@
 // The host's part of a footprint done to a stored one: pads left out, added, turned, a circle
-// started elsewhere, with turned padstacks found or copied as the plug-in does; and the same
-// extras done again give the same footprint.
+// started elsewhere, an exposed pad's paste split, with turned padstacks found or copied as the
+// plug-in does; and the same extras done again give the same footprint.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -36,6 +36,7 @@ protected:
         sq_ = AddPadstack("SQ", zelmdb::PadShape::Rectangle, 8000, 5000);
         round_ = AddPadstack("R", zelmdb::PadShape::Round, 6000, 6000);
         AddPadstack("MH", zelmdb::PadShape::None, 0, 0, 0, 30000);
+        AddPadstack("SQ45", zelmdb::PadShape::Square, 5000, 5000, 2700);
         // A 2 x 2 grid as the dialog stores it: pin 1 at the origin, rows downwards.
         AddFootprint("F1", {{"A1", 0, 0, round_}, {"A2", 10000, 0, sq_}, {"B1", 0, -10000, sq_}, {"B2", 10000, -10000, sq_}},
                      5000, -5000);
@@ -80,6 +81,46 @@ TEST_F(ExtrasApplierTest, StartAngleTurnsTheArrangementAndItsCentreButNotTheExtr
     EXPECT_EQ(Pins("F1").back(), "C 0 0 R");
 }
 
+// The land library's QFN: a 3.2 mm pad in 3 x 3 windows of 0.86 mm, 1.0667 mm apart. The pad
+// loses its own paste; the windows follow it through the turn, top row first.
+TEST_F(ExtrasApplierTest, AnExposedPadsPasteBecomesWindows) {
+    AddPadstack("EP", zelmdb::PadShape::Rectangle, 32000, 32000);
+    FootprintExtras e;
+    e.pads = {{"EP", 0, 0, "EP"}, {"", -20000, 0, "MH"}};
+    e.epPaste = PasteSplit{3, 3, 0.65};
+    e.turn = 10800;
+    ASSERT_TRUE(Apply(e).ok());
+    const std::vector<std::string> pins = Pins("F1");
+    ASSERT_EQ(pins.size(), 4u + 2u + 9u);
+    EXPECT_EQ(pins[4], "EP -5000 5000 EP(no paste)(180.00)");
+    EXPECT_EQ(pins[5], " 5667 -5667 PASTE-0.86x0.86(180.00)") << "the first window, turned";
+    EXPECT_EQ(pins[9], " -5000 5000 PASTE-0.86x0.86(180.00)");
+    EXPECT_EQ(pins[13], " -15667 15667 PASTE-0.86x0.86(180.00)");
+    EXPECT_EQ(pins[14], " 15000 5000 MH") << "a hole keeps no paste to split";
+    const auto bare = store_->GetPadstack(store_->FindPadstack("EP(no paste)"));
+    EXPECT_EQ(bare->Layer(zelmdb::PadLayer::Top).hostFlags, zelmdb::NoPasteFlag);
+    const auto window = store_->GetPadstack(store_->FindPadstack("PASTE-0.86x0.86"));
+    EXPECT_EQ(window->layers[8].width1, 8600) << "on the paste layer SPT";
+    EXPECT_EQ(window->layers[8].cornerRatio, 2500);
+    const size_t padstacks = store_->Padstacks().size();
+    ASSERT_TRUE(Apply(e).ok());
+    EXPECT_EQ(Pins("F1"), pins);
+    EXPECT_EQ(store_->Padstacks().size(), padstacks) << "applied again, it stands on the padstacks it made";
+}
+
+// A pad turned a quarter on its own padstack is split across its turned sides.
+TEST_F(ExtrasApplierTest, AQuarterTurnedPadIsSplitAlongItsSides) {
+    AddPadstack("EPT", zelmdb::PadShape::Rectangle, 40000, 20000, 5400);
+    FootprintExtras e;
+    e.pads = {{"EP", 0, 0, "EPT"}};
+    e.epPaste = PasteSplit{1, 2, 1.0};
+    ASSERT_TRUE(Apply(e).ok());
+    const std::vector<std::string> pins = Pins("F1");
+    ASSERT_EQ(pins.size(), 4u + 1u + 2u);
+    EXPECT_EQ(pins[5], " 5000 5000 PASTE-2x2");
+    EXPECT_EQ(pins[6], " 5000 -15000 PASTE-2x2");
+}
+
 TEST_F(ExtrasApplierTest, ACopyNameHeldByAnotherPadstackIsMadeFree) {
     AddPadstack("SQ(90.00)", zelmdb::PadShape::Square, 1000, 1000);
     FootprintExtras e;
@@ -120,6 +161,11 @@ FootprintExtras Pad(ExtraPad pad) {
     e.pads = {std::move(pad)};
     return e;
 }
+FootprintExtras Split(ExtraPad pad) {
+    FootprintExtras e = Pad(std::move(pad));
+    e.epPaste = PasteSplit{2, 2, 0.65};
+    return e;
+}
 INSTANTIATE_TEST_SUITE_P(Faults, ExtrasFaultTest, ::testing::Values(
     ExtrasFault{"UnknownNameForGenerate", Omit({"Z9"}), ExtrasCheck::Strict,
                "--omit: Z9 is no pad of F1, nor a range whose ends are pads of it", ""},
@@ -128,7 +174,15 @@ INSTANTIATE_TEST_SUITE_P(Faults, ExtrasFaultTest, ::testing::Values(
     ExtrasFault{"NoSuchPadstack", Pad({"EP", 0, 0, "NOPE"}), ExtrasCheck::Lenient,
                "--pad EP: the design holds no padstack named NOPE", ""},
     ExtrasFault{"BeyondTheDesign", Pad({"", 2147483647, 0, "R"}), ExtrasCheck::Strict,
-               "--pad \"\": the pad would lie beyond the design's coordinates", ""}),
+               "--pad \"\": the pad would lie beyond the design's coordinates", ""},
+    ExtrasFault{"NoExposedPad", Split({"", 0, 0, "SQ"}), ExtrasCheck::Lenient,
+               "--ep-paste: no extra pad is an exposed pad (one with a name, surface-mount copper and paste); add it "
+               "with --pad", ""},
+    ExtrasFault{"RoundExposedPad", Split({"EP", 0, 0, "R"}), ExtrasCheck::Strict,
+               "--ep-paste: the exposed pad's padstack R is no rectangle; only a rectangle's paste is split", ""},
+    ExtrasFault{"ExposedPadOffTheAxes", Split({"EP", 0, 0, "SQ45"}), ExtrasCheck::Strict,
+               "--ep-paste: the exposed pad's padstack SQ45 is turned off the axes; its windows stand in rows and columns",
+               ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

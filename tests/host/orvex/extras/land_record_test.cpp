@@ -30,7 +30,7 @@ TEST(LandRecordTest, ComesBackWholeThroughTheHostRecord) {
     FootprintExtras extras;
     extras.land = Qfn32Record();
     const std::string bytes = EncodeExtras(extras);
-    EXPECT_EQ(bytes.rfind("{\"version\": 3, ", 0), 0u) << "a land pattern needs version 3";
+    EXPECT_EQ(bytes.rfind("{\"version\": 4, ", 0), 0u) << "a land pattern needs version 4";
     const auto back = DecodeExtras(bytes);
     ASSERT_TRUE(back.ok()) << back.error();
     ASSERT_TRUE(back.value().land);
@@ -43,7 +43,7 @@ TEST(LandRecordTest, ComesBackWholeThroughTheHostRecord) {
     EXPECT_EQ(r.ep->vias.size(), 4u);
     EXPECT_EQ(r.ep->paste.size(), 9u);
     EXPECT_EQ(r.ep->number, 33);
-    EXPECT_EQ(EncodeExtras(FootprintExtras{}).rfind("{\"version\": 2", 0), 0u) << "without one, what orvex wrote before";
+    EXPECT_EQ(EncodeExtras(FootprintExtras{}).rfind("{\"version\": 3", 0), 0u) << "without one, what orvex wrote before";
 }
 
 struct Damage {
@@ -53,7 +53,7 @@ struct Damage {
 class LandRecordRefusalTest : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(LandRecordRefusalTest, SaysWhatIsWrong) {
-    const auto extras = DecodeExtras(std::string("{\"version\": 3, \"land_pattern\": ") + GetParam().land + "}");
+    const auto extras = DecodeExtras(std::string("{\"version\": 4, \"land_pattern\": ") + GetParam().land + "}");
     ASSERT_FALSE(extras.ok());
     EXPECT_EQ(extras.error(), GetParam().error);
 }
