@@ -3,7 +3,7 @@
 // object. Whatever the bytes, a dimension is in order or refused, a key is set or refused with a
 // message, a pattern that is computed has lands of real size apart from each other's rows, inside
 // its courtyard, and the pads a JSON package's footprint would hold are its pins, the exposed pad
-// and its vias, each with a name the dialog or the host gives it.
+// and its vias, each with a name the dialog or the host gives it, and the pad's openings.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -15,6 +15,7 @@
 #include "host/land/exposed_pad.h"
 #include "host/land/package_keys.h"
 #include "host/land/pad_places.h"
+#include "host/orvex/extras/land_openings.h"
 #include "host/orvex/requests/package_layout.h"
 #include "host/orvex/text/json_reader.h"
 
@@ -75,16 +76,23 @@ void CheckPattern(const land::LandPattern& p) {
     }
 }
 
-// The footprint's pads: one per position left, the exposed pad and its vias; every extra pad the
-// host adds is one of them.
+// The footprint's pads: one per position left, the exposed pad and its vias, and without a name
+// the pad's paste windows and mask opening; every extra pad the host adds is one of them.
 void CheckLayout(const PackageRequest& package) {
     const land::LandPattern& p = package.pattern;
     if (package.positions.size() > 4000) return;
     const PackageLayout l = LayoutOf(package);
     size_t left = 0;
     for (size_t i = 0; i < package.positions.size(); ++i) left += package.hidden[i] || package.deleted[i] ? 0 : 1;
-    Check(l.pins.size() == left + (p.ep.present ? 1 + p.ep.vias.size() : 0));
-    for (const LandPin& pin : l.pins) Check(!pin.name.empty() && std::isfinite(pin.x) && std::isfinite(pin.y) && pin.w > 0);
+    const size_t openings =
+        p.ep.present ? p.ep.paste.size() + (OwnMaskOpening(p.ep.land.rect, p.ep.mask) ? 1 : 0) : 0;
+    Check(l.pins.size() == left + (p.ep.present ? 1 + p.ep.vias.size() : 0) + openings);
+    size_t unnamed = 0;
+    for (const LandPin& pin : l.pins) {
+        unnamed += pin.name.empty() ? 1 : 0;
+        Check(std::isfinite(pin.x) && std::isfinite(pin.y) && pin.w > 0 && pin.h > 0);
+    }
+    Check(unnamed == openings);
     for (const PlannedPad& pad : l.extras)
         Check(std::any_of(l.pins.begin(), l.pins.end(), [&](const LandPin& pin) { return pin.name == pad.name; }));
     Check(!l.style.empty() && l.land.width > 0 && l.land.height > 0);

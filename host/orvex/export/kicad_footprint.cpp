@@ -3,7 +3,7 @@
 // courtyard, texts and a description of what made it.
 #include "host/orvex/export/kicad_footprint.h"
 
-#include <cmath>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -49,16 +49,18 @@ private:
     SexprWriter w_;
 };
 
-// The mask and paste openings a land pattern gives beyond the copper: a ball's margins, and the
-// exposed pad's mask where it is wider alike on every side (KiCad keeps one margin per pad).
+// The mask and paste openings a land pattern gives beyond the copper: a ball's margins. The
+// exposed pad's mask opening is a pad of its own; the pad's copper opens the mask no further than
+// it, so a mask narrower than the land narrows the pad's own opening (KiCad keeps one margin a pad).
 void SetOpenings(KicadPad& pad, const LandRecord& land, const std::string& name) {
     if (land.ball) {
         pad.maskMargin = (land.ball->mask - land.ball->land) / 2;
         pad.pasteMargin = (land.ball->paste - land.ball->land) / 2;
     }
-    if (!land.ep || pad.drill > 0 || name != std::to_string(land.ep->number)) return;
+    if (!land.ep || pad.kind != zelmdb::PadKind::Copper || pad.Thru() || name != std::to_string(land.ep->number))
+        return;
     const double x = (land.ep->mask.w - land.ep->land.w) / 2, y = (land.ep->mask.h - land.ep->land.h) / 2;
-    if (std::abs(x - y) < 1e-9) pad.maskMargin = x;
+    pad.maskMargin = std::min({0.0, x, y});
 }
 
 void FootprintExport::WriteText(const char* type, const std::string& text, double x, double y, const char* layer) {

@@ -131,6 +131,7 @@ Status PackageAlone(const GenerateRequest& r) {
         {!r.pin1Padstack.empty(), "--pin1-padstack"}, {r.body.has_value(), "--body"},
         {!e.pads.empty(), "--pad"},               {!e.omit.empty(), "--omit"},
         {e.turn != 0, "--turn"},                  {e.startAngle.has_value(), "--start-angle"},
+        {e.epPaste.has_value(), "--ep-paste"},
     };
     for (const auto& [given, option] : others)
         if (given)

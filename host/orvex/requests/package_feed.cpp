@@ -62,8 +62,6 @@ Result<std::vector<LandPin>> FeedPackage(GenerateRequest& request, zelmdb::Desig
         request.extras.pads.push_back(
             {pad.name, DisplayUnitText(pad.x, design), DisplayUnitText(pad.y, design), padstack});
     }
-    // The paste windows wait for a padstack of paste alone, which the host does not have yet:
-    // l.pasteApertures are kept in the land record, and the exposed pad keeps its own paste.
     request.extras.omit = l.omit;
     request.extras.turn = l.turn;
     const land::LandPattern& p = request.package->pattern;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "host/land/pad_places.h"
+#include "host/orvex/extras/land_openings.h"
 #include "host/orvex/extras/omit_list.h"
 
 namespace {
@@ -102,9 +103,10 @@ void SetExposedPad(const land::ExposedPadLands& ep, PackageLayout& l) {
         l.pins.push_back({name, via.x, via.y, ep.viaDiameter, ep.viaDiameter});
         AddPad(l, l.extras, name, via.x, via.y, LandShape{ep.viaDiameter, ep.viaDiameter, 0, true, ep.viaDrill});
     }
+    // The host lays the paste windows and the mask opening over the pad from the land record.
     for (const land::Land& window : ep.paste)
-        AddPad(l, l.pasteApertures, "", window.rect.cx, window.rect.cy,
-               Rounded(window.rect.w, window.rect.h, window.corner.ratio));
+        l.pins.push_back({"", window.rect.cx, window.rect.cy, window.rect.w, window.rect.h});
+    if (OwnMaskOpening(pad, ep.mask)) l.pins.push_back({"", ep.mask.cx, ep.mask.cy, ep.mask.w, ep.mask.h});
 }
 
 bool Number(const std::string& name) {

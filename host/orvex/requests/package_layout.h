@@ -34,9 +34,8 @@ struct PackageLayout {
     int32_t turn = 0;          // minutes counter-clockwise: a dual of top and bottom rows stands up
     std::vector<PlannedPad> extras;
     std::vector<std::string> omit;        // the dialog's names, runs of numbers as ranges
-    // The exposed pad's paste windows as paste-only pads; see FeedPackage for where they wait.
-    std::vector<PlannedPad> pasteApertures;
-    std::vector<LandPin> pins;            // what the footprint holds in the end
+    // What the footprint holds in the end, the exposed pad's openings (pads without a name) too.
+    std::vector<LandPin> pins;
 };
 
 PackageLayout LayoutOf(const PackageRequest& package);

@@ -4,7 +4,11 @@
 // run --reopen and export read what the land pattern kept.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <map>
+#include <optional>
+#include <tuple>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -73,10 +77,11 @@ protected:
     }
 };
 
-// Pins of the shown footprint with their names, in the order stored.
+// Names of the shown footprint's pins in the order stored; the openings without a name are left out.
 std::string Names(const std::vector<std::tuple<std::string, double, double>>& pins) {
     std::string names;
-    for (const auto& [name, x, y] : pins) names += name + " ";
+    for (const auto& [name, x, y] : pins)
+        if (!name.empty()) names += name + " ";
     return names;
 }
 
@@ -112,7 +117,7 @@ TEST_F(GeneratePackageTest, WorkedExamplesComeOutLandForLand) {
     EXPECT_EQ(qfnLands.Member("ep")->Member("paste")->items.size(), 9u);
     EXPECT_EQ(At(qfnLands, {"courtyard", "x2"}), 3.13);
     const auto qfnPins = Pins(qfn);
-    ASSERT_EQ(qfnPins.size(), 33u);
+    ASSERT_EQ(qfnPins.size(), 33u + 9u) << "and the exposed pad's paste windows";
     EXPECT_EQ(std::get<0>(qfnPins[16]), "17");
     EXPECT_NEAR(std::get<1>(qfnPins[16]), 2.4375, 1e-9);
     EXPECT_NEAR(std::get<2>(qfnPins[16]), -1.75, 1e-9) << "pin 17 at the bottom of the right row";
@@ -303,7 +308,7 @@ TEST_F(GeneratePackageTest, ReopenShowsTheComputedValuesAndKeepsThePattern) {
     ASSERT_EQ(o.code, 0) << o.err << o.out;
     const JsonValue edited = Shown("QFN-32");
     EXPECT_EQ(edited.Member("land_pattern"), nullptr) << "the pads no longer follow it";
-    EXPECT_EQ(edited.Member("pins")->items.size(), 33u) << "the exposed pad the host added stays";
+    EXPECT_EQ(edited.Member("pins")->items.size(), 33u) << "the exposed pad the host added stays, its windows go";
 }
 
 TEST_F(GeneratePackageTest, ExportTakesCourtyardBodyAndMarginsFromThePattern) {
@@ -333,7 +338,148 @@ TEST_F(GeneratePackageTest, ExportTakesCourtyardBodyAndMarginsFromThePattern) {
         EXPECT_EQ(pad->First("solder_paste_margin")->Num(1), -0.025);
     }
     EXPECT_EQ(qfn.First("attr")->Text(1), "smd") << "thermal vias leave it a surface-mount part";
-    EXPECT_EQ(qfn.All("pad").size(), 33u + 9u);
+    EXPECT_EQ(qfn.All("pad").size(), 33u + 9u + 9u) << "lands, pad, vias and paste windows";
+}
+
+// An opening over the exposed pad as stored: its kind, centre from the footprint's centre (mm, y
+// up) and size.
+struct Opening {
+    std::string kind;
+    double x = 0, y = 0, w = 0, h = 0;
+};
+
+std::vector<Opening> Openings(const JsonValue& design, const JsonValue& footprint) {
+    const double unit = 25.4 / 254000;
+    std::map<std::string, Opening> stacks;
+    for (const JsonValue& p : design.Member("padstacks")->items)
+        if (const JsonValue* kind = p.Member("kind")) {
+            const JsonValue& layer = p.Member("layers")->items.at(0);
+            stacks[p.Member("name")->text] = {kind->text, 0, 0, layer.Member("width")->number * unit,
+                                              layer.Member("height")->number * unit};
+        }
+    const JsonValue& centre = *footprint.Member("center");
+    std::vector<Opening> openings;
+    for (const JsonValue& pin : footprint.Member("pins")->items) {
+        auto stack = stacks.find(pin.Member("padstack")->text);
+        if (stack == stacks.end()) continue;
+        Opening o = stack->second;
+        o.x = (pin.Member("x")->number - centre.items[0].number) * unit;
+        o.y = (pin.Member("y")->number - centre.items[1].number) * unit;
+        openings.push_back(o);
+    }
+    return openings;
+}
+
+struct OpeningCase {
+    const char* name;
+    Words flags;        // beside kQfn32's
+    const char* json;   // the same keys beside the QFN-32's in JSON
+    size_t windows;
+    Opening first, middle;   // window 1 (top left) and window 5
+    double coverage;
+    std::optional<Opening> mask;
+};
+
+class PackageOpeningsTest : public GeneratePackageTest, public ::testing::WithParamInterface<OpeningCase> {};
+
+// The worked QFN-32 of docs/land-patterns.md: a grid of 3 x 3 windows of 0.86 in cells of 3.2 / 3,
+// or, clear of 2 x 2 vias on lands of 0.5, the stretches between them.
+const double kCell = 3.2 / 3, kWindow = 0.86;
+INSTANTIATE_TEST_SUITE_P(Qfn32, PackageOpeningsTest, ::testing::Values(
+    OpeningCase{"Grid", {}, "", 9, {"paste", -kCell, kCell, kWindow, kWindow}, {"paste", 0, 0, kWindow, kWindow}, 0.65,
+                std::nullopt},
+    OpeningCase{"ClearOfVias", {"--thermal-vias", "2x2,0.3,paste_avoid_via"},
+                R"(, "thermal_vias": {"count": [2, 2], "drill": 0.3, "paste_avoid_via": true})", 9,
+                {"paste", -1.325, 1.325, 0.55, 0.55}, {"paste", 0, 0, 1.1, 1.1}, 0.4727, std::nullopt},
+    OpeningCase{"OverTheVias", {"--thermal-vias", "2x2,0.3"},
+                R"(, "thermal_vias": {"count": [2, 2], "drill": 0.3, "paste_avoid_via": false})", 9,
+                {"paste", -kCell, kCell, kWindow, kWindow}, {"paste", 0, 0, kWindow, kWindow}, 0.65, std::nullopt},
+    // 2 x 2 cells of 1.6 at half the pad: windows of 1.6 x sqrt(0.5) = 1.1314; window 5 is none, so the last.
+    OpeningCase{"SplitAndCoverageGiven", {"--EP-num-paste-pads", "2x2", "--EP-paste-coverage", "0.5"},
+                R"(, "EP_num_paste_pads": [2, 2], "EP_paste_coverage": 0.5)", 4, {"paste", -0.8, 0.8, 1.1314, 1.1314},
+                {"paste", 0.8, -0.8, 1.1314, 1.1314}, 0.5, std::nullopt},
+    OpeningCase{"MaskWider", {"--EP-mask-x", "3.4", "--EP-mask-y", "3.3"}, R"(, "EP_mask_x": 3.4, "EP_mask_y": 3.3)", 9,
+                {"paste", -kCell, kCell, kWindow, kWindow}, {"paste", 0, 0, kWindow, kWindow}, 0.65,
+                Opening{"mask", 0, 0, 3.4, 3.3}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(PackageOpeningsTest, FlagsAndJsonLayTheWindowsAndMaskOverTheExposedPad) {
+    const OpeningCase& c = GetParam();
+    ASSERT_EQ(Generate("QFN-32", With(kQfn32, c.flags)).code, 0);
+    Write("o.json", std::string(R"([{"footprint": "QFN-32", "package": {"family": "nolead", "pitch": 0.5,
+        "num_pins_x": 8, "num_pins_y": 8, "body_size_x": "4.9..5.0..5.1", "body_size_y": "4.9..5.0..5.1",
+        "lead_width": "0.18..0.25..0.30", "lead_len": "0.30..0.40..0.50", "EP_size_x": "3.1..3.2..3.3",
+        "EP_size_y": "3.1..3.2..3.3")") + c.json + "}}]");
+    ASSERT_EQ(Run({"new", "j.design", "--units", "mm"}).code, 0);
+    const Outcome json = Run({"generate", "j.design", "--from-json", "o.json"});
+    ASSERT_EQ(json.code, 0) << json.err;
+    for (const char* design : {"d.design", "j.design"}) {
+        SCOPED_TRACE(design);
+        const auto shown = ReadJson(Run({"show", design, "--json"}).out);
+        ASSERT_TRUE(shown.ok());
+        const JsonValue& footprint = shown.value().Member("footprints")->items.at(0);
+        std::vector<Opening> paste, mask;
+        for (const Opening& o : Openings(shown.value(), footprint)) (o.kind == "paste" ? paste : mask).push_back(o);
+        ASSERT_EQ(paste.size(), c.windows);
+        for (const auto& [got, want] : {std::pair{paste[0], c.first}, {paste[std::min<size_t>(4, c.windows - 1)], c.middle}}) {
+            EXPECT_NEAR(got.x, want.x, 1e-4);
+            EXPECT_NEAR(got.y, want.y, 1e-4);
+            EXPECT_NEAR(got.w, want.w, 1e-4);
+            EXPECT_NEAR(got.h, want.h, 1e-4);
+        }
+        double area = 0;
+        for (const Opening& o : paste) area += o.w * o.h;
+        EXPECT_NEAR(area / (3.2 * 3.2), c.coverage, 1e-3);
+        ASSERT_EQ(mask.size(), c.mask ? 1u : 0u);
+        if (c.mask) {
+            EXPECT_EQ((std::array{mask[0].x, mask[0].y, mask[0].w, mask[0].h}),
+                      (std::array{c.mask->x, c.mask->y, c.mask->w, c.mask->h}));
+        }
+        const JsonValue& ep = footprint.Member("pins")->items.at(32);
+        EXPECT_EQ(ep.Member("name")->text, "33");
+        EXPECT_EQ(ep.Member("padstack")->text, "RR3.2x3.2r0.25(no paste)") << "the windows print its paste";
+        EXPECT_EQ(footprint.Member("land_pattern")->Member("ep")->Member("paste")->items.size(), c.windows);
+    }
+    EXPECT_EQ(Run({"show", "d.design", "QFN-32"}).out.substr(8), Run({"show", "j.design", "QFN-32"}).out.substr(8));
+}
+
+// KiCad's way: the windows are pads on F.Paste alone, the pad has no paste of its own, the mask
+// opening is a pad on F.Mask alone, and the pad's own opening narrows to a narrower mask.
+TEST_F(GeneratePackageTest, ExportWritesTheOpeningsAsKicadPads) {
+    ASSERT_EQ(Generate("WIDE", With(kQfn32, {"--EP-mask-x", "3.4", "--EP-mask-y", "3.4"})).code, 0);
+    ASSERT_EQ(Generate("NARROW", With(kQfn32, {"--EP-mask-x", "3.0", "--EP-mask-y", "3.1"})).code, 0);
+    ASSERT_EQ(Run({"export", "d.design", "--kicad", "lib.pretty"}).code, 0);
+    for (const auto& [name, margin, maskW] : {std::tuple{"WIDE", 0.0, 3.4}, {"NARROW", -0.1, 3.0}}) {
+        SCOPED_TRACE(name);
+        Sexpr fp;
+        ASSERT_TRUE(SexprReader(File(std::string("lib.pretty/") + name + ".kicad_mod")).Read(fp));
+        std::map<std::string, std::vector<const Sexpr*>> byLayers;
+        for (const Sexpr* pad : fp.All("pad")) {
+            std::string layers;
+            for (size_t i = 1; i < pad->First("layers")->items.size(); ++i) layers += pad->First("layers")->Text(i) + " ";
+            byLayers[layers].push_back(pad);
+        }
+        ASSERT_EQ(byLayers["F.Paste "].size(), 9u);
+        EXPECT_EQ(byLayers["F.Paste "][0]->Text(1), "") << "a window has no number";
+        EXPECT_EQ(byLayers["F.Paste "][0]->Text(2), "smd");
+        EXPECT_EQ(byLayers["F.Paste "][0]->First("size")->Num(1), 0.86);
+        ASSERT_EQ(byLayers["F.Mask "].size(), 1u);
+        EXPECT_EQ(byLayers["F.Mask "][0]->First("size")->Num(1), maskW);
+        ASSERT_EQ(byLayers["F.Cu F.Mask "].size(), 1u) << "the exposed pad, without paste";
+        const Sexpr* ep = byLayers["F.Cu F.Mask "][0];
+        EXPECT_EQ(ep->Text(1), "33");
+        const Sexpr* own = ep->First("solder_mask_margin");
+        EXPECT_EQ(own ? own->Num(1) : 0.0, margin);
+        EXPECT_EQ(byLayers["F.Cu F.Paste F.Mask "].size(), 32u);
+    }
+}
+
+// --ep-paste lays its own grid; a package's pad takes the land pattern's windows.
+TEST_F(GeneratePackageTest, EpPasteDoesNotGoWithAPackage) {
+    const Outcome o = Generate("QFN-32", With(kQfn32, {"--ep-paste", "2x2"}));
+    EXPECT_EQ(o.code, 2);
+    EXPECT_TRUE(Has(o.err, "--ep-paste does not go with --package")) << o.err;
+    EXPECT_EQ(Run({"show", "d.design", "QFN-32"}).code, 1) << "nothing stored";
 }
 
 // In a design of mils the dialog rounds every place to a unit of its own; the lands stand the same.

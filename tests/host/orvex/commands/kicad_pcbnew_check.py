@@ -404,6 +404,10 @@ class LandPatternLoadTest(unittest.TestCase):
         cls.asked.append({"footprint": "BGA-16-margins", "package": {
             "family": "bga", "pitch": 0.8, "cols": 4, "rows": 4, "body_size_x": 4, "body_size_y": 4,
             "pad_diameter": 0.35, "mask_margin": 0.05, "paste_margin": -0.05}})
+        cls.asked.append({"footprint": "QFN-16-openings", "package": {
+            "family": "nolead", "pitch": 0.5, "num_pins_x": 4, "num_pins_y": 4, "body_size_x": 3, "body_size_y": 3,
+            "lead_width": "0.18..0.30", "lead_len": "0.3..0.5", "EP_size_x": 1.7, "EP_size_y": 1.7, "EP_mask_x": 1.6,
+            "EP_mask_y": 1.65, "thermal_vias": {"count": [2, 2], "drill": 0.2, "paste_avoid_via": True}}})
         os.makedirs(os.path.join(OUT, "home"), exist_ok=True)
         if not os.path.exists(os.path.join(OUT, "home", "tessra.dll")):
             os.symlink(MODULE, os.path.join(OUT, "home", "tessra.dll"))
@@ -461,6 +465,25 @@ class LandPatternLoadTest(unittest.TestCase):
             self.assertIn("density " + land["density"], loaded.GetDescription())
             self.assertIn("--package " + package["family"], loaded.GetDescription())
         self.each(check)
+
+    def test_exposed_pad_openings_are_kicads(self):
+        """The paste windows between the vias are pads on F.Paste alone, the mask opening one on F.Mask
+        alone, each where the land pattern has it; the pad has no paste and opens the mask no wider."""
+        pads = list(self.loaded["QFN-16-openings"].Pads())
+        ep = self.stored["QFN-16-openings"]["land_pattern"]["ep"]
+        paste = [p for p in pads if layer_names(p) == {"F.Paste"}]
+        mask = [p for p in pads if layer_names(p) == {"F.Mask"}]
+        self.assertEqual(len(paste), 9)
+        self.assertEqual(len(mask), 1)
+        for pad, want in zip(paste + mask, ep["paste"] + [ep["mask"]]):
+            self.assertEqual(pad.GetAttribute(), pcbnew.PAD_ATTRIB_SMD)
+            got = (pad.GetPosition().x, pad.GetPosition().y, pad.GetSize().x, pad.GetSize().y)
+            for g, w in zip(got, (want["x"], want["y"], want["w"], want["h"])):
+                self.assertAlmostEqual(g, w * NM, delta=1, msg=str(want))
+        copper = [p for p in pads if p.GetNumber() == "17" and p.GetAttribute() == pcbnew.PAD_ATTRIB_SMD]
+        self.assertEqual(len(copper), 1)
+        self.assertEqual(layer_names(copper[0]), {"F.Cu", "F.Mask"})
+        self.assertEqual(copper[0].GetLocalSolderMaskMargin(), int(-0.05 * NM))
 
     def test_ball_margins_reach_kicad(self):
         for pad in self.loaded["BGA-16-margins"].Pads():

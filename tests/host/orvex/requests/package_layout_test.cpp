@@ -2,6 +2,7 @@
 // pads the host must add or leave out, and the pads the footprint holds in the end.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -54,7 +55,7 @@ TEST(PackageLayoutTest, ADualStandsOnTheDualPageWithNothingAdded) {
     EXPECT_DOUBLE_EQ(Length(l, "y"), 1.27);
     ExpectLand(l.land, {1.95, 0.6, 0.25, false, 0});
     EXPECT_EQ(l.turn, 0);
-    EXPECT_TRUE(l.extras.empty() && l.omit.empty() && l.pasteApertures.empty());
+    EXPECT_TRUE(l.extras.empty() && l.omit.empty());
     ASSERT_EQ(l.pins.size(), 8u);
     EXPECT_EQ(l.pins[7].name, "8");
 }
@@ -69,7 +70,7 @@ TEST(PackageLayoutTest, TopAndBottomRowsAreADualTurnedAQuarter) {
     EXPECT_EQ(l.style, "dual");
     EXPECT_EQ(l.turn, 5400);
     ExpectLand(l.land, {1.95, 0.6, 0.25, false, 0});   // long along x before the turn
-    ASSERT_EQ(l.pins.size(), 9u);
+    ASSERT_EQ(l.pins.size(), 9u + 2u) << "and the pad's two paste windows, one a 1.5 mm begun";
     EXPECT_DOUBLE_EQ(l.pins[0].x, -1.905);
     EXPECT_DOUBLE_EQ(l.pins[0].y, 2.475) << "at the left of the bottom row, y down";
     ASSERT_EQ(l.extras.size(), 1u);
@@ -91,8 +92,11 @@ TEST(PackageLayoutTest, AQuadIsTheChipCarrierFromItsCorner) {
     EXPECT_EQ(ExtraNames(l), "33 33 33 33 33 ") << "the pad and its four vias";
     ExpectLand(l.extras[1].shape, {0.5, 0.5, 0, true, 0.3});
     EXPECT_TRUE(l.omit.empty());
-    EXPECT_EQ(l.pasteApertures.size(), 9u);
-    EXPECT_EQ(l.pins.size(), 32u + 5u);
+    // The pins to check: 32 lands, the pad and its vias, and nine paste windows without a name.
+    ASSERT_EQ(l.pins.size(), 32u + 5u + 9u);
+    EXPECT_EQ(l.pins[37].name, "");
+    EXPECT_DOUBLE_EQ(l.pins[37].x, -3.2 / 3);
+    EXPECT_DOUBLE_EQ(l.pins[37].w, 3.2 / 3 * std::sqrt(0.65));
 }
 
 // Lands of the left and right rows that are not the top row's turned cannot come from the page's
