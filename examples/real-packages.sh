@@ -9,10 +9,7 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 design=${1:?usage: real-packages.sh DESIGN}
-orvex=${ORVEX:-$here/../build/host/orvex/orvex}
-o() {
-  if [ -n "${ORVEX_HOME:-}" ]; then "$orvex" --home "$ORVEX_HOME" "$@"; else "$orvex" "$@"; fi
-}
+. "$here/orvex-example.sh"
 
 o new "$design" --units mm
 o padstack add "$design" QFN-PAD --shape roundrect --width 0.25 --height 0.875

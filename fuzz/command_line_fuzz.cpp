@@ -1,7 +1,8 @@
 // Arbitrary bytes as orvex's command line, words apart at each zero byte: split into options and
-// positions, read as generate's options and as padstack add's (shapes, polygons, slots, offsets),
-// and every word read as a number of each kind. Each is taken or refused with a message; never a
-// crash, and a padstack taken has an outline a pad can have within the design's limits.
+// positions, taken as the design's 8-bit texts, read as generate's options and as padstack add's
+// (shapes, polygons, slots, offsets), and every word read as a number of each kind. Each is taken
+// or refused with a message; never a crash, and a padstack taken has an outline a pad can have
+// within the design's limits.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -54,12 +55,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!real.ok() && real.error().empty()) __builtin_trap();
     }
     ReadAsPadstack(words);
-    const auto args = ArgList::Parse(words, GenerateArgRules());
+    auto args = ArgList::Parse(words, GenerateArgRules());
     if (!args.ok()) {
         if (args.error().empty()) __builtin_trap();
         return 0;
     }
+    if (const Status names = args.value().ToHostTexts(GenerateArgRules()); !names.ok()) {
+        if (names.error().empty()) __builtin_trap();
+        return 0;
+    }
     const auto request = RequestFromArgs(args.value(), words.front());
     if (request.ok() && BuildGenerateScript(request.value()).actions.empty()) __builtin_trap();
+    if (request.ok())
+        for (const AlsoRequest& also : request.value().also)
+            if (BuildGenerateScript(also).actions.empty()) __builtin_trap();
     return 0;
 }

@@ -21,6 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (BuildGenerateScript(r).actions.empty()) __builtin_trap();
         auto extras = ExtrasOf(r, mils);
         if (extras.ok() && extras.value().pads.size() != r.extras.pads.size()) __builtin_trap();
+        if (extras.ok() && extras.value().also.size() != r.also.size()) __builtin_trap();
+        // Each further arrangement reads back from what the host keeps of it.
+        for (const AlsoRequest& also : r.also)
+            if (!ArrangementFromOptions(MadeFrom(also)).ok()) __builtin_trap();
     }
     return 0;
 }

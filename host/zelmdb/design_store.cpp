@@ -124,6 +124,16 @@ void AppendI32(std::string& key, int32_t v) {
 
 const char* FileKindName(FileKind kind) { return kind == FileKind::Design ? "design" : "library"; }
 
+std::string DesignStore::NewerThanThis(const std::string& path, int version) {
+    return path + " was written by a newer orvex (schema " + std::to_string(version) + "; this one knows schema " +
+           std::to_string(SchemaVersion) + ")";
+}
+
+std::optional<std::string> DesignStore::NewerNote() const {
+    if (schemaVersion_ <= SchemaVersion) return std::nullopt;
+    return NewerThanThis(path_, schemaVersion_) + ": it is read as far as this one knows it, and never written";
+}
+
 DesignStore::DesignStore(std::string path, sqlite3* db, int lockFd)
     : path_(std::move(path)), db_(db), lockFd_(lockFd), statements_(std::make_unique<StatementCache>(db)) {
     // SQLite may end our transaction by itself after an error, taking back padstacks the record
@@ -255,11 +265,11 @@ Status DesignStore::Validate(std::optional<FileKind> expected, Access access) {
         return Failure(path_ + " is not an Orvex design or library (a foreign SQLite file)");
     }
     const int version = PragmaInt(db_, "PRAGMA user_version", &ok);
-    if (version > SchemaVersion) {
-        return Failure(path_ + " was written by a newer orvex (schema " + std::to_string(version) +
-                       ", this one reads up to " + std::to_string(SchemaVersion) + ")");
-    }
     if (!ok || version < 1) return Failure(path_ + " is damaged (no schema version)");
+    // What a newer orvex keeps may rely on what this one does not know to keep, so only its
+    // readers open such a file.
+    if (version > SchemaVersion && access == Access::ReadWrite)
+        return Failure(NewerThanThis(path_, version) + ", which this one never writes; nothing was changed");
     schemaVersion_ = version;
     {
         // A writer relies on the indexes to find names and keep them unique, so it has them
@@ -757,6 +767,12 @@ Status DesignStore::PutPluginRecord(const std::string& owner, const std::string&
               "data BLOB NOT NULL, PRIMARY KEY (owner, key)) WITHOUT ROWID"));
     auto put = statements_->Use("INSERT OR REPLACE INTO plugin_records VALUES (?,?,?)");
     return Write(put->Bind(1, owner).Bind(2, key).BindBlob(3, data));
+}
+
+Status DesignStore::DeletePluginRecord(const std::string& owner, const std::string& key) {
+    if (!GetPluginRecord(owner, key)) return {};
+    auto remove = statements_->Use("DELETE FROM plugin_records WHERE owner = ? AND key = ?");
+    return Write(remove->Bind(1, owner).Bind(2, key));
 }
 
 std::optional<std::string> DesignStore::GetPluginRecord(const std::string& owner, const std::string& key) {

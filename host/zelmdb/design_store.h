@@ -67,8 +67,9 @@ public:
     // Refuses an existing file other than an empty one; a failed or killed creation leaves no
     // file under the name.
     static Result<std::unique_ptr<DesignStore>> Create(const std::string& path, const DesignInfo& info);
-    // Refuses, naming the file, what is not ours, newer than us, damaged or of the wrong kind,
-    // in use by another program, and for ReadWrite a file or folder that cannot be written. A
+    // Refuses, naming the file, what is not ours, damaged or of the wrong kind, in use by another
+    // program, and for ReadWrite a file written by a newer orvex (naming both schema versions) and
+    // a file or folder that cannot be written. A newer file opens for reading: see NewerNote. A
     // change left half-done by a stopped writer is rolled back first where the file may be written.
     static Result<std::unique_ptr<DesignStore>> Open(const std::string& path, Access access,
                                                      Sharing sharing,
@@ -79,6 +80,9 @@ public:
 
     const std::string& path() const { return path_; }
     const DesignInfo& info() const { return info_; }
+    // For a file a newer orvex wrote, the words that say so, naming both schema versions; a
+    // reader passes them on.
+    std::optional<std::string> NewerNote() const;
 
     // A transaction holds every change until Commit; a crash or kill before it keeps nothing.
     // Exclusive keeps readers out too, so that no reader can stop the commit at its end. The
@@ -150,6 +154,8 @@ public:
     // A plug-in's own records, apart from the host's: any bytes under (owner, key).
     Status PutPluginRecord(const std::string& owner, const std::string& key, const std::string& data);
     std::optional<std::string> GetPluginRecord(const std::string& owner, const std::string& key);
+    // Done too when there is no such record, or no table of them.
+    Status DeletePluginRecord(const std::string& owner, const std::string& key);
     std::vector<Label> Labels();
 
     std::vector<Layer> Layers();
@@ -166,6 +172,7 @@ private:
     enum class State { Reading, Writing, Lost };
 
     DesignStore(std::string path, sqlite3* db, int lockFd);
+    static std::string NewerThanThis(const std::string& path, int version);
     static Status Populate(const std::string& path, const DesignInfo& info);
     Status Validate(std::optional<FileKind> expected, Access access);
     // Brings an older file up to SchemaVersion, all steps or none.

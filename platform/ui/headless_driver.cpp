@@ -112,6 +112,7 @@ bool HeadlessDriver::Fail(const ScriptAction& action, const std::string& message
     if (error_.empty()) {
         error_ = "line " + std::to_string(action.line) + ": " + message;
         failedLine_ = action.line;
+        failedVerb_ = action.verb;
         failure_ = kind;
     }
     stopping_ = true;
@@ -132,6 +133,7 @@ bool HeadlessDriver::NextInput() {
         AnswerOpenBox();
         return true;
     }
+    if (!HasNextAction()) return true;
     if (next_ < actions_.size()) {
         Perform(actions_[next_++]);
         return true;
@@ -141,6 +143,24 @@ bool HeadlessDriver::NextInput() {
     stopping_ = true;
     CancelTopWindow();
     return true;
+}
+
+bool HeadlessDriver::HasNextAction() {
+    if (next_ < actions_.size() || !more_) return true;
+    std::string error;
+    switch (more_(actions_, error)) {
+    case More::Some: return true;
+    case More::NotYet: return false;
+    case More::End: more_ = nullptr; return true;
+    case More::Failed: break;
+    }
+    more_ = nullptr;
+    if (error_.empty()) {
+        error_ = error;
+        failure_ = Failure::Other;
+    }
+    stopping_ = true;
+    return false;
 }
 
 void HeadlessDriver::AnswerOpenBox() {

@@ -3,6 +3,7 @@
 #pragma once
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,20 @@ public:
     // Windows the script can take pictures of besides screen, sheet and dialog.
     void SetWindowFinder(const std::string& name, std::function<HWND()> finder);
 
+    // A script that arrives while the dialog runs: asked for more once the actions given so far
+    // are done. It appends actions and answers Some; NotYet when its wait for them was cut short
+    // (a stop request), End when the script ended, Failed with the reason in `error`.
+    enum class More { Some, NotYet, End, Failed };
+    using MoreActions = std::function<More(std::vector<ScriptAction>& into, std::string& error)>;
+    void SetMoreActions(MoreActions more) { more_ = std::move(more); }
+
     bool Failed() const { return !error_.empty(); }
     const std::string& Error() const { return error_; }
     // The line of the action that failed, 0 while none has.
     int FailedLine() const { return failedLine_; }
+    // The action that failed, whose texts the message quotes; none when the script's own text
+    // was refused.
+    std::optional<ScriptVerb> FailedVerb() const { return failedVerb_; }
     // What kind of failure it was, for callers that answer each kind in their own words.
     enum class Failure { None, NoControl, Unreachable, NoEntry, Other };
     Failure FailureKind() const { return failure_; }
@@ -37,6 +48,8 @@ public:
 
 private:
     bool NextInput();
+    // False while a script that arrives as the dialog runs has no next action yet.
+    bool HasNextAction();
     void Perform(const ScriptAction& action);
     bool PerformOnWindow(const ScriptAction& action, HWND top);
     void PerformOnControl(const ScriptAction& action);
@@ -58,9 +71,11 @@ private:
 
     std::vector<ScriptAction> actions_;
     size_t next_ = 0;
+    MoreActions more_;
     std::map<std::string, std::function<HWND()>> finders_;
     std::string error_;
     int failedLine_ = 0;
+    std::optional<ScriptVerb> failedVerb_;
     Failure failure_ = Failure::None;
     bool stopAtBox_ = false;
     std::vector<std::string> notes_;

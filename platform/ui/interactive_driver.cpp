@@ -15,7 +15,9 @@
 
 namespace {
 
-constexpr int kLongestSleepMs = 1000;   // a bound, should an event ever go unnoticed
+// A bound, should an event ever go unnoticed; and a signal's stop request is seen within it, since
+// SDL goes on waiting when a signal interrupts its wait.
+constexpr int kLongestSleepMs = 250;
 constexpr int kHookSleepMs = 15;
 
 struct NamedDisplay {
@@ -52,9 +54,14 @@ void Fit(DisplayFit& fit) {
     fit = FitDisplay(mode.w, mode.h, dpi, fit);
 }
 
+// SDL would turn SIGINT and SIGTERM into a quit event, which closes only the innermost window;
+// the program's own handlers end the whole run.
+void KeepSignalsOurs() { SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); }
+
 }  // namespace
 
 bool InteractiveDriver::DisplayAvailable(DisplayFit& fit, std::string& why) {
+    KeepSignalsOurs();
     std::string names;
     const char* chosen = std::getenv("SDL_VIDEODRIVER");
     if (chosen && *chosen) {
@@ -94,6 +101,7 @@ InteractiveDriver::~InteractiveDriver() {
 }
 
 bool InteractiveDriver::Start(const char* title, int scale, std::string& error) {
+    KeepSignalsOurs();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         error = std::string("there is no display to show the dialog on: ") + SDL_GetError();
         return false;

@@ -107,39 +107,36 @@ bool SplitScriptLine(const std::string& line, std::vector<std::string>& words) {
     return true;
 }
 
-static ScriptParse Refuse(ScriptParse result, std::string error) {
-    result.actions.clear();
-    result.error = std::move(error);
-    return result;
+std::string ParseScriptLine(const std::string& line, int number, std::vector<ScriptAction>& into) {
+    const std::string where = "line " + std::to_string(number) + ": ";
+    std::vector<std::string> words;
+    if (!SplitScriptLine(line, words)) return where + "a quoted text is not closed";
+    if (words.empty()) return "";
+    auto rule = Verbs().find(words[0]);
+    if (rule == Verbs().end()) return where + "unknown action \"" + words[0] + "\"";
+    const int args = int(words.size()) - 1;
+    if (args < rule->second.minWords || args > rule->second.maxWords) {
+        return where + "\"" + words[0] + "\" takes " + std::to_string(rule->second.minWords) + " argument(s), not " +
+               std::to_string(args);
+    }
+    ScriptAction action;
+    action.verb = rule->second.verb;
+    action.line = number;
+    if (std::string error = Fill(action, words); !error.empty()) return where + error;
+    into.push_back(action);
+    return "";
 }
 
 ScriptParse ParseScript(const std::string& text) {
     ScriptParse result;
     std::istringstream in(text);
     std::string line;
-    std::vector<std::string> words;
     for (int number = 1; std::getline(in, line); ++number) {
-        const std::string where = "line " + std::to_string(number) + ": ";
-        if (!SplitScriptLine(line, words)) {
-            return Refuse(std::move(result), where + "a quoted text is not closed");
+        if (std::string error = ParseScriptLine(line, number, result.actions); !error.empty()) {
+            result.actions.clear();
+            result.error = std::move(error);
+            return result;
         }
-        if (words.empty()) continue;
-        auto rule = Verbs().find(words[0]);
-        if (rule == Verbs().end()) {
-            return Refuse(std::move(result), where + "unknown action \"" + words[0] + "\"");
-        }
-        const int args = int(words.size()) - 1;
-        if (args < rule->second.minWords || args > rule->second.maxWords) {
-            return Refuse(std::move(result), where + "\"" + words[0] + "\" takes " + std::to_string(rule->second.minWords) +
-                                             " argument(s), not " + std::to_string(args));
-        }
-        ScriptAction action;
-        action.verb = rule->second.verb;
-        action.line = number;
-        if (std::string error = Fill(action, words); !error.empty()) {
-            return Refuse(std::move(result), where + error);
-        }
-        result.actions.push_back(action);
     }
     return result;
 }

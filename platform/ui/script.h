@@ -22,6 +22,9 @@ struct ScriptParse {
 
 // Refuses the whole script at its first bad line, so nothing runs half a script.
 ScriptParse ParseScript(const std::string& text);
+// One line of a script, numbered `number`: appends its action, when it holds one, to `into`.
+// The refusal ("line N: ..."), or empty for a line that is fine.
+std::string ParseScriptLine(const std::string& line, int number, std::vector<ScriptAction>& into);
 
 // Splits a line into words; "..." quotes a word (\" and \\ inside). False on an open quote.
 bool SplitScriptLine(const std::string& line, std::vector<std::string>& words);

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/win/messages.h"
+#include "platform/win/stop_request.h"
+#include "platform/win/win_api.h"
 #include "platform/win/window_styles.h"
 
 bool IsRectEmptyValue(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
@@ -272,8 +275,23 @@ bool WindowManager::Next(MSG& msg, bool remove, bool wait) {
             if (remove && w->frameDirty) w->frameDirty = false;
             return true;
         }
-        if (!wait || !input_ || !input_()) return false;
+        if (!wait) return false;
+        // A stop asks no more input: each modal window closes in turn, the innermost first.
+        if (stop_request::Signal() != 0) {
+            if (!CloseTopModalForStop()) return false;
+            continue;
+        }
+        stopCloses_ = 0;
+        if (!input_ || !input_()) return false;
     }
+}
+
+// WM_CLOSE is the close box: Cancel for a dialog, the answer Escape gives for a message box.
+bool WindowManager::CloseTopModalForStop() {
+    constexpr int kMostCloses = 256;   // a window that will not close must not keep us here
+    const HWND top = GetModalWindow();
+    if (!top || ++stopCloses_ > kMostCloses) return false;
+    return Post({top, WM_CLOSE, 0, 0});
 }
 
 void WindowManager::PaintAll(HWND topLevel) {

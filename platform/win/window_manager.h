@@ -91,6 +91,9 @@ public:
 private:
     WindowManager() = default;
     HWND NextToPaintIn(std::span<const HWND> list) const;
+    // While a stop is requested: closes the innermost modal window; false when none is left, or
+    // when the windows would not close after many tries.
+    bool CloseTopModalForStop();
     void Spread(Window& w, const RECT& area);
     void InvalidateSiblingsAbove(const Window& w, const RECT& clientArea);
 
@@ -105,6 +108,7 @@ private:
     uint32_t invalidatePass_ = 0;   // one per outermost Invalidate
     int invalidateDepth_ = 0;
     int quitCode_ = 0;
+    int stopCloses_ = 0;
     int screenW_ = 1280;
     int screenH_ = 1024;
 };

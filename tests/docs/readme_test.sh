@@ -39,6 +39,8 @@ footprint d.design TO-5-8 8 'pin 1 "1" at -2.54 0 mm, padstack TO-PIN1(180.00)' 
 footprint d.design QFP48 48
 footprint parts.design QFN-32-1EP_5x5mm_P0.5mm 33
 footprint parts.design BGA-128_10x10mm_P0.8mm 128
+footprint hd.design DSUB-26-HD_Male_Vertical_P2.29x1.98mm 28 'pin 18 "18" at 19.465 -1.98 mm, padstack HD-PAD' \
+  'pin 19 "19" at 0 -3.96 mm, padstack HD-PAD' 'pin 27 "" at -13.7875 -1.98 mm, padstack MOUNT-3.05'
 # From the datasheet: the SO-8C without its pin 6, the ball grid without its middle columns.
 footprint lands.design SO-8C_3.9x4.9mm_P1.27mm 7 'pin 6 "7" at 4.95 -1.27 mm, padstack RR1.95x0.6r0.15'
 footprint lands.design BGA-96_8x14mm_P0.8mm 96 'pin 7 "B1" at 0 -0.8 mm, padstack C0.35'
@@ -50,8 +52,10 @@ cmp -s <(pins BGA-256_17x17mm_P1.0mm) <(pins BGA256) || fail "BGA256 differs fro
 
 # What the commands wrote besides the designs.
 for file in soic-8-preview.png SOIC-8.kicad_mod QFP48.kicad_mod mine.pretty/TO-5-8.kicad_mod \
-            parts.pretty/DSUB-9.kicad_mod; do
+            parts.pretty/DSUB-9.kicad_mod hd.pretty/DSUB-26-HD_Male_Vertical_P2.29x1.98mm.kicad_mod; do
   [ -s "$file" ] || fail "$file was not written"
 done
+grep -qF '(model "${KICAD6_3DMODEL_DIR}/Package_QFP.3dshapes/LQFP-48_7x7mm_P0.5mm.wrl"' Q.kicad_mod ||
+  fail "Q.kicad_mod lacks its model"
 [ "$(head -c 4 soic-8-preview.png | tail -c 3)" = PNG ] || fail "soic-8-preview.png is no PNG"
 [ "$failures" -eq 0 ]

@@ -6,18 +6,9 @@
 set -euo pipefail
 orvex=$1 module=$2 out=$3 picture=${4:-}
 
-for tool in xvfb-run xdotool import; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is missing (the packages xvfb, xdotool and imagemagick provide it)"
-    exit 77
-  fi
-done
-
-rm -rf "$out"
-mkdir -p "$out/home"
-ln -s "$module" "$out/home/tessra.dll"
-run=("$orvex" --home "$out/home")
-"${run[@]}" new "$out/d.design" --units mm >/dev/null
+source "$(dirname "$0")/x_session.sh"
+need_tools "xvfb, xdotool and imagemagick" xvfb-run xdotool import
+fresh_design "$orvex" "$module" "$out"
 "${run[@]}" padstack add "$out/d.design" R60 --shape round --width 0.6 --height 0.6 --drill 0.3 >/dev/null
 
 # The person's part, on the virtual display. A fresh host folder opens the sheet centred on

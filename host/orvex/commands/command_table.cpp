@@ -30,7 +30,8 @@ const std::vector<Command>& Commands() {
          RunRun},
         {"show", nullptr, "show DESIGN [FOOTPRINT] [--json]", {{}, {"--json"}, {}, 1, 2}, RunShow},
         {"export", nullptr,
-         "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--body WxH] [--force] | export DESIGN --kicad DIR.pretty [--force]",
+         "export DESIGN FOOTPRINT --kicad OUT.kicad_mod [--body WxH] [--model PATH [--model-offset X Y Z] "
+         "[--model-rotate X Y Z]] [--force] | export DESIGN --kicad DIR.pretty [--force]",
          ExportArgRules(), RunExport},
         {"generate", nullptr,
          "generate DESIGN FOOTPRINT --style grid|dual|stagger-x|stagger-y|chip-carrier|circular "
@@ -39,7 +40,10 @@ const std::vector<Command>& Commands() {
          "--continue-numbering|--alpha-numeric --center-start|--corner-start "
          "--alphabet LETTERS --padstack NAME --pin1-padstack NAME --body WxH] "
          "[--pad NAME X Y PADSTACK]... [--pads-about center|origin] [--omit NAMES]... [--turn 90|180|270] "
-         "[--start-angle DEG] [--ep-paste NxM[@COVERAGE]] [--allow-overlap] | generate [DESIGN] --from-json FILE",
+         "[--start-angle DEG] [--ep-paste NxM[@COVERAGE]] [--name-width N] [--pin-padstack NAMES=PADSTACK]... "
+         "[--allow-overlap] "
+         "[--also --style STYLE [its options] [--at X Y] [--share-names] --end-also]... "
+         "| generate [DESIGN] --from-json FILE",
          GenerateArgRules(), RunGenerate},
     };
     return commands;

@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "host/orvex/commands/command_table.h"
+#include "host/orvex/commands/open_to_read.h"
 #include "host/orvex/export/export_target.h"
 #include "host/orvex/export/kicad_footprint.h"
 #include "host/orvex/requests/export_request.h"
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/design_store.h"
 #include "platform/win/whole_file.h"
 
@@ -32,10 +34,12 @@ Result<Files> LibraryFiles(zelmdb::DesignStore& store, const std::string& folder
     for (const zelmdb::Symbol& s : store.Symbols()) {
         const std::string name = store.NameText(s.nameId).value_or("");
         if (!names.insert(name).second) continue;
-        if (!FileNameable(name)) return Failure{"the footprint name '" + name + "' cannot be a file name"};
+        // The name is the design's 8-bit text; the file's name is UTF-8, as the file is.
+        const std::string shown = Utf8FromLatin1(name);
+        if (!FileNameable(name)) return Failure{"the footprint name '" + shown + "' cannot be a file name"};
         auto text = KicadFootprintText(store, name);
-        if (!text.ok()) return Failure{name + ": " + text.error()};
-        files.emplace_back(folder + "/" + name + KicadFootprintSuffix, text.value());
+        if (!text.ok()) return Failure{shown + ": " + text.error()};
+        files.emplace_back(folder + "/" + shown + KicadFootprintSuffix, text.value());
     }
     if (files.empty()) return Failure{"the design holds no footprint"};
     return files;
@@ -43,7 +47,7 @@ Result<Files> LibraryFiles(zelmdb::DesignStore& store, const std::string& folder
 
 Result<Files> FilesOf(zelmdb::DesignStore& store, const ExportRequest& r) {
     if (!r.footprint) return LibraryFiles(store, r.out);
-    TRY_ASSIGN(text, KicadFootprintText(store, *r.footprint, r.body));
+    TRY_ASSIGN(text, KicadFootprintText(store, *r.footprint, r.body, r.model));
     return Files{{r.out, text}};
 }
 
@@ -62,8 +66,7 @@ Status Writable(const ExportRequest& r, const Files& files) {
 }
 
 Status Export(const ExportRequest& r) {
-    TRY_ASSIGN(store, zelmdb::DesignStore::Open(r.design, zelmdb::DesignStore::Access::ReadOnly,
-                                                zelmdb::DesignStore::Sharing::Shared));
+    TRY_ASSIGN(store, OpenToRead(r.design));
     auto files = FilesOf(*store, r);
     if (!files.ok()) return Failure{r.design + ": " + files.error() + "; nothing was written"};
     if (Status writable = Writable(r, files.value()); !writable.ok())
@@ -74,7 +77,8 @@ Status Export(const ExportRequest& r) {
     }
     const size_t n = files.value().size();
     if (r.footprint) {
-        std::printf("%s: footprint %s written to %s\n", r.design.c_str(), r.footprint->c_str(), r.out.c_str());
+        std::printf("%s: footprint %s written to %s\n", r.design.c_str(), Utf8FromLatin1(*r.footprint).c_str(),
+                    r.out.c_str());
     } else {
         std::printf("%s: %zu footprint%s written to %s\n", r.design.c_str(), n, n == 1 ? "" : "s", r.out.c_str());
     }

@@ -11,11 +11,13 @@
 #include "host/orvex/extras/land_check.h"
 #include "host/orvex/extras/pad_overlap.h"
 #include "host/orvex/hosting/dialog_session.h"
+#include "host/orvex/hosting/run_refusal.h"
+#include "host/orvex/hosting/stop_signals.h"
 #include "host/orvex/requests/generate_request.h"
 #include "host/orvex/requests/package_feed.h"
 #include "host/orvex/text/json_reader.h"
+#include "host/orvex/text/latin1.h"
 #include "platform/ui/headless_driver.h"
-#include "platform/win/message_box.h"
 #include "platform/win/whole_file.h"
 
 namespace {
@@ -44,50 +46,18 @@ Result<std::string> DesignOf(const ArgList& a, const std::vector<GenerateRequest
     if (design.empty()) return R::Fail("no design: give DESIGN or \"design\" in every entry");
     for (const GenerateRequest& r : requests)
         if (!r.design.empty() && r.design != design)
-            return R::Fail(r.footprint + " names the design " + r.design + ", not " + design +
+            return R::Fail(Utf8FromLatin1(r.footprint) + " names the design " + r.design + ", not " + design +
                            "; one command stores into one design");
     return design;
-}
-
-std::string DriverRefusal(const GenerateRequest& request, const GenerateScript& script, const HeadlessDriver& driver) {
-    const int line = driver.FailedLine();
-    const std::string origin = line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
-    if (origin == "--padstack" || origin == "--pin1-padstack") {
-        const std::string& name = origin == "--padstack" ? request.padstack : request.pin1Padstack;
-        return origin + ": the dialog offers no padstack named " + name +
-               " (it lists the design's usable padstacks and those of the PADSTACK_LIB libraries)";
-    }
-    if (driver.FailureKind() == HeadlessDriver::Failure::Unreachable)
-        return origin + " does not apply to the " + request.styleName + " style as set";
-    return (origin.empty() ? "" : origin + ": ") + driver.Error();
-}
-
-// The option whose action the dialog answered with a message: the driver stops there, so it is
-// the last action it took. Empty for the closing OK.
-std::string BoxOrigin(const GenerateScript& script, const HeadlessDriver& driver) {
-    const int taken = int(script.actions.size()) - driver.ActionsLeft();
-    if (taken < 1) return "";
-    const int line = script.actions[size_t(taken - 1)].line;
-    return line >= 1 && line <= int(script.origins.size()) ? script.origins[size_t(line - 1)] : "";
-}
-
-std::string BoxesSaid() {
-    std::string said;
-    for (const ShownMessageBox& box : ShownMessageBoxes()) said += (said.empty() ? "" : ", then ") + ("\"" + box.Text + "\"");
-    return said;
 }
 
 // Whether the run stored the footprint; the refusal says why not.
 Status Stored(DialogSession& session, const GenerateRequest& request, const GenerateScript& script,
               const HeadlessDriver& driver, int32_t result) {
-    if (driver.Failed()) return Failure{DriverRefusal(request, script, driver)};
-    if (Status written = session.AllWritten(); !written.ok())
+    if (Status written = session.AllWritten(); !driver.Failed() && !written.ok())
         return Failure{"the footprint was NOT stored: " + written.error()};
-    if (result == 1 && session.Holds(request.footprint)) return {};
-    const std::string said = BoxesSaid();
-    if (said.empty()) return Failure{"the dialog did not end with OK"};
-    const std::string origin = BoxOrigin(script, driver);
-    return Failure{(origin.empty() ? "" : origin + ": ") + "the dialog says " + said};
+    return ScriptOutcome(script, driver, session.Boxes(), result == 1 && session.Holds(request.footprint),
+                         request.styleName);
 }
 
 // Whether the host did its extras to the stored footprint, and its pads keep apart unless the
@@ -127,14 +97,25 @@ Status GenerateOne(DialogSession& session, const GenerateRequest& asked) {
     if (done.ok()) done = ExtrasKept(session, request);
     if (done.ok()) done = LandsKept(session, request, lands);
     if (!done.ok()) return Failure{label + ": " + done.error() + "; nothing was stored"};
-    if (std::string said = BoxesSaid(); !said.empty())
+    if (std::string said = BoxesSaid(session.Boxes()); !said.empty())
         std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", label.c_str(), said.c_str());
+    for (const std::string& note : session.ExtrasNotes())
+        std::fprintf(stderr, "orvex: %s: %s; the footprint goes on\n", label.c_str(), note.c_str());
     return {};
 }
 
-Status Generate(const std::string& file, const std::string& hostFolder, const std::vector<GenerateRequest>& requests) {
-    TRY_ASSIGN(session, DialogSession::Open(file, hostFolder, kDefaultScreenWidth, kDefaultScreenHeight));
-    for (const GenerateRequest& request : requests) TRY(GenerateOne(*session, request));
+// A stop signal ends the batch where it is: the dialog it cancelled did not refuse anything.
+Status Generate(const std::string& file, const HostFolder& host, const std::vector<GenerateRequest>& requests,
+                const StopSignals& stop) {
+    const std::string none = "nothing of the batch was stored; " + file + " is unchanged";
+    TRY_ASSIGN(session, DialogSession::Open(file, host, kDefaultScreenWidth, kDefaultScreenHeight));
+    if (session->PluginNote()) std::fprintf(stderr, "orvex: note: %s\n", session->PluginNote()->c_str());
+    for (const GenerateRequest& request : requests) {
+        const Status one = GenerateOne(*session, request);
+        TRY(stop.Check(none));
+        TRY(one);
+    }
+    TRY(stop.Check(none));
     if (Status kept = session->Keep(); !kept.ok()) return Failure{kept.error() + "; nothing was stored"};
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");
     return {};
@@ -159,6 +140,7 @@ Status WordsFit(const ArgList& a) {
 int RunGenerate(const Command& self, const CommandContext& context) {
     const ArgList& a = context.args;
     if (Status fits = WordsFit(a); !fits.ok()) return self.RefuseUsage(fits.error());
+    const StopSignals stop;
     std::vector<GenerateRequest> requests;
     if (const auto json = a.Value("--from-json")) {
         auto batch = FromJsonFile(*json, BatchTolerancesOf(a).value());
@@ -173,5 +155,6 @@ int RunGenerate(const Command& self, const CommandContext& context) {
         if (Status usable = DialogSession::NameUsable(request.footprint); !usable.ok()) return Refuse(usable.error());
     auto design = DesignOf(a, requests);
     if (!design.ok()) return Refuse(design.error());
-    return Finish(Generate(design.value(), context.host.path(), requests));
+    const Status done = Generate(design.value(), context.host, requests, stop);
+    return done.ok() ? ExitOk : Refuse(done.error(), stop.ExitCode(ExitRefused));
 }

@@ -3,23 +3,27 @@
 #include <strings.h>
 
 #include "host/orvex/commands/command_table.h"
+#include "host/orvex/commands/open_to_read.h"
 #include "host/orvex/hosting/library_list.h"
 #include "host/orvex/requests/library_request.h"
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/design_store.h"
 
 namespace {
 
 Status AddLibrary(const LibraryRequest& request, const std::string& ini) {
     // Only a real library goes into the list: the dialog would otherwise pass it over silently.
-    TRY(zelmdb::DesignStore::Open(request.path, zelmdb::DesignStore::Access::ReadOnly,
-                                  zelmdb::DesignStore::Sharing::Shared, zelmdb::FileKind::Library));
-    if (Status fits = FitsIniLine(request); !fits.ok())
-        return Failure{ini + " cannot list " + request.path + ": " + fits.error()};
+    TRY(OpenToRead(request.path, zelmdb::FileKind::Library));
+    // The file holds the library's name as the dialog lists it, an 8-bit text; its path stays
+    // the bytes that find the file.
+    auto key = Latin1FromUtf8(request.key);
+    Status fits = key.ok() ? FitsIniLine(request) : Failure{"its name: " + key.error()};
+    if (!fits.ok()) return Failure{ini + " cannot list " + request.path + ": " + fits.error()};
     const LibraryList list(ini);
     TRY_ASSIGN(old, list.Read());
-    LibraryList::Lines lines{{request.key, request.path}};
+    LibraryList::Lines lines{{key.value(), request.path}};
     for (const auto& line : old) {
-        const bool same = strcasecmp(line.first.c_str(), request.key.c_str()) == 0 &&
+        const bool same = strcasecmp(line.first.c_str(), key.value().c_str()) == 0 &&
                           strcasecmp(line.second.c_str(), request.path.c_str()) == 0;
         if (!same) lines.push_back(line);
     }
@@ -29,5 +33,6 @@ Status AddLibrary(const LibraryRequest& request, const std::string& ini) {
 }  // namespace
 
 int RunLibraryAdd(const Command&, const CommandContext& context) {
+    if (Status settings = context.host.SettingsWritable(); !settings.ok()) return Refuse(settings.error());
     return Finish(AddLibrary(LibraryRequestOf(context.args), context.host.iniPath()));
 }

@@ -22,5 +22,6 @@ Status RemoveLibrary(const LibraryRequest& request, const std::string& ini) {
 }  // namespace
 
 int RunLibraryRemove(const Command&, const CommandContext& context) {
+    if (Status settings = context.host.SettingsWritable(); !settings.ok()) return Refuse(settings.error());
     return Finish(RemoveLibrary(LibraryRequestOf(context.args), context.host.iniPath()));
 }

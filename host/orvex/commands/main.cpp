@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     }
     auto args = ArgList::Parse(std::vector<std::string>(words.begin() + long(at), words.end()), command->rules);
     if (!args.ok()) return command->RefuseUsage(args.error());
+    if (Status names = args.value().ToHostTexts(command->rules); !names.ok()) return Refuse(names.error());
     auto host = HostFolder::Prepare(home);
     if (!host.ok()) return Refuse(host.error());
     return command->run(*command, CommandContext{host.value(), std::move(args.value())});

@@ -3,6 +3,7 @@
 
 #include "host/orvex/commands/command_table.h"
 #include "host/orvex/requests/padstack_request.h"
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/pad_layers.h"
 #include "host/zelmdb/transaction.h"
@@ -31,11 +32,11 @@ Status AddPadstack(const PadstackRequest& request) {
     const int padLayer = zelmdb::PadLayers(*store).Of(request.kind, request.bottom);
     TRY_ASSIGN(padstack, PadstackOf(request, store->info(), padLayer));
     if (store->FindPadstack(request.name) != 0)
-        return Failure{"padstack " + request.name + " already exists in " + request.file};
+        return Failure{"padstack " + Utf8FromLatin1(request.name) + " already exists in " + request.file};
     TRY_ASSIGN(transaction, zelmdb::Transaction::Begin(*store));
     const Result<int32_t> id = Stored(*store, transaction, padstack, request.name);
     if (!id.ok()) return Failure{id.error() + ": the padstack was NOT stored"};
-    std::printf("%s: padstack %d %s\n", request.file.c_str(), id.value(), request.name.c_str());
+    std::printf("%s: padstack %d %s\n", request.file.c_str(), id.value(), Utf8FromLatin1(request.name).c_str());
     return {};
 }
 

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "host/orvex/commands/command_table.h"
+#include "host/orvex/commands/open_to_read.h"
 #include "host/orvex/text/display_length.h"
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/pad_layers.h"
 #include "host/zelmdb/record_layout.h"
@@ -44,7 +46,7 @@ Status PrintPadstack(zelmdb::DesignStore& store, const zelmdb::PadLayers& layers
     const zelmdb::DesignInfo& info = store.info();
     TRY_ASSIGN(form, store.Form(p.formId));
     const auto place = layers.PadOf(p);
-    std::printf("%d %s", p.id, store.NameText(p.nameId).value_or("").c_str());
+    std::printf("%d %s", p.id, Utf8FromLatin1(store.NameText(p.nameId).value_or("")).c_str());
     for (size_t i = 0; i < p.layers.size(); ++i) {
         const zelmdb::LayerGeometry& l = p.layers[i];
         if (l.shape == zelmdb::PadShape::None || i == zelmdb::LayerIndex(zelmdb::PadLayer::Drill)) continue;
@@ -64,8 +66,7 @@ Status PrintPadstack(zelmdb::DesignStore& store, const zelmdb::PadLayers& layers
 
 int RunPadstackList(const Command&, const CommandContext& context) {
     const std::string& file = context.args.positional()[0];
-    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadOnly,
-                                            zelmdb::DesignStore::Sharing::Shared);
+    auto opened = OpenToRead(file);
     if (!opened.ok()) return Refuse(opened.error());
     zelmdb::DesignStore& store = *opened.value();
     const zelmdb::PadLayers layers(store);

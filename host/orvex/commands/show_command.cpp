@@ -4,10 +4,12 @@
 #include <string>
 
 #include "host/orvex/commands/command_table.h"
+#include "host/orvex/commands/open_to_read.h"
 #include "host/orvex/extras/footprint_extras.h"
 #include "host/orvex/extras/land_summary.h"
 #include "host/orvex/text/display_length.h"
 #include "host/orvex/text/json_writer.h"
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/design_store.h"
 #include "host/zelmdb/pad_layers.h"
 #include "host/zelmdb/record_layout.h"
@@ -118,7 +120,24 @@ Status WritePadstacks(JsonWriter& j, zelmdb::DesignStore& store, DesignView& vie
     return {};
 }
 
-Status WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view, const std::string& only) {
+// What the host keeps with the footprint, as it keeps it; a damaged record is told, not hidden.
+void WriteHostRecord(JsonWriter& j, zelmdb::DesignStore& store, const std::string& footprint) {
+    if (!store.GetPluginRecord(kHostRecordOwner, footprint)) {
+        j.Key("host").Null();
+        return;
+    }
+    const auto extras = LoadExtras(store, footprint);
+    if (!extras.ok()) {
+        j.Key("host").Null().Key("host_damaged").String(extras.error());
+        return;
+    }
+    j.Key("host");
+    WriteExtras(j, extras.value());
+    if (extras.value().land) WriteShownLandPattern(j.Key("land_pattern"), *extras.value().land);
+}
+
+void WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view,
+                     const std::string& only) {
     const auto components = store.Components();
     const auto labels = store.Labels();
     j.Key("footprints").BeginArray();
@@ -155,12 +174,22 @@ Status WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& vi
                 .Key("width").Int(t.lineWidth).EndObject();
         }
         j.EndArray();
-        TRY_ASSIGN(extras, LoadExtras(store, name));
-        if (extras.land) WriteShownLandPattern(j.Key("land_pattern"), *extras.land);
+        WriteHostRecord(j, store, name);
         j.EndObject();
     }
     j.EndArray();
-    return {};
+}
+
+// What the host did to one arrangement, a line each.
+void PrintShape(const ArrangementShape& shape, const char* indent) {
+    if (shape.nameWidth != 0) std::printf("%snumeric names padded to %d digits\n", indent, shape.nameWidth);
+    for (const PinPadstack& p : shape.pinPadstacks) {
+        std::string list;
+        for (const std::string& item : p.pins) list += (list.empty() ? "" : ",") + item;
+        std::printf("%spads %s on padstack %s\n", indent, Utf8FromLatin1(list).c_str(),
+                    Utf8FromLatin1(p.padstack).c_str());
+    }
+    if (shape.startAngle != 0) std::printf("%spin 1 of the circle at %g degrees\n", indent, shape.startAngle / 60.0);
 }
 
 // A footprint shown alone: every pin where it stands, in the design's unit, and what the host
@@ -171,23 +200,31 @@ Status PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb::Sym
     const char* unitName = unit ? unit->option : "units";
     for (size_t n = 0; n < s.pins.size(); ++n) {
         const zelmdb::Pin& pin = s.pins[n];
-        std::printf("    pin %zu \"%s\" at %s %s %s, padstack %s\n", n + 1, view.Name(pin.nameId).c_str(),
+        std::printf("    pin %zu \"%s\" at %s %s %s, padstack %s\n", n + 1, Utf8FromLatin1(view.Name(pin.nameId)).c_str(),
                     DisplayLength(pin.x, info).c_str(), DisplayLength(pin.y, info).c_str(), unitName,
-                    view.PadstackName(pin.padstack).c_str());
+                    Utf8FromLatin1(view.PadstackName(pin.padstack)).c_str());
     }
     TRY_ASSIGN(e, LoadExtras(store, name));
+    const char* about = e.padsAbout == PadsAbout::Center ? "centre" : "origin";
+    PrintShape(e.shape, "    ");
+    for (size_t k = 0; k < e.also.size(); ++k) {
+        const AlsoArrangement& a = e.also[k];
+        std::printf("    %s at %s %s %s from the first arrangement's %s%s: %s\n", AlsoLabel(k).c_str(),
+                    DisplayLength(a.x, info).c_str(), DisplayLength(a.y, info).c_str(), unitName, about,
+                    a.shareNames ? ", sharing names" : "", Utf8FromLatin1(OptionListText(a.madeFrom)).c_str());
+        PrintShape(a.shape, "      ");
+    }
     for (const ExtraPad& pad : e.pads)
-        std::printf("    extra pad \"%s\" at %s %s %s from the %s, padstack %s\n", pad.name.c_str(),
-                    DisplayLength(pad.x, info).c_str(), DisplayLength(pad.y, info).c_str(), unitName,
-                    e.padsAbout == PadsAbout::Center ? "centre" : "origin", pad.padstack.c_str());
-    for (const std::string& item : e.omit) std::printf("    omitted %s\n", item.c_str());
-    if (e.startAngle != 0) std::printf("    pin 1 of the circle at %g degrees\n", e.startAngle / 60.0);
+        std::printf("    extra pad \"%s\" at %s %s %s from the %s, padstack %s\n", Utf8FromLatin1(pad.name).c_str(),
+                    DisplayLength(pad.x, info).c_str(), DisplayLength(pad.y, info).c_str(), unitName, about,
+                    Utf8FromLatin1(pad.padstack).c_str());
+    for (const std::string& item : e.omit) std::printf("    omitted %s\n", Utf8FromLatin1(item).c_str());
     if (e.turn != 0) std::printf("    turned %d degrees counter-clockwise\n", e.turn / 60);
     if (e.epPaste)
         std::printf("    exposed pad paste in %d x %d windows covering %g of it\n", e.epPaste->across, e.epPaste->down,
                     e.epPaste->coverage);
     if (e.land)
-        for (const std::string& line : LandTable(*e.land)) std::printf("    %s\n", line.c_str());
+        for (const std::string& line : LandTable(*e.land)) std::printf("    %s\n", Utf8FromLatin1(line).c_str());
     return {};
 }
 
@@ -200,12 +237,12 @@ Status PrintText(zelmdb::DesignStore& store, DesignView& view, const std::string
                 info.layerCount, info.inchesPerUnit);
     const auto padstacks = store.Padstacks();
     std::printf("padstacks: %zu\n", padstacks.size());
-    for (const auto& p : padstacks) std::printf("  %d %s\n", p.id, view.Name(p.nameId).c_str());
+    for (const auto& p : padstacks) std::printf("  %d %s\n", p.id, Utf8FromLatin1(view.Name(p.nameId)).c_str());
     std::printf("footprints:\n");
     for (const auto& s : store.Symbols()) {
         const std::string name = view.Name(s.nameId);
         if (!only.empty() && name != only) continue;
-        std::printf("  %s (symbol %d): %zu pins, centre %d %d\n", name.c_str(), s.id, s.pins.size(),
+        std::printf("  %s (symbol %d): %zu pins, centre %d %d\n", Utf8FromLatin1(name).c_str(), s.id, s.pins.size(),
                     s.centerX, s.centerY);
         if (!only.empty()) TRY(PrintPins(store, view, s, name));
     }
@@ -218,11 +255,10 @@ int RunShow(const Command&, const CommandContext& context) {
     const ArgList& a = context.args;
     const std::string& file = a.positional()[0];
     const std::string only = a.positional().size() == 2 ? a.positional()[1] : "";
-    auto opened = zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadOnly,
-                                            zelmdb::DesignStore::Sharing::Shared);
+    auto opened = OpenToRead(file);
     if (!opened.ok()) return Refuse(opened.error());
     zelmdb::DesignStore& store = *opened.value();
-    if (!only.empty() && store.FindSymbol(only) == 0) return Refuse(file + " holds no footprint named " + only);
+    if (!only.empty() && store.FindSymbol(only) == 0) return Refuse(file + " holds no footprint named " + Utf8FromLatin1(only));
     DesignView view(store);
     if (!a.Has("--json")) {
         const Status printed = PrintText(store, view, file, only);
@@ -232,7 +268,7 @@ int RunShow(const Command&, const CommandContext& context) {
     j.BeginObject();
     WriteDesign(j, file, store.info());
     if (Status written = WritePadstacks(j, store, view); !written.ok()) return Refuse(written.error());
-    if (Status written = WriteFootprints(j, store, view, only); !written.ok()) return Refuse(file + ": " + written.error());
+    WriteFootprints(j, store, view, only);
     j.EndObject();
     std::printf("%s\n", j.text().c_str());
     return ExitOk;

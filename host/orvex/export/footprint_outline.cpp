@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -19,6 +20,7 @@ constexpr double ChamferShare = 0.25, MaxChamfer = 1.0;
 
 double SnapDown(double v) { return std::floor(v / CourtyardGrid + 1e-6) * CourtyardGrid; }
 double SnapUp(double v) { return std::ceil(v / CourtyardGrid - 1e-6) * CourtyardGrid; }
+Box Snapped(const Box& b) { return {SnapDown(b.left), SnapDown(b.top), SnapUp(b.right), SnapUp(b.bottom)}; }
 
 // What is left of the line from `a` to `b` (along x when `alongX`, at the fixed other
 // coordinate `at`) once every pad's keep-out is taken from it.
@@ -95,15 +97,27 @@ std::vector<Point> MarkOnSide(const Point& d, const Box& pin1, const Box& silk) 
     return {{cx, d.y * tipAt}, {cx - half, d.y * baseAt}, {cx + half, d.y * baseAt}};
 }
 
-bool ClearOfPads(const std::vector<Point>& mark, const std::vector<Box>& pads) {
+// The box the mark's lines cover.
+Box MarkBox(const std::vector<Point>& mark) {
     Box box{mark[0].x, mark[0].y, mark[0].x, mark[0].y};
     for (const Point& p : mark) box = box.United({p.x, p.y, p.x, p.y});
+    return box.Grown(SilkLine / 2);
+}
+
+bool ClearOfPads(const std::vector<Point>& mark, const std::vector<Box>& pads) {
+    const Box box = MarkBox(mark).Grown(-SilkLine / 2);
     return std::none_of(pads.begin(), pads.end(), [&](const Box& p) { return p.Grown(SilkKeepout).Overlaps(box); });
 }
 
-// The mark on the first side of pin 1 that keeps clear of every pad, trying outward from the
-// body's centre first.
-std::vector<Point> PinOneMark(const std::vector<Box>& pads, const Box& body, const Box& silk) {
+bool Inside(const Box& inner, const Box& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// The mark on the first side of pin 1 that keeps clear of every pad and inside `yard`, trying
+// outward from the body's centre first; else on the first side clear of the pads, for the
+// courtyard to grow round it.
+std::vector<Point> PinOneMark(const std::vector<Box>& pads, const Box& body, const Box& silk, const Box& yard) {
     const Box& pin1 = pads.front();
     const double dx = (pin1.CentreX() - body.CentreX()) / std::max(body.right - body.left, 1e-9);
     const double dy = (pin1.CentreY() - body.CentreY()) / std::max(body.bottom - body.top, 1e-9);
@@ -111,11 +125,14 @@ std::vector<Point> PinOneMark(const std::vector<Box>& pads, const Box& body, con
     const bool xFirst = std::abs(dx) >= std::abs(dy);
     const Point sides[4] = {xFirst ? Point{sx, 0} : Point{0, sy}, xFirst ? Point{0, sy} : Point{sx, 0},
                             xFirst ? Point{0, -sy} : Point{-sx, 0}, xFirst ? Point{-sx, 0} : Point{0, -sy}};
+    std::optional<std::vector<Point>> clear;
     for (const Point& d : sides) {
         std::vector<Point> mark = MarkOnSide(d, pin1, silk);
-        if (ClearOfPads(mark, pads)) return mark;
+        if (!ClearOfPads(mark, pads)) continue;
+        if (Inside(MarkBox(mark), yard)) return mark;
+        if (!clear) clear = std::move(mark);
     }
-    return MarkOnSide(sides[0], pin1, silk);
+    return clear ? *clear : MarkOnSide(sides[0], pin1, silk);
 }
 
 }  // namespace
@@ -138,10 +155,14 @@ FootprintOutline MakeOutline(const std::vector<Box>& pads, const Box& body, bool
     o.fab = FabOutline(body, pin1);
     const Box silk = body.Grown(bodyGiven ? SilkBodyGap : SilkKeepout + 1e-9);
     o.silk = SilkOutline(silk, pads);
-    if (!pads.empty()) o.pin1Mark = PinOneMark(pads, body, silk);
     const Box all = pads.empty() ? body : PadsOutline(pads).United(body);
-    // Round pads alone the silkscreen stands further out than the margin; the courtyard holds it.
-    const Box grown = all.Grown(CourtyardMargin).United(silk.Grown(SilkLine / 2));
-    o.courtyard = {SnapDown(grown.left), SnapDown(grown.top), SnapUp(grown.right), SnapUp(grown.bottom)};
+    // Round pads alone the silkscreen stands further out than the margin; the courtyard holds it,
+    // and the pin-1 mark too where no side of pin 1 has room for it inside.
+    Box grown = all.Grown(CourtyardMargin).United(silk.Grown(SilkLine / 2));
+    if (!pads.empty()) {
+        o.pin1Mark = PinOneMark(pads, body, silk, Snapped(grown));
+        grown = grown.United(MarkBox(o.pin1Mark));
+    }
+    o.courtyard = Snapped(grown);
     return o;
 }

@@ -41,7 +41,7 @@ struct FootprintOutline {
     std::vector<Point> fab;         // closed: the body with the corner nearest pin 1 cut
     std::vector<Segment> silk;      // the outline, broken where it would come near copper
     std::vector<Point> pin1Mark;    // a filled triangle on the silkscreen pointing at pin 1
-    Box courtyard;
+    Box courtyard;                  // round everything, the mark too
 };
 
 // `pads` are the pads' boxes as turned, pin 1 first. Without a body size the pads' outline

@@ -6,6 +6,7 @@
 #include <numbers>
 #include <utility>
 
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/pad_form.h"
 #include "host/zelmdb/record_layout.h"
 
@@ -63,7 +64,7 @@ Result<KicadPad> KicadPads::Of(int16_t padstackId) {
     auto stack = store_.GetPadstack(padstackId);
     if (!stack || stack->layers.size() <= zelmdb::LayerIndex(zelmdb::PadLayer::Drill))
         return Failure{"a pin names padstack " + std::to_string(padstackId) + ", which the design does not hold"};
-    TRY_ASSIGN(pad, Make(*stack, store_.NameText(stack->nameId).value_or("")));
+    TRY_ASSIGN(pad, Make(*stack, Utf8FromLatin1(store_.NameText(stack->nameId).value_or(""))));
     return pads_[padstackId] = pad;
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "host/orvex/text/latin1.h"
+
 SexprWriter& SexprWriter::Open(const std::string& head) {
     if (depth_ > 0 && depth_ <= 2) {
         text_.push_back('\n');
@@ -59,7 +61,8 @@ std::string SexprWriter::FormatNumber(double value) {
 
 std::string SexprWriter::Quote(const std::string& text) {
     std::string q = "\"";
-    for (char c : text) {
+    // A design's texts are Latin-1; the file is UTF-8.
+    for (char c : Utf8FromLatin1(text)) {
         if (c == '"' || c == '\\') {
             q += '\\';
             q += c;

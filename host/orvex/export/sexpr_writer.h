@@ -1,4 +1,5 @@
-// Writes an s-expression text: lists, bare symbols, quoted strings and plain decimal numbers.
+// Writes an s-expression text: lists, bare symbols, quoted strings and plain decimal numbers. The
+// strings are a design's 8-bit texts, written out as UTF-8.
 #pragma once
 #include <string>
 

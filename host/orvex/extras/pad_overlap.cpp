@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/record_layout.h"
 
 namespace {
@@ -97,7 +98,7 @@ Status PadsApart(zelmdb::DesignStore& store, const std::string& footprint) {
     if (!pair) return {};
     const auto name = [&](size_t i) {
         const std::string text = store.NameText(symbol->pins[i].nameId).value_or("");
-        return text.empty() ? "pin " + std::to_string(i + 1) + " (no name)" : "\"" + text + "\"";
+        return text.empty() ? "pin " + std::to_string(i + 1) + " (no name)" : "\"" + Utf8FromLatin1(text) + "\"";
     };
     const auto [a, b] = *pair;
     const bool spot = boxes[a].x == boxes[b].x && boxes[a].y == boxes[b].y;

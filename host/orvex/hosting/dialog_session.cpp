@@ -3,8 +3,10 @@
 #include "host/orvex/hosting/dialog_session.h"
 
 #include "host/orvex/extras/extras_applier.h"
+#include "host/orvex/hosting/arrangement_builder.h"
 #include "host/orvex/hosting/plugin_folder.h"
 #include "host/orvex/hosting/plugin_windows.h"
+#include "host/orvex/text/latin1.h"
 #include "host/zelmdb/database_set.h"
 #include "host/zelmdb/record_layout.h"
 #include "platform/ui/headless_driver.h"
@@ -15,17 +17,15 @@
 namespace {
 
 constexpr const char* PluginModule = "tessra.dll";
-// The plug-in keeps what each footprint was made from under this owner and the footprint's name.
-constexpr const char* PluginRecordOwner = "Tessra";
 
 }  // namespace
 
-Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& file, const std::string& hostFolder,
+Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& file, const HostFolder& host,
                                                            int screenWidth, int screenHeight) {
     TRY_ASSIGN(opened, zelmdb::DesignStore::Open(file, zelmdb::DesignStore::Access::ReadWrite,
                                                  zelmdb::DesignStore::Sharing::Exclusive, zelmdb::FileKind::Design));
-    TRY_ASSIGN(modulePath, PluginInHostFolder(hostFolder, PluginModule));
-    TRY_ASSIGN(plugin, PluginLibrary::Load(modulePath));
+    TRY_ASSIGN(module, PluginInHostFolder(host, PluginModule));
+    TRY_ASSIGN(plugin, PluginLibrary::Load(module.path));
     if (!InstallStandardControls()) return Failure{"the window system could not be set up"};
     SetScreenSize(screenWidth, screenHeight);
 
@@ -39,8 +39,10 @@ Result<std::unique_ptr<DialogSession>> DialogSession::Open(const std::string& fi
         databases.CloseAll();
         return Failure{transaction.error() + "; nothing was changed"};
     }
-    return std::unique_ptr<DialogSession>(
+    auto session = std::unique_ptr<DialogSession>(
         new DialogSession(file, std::move(plugin), design, std::move(transaction.value())));
+    session->pluginNote_ = module.note;
+    return session;
 }
 
 DialogSession::~DialogSession() {
@@ -53,22 +55,23 @@ Status DialogSession::NameUsable(const std::string& footprint) {
     if (footprint.empty()) return Failure{"a footprint needs a name"};
     if (footprint.size() <= longest) return {};
     // The plug-in would cut the name, and the cut name could be an earlier footprint's.
-    return Failure{"the footprint name " + footprint.substr(0, 16) + "... has " + std::to_string(footprint.size()) +
+    return Failure{"the footprint name " + Utf8FromLatin1(footprint.substr(0, 16)) + "... has " + std::to_string(footprint.size()) +
                    " characters; the host keeps names of at most " + std::to_string(longest) + "; nothing was changed"};
 }
 
 Status DialogSession::NameFree(const std::string& footprint) {
     if (design_.FindSymbol(footprint) == 0) return {};
     // A second footprint of the same name would leave the design ambiguous.
-    return Failure{file_ + ": the design already holds a footprint named " + footprint +
+    return Failure{file_ + ": the design already holds a footprint named " + Utf8FromLatin1(footprint) +
                    "; choose another name, or edit it with orvex run --reopen; nothing was changed"};
 }
 
 Status DialogSession::Reopenable(const std::string& footprint) {
     if (design_.FindSymbol(footprint) == 0)
-        return Failure{file_ + ": the design holds no footprint named " + footprint + " to reopen; nothing was changed"};
-    if (!design_.GetPluginRecord(PluginRecordOwner, footprint)) {
-        return Failure{file_ + ": the footprint " + footprint +
+        return Failure{file_ + ": the design holds no footprint named " + Utf8FromLatin1(footprint) +
+                       " to reopen; nothing was changed"};
+    if (!design_.GetPluginRecord(kPluginRecordOwner, footprint)) {
+        return Failure{file_ + ": the footprint " + Utf8FromLatin1(footprint) +
                        " was not made by the generator, so there is nothing to reopen it from; nothing was changed"};
     }
     return {};
@@ -84,10 +87,12 @@ int32_t DialogSession::Run(const std::string& footprint, const FootprintExtras* 
     ClearShownMessageBoxes();
     extrasDone_ = {};
     extrasNotes_.clear();
-    const auto before = design_.GetPluginRecord(PluginRecordOwner, footprint);
+    const auto before = design_.GetPluginRecord(kPluginRecordOwner, footprint);
+    lastPadstackBefore_ = design_.LastPadstackId();
     const int32_t result = plugin_->DisplayTessraDialog(footprint.c_str());
+    boxes_ = ShownMessageBoxes();
     if (result == 1) {
-        const bool remade = design_.GetPluginRecord(PluginRecordOwner, footprint) != before;
+        const bool remade = design_.GetPluginRecord(kPluginRecordOwner, footprint) != before;
         extrasDone_ = DoExtras(footprint, remade, given);
     }
     return result;
@@ -103,10 +108,17 @@ Status DialogSession::DoExtras(const std::string& footprint, bool remade, const 
         extras.madeFrom.clear();
         extras.land.reset();
     }
-    TRY_ASSIGN(notes, ApplyExtras(design_, footprint, extras, given ? ExtrasCheck::Strict : ExtrasCheck::Lenient));
-    extrasNotes_ = std::move(notes);
+    if (extras.ChangesFootprint()) {
+        ArrangementBuilder builder(*plugin_, design_);
+        TRY_ASSIGN(built, builder.Build(footprint, extras));
+        TRY_ASSIGN(notes, ApplyExtras(design_, footprint, extras, given ? ExtrasCheck::Strict : ExtrasCheck::Lenient,
+                                      built));
+        TRY(builder.DropUnusedCopies());
+        extrasNotes_ = builder.Notes();
+        extrasNotes_.insert(extrasNotes_.end(), notes.begin(), notes.end());
+    }
     if ((given || forget) && !SaveExtras(design_, footprint, extras).ok())
-        return Failure{"what " + footprint + " was made from could not be kept"};
+        return Failure{"what " + Utf8FromLatin1(footprint) + " was made from could not be kept"};
     return {};
 }
 
@@ -116,6 +128,13 @@ Status DialogSession::AllWritten() const {
 }
 
 bool DialogSession::Holds(const std::string& footprint) { return design_.FindSymbol(footprint) != 0; }
+
+std::vector<std::string> DialogSession::CopiedPadstacks() {
+    std::vector<std::string> names;
+    for (const zelmdb::Padstack& p : design_.Padstacks())
+        if (p.id > lastPadstackBefore_) names.push_back(design_.NameText(p.nameId).value_or(""));
+    return names;
+}
 
 Status DialogSession::Keep() {
     if (!transaction_) return Failure{file_ + ": the runs were already kept or dropped"};

@@ -1,6 +1,9 @@
 // Finding and making the host folder; see host_folder.h.
 #include "host/orvex/hosting/host_folder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -27,6 +30,16 @@ std::optional<std::string> DefaultFolder() {
     return std::nullopt;
 }
 
+// Why no file can be made in the folder, empty when one can.
+std::string WhyUnwritable(const std::filesystem::path& folder) {
+    const std::string probe = TemporaryNameBeside((folder / "probe").string());
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return std::strerror(errno);
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return "";
+}
+
 }  // namespace
 
 Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
@@ -40,15 +53,15 @@ Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
     if (std::filesystem::exists(folder, ec) && !std::filesystem::is_directory(folder, ec)) {
         return R::Fail("host folder " + folder.string() + " is not a folder");
     }
-    std::filesystem::create_directories(folder, ec);
-    if (ec) return R::Fail("cannot make host folder " + folder.string() + ": " + ec.message());
     HostFolder host;
     host.path_ = folder.string();
+    std::filesystem::create_directories(folder, ec);
+    host.unwritable_ = ec ? ec.message() : WhyUnwritable(folder);
     zelmdb::HostEnvironment& env = zelmdb::HostEnvironment::Get();
     env.SetHostFolder(host.path_);
     // The host's file search is the host folder alone: see PluginInHostFolder.
     env.SetPluginFolder("");
-    if (!std::filesystem::exists(env.HostIniPath(), ec)) {
+    if (host.writable() && !std::filesystem::exists(env.HostIniPath(), ec)) {
         // Another orvex starting at the same moment may have made it first; its file stays.
         const int error = CreateWholeFile(env.HostIniPath(), DefaultIni);
         if (error != 0 && error != EEXIST)
@@ -58,3 +71,9 @@ Result<HostFolder> HostFolder::Prepare(const std::string& dir) {
 }
 
 std::string HostFolder::iniPath() const { return zelmdb::HostEnvironment::Get().HostIniPath(); }
+
+Status HostFolder::SettingsWritable() const {
+    if (writable()) return {};
+    return Failure{"cannot write " + iniPath() + ": its folder cannot be written (" + unwritable_ +
+                   "); the padstack library list is unchanged"};
+}

@@ -7,8 +7,17 @@
 #include <string>
 
 #include "host/base/result.h"
+#include "host/orvex/hosting/host_folder.h"
 
 // None when the program cannot tell where it lives.
 std::optional<std::string> DefaultPluginFolder();
-// The module's path in `hostFolder`, linked there from the build when it is not there yet.
-Result<std::string> PluginInHostFolder(const std::string& hostFolder, const std::string& module);
+
+struct PluginPlace {
+    std::string path;
+    // Set when the module runs from where it was built, since it could not be linked into the
+    // host folder: the host's search does not find it then, so its window state is not kept.
+    std::optional<std::string> note;
+};
+// The module in the host folder, linked there from the build when it is not there yet; the
+// build's own when the folder cannot take the link. Refused when there is neither.
+Result<PluginPlace> PluginInHostFolder(const HostFolder& host, const std::string& module);

@@ -6,6 +6,9 @@
 
 #include "host/base/result.h"
 
+// The plug-in keeps what each footprint was made from under this owner and the footprint's name.
+constexpr const char* kPluginRecordOwner = "Tessra";
+
 class PluginLibrary {
 public:
     // Refuses, naming the file, a module that cannot be opened or lacks an entry point.

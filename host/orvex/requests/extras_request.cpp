@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "host/orvex/extras/omit_list.h"
+#include "host/orvex/text/latin1.h"
 #include "host/orvex/text/number_parser.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
@@ -20,19 +21,33 @@ Status AddPad(ExtrasRequest& request, const std::vector<std::string>& words) {
         return Failure{"--pad: a pad name has at most " + std::to_string(zelmdb::TextMax - 1) + " characters"};
     for (const auto& [text, axis] : {std::pair{&pad.x, "x"}, {&pad.y, "y"}}) {
         auto v = number_parser::Real(*text, axis);
-        if (!v.ok()) return Failure{ExtraPadLabel(pad.name) + ": " + v.error()};
+        if (!v.ok()) return Failure{Utf8FromLatin1(ExtraPadLabel(pad.name)) + ": " + v.error()};
     }
-    if (pad.padstack.empty()) return Failure{ExtraPadLabel(pad.name) + ": the padstack has no name"};
+    if (pad.padstack.empty()) return Failure{Utf8FromLatin1(ExtraPadLabel(pad.name)) + ": the padstack has no name"};
     request.pads.push_back(pad);
     return {};
 }
 
 // "A1,B2, 5-8": each name or range apart.
-Status AddOmit(ExtrasRequest& request, const std::string& text) {
+Status AddNames(std::vector<std::string>& names, const std::string& text, const char* option) {
     for (const std::string& item : ListItems(text)) {
-        if (item.empty()) return Failure{"--omit: \"" + text + "\" holds an empty name"};
-        request.omit.push_back(item);
+        if (item.empty()) return Failure{std::string(option) + ": \"" + Utf8FromLatin1(text) + "\" holds an empty name"};
+        names.push_back(item);
     }
+    return {};
+}
+
+Status AddOmit(ExtrasRequest& request, const std::string& text) { return AddNames(request.omit, text, "--omit"); }
+
+// "1-5,9=END": the list up to the first "=", since pad names made by the dialog hold none.
+Status AddPinPadstack(ShapeRequest& request, const std::string& text) {
+    const size_t equals = text.find('=');
+    PinPadstack entry;
+    if (equals != std::string::npos) entry.padstack = text.substr(equals + 1);
+    if (equals == std::string::npos || text.substr(0, equals).find_first_not_of(' ') == std::string::npos || entry.padstack.empty())
+        return Failure{"--pin-padstack: \"" + text + "\" is not PADS=PADSTACK"};
+    TRY(AddNames(entry.pins, text.substr(0, equals), "--pin-padstack"));
+    request.pinPadstacks.push_back(std::move(entry));
     return {};
 }
 
@@ -44,11 +59,17 @@ Status SetTurn(ExtrasRequest& request, const std::string& text) {
     return {};
 }
 
-Status SetStartAngle(ExtrasRequest& request, const std::string& text) {
+Status SetStartAngle(ShapeRequest& request, const std::string& text) {
     auto degrees = number_parser::Real(text, "--start-angle");
     if (!degrees.ok() || std::fabs(degrees.value()) > kMaxDegrees)
         return Failure{"--start-angle: " + text + " is not between -360 and 360 degrees"};
     request.startAngle = int32_t(std::lround(degrees.value() * 60));
+    return {};
+}
+
+Status SetNameWidth(ShapeRequest& request, const std::string& text) {
+    TRY_ASSIGN(width, number_parser::Integer(text, "--name-width", 1, kMaxNameWidth));
+    request.nameWidth = int(width);
     return {};
 }
 
@@ -66,14 +87,34 @@ Status SetEpPaste(ExtrasRequest& request, const std::string& text) {
     return {};
 }
 
+template <class Request>
 struct ValueOption {
     const char* name;
-    Status (*set)(ExtrasRequest&, const std::string&);
+    Status (*set)(Request&, const std::string&);
 };
-const ValueOption kValues[] = {{"turn", SetTurn},
-                               {"start-angle", SetStartAngle},
-                               {"pads-about", SetPadsAbout},
-                               {"ep-paste", SetEpPaste}};
+const ValueOption<ExtrasRequest> kValues[] = {{"turn", SetTurn}, {"pads-about", SetPadsAbout}, {"ep-paste", SetEpPaste}};
+const ValueOption<ShapeRequest> kShapeValues[] = {{"start-angle", SetStartAngle}, {"name-width", SetNameWidth}};
+
+template <class Request, size_t N>
+Status ValuesFromArgs(Request& request, const ValueOption<Request> (&options)[N], const ArgList& args) {
+    for (const ValueOption<Request>& v : options)
+        if (auto text = args.Value("--" + std::string(v.name)))
+            TRY(v.set(request, *text));
+    return {};
+}
+
+// None when no option of the table has that name.
+template <class Request, size_t N>
+std::optional<Status> ValueFromJson(Request& request, const ValueOption<Request> (&options)[N], const std::string& name,
+                                    const JsonValue& value) {
+    for (const ValueOption<Request>& v : options) {
+        if (name != v.name) continue;
+        if (value.kind != Kind::String && value.kind != Kind::Number)
+            return Status(Failure{"\"" + name + "\" must be a number or a string"});
+        return v.set(request, value.text);
+    }
+    return std::nullopt;
+}
 
 Status ReadPadObject(ExtrasRequest& request, const JsonValue& value) {
     struct Member {
@@ -99,72 +140,98 @@ Status ReadPads(ExtrasRequest& request, const JsonValue& value) {
     return {};
 }
 
-Status ReadOmit(ExtrasRequest& request, const JsonValue& value) {
-    if (value.kind == Kind::String) return AddOmit(request, value.text);
-    if (value.kind != Kind::Array) return Failure{"\"omit\" must be a text or a list of texts"};
+// A text or a list of texts, each read as the option reads its word.
+template <class Request>
+Status ReadTexts(Request& request, const std::string& name, const JsonValue& value,
+                 Status (*add)(Request&, const std::string&)) {
+    if (value.kind == Kind::String) return add(request, value.text);
+    const Failure wrong{"\"" + name + "\" must be a text or a list of texts"};
+    if (value.kind != Kind::Array) return wrong;
     for (const JsonValue& item : value.items) {
-        if (item.kind != Kind::String) return Failure{"\"omit\" must be a text or a list of texts"};
-        TRY(AddOmit(request, item.text));
+        if (item.kind != Kind::String) return wrong;
+        TRY(add(request, item.text));
     }
     return {};
 }
 
 }  // namespace
 
+void AddShapeOptions(ArgRules& rules) {
+    for (const auto& v : kShapeValues) rules.values.insert("--" + std::string(v.name));
+    rules.groups.insert({"--pin-padstack", 1});
+}
+
 void AddExtrasOptions(ArgRules& rules) {
-    for (const ValueOption& v : kValues) rules.values.insert("--" + std::string(v.name));
+    for (const auto& v : kValues) rules.values.insert("--" + std::string(v.name));
     rules.flags.insert("--allow-overlap");
     rules.groups.insert({{"--pad", kPadWords}, {"--omit", 1}});
 }
 
+Status ShapeFromArgs(ShapeRequest& request, const ArgList& args) {
+    TRY(ValuesFromArgs(request, kShapeValues, args));
+    for (const auto& words : args.Groups("--pin-padstack")) TRY(AddPinPadstack(request, words[0]));
+    return {};
+}
+
 Status ExtrasFromArgs(ExtrasRequest& request, const ArgList& args) {
-    for (const ValueOption& v : kValues)
-        if (auto text = args.Value("--" + std::string(v.name)))
-            TRY(v.set(request, *text));
+    TRY(ValuesFromArgs(request, kValues, args));
     for (const auto& words : args.Groups("--pad")) TRY(AddPad(request, words));
     for (const auto& words : args.Groups("--omit")) TRY(AddOmit(request, words[0]));
     request.allowOverlap = args.Has("--allow-overlap");
     return {};
 }
 
+std::optional<Status> ShapeFromJson(ShapeRequest& request, const std::string& name, const JsonValue& value) {
+    if (std::optional<Status> read = ValueFromJson(request, kShapeValues, name, value)) return read;
+    if (name == "pin-padstack") return ReadTexts(request, name, value, AddPinPadstack);
+    return std::nullopt;
+}
+
 std::optional<Status> ExtrasFromJson(ExtrasRequest& request, const std::string& name, const JsonValue& value) {
-    for (const ValueOption& v : kValues) {
-        if (name != v.name) continue;
-        if (value.kind != Kind::String && value.kind != Kind::Number)
-            return Status(Failure{"\"" + name + "\" must be a number or a string"});
-        return v.set(request, value.text);
-    }
+    if (std::optional<Status> read = ValueFromJson(request, kValues, name, value)) return read;
     if (name == "pads") return ReadPads(request, value);
-    if (name == "omit") return ReadOmit(request, value);
+    if (name == "omit") return ReadTexts(request, name, value, AddOmit);
     if (name != "allow-overlap") return std::nullopt;
     if (value.kind != Kind::Bool) return Status(Failure{"\"allow-overlap\" must be true or false"});
     request.allowOverlap = value.boolean;
     return Status();
 }
 
-Status ExtrasFitStyle(const ExtrasRequest& request, const std::string& styleName) {
+Status ShapeFitsStyle(const ShapeRequest& request, const std::string& styleName) {
     if (request.startAngle && styleName != "circular")
         return Failure{"--start-angle: only a circle has a start angle, not the " + styleName + " style"};
+    return {};
+}
+
+Status ExtrasFit(const ExtrasRequest& request) {
     if (request.epPaste && request.pads.empty())
         return Failure{"--ep-paste splits the paste of an exposed pad; give the pad with --pad"};
     return {};
 }
 
-Result<FootprintExtras> ExtrasOf(const ExtrasRequest& request, const zelmdb::DesignInfo& design) {
-    using R = Result<FootprintExtras>;
-    FootprintExtras extras;
+ArrangementShape ShapeOf(const ShapeRequest& request) {
+    return ArrangementShape{request.startAngle.value_or(0), request.nameWidth, request.pinPadstacks};
+}
+
+Result<int32_t> DesignLength(const std::string& text, const char* axis, const std::string& label,
+                             const zelmdb::DesignInfo& design) {
     const zelmdb::UnitInfo* unit = zelmdb::UnitByCode(design.unitCode);
-    const double inchesPerDisplayUnit = unit ? unit->inchesPerUnit : design.inchesPerUnit;
+    auto length = number_parser::Length(text, axis, unit ? unit->inchesPerUnit : design.inchesPerUnit,
+                                        design.inchesPerUnit);
+    if (!length.ok()) return Failure{label + ": " + length.error()};
+    return length;
+}
+
+Result<FootprintExtras> ExtrasOf(const ExtrasRequest& request, const zelmdb::DesignInfo& design) {
+    FootprintExtras extras;
     for (const PadRequest& p : request.pads) {
-        auto x = number_parser::Length(p.x, "x", inchesPerDisplayUnit, design.inchesPerUnit);
-        auto y = number_parser::Length(p.y, "y", inchesPerDisplayUnit, design.inchesPerUnit);
-        if (!x.ok() || !y.ok()) return R::Fail(ExtraPadLabel(p.name) + ": " + (x.ok() ? y.error() : x.error()));
-        extras.pads.push_back({p.name, x.value(), y.value(), p.padstack});
+        TRY_ASSIGN(x, DesignLength(p.x, "x", Utf8FromLatin1(ExtraPadLabel(p.name)), design));
+        TRY_ASSIGN(y, DesignLength(p.y, "y", Utf8FromLatin1(ExtraPadLabel(p.name)), design));
+        extras.pads.push_back({p.name, x, y, p.padstack});
     }
     extras.padsAbout = request.padsAbout;
     extras.omit = request.omit;
     extras.turn = request.turn;
-    extras.startAngle = request.startAngle.value_or(0);
     extras.epPaste = request.epPaste;
     return extras;
 }

@@ -9,6 +9,7 @@
 #include "host/land/package_keys.h"
 #include "host/land/pad_places.h"
 #include "host/orvex/extras/omit_list.h"
+#include "host/orvex/text/latin1.h"
 
 const char* const kBallAlphabet = "ABCDEFGHJKLMNPRTUVWY";
 
@@ -89,7 +90,7 @@ Result<std::string> PinListArray(const JsonValue& v, const KeyRow& row) {
     std::string list;
     for (const JsonValue& item : v.items) {
         if (item.kind != Kind::String) return Refused(row);
-        list += (list.empty() ? "" : ",") + item.text;
+        list += (list.empty() ? "" : ",") + Utf8FromLatin1(item.text);
     }
     return list;
 }
@@ -102,7 +103,7 @@ Result<KeyValue> Held(Result<T> value) {
 
 // A key's value from JSON; a text is read as the command line reads it.
 Result<KeyValue> ValueOf(const KeyRow& row, const JsonValue& v) {
-    if (v.kind == Kind::String) return land::ParseKeyValue(row, v.text);
+    if (v.kind == Kind::String) return land::ParseKeyValue(row, Utf8FromLatin1(v.text));
     switch (row.kind) {
     case KeyKind::Dimension:
         if (v.kind == Kind::Number) return Held(land::Dimension::Exact(v.number, row.name));
@@ -202,6 +203,8 @@ void AddPackageOptions(ArgRules& rules) {
     }
 }
 
+// The land library reads and tells in UTF-8: the host's Latin-1 texts (a plus-minus sign among
+// them) go back to UTF-8 on their way there, and its refusals come out as they are.
 Result<std::optional<PackageRequest>> PackageFromArgs(const ArgList& args) {
     const std::optional<std::string> family = args.Value("--package");
     const auto textOf = [&](const KeyRow& row) -> std::optional<std::string> {
@@ -210,7 +213,7 @@ Result<std::optional<PackageRequest>> PackageFromArgs(const ArgList& args) {
     };
     land::PackageInput input;
     if (family) {
-        const Status named = land::ApplyKeyText(input, "family", *family);
+        const Status named = land::ApplyKeyText(input, "family", Utf8FromLatin1(*family));
         if (!named.ok()) return Failure{"--package: " + named.error()};
     }
     for (const KeyRow& row : land::PackageKeys()) {
@@ -218,7 +221,7 @@ Result<std::optional<PackageRequest>> PackageFromArgs(const ArgList& args) {
         const std::optional<std::string> text = textOf(row);
         if (!text) continue;
         if (!family) return Failure{land::FlagName(row) + " tells of a package: give --package FAMILY with it"};
-        TRY(land::ApplyKeyText(input, row.name, *text));
+        TRY(land::ApplyKeyText(input, row.name, Utf8FromLatin1(*text)));
     }
     if (!family) return std::optional<PackageRequest>();
     TRY_ASSIGN(request, Finish(std::move(input)));
@@ -235,7 +238,7 @@ Result<BatchTolerances> BatchTolerancesOf(const ArgList& args) {
         // Checked as a package would check it.
         land::PackageInput check;
         TRY(land::ApplyKeyText(check, "family", "gullwing"));
-        TRY(land::ApplyKeyText(check, row.name, *text));
+        TRY(land::ApplyKeyText(check, row.name, Utf8FromLatin1(*text)));
         *value = *check.Get<double>(key);
     }
     return batch;
@@ -263,7 +266,7 @@ Result<PackageRequest> PackageFromJson(const JsonValue& object) {
         for (const JsonMember& m : object.members) {
             if ((m.name == "family") != family) continue;
             const KeyRow* row = land::KeyNamed(m.name);
-            if (row == nullptr) return Failure{"\"package\": '" + m.name + "' is not a package key"};
+            if (row == nullptr) return Failure{"\"package\": '" + Utf8FromLatin1(m.name) + "' is not a package key"};
             if (!seen.insert(m.name).second) return Failure{m.name + " is given twice"};
             TRY_ASSIGN(value, ValueOf(*row, m.value));
             TRY(land::ApplyKey(input, *row, std::move(value)));

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "host/orvex/text/latin1.h"
 #include "host/orvex/text/number_parser.h"
 #include "host/orvex/text/shape_text.h"
 #include "host/zelmdb/design_store.h"
@@ -108,9 +109,9 @@ Status OptionsFit(const ArgList& a, const PadstackRequest& r) {
 Result<uint16_t> Ratio(const std::string& text, const char* what) {
     TRY_ASSIGN(r, number_parser::Real(text, what));
     if (!(r > 0 && r <= 0.5))
-        return Failure{std::string(what) + " " + text + " is not above 0 and at most 0.5 (half the shorter side)"};
+        return Failure{std::string(what) + " " + Utf8FromLatin1(text) + " is not above 0 and at most 0.5 (half the shorter side)"};
     const auto ratio = uint16_t(std::lround(r * zelmdb::CornerRatioScale));
-    if (ratio == 0) return Failure{std::string(what) + " " + text + " is below the smallest step, 0.0001"};
+    if (ratio == 0) return Failure{std::string(what) + " " + Utf8FromLatin1(text) + " is below the smallest step, 0.0001"};
     return ratio;
 }
 
@@ -149,7 +150,7 @@ Result<NamedShape> ShapeOf(const ArgList& a) {
         return NamedShape{row->shape, 0, PadOutline::Plain};
     for (const ShapeAlias& alias : Aliases)
         if (*shape == alias.option) return alias.named;
-    return Failure{"unknown shape '" + *shape + "' (" + ShapeOptions() + ", or --shape-code N)"};
+    return Failure{"unknown shape '" + Utf8FromLatin1(*shape) + "' (" + ShapeOptions() + ", or --shape-code N)"};
 }
 
 // A hole's size is its drill's; a pad's is its own.
@@ -163,7 +164,7 @@ Status HoleFits(const ArgList& a, PadShape shape) {
 
 Result<int16_t> Rotation(const std::string& text) {
     TRY_ASSIGN(degrees, number_parser::Real(text, "rotation"));
-    if (degrees < -360 || degrees > 360) return Failure{"rotation " + text + " is outside -360 to 360 degrees"};
+    if (degrees < -360 || degrees > 360) return Failure{"rotation " + Utf8FromLatin1(text) + " is outside -360 to 360 degrees"};
     return int16_t(std::lround(degrees * 60));
 }
 
@@ -179,7 +180,7 @@ Result<int32_t> Size(const std::optional<std::string>& text, const char* option,
     const LengthUnits units = UnitsOf(info);
     TRY_ASSIGN(v, number_parser::Length(*text, what, units.inchesPerDisplayUnit, units.inchesPerDatabaseUnit));
     if (v < 0 || (required && v == 0))
-        return Failure{std::string(what) + " " + *text + (required ? " must be more than 0" : " must not be negative")};
+        return Failure{std::string(what) + " " + Utf8FromLatin1(*text) + (required ? " must be more than 0" : " must not be negative")};
     return v;
 }
 
@@ -224,7 +225,7 @@ Result<PadstackRequest> PadstackRequestOf(const ArgList& a) {
         r.chamferCorners = chamfered;
     }
     const std::string side = a.Value("--side").value_or("top");
-    if (side != "top" && side != "bottom") return Failure{"side '" + side + "' is neither top nor bottom"};
+    if (side != "top" && side != "bottom") return Failure{"side '" + Utf8FromLatin1(side) + "' is neither top nor bottom"};
     r.bottom = side == "bottom";
     if (auto text = a.Value("--rotation")) {
         TRY_ASSIGN(rotation, Rotation(*text));

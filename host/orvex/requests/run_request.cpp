@@ -1,13 +1,14 @@
 // Reading a dialog run from the command line; see run_request.h.
 #include "host/orvex/requests/run_request.h"
 
+#include "host/orvex/text/latin1.h"
 #include "host/orvex/text/number_parser.h"
 
 namespace {
 
 Result<ScreenSize> ParseScreen(const std::string& text) {
     const size_t x = text.find('x');
-    if (x == std::string::npos) return Failure{"screen size " + text + " is not WIDTHxHEIGHT"};
+    if (x == std::string::npos) return Failure{"screen size " + Utf8FromLatin1(text) + " is not WIDTHxHEIGHT"};
     TRY_ASSIGN(width, number_parser::Integer(text.substr(0, x), "screen width", 320, 16384));
     TRY_ASSIGN(height, number_parser::Integer(text.substr(x + 1), "screen height", 240, 16384));
     return ScreenSize{int(width), int(height)};
@@ -15,7 +16,7 @@ Result<ScreenSize> ParseScreen(const std::string& text) {
 
 }  // namespace
 
-ArgRules RunArgRules() { return {{"--script", "--screen", "--scale"}, {"--reopen"}, {}, 2, 2}; }
+ArgRules RunArgRules() { return {{"--script", "--screen", "--scale"}, {"--reopen"}, {}, 2, 2, {"--script"}}; }
 
 Result<RunRequest> RunRequestOf(const ArgList& a) {
     RunRequest r;

@@ -1,6 +1,8 @@
 // Option parsing for the orvex commands; see arg_list.h.
 #include "host/orvex/text/arg_list.h"
 
+#include "host/orvex/text/latin1.h"
+
 namespace {
 
 std::string Words(size_t n) { return n == 1 ? "1 word" : std::to_string(n) + " words"; }
@@ -10,6 +12,14 @@ std::string Expected(const ArgRules& rules) {
     if (rules.fewest == rules.most) return Words(rules.most);
     if (rules.most == SIZE_MAX) return "at least " + Words(rules.fewest);
     return std::to_string(rules.fewest) + (rules.most == rules.fewest + 1 ? " or " : " to ") + Words(rules.most);
+}
+
+// A word the terminal typed in UTF-8 as the design's 8-bit text; `option` names it in a refusal.
+Status ToLatin1(std::string& word, const std::string& option) {
+    auto bytes = Latin1FromUtf8(word);
+    if (!bytes.ok()) return Failure{(option.empty() ? "" : "option " + option + ": ") + bytes.error()};
+    word = std::move(bytes.value());
+    return {};
 }
 
 }  // namespace
@@ -41,6 +51,8 @@ Status ArgList::Take(const std::vector<std::string>& words, size_t& at, const Ar
         values_[w] = words[++at];
         return {};
     }
+    if (const auto block = rules.blocks.find(w); block != rules.blocks.end())
+        return TakeBlock(words, at, block->second);
     const auto group = rules.groups.find(w);
     if (group == rules.groups.end()) return Failure{"unknown option " + w};
     const size_t n = group->second;
@@ -48,6 +60,20 @@ Status ArgList::Take(const std::vector<std::string>& words, size_t& at, const Ar
     groups_.emplace(w, std::vector<std::string>(words.begin() + long(at) + 1, words.begin() + long(at + 1 + n)));
     at += n;
     return {};
+}
+
+// The words after the opener at `at` up to `closer`; a block holds no second block of its kind.
+Status ArgList::TakeBlock(const std::vector<std::string>& words, size_t& at, const std::string& closer) {
+    const std::string& opener = words[at];
+    for (size_t end = at + 1; end < words.size(); ++end) {
+        if (words[end] == opener)
+            return Failure{"option " + opener + " holds no other " + opener + "; close the first with " + closer};
+        if (words[end] != closer) continue;
+        groups_.emplace(opener, std::vector<std::string>(words.begin() + long(at) + 1, words.begin() + long(end)));
+        at = end;
+        return {};
+    }
+    return Failure{"option " + opener + " ends with " + closer + ", which is missing"};
 }
 
 std::optional<std::string> ArgList::Value(const std::string& option) const {
@@ -62,4 +88,13 @@ std::vector<std::vector<std::string>> ArgList::Groups(const std::string& option)
     std::vector<std::vector<std::string>> out;
     for (auto [it, end] = groups_.equal_range(option); it != end; ++it) out.push_back(it->second);
     return out;
+}
+
+Status ArgList::ToHostTexts(const ArgRules& rules) {
+    for (size_t i = rules.pathWords; i < positional_.size(); ++i) TRY(ToLatin1(positional_[i], ""));
+    for (auto& [option, value] : values_)
+        if (rules.paths.count(option) == 0) TRY(ToLatin1(value, option));
+    for (auto& [option, words] : groups_)
+        for (std::string& word : words) TRY(ToLatin1(word, option));
+    return {};
 }

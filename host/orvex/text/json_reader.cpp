@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "host/orvex/text/latin1.h"
+
 namespace {
 
 class Reader {
@@ -96,22 +98,6 @@ private:
         return true;
     }
 
-    // The bytes of the one UTF-8 character that `s` starts with, 0 when they are not one: a stray
-    // continuation byte, a cut sequence, an overlong form, a surrogate or a code past U+10FFFF.
-    static size_t Utf8Length(std::string_view s) {
-        const uint8_t lead = uint8_t(s[0]);
-        const size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-        if (n == 0 || lead > 0xF4 || s.size() < n) return 0;
-        unsigned code = lead & (0x7F >> n);
-        for (size_t i = 1; i < n; ++i) {
-            if ((uint8_t(s[i]) & 0xC0) != 0x80) return 0;
-            code = code << 6 | (uint8_t(s[i]) & 0x3F);
-        }
-        static const unsigned kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kLeast[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-        return n;
-    }
-
     static void AppendUtf8(std::string& out, unsigned code) {
         if (code < 0x80) {
             out += char(code);
@@ -168,7 +154,7 @@ private:
             if (c == '"') return true;
             if (uint8_t(c) < 0x20) return (--at_, Fault("a control character inside a string"));
             if (uint8_t(c) >= 0x80) {
-                const size_t n = Utf8Length(text_.substr(--at_));
+                const size_t n = FirstUtf8Char(text_.substr(--at_)).length;
                 if (n == 0) return Fault("a string is not valid UTF-8");
                 out.append(text_.substr(at_, n));
                 at_ += n;
@@ -236,32 +222,16 @@ Result<JsonValue> ReadJson(std::string_view text) {
     return value;
 }
 
-namespace {
-
-// `utf8` is valid UTF-8, as the reader checked it.
-bool Latin1(std::string& utf8) {
-    std::string bytes;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const uint8_t lead = uint8_t(utf8[i]);
-        if (lead < 0x80) {
-            bytes += char(lead);
-        } else if (lead == 0xC2 || lead == 0xC3) {
-            bytes += char((lead & 0x03) << 6 | (uint8_t(utf8[++i]) & 0x3F));
-        } else {
-            return false;
-        }
+Status TextsToLatin1(JsonValue& value) {
+    if (value.kind == JsonValue::Kind::String) {
+        TRY_ASSIGN(bytes, Latin1FromUtf8(value.text));
+        value.text = std::move(bytes);
     }
-    utf8 = std::move(bytes);
-    return true;
-}
-
-}  // namespace
-
-bool TextsToLatin1(JsonValue& value) {
-    if (value.kind == JsonValue::Kind::String && !Latin1(value.text)) return false;
-    for (JsonValue& item : value.items)
-        if (!TextsToLatin1(item)) return false;
-    for (JsonMember& member : value.members)
-        if (!Latin1(member.name) || !TextsToLatin1(member.value)) return false;
-    return true;
+    for (JsonValue& item : value.items) TRY(TextsToLatin1(item));
+    for (JsonMember& member : value.members) {
+        TRY_ASSIGN(name, Latin1FromUtf8(member.name));
+        member.name = std::move(name);
+        TRY(TextsToLatin1(member.value));
+    }
+    return {};
 }

@@ -34,7 +34,6 @@ constexpr int kJsonMaxDepth = 64;
 
 Result<JsonValue> ReadJson(std::string_view text);
 
-// Reads back what JsonWriter wrote: every string and member name of `value` (read as UTF-8)
-// becomes the 8-bit text whose bytes are its characters. False when a character lies above
-// U+00FF, which no byte of an 8-bit text stands for.
-bool TextsToLatin1(JsonValue& value);
+// Every string and member name of `value` (read as UTF-8) as the 8-bit text of a design, the
+// way JsonWriter's texts come back; refused, naming the character, where one lies above U+00FF.
+Status TextsToLatin1(JsonValue& value);

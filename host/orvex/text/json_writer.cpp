@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "host/orvex/text/latin1.h"
+
 void JsonWriter::BeforeValue() {
     if (afterKey_) {
         afterKey_ = false;
@@ -52,7 +54,8 @@ JsonWriter& JsonWriter::Key(const std::string& key) {
 JsonWriter& JsonWriter::String(const std::string& value) {
     BeforeValue();
     out_ += '"';
-    for (unsigned char c : value) {
+    // Names are 8-bit texts; each byte is the Latin-1 character of its value, in UTF-8.
+    for (unsigned char c : Utf8FromLatin1(value)) {
         if (c == '"' || c == '\\') {
             out_ += '\\';
             out_ += char(c);
@@ -60,10 +63,6 @@ JsonWriter& JsonWriter::String(const std::string& value) {
             char esc[8];
             std::snprintf(esc, sizeof esc, "\\u%04x", c);
             out_ += esc;
-        } else if (c >= 0x80) {
-            // Names are 8-bit texts; each byte is the Latin-1 character of its value, in UTF-8.
-            out_ += char(0xC0 | c >> 6);
-            out_ += char(0x80 | (c & 0x3F));
         } else {
             out_ += char(c);
         }

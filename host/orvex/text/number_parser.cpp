@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "host/orvex/text/latin1.h"
+
 namespace number_parser {
 
 Result<double> Real(const std::string& text, const std::string& what) {
@@ -13,7 +15,7 @@ Result<double> Real(const std::string& text, const std::string& what) {
     const double v = text.empty() ? 0 : std::strtod(text.c_str(), &end);
     if (text.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(v) ||
         text.find_first_of("xXpPnN") != std::string::npos) {
-        return Result<double>::Fail(what + " '" + text + "' is not a number");
+        return Result<double>::Fail(what + " '" + Utf8FromLatin1(text) + "' is not a number");
     }
     return v;
 }
@@ -23,10 +25,10 @@ Result<long> Integer(const std::string& text, const std::string& what, long low,
     errno = 0;
     const long v = text.empty() ? 0 : std::strtol(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || errno == ERANGE) {
-        return Result<long>::Fail(what + " '" + text + "' is not a whole number");
+        return Result<long>::Fail(what + " '" + Utf8FromLatin1(text) + "' is not a whole number");
     }
     if (v < low || v > high) {
-        return Result<long>::Fail(what + " " + text + " is out of range (" + std::to_string(low) +
+        return Result<long>::Fail(what + " " + Utf8FromLatin1(text) + " is out of range (" + std::to_string(low) +
                                   " to " + std::to_string(high) + ")");
     }
     return v;
@@ -42,7 +44,7 @@ Result<int32_t> Length(const std::string& text, const std::string& what,
     const double units = std::round(v.value() * ratio * 1e6) / 1e6;
     const double rounded = units < 0 ? -std::floor(-units + 0.5) : std::floor(units + 0.5);
     if (rounded > 2147483647.0 || rounded < -2147483648.0) {
-        return Result<int32_t>::Fail(what + " " + text + " is too large for the design");
+        return Result<int32_t>::Fail(what + " " + Utf8FromLatin1(text) + " is too large for the design");
     }
     return int32_t(rounded);
 }

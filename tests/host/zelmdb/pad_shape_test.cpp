@@ -31,7 +31,9 @@ TEST_F(ListedPadstackTest, TheStoreOffersWhatTheRuleOffers) {
     const PadShape bottoms[] = {PadShape::None, PadShape::Round, PadShape(FirstHostShape)};
     for (int top = 0; top <= 255; ++top) {
         for (PadShape bottom : bottoms) {
-            const std::string name = "P" + std::to_string(top) + "-" + std::to_string(int(bottom));
+            // Appended: GCC 12 at -O3 warns falsely (-Wrestrict) on "P" + std::to_string(top).
+            const std::string name =
+                std::string("P").append(std::to_string(top)).append("-").append(std::to_string(int(bottom)));
             Padstack p{Given(Design().NewPadstack()), Given(Design().NameCreate(name)), {}};
             p.layers.resize(size_t(Design().info().layerCount));
             p.Layer(PadLayer::Top) = {100, 100, 0, 0, PadShape(top), 0};

@@ -49,6 +49,10 @@ TEST_F(PluginRecordsTest, RecordsAreKeptPerOwnerAndKeyAndReplaced) {
     ASSERT_TRUE(Put("Tessra", "BGA", ""));
     EXPECT_EQ(Get("Tessra", "BGA"), "");
     EXPECT_EQ(PlugRecordGet("Tessra", "BGA", nullptr, 0), 0) << "an empty record is there, not missing";
+    ASSERT_TRUE(Design().DeletePluginRecord("Tessra", "BGA").ok());
+    EXPECT_EQ(Get("Tessra", "BGA"), "none");
+    EXPECT_EQ(Get("Other", "BGA"), "other") << "another owner's record of the same key stays";
+    EXPECT_TRUE(Design().DeletePluginRecord("Tessra", "BGA").ok()) << "what is gone may go again";
 }
 
 TEST_F(PluginRecordsTest, ABufferTooSmallIsLeftAloneButToldTheSize) {
@@ -79,6 +83,7 @@ TEST_F(PluginRecordsTest, DesignWithoutTheTableGetsItOnFirstWrite) {
     ASSERT_TRUE(opened.ok()) << opened.error();
     DatabaseSet::Get().AttachDesign(std::move(opened.value()));
     EXPECT_EQ(Get("Tessra", "BGA"), "none");
+    EXPECT_TRUE(Design().DeletePluginRecord("Tessra", "BGA").ok()) << "nothing to delete, and no table either";
     ASSERT_TRUE(Put("Tessra", "BGA", "r"));
     EXPECT_EQ(Get("Tessra", "BGA"), "r");
 }

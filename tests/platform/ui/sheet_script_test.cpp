@@ -2,6 +2,7 @@
 // them: page notification order, exchange failures, nested modal loops, boxes and pictures.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "platform/ui/headless_driver.h"
 #include "platform/ui/standard_controls.h"
 #include "platform/win/message_box.h"
+#include "platform/win/stop_request.h"
 #include "tests/support/golden_picture.h"
 #include "tests/support/script_line.h"
 
@@ -155,10 +157,13 @@ protected:
         Log().clear();
         ClearShownMessageBoxes();
     }
-    intptr_t Run(const std::string& script) {
+    // `more` gives what the script holds beyond `script`, as a script that arrives while the
+    // dialog runs does.
+    intptr_t Run(const std::string& script, HeadlessDriver::MoreActions more = nullptr) {
         const ScriptParse parse = ParseScript(script);
         EXPECT_TRUE(parse.Ok()) << parse.error;
         HeadlessDriver driver(parse.actions);
+        driver.SetMoreActions(std::move(more));
         CPropertySheet sheet("Test Sheet");
         sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW | PSH_HASHELP;
         sheet.AddPage(&counts);
@@ -285,6 +290,49 @@ TEST_F(SheetScriptTest, PictureOfTheSheetAsAPersonSeesIt) {
     const std::string out = PictureOutPath("ui/test_sheet.png").string();
     EXPECT_EQ(Run(Act("focus", IDC_COUNT) + "shot sheet " + out + "\ncancel\n"), IDCANCEL) << error;
     ExpectSameAsGolden("ui/test_sheet.png");
+}
+
+// A script that arrives as the dialog runs: its actions come in pieces, each acted on as it
+// comes, and a line it cannot give stops the run as a bad action does.
+TEST_F(SheetScriptTest, AScriptArrivesInPieces) {
+    std::vector<std::string> pieces{"page 1", "set 113 \"QQ\"", "page 2", "ok"};
+    size_t given = 0;
+    EXPECT_EQ(Run("", [&](std::vector<ScriptAction>& into, std::string& error) {
+                  if (given == pieces.size()) return HeadlessDriver::More::End;
+                  error = ParseScriptLine(pieces[given], int(given) + 1, into);
+                  ++given;
+                  return HeadlessDriver::More::Some;
+              }),
+              IDOK) << error;
+    EXPECT_EQ(names.prefix, "QQ");
+    EXPECT_EQ(Run("page 1\n", [](std::vector<ScriptAction>&, std::string& error) {
+                  error = "line 2: unknown action \"frob\"";
+                  return HeadlessDriver::More::Failed;
+              }),
+              IDCANCEL);
+    EXPECT_EQ(error, "line 2: unknown action \"frob\"");
+    EXPECT_EQ(GetModalWindow(), 0u);
+}
+
+// A stop request (a signal) while a nested dialog waits for the script: every modal window
+// closes at once, the innermost first, each as its Cancel.
+TEST_F(SheetScriptTest, AStopRequestCancelsEveryOpenDialog) {
+    ASSERT_TRUE(stop_request::Prepare());
+    int asked = 0;
+    const intptr_t result = Run("page 2\nclick 122\n", [&](std::vector<ScriptAction>&, std::string&) {
+        ++asked;
+        stop_request::Raise(SIGTERM);
+        return HeadlessDriver::More::NotYet;
+    });
+    const int signal = stop_request::Signal();
+    stop_request::Clear();
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(signal, SIGTERM);
+    EXPECT_EQ(asked, 1) << "no more input is asked for once a stop is requested";
+    EXPECT_EQ(size.moreResult, IDCANCEL);
+    EXPECT_EQ(Log(), (std::vector<std::string>{"counts init", "counts active", "counts kill", "size init", "size active",
+                                               "counts cancel", "size cancel"}));
+    EXPECT_EQ(GetModalWindow(), 0u);
 }
 
 }  // namespace

@@ -256,6 +256,57 @@ INSTANTIATE_TEST_SUITE_P(Files, StateFileWarningTest, ::testing::Values(
     StateFileCase{"None", false, "Unable to create default tessra.ini file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A host folder that cannot be written: the plug-in runs from where it was built, its window
+// state is not saved (a warning, never a lost footprint), and only the settings are refused.
+// The folder is made read-only with chmod and the program runs as nobody, for whom that holds
+// (root would write it all the same).
+struct ReadOnlyHome {
+    const char* name;
+    std::vector<std::string> command;
+    bool settings;   // ORVEX.INI is there
+    int code;
+    const char* said;
+};
+class ReadOnlyHomeTest : public FileSafetyTest, public ::testing::WithParamInterface<ReadOnlyHome> {};
+
+TEST_P(ReadOnlyHomeTest, RunsThePluginFromTheBuildAndRefusesOnlyTheSettings) {
+    using std::filesystem::perms;
+    const ReadOnlyHome& c = GetParam();
+    ASSERT_EQ(Run({"library", "new", "l.olb"}).code, 0);
+    std::filesystem::remove(dir_ / "home" / "tessra.dll");
+    if (!c.settings) std::filesystem::remove(dir_ / "home" / "ORVEX.INI");
+    const std::string ini = c.settings ? File("home/ORVEX.INI") : "";
+    Write("s.txt", "ok\n");
+    const perms write = perms::owner_write | perms::group_write | perms::others_write;
+    std::filesystem::permissions(dir_ / "home", write, std::filesystem::perm_options::remove);
+    std::filesystem::permissions(dir_, write, std::filesystem::perm_options::add);
+    std::filesystem::permissions(dir_ / "d.design", write, std::filesystem::perm_options::add);
+    const Outcome o = Run(c.command, "/dev/null", Unprivileged());
+    std::filesystem::permissions(dir_ / "home", perms::owner_write, std::filesystem::perm_options::add);
+    EXPECT_EQ(o.code, c.code) << o.err;
+    EXPECT_TRUE(Has(o.err, c.said)) << o.err;
+    EXPECT_EQ(std::filesystem::exists(dir_ / "home" / "ORVEX.INI"), c.settings);
+    if (c.settings) {
+        EXPECT_EQ(File("home/ORVEX.INI"), ini);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "home" / "tessra.dll"));
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "home" / "tessra.ini"));
+    EXPECT_EQ(Has(Run({"show", "d.design"}).out, "F1 (symbol 1)"), c.code == 0) << "stored when not refused";
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, ReadOnlyHomeTest, ::testing::Values(
+    ReadOnlyHome{"Generate", {"generate", "d.design", "F1", "--style", "grid"}, true, 0,
+                 "the dialog warns \"Unable to find tessra.dll file\""},
+    ReadOnlyHome{"GenerateWithoutSettings", {"generate", "d.design", "F1", "--style", "grid"}, false, 0,
+                 "home (the folder cannot be written), so it runs from "},
+    ReadOnlyHome{"Run", {"run", "d.design", "F1", "--script", "s.txt"}, true, 0,
+                 "orvex: note: cannot link tessra.dll into "},
+    ReadOnlyHome{"LibraryAdd", {"library", "add", "l.olb"}, true, 1,
+                 "/home/ORVEX.INI: its folder cannot be written (Permission denied); the padstack library list is "
+                 "unchanged"},
+    ReadOnlyHome{"LibraryRemove", {"library", "remove", "l.olb"}, false, 1, "its folder cannot be written"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A new design takes its name only when whole: a kill halfway (here by the file size limit)
 // leaves nothing under the name, and an empty file such a kill once left is made a design.
 TEST_F(FileSafetyTest, NewIsKilledHalfwayAndLeavesNothingInTheWay) {

@@ -72,6 +72,7 @@ struct FootprintCase {
     std::vector<PadRow> pads;
     double courtyard[4];   // left, top, right, bottom
     const char* attr;
+    std::string side = "F.";   // of the drawings and texts
 };
 
 class KicadFootprintTest : public OrvexCliTest, public ::testing::WithParamInterface<FootprintCase> {
@@ -135,26 +136,30 @@ TEST_P(KicadFootprintTest, PadsOutlinesAndTextsMatchTheHandTable) {
     }
     const Sexpr* yard = fp.First("fp_rect");
     ASSERT_TRUE(yard && yard->First("start") && yard->First("end") && yard->First("layer"));
-    EXPECT_EQ(yard->First("layer")->Text(1), "F.CrtYd");
+    EXPECT_EQ(yard->First("layer")->Text(1), c.side + "CrtYd");
     const double box[4] = {yard->First("start")->Num(1), yard->First("start")->Num(2), yard->First("end")->Num(1),
                            yard->First("end")->Num(2)};
     for (int k = 0; k < 4; ++k) EXPECT_NEAR(box[k], c.courtyard[k], 1e-6) << k;
     std::vector<std::string> outlineLayers;
     for (const char* kind : {"fp_poly", "fp_line"})
         for (const Sexpr* e : fp.All(kind)) outlineLayers.push_back(e->First("layer")->Text(1));
-    for (const char* layer : {"F.Fab", "F.SilkS"})
-        EXPECT_NE(std::find(outlineLayers.begin(), outlineLayers.end(), layer), outlineLayers.end()) << layer;
-    // Reference above the courtyard, value below, and the fab layer's copy of the reference.
+    std::sort(outlineLayers.begin(), outlineLayers.end());
+    outlineLayers.erase(std::unique(outlineLayers.begin(), outlineLayers.end()), outlineLayers.end());
+    EXPECT_EQ(outlineLayers, (std::vector<std::string>{c.side + "Fab", c.side + "SilkS"}));
+    // Reference above the courtyard, value below, and the fab layer's copy of the reference; read
+    // from below on the bottom.
     const auto texts = fp.All("fp_text");
     ASSERT_EQ(texts.size(), 3u);
-    const char* expected[3][3] = {{"reference", "REF**", "F.SilkS"}, {"value", c.name, "F.Fab"},
-                                  {"user", "${REFERENCE}", "F.Fab"}};
+    const std::string expected[3][3] = {{"reference", "REF**", c.side + "SilkS"}, {"value", c.name, c.side + "Fab"},
+                                        {"user", "${REFERENCE}", c.side + "Fab"}};
     for (size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(texts[k]->Text(1), expected[k][0]);
         EXPECT_EQ(texts[k]->Text(2), expected[k][1]);
         EXPECT_EQ(texts[k]->First("layer")->Text(1), expected[k][2]);
-        EXPECT_EQ(texts[k]->First("effects")->First("font")->First("size")->Num(1), 1);
-        EXPECT_EQ(texts[k]->First("effects")->First("font")->First("thickness")->Num(1), 0.15);
+        const Sexpr* effects = texts[k]->First("effects");
+        EXPECT_EQ(effects->First("font")->First("size")->Num(1), 1);
+        EXPECT_EQ(effects->First("font")->First("thickness")->Num(1), 0.15);
+        EXPECT_EQ(effects->First("justify") ? effects->First("justify")->Text(1) : "", c.side == "B." ? "mirror" : "");
     }
     EXPECT_NEAR(texts[0]->First("at")->Num(1), (box[0] + box[2]) / 2, 1e-6);
     EXPECT_NEAR(texts[0]->First("at")->Num(2), box[1] - 1, 1e-6);
@@ -173,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Footprints, KicadFootprintTest, ::testing::Values(
          {"2", "thru_hole", "circle", 0, 2.54, 1.6, 1.6, 0, 0.8, 0, ThruLayers},
          {"3", "thru_hole", "circle", 7.62, 2.54, 1.6, 1.6, 0, 0.8, 0, ThruLayers},
          {"4", "thru_hole", "circle", 7.62, 0, 1.6, 1.6, 0, 0.8, 0, ThruLayers}},
-        {-1.12, -1.12, 8.74, 3.66}, "through_hole"},
+        {-1.74, -1.12, 8.74, 3.66}, "through_hole"},
     // Surface-mount: the centre is the origin; a quarter turn swaps the sides instead.
     FootprintCase{"SO2", "mils",
         {{"OB", "--shape", "oblong", "--width", "60", "--height", "20", "--rotation", "90"}},
@@ -181,30 +186,41 @@ INSTANTIATE_TEST_SUITE_P(Footprints, KicadFootprintTest, ::testing::Values(
         {25, 50},
         {{"A1", "smd", "oval", -0.635, 1.27, 0.508, 1.524, 0, 0, 0, "F.Cu F.Paste F.Mask "},
          {"B1", "smd", "oval", 0.635, -1.27, 0.508, 1.524, 0, 0, 0, "F.Cu F.Paste F.Mask "}},
-        {-1.21, -2.36, 1.21, 2.36}, "smd"},
+        {-1.83, -2.36, 1.21, 2.36}, "smd"},
     FootprintCase{"BOT1", "mm",
         {{"RB", "--shape", "rect", "--width", "1", "--height", "2", "--side", "bottom", "--rotation", "180"}},
         {{"7", -1, 1, "RB"}},
         {-1, 1},
         {{"7", "smd", "rect", 0, 0, 1, 2, 0, 0, 0, "B.Cu B.Paste B.Mask "}},
-        {-0.82, -1.32, 0.82, 1.32}, "smd"},
+        {-1.44, -1.32, 0.82, 1.32}, "smd", "B."},
     FootprintCase{"RR2", "mm",
         {{"RR", "--shape", "roundrect", "--width", "1", "--height", "0.5", "--no-paste", "--rotation", "30"}},
         {{"1", 0, 0, "RR"}, {"2", 2, 0, "RR"}},
         {1, 0},
         {{"1", "smd", "roundrect", -1, 0, 1, 0.5, 30, 0, 0.25, "F.Cu F.Mask "},
          {"2", "smd", "roundrect", 1, 0, 1, 0.5, 30, 0, 0.25, "F.Cu F.Mask "}},
-        {-1.88, -0.79, 1.88, 0.79}, "smd"},
-    // Unplated holes without names leave a surface-mount part one, about its centre.
+        {-2.5, -0.79, 1.88, 0.79}, "smd"},
+    // Holes without names, unplated or plated, leave a surface-mount part one, about the centre of
+    // its pads' outline, which stands in for its body.
     FootprintCase{"CONN2", "mm",
         {{"P", "--shape", "rect", "--width", "1", "--height", "2"}, {"MH", "--shape", "hole", "--drill", "1.5"}},
         {{"1", 0, 0, "P"}, {"2", 2, 0, "P"}, {"", -2, -3, "MH"}, {"", 4, -3, "MH"}},
         {1, 0},
-        {{"1", "smd", "rect", -1, 0, 1, 2, 0, 0, 0, "F.Cu F.Paste F.Mask "},
-         {"2", "smd", "rect", 1, 0, 1, 2, 0, 0, 0, "F.Cu F.Paste F.Mask "},
-         {"", "np_thru_hole", "circle", -3, 3, 1.5, 1.5, 0, 1.5, 0, ThruLayers},
-         {"", "np_thru_hole", "circle", 3, 3, 1.5, 1.5, 0, 1.5, 0, ThruLayers}},
-        {-4.07, -1.32, 4.07, 4.07}, "smd"}),
+        {{"1", "smd", "rect", -1, -1.375, 1, 2, 0, 0, 0, "F.Cu F.Paste F.Mask "},
+         {"2", "smd", "rect", 1, -1.375, 1, 2, 0, 0, 0, "F.Cu F.Paste F.Mask "},
+         {"", "np_thru_hole", "circle", -3, 1.625, 1.5, 1.5, 0, 1.5, 0, ThruLayers},
+         {"", "np_thru_hole", "circle", 3, 1.625, 1.5, 1.5, 0, 1.5, 0, ThruLayers}},
+        {-4.07, -3.32, 4.07, 2.7}, "smd"},
+    FootprintCase{"PEG2", "mm",
+        {{"P", "--shape", "rect", "--width", "1", "--height", "2"},
+         {"PEG", "--shape", "round", "--width", "2", "--height", "2", "--drill", "1.2"}},
+        {{"1", 0, 0, "P"}, {"2", 2, 0, "P"}, {"", -2, -3, "PEG"}, {"", 4, -3, "PEG"}},
+        {1, 0},
+        {{"1", "smd", "rect", -1, -1.5, 1, 2, 0, 0, 0, "F.Cu F.Paste F.Mask "},
+         {"2", "smd", "rect", 1, -1.5, 1, 2, 0, 0, 0, "F.Cu F.Paste F.Mask "},
+         {"", "thru_hole", "circle", -3, 1.5, 2, 2, 0, 1.2, 0, ThruLayers},
+         {"", "thru_hole", "circle", 3, 1.5, 2, 2, 0, 1.2, 0, ThruLayers}},
+        {-4.32, -3.44, 4.32, 2.82}, "smd"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
@@ -236,7 +252,14 @@ INSTANTIATE_TEST_SUITE_P(Refusals, KicadRefusalTest, ::testing::Values(
     RefusalCase{"BodyOfAWholeLibrary", {"export", "d.design", "--kicad", "e.pretty", "--body", "1x1"},
                 "--body is the body of one footprint"},
     RefusalCase{"BodyNotTwoSizes", {"export", "d.design", "X", "--kicad", "old.kicad_mod", "--body", "7"},
-                "body 7 is not WIDTHxHEIGHT in mm"}),
+                "body 7 is not WIDTHxHEIGHT in mm"},
+    RefusalCase{"ModelOfAWholeLibrary", {"export", "d.design", "--kicad", "e.pretty", "--model", "m.step"},
+                "--model is the model of one footprint"},
+    RefusalCase{"ModelPlacedWithoutModel", {"export", "d.design", "X", "--kicad", "old.kicad_mod", "--model-rotate", "0", "0", "90"},
+                "--model-rotate places a model: give --model PATH"},
+    RefusalCase{"ModelOffsetNotANumber", {"export", "d.design", "X", "--kicad", "old.kicad_mod", "--model", "m.step",
+                                          "--model-offset", "0", "1mm", "0"},
+                "--model-offset y '1mm' is not a number"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 class KicadShapeTest : public OrvexCliTest, public ::testing::WithParamInterface<int> {};
@@ -340,6 +363,30 @@ TEST_F(KicadGeneratedTest, BodyIsKeptAndTheDescriptionFollowsTheDialog) {
     EXPECT_EQ(fp.First("descr")->Text(1),
               "Q1, 14 pads, surface-mount; made by the Tessra generator in Orvex; body 3 x 2.5 mm");
     EXPECT_EQ(FabBox(Exported("Q1")), (std::vector<double>{-1.5, -1.25, 1.5, 1.25}));
+}
+
+// The model entry as KiCad writes it, its path as given; a footprint of hundreds of extra pads
+// names a few of them in its description and counts the rest.
+TEST_F(KicadGeneratedTest, ModelIsWrittenAndManyExtraPadsAreCounted) {
+    ASSERT_EQ(Run({"padstack", "add", "d.design", "VIA", "--shape", "round", "--width", "0.5", "--height", "0.5",
+                   "--drill", "0.3"}).code, 0);
+    std::vector<std::string> options{"--style", "grid", "--p", "2", "--x", "20"};
+    for (int i = 0; i < 300; ++i)
+        options.insert(options.end(), {"--pad", "", std::to_string(i % 20 - 10), std::to_string(i / 20 + 2), "VIA"});
+    Generate("V", options);
+    const Outcome o = Run({"export", "d.design", "V", "--kicad", "one.kicad_mod", "--model",
+                           "${KICAD6_3DMODEL_DIR}/Vias.3dshapes/V (300).wrl", "--model-offset", "0", "-1.5", "0.25",
+                           "--model-rotate", "-90", "0", "180"});
+    ASSERT_EQ(o.code, 0) << o.err;
+    const std::string text = File("one.kicad_mod");
+    EXPECT_TRUE(Has(text, "(model \"${KICAD6_3DMODEL_DIR}/Vias.3dshapes/V (300).wrl\"\n    (offset (xyz 0 -1.5 0.25))\n"
+                          "    (scale (xyz 1 1 1))\n    (rotate (xyz -90 0 180))")) << text;
+    Sexpr fp;
+    ASSERT_TRUE(SexprReader(text).Read(fp));
+    EXPECT_EQ(fp.All("pad").size(), 302u);
+    const std::string description = fp.First("descr")->Text(1);
+    EXPECT_TRUE(Has(description, " --pad \"\" -3 2 VIA and 292 more extra pads --pads-about center")) << description;
+    EXPECT_EQ(fp.First("attr")->Text(1), "smd") << "holes without names are no pins";
 }
 
 TEST_F(KicadGeneratedTest, WholeDesignBecomesALibraryOrNothingIsWritten) {

@@ -2,15 +2,17 @@
 """KiCad itself loads what "orvex export --kicad" writes.
 
 Footprints of every style are generated (surface-mount and through-hole, turned pads, rounded
-corners, pads without paste, with and without a body; chamfered, trapezoid and custom pads, paste
-and mask openings, an exposed pad's split paste, slots and offset drills), exported one per
-folder and as one library, and loaded with pcbnew.FootprintLoad; so are the real packages of
-examples/ (an exposed pad, balls left out, a turned footprint, unplated mounting holes without
-names, a QFN's paste windows, a connector's slotted pegs). Pads, layers, shapes, drills, the
-origin and the outline layers are compared with what the design holds, read with "orvex show
---json". Some footprints are plotted with pcbnew's plot controller. The packages of
-examples/land-patterns.json are made from their datasheet dimensions and held to their land
-patterns.
+corners, pads without paste, with and without a body, pads on the bottom, plated pegs without
+names, a circle started off the quarter turns, two arrangements in one footprint, pins on
+padstacks of their own, names padded with zeros; chamfered, trapezoid and custom pads, paste and
+mask openings, an exposed pad's split paste, slots and offset drills), exported one per folder
+and as one library, and loaded with pcbnew.FootprintLoad; so are the real packages of examples/
+(an exposed pad, balls left out, a turned footprint, unplated mounting holes without names, a
+high-density D-sub of three rows, a QFN's paste windows, a connector's slotted pegs). Pads,
+layers, shapes, drills, the origin and the outline layers are compared with what the design
+holds, read with "orvex show --json"; nothing lies outside the courtyard. Some footprints are
+plotted with pcbnew's plot controller. The packages of examples/land-patterns.json are made from
+their datasheet dimensions and held to their land patterns.
 
 usage: kicad_pcbnew_check.py ORVEX TESSRA_MODULE OUT_DIR [--docs DIR]
 Runs under Debian's python3, which is the one that has KiCad's pcbnew module.
@@ -44,6 +46,10 @@ PADSTACKS = [
     ["R30", "--shape", "rect", "--width", "1.2", "--height", "0.6", "--rotation", "30"],
     ["OB", "--shape", "oblong", "--width", "0.6", "--height", "1.5"],
     ["BR", "--shape", "roundrect", "--width", "1", "--height", "2", "--corner-ratio", "0.1", "--side", "bottom"],
+    ["PEG", "--shape", "round", "--width", "2.2", "--height", "2.2", "--drill", "1.6"],
+    ["SMD06", "--shape", "rect", "--width", "0.6", "--height", "1.2"],
+    ["SMD12", "--shape", "rect", "--width", "1.2", "--height", "0.6"],
+    ["END", "--shape", "rect", "--width", "2", "--height", "0.6"],
     ["QP", "--shape", "roundrect", "--width", "0.25", "--height", "0.875"],
     ["EP32", "--shape", "rect", "--width", "3.2", "--height", "3.2"],
     ["CH", "--shape", "chamfered", "--width", "1", "--height", "0.6", "--chamfer-ratio", "0.25", "--chamfer-corners",
@@ -57,6 +63,8 @@ PADSTACKS = [
     ["PA", "--shape", "rect", "--width", "1", "--height", "1", "--kind", "paste"],
     ["MA", "--shape", "round", "--width", "1", "--height", "1", "--kind", "mask", "--side", "bottom"],
     ["NPS", "--shape", "hole", "--drill", "1x2"],
+    ["QPB", "--shape", "roundrect", "--width", "0.25", "--height", "0.875", "--side", "bottom"],
+    ["EPB", "--shape", "rect", "--width", "3.2", "--height", "3.2", "--side", "bottom"],
 ]
 FOOTPRINTS = [
     {"footprint": "QFP48", "style": "chip-carrier", "p": 12, "q": 12, "x": 0.5, "y": 0.5, "w": 1.4125,
@@ -74,6 +82,16 @@ FOOTPRINTS = [
     {"footprint": "BGA16", "style": "grid", "p": 4, "q": 4, "x": 0.8, "y": 0.8, "padstack": "BGA04",
      "pin1-padstack": "BGA04", "body": "5x5"},
     {"footprint": "BOT2", "style": "grid", "p": 2, "q": 1, "x": 3, "padstack": "BR", "pin1-padstack": "BR"},
+    # A surface-mount connector held down by plated pegs without names.
+    {"footprint": "PEGS4", "style": "stagger-x", "p": 4, "q": 1, "x": 1.25, "x-start": 1, "padstack": "SMD06",
+     "pin1-padstack": "SMD06", "body": "8x4", "pads": [{"name": "", "x": -3.2, "y": -1.5, "padstack": "PEG"},
+                                                       {"name": "", "x": 3.2, "y": -1.5, "padstack": "PEG"}]},
+    {"footprint": "CIRC5-30", "style": "circular", "p": 5, "r": 2.5, "angle": 72, "padstack": "OB",
+     "pin1-padstack": "OB", "start-angle": 30},
+    # Two rows of long pads at the ends, a second arrangement beside them, names three digits wide.
+    {"footprint": "TWO-ROWS", "style": "dual", "q": 5, "x": 5, "y": 1.27, "padstack": "SMD12", "pin1-padstack": "SMD12",
+     "name-width": 3, "pin-padstack": "1,5-6,10=END",
+     "also": [{"style": "grid", "p": 3, "x": 1, "padstack": "BGA04", "pin1-padstack": "BGA04", "at": [0, -4.5]}]},
     {"footprint": "QFN32EP", "style": "chip-carrier", "p": 8, "q": 8, "x": 0.5, "y": 0.5, "w": 0.6875, "z": 0.6875,
      "padstack": "QP", "pin1-padstack": "QP", "pads": [{"name": "33", "x": 0, "y": 0, "padstack": "EP32"}],
      "ep-paste": "3x3", "turn": 90},
@@ -86,15 +104,31 @@ FOOTPRINTS = [
      "turn": 180},
     {"footprint": "CUSTOM6", "style": "circular", "p": 6, "r": 3, "angle": 60, "padstack": "CU", "pin1-padstack": "CU",
      "pads": [{"name": "", "x": 0, "y": 0, "padstack": "PA"}]},
+    # The two halves together: pins on slotted, offset, chamfered and custom padstacks of their own
+    # in two arrangements, turned; a part below with its exposed pad's paste in windows; a
+    # chamfered pin 1 beside the pin-1 mark.
+    {"footprint": "PINKINDS", "style": "dual", "q": 3, "x": 5, "y": 2.5, "padstack": "SL", "pin1-padstack": "SL",
+     "pin-padstack": "3-4=OF", "turn": 90, "also": [{"style": "grid", "p": 2, "x": 3, "padstack": "CH",
+                                                     "pin1-padstack": "CH", "pin-padstack": "A2=CU", "at": [0, -5]}]},
+    {"footprint": "QFN32-BOTTOM", "style": "chip-carrier", "p": 8, "q": 8, "x": 0.5, "y": 0.5, "w": 0.6875,
+     "z": 0.6875, "padstack": "QPB", "pin1-padstack": "QPB", "pads": [{"name": "33", "x": 0, "y": 0, "padstack": "EPB"}],
+     "ep-paste": "2x2"},
+    {"footprint": "CHAMFER-PIN1", "style": "dual", "q": 4, "x": 5, "y": 1.27, "padstack": "SMD12", "pin1-padstack": "SMD12",
+     "pin-padstack": "1=CH", "name-width": 2},
 ]
 EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "..", "examples")
-with open(os.path.join(EXAMPLES, "real-packages.json")) as f:
-    EXAMPLE_FOOTPRINTS = json.load(f)
-with open(os.path.join(EXAMPLES, "new-kinds.json")) as f:
-    KIND_FOOTPRINTS = json.load(f)
+# Each example script makes its design and library, as README shows it.
+EXAMPLE_SETS = [("real-packages.sh", "real-packages.json", "e"), ("dsub-hd26.sh", "dsub-hd26.json", "hd"),
+                ("new-kinds.sh", "new-kinds.json", "k")]
+EXAMPLE_FOOTPRINTS = []
+for _, batch, _ in EXAMPLE_SETS:
+    with open(os.path.join(EXAMPLES, batch)) as f:
+        entries = json.load(f)
+    EXAMPLE_FOOTPRINTS += entries if isinstance(entries, list) else [entries]
 PLOTTED = {"QFP48": "kicad-qfp48.png", "HDR1x05": "kicad-header-1x05.png",
            "QFN-32-1EP_5x5mm_P0.5mm": "kicad-qfn32.png", "BGA-128_10x10mm_P0.8mm": "kicad-bga128.png",
            "TO-5-3": "kicad-to5.png", "DSUB-9": "kicad-dsub9.png",
+           "DSUB-26-HD_Male_Vertical_P2.29x1.98mm": "kicad-dsub-hd26.png",
            "ATmega328P-MU_VQFN-32_5x5mm_P0.5mm_EP3.1mm": "kicad-qfn32-paste.png",
            "Molex_105017-0001_USB-Micro-B": "kicad-usb-micro-b.png"}
 SILK_CLEARANCE = 0.2
@@ -122,7 +156,7 @@ def turned(x, y, degrees):
 class Expected:
     """A pad as the design holds it, turned into what the KiCad file must say."""
 
-    def __init__(self, design, pin, stack, origin):
+    def __init__(self, design, pin, stack):
         mm = design["inches_per_unit"] * 25.4
         self.name = pin["name"]
         self.kind = stack.get("kind", "copper")
@@ -167,9 +201,8 @@ class Expected:
             self.offset = turned(*self.offset, turn / 60)
         self.width, self.height, self.drill, self.drill_height = width, height, drill, drill_height
         hole = turned(*self.offset, self.degrees)
-        self.x = (pin["x"] - origin[0]) * mm + hole[0]
-        self.y = -(pin["y"] - origin[1]) * mm + hole[1]
-        self.copper = ((pin["x"] - origin[0]) * mm, -(pin["y"] - origin[1]) * mm)
+        self.copper = (pin["x"] * mm, -pin["y"] * mm)
+        self.x, self.y = self.copper[0] + hole[0], self.copper[1] + hole[1]
 
     def outline_box(self):
         """The custom outline's box where KiCad must draw it."""
@@ -208,44 +241,49 @@ class KicadLoadTest(unittest.TestCase):
             os.makedirs(os.path.join(OUT, name + ".pretty"))
             orvex("export", "d.design", name, "--kicad", os.path.join(name + ".pretty", name + ".kicad_mod"))
             cls.loaded[name] = pcbnew.FootprintLoad(os.path.join(OUT, name + ".pretty"), name)
-        # The examples make their own designs and libraries, as README shows them.
-        for script, design, footprints in (("real-packages.sh", "e.design", EXAMPLE_FOOTPRINTS),
-                                           ("new-kinds.sh", "k.design", KIND_FOOTPRINTS)):
-            subprocess.run(["sh", os.path.join(EXAMPLES, script), design], cwd=OUT, check=True,
-                           capture_output=True, env=dict(os.environ, ORVEX=ORVEX, ORVEX_HOME="home"))
-            for fp in footprints:
-                library = os.path.join(OUT, design.replace(".design", ".pretty"))
-                cls.loaded[fp["footprint"]] = pcbnew.FootprintLoad(library, fp["footprint"])
         cls.designs = {}
-        for design, footprints in (("d.design", FOOTPRINTS), ("e.design", EXAMPLE_FOOTPRINTS),
-                                   ("k.design", KIND_FOOTPRINTS)):
-            shown = json.loads(orvex("show", design, "--json"))
-            for fp in footprints:
-                cls.designs[fp["footprint"]] = shown
+        shown = json.loads(orvex("show", "d.design", "--json"))
+        for fp in FOOTPRINTS:
+            cls.designs[fp["footprint"]] = shown
+        for script, _, stem in EXAMPLE_SETS:
+            subprocess.run(["sh", os.path.join(EXAMPLES, script), stem + ".design"], cwd=OUT, check=True,
+                           capture_output=True, env=dict(os.environ, ORVEX=ORVEX, ORVEX_HOME="home"))
+            shown = json.loads(orvex("show", stem + ".design", "--json"))
+            for stored in shown["footprints"]:
+                cls.loaded[stored["name"]] = pcbnew.FootprintLoad(os.path.join(OUT, stem + ".pretty"), stored["name"])
+                cls.designs[stored["name"]] = shown
 
     def each_footprint(self, check):
         """Runs check(asked, stored, loaded) for every footprint, each as a sub-test."""
-        for asked in FOOTPRINTS + EXAMPLE_FOOTPRINTS + KIND_FOOTPRINTS:
+        for asked in FOOTPRINTS + EXAMPLE_FOOTPRINTS:
             name = asked["footprint"]
             with self.subTest(footprint=name):
                 stored = next(s for s in self.designs[name]["footprints"] if s["name"] == name)
                 self.assertIsNotNone(self.loaded[name], "KiCad did not load it")
                 check(asked, stored, self.loaded[name])
 
-    def expected_pads(self, stored):
+    def expected_pads(self, stored, loaded):
+        """Whether the part is through-hole, and its pads as they must stand about pad 1 as loaded:
+        where the origin is, is the origin test's business."""
         design = self.designs[stored["name"]]
         by_name = {p["name"]: p for p in design["padstacks"]}
         stacks = [by_name[p["padstack"]] for p in stored["pins"]]
-        thru = any(s["drill"] > 0 and s["layers"] for s in stacks)
-        first = stored["pins"][0]
-        origin = (first["x"], first["y"]) if thru else tuple(stored["center"])
-        pads = [Expected(design["design"], p, s, origin) for p, s in zip(stored["pins"], stacks)]
-        if thru:   # the origin is pin 1's hole
-            hole = (pads[0].x, pads[0].y)
-            for pad in pads:
-                pad.x, pad.y = pad.x - hole[0], pad.y - hole[1]
-                pad.copper = (pad.copper[0] - hole[0], pad.copper[1] - hole[1])
+        # A plated hole makes a through-hole part only as a pin, one with a name.
+        thru = any(s["drill"] > 0 and s["layers"] and p["name"] for p, s in zip(stored["pins"], stacks))
+        pads = [Expected(design["design"], p, s) for p, s in zip(stored["pins"], stacks)]
+        # Pad 1 stands where KiCad loaded it, its hole there.
+        at = next(iter(loaded.Pads())).GetPosition()
+        shift = (pads[0].x - at.x / NM, pads[0].y - at.y / NM)
+        for pad in pads:
+            pad.x, pad.y = pad.x - shift[0], pad.y - shift[1]
+            pad.copper = (pad.copper[0] - shift[0], pad.copper[1] - shift[1])
         return thru, pads
+
+    @staticmethod
+    def side(loaded):
+        """"B." for a part whose surface-mount pads are all on the bottom, else "F."."""
+        smd = [p for p in loaded.Pads() if p.GetAttribute() == pcbnew.PAD_ATTRIB_SMD]
+        return "B." if smd and all(not p.IsOnLayer(pcbnew.F_Cu) for p in smd) else "F."
 
     def test_one_library_holds_the_same_files(self):
         for fp in FOOTPRINTS:
@@ -262,7 +300,7 @@ class KicadLoadTest(unittest.TestCase):
         all_copper = {pcbnew.BOARD.GetStandardLayerName(n) for n in pcbnew.LSET.AllCuMask().Seq()}
 
         def check(asked, stored, loaded):
-            thru, wanted = self.expected_pads(stored)
+            _, wanted = self.expected_pads(stored, loaded)
             pads = list(loaded.Pads())
             self.assertEqual(len(pads), len(wanted))
             for pad, want in zip(pads, wanted):
@@ -309,18 +347,21 @@ class KicadLoadTest(unittest.TestCase):
         self.assertAlmostEqual(pad.GetOffset().x, -want.offset[0] * NM, delta=1, msg=where)
         self.assertAlmostEqual(pad.GetOffset().y, -want.offset[1] * NM, delta=1, msg=where)
 
-    def test_origin_is_pin_one_or_the_package_centre(self):
+    def test_origin_is_pin_one_or_the_body_centre(self):
         def check(asked, stored, loaded):
-            thru, _ = self.expected_pads(stored)
+            thru, _ = self.expected_pads(stored, loaded)
             self.assertEqual(loaded.GetAttributes() & (pcbnew.FP_THROUGH_HOLE | pcbnew.FP_SMD),
                              pcbnew.FP_THROUGH_HOLE if thru else pcbnew.FP_SMD)
             at = [pad.GetPosition() for pad in loaded.Pads()]
             if thru:
                 self.assertEqual((at[0].x, at[0].y), (0, 0))
-            else:
-                # Half way between the outermost pad centres, to a tenth of a micron.
-                self.assertLessEqual(abs(min(p.x for p in at) + max(p.x for p in at)), 200)
-                self.assertLessEqual(abs(min(p.y for p in at) + max(p.y for p in at)), 200)
+                return
+            # The body's centre, to a few nanometres: the body given, or the pads' outline that
+            # stands in for it.
+            fab = next(i for i in loaded.GraphicalItems() if i.GetLayerName().endswith("Fab") and i.GetClass() == "MGRAPHIC")
+            centre = fab.GetBoundingBox().GetCenter()
+            self.assertLessEqual(abs(centre.x), 2)
+            self.assertLessEqual(abs(centre.y), 2)
         self.each_footprint(check)
 
     def test_outline_layers_keep_clear_and_hold_the_part(self):
@@ -329,13 +370,17 @@ class KicadLoadTest(unittest.TestCase):
             for item in loaded.GraphicalItems():
                 if item.GetClass() == "MGRAPHIC":
                     shapes.setdefault(item.GetLayerName(), []).append(item)
-            self.assertEqual({"F.Fab", "F.Silkscreen", "F.Courtyard"}, set(shapes))
-            self.assertEqual(len(shapes["F.Courtyard"]), 1)
-            yard = shapes["F.Courtyard"][0].GetBoundingBox()
+            side = self.side(loaded)
+            self.assertEqual({side + "Fab", side + "Silkscreen", side + "Courtyard"}, set(shapes))
+            self.assertEqual(len(shapes[side + "Courtyard"]), 1)
+            yard = shapes[side + "Courtyard"][0].GetBoundingBox()
             yard.Inflate(-int(0.025 * NM))   # less half its line
             for edge in (yard.GetLeft(), yard.GetTop(), yard.GetRight(), yard.GetBottom()):
                 self.assertEqual(edge % int(0.01 * NM), 0, "courtyard on a 0.01 mm grid")
-            body = shapes["F.Fab"][0].GetBoundingBox()
+            # Nothing of the part outside its courtyard: the pin-1 mark and every other line.
+            for item in shapes[side + "Silkscreen"] + shapes[side + "Fab"]:
+                self.assertTrue(yard.Contains(item.GetBoundingBox()), "%s inside the courtyard" % item.GetLayerName())
+            body = shapes[side + "Fab"][0].GetBoundingBox()
             body.Inflate(-int(0.05 * NM))   # less half its line
             if "body" in asked:
                 width, height = (float(v) for v in asked["body"].split("x"))
@@ -344,7 +389,7 @@ class KicadLoadTest(unittest.TestCase):
             for box in [pad.GetBoundingBox() for pad in loaded.Pads()] + [body]:
                 box.Inflate(int(COURTYARD_MARGIN * NM))
                 self.assertTrue(yard.Contains(box), "courtyard round pads and body")
-            silk = shapes["F.Silkscreen"]
+            silk = shapes[side + "Silkscreen"]
             self.assertTrue(any(i.IsFilled() for i in silk), "a filled pin-1 mark")
             for item in silk:
                 for pad in loaded.Pads():
@@ -355,23 +400,28 @@ class KicadLoadTest(unittest.TestCase):
 
     def test_texts_stand_above_and_below(self):
         def check(asked, stored, loaded):
-            yard = next(i for i in loaded.GraphicalItems() if i.GetLayerName() == "F.Courtyard").GetBoundingBox()
+            side = self.side(loaded)
+            yard = next(i for i in loaded.GraphicalItems() if i.GetLayerName() == side + "Courtyard").GetBoundingBox()
             ref, value = loaded.Reference(), loaded.Value()
-            self.assertEqual((ref.GetLayerName(), value.GetLayerName()), ("F.Silkscreen", "F.Fab"))
+            self.assertEqual((ref.GetLayerName(), value.GetLayerName()), (side + "Silkscreen", side + "Fab"))
+            for text in (ref, value):
+                self.assertEqual(text.IsMirrored(), side == "B.", "read from the side of the pads")
             self.assertLess(ref.GetPosition().y, yard.GetTop())
             self.assertGreater(value.GetPosition().y, yard.GetBottom())
             self.assertEqual(value.GetText(), asked["footprint"])
             for text in (ref, value):
                 self.assertEqual((text.GetTextHeight(), text.GetTextThickness()), (int(1 * NM), int(0.15 * NM)))
             users = [i.GetText() for i in loaded.GraphicalItems()
-                     if i.GetClass() == "MTEXT" and i.GetLayerName() == "F.Fab"]
+                     if i.GetClass() == "MTEXT" and i.GetLayerName() == side + "Fab"]
             self.assertIn("${REFERENCE}", users)
             self.assertIn("--style " + asked["style"], loaded.GetDescription())
             body = ("body " + asked["body"].replace("x", " x ") + " mm") if "body" in asked else "body drawn round"
             self.assertIn(body, loaded.GetDescription())
             self.assertIn("tessra " + asked["style"], loaded.GetKeywords())
             shaped = [("--turn %s" % asked.get("turn"), "turn"), ("--omit %s" % asked.get("omit"), "omit"),
-                      ("--pad ", "pads")]
+                      ("--pad ", "pads"), ("--also --style ", "also"), ("--name-width ", "name-width"),
+                      ("--pin-padstack ", "pin-padstack"), ("--start-angle ", "start-angle"),
+                      ("--ep-paste ", "ep-paste")]
             for words, option in shaped:
                 if option in asked:
                     self.assertIn(words, loaded.GetDescription())
@@ -384,6 +434,24 @@ class KicadLoadTest(unittest.TestCase):
         fab = next(i for i in loaded.GraphicalItems() if i.GetLayerName() == "F.Fab" and i.GetClass() == "MGRAPHIC")
         self.assertAlmostEqual(fab.GetBoundingBox().GetWidth(), (8 + 0.1) * NM, delta=2)   # and its line
         self.assertAlmostEqual(fab.GetBoundingBox().GetHeight(), (9 + 0.1) * NM, delta=2)
+
+    def test_model_is_loaded_with_its_place(self):
+        os.makedirs(os.path.join(OUT, "model.pretty"))
+        orvex("export", "d.design", "PEGS4", "--kicad", "model.pretty/PEGS4.kicad_mod", "--model",
+              "${KICAD6_3DMODEL_DIR}/Connector.3dshapes/PEGS4.wrl", "--model-offset", "0", "-0.5", "0.1",
+              "--model-rotate", "-90", "0", "180")
+        models = list(pcbnew.FootprintLoad(os.path.join(OUT, "model.pretty"), "PEGS4").Models())
+        self.assertEqual(len(models), 1)
+        self.assertEqual(models[0].m_Filename, "${KICAD6_3DMODEL_DIR}/Connector.3dshapes/PEGS4.wrl")
+        self.assertEqual((models[0].m_Offset.x, models[0].m_Offset.y, models[0].m_Offset.z), (0, -0.5, 0.1))
+        self.assertEqual((models[0].m_Rotation.x, models[0].m_Rotation.y, models[0].m_Rotation.z), (-90, 0, 180))
+
+    def test_joined_arrangements_keep_their_names(self):
+        stored = next(s for s in self.designs["TWO-ROWS"]["footprints"] if s["name"] == "TWO-ROWS")
+        names = [p.GetNumber() for p in self.loaded["TWO-ROWS"].Pads()]
+        self.assertEqual(names, ["%03d" % n for n in range(1, 11)] + ["A1", "A2", "A3"])
+        self.assertEqual([p["padstack"] for p in stored["pins"]][:6], ["END", "SMD12", "SMD12", "SMD12", "END", "END"])
+        self.assertEqual(stored["host"]["also"][0]["made_from"]["style"], "grid")
 
     def test_plots(self):
         for name, picture in PLOTTED.items():
@@ -430,13 +498,22 @@ class LandPatternLoadTest(unittest.TestCase):
                 self.assertIsNotNone(self.loaded[name], "KiCad did not load it")
                 check(asked, self.stored[name], self.loaded[name])
 
+    def about_centre(self, pin, stored):
+        """The pad as it must stand about the package's centre, the origin of a land pattern."""
+        want = Expected(self.design, pin, self.stacks[pin["padstack"]])
+        mm = self.design["inches_per_unit"] * 25.4
+        cx, cy = stored["center"][0] * mm, -stored["center"][1] * mm
+        want.x, want.y = want.x - cx, want.y - cy
+        want.copper = (want.copper[0] - cx, want.copper[1] - cy)
+        return want
+
     def test_lands_are_the_stored_pads(self):
         def check(asked, stored, loaded):
             pads = list(loaded.Pads())
             self.assertEqual(len(pads), len(stored["pins"]))
             self.assertEqual(loaded.GetAttributes() & (pcbnew.FP_THROUGH_HOLE | pcbnew.FP_SMD), pcbnew.FP_SMD)
             for pad, pin in zip(pads, stored["pins"]):
-                want = Expected(self.design, pin, self.stacks[pin["padstack"]], stored["center"])
+                want = self.about_centre(pin, stored)
                 where = check_place(self, pad, want)
                 if want.shape == "roundrect":
                     self.assertEqual(pad.GetShape(), pcbnew.PAD_SHAPE_ROUNDRECT, where)

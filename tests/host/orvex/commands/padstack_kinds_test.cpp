@@ -1,6 +1,6 @@
 // Every kind of padstack through the real program and tessra.dll: paste and mask openings, slots,
-// drill offsets, chamfered, trapezoid and custom pads, and an exposed pad's split paste. Flags and
-// JSON store the same, a reopen gives each back to the byte, list and export say what each is,
+// drill offsets, chamfered, trapezoid and custom pads, an exposed pad's split paste, and pins of
+// two arrangements on such padstacks of their own, turned. Flags and JSON store the same, a reopen gives each back to the byte, list and export say what each is,
 // and a design of the schema before keeps working.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -36,6 +36,9 @@ const std::vector<std::vector<std::string>> kCommands = {
      "", "0", "3", "MA"},
     {"CUSTOM6", "--style", "circular", "--p", "6", "--r", "3", "--angle", "60", "--padstack", "CU", "--pin1-padstack", "CU",
      "--pad", "", "0", "0", "PA"},
+    {"PINKINDS", "--style", "dual", "--q", "3", "--x", "5", "--y", "2.5", "--padstack", "SL", "--pin1-padstack", "SL",
+     "--pin-padstack", "3-4=OF", "--turn", "90", "--also", "--style", "grid", "--p", "2", "--x", "3", "--padstack", "CH",
+     "--pin1-padstack", "CH", "--pin-padstack", "A2=CU", "--at", "0", "-5", "--end-also"},
 };
 
 const char* const kBatch = R"([
@@ -46,7 +49,10 @@ const char* const kBatch = R"([
     {"footprint": "SHAPES", "style": "dual", "q": 3, "x": 4, "y": 2, "padstack": "CH", "pin1-padstack": "TZ",
      "pads": [{"name": "", "x": 0, "y": 3, "padstack": "MA"}]},
     {"footprint": "CUSTOM6", "style": "circular", "p": 6, "r": 3, "angle": 60, "padstack": "CU", "pin1-padstack": "CU",
-     "pads": [{"name": "", "x": 0, "y": 0, "padstack": "PA"}]}])";
+     "pads": [{"name": "", "x": 0, "y": 0, "padstack": "PA"}]},
+    {"footprint": "PINKINDS", "style": "dual", "q": 3, "x": 5, "y": 2.5, "padstack": "SL", "pin1-padstack": "SL",
+     "pin-padstack": "3-4=OF", "turn": 90, "also": [{"style": "grid", "p": 2, "x": 3, "padstack": "CH",
+     "pin1-padstack": "CH", "pin-padstack": "A2=CU", "at": [0, -5]}]}])";
 
 class PadstackKindsTest : public OrvexCliTest {
 protected:
@@ -158,15 +164,25 @@ INSTANTIATE_TEST_SUITE_P(Footprints, PadstackKindsExportTest, ::testing::Values(
     ExportCase{"SLOTS", {"  (pad \"1\" thru_hole rect\n    (at 0 0)\n    (size 1.2 2)\n    (drill 0.6 (offset 0 0.5))",
                          "  (pad \"2\" thru_hole oval\n    (at 3 0.5)\n    (size 1.2 2)\n    (drill oval 0.6 1.4)",
                          "  (pad \"\" np_thru_hole oval\n    (at -1.5 -2)\n    (size 2 1)\n    (drill oval 2 1)"}},
-    ExportCase{"SHAPES", {"  (pad \"1\" smd trapezoid\n    (at -2 -2)\n    (size 1 0.6)\n    (rect_delta 0 0.2)",
-                          "  (pad \"2\" smd roundrect\n    (at -2 0)\n    (size 1 0.6)\n    (layers \"F.Cu\" \"F.Paste\" "
+    // The trapezoid's long side reaches 0.1 mm past the other pads: the outline's centre, the
+    // origin, stands 0.05 mm off the pads' midpoint. The mask opening beyond the rows is no part
+    // of that outline, or the origin would move 0.6 mm toward it.
+    ExportCase{"SHAPES", {"  (pad \"1\" smd trapezoid\n    (at -1.95 -2)\n    (size 1 0.6)\n    (rect_delta 0 0.2)",
+                          "  (pad \"2\" smd roundrect\n    (at -1.95 0)\n    (size 1 0.6)\n    (layers \"F.Cu\" \"F.Paste\" "
                           "\"F.Mask\")\n    (roundrect_rratio 0)\n    (chamfer_ratio 0.25)\n    (chamfer top_left bottom_right))",
-                          "  (pad \"\" smd circle\n    (at 0 -3)\n    (size 1 1)\n    (layers \"B.Mask\"))"}},
+                          "  (pad \"\" smd circle\n    (at 0.05 -3)\n    (size 1 1)\n    (layers \"B.Mask\"))"}},
     ExportCase{"CUSTOM6", {"  (pad \"1\" smd custom\n    (at 3 0)\n    (size 0.196 0.196)\n",
                            "    (options (clearance outline) (anchor circle))\n    (primitives (gr_poly (pts (xy -0.5 0.5) "
                            "(xy 0.5 0.5) (xy 0.5 0) (xy 0 -0.1) (xy 0 -0.5) (xy -0.5 -0.5)) (width 0) (fill yes))))",
                            "  (pad \"2\" smd custom\n    (at 1.5 -2.5981 60)\n",
-                           "  (pad \"\" smd rect\n    (at 0 0)\n    (size 1 1)\n    (layers \"F.Paste\"))"}}),
+                           "  (pad \"\" smd rect\n    (at 0 0)\n    (size 1 1)\n    (layers \"F.Paste\"))"}},
+    // Pins on padstacks of their own, a second arrangement's too, stand on turned copies that keep
+    // their slot, drill offset, chamfer and outline: pin 3's copper stands 0.5 mm below its hole.
+    ExportCase{"PINKINDS", {"(attr through_hole)",
+                            "  (pad \"2\" thru_hole oval\n    (at 2.5 0)\n    (size 1.2 2)\n    (drill oval 0.6 1.4)",
+                            "  (pad \"3\" thru_hole rect\n    (at 5 -0.5)\n    (size 1.2 2)\n    (drill 0.6 (offset 0 0.5))",
+                            "  (pad \"A1\" smd roundrect\n    (at 7.5 -1 90)\n    (size 1 0.6)",
+                            "  (pad \"A2\" smd custom\n    (at 7.5 -4 90)\n"}}),
     [](const auto& info) { return std::string(info.param.footprint); });
 
 // A design of the schema before forms is read as it is and brought up to date by the first

@@ -1,6 +1,7 @@
 // "orvex run" through the real program and the real tessra.dll: the plug-in's answer, the boxes
 // and notes of the run, and a design that keeps only what an OK run wrote.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <string>
@@ -152,6 +153,58 @@ INSTANTIATE_TEST_SUITE_P(Files, OrvexRunRefusalTest, ::testing::Values(
     RefusedFile{"damaged", "garbage", "x.design", "x.design is not an Orvex design"},
     RefusedFile{"library", "library", "x.design", "x.design is a library, not a design"},
     RefusedFile{"plugin", "plugin", "d.design", "cannot load the plug-in"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Cancel stores no footprint, yet a library padstack that a page copied in as it started stays,
+// as does the one the Select Padstack dialog showed last when it closed with OK; one it showed
+// and took back, it deletes itself. A write that failed keeps nothing of the run.
+struct CancelCase {
+    const char* name;
+    const char* script;
+    const char* sql;   // what the design holds besides, "" for nothing
+    bool keepsP, keepsQ;
+    const char* said;
+};
+class OrvexCancelTest : public OrvexRunTest, public ::testing::WithParamInterface<CancelCase> {};
+
+TEST_P(OrvexCancelTest, KeepsOnlyTheLibraryPadstacksTheDialogLeaves) {
+    const CancelCase& c = GetParam();
+    ASSERT_EQ(Run({"library", "new", "l.olb", "--units", "mm"}).code, 0);
+    ASSERT_EQ(Run({"padstack", "add", "l.olb", "P", "--shape", "round", "--width", "1", "--height", "1"}).code, 0);
+    ASSERT_EQ(Run({"padstack", "add", "l.olb", "Q", "--shape", "square", "--width", "1", "--height", "1"}).code, 0);
+    ASSERT_EQ(Run({"library", "add", "l.olb"}).code, 0);
+    if (*c.sql) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open((dir_ / "d.design").c_str(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, c.sql, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+    const std::string before = File("d.design");
+    const Outcome o = RunScript(c.script);
+    EXPECT_TRUE(Has(o.out, "result: 0\n")) << o.out;
+    EXPECT_TRUE(Has(c.keepsP ? o.out : o.err, c.said)) << o.out << o.err;
+    EXPECT_EQ(o.code, c.keepsP ? 0 : 1) << o.err;
+    auto store = zelmdb::DesignStore::Open((dir_ / "d.design").string(), zelmdb::DesignStore::Access::ReadOnly,
+                                           zelmdb::DesignStore::Sharing::Shared);
+    ASSERT_TRUE(store.ok()) << store.error();
+    EXPECT_EQ(store.value()->FindPadstack("P") != 0, c.keepsP);
+    EXPECT_EQ(store.value()->FindPadstack("Q") != 0, c.keepsQ);
+    EXPECT_EQ(store.value()->FindSymbol("QFP48"), 0);
+    if (!c.keepsP) {
+        EXPECT_EQ(File("d.design"), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, OrvexCancelTest, ::testing::Values(
+    CancelCase{"ThePagesCopy", "cancel\n", "", true, false,
+               "d.design: kept P, copied in from a library; no footprint was stored"},
+    CancelCase{"ACopyTakenBack", "click 1058\nselect 1056 Q\ncancel\ncancel\n", "", true, false, "kept P,"},
+    CancelCase{"ACopyChosen", "click 1058\nselect 1056 Q\nok\ncancel\n", "", true, true, "kept P, Q,"},
+    // The page's copy takes the design's last padstack id, so the dialog's own copy fails: nothing
+    // of the run is kept.
+    CancelCase{"AFailedCopy", "click 1058\nselect 1056 Q\ncancel\ncancel\n", "INSERT INTO padstacks(id) VALUES (32766)",
+               false, false,
+               "the padstacks copied in from a library were NOT stored: d.design: no padstack id is left"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -61,10 +61,12 @@ TEST(FootprintOutlineTest, QfpGetsSilkCornersFabChamferAndCourtyardOfALibraryPar
     };
     EXPECT_FALSE(has(-3.5, -3.5));
     EXPECT_TRUE(has(-3.5, -2.5) && has(-2.5, -3.5) && has(3.5, -3.5) && has(3.5, 3.5) && has(-3.5, 3.5));
-    // The mark points at pin 1 from the left, beyond its pad.
+    // Beyond the pad on the left there is no room inside the courtyard: the mark points at pin 1
+    // from above, in the corner between the rows of pads, outside the silkscreen's corner.
     ASSERT_EQ(o.pin1Mark.size(), 3u);
-    EXPECT_NEAR(o.pin1Mark[0].y, -2.75, 1e-9);
-    EXPECT_LT(o.pin1Mark[0].x, -4.9);
+    EXPECT_NEAR(o.pin1Mark[0].x, -4.1625, 1e-9);
+    EXPECT_NEAR(o.pin1Mark[0].y, -3.61 - SilkLine, 1e-9);
+    EXPECT_NEAR(o.pin1Mark[1].y, -3.61 - SilkLine - 0.5, 1e-9);
 }
 
 struct Layout {
@@ -72,6 +74,7 @@ struct Layout {
     std::vector<Box> pads;
     Box body;
     bool bodyGiven;
+    bool markInside = true;   // whether a side of pin 1 has room for the mark inside pads and body
 };
 
 void PrintTo(const Layout& l, std::ostream* out) { *out << l.name; }
@@ -92,6 +95,12 @@ TEST_P(OutlineLayoutTest, SilkClearsCopperAndCourtyardHoldsPadsAndBodyOnTheGrid)
     for (const Box& p : l.pads) held = held.United(p.Grown(CourtyardMargin));
     for (const Segment& s : o.silk) held = held.United(Box{s.from.x, s.from.y, s.to.x, s.to.y}.Grown(SilkLine / 2));
     const Box& c = o.courtyard;
+    for (const Point& m : o.pin1Mark) {
+        EXPECT_TRUE(m.x - SilkLine / 2 >= c.left && m.x + SilkLine / 2 <= c.right) << "mark inside the courtyard";
+        EXPECT_TRUE(m.y - SilkLine / 2 >= c.top && m.y + SilkLine / 2 <= c.bottom) << "mark inside the courtyard";
+        if (l.markInside) held = held.United(Box{m.x, m.y, m.x, m.y}.Grown(SilkLine / 2));
+    }
+    if (!l.markInside) held = o.courtyard;   // grown for the mark: no tighter bound to hold it to
     for (double edge : {c.left, c.top, c.right, c.bottom})
         EXPECT_NEAR(edge * 100, std::round(edge * 100), 1e-6) << "on the 0.01 mm grid";
     EXPECT_LE(c.left, held.left + 1e-9);
@@ -109,8 +118,8 @@ INSTANTIATE_TEST_SUITE_P(Layouts, OutlineLayoutTest, ::testing::Values(
            Box::Around(3.81, 1.27, 3.175, 2.54), true},
     Layout{"HeaderPadsOnly",
            {Box::Around(0, 0, 0.85, 0.85), Box::Around(2.54, 0, 0.85, 0.85), Box::Around(5.08, 0, 0.85, 0.85)},
-           Box{-0.85, -0.85, 5.93, 0.85}, false},
-    Layout{"OnePad", {Box::Around(0.123, -0.456, 0.5, 0.25)}, Box::Around(0.123, -0.456, 0.5, 0.25), false},
+           Box{-0.85, -0.85, 5.93, 0.85}, false, false},
+    Layout{"OnePad", {Box::Around(0.123, -0.456, 0.5, 0.25)}, Box::Around(0.123, -0.456, 0.5, 0.25), false, false},
     // Pin 1 inside a ring: its mark finds a side that clears the others.
     Layout{"PinOneHemmedIn",
            {Box::Around(0, 0, 0.3, 0.3), Box::Around(-1, 0, 0.3, 0.3), Box::Around(1, 0, 0.3, 0.3),

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/orvex/extras/extras_applier.h"
+#include "host/zelmdb/record_layout.h"
 #include "tests/host/orvex/extras/store_fixture.h"
 
 namespace {
@@ -28,6 +29,12 @@ INSTANTIATE_TEST_SUITE_P(Turns, TurnedPointTest, ::testing::Values(
     TurnCase{10, 3, 16200, Point{3, -10}}, TurnCase{10, 3, -5400, Point{3, -10}}, TurnCase{10, 3, 21600 + 5400, Point{-3, 10}},
     TurnCase{45000, 0, 1800, Point{38971, 22500}}, TurnCase{-2147483648LL, 0, 10800, std::nullopt},
     TurnCase{2147483647LL, 2147483647LL, 2700, std::nullopt}));
+
+TEST(ZeroPaddedTest, DigitsAloneArePadded) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"7", 3, "007"}, {"123", 3, "123"}, {"1234", 3, "1234"}, {"A1", 3, "A1"}, {"", 3, ""}, {"-5", 3, "-5"}, {"9", 1, "9"}};
+    for (const auto& [name, width, padded] : cases) EXPECT_EQ(ZeroPadded(name, width), padded) << name;
+}
 
 class ExtrasApplierTest : public StoreFixture {
 protected:
@@ -71,7 +78,7 @@ TEST_F(ExtrasApplierTest, LeavesOutAddsAndTurnsWithTurnedPadstacks) {
 
 TEST_F(ExtrasApplierTest, StartAngleTurnsTheArrangementAndItsCentreButNotTheExtras) {
     FootprintExtras e;
-    e.startAngle = 10800;
+    e.shape.startAngle = 10800;
     e.pads = {{"C", 0, 0, "R"}};
     ASSERT_TRUE(Apply(e).ok());
     EXPECT_EQ(Pins("F1"), (std::vector<std::string>{"A1 0 0 R", "A2 -10000 0 SQ(180.00)", "B1 0 10000 SQ(180.00)",
@@ -79,6 +86,106 @@ TEST_F(ExtrasApplierTest, StartAngleTurnsTheArrangementAndItsCentreButNotTheExtr
     e.padsAbout = PadsAbout::Origin;
     ASSERT_TRUE(Apply(e).ok());
     EXPECT_EQ(Pins("F1").back(), "C 0 0 R");
+}
+
+// Turned by other than quarter turns, a grid's pads stand about another midpoint than its
+// centre turned; the extras stand about the pads as placed.
+TEST_F(ExtrasApplierTest, AStartAngleOffTheQuarterTurnsCentresOnThePadsAsPlaced) {
+    FootprintExtras e;
+    e.shape.startAngle = 2700;   // 45 degrees
+    e.pads = {{"C", 0, 0, "R"}};
+    ASSERT_TRUE(Apply(e).ok());
+    const auto s = store_->SymbolNamed("F1");
+    // A2 at (7071, 7071), B1 at (7071, -7071): the pads span x 0 to 14142, y -7071 to 7071.
+    EXPECT_EQ(std::make_pair(s->centerX, s->centerY), std::make_pair(7071, 0));
+    EXPECT_EQ(Pins("F1").back(), "C 7071 0 R") << "not at the centre (5000, -5000) turned, (7071, 0) by chance";
+}
+
+// Numeric names are padded, names with letters are not; a pin padstack takes its pads' padstacks
+// from the run the dialog made with it, and the rest keep theirs. Names are found padded or not.
+TEST_F(ExtrasApplierTest, NamesArePaddedAndChosenPadsTakeTheirOwnPadstack) {
+    const int16_t end = AddPadstack("END", zelmdb::PadShape::Oblong, 3000, 9000);
+    AddFootprint("N1", {{"1", 0, 0, sq_}, {"2", 0, -1000, sq_}, {"3", 0, -2000, sq_}, {"A4", 0, -3000, sq_}}, 0, -1500);
+    FootprintExtras e;
+    e.shape.nameWidth = 2;
+    e.shape.pinPadstacks = {{{"01", "A4"}, "END"}, {{"3"}, "R"}};
+    const std::vector<BuiltArrangement> built{
+        {store_->SymbolNamed("N1")->pins, 0, -1500, {{end, end, end, end}, {round_, round_, round_, round_}}}};
+    auto notes = ApplyExtras(*store_, "N1", e, ExtrasCheck::Strict, built);
+    ASSERT_TRUE(notes.ok()) << notes.error();
+    EXPECT_EQ(Pins("N1"), (std::vector<std::string>{"01 0 0 END", "02 0 -1000 SQ", "03 0 -2000 R", "A4 0 -3000 END"}));
+    e.shape.pinPadstacks[1].pins = {"004"};
+    EXPECT_EQ(ApplyExtras(*store_, "N1", e, ExtrasCheck::Strict, built).error(),
+              "--pin-padstack: 004 is no pad of N1, nor a range whose ends are pads of it");
+    e.shape.pinPadstacks[1].pins = {"002-003"};
+    e.omit = {"0001"};
+    ASSERT_TRUE(ApplyExtras(*store_, "N1", e, ExtrasCheck::Strict, built).ok());
+    EXPECT_EQ(Pins("N1"), (std::vector<std::string>{"02 0 -1000 R", "03 0 -2000 R", "A4 0 -3000 END"}));
+    const std::vector<BuiltArrangement> other{{built[0].pins, 0, -1500, {{end, end, end}, built[0].pinPadstacks[1]}}};
+    EXPECT_EQ(ApplyExtras(*store_, "N1", e, ExtrasCheck::Strict, other).error(),
+              "--pin-padstack 01,A4=END: the dialog made another arrangement for it");
+}
+
+// A second arrangement stands where --at puts it, measured between centres or between origins,
+// turns with the whole and keeps its pads' names apart from the first's unless it shares them.
+class JoinedArrangementTest : public ExtrasApplierTest {
+protected:
+    // A row of two pads as a dialog run stored it on its own: pin 1 at its origin.
+    BuiltArrangement Row(const char* first, const char* second) {
+        return {{{Given(store_->NameCreate(first)), 0, 0, sq_}, {Given(store_->NameCreate(second)), 2000, 0, sq_}},
+                1000, 0, {}};
+    }
+    FootprintExtras Also(int32_t x, int32_t y, bool share = false) {
+        FootprintExtras e;
+        e.also = {{{{"style", "grid"}}, x, y, share, {}}};
+        return e;
+    }
+    Result<std::vector<std::string>> Join(const FootprintExtras& e, const BuiltArrangement& row,
+                                          ExtrasCheck check = ExtrasCheck::Strict) {
+        EXPECT_TRUE(store_->PutSymbol(plugin_).ok());
+        return ApplyExtras(*store_, "F1", e, check, {{plugin_.pins, plugin_.centerX, plugin_.centerY, {}}, row});
+    }
+};
+
+TEST_F(JoinedArrangementTest, StandsAtItsPlaceAndTurnsWithTheWhole) {
+    ASSERT_TRUE(Join(Also(0, 20000), Row("C1", "C2")).ok());
+    EXPECT_EQ(Pins("F1"), (std::vector<std::string>{"A1 0 0 R", "A2 10000 0 SQ", "B1 0 -10000 SQ", "B2 10000 -10000 SQ",
+                                                    "C1 4000 15000 SQ", "C2 6000 15000 SQ"}))
+        << "its centre 20000 above the first's centre (5000, -5000)";
+    FootprintExtras e = Also(0, 20000);
+    e.padsAbout = PadsAbout::Origin;
+    e.turn = 10800;
+    e.omit = {"A2"};
+    ASSERT_TRUE(Join(e, Row("C1", "C2")).ok());
+    EXPECT_EQ(Pins("F1"), (std::vector<std::string>{"A1 0 0 R", "B1 0 10000 SQ(180.00)", "B2 -10000 10000 SQ(180.00)",
+                                                    "C1 0 -20000 SQ(180.00)", "C2 -2000 -20000 SQ(180.00)"}))
+        << "its origin 20000 above the first's, then all turned a half turn";
+    const auto s = store_->SymbolNamed("F1");
+    EXPECT_EQ(std::make_pair(s->centerX, s->centerY), std::make_pair(-5000, 5000)) << "the first arrangement's centre";
+}
+
+TEST_F(JoinedArrangementTest, NamesTheFirstHasAreRefusedUnlessShared) {
+    EXPECT_EQ(Join(Also(0, 20000), Row("C1", "B2")).error(),
+              "pads of the first arrangement and of --also 1 are both named \"B2\"; give --share-names to --also 1 if "
+              "they really share the name");
+    auto notes = Join(Also(0, 20000), Row("C1", "B2"), ExtrasCheck::Lenient);
+    ASSERT_TRUE(notes.ok()) << notes.error();
+    EXPECT_EQ(notes.value(), std::vector<std::string>{"pads of the first arrangement and of --also 1 are both named \"B2\" now"});
+    ASSERT_TRUE(Join(Also(0, 20000, true), Row("C1", "B2")).ok());
+    EXPECT_EQ(Pins("F1").back(), "B2 6000 15000 SQ");
+    EXPECT_EQ(Join(Also(2147483647, 0), Row("C1", "C2")).error(),
+              "--also 1: --at: the arrangement would lie beyond the design's coordinates");
+}
+
+// Pads past the count a symbol record holds are refused rather than stored and cut short.
+TEST_F(ExtrasApplierTest, AFootprintHoldsAtMostTheRecordsPinCount) {
+    FootprintExtras e;
+    e.pads.assign(size_t(zelmdb::SymRecordLayout::MaxPins) - 4, ExtraPad{"V", 0, 0, "MH"});   // beside the 4 pads
+    auto notes = Apply(e);
+    ASSERT_TRUE(notes.ok()) << notes.error();
+    EXPECT_EQ(store_->SymbolNamed("F1")->pins.size(), size_t(zelmdb::SymRecordLayout::MaxPins));
+    e.pads.push_back(e.pads.back());
+    EXPECT_EQ(Apply(e).error(), "F1 would have 65536 pads; a footprint holds at most 65535");
 }
 
 // The land library's QFN: a 3.2 mm pad in 3 x 3 windows of 0.86 mm, 1.0667 mm apart. The pad

@@ -16,7 +16,9 @@ TEST(FootprintExtrasTest, EverythingReadsBackInItsOrder) {
     extras.padsAbout = PadsAbout::Origin;
     extras.omit = {"E5-H8", "A1", "\xB5"};
     extras.turn = 16200;
-    extras.startAngle = -1;   // one minute of arc
+    extras.shape = {-1, 3, {{{"1-5", "\xE9"}, "END"}, {{"9"}, "SQ"}}};   // one minute of arc
+    extras.also = {{{{"style", "grid"}, {"p", "8"}}, -2147483647 - 1, 2147483647, true, {0, 0, {{{"A1"}, "P1"}}}},
+                   {{{"style", "dual"}}, 0, 0, false, {}}};
     extras.madeFrom = {{"style", "grid"}, {"x-alpha", std::nullopt}, {"alphabet", ""}, {"p", "16"}, {"padstack", "\xC3\xA9"}, {"\xE9", "1"}};
     auto back = DecodeExtras(EncodeExtras(extras));
     ASSERT_TRUE(back.ok()) << back.error();
@@ -27,13 +29,29 @@ TEST(FootprintExtrasTest, EverythingReadsBackInItsOrder) {
     EXPECT_EQ(back.value().padsAbout, PadsAbout::Origin);
     EXPECT_EQ(back.value().omit, extras.omit);
     EXPECT_EQ(back.value().turn, 16200);
-    EXPECT_EQ(back.value().startAngle, -1);
+    EXPECT_EQ(back.value().shape, extras.shape);
+    EXPECT_EQ(back.value().also, extras.also);
     EXPECT_EQ(back.value().madeFrom, extras.madeFrom);
     EXPECT_TRUE(DecodeExtras("{\"version\": 1, \"body\": [7, 7]}").ok()) << "what the first version wrote";
     auto empty = DecodeExtras(EncodeExtras(FootprintExtras{}));
     ASSERT_TRUE(empty.ok());
     EXPECT_FALSE(empty.value().body);
     EXPECT_TRUE(empty.value().madeFrom.empty());
+}
+
+// A record of what version 2 could hold says 2, so that an orvex of that version still reads it.
+TEST(FootprintExtrasTest, TheVersionIsTheOldestThatHoldsTheRecord) {
+    FootprintExtras extras;
+    extras.turn = 5400;
+    extras.shape.startAngle = 60;
+    EXPECT_EQ(EncodeExtras(extras), "{\"version\": 2, \"turn\": 90, \"start_angle\": 1}");
+    for (int change = 0; change < 3; ++change) {
+        FootprintExtras newer = extras;
+        if (change == 0) newer.shape.nameWidth = 2;
+        if (change == 1) newer.shape.pinPadstacks = {{{"1"}, "P"}};
+        if (change == 2) newer.also = {{{{"style", "grid"}}, 0, 0, false, {}}};
+        EXPECT_EQ(EncodeExtras(newer).rfind("{\"version\": 3,", 0), 0u) << change;
+    }
 }
 
 struct BadRecord {
@@ -72,9 +90,21 @@ INSTANTIATE_TEST_SUITE_P(Records, ExtrasRefusalTest, ::testing::Values(
     BadRecord{"{\"version\": 1, \"body\": [7, -1]}", "body height -1 mm is not above 0"},
     BadRecord{"{\"version\": 1, \"made_from\": {\"p\": 3}}", "option \"p\" is neither a text nor true"},
     BadRecord{"{\"version\": 1, \"made_from\": {\"x-alpha\": false}}", "neither a text nor true"},
-    BadRecord{"{\"version\": 1, \"made_from\": {\"a\": \"\\u0500\"}}", "a character above U+00FF"},
-    BadRecord{"{\"version\": 2, \"omit\": [\"\xE2\x82\xAC\"]}", "a character above U+00FF"},
-    BadRecord{"{\"version\": 1, \"made_from\": {\"p\\uA000\": \"1\"}}", "a character above U+00FF"}));
+    BadRecord{"{\"version\": 1, \"made_from\": {\"a\": \"\\u0500\"}}", "holds U+0500 (\xD4\x80) as its character 1"},
+    BadRecord{"{\"version\": 2, \"omit\": [\"\xE2\x82\xAC\"]}", "holds U+20AC"},
+    BadRecord{"{\"version\": 1, \"made_from\": {\"p\\uA000\": \"1\"}}", "\"p\xEA\x80\x80\" holds U+A000 (\xEA\x80\x80) as its character 2"},
+    BadRecord{"{\"version\": 3, \"name_width\": 17}", "\"name_width\" is not a whole number of 1 to 16"},
+    BadRecord{"{\"version\": 3, \"name_width\": 0}", "\"name_width\" is not a whole number of 1 to 16"},
+    BadRecord{"{\"version\": 3, \"pin_padstacks\": [{\"pins\": [\"1\"]}]}", "a pin padstack is not"},
+    BadRecord{"{\"version\": 3, \"pin_padstacks\": [{\"pins\": [], \"padstack\": \"P\"}]}", "\"pins\" is not a list"},
+    BadRecord{"{\"version\": 3, \"also\": []}", "\"also\" is not a list of arrangements"},
+    BadRecord{"{\"version\": 3, \"also\": [{\"at\": [0, 0]}]}", "an arrangement is made from no options"},
+    BadRecord{"{\"version\": 3, \"also\": [{\"made_from\": {\"style\": \"grid\"}, \"at\": [0.5, 0]}]}",
+              "\"at\" is not two whole numbers"},
+    BadRecord{"{\"version\": 3, \"also\": [{\"made_from\": {\"style\": \"grid\"}, \"share_names\": false}]}",
+              "\"share_names\" is not true"},
+    BadRecord{"{\"version\": 3, \"also\": [{\"made_from\": {\"style\": \"grid\"}, \"turn\": 90}]}",
+              "unknown member \"turn\" of an arrangement"}));
 
 TEST(FootprintExtrasTest, ShapeOptionsInTheDesignsUnit) {
     FootprintExtras extras;
@@ -82,11 +112,19 @@ TEST(FootprintExtrasTest, ShapeOptionsInTheDesignsUnit) {
     extras.pads = {{"33", 0, -6350, "EP"}, {"", 125000, 0, "M H"}};
     extras.omit = {"E5-H8"};
     extras.turn = 10800;
-    extras.startAngle = 1830;
+    extras.shape.startAngle = 1830;
     zelmdb::DesignInfo mm;
     mm.unitCode = 4;
     EXPECT_EQ(ExtrasOptionText(extras, mm),
               "--pad 33 0 -0.635 EP --pad \"\" 12.5 0 \"M H\" --pads-about center --omit E5-H8 --turn 180 --start-angle 30.5");
+    EXPECT_EQ(ExtrasOptionText(extras, mm, 1),
+              "--pad 33 0 -0.635 EP and 1 more extra pads --pads-about center --omit E5-H8 --turn 180 --start-angle 30.5");
+    extras = FootprintExtras{};
+    extras.shape = {0, 3, {{{"1-5", "9"}, "END PAD"}}};
+    extras.also = {{{{"style", "grid"}, {"x-alpha", std::nullopt}, {"padstack", "B 2"}}, 25400, -12700, true, {0, 2, {}}}};
+    EXPECT_EQ(ExtrasOptionText(extras, mm),
+              "--pads-about center --name-width 3 --pin-padstack \"1-5,9=END PAD\" --also --style grid --x-alpha "
+              "--padstack \"B 2\" --at 2.54 -1.27 --share-names --name-width 2 --end-also");
 }
 
 struct BodyCase {

@@ -43,7 +43,13 @@ TEST(LandRecordTest, ComesBackWholeThroughTheHostRecord) {
     EXPECT_EQ(r.ep->vias.size(), 4u);
     EXPECT_EQ(r.ep->paste.size(), 9u);
     EXPECT_EQ(r.ep->number, 33);
-    EXPECT_EQ(EncodeExtras(FootprintExtras{}).rfind("{\"version\": 3", 0), 0u) << "without one, what orvex wrote before";
+    // Without one, a record is what orvex wrote before: 2, or 3 with what that version brought.
+    FootprintExtras padded;
+    padded.shape.nameWidth = 3;
+    EXPECT_EQ(EncodeExtras(FootprintExtras{}).rfind("{\"version\": 2", 0), 0u);
+    EXPECT_EQ(EncodeExtras(padded).rfind("{\"version\": 3", 0), 0u);
+    padded.land = Qfn32Record();
+    EXPECT_EQ(EncodeExtras(padded).rfind("{\"version\": 4", 0), 0u);
 }
 
 struct Damage {

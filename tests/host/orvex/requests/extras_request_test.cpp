@@ -76,6 +76,18 @@ INSTANTIATE_TEST_SUITE_P(Options, BothFormsTest, ::testing::Values(
               {R"("style": "grid", "pads": [{"name": "33", "x": 0, "y": 0, "padstack": "EP"}], "ep-paste": "4x4@0.50")"},
               R"("ep_paste": "4x4@0.5")"},
     BothForms{"AllowOverlap", {"--style", "grid", "--allow-overlap"}, {R"("style": "grid", "allow-overlap": true)"}, "{"},
+    BothForms{"NameWidth", {"--style", "dual", "--name-width", "3"}, {R"("style": "dual", "name-width": 3)"},
+              R"("name_width": 3)"},
+    BothForms{"PinPadstacks", {"--style", "dual", "--pin-padstack", "1, 4-6=END", "--pin-padstack", "2=A=B"},
+              {R"("style": "dual", "pin-padstack": ["1,4-6=END", "2=A=B"])"},
+              R"("pin_padstacks": [{"pins": ["1", "4-6"], "padstack": "END"}, {"pins": ["2"], "padstack": "A=B"}])"},
+    // The second arrangement is made apart: its options go to its own run, not into the first's.
+    BothForms{"Also", {"--style", "grid", "--p", "2", "--also", "--style", "dual", "--p", "4", "--at", "1", "-2.5",
+                       "--share-names", "--pin-padstack", "1=E", "--end-also"},
+              {R"("style": "grid", "p": 2, "also": [{"style": "dual", "p": "4", "at": [1, -2.5], "share-names": true,
+                  "pin-padstack": "1=E"}])"},
+              R"(40262 0 {"version": 3, "pads_about": "center", "also": [{"made_from": {"style": "dual", "p": "4"}, )"
+              R"("at": [10000, -25000], "share_names": true, "pin_padstacks": [{"pins": ["1"], "padstack": "E"}]}])"},
     BothForms{"AxisNames", {"--style", "stagger-y", "--x-numeric", "--y-numeric"},
               {R"("style": "stagger-y", "x-alpha": false, "y-numeric": true)", R"("style": "stagger-y", "y-alpha": false, "x-numeric": true)"},
               "4043 4045 "},
@@ -83,6 +95,40 @@ INSTANTIATE_TEST_SUITE_P(Options, BothFormsTest, ::testing::Values(
     BothForms{"OtherButtons", {"--style", "chip-carrier", "--corner-start", "--alpha-numeric"},
               {R"("style": "chip-carrier", "center-start": false, "continue-numbering": false)"}, "4117 4064 "}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What belongs to the whole footprint is refused inside an arrangement of --also, named as such.
+TEST(BothFormsTest, FootprintOptionsStayOutsideAnArrangement) {
+    EXPECT_EQ(FromArgs({"--style", "grid", "--also", "--style", "grid", "--turn", "90", "--end-also"}).error(),
+              "--also 1: --turn is an option of the whole footprint; give it outside --also ... --end-also");
+    EXPECT_EQ(FromJson(R"("style": "grid", "also": [{"style": "grid", "pads": []}])").error(),
+              "F: --also 1: \"pads\" is an option of the whole footprint, not of an arrangement in \"also\"");
+    // The paste split is the extra pads', which belong to the whole footprint too.
+    EXPECT_EQ(FromArgs({"--style", "grid", "--also", "--style", "grid", "--ep-paste", "2x2", "--end-also"}).error(),
+              "--also 1: --ep-paste is an option of the whole footprint; give it outside --also ... --end-also");
+    EXPECT_EQ(FromJson(R"("style": "grid", "also": [{"style": "grid", "ep-paste": "1x1"}])").error(),
+              "F: --also 1: \"ep-paste\" is an option of the whole footprint, not of an arrangement in \"also\"");
+    EXPECT_EQ(FromJson(R"("style": "grid", "also": [{"style": "grid", "radius": 2}])").error(),
+              "F: --also 1: unknown option \"radius\"");
+    EXPECT_EQ(FromArgs({"--style", "grid", "--also", "--style", "grid"}).error(),
+              "option --also ends with --end-also, which is missing");
+}
+
+// Kept with the footprint, an arrangement's options make the same arrangement again.
+TEST(BothFormsTest, AnArrangementReadsBackFromTheOptionsItWasMadeFrom) {
+    auto request = FromArgs({"--style", "grid", "--also", "--style", "stagger-y", "--p", "3", "--y-numeric", "--alphabet",
+                             "ab", "--padstack", "P Q", "--end-also"});
+    ASSERT_TRUE(request.ok()) << request.error();
+    const AlsoRequest& also = request.value().also.at(0);
+    auto again = ArrangementFromOptions(MadeFrom(also));
+    ASSERT_TRUE(again.ok()) << again.error();
+    EXPECT_EQ(MadeFrom(again.value()), MadeFrom(also));
+    std::string script, back;
+    for (const ScriptAction& a : BuildGenerateScript(also).actions) script += std::to_string(a.id) + a.text + " ";
+    for (const ScriptAction& a : BuildGenerateScript(again.value()).actions) back += std::to_string(a.id) + a.text + " ";
+    EXPECT_EQ(back, script);
+    EXPECT_EQ(ArrangementFromOptions({{"style", "grid"}, {"turn", "90"}}).error(), "unknown option \"turn\"");
+    EXPECT_EQ(ArrangementFromOptions({{"p", "2"}}).error(), "--style dual|stagger-x|stagger-y|chip-carrier|circular|grid is needed");
+}
 
 TEST(BothFormsTest, AllowOverlapIsKeptOnTheRequestOnly) {
     EXPECT_TRUE(FromArgs({"--style", "grid", "--allow-overlap"}).value().extras.allowOverlap);
@@ -139,7 +185,29 @@ INSTANTIATE_TEST_SUITE_P(Faults, WrongOptionTest, ::testing::Values(
           "--ep-paste: paste split 2@3x3 is not NxM or NxM@COVERAGE (windows across and down, the share of the pad)"},
     Wrong{"OmitKind", {}, R"("style": "grid", "omit": 5)", "\"omit\" must be a text or a list of texts"},
     Wrong{"TurnKind", {}, R"("style": "grid", "turn": true)", "\"turn\" must be a number or a string"},
-    Wrong{"OverlapKind", {}, R"("style": "grid", "allow-overlap": "yes")", "\"allow-overlap\" must be true or false"}),
+    Wrong{"OverlapKind", {}, R"("style": "grid", "allow-overlap": "yes")", "\"allow-overlap\" must be true or false"},
+    Wrong{"NameWidth", {"--style", "grid", "--name-width", "17"}, R"("style": "grid", "name-width": 17)",
+          "--name-width 17 is out of range (1 to 16)"},
+    Wrong{"PinPadstackWithoutPadstack", {"--style", "grid", "--pin-padstack", "1-4="}, R"("style": "grid", "pin-padstack": "1-4=")",
+          "--pin-padstack: \"1-4=\" is not PADS=PADSTACK"},
+    Wrong{"PinPadstackWithoutPads", {"--style", "grid", "--pin-padstack", "=SQ"}, R"("style": "grid", "pin-padstack": ["=SQ"])",
+          "--pin-padstack: \"=SQ\" is not PADS=PADSTACK"},
+    Wrong{"PinPadstackEmptyName", {"--style", "grid", "--pin-padstack", "1,,2=SQ"}, R"("style": "grid", "pin-padstack": "1,,2=SQ")",
+          "--pin-padstack: \"1,,2\" holds an empty name"},
+    Wrong{"AlsoWithoutStyle", {"--style", "grid", "--also", "--p", "2", "--end-also"}, R"("style": "grid", "also": [{"p": 2}])",
+          "--also 1: --style dual|stagger-x|stagger-y|chip-carrier|circular|grid is needed"},
+    Wrong{"AlsoStartAngle", {"--style", "circular", "--also", "--style", "grid", "--start-angle", "10", "--end-also"},
+          R"("style": "circular", "also": [{"style": "grid", "start-angle": 10}])",
+          "--also 1: --start-angle: only a circle has a start angle, not the grid style"},
+    Wrong{"AlsoAt", {"--style", "grid", "--also", "--style", "grid", "--at", "1", "x", "--end-also"},
+          R"("style": "grid", "also": [{"style": "grid", "at": [1, "x"]}])", "--also 1: --at: y 'x' is not a number"},
+    Wrong{"SecondAlso", {"--style", "grid", "--also", "--style", "grid", "--end-also", "--also", "--style", "hex", "--end-also"},
+          R"("style": "grid", "also": [{"style": "grid"}, {"style": "hex"}])",
+          "--also 2: unknown style \"hex\"; the styles are dual|stagger-x|stagger-y|chip-carrier|circular|grid"},
+    Wrong{"AlsoKind", {}, R"("style": "grid", "also": {"style": "grid"})", "\"also\" must be a list of arrangements"},
+    Wrong{"AtKind", {}, R"("style": "grid", "also": [{"style": "grid", "at": 5}])", "--also 1: \"at\" must be two numbers, [x, y]"},
+    Wrong{"SharingKind", {}, R"("style": "grid", "also": [{"style": "grid", "share-names": 1}])",
+          "--also 1: \"share-names\" must be true or false"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

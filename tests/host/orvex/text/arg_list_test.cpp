@@ -19,6 +19,20 @@ TEST(ArgListTest, GroupsTakeTheirWordsAndMayComeAgain) {
     EXPECT_EQ(args.value().OptionCount(), 3u);
 }
 
+// A block's words are the block's, options and all, up to its closing word.
+TEST(ArgListTest, BlocksTakeEveryWordUpToTheirEnd) {
+    const ArgRules rules{{"--x"}, {}, {}, 0, 1, {}, 1, {{"--also", "--end-also"}}};
+    auto args = ArgList::Parse({"D", "--also", "--x", "1", "--pad", "--end-also", "--x", "2", "--also", "--end-also"}, rules);
+    ASSERT_TRUE(args.ok()) << args.error();
+    EXPECT_EQ(args.value().Groups("--also"), (std::vector<std::vector<std::string>>{{"--x", "1", "--pad"}, {}}));
+    EXPECT_EQ(args.value().Value("--x"), "2");
+    EXPECT_EQ(args.value().positional(), std::vector<std::string>{"D"});
+    EXPECT_EQ(ArgList::Parse({"--also", "--x", "1"}, rules).error(), "option --also ends with --end-also, which is missing");
+    EXPECT_EQ(ArgList::Parse({"--also", "--also", "--end-also", "--end-also"}, rules).error(),
+              "option --also holds no other --also; close the first with --end-also");
+    EXPECT_EQ(ArgList::Parse({"--end-also"}, rules).error(), "unknown option --end-also") << "a closer alone";
+}
+
 struct RefusedCase {
     const char* name;
     std::vector<std::string> words;
@@ -53,6 +67,31 @@ TEST(ArgListTest, CountsAreNamedAsTheRulesGiveThem) {
     EXPECT_EQ(ArgList::Parse({"a", "b", "c", "d"}, {{}, {}, {}, 0, 3}).error(), "0 to 3 words besides the options, not 4");
     // A lone "-" and a negative number are words, not options.
     EXPECT_TRUE(ArgList::Parse({"-", "-5"}, {{}, {}, {}, 2, 2}).ok());
+}
+
+// What the terminal typed in UTF-8 goes into the design as Latin-1, except the paths of files,
+// which must keep the bytes that find them.
+TEST(ArgListTest, NamesBecomeLatin1AndPathsKeepTheirBytes) {
+    const ArgRules rules{{"--kicad", "--padstack"}, {}, {{"--pad", 4}}, 1, 2, {"--kicad"}};
+    const std::string e = "\xC3\xA9";   // e acute
+    auto args = ArgList::Parse({"d" + e + ".design", "F" + e, "--kicad", e + ".kicad_mod", "--padstack", "P" + e,
+                                "--pad", e, "0", "0", "R" + e},
+                               rules);
+    ASSERT_TRUE(args.ok()) << args.error();
+    ASSERT_TRUE(args.value().ToHostTexts(rules).ok());
+    EXPECT_EQ(args.value().positional(), (std::vector<std::string>{"d" + e + ".design", "F\xE9"}));
+    EXPECT_EQ(args.value().Value("--kicad"), e + ".kicad_mod");
+    EXPECT_EQ(args.value().Value("--padstack"), "P\xE9");
+    EXPECT_EQ(args.value().Groups("--pad"), (std::vector<std::vector<std::string>>{{"\xE9", "0", "0", "R\xE9"}}));
+}
+
+TEST(ArgListTest, AWordLatin1CannotHoldNamesItsOption) {
+    const ArgRules rules{{"--padstack"}, {}, {}, 1, 2};
+    auto args = ArgList::Parse({"\xE2\x82\xAC.design", "F", "--padstack", "P\xE2\x82\xAC"}, rules);
+    ASSERT_TRUE(args.ok());
+    const Status names = args.value().ToHostTexts(rules);
+    ASSERT_FALSE(names.ok()) << "the design's path may hold any character; the padstack's name may not";
+    EXPECT_EQ(names.error().rfind("option --padstack: the text \"P\xE2\x82\xAC\" holds U+20AC", 0), 0u) << names.error();
 }
 
 }  // namespace
