@@ -4,6 +4,7 @@
 // run --reopen and export read what the land pattern kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
@@ -259,6 +260,15 @@ INSTANTIATE_TEST_SUITE_P(Faults, GeneratePackageRefusalTest, ::testing::Values(
                    "--package: family 'j-lead' is not gullwing, nolead or bga"},
     PackageRefusal{"DialogOptionToo", With(kSoic8, {"--x", "5"}), 2, "--x does not go with --package"},
     PackageRefusal{"OmitToo", With(kSoic8, {"--omit", "3"}), 2, "--omit does not go with --package"},
+    PackageRefusal{"NameWidthToo", With(kSoic8, {"--name-width", "2"}), 2, "--name-width does not go with --package"},
+    PackageRefusal{"PinPadstackToo", With(kSoic8, {"--pin-padstack", "1=P"}), 2,
+                   "--pin-padstack does not go with --package"},
+    PackageRefusal{"AnotherArrangement", With(kSoic8, {"--also", "--style", "dual", "--end-also"}), 2,
+                   "--also does not go with --package: a package's lands are the footprint's one arrangement"},
+    PackageRefusal{"FamilyBeyondAscii", {"--package", "gullw\u00edng"}, 2,
+                   "--package: family 'gullw\u00edng' is not gullwing, nolead or bga"},
+    PackageRefusal{"PositionBeyondAscii", With(kSoic8, {"--hidden-pins", "3,\u00c41"}), 2,
+                   "hidden_pins: \u00c41 is no position of the package (1 to 8)"},
     PackageRefusal{"SizeIsOneNumber", With(kBga144, {"--pad-diameter", "0.4..0.5"}), 2,
                    "pad_diameter '0.4..0.5' is not a number"},
     PackageRefusal{"LimitsReversed", {"--package", "gullwing", "--lead-width", "0.51..0.31"}, 2,
@@ -278,6 +288,35 @@ INSTANTIATE_TEST_SUITE_P(Faults, GeneratePackageRefusalTest, ::testing::Values(
     PackageRefusal{"InTheBatch", {}, 1,
                    "entry 2 (QFN-32): lead_width takes a number, {\"nominal\", \"tolerance\"}"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A datasheet's plus-minus sign reads as "+-" does, from the command line and from JSON alike,
+// though the host keeps their texts in Latin-1.
+TEST_F(GeneratePackageTest, PlusMinusSignReadsAsItsAsciiForm) {
+    const auto body = [](const std::string& text) {
+        Words words = kSoic8;
+        *std::find(words.begin(), words.end(), "3.8..3.9..4.0") = text;
+        return words;
+    };
+    ASSERT_EQ(Generate("ASCII", body("3.9+-0.05")).code, 0);
+    const Outcome flags = Generate("SIGN", body("3.9 \u00b1 0.05"));
+    ASSERT_EQ(flags.code, 0) << flags.err;
+    Write("sign.json", R"([{"footprint": "JSON", "package": {"family": "gullwing", "pitch": 1.27, "num_pins_y": 4,
+        "body_size_x": "3.9\u00b10.05", "body_size_y": "4.8..4.9..5.0", "overall_size_x": "5.8..6.2",
+        "lead_width": "0.31..0.51", "lead_len": "0.40..1.27"}}])");
+    const Outcome json = Run({"generate", "d.design", "--from-json", "sign.json"});
+    ASSERT_EQ(json.code, 0) << json.err;
+    const auto bodyKept = [](const JsonValue& shown) {
+        const JsonValue* kept = shown.Member("host")->Member("land_pattern")->Member("keys")->Member("body_size_x");
+        return kept ? kept->text : "none";
+    };
+    const JsonValue ascii = Shown("ASCII");
+    EXPECT_TRUE(bodyKept(ascii).starts_with("3.85..")) << bodyKept(ascii);
+    for (const char* name : {"SIGN", "JSON"}) {
+        const JsonValue shown = Shown(name);
+        EXPECT_EQ(Pins(shown), Pins(ascii)) << name;
+        EXPECT_EQ(bodyKept(shown), bodyKept(ascii)) << name;
+    }
+}
 
 // A JSON package that lacks its family or names no key is refused, naming the entry.
 TEST_F(GeneratePackageTest, JsonPackageNeedsItsFamilyAndKnownKeys) {
@@ -339,6 +378,23 @@ TEST_F(GeneratePackageTest, ExportTakesCourtyardBodyAndMarginsFromThePattern) {
     }
     EXPECT_EQ(qfn.First("attr")->Text(1), "smd") << "thermal vias leave it a surface-mount part";
     EXPECT_EQ(qfn.All("pad").size(), 33u + 9u + 9u) << "lands, pad, vias and paste windows";
+}
+
+// The export's origin is the package centre, though a row left empty moves the pads' outline.
+TEST_F(GeneratePackageTest, ExportOriginIsThePackageCentre) {
+    ASSERT_EQ(Generate("BGA-16", {"--package", "bga", "--pitch", "1", "--cols", "4", "--rows", "4", "--body-size-x", "5",
+                                  "--body-size-y", "5", "--pad-diameter", "0.5", "--hidden-pins", "A1-A4"})
+                  .code,
+              0);
+    ASSERT_EQ(Run({"export", "d.design", "BGA-16", "--kicad", "bga.kicad_mod"}).code, 0);
+    Sexpr bga;
+    ASSERT_TRUE(SexprReader(File("bga.kicad_mod")).Read(bga));
+    const std::vector<const Sexpr*> pads = bga.All("pad");
+    ASSERT_EQ(pads.size(), 12u);
+    EXPECT_EQ(pads.front()->Text(1), "B1");
+    EXPECT_EQ(pads.front()->First("at")->Num(1), -1.5);
+    EXPECT_EQ(pads.front()->First("at")->Num(2), -0.5) << "row B is the second of four";
+    EXPECT_EQ(bga.First("fp_rect")->First("start")->Num(2), -3.5) << "body + 1 mm about the centre";
 }
 
 // An opening over the exposed pad as stored: its kind, centre from the footprint's centre (mm, y
