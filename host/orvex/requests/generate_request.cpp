@@ -477,7 +477,7 @@ Status SetDialogOption(ArrangementRequest& request, const std::string& name, con
         request.fields.insert(std::upper_bound(request.fields.begin(), request.fields.end(), field), field);
         return {};
     }
-    if (std::find(std::begin(kTexts), std::end(kTexts), name) != std::end(kTexts)) return SetText(request, name, *value);
+    if (IsText(name)) return SetText(request, name, *value);
     return Failure{"--" + name + " is no option of the dialog"};
 }
 
