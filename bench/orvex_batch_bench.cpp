@@ -1,6 +1,7 @@
 // The host program as a batch or a person starts it, timed by the CPU the orvex process used
-// (user and system, from wait4): generate of one large grid and of batches of small footprints,
-// a library export, and run from its start to the first picture of the sheet.
+// (user and system, from wait4): generate of one large grid, of batches of small footprints and
+// of a thousand packages from their datasheet dimensions in one go, a library export, and run from
+// its start to the first picture of the sheet.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -122,6 +123,50 @@ std::string HundredFootprints() {
     return json + "\n]\n";
 }
 
+// A thousand packages from their datasheet dimensions, the families in turn: duals of 8 to 56
+// gull-wing leads, quads of 32 to 256, QFNs of 16 to 64 pads with an exposed pad, and ball grids
+// of 16 to 256 balls.
+std::string ThousandPackages() {
+    const auto limits = [](double middle, double half) {
+        return "\"" + std::to_string(middle - half) + ".." + std::to_string(middle + half) + "\"";
+    };
+    std::string json = "[";
+    for (int i = 0; i < 1000; ++i) {
+        const int k = i / 4;
+        std::string package;
+        if (i % 4 == 0) {
+            const int n = 4 + k % 25;
+            package = "\"family\": \"gullwing\", \"pitch\": 1.27, \"num_pins_y\": " + std::to_string(n) +
+                      ", \"body_size_x\": \"3.8..4.0\", \"body_size_y\": " + limits(n * 1.27 + 0.5, 0.1) +
+                      ", \"overall_size_x\": \"5.8..6.2\", \"lead_width\": \"0.31..0.51\", \"lead_len\": \"0.4..1.27\"";
+        } else if (i % 4 == 1) {
+            const int n = 8 + k % 57;
+            const double body = n * 0.5 + 1;
+            package = "\"family\": \"gullwing\", \"pitch\": 0.5, \"num_pins_x\": " + std::to_string(n) +
+                      ", \"num_pins_y\": " + std::to_string(n) + ", \"body_size_x\": " + limits(body, 0.2) +
+                      ", \"body_size_y\": " + limits(body, 0.2) + ", \"overall_size_x\": " + limits(body + 2, 0.2) +
+                      ", \"overall_size_y\": " + limits(body + 2, 0.2) +
+                      ", \"lead_width\": \"0.17..0.27\", \"lead_len\": \"0.45..0.75\"";
+        } else if (i % 4 == 2) {
+            const int n = 4 + k % 13;
+            const double body = n * 0.5 + 1;
+            package = "\"family\": \"nolead\", \"pitch\": 0.5, \"num_pins_x\": " + std::to_string(n) +
+                      ", \"num_pins_y\": " + std::to_string(n) + ", \"body_size_x\": " + limits(body, 0.1) +
+                      ", \"body_size_y\": " + limits(body, 0.1) + ", \"lead_width\": \"0.18..0.3\", \"lead_len\": "
+                      "\"0.3..0.5\", \"EP_size_x\": " + std::to_string(body - 2.2) + ", \"EP_size_y\": " +
+                      std::to_string(body - 2.2);
+        } else {
+            const int n = 4 + k % 13;
+            package = "\"family\": \"bga\", \"pitch\": 0.8, \"cols\": " + std::to_string(n) + ", \"rows\": " +
+                      std::to_string(n) + ", \"body_size_x\": " + std::to_string(n * 0.8 + 1) +
+                      ", \"body_size_y\": " + std::to_string(n * 0.8 + 1) + ", \"ball_diameter\": \"0.45..0.55\"";
+        }
+        json += (i ? ",\n" : "\n") + std::string("{\"footprint\": \"P") + std::to_string(i) + "\", \"package\": {" +
+                package + "}}";
+    }
+    return json + "\n]\n";
+}
+
 void BM_GenerateGrid80x40(benchmark::State& state) {
     Workshop shop("tessra_orvex_grid_bench");
     if (!shop.Ready(state)) return;
@@ -130,11 +175,15 @@ void BM_GenerateGrid80x40(benchmark::State& state) {
 }
 BENCHMARK(BM_GenerateGrid80x40)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
-void BM_GenerateFromJson100(benchmark::State& state) {
-    Workshop shop("tessra_orvex_json_bench");
+// One batch file through generate --from-json, in a folder of its own.
+void TimeBatch(benchmark::State& state, const char* folder, const std::string& batch) {
+    Workshop shop(folder);
     if (!shop.Ready(state)) return;
-    const std::string json = shop.Write("batch.json", HundredFootprints());
-    shop.Time(state, {"generate", shop.Design(), "--from-json", json});
+    shop.Time(state, {"generate", shop.Design(), "--from-json", shop.Write("batch.json", batch)});
+}
+
+void BM_GenerateFromJson100(benchmark::State& state) {
+    TimeBatch(state, "tessra_orvex_json_bench", HundredFootprints());
 }
 BENCHMARK(BM_GenerateFromJson100)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -171,6 +220,11 @@ BENCHMARK(BM_GenerateGrid16Batch)->Arg(1000)->UseManualTime()->Unit(benchmark::k
     ->Repetitions(3);
 BENCHMARK(BM_GenerateGrid16Batch)->Arg(LibrarySize)->UseManualTime()->Unit(benchmark::kMillisecond)
     ->Iterations(1)->Repetitions(1);
+
+void BM_GeneratePackages1000(benchmark::State& state) {
+    TimeBatch(state, "tessra_orvex_package_bench", ThousandPackages());
+}
+BENCHMARK(BM_GeneratePackages1000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // From the start of orvex to the sheet's first picture: the script asks for nothing else, and
 // the sheet it leaves up is cancelled.

@@ -1,7 +1,9 @@
 // Fuzzes the package keys as a batch or the command line hands them over: the first line is a
-// dimension text, every further line KEY=VALUE. Whatever the bytes, a dimension is in order or
-// refused, a key is set or refused with a message, and a pattern that is computed has lands of
-// real size apart from each other's rows, inside its courtyard.
+// dimension text, every further line KEY=VALUE; or, from a "{", a batch entry's JSON package
+// object. Whatever the bytes, a dimension is in order or refused, a key is set or refused with a
+// message, a pattern that is computed has lands of real size apart from each other's rows, inside
+// its courtyard, and the pads a JSON package's footprint would hold are its pins, the exposed pad
+// and its vias, each with a name the dialog or the host gives it, and the pad's openings.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -13,6 +15,9 @@
 #include "host/land/exposed_pad.h"
 #include "host/land/package_keys.h"
 #include "host/land/pad_places.h"
+#include "host/orvex/extras/land_openings.h"
+#include "host/orvex/requests/package_layout.h"
+#include "host/orvex/text/json_reader.h"
 
 namespace {
 
@@ -71,9 +76,44 @@ void CheckPattern(const land::LandPattern& p) {
     }
 }
 
+// The footprint's pads: one per position left, the exposed pad and its vias, and without a name
+// the pad's paste windows and mask opening; every extra pad the host adds is one of them.
+void CheckLayout(const PackageRequest& package) {
+    const land::LandPattern& p = package.pattern;
+    if (package.positions.size() > 4000) return;
+    const PackageLayout l = LayoutOf(package);
+    size_t left = 0;
+    for (size_t i = 0; i < package.positions.size(); ++i) left += package.hidden[i] || package.deleted[i] ? 0 : 1;
+    const size_t openings =
+        p.ep.present ? p.ep.paste.size() + (OwnMaskOpening(p.ep.land.rect, p.ep.mask) ? 1 : 0) : 0;
+    Check(l.pins.size() == left + (p.ep.present ? 1 + p.ep.vias.size() : 0) + openings);
+    size_t unnamed = 0;
+    for (const LandPin& pin : l.pins) {
+        unnamed += pin.name.empty() ? 1 : 0;
+        Check(std::isfinite(pin.x) && std::isfinite(pin.y) && pin.w > 0 && pin.h > 0);
+    }
+    Check(unnamed == openings);
+    for (const PlannedPad& pad : l.extras)
+        Check(std::any_of(l.pins.begin(), l.pins.end(), [&](const LandPin& pin) { return pin.name == pad.name; }));
+    Check(!l.style.empty() && l.land.width > 0 && l.land.height > 0);
+}
+
+void CheckJsonPackage(const uint8_t* data, size_t size) {
+    const Result<JsonValue> json = ReadJson(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (!json.ok()) return;
+    const Result<PackageRequest> package = PackageFromJson(json.value());
+    if (!package.ok()) return Check(!package.error().empty());
+    CheckPattern(package.value().pattern);
+    CheckLayout(package.value());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size > 0 && data[0] == '{') {
+        CheckJsonPackage(data, size);
+        return 0;
+    }
     std::vector<std::string> lines(1);
     for (size_t i = 0; i < size; ++i) {
         if (data[i] == '\n') lines.emplace_back();

@@ -37,6 +37,12 @@ std::string Mm(double mm) {
     return text == "-0" ? "0" : text;
 }
 
+std::string NumberText(double v) {
+    char buffer[400];   // the longest fixed form of a double
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v == 0 ? 0.0 : v, std::chars_format::fixed);
+    return ec == std::errc() ? std::string(buffer, end) : Mm(v);
+}
+
 std::string_view Trim(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};

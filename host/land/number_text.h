@@ -14,6 +14,8 @@ Result<int> ParseCount(std::string_view text, std::string_view what, int low, in
 
 // A length for messages and the doc: at most four decimals, no trailing zeros ("0.31", "6").
 std::string Mm(double mm);
+// The shortest text that reads back as the same number, without an exponent: what is kept.
+std::string NumberText(double v);
 // The text without blanks at its ends.
 std::string_view Trim(std::string_view text);
 

@@ -2,6 +2,7 @@
 #include "host/land/package_keys.h"
 
 #include <cmath>
+#include <variant>
 
 #include "host/land/number_text.h"
 
@@ -97,6 +98,37 @@ KeyValue Sample(KeyKind kind) {
     }
     return {};
 }
+
+// The exact form of a dimension: every limit in full, the nominal where it is not the middle.
+std::string ExactDimensionText(const Dimension& d) {
+    if (d.min == d.max) return NumberText(d.nominal);
+    const std::string limits = NumberText(d.min) + ".." + NumberText(d.max);
+    if (d.nominal == (d.min + d.max) / 2) return limits;
+    return NumberText(d.min) + ".." + NumberText(d.nominal) + ".." + NumberText(d.max);
+}
+
+std::string PairText(int x, int y) { return std::to_string(x) + "x" + std::to_string(y); }
+
+// One overload per alternative of KeyValue.
+struct ValueText {
+    std::string operator()(std::monostate) const { return ""; }
+    std::string operator()(const Dimension& d) const { return ExactDimensionText(d); }
+    std::string operator()(double v) const { return NumberText(v); }
+    std::string operator()(int n) const { return std::to_string(n); }
+    std::string operator()(bool b) const { return b ? "true" : "false"; }
+    std::string operator()(const CountPair& p) const { return PairText(p.x, p.y); }
+    std::string operator()(const std::string& pins) const { return pins; }
+    std::string operator()(const ViaGrid& v) const {
+        return PairText(v.x, v.y) + "," + NumberText(v.drill) + (v.pasteAvoidVia ? ",paste_avoid_via" : "");
+    }
+    std::string operator()(Family f) const { return FamilyName(f); }
+    std::string operator()(Density d) const { return DensityOf(d).name; }
+    std::string operator()(BallType t) const {
+        for (const BallTypeRow& row : BallTypes())
+            if (row.type == t) return row.name;
+        return "";
+    }
+};
 
 }  // namespace
 
@@ -271,6 +303,8 @@ Result<KeyValue> ParseKeyValue(const KeyRow& row, std::string_view text) {
     }
     return Failure{Named(row, "has no form")};
 }
+
+std::string KeyValueText(const KeyValue& value) { return std::visit(ValueText{}, value); }
 
 Status ApplyKey(PackageInput& input, const KeyRow& row, KeyValue value) {
     if (value.index() != Sample(row.kind).index())

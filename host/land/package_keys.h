@@ -47,6 +47,8 @@ std::string FamiliesTaking(const KeyRow& row);
 
 // A key's value from its text form; the value is checked when applied.
 Result<KeyValue> ParseKeyValue(const KeyRow& row, std::string_view text);
+// The text ParseKeyValue reads back as the same value, numbers in full: what the host keeps.
+std::string KeyValueText(const KeyValue& value);
 // Sets the key, refusing (naming it) a key of another family, a key given twice, a value
 // of another kind or out of its range. The family comes first.
 Status ApplyKey(PackageInput& input, const KeyRow& row, KeyValue value);

@@ -134,14 +134,14 @@ std::map<std::string, Quantity> Quantities() {
     };
 }
 
-// "pin 5 x", "paste window 5 width", "via 1 y": the Nth of a list.
+// "pin 5 x", "paste window 5 width" or "height", "via 1 y": the Nth of a list.
 std::optional<double> Indexed(const std::string& name, const LandPattern& p) {
     const size_t last = name.rfind(' '), number = name.rfind(' ', last - 1);
     if (last == std::string::npos || number == std::string::npos) return std::nullopt;
     const std::string list = name.substr(0, number), which = name.substr(last + 1);
     const std::string digits = name.substr(number + 1, last - number - 1);
     if ((list != "pin" && list != "paste window" && list != "via") ||
-        (which != "x" && which != "y" && which != "width") || digits.empty() ||
+        (which != "x" && which != "y" && which != "width" && which != "height") || digits.empty() ||
         digits.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
     const size_t n = std::stoul(digits) - 1;
@@ -152,7 +152,7 @@ std::optional<double> Indexed(const std::string& name, const LandPattern& p) {
     }
     if (list == "via") return x ? p.ep.vias.at(n).x : p.ep.vias.at(n).y;
     const Rect& r = p.ep.paste.at(n).rect;
-    return which == "width" ? r.w : x ? r.cx : r.cy;
+    return which == "width" ? r.w : which == "height" ? r.h : x ? r.cx : r.cy;
 }
 
 // Half a unit of the last place printed.

@@ -5,19 +5,12 @@
 set -euo pipefail
 src=$1 build=$2 out=$3
 
-rm -rf "$out"
-mkdir -p "$out/user"
-ln -s "$build" "$out/build"
+source "$(dirname "$0")/doc_blocks.sh"
+
+workshop "$build" "$out"
 # A copy, as examples/real-packages.sh finds the program beside its own folder.
 cp -r "$src/examples" "$out/examples"
-awk '/^```sh$/ {on = 1; next} /^```/ {on = 0} on' "$src/README.md" > "$out/readme.sh"
-cd "$out"
-# A HOME of its own, so commands without --home keep their host folder here.
-if ! HOME=$out/user bash -xeu readme.sh > readme.log 2>&1; then
-  cat readme.log
-  echo "readme_test: the last command above failed" >&2
-  exit 1
-fi
+run_sh_blocks "$src/README.md" "$out" readme
 
 failures=0
 fail() { echo "readme_test: $*" >&2; failures=$((failures + 1)); }
@@ -48,6 +41,11 @@ footprint parts.design QFN-32-1EP_5x5mm_P0.5mm 33
 footprint parts.design BGA-128_10x10mm_P0.8mm 128
 footprint hd.design DSUB-26-HD_Male_Vertical_P2.29x1.98mm 28 'pin 18 "18" at 19.465 -1.98 mm, padstack HD-PAD' \
   'pin 19 "19" at 0 -3.96 mm, padstack HD-PAD' 'pin 27 "" at -13.7875 -1.98 mm, padstack MOUNT-3.05'
+# From the datasheet: the SO-8C without its pin 6, the ball grid without its middle columns.
+footprint lands.design SO-8C_3.9x4.9mm_P1.27mm 7 'pin 6 "7" at 4.95 -1.27 mm, padstack RR1.95x0.6r0.15'
+footprint lands.design BGA-96_8x14mm_P0.8mm 96 'pin 7 "B1" at 0 -0.8 mm, padstack C0.35'
+orvex --home H show lands.design SOIC-8_3.9x4.9mm_P1.27mm | grep -qxF '    density nominal, body 3.9 x 4.9, courtyard -3.7 -2.7 to 3.7 2.7 (mm, y down)' \
+  || fail "SOIC-8_3.9x4.9mm_P1.27mm shows no land pattern"
 # The BGA from the command line is the batch's, pin for pin.
 pins() { orvex --home H show d.design "$1" | grep '^    pin'; }
 cmp -s <(pins BGA-256_17x17mm_P1.0mm) <(pins BGA256) || fail "BGA256 differs from the batch's BGA-256"

@@ -8,11 +8,13 @@
 #include <string>
 
 #include "host/orvex/commands/command_table.h"
+#include "host/orvex/extras/land_check.h"
 #include "host/orvex/extras/pad_overlap.h"
 #include "host/orvex/hosting/dialog_session.h"
 #include "host/orvex/hosting/run_refusal.h"
 #include "host/orvex/hosting/stop_signals.h"
 #include "host/orvex/requests/generate_request.h"
+#include "host/orvex/requests/package_feed.h"
 #include "host/orvex/text/json_reader.h"
 #include "host/orvex/text/latin1.h"
 #include "platform/ui/headless_driver.h"
@@ -22,7 +24,7 @@ namespace {
 
 using Requests = Result<std::vector<GenerateRequest>>;
 
-Requests FromJsonFile(const std::string& path) {
+Requests FromJsonFile(const std::string& path, const BatchTolerances& batch) {
     std::string text;
     if (const int error = ReadWholeFile(path, text))
         return Requests::Fail("cannot read " + path + ": " + std::strerror(error));
@@ -30,6 +32,10 @@ Requests FromJsonFile(const std::string& path) {
     if (!json.ok()) return Requests::Fail(path + ": " + json.error());
     auto requests = RequestsFromJson(json.value());
     if (!requests.ok()) return Requests::Fail(path + ": " + requests.error());
+    for (GenerateRequest& r : requests.value())
+        if (r.package)
+            if (Status taken = TakeBatchTolerances(*r.package, batch); !taken.ok())
+                return Requests::Fail(path + ": " + RequestLabel(r) + ": " + taken.error());
     return requests;
 }
 
@@ -62,10 +68,25 @@ Status ExtrasKept(DialogSession& session, const GenerateRequest& request) {
     return PadsApart(session.Design(), request.footprint);
 }
 
-// One footprint of the batch through the dialog and the host's extras.
-Status GenerateOne(DialogSession& session, const GenerateRequest& request) {
-    TRY(session.NameFree(request.footprint));
-    const std::string label = RequestLabel(request);
+// A package's footprint stands where its land pattern says, or orvex went wrong.
+Status LandsKept(DialogSession& session, const GenerateRequest& request, const std::vector<LandPin>& lands) {
+    if (!request.package) return {};
+    const Status placed = PadsWhereLandsAre(session.Design(), request.footprint, lands);
+    if (placed.ok()) return {};
+    return Failure{"the footprint came out otherwise than its land pattern, a fault of orvex: " + placed.error()};
+}
+
+// One footprint of the batch through the dialog and the host's extras; a package first sets them.
+Status GenerateOne(DialogSession& session, const GenerateRequest& asked) {
+    TRY(session.NameFree(asked.footprint));
+    const std::string label = RequestLabel(asked);
+    GenerateRequest request = asked;
+    std::vector<LandPin> lands;
+    if (request.package) {
+        auto fed = FeedPackage(request, session.Design());
+        if (!fed.ok()) return Failure{label + ": " + fed.error() + "; nothing was stored"};
+        lands = std::move(fed.value());
+    }
     auto extras = ExtrasOf(request, session.Design().info());
     if (!extras.ok()) return Failure{label + ": " + extras.error() + "; nothing was stored"};
     const GenerateScript script = BuildGenerateScript(request);
@@ -74,6 +95,7 @@ Status GenerateOne(DialogSession& session, const GenerateRequest& request) {
     const int32_t result = session.Run(request.footprint, driver, &extras.value());
     Status done = Stored(session, request, script, driver, result);
     if (done.ok()) done = ExtrasKept(session, request);
+    if (done.ok()) done = LandsKept(session, request, lands);
     if (!done.ok()) return Failure{label + ": " + done.error() + "; nothing was stored"};
     if (std::string said = BoxesSaid(session.Boxes()); !said.empty())
         std::fprintf(stderr, "orvex: %s: the dialog warns %s; the footprint goes on\n", label.c_str(), said.c_str());
@@ -106,7 +128,10 @@ Status WordsFit(const ArgList& a) {
         return {};
     }
     if (a.positional().size() > 1) return Failure{"--from-json takes at most DESIGN besides the file"};
-    if (a.OptionCount() != 1) return Failure{"with --from-json every other option comes from the file"};
+    TRY_ASSIGN(batch, BatchTolerancesOf(a));
+    if (a.OptionCount() != 1 + batch.Count())
+        return Failure{"with --from-json every other option comes from the file, but --fabrication-tolerance and "
+                       "--placement-tolerance, which its packages take unless they give their own"};
     return {};
 }
 
@@ -118,7 +143,7 @@ int RunGenerate(const Command& self, const CommandContext& context) {
     const StopSignals stop;
     std::vector<GenerateRequest> requests;
     if (const auto json = a.Value("--from-json")) {
-        auto batch = FromJsonFile(*json);
+        auto batch = FromJsonFile(*json, BatchTolerancesOf(a).value());
         if (!batch.ok()) return Refuse(batch.error());
         requests = std::move(batch.value());
     } else {

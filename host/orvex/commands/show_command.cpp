@@ -6,6 +6,7 @@
 #include "host/orvex/commands/command_table.h"
 #include "host/orvex/commands/open_to_read.h"
 #include "host/orvex/extras/footprint_extras.h"
+#include "host/orvex/extras/land_summary.h"
 #include "host/orvex/text/display_length.h"
 #include "host/orvex/text/json_writer.h"
 #include "host/orvex/text/latin1.h"
@@ -132,6 +133,7 @@ void WriteHostRecord(JsonWriter& j, zelmdb::DesignStore& store, const std::strin
     }
     j.Key("host");
     WriteExtras(j, extras.value());
+    if (extras.value().land) WriteShownLandPattern(j.Key("land_pattern"), *extras.value().land);
 }
 
 void WriteFootprints(JsonWriter& j, zelmdb::DesignStore& store, DesignView& view,
@@ -221,6 +223,8 @@ Status PrintPins(zelmdb::DesignStore& store, DesignView& view, const zelmdb::Sym
     if (e.epPaste)
         std::printf("    exposed pad paste in %d x %d windows covering %g of it\n", e.epPaste->across, e.epPaste->down,
                     e.epPaste->coverage);
+    if (e.land)
+        for (const std::string& line : LandTable(*e.land)) std::printf("    %s\n", Utf8FromLatin1(line).c_str());
     return {};
 }
 

@@ -4,11 +4,14 @@
 // texts mirrored, when the part's pads are on the bottom.
 #include "host/orvex/export/kicad_footprint.h"
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "host/orvex/export/footprint_outline.h"
 #include "host/orvex/export/kicad_pad.h"
 #include "host/orvex/export/sexpr_writer.h"
+#include "host/orvex/extras/land_summary.h"
 #include "host/orvex/text/latin1.h"
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/unit_table.h"
@@ -62,6 +65,20 @@ private:
     SexprWriter w_;
 };
 
+// The mask and paste openings a land pattern gives beyond the copper: a ball's margins. The
+// exposed pad's mask opening is a pad of its own; the pad's copper opens the mask no further than
+// it, so a mask narrower than the land narrows the pad's own opening (KiCad keeps one margin a pad).
+void SetOpenings(KicadPad& pad, const LandRecord& land, const std::string& name) {
+    if (land.ball) {
+        pad.maskMargin = (land.ball->mask - land.ball->land) / 2;
+        pad.pasteMargin = (land.ball->paste - land.ball->land) / 2;
+    }
+    if (!land.ep || pad.kind != zelmdb::PadKind::Copper || pad.Thru() || name != std::to_string(land.ep->number))
+        return;
+    const double x = (land.ep->mask.w - land.ep->land.w) / 2, y = (land.ep->mask.h - land.ep->land.h) / 2;
+    pad.maskMargin = std::min({0.0, x, y});
+}
+
 void FootprintExport::WriteText(const char* type, const std::string& text, double x, double y, const char* layer,
                                 bool mirrored) {
     w_.Open("fp_text").Symbol(type).String(text);
@@ -109,6 +126,12 @@ std::string FootprintExport::Description(const std::string& name, size_t pads, c
                                          bool thru) {
     std::string text = name + ", " + std::to_string(pads) + " pad" + (pads == 1 ? "" : "s") + ", " +
                        (thru ? "through-hole" : "surface-mount") + "; made by the Tessra generator in Orvex";
+    if (extras.land) {
+        const LandRecord& land = *extras.land;
+        return text + " from " + LandKeysText(land) + " (mm); IPC-7351B land pattern, density " + land.density +
+               ": " + LandSizesText(land) + "; body " + SexprWriter::FormatNumber(land.bodyX) + " x " +
+               SexprWriter::FormatNumber(land.bodyY) + " mm";
+    }
     const std::string options = OptionListText(extras.madeFrom);
     if (!options.empty()) text += " from " + options;
     const std::string extrasText = ExtrasOptionText(extras, store_.info(), DescribedPads);
@@ -135,9 +158,12 @@ FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, con
         if (pads[i].kind == zelmdb::PadKind::Copper) package.push_back(boxes.back());
     }
     const Box outline = PadsOutline(package.empty() ? boxes : package);
-    const Box body = extras.body ? Box::Around(outline.CentreX(), outline.CentreY(), extras.body->width / 2,
-                                               extras.body->height / 2)
-                                 : outline;
+    // A land pattern stands about the package's centre, where the host put the footprint's: a
+    // row left empty moves the pads' outline, not the package.
+    const Point centre = extras.land ? Point{Mm(symbol.centerX), -Mm(symbol.centerY)}
+                                     : Point{outline.CentreX(), outline.CentreY()};
+    const Box body =
+        extras.body ? Box::Around(centre.x, centre.y, extras.body->width / 2, extras.body->height / 2) : outline;
     const Point hole = thru ? KicadPadHole(pads[0]) : Point{};
     const Point origin = thru ? Point{Mm(symbol.pins[0].x) + hole.x, -Mm(symbol.pins[0].y) + hole.y}
                               : Point{body.CentreX(), body.CentreY()};
@@ -151,6 +177,11 @@ FootprintExport::Placed FootprintExport::Place(const zelmdb::Symbol& symbol, con
     }
     placed.body = moved(body);
     placed.outline = MakeOutline(boxes, placed.body, extras.body.has_value());
+    // The land pattern's courtyard is the package's, worked out with its density's excess.
+    if (extras.land) {
+        const land::Courtyard& c = extras.land->courtyard;
+        placed.outline.courtyard = {c.x1, c.y1, c.x2, c.y2};
+    }
     return placed;
 }
 
@@ -175,9 +206,11 @@ Result<std::string> FootprintExport::Write(const zelmdb::Symbol& symbol, const s
     for (size_t i = 0; i < symbol.pins.size(); ++i) {
         TRY_ASSIGN(pad, pads_.Of(symbol.pins[i].padstack));
         numbers.push_back(store_.NameText(symbol.pins[i].nameId).value_or(std::to_string(i + 1)));
-        thru = thru || (pad.Thru() && !pad.unplated && !numbers.back().empty());
+        // A package's thermal vias are plated holes of a surface-mount part.
+        thru = thru || (pad.Thru() && !pad.unplated && !numbers.back().empty() && !extras.land);
         if (!pad.Thru()) (pad.bottom ? back : front) = true;
         pads.push_back(pad);
+        if (extras.land) SetOpenings(pads.back(), *extras.land, store_.NameText(symbol.pins[i].nameId).value_or(""));
     }
     const Side& side = back && !front ? Back : Front;
     const Placed placed = Place(symbol, pads, extras, thru);

@@ -212,6 +212,8 @@ void WriteKicadPad(SexprWriter& w, const std::string& number, double x, double y
     WriteLayers(w, pad);
     if (pad.cornerRatio > 0 || pad.chamferRatio > 0) w.Open("roundrect_rratio").Number(pad.cornerRatio).Close();
     if (pad.chamferRatio > 0) WriteChamfer(w, pad);
+    if (pad.maskMargin != 0) w.Open("solder_mask_margin").Number(pad.maskMargin).Close();
+    if (pad.pasteMargin != 0) w.Open("solder_paste_margin").Number(pad.pasteMargin).Close();
     if (!pad.outline.empty()) WriteOutline(w, pad);
     w.Close();
 }

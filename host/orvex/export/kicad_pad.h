@@ -29,6 +29,7 @@ struct KicadPad {
     double deltaX = 0, deltaY = 0;   // KiCad's rect_delta
     std::vector<Point> outline;      // a custom pad's, in the pad's frame as written
     double anchor = 0;               // the custom pad's anchor circle, which lies inside the outline
+    double maskMargin = 0, pasteMargin = 0;   // the openings beyond the copper, per side
 
     bool Thru() const { return drill > 0; }
 };

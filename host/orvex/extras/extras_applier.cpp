@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "host/orvex/extras/land_openings.h"
 #include "host/orvex/extras/omit_list.h"
 #include "host/orvex/extras/padstack_turner.h"
 #include "host/orvex/extras/paste_apertures.h"
@@ -93,6 +94,12 @@ private:
     bool ExposedPad(const ExtraPad& pad, int16_t padstack);
     // The pad's paste as windows over it: the pad goes on a padstack without paste.
     Result<std::vector<zelmdb::Pin>> SplitPaste(zelmdb::Pin& pad);
+    // Whether the pad is the exposed pad of the package the footprint was made from.
+    bool LandExposedPad(const ExtraPad& pad, int16_t padstack);
+    // The package's paste windows and mask opening over its exposed pad, which loses its paste.
+    Result<std::vector<zelmdb::Pin>> LandOpeningPins(zelmdb::Pin& pad);
+    // An opening as it stands before the footprint's turn, which it then takes with its pad.
+    Result<PasteWindow> Unturned(PasteWindow opening) const;
 
     zelmdb::DesignStore& store_;
     const std::string footprint_;   // as messages name it, in UTF-8
@@ -263,6 +270,41 @@ Result<std::vector<zelmdb::Pin>> ExtrasApplier::SplitPaste(zelmdb::Pin& pad) {
     return apertures_.Pins(windows, pad.x, pad.y, place.bottom);
 }
 
+bool ExtrasApplier::LandExposedPad(const ExtraPad& pad, int16_t padstack) {
+    return extras_.land && extras_.land->ep && pad.name == std::to_string(extras_.land->ep->number) &&
+           ExposedPad(pad, padstack);
+}
+
+Result<PasteWindow> ExtrasApplier::Unturned(PasteWindow opening) const {
+    const auto at = TurnedPoint(opening.x, opening.y, -extras_.turn);
+    if (!at) return Failure{"an opening of the exposed pad would lie beyond the design's coordinates"};
+    opening.x = at->first, opening.y = at->second;
+    if ((NormalisedMinutes(extras_.turn) / kQuarterTurn) % 2 == 1) std::swap(opening.width, opening.height);
+    return opening;
+}
+
+Result<std::vector<zelmdb::Pin>> ExtrasApplier::LandOpeningPins(zelmdb::Pin& pad) {
+    const LandOpenings openings = LandEpOpenings(*extras_.land->ep, store_.info().inchesPerUnit * 25.4);
+    std::vector<PasteWindow> paste;
+    for (const PasteWindow& window : openings.paste) {
+        TRY_ASSIGN(unturned, Unturned(window));
+        paste.push_back(unturned);
+    }
+    std::vector<zelmdb::Pin> pins;
+    if (!paste.empty()) {
+        TRY_ASSIGN(bare, apertures_.WithoutPaste(pad.padstack));
+        pad.padstack = bare;
+        TRY_ASSIGN(windows, apertures_.Pins(paste, pad.x, pad.y, false));
+        pins = std::move(windows);
+    }
+    if (openings.mask) {
+        TRY_ASSIGN(mask, Unturned(*openings.mask));
+        TRY_ASSIGN(opening, apertures_.Pins({mask}, pad.x, pad.y, false, zelmdb::PadKind::Mask));
+        pins.insert(pins.end(), opening.begin(), opening.end());
+    }
+    return pins;
+}
+
 Status ExtrasApplier::AddPads(std::vector<JoinedPin>& pins, Place reference) {
     bool split = false;
     for (const ExtraPad& pad : extras_.pads) {
@@ -279,6 +321,9 @@ Status ExtrasApplier::AddPads(std::vector<JoinedPin>& pins, Place reference) {
             TRY_ASSIGN(over, SplitPaste(joined.pin));
             windows = std::move(over);
             split = true;
+        } else if (LandExposedPad(pad, joined.pin.padstack)) {
+            TRY_ASSIGN(over, LandOpeningPins(joined.pin));
+            windows = std::move(over);
         }
         if (Status turned = TurnPin(joined, extras_.turn); !turned.ok())
             return Failure{label + ": the pad " + turned.error()};
@@ -286,7 +331,7 @@ Status ExtrasApplier::AddPads(std::vector<JoinedPin>& pins, Place reference) {
         for (const zelmdb::Pin& window : windows) {
             JoinedPin over{window, extras_.turn};
             if (Status turned = TurnPin(over, extras_.turn); !turned.ok())
-                return Failure{label + ": a paste window " + turned.error()};
+                return Failure{label + ": an opening over the pad " + turned.error()};
             pins.push_back(over);
         }
     }

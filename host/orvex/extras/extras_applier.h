@@ -4,8 +4,9 @@
 // pads go, the extra pads follow, and the whole turns about the origin. Turned pads stand on
 // turned padstacks (see padstack_turner.h). With a paste split, every extra pad that is an
 // exposed pad (one with a name, surface-mount copper and paste) loses its paste to windows over
-// it (paste_apertures.h), which follow their pad. Done again after every reopen, so the
-// footprint comes out the same.
+// it (paste_apertures.h), which follow their pad; a footprint made from a package takes its land
+// pattern's windows and mask opening over its exposed pad the same way (land_openings.h). Done
+// again after every reopen, so the footprint comes out the same.
 #pragma once
 #include <string>
 #include <vector>

@@ -155,6 +155,12 @@ Status ReadOptions(const JsonValue& value, OptionList& options) {
     return {};
 }
 
+Status ReadLand(const JsonValue& value, FootprintExtras& extras) {
+    TRY_ASSIGN(land, ReadLandRecord(value));
+    extras.land = std::move(land);
+    return {};
+}
+
 Status ReadMadeFrom(const JsonValue& value, FootprintExtras& extras) { return ReadOptions(value, extras.madeFrom); }
 
 // Members that shape an arrangement, the first one's at the top of the record, the others' in
@@ -204,6 +210,7 @@ struct MemberReader {
 const MemberReader kMembers[] = {
     {"body", ReadBody}, {"pads", ReadPads}, {"pads_about", ReadPadsAbout}, {"omit", ReadOmit},
     {"turn", ReadTurn}, {"ep_paste", ReadEpPaste}, {"also", ReadAlso}, {"made_from", ReadMadeFrom},
+    {"land_pattern", ReadLand},
 };
 
 Status ReadMember(const std::string& name, const JsonValue& value, FootprintExtras& extras) {
@@ -275,7 +282,8 @@ void WriteAlso(JsonWriter& j, const FootprintExtras& extras) {
 int RecordVersion(const FootprintExtras& extras) {
     const bool third = extras.shape.nameWidth != 0 || !extras.shape.pinPadstacks.empty() || !extras.also.empty() ||
                        extras.epPaste;
-    return third ? kExtrasVersion : 2;
+    if (extras.land) return kExtrasVersion;
+    return third ? 3 : 2;
 }
 
 }  // namespace
@@ -406,6 +414,7 @@ void WriteExtras(JsonWriter& j, const FootprintExtras& extras) {
     if (extras.epPaste) j.Key("ep_paste").String(PasteSplitText(*extras.epPaste));
     WriteAlso(j, extras);
     WriteOptions(j, "made_from", extras.madeFrom);
+    if (extras.land) WriteLandRecord(j.Key("land_pattern"), *extras.land);
     j.EndObject();
 }
 

@@ -1,7 +1,8 @@
 // What the host keeps with a footprint beside the plug-in's own record: what it adds to the
 // arrangement and takes from it (the body, extra pads and their paste split, omitted pads, a
-// turn, a circle's start angle) and the generate options the dialog was fed. One JSON object
-// per footprint under the host's owner name, with a version.
+// turn, a circle's start angle), the generate options the dialog was fed and, for a footprint
+// made from a package, its land pattern. One JSON object per footprint under the host's owner
+// name, with a version.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "host/base/result.h"
+#include "host/orvex/extras/land_record.h"
 #include "host/zelmdb/design_store.h"
 
 class JsonWriter;
@@ -86,6 +88,7 @@ struct FootprintExtras {
     // generate's options as given to the dialog, style first, flags without a value; none for a
     // footprint made or last edited in the dialog.
     OptionList madeFrom;
+    std::optional<LandRecord> land;   // the package the footprint was made from, and its lands
 
     // Whether the extras change the footprint the plug-in stored.
     bool ChangesFootprint() const {
@@ -96,9 +99,9 @@ struct FootprintExtras {
 // The owner name of the host's records among the plug-in records of a design.
 extern const char* const kHostRecordOwner;
 // 2: extra pads, omitted pads, turn and start angle. 3: more arrangements, pins on padstacks of
-// their own, zero-padded names, the exposed pad's paste split; a record without them is still
-// written as 2, which older versions of orvex read.
-constexpr int kExtrasVersion = 3;
+// their own, zero-padded names, the exposed pad's paste split. 4: the land pattern. A record is
+// written as the oldest version that holds all it has, which older versions of orvex read.
+constexpr int kExtrasVersion = 4;
 constexpr double kMaxBodyMm = 1000;
 constexpr int kMaxNameWidth = 16;
 constexpr int32_t kQuarterTurn = 5400, kFullTurn = 21600;   // minutes of arc

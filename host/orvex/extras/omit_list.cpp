@@ -56,6 +56,17 @@ std::optional<Range> RangeOf(const std::string& item, const std::unordered_map<s
 
 }  // namespace
 
+std::vector<std::string> ListItems(const std::string& text) {
+    std::vector<std::string> items;
+    for (size_t at = 0, comma = 0; comma != std::string::npos; at = comma + 1) {
+        comma = text.find(',', at);
+        const std::string item = text.substr(at, comma == std::string::npos ? std::string::npos : comma - at);
+        const size_t first = item.find_first_not_of(' ');
+        items.push_back(first == std::string::npos ? "" : item.substr(first, item.find_last_not_of(' ') - first + 1));
+    }
+    return items;
+}
+
 OmitSelection SelectOmitted(const std::vector<std::string>& items, const std::vector<std::string>& padNames) {
     OmitSelection s;
     s.omitted.assign(padNames.size(), false);

@@ -12,4 +12,7 @@ struct OmitSelection {
     std::vector<std::string> unmatched;  // items that took no pad
 };
 
+// "A1,B2, 5-8" as its items, blanks at their ends cut; an empty item stays, for the caller to refuse.
+std::vector<std::string> ListItems(const std::string& text);
+
 OmitSelection SelectOmitted(const std::vector<std::string>& items, const std::vector<std::string>& padNames);

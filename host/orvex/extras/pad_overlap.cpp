@@ -17,6 +17,7 @@ double Area(const PadBox& b) { return (b.right - b.left) * (b.top - b.bottom); }
 
 bool TooMuch(const PadBox& a, const PadBox& b) {
     if (a.plane != b.plane) return false;
+    if (a.terminal != 0 && a.terminal == b.terminal) return false;
     if (a.x == b.x && a.y == b.y) return true;
     const double w = std::min(a.right, b.right) - std::max(a.left, b.left);
     const double h = std::min(a.top, b.top) - std::max(a.bottom, b.bottom);
@@ -91,6 +92,7 @@ Status PadsApart(zelmdb::DesignStore& store, const std::string& footprint) {
         }
         const Known& known = stacks[pin.padstack];
         boxes.push_back(PadBoxOf(known.stack, known.form, known.place, pin.x, pin.y));
+        if (!store.NameText(pin.nameId).value_or("").empty()) boxes.back().terminal = pin.nameId;
     }
     const auto pair = FindOverlap(boxes);
     if (!pair) return {};

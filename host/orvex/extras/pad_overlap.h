@@ -3,7 +3,8 @@
 // its outline as turned, or round its hole (a slot too) when it has no pad; two pads overlap too
 // much when their boxes share more than half the area of the smaller box, or stand on one spot.
 // Paste and mask openings are compared only with openings of their own layer: they are meant to
-// lie over copper.
+// lie over copper. Pads of one name are one terminal (a thermal via inside its exposed pad) and
+// may overlap.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -19,6 +20,7 @@ struct PadBox {
     int32_t x = 0, y = 0;                             // the pad's place
     double left = 0, bottom = 0, right = 0, top = 0;  // database units, y up
     int plane = 0;                                    // 0 copper and holes, else an opening's layer
+    int32_t terminal = 0;                             // the name's id; 0 for a pad without a name
 };
 
 // The two pads, in pin order, of the first pair that overlaps too much; none when none does.

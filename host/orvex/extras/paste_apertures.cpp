@@ -17,11 +17,11 @@ Result<int16_t> PasteApertures::WithoutPaste(int16_t padstack) {
 }
 
 Result<std::vector<zelmdb::Pin>> PasteApertures::Pins(const std::vector<PasteWindow>& windows, int32_t x, int32_t y,
-                                                      bool bottom) {
+                                                      bool bottom, zelmdb::PadKind kind) {
     TRY_ASSIGN(unnamed, store_.NameCreate(""));
     std::vector<zelmdb::Pin> pins;
     for (const PasteWindow& window : windows) {
-        TRY_ASSIGN(padstack, Aperture(window, bottom));
+        TRY_ASSIGN(padstack, Aperture(window, bottom, kind));
         const int64_t at[2] = {int64_t(x) + window.x, int64_t(y) + window.y};
         for (const int64_t v : at)
             if (std::llabs(v) > zelmdb::DesignStore::CoordinateLimit) return Failure{"a paste window would lie beyond the design's coordinates"};
@@ -30,11 +30,11 @@ Result<std::vector<zelmdb::Pin>> PasteApertures::Pins(const std::vector<PasteWin
     return pins;
 }
 
-Result<int16_t> PasteApertures::Aperture(const PasteWindow& window, bool bottom) {
-    const int layer = layers_.Of(zelmdb::PadKind::Paste, bottom);
+Result<int16_t> PasteApertures::Aperture(const PasteWindow& window, bool bottom, zelmdb::PadKind kind) {
+    const int layer = layers_.Of(kind, bottom);
     if (layer < 1 || layer > store_.info().layerCount)
-        return Failure{std::string("the design has no layer ") + zelmdb::PadKindNamed(zelmdb::PadKind::Paste).layers[bottom] +
-                       " for paste windows"};
+        return Failure{std::string("the design has no layer ") + zelmdb::PadKindNamed(kind).layers[bottom] +
+                       (kind == zelmdb::PadKind::Paste ? " for paste windows" : " for a mask opening")};
     zelmdb::Padstack p;
     p.layers.resize(size_t(store_.info().layerCount));
     zelmdb::LayerGeometry& pad = p.layers[size_t(layer - 1)];
@@ -43,7 +43,8 @@ Result<int16_t> PasteApertures::Aperture(const PasteWindow& window, bool bottom)
     pad.shape = zelmdb::PadShape::Rectangle;
     pad.cornerRatio = window.cornerRatio;
     const zelmdb::DesignInfo& info = store_.info();
-    return FoundOrStored(p, "PASTE-" + DisplayLength(window.width, info) + "x" + DisplayLength(window.height, info));
+    const std::string prefix = kind == zelmdb::PadKind::Paste ? "PASTE-" : "MASK-";
+    return FoundOrStored(p, prefix + DisplayLength(window.width, info) + "x" + DisplayLength(window.height, info));
 }
 
 Result<int16_t> PasteApertures::FoundOrStored(zelmdb::Padstack padstack, const std::string& name) {

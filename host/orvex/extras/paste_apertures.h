@@ -24,11 +24,12 @@ public:
     // named after it, "EP(no paste)". Refused for a padstack without copper.
     Result<int16_t> WithoutPaste(int16_t padstack);
     // One pin without a name per window about (x, y), each on the paste-only padstack of its
-    // size on that side, "PASTE-0.86x0.86" in the design's unit.
-    Result<std::vector<zelmdb::Pin>> Pins(const std::vector<PasteWindow>& windows, int32_t x, int32_t y, bool bottom);
+    // size on that side, "PASTE-0.86x0.86" in the design's unit (a mask opening's "MASK-...").
+    Result<std::vector<zelmdb::Pin>> Pins(const std::vector<PasteWindow>& windows, int32_t x, int32_t y, bool bottom,
+                                          zelmdb::PadKind kind = zelmdb::PadKind::Paste);
 
 private:
-    Result<int16_t> Aperture(const PasteWindow& window, bool bottom);
+    Result<int16_t> Aperture(const PasteWindow& window, bool bottom, zelmdb::PadKind kind);
     // Stores the padstack as found or as a new one under `name`, made free if another holds it.
     Result<int16_t> FoundOrStored(zelmdb::Padstack padstack, const std::string& name);
 

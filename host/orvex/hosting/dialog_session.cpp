@@ -101,9 +101,13 @@ int32_t DialogSession::Run(const std::string& footprint, const FootprintExtras* 
 // OK stored the footprint anew, so what the host does to it is done again.
 Status DialogSession::DoExtras(const std::string& footprint, bool remade, const FootprintExtras* given) {
     TRY_ASSIGN(extras, given ? Result<FootprintExtras>(*given) : LoadExtras(design_, footprint));
-    // Made from other values than generate's: what the host added stays, the options go.
-    const bool forget = !given && remade && !extras.madeFrom.empty();
-    if (forget) extras.madeFrom.clear();
+    // Made from other values than generate's: what the host added stays, the options go, and so
+    // does a package's land pattern, which the pads no longer follow.
+    const bool forget = !given && remade && (!extras.madeFrom.empty() || extras.land);
+    if (forget) {
+        extras.madeFrom.clear();
+        extras.land.reset();
+    }
     if (extras.ChangesFootprint()) {
         ArrangementBuilder builder(*plugin_, design_);
         TRY_ASSIGN(built, builder.Build(footprint, extras));

@@ -40,7 +40,7 @@ public:
     // ones (generate, which keeps them), else those kept with the footprint (a reopen). Further
     // arrangements and pin padstacks are dialog runs of their own, headless (see
     // arrangement_builder.h). A footprint the dialog stored from other values no longer counts
-    // as made from generate's options.
+    // as made from generate's options or from a package.
     int32_t Run(const std::string& footprint, HeadlessDriver& driver, const FootprintExtras* given = nullptr);
     // The same with whatever input source the window system has, a person's for one.
     int32_t Run(const std::string& footprint, const FootprintExtras* given = nullptr);

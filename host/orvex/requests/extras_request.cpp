@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "host/orvex/extras/omit_list.h"
 #include "host/orvex/text/latin1.h"
 #include "host/orvex/text/number_parser.h"
 #include "host/zelmdb/record_layout.h"
@@ -27,17 +28,9 @@ Status AddPad(ExtrasRequest& request, const std::vector<std::string>& words) {
     return {};
 }
 
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // "A1,B2, 5-8": each name or range apart.
 Status AddNames(std::vector<std::string>& names, const std::string& text, const char* option) {
-    size_t at = 0;
-    for (size_t comma = 0; comma != std::string::npos; at = comma + 1) {
-        comma = text.find(',', at);
-        const std::string item = Trimmed(text.substr(at, comma == std::string::npos ? std::string::npos : comma - at));
+    for (const std::string& item : ListItems(text)) {
         if (item.empty()) return Failure{std::string(option) + ": \"" + Utf8FromLatin1(text) + "\" holds an empty name"};
         names.push_back(item);
     }
@@ -51,7 +44,7 @@ Status AddPinPadstack(ShapeRequest& request, const std::string& text) {
     const size_t equals = text.find('=');
     PinPadstack entry;
     if (equals != std::string::npos) entry.padstack = text.substr(equals + 1);
-    if (equals == std::string::npos || Trimmed(text.substr(0, equals)).empty() || entry.padstack.empty())
+    if (equals == std::string::npos || text.substr(0, equals).find_first_not_of(' ') == std::string::npos || entry.padstack.empty())
         return Failure{"--pin-padstack: \"" + text + "\" is not PADS=PADSTACK"};
     TRY(AddNames(entry.pins, text.substr(0, equals), "--pin-padstack"));
     request.pinPadstacks.push_back(std::move(entry));

@@ -129,12 +129,46 @@ Status AddRadio(ArrangementRequest& request, int row, bool first) {
     return {};
 }
 
+// A package's lands set the page, its values, the padstacks and the body, and what the host adds
+// and leaves out: an option that would set any of these as well is refused, naming it. Its lands
+// are one arrangement, which the checks of the stored pads hold to, so no other joins it.
+Status PackageAlone(const GenerateRequest& r) {
+    if (!r.also.empty())
+        return Failure{"--also does not go with --package: a package's lands are the footprint's one arrangement"};
+    const auto name = [](const ControlRow& row) { return "--" + std::string(row.name); };
+    const ExtrasRequest& e = r.extras;
+    const ShapeRequest& s = r.shape;
+    const std::pair<bool, std::string> others[] = {
+        {r.page >= 0, "--style"},
+        {!r.fields.empty(), r.fields.empty() ? "" : name(kFields[r.fields.front().first])},
+        {!r.radios.empty(), r.radios.empty() ? "" : name(Button(r.radios.front().first, r.radios.front().second))},
+        {r.alphabet.has_value(), "--alphabet"},   {!r.padstack.empty(), "--padstack"},
+        {!r.pin1Padstack.empty(), "--pin1-padstack"}, {r.body.has_value(), "--body"},
+        {!e.pads.empty(), "--pad"},               {!e.omit.empty(), "--omit"},
+        {e.turn != 0, "--turn"},                  {s.startAngle.has_value(), "--start-angle"},
+        {s.nameWidth != 0, "--name-width"},       {!s.pinPadstacks.empty(), "--pin-padstack"},
+        {e.epPaste.has_value(), "--ep-paste"},
+    };
+    for (const auto& [given, option] : others)
+        if (given)
+            return Failure{option + " does not go with --package: the package's lands choose the page, its values, "
+                                    "padstacks and body (hidden_pins and deleted_pins leave positions empty)"};
+    return {};
+}
+
 // Sorted and checked once every option is in.
 Status FinishArrangement(ArrangementRequest& request) {
     if (request.page < 0) return Failure{"--style " + StyleList() + " is needed"};
     std::sort(request.fields.begin(), request.fields.end());
     std::sort(request.radios.begin(), request.radios.end());
     return ShapeFitsStyle(request.shape, request.styleName);
+}
+
+// The first arrangement, or the package that stands for it, and the whole footprint's extras.
+Status FinishRequest(GenerateRequest& request) {
+    if (request.package) return PackageAlone(request);
+    TRY(FinishArrangement(request));
+    return ExtrasFit(request.extras);
 }
 
 // The options an arrangement after the first takes beyond the first's.
@@ -266,7 +300,7 @@ Status ReadMembers(const JsonValue& object, Read read) {
 // Whether a member of an entry is the whole footprint's rather than an arrangement's.
 bool FootprintMember(const std::string& name) {
     ExtrasRequest unused;
-    return name == "footprint" || name == "design" || name == "body" || name == "also" ||
+    return name == "footprint" || name == "design" || name == "body" || name == "also" || name == "package" ||
            ExtrasFromJson(unused, name, JsonValue{}).has_value();
 }
 
@@ -314,6 +348,11 @@ Status ReadMember(GenerateRequest& request, const std::string& name, const JsonV
         return {};
     }
     if (name == "also") return ReadAlso(request, value);
+    if (name == "package") {
+        TRY_ASSIGN(package, PackageFromJson(value));
+        request.package = std::move(package);
+        return {};
+    }
     if (std::optional<Status> read = ReadArrangementMember(request, name, value)) return *read;
     if (std::optional<Status> read = ExtrasFromJson(request.extras, name, value)) return *read;
     return Failure{"unknown option \"" + name + "\""};
@@ -330,9 +369,9 @@ RequestResult RequestFromObject(const JsonValue& object) {
         return ReadMember(request, name, texts);
     }));
     if (request.footprint.empty()) return RequestResult::Fail("\"footprint\" is needed");
-    if (request.page < 0) return RequestResult::Fail("\"style\" (" + StyleList() + ") is needed");
-    TRY(FinishArrangement(request));
-    TRY(ExtrasFit(request.extras));
+    if (request.page < 0 && !request.package)
+        return RequestResult::Fail("\"style\" (" + StyleList() + ") or \"package\" is needed");
+    TRY(FinishRequest(request));
     return request;
 }
 
@@ -352,6 +391,7 @@ ArgRules GenerateArgRules() {
     rules.paths = {"--from-json"};
     rules.most = 2;
     AddExtrasOptions(rules);
+    AddPackageOptions(rules);
     rules.blocks.insert({"--also", "--end-also"});
     return rules;
 }
@@ -359,16 +399,19 @@ ArgRules GenerateArgRules() {
 RequestResult RequestFromArgs(const ArgList& args, const std::string& footprint) {
     GenerateRequest request;
     request.footprint = footprint;
+    TRY_ASSIGN(package, PackageFromArgs(args));
+    request.package = std::move(package);
+    if (!request.package && !args.Value("--style"))
+        return RequestResult::Fail("--style " + StyleList() + " is needed, or --package FAMILY with its keys");
     TRY(ArrangementFromArgs(request, args));
     if (const auto body = args.Value("--body")) TRY(SetBody(request, *body));
     TRY(ExtrasFromArgs(request.extras, args));
-    TRY(FinishArrangement(request));
-    TRY(ExtrasFit(request.extras));
     for (const auto& words : args.Groups("--also")) {
         auto also = AlsoFromWords(words);
         if (!also.ok()) return RequestResult::Fail(AlsoLabel(request.also.size()) + ": " + also.error());
         request.also.push_back(std::move(also.value()));
     }
+    TRY(FinishRequest(request));
     return request;
 }
 
@@ -414,6 +457,7 @@ Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::D
     extras.body = request.body;
     extras.madeFrom = MadeFrom(request);
     extras.shape = ShapeOf(request.shape);
+    if (request.package) extras.land = LandRecordOf(request.package->input, request.package->pattern);
     for (size_t i = 0; i < request.also.size(); ++i) {
         const AlsoRequest& a = request.also[i];
         const std::string label = AlsoLabel(i) + ": --at";
@@ -422,6 +466,20 @@ Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::D
         extras.also.push_back({MadeFrom(a), x, y, a.shareNames, ShapeOf(a.shape)});
     }
     return extras;
+}
+
+Status SetDialogOption(ArrangementRequest& request, const std::string& name, const std::optional<std::string>& value) {
+    if (const auto [row, first] = RadioNamed(name); row >= 0 && !value) return AddRadio(request, row, first);
+    if (!value) return Failure{"--" + name + " takes a value"};
+    if (name == "style") return SetStyle(request, *value);
+    if (const int row = RowOf(kFields, name); row >= 0) {
+        // In the order of the table, as every field is entered.
+        const std::pair<int, std::string> field{row, *value};
+        request.fields.insert(std::upper_bound(request.fields.begin(), request.fields.end(), field), field);
+        return {};
+    }
+    if (IsText(name)) return SetText(request, name, *value);
+    return Failure{"--" + name + " is no option of the dialog"};
 }
 
 GenerateScript BuildGenerateScript(const ArrangementRequest& request) {

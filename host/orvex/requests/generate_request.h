@@ -1,6 +1,6 @@
 // One footprint for "orvex generate": the style page and what a person would put into its
 // controls, then what the host adds, leaves out and turns, from command-line options or from a
-// JSON object with the same names.
+// JSON object with the same names; or a package, whose lands choose all of that.
 #pragma once
 #include <optional>
 #include <string>
@@ -9,6 +9,7 @@
 #include "host/base/result.h"
 #include "host/orvex/extras/footprint_extras.h"
 #include "host/orvex/requests/extras_request.h"
+#include "host/orvex/requests/package_request.h"
 #include "host/orvex/text/arg_list.h"
 #include "host/orvex/text/json_reader.h"
 #include "host/zelmdb/design_types.h"
@@ -39,6 +40,7 @@ struct GenerateRequest : ArrangementRequest {
     std::string footprint;
     std::optional<BodySize> body;   // kept with the footprint, not fed to the dialog
     ExtrasRequest extras;            // what the host does to the footprint the dialog stored
+    std::optional<PackageRequest> package;   // fed to the dialog once the design is open
     std::vector<AlsoRequest> also;
 };
 
@@ -54,8 +56,8 @@ Result<ArrangementRequest> ArrangementFromOptions(const OptionList& options);
 // How messages name a request, in UTF-8: "entry 3 (BGA256)" in a batch, else the footprint's name.
 std::string RequestLabel(const GenerateRequest& request);
 
-// What the host keeps with the footprint: the body, the extras, the other arrangements and the
-// options the dialog was fed; refuses a place the design cannot hold.
+// What the host keeps with the footprint: the body, the extras, the other arrangements, the
+// options the dialog was fed and a package's land pattern; refuses a place the design cannot hold.
 Result<FootprintExtras> ExtrasOf(const GenerateRequest& request, const zelmdb::DesignInfo& design);
 
 // What a person would do in the dialog for the request. Every action's line is 1 + the index of
@@ -69,6 +71,10 @@ GenerateScript BuildGenerateScript(const ArrangementRequest& request);
 // The dialog, opened on an arrangement already made, set to `padstack` for every pad, pin 1
 // too: what the arrangement's pads would stand on were that padstack its own.
 GenerateScript BuildPadstackScript(const std::string& padstack, const std::string& origin);
+
+// Sets one of the dialog's options by its name on the command line ("style", "x", "corner-start",
+// "padstack"; a radio button without a value), as the command line would.
+Status SetDialogOption(ArrangementRequest& request, const std::string& name, const std::optional<std::string>& value);
 
 // The options the dialog was fed, as named on the command line, style first: what the
 // arrangement was made from.

@@ -1,6 +1,7 @@
 // JSON output; see json_writer.h.
 #include "host/orvex/text/json_writer.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -85,6 +86,15 @@ JsonWriter& JsonWriter::Real(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.17g", value);
     out_ += text;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Short(double value) {
+    if (!std::isfinite(value)) return Real(value);
+    BeforeValue();
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value == 0 ? 0.0 : value);
+    out_.append(text, ec == std::errc() ? end : text);
     return *this;
 }
 

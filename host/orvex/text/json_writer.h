@@ -16,6 +16,8 @@ public:
     JsonWriter& String(const std::string& value);
     JsonWriter& Int(int64_t value);
     JsonWriter& Real(double value);
+    // The shortest text that reads back as the same number: 1.95 rather than 1.9499999999999999.
+    JsonWriter& Short(double value);
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
     const std::string& text() const { return out_; }

@@ -43,6 +43,15 @@ TEST_P(KeyFormTest, TextGivesTheValue) {
     EXPECT_TRUE(input.values[size_t(KeyNamed(c.key)->key)] == c.value) << c.key << " " << c.text;
 }
 
+// The host keeps a package as its keys' texts: each must read back as the very value.
+TEST_P(KeyFormTest, KeptTextReadsBackAsTheValue) {
+    const FormCase& c = GetParam();
+    const KeyRow& row = *KeyNamed(c.key);
+    const Result<KeyValue> back = ParseKeyValue(row, KeyValueText(c.value));
+    ASSERT_TRUE(back.ok()) << back.error();
+    EXPECT_TRUE(back.value() == c.value) << c.key << ": " << KeyValueText(c.value);
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, KeyFormTest, ::testing::Values(
     FormCase{"gullwing", "density", "most", Density::Most},
     FormCase{"gullwing", "pitch", "0.65", 0.65},
@@ -116,6 +125,22 @@ INSTANTIATE_TEST_SUITE_P(Refusals, KeyRefusalTest, ::testing::Values(
     RefusalCase{"BallType", {{"family", "bga"}, {"ball_type", "solid"}},
                 "ball_type 'solid' is not collapsible or non-collapsible"}),
     [](const auto& info) { return info.param.name; });
+
+// Numbers that four decimals would round, and limits whose middle is not the nominal exactly.
+TEST(PackageKeysTest, KeptTextLosesNoDigit) {
+    const KeyRow& width = RowOf(Key::LeadWidth);
+    for (const char* text : {"6.0+-0.2", "0.1..0.30000000000000004", "0.123456789", "0.00001", "0.31..0.4..0.51"}) {
+        const Result<KeyValue> value = ParseKeyValue(width, text);
+        ASSERT_TRUE(value.ok()) << value.error();
+        const std::string kept = KeyValueText(value.value());
+        EXPECT_EQ(kept.find('e'), std::string::npos) << kept;
+        const Result<KeyValue> back = ParseKeyValue(width, kept);
+        ASSERT_TRUE(back.ok()) << kept;
+        EXPECT_TRUE(back.value() == value.value()) << text << " kept as " << kept;
+    }
+    EXPECT_EQ(KeyValueText(Dimension{0.25, 0.5, 0.75}), "0.25..0.75");
+    EXPECT_EQ(KeyValueText(ViaGrid{3, 2, 0.3, true}), "3x2,0.3,paste_avoid_via");
+}
 
 // The JSON reader hands values of its own making; one of the wrong kind is refused, not stored.
 TEST(PackageKeysTest, ValueOfAnotherKindIsRefused) {

@@ -206,7 +206,7 @@ TEST_P(GenerateRefusalTest, SaysWhyAndStoresNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, GenerateRefusalTest, ::testing::Values(
-    Refused{{"--p", "3"}, 2, "--style dual|stagger-x|stagger-y|chip-carrier|circular|grid is needed"},
+    Refused{{"--p", "3"}, 2, "--style dual|stagger-x|stagger-y|chip-carrier|circular|grid is needed, or --package FAMILY with its keys"},
     Refused{{"--style", "hex"}, 2, "unknown style \"hex\""},
     Refused{{"--style", "grid", "--radius", "2"}, 2, "unknown option --radius"},
     Refused{{"--style", "grid", "--p"}, 2, "option --p needs a value"},

@@ -11,7 +11,8 @@ and as one library, and loaded with pcbnew.FootprintLoad; so are the real packag
 high-density D-sub of three rows, a QFN's paste windows, a connector's slotted pegs). Pads,
 layers, shapes, drills, the origin and the outline layers are compared with what the design
 holds, read with "orvex show --json"; nothing lies outside the courtyard. Some footprints are
-plotted with pcbnew's plot controller.
+plotted with pcbnew's plot controller. The packages of examples/land-patterns.json are made from
+their datasheet dimensions and held to their land patterns.
 
 usage: kicad_pcbnew_check.py ORVEX TESSRA_MODULE OUT_DIR [--docs DIR]
 Runs under Debian's python3, which is the one that has KiCad's pcbnew module.
@@ -210,6 +211,18 @@ class Expected:
         return min(xs), min(ys), max(xs), max(ys)
 
 
+def check_place(test, pad, want):
+    """The loaded pad has the stored pad's number, place and size; returns how messages name it."""
+    where = "pad %s" % want.name
+    test.assertEqual(pad.GetNumber(), want.name)
+    test.assertAlmostEqual(pad.GetPosition().x, want.x * NM, delta=1, msg=where)
+    test.assertAlmostEqual(pad.GetPosition().y, want.y * NM, delta=1, msg=where)
+    if want.shape != "custom":   # a custom pad's size is its anchor's
+        test.assertAlmostEqual(pad.GetSize().x, want.width * NM, delta=1, msg=where)
+        test.assertAlmostEqual(pad.GetSize().y, want.height * NM, delta=1, msg=where)
+    return where
+
+
 class KicadLoadTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -291,13 +304,7 @@ class KicadLoadTest(unittest.TestCase):
             pads = list(loaded.Pads())
             self.assertEqual(len(pads), len(wanted))
             for pad, want in zip(pads, wanted):
-                where = "pad %s" % want.name
-                self.assertEqual(pad.GetNumber(), want.name)
-                self.assertAlmostEqual(pad.GetPosition().x, want.x * NM, delta=1, msg=where)
-                self.assertAlmostEqual(pad.GetPosition().y, want.y * NM, delta=1, msg=where)
-                if want.shape != "custom":   # a custom pad's size is its anchor's
-                    self.assertAlmostEqual(pad.GetSize().x, want.width * NM, delta=1, msg=where)
-                    self.assertAlmostEqual(pad.GetSize().y, want.height * NM, delta=1, msg=where)
+                where = check_place(self, pad, want)
                 self.assertAlmostEqual(pad.GetOrientationDegrees() % 360, want.degrees % 360, places=6, msg=where)
                 self.assertEqual(pad.GetShape(), shapes[want.shape], where)
                 if want.shape in ("roundrect", "chamfered"):
@@ -452,6 +459,113 @@ class KicadLoadTest(unittest.TestCase):
             self.assertGreater(os.path.getsize(png), 1000)
             if DOCS:
                 shutil.copy(png, os.path.join(DOCS, picture))
+
+
+class LandPatternLoadTest(unittest.TestCase):
+    """Footprints of examples/land-patterns.json and a ball grid with margins, from their
+    datasheet dimensions: KiCad loads each with the lands, courtyard and body of its land pattern."""
+
+    @classmethod
+    def setUpClass(cls):
+        with open(os.path.join(EXAMPLES, "land-patterns.json")) as f:
+            cls.asked = json.load(f)
+        cls.asked.append({"footprint": "BGA-16-margins", "package": {
+            "family": "bga", "pitch": 0.8, "cols": 4, "rows": 4, "body_size_x": 4, "body_size_y": 4,
+            "pad_diameter": 0.35, "mask_margin": 0.05, "paste_margin": -0.05}})
+        cls.asked.append({"footprint": "QFN-16-openings", "package": {
+            "family": "nolead", "pitch": 0.5, "num_pins_x": 4, "num_pins_y": 4, "body_size_x": 3, "body_size_y": 3,
+            "lead_width": "0.18..0.30", "lead_len": "0.3..0.5", "EP_size_x": 1.7, "EP_size_y": 1.7, "EP_mask_x": 1.6,
+            "EP_mask_y": 1.65, "thermal_vias": {"count": [2, 2], "drill": 0.2, "paste_avoid_via": True}}})
+        os.makedirs(os.path.join(OUT, "home"), exist_ok=True)
+        if not os.path.exists(os.path.join(OUT, "home", "tessra.dll")):
+            os.symlink(MODULE, os.path.join(OUT, "home", "tessra.dll"))
+        orvex("new", "l.design", "--units", "mm")
+        with open(os.path.join(OUT, "lands.json"), "w") as f:
+            json.dump(cls.asked, f)
+        orvex("generate", "l.design", "--from-json", "lands.json")
+        orvex("export", "l.design", "--kicad", "lands.pretty")
+        shown = json.loads(orvex("show", "l.design", "--json"))
+        cls.design = shown["design"]
+        cls.stacks = {p["name"]: p for p in shown["padstacks"]}
+        cls.stored = {fp["name"]: fp for fp in shown["footprints"]}
+        cls.loaded = {a["footprint"]: pcbnew.FootprintLoad(os.path.join(OUT, "lands.pretty"), a["footprint"])
+                      for a in cls.asked}
+
+    def each(self, check):
+        for asked in self.asked:
+            name = asked["footprint"]
+            with self.subTest(footprint=name):
+                self.assertIsNotNone(self.loaded[name], "KiCad did not load it")
+                check(asked, self.stored[name], self.loaded[name])
+
+    def about_centre(self, pin, stored):
+        """The pad as it must stand about the package's centre, the origin of a land pattern."""
+        want = Expected(self.design, pin, self.stacks[pin["padstack"]])
+        mm = self.design["inches_per_unit"] * 25.4
+        cx, cy = stored["center"][0] * mm, -stored["center"][1] * mm
+        want.x, want.y = want.x - cx, want.y - cy
+        want.copper = (want.copper[0] - cx, want.copper[1] - cy)
+        return want
+
+    def test_lands_are_the_stored_pads(self):
+        def check(asked, stored, loaded):
+            pads = list(loaded.Pads())
+            self.assertEqual(len(pads), len(stored["pins"]))
+            self.assertEqual(loaded.GetAttributes() & (pcbnew.FP_THROUGH_HOLE | pcbnew.FP_SMD), pcbnew.FP_SMD)
+            for pad, pin in zip(pads, stored["pins"]):
+                want = self.about_centre(pin, stored)
+                where = check_place(self, pad, want)
+                if want.shape == "roundrect":
+                    self.assertEqual(pad.GetShape(), pcbnew.PAD_SHAPE_ROUNDRECT, where)
+                    self.assertAlmostEqual(pad.GetRoundRectRadiusRatio(), want.ratio, places=4, msg=where)
+                # Thermal vias are plated holes of a surface-mount part; every other land is SMD.
+                self.assertEqual(pad.GetAttribute(), pcbnew.PAD_ATTRIB_PTH if want.drill > 0 else pcbnew.PAD_ATTRIB_SMD)
+        self.each(check)
+
+    def test_courtyard_and_body_are_the_land_patterns(self):
+        def check(asked, stored, loaded):
+            land = stored["land_pattern"]
+            yard = next(i for i in loaded.GraphicalItems() if i.GetLayerName() == "F.Courtyard").GetBoundingBox()
+            yard.Inflate(-int(0.025 * NM))   # less half its line
+            c = land["courtyard"]
+            self.assertEqual((yard.GetLeft(), yard.GetTop(), yard.GetRight(), yard.GetBottom()),
+                             tuple(round(v * NM) for v in (c["x1"], c["y1"], c["x2"], c["y2"])))
+            fab = next(i for i in loaded.GraphicalItems() if i.GetLayerName() == "F.Fab" and i.GetClass() == "MGRAPHIC")
+            body = fab.GetBoundingBox()
+            body.Inflate(-int(0.05 * NM))
+            package = asked["package"]
+            for got, key in ((body.GetWidth(), "body_size_x"), (body.GetHeight(), "body_size_y")):
+                given = package[key]
+                nominal = given if isinstance(given, (int, float)) else given.get("nominal") if isinstance(given, dict) \
+                    else (float(given.split("..")[0]) + float(given.split("..")[-1])) / 2
+                self.assertAlmostEqual(got, nominal * NM, delta=2, msg=key)
+            self.assertIn("density " + land["density"], loaded.GetDescription())
+            self.assertIn("--package " + package["family"], loaded.GetDescription())
+        self.each(check)
+
+    def test_exposed_pad_openings_are_kicads(self):
+        """The paste windows between the vias are pads on F.Paste alone, the mask opening one on F.Mask
+        alone, each where the land pattern has it; the pad has no paste and opens the mask no wider."""
+        pads = list(self.loaded["QFN-16-openings"].Pads())
+        ep = self.stored["QFN-16-openings"]["land_pattern"]["ep"]
+        paste = [p for p in pads if layer_names(p) == {"F.Paste"}]
+        mask = [p for p in pads if layer_names(p) == {"F.Mask"}]
+        self.assertEqual(len(paste), 9)
+        self.assertEqual(len(mask), 1)
+        for pad, want in zip(paste + mask, ep["paste"] + [ep["mask"]]):
+            self.assertEqual(pad.GetAttribute(), pcbnew.PAD_ATTRIB_SMD)
+            got = (pad.GetPosition().x, pad.GetPosition().y, pad.GetSize().x, pad.GetSize().y)
+            for g, w in zip(got, (want["x"], want["y"], want["w"], want["h"])):
+                self.assertAlmostEqual(g, w * NM, delta=1, msg=str(want))
+        copper = [p for p in pads if p.GetNumber() == "17" and p.GetAttribute() == pcbnew.PAD_ATTRIB_SMD]
+        self.assertEqual(len(copper), 1)
+        self.assertEqual(layer_names(copper[0]), {"F.Cu", "F.Mask"})
+        self.assertEqual(copper[0].GetLocalSolderMaskMargin(), int(-0.05 * NM))
+
+    def test_ball_margins_reach_kicad(self):
+        for pad in self.loaded["BGA-16-margins"].Pads():
+            self.assertEqual(pad.GetLocalSolderMaskMargin(), int(0.05 * NM))
+            self.assertEqual(pad.GetLocalSolderPasteMargin(), int(-0.05 * NM))
 
 
 # Layers bottom to top, in KiCad's own display colours.

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Records, ExtrasRefusalTest, ::testing::Values(
     BadRecord{"", "the text ends"},
     BadRecord{"[1]", "no version"},
     BadRecord{"{\"version\": \"1\"}", "no version"},
-    BadRecord{"{\"version\": 4}", "version 4, this orvex reads up to 3"},
+    BadRecord{"{\"version\": 5}", "version 5, this orvex reads up to 4"},
     BadRecord{"{\"version\": 3, \"ep_paste\": \"3x0\"}", "paste windows down 0 is out of range (1 to 20)"},
     BadRecord{"{\"version\": 3, \"ep_paste\": \"3x3@0\"}", "paste coverage 0 is not above 0"},
     BadRecord{"{\"version\": 3, \"ep_paste\": 3}", "\"ep_paste\" is not a text"},

@@ -12,8 +12,8 @@
 
 namespace {
 
-PadBox Box(int32_t x, int32_t y, double width, double height, int plane = 0) {
-    return PadBox{x, y, x - width / 2, y - height / 2, x + width / 2, y + height / 2, plane};
+PadBox Box(int32_t x, int32_t y, double width, double height, int plane = 0, int32_t terminal = 0) {
+    return PadBox{x, y, x - width / 2, y - height / 2, x + width / 2, y + height / 2, plane, terminal};
 }
 
 struct OverlapCase {
@@ -33,6 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Boxes, FindOverlapTest, ::testing::Values(
     OverlapCase{"MoreThanHalf", {Box(0, 0, 10, 10), Box(4, 0, 10, 10)}, Pair{0, 1}},
     OverlapCase{"SmallPadInsideALargeOne", {Box(0, 0, 100, 100), Box(30, 30, 4, 4)}, Pair{0, 1}},
     OverlapCase{"PointsOnOneSpot", {Box(7, 7, 0, 0), Box(7, 7, 0, 0)}, Pair{0, 1}},
+    OverlapCase{"ViaInsideItsExposedPad", {Box(0, 0, 100, 100, 0, 33), Box(0, 0, 5, 5, 0, 33)}, std::nullopt},
+    OverlapCase{"ViaOfAnotherTerminal", {Box(0, 0, 100, 100, 0, 33), Box(0, 0, 5, 5, 0, 34)}, Pair{0, 1}},
     OverlapCase{"FirstPairByPin", {Box(50, 0, 2, 2), Box(0, 0, 2, 2), Box(50, 0, 2, 2), Box(0, 0, 2, 2)}, Pair{0, 2}},
     // Paste windows lie over their exposed pad, but two windows on one spot are a mistake.
     OverlapCase{"WindowsOverTheirPad", {Box(0, 0, 100, 100), Box(-20, 0, 30, 30, 9), Box(20, 0, 30, 30, 9)}, std::nullopt},

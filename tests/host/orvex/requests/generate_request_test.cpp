@@ -163,7 +163,7 @@ TEST_P(GenerateEntryRefusalTest, NamesTheEntryAndTheFault) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, GenerateEntryRefusalTest, ::testing::Values(
     BadEntry{R"({"style": "grid"})", "the object: \"footprint\" is needed"},
-    BadEntry{R"({"footprint": "A"})", "A: \"style\" (dual|stagger-x|stagger-y|chip-carrier|circular|grid) is needed"},
+    BadEntry{R"({"footprint": "A"})", "A: \"style\" (dual|stagger-x|stagger-y|chip-carrier|circular|grid) or \"package\" is needed"},
     BadEntry{R"([{"footprint": "A", "style": "grid"}, {"footprint": "B", "style": "hex"}])",
              "entry 2 (B): unknown style \"hex\"; the styles are dual|stagger-x|stagger-y|chip-carrier|circular|grid"},
     BadEntry{R"([{"footprint": "A", "style": "grid", "radius": 2}])", "entry 1 (A): unknown option \"radius\""},
