@@ -266,36 +266,36 @@ Result<std::unique_ptr<DesignStore>> DesignStore::Open(const std::string& path, 
 Status DesignStore::Validate(std::optional<FileKind> expected, Access access) {
     bool ok = true;
     const int appId = PragmaInt(db_, "PRAGMA application_id", &ok);
-    if (!ok) return Failure(Trouble(path_, db_, "is damaged"));
+    if (!ok) return Failure{Trouble(path_, db_, "is damaged")};
     if (appId != ApplicationId) {
-        return Failure(path_ + " is not an Orvex design or library (a foreign SQLite file)");
+        return Failure{path_ + " is not an Orvex design or library (a foreign SQLite file)"};
     }
     const int version = PragmaInt(db_, "PRAGMA user_version", &ok);
-    if (!ok || version < 1) return Failure(path_ + " is damaged (no schema version)");
+    if (!ok || version < 1) return Failure{path_ + " is damaged (no schema version)"};
     // What a newer orvex keeps may rely on what this one does not know to keep, so only its
     // readers open such a file.
     if (version > SchemaVersion && access == Access::ReadWrite)
-        return Failure(NewerThanThis(path_, version) + ", which this one never writes; nothing was changed");
+        return Failure{NewerThanThis(path_, version) + ", which this one never writes; nothing was changed"};
     schemaVersion_ = version;
     {
         // A writer relies on the indexes to find names and keep them unique, so it has them
         // checked against their tables too; a reader only needs the pages whole.
         SqliteStatement check(db_, access == Access::ReadWrite ? "PRAGMA integrity_check(1)" : "PRAGMA quick_check(1)");
-        if (!check.Step()) return Failure(Trouble(path_, db_, "is damaged"));
-        if (check.Text(0) != "ok") return Failure(path_ + " is damaged (" + check.Text(0) + ")");
+        if (!check.Step()) return Failure{Trouble(path_, db_, "is damaged")};
+        if (check.Text(0) != "ok") return Failure{path_ + " is damaged (" + check.Text(0) + ")"};
     }
     std::vector<std::string_view> mayLack{"plugin_records"};
     for (const Added& added : AddedParts)
         if (added.version > version) mayLack.push_back(added.what);
     if (Status matches = CheckSchema(db_, Schema, mayLack); !matches.ok()) {
-        return Failure(path_ + " is damaged (" + matches.error() + ")");
+        return Failure{path_ + " is damaged (" + matches.error() + ")"};
     }
     SqliteStatement design(db_, "SELECT kind, unit_code, inches_per_unit, layer_count, flags, "
                                 "component_a, component_b FROM design WHERE id = 1");
-    if (!design.Step()) return Failure(path_ + " is damaged (no design record)");
+    if (!design.Step()) return Failure{path_ + " is damaged (no design record)"};
     const std::string kind = design.Text(0);
     if (kind != "design" && kind != "library") {
-        return Failure(path_ + " is damaged (unknown kind '" + kind + "')");
+        return Failure{path_ + " is damaged (unknown kind '" + kind + "')"};
     }
     info_.kind = kind == "design" ? FileKind::Design : FileKind::Library;
     info_.unitCode = int(design.Int(1));
@@ -305,11 +305,11 @@ Status DesignStore::Validate(std::optional<FileKind> expected, Access access) {
     info_.componentA = int32_t(design.Int(5));
     info_.componentB = int32_t(design.Int(6));
     if (info_.layerCount < MinLayerCount || info_.layerCount > MaxLayers || !(info_.inchesPerUnit > 0)) {
-        return Failure(path_ + " is damaged (impossible design record)");
+        return Failure{path_ + " is damaged (impossible design record)"};
     }
     if (expected && *expected != info_.kind) {
-        return Failure(path_ + " is a " + FileKindName(info_.kind) + ", not a " +
-                       (*expected == FileKind::Design ? "design" : "padstack library"));
+        return Failure{path_ + " is a " + FileKindName(info_.kind) + ", not a " +
+                       (*expected == FileKind::Design ? "design" : "padstack library")};
     }
     return {};
 }

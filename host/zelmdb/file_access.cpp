@@ -14,16 +14,16 @@ namespace zelmdb {
 
 Status CheckHeader(const std::string& path) {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return Failure(path + ": no such file");
-    if (!S_ISREG(st.st_mode)) return Failure(path + " is not a file");
-    if (st.st_size == 0) return Failure(path + " is empty, not an Orvex design or library");
+    if (::stat(path.c_str(), &st) != 0) return Failure{path + ": no such file"};
+    if (!S_ISREG(st.st_mode)) return Failure{path + " is not a file"};
+    if (st.st_size == 0) return Failure{path + " is empty, not an Orvex design or library"};
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return Failure(path + ": cannot read (" + std::strerror(errno) + ")");
+    if (f == nullptr) return Failure{path + ": cannot read (" + std::strerror(errno) + ")"};
     char header[16] = {};
     const size_t n = std::fread(header, 1, sizeof header, f);
     std::fclose(f);
     if (n != sizeof header || std::memcmp(header, "SQLite format 3", 16) != 0) {
-        return Failure(path + " is not an Orvex design or library");
+        return Failure{path + " is not an Orvex design or library"};
     }
     return {};
 }
