@@ -13,16 +13,7 @@ fresh_design "$orvex" "$module" "$out"
 
 # The person's part, on the virtual display. A fresh host folder opens the sheet centred on
 # the 1024 x 768 screen: its top left corner stands at 237, 195 of the window.
-cat > "$out/person.sh" <<PERSON
-set -euo pipefail
-unset SDL_VIDEODRIVER
-# Under the sanitizers, the X libraries allocate for the life of the process from code without
-# frame pointers, which no suppression can name; this run is checked for everything but leaks
-# (the windowed tests under the dummy driver keep the leak check on our own code).
-export ASAN_OPTIONS="\${ASAN_OPTIONS:+\$ASAN_OPTIONS:}detect_leaks=0"
-"$orvex" --home "$out/home" run "$out/d.design" BGA49 --screen 1024x768 > "$out/run.out" 2>&1 &
-pid=\$!
-wid=\$(timeout 30 xdotool search --sync --name "^Orvex" | head -1)
+{ person_opens "$orvex" "$out" BGA49; cat <<PERSON
 at() { xdotool mousemove --window "\$wid" \$((237 + \$1)) \$((195 + \$2)); sleep 0.3; }
 click() { at "\$1" "\$2"; xdotool click 1; sleep 0.5; }
 sleep 1
@@ -42,6 +33,7 @@ for _ in \$(seq 150); do kill -0 \$pid 2>/dev/null || break; sleep 0.2; done
 if kill -0 \$pid 2>/dev/null; then kill \$pid; echo "orvex run did not end on OK"; exit 1; fi
 wait \$pid
 PERSON
+} > "$out/person.sh"
 if ! timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$out/person.sh"; then
   echo "the person's part failed; orvex said:"
   cat "$out/run.out" || true

@@ -12,13 +12,7 @@ fresh_design "$orvex" "$module" "$out"
 "${run[@]}" padstack add "$out/d.design" R --shape round --width 1 --height 1 >/dev/null
 cp "$out/d.design" "$out/before.design"
 
-cat > "$out/person.sh" <<PERSON
-set -euo pipefail
-unset SDL_VIDEODRIVER
-export ASAN_OPTIONS="\${ASAN_OPTIONS:+\$ASAN_OPTIONS:}detect_leaks=0"
-"$orvex" --home "$out/home" run "$out/d.design" F1 --screen 1024x768 > "$out/run.out" 2>&1 &
-pid=\$!
-wid=\$(timeout 30 xdotool search --sync --name "^Orvex" | head -1)
+{ person_opens "$orvex" "$out" F1; cat <<PERSON
 sleep 1
 xdotool windowfocus --sync "\$wid" || true
 # The first field refuses 99999 when the focus leaves it: a message box over the sheet.
@@ -32,6 +26,7 @@ set +e
 wait \$pid
 echo \$? > "$out/status"
 PERSON
+} > "$out/person.sh"
 if ! timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$out/person.sh"; then
   echo "the person's part failed; orvex said:"
   cat "$out/run.out" || true

@@ -22,3 +22,20 @@ fresh_design() {
   run=("$1" --home "$3/home")
   "${run[@]}" new "$3/d.design" --units mm >/dev/null
 }
+
+# person_opens ORVEX OUT FOOTPRINT: the start of a person's script on the virtual display, which
+# opens the sheet of FOOTPRINT in $OUT/d.design on a 1024 x 768 screen and finds its window
+# ($pid, $wid); the test's own steps follow it.
+person_opens() {
+  cat <<PERSON
+set -euo pipefail
+unset SDL_VIDEODRIVER
+# Under the sanitizers, the X libraries allocate for the life of the process from code without
+# frame pointers, which no suppression can name; this run is checked for everything but leaks
+# (the windowed tests under the dummy driver keep the leak check on our own code).
+export ASAN_OPTIONS="\${ASAN_OPTIONS:+\$ASAN_OPTIONS:}detect_leaks=0"
+"$1" --home "$2/home" run "$2/d.design" $3 --screen 1024x768 > "$2/run.out" 2>&1 &
+pid=\$!
+wid=\$(timeout 30 xdotool search --sync --name "^Orvex" | head -1)
+PERSON
+}

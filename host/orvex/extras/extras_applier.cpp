@@ -308,7 +308,7 @@ Result<std::vector<zelmdb::Pin>> ExtrasApplier::LandOpeningPins(zelmdb::Pin& pad
 Status ExtrasApplier::AddPads(std::vector<JoinedPin>& pins, Place reference) {
     bool split = false;
     for (const ExtraPad& pad : extras_.pads) {
-        const std::string label = Utf8FromLatin1(ExtraPadLabel(pad.name));
+        const std::string label = ExtraPadLabel(pad.name);
         const int32_t padstack = store_.FindPadstack(pad.padstack);
         if (padstack == 0) return Failure{label + ": the design holds no padstack named " + Utf8FromLatin1(pad.padstack)};
         const auto at = Fits(double(reference.first) + pad.x, double(reference.second) + pad.y);

@@ -353,7 +353,7 @@ std::string ShapeOptionText(const ArrangementShape& shape) {
 
 }  // namespace
 
-std::string ExtraPadLabel(const std::string& name) { return "--pad " + Word(name); }
+std::string ExtraPadLabel(const std::string& name) { return "--pad " + Utf8FromLatin1(Word(name)); }
 
 std::string AlsoLabel(size_t index) { return "--also " + std::to_string(index + 1); }
 
@@ -377,7 +377,7 @@ std::string ExtrasOptionText(const FootprintExtras& extras, const zelmdb::Design
     };
     for (size_t i = 0; i < extras.pads.size() && i < mostPads; ++i) {
         const ExtraPad& p = extras.pads[i];
-        add(ExtraPadLabel(p.name) + " " + DisplayLength(p.x, design) + " " + DisplayLength(p.y, design) + " " +
+        add("--pad " + Word(p.name) + " " + DisplayLength(p.x, design) + " " + DisplayLength(p.y, design) + " " +
             Word(p.padstack));
     }
     if (extras.pads.size() > mostPads) add("and " + std::to_string(extras.pads.size() - mostPads) + " more extra pads");

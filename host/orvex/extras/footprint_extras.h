@@ -116,7 +116,7 @@ Result<PasteSplit> ParsePasteSplit(const std::string& text);
 std::string PasteSplitText(const PasteSplit& split);
 std::optional<PadsAbout> PadsAboutNamed(const std::string& name);
 
-// "--pad NAME" as messages name an extra pad, an empty name quoted.
+// "--pad NAME" as messages name an extra pad, in UTF-8, an empty name quoted.
 std::string ExtraPadLabel(const std::string& name);
 // How messages name the arrangements after the first: "--also 1" for the second.
 std::string AlsoLabel(size_t index);

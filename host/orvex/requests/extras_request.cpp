@@ -21,9 +21,9 @@ Status AddPad(ExtrasRequest& request, const std::vector<std::string>& words) {
         return Failure{"--pad: a pad name has at most " + std::to_string(zelmdb::TextMax - 1) + " characters"};
     for (const auto& [text, axis] : {std::pair{&pad.x, "x"}, {&pad.y, "y"}}) {
         auto v = number_parser::Real(*text, axis);
-        if (!v.ok()) return Failure{Utf8FromLatin1(ExtraPadLabel(pad.name)) + ": " + v.error()};
+        if (!v.ok()) return Failure{ExtraPadLabel(pad.name) + ": " + v.error()};
     }
-    if (pad.padstack.empty()) return Failure{Utf8FromLatin1(ExtraPadLabel(pad.name)) + ": the padstack has no name"};
+    if (pad.padstack.empty()) return Failure{ExtraPadLabel(pad.name) + ": the padstack has no name"};
     request.pads.push_back(pad);
     return {};
 }
@@ -225,8 +225,8 @@ Result<int32_t> DesignLength(const std::string& text, const char* axis, const st
 Result<FootprintExtras> ExtrasOf(const ExtrasRequest& request, const zelmdb::DesignInfo& design) {
     FootprintExtras extras;
     for (const PadRequest& p : request.pads) {
-        TRY_ASSIGN(x, DesignLength(p.x, "x", Utf8FromLatin1(ExtraPadLabel(p.name)), design));
-        TRY_ASSIGN(y, DesignLength(p.y, "y", Utf8FromLatin1(ExtraPadLabel(p.name)), design));
+        TRY_ASSIGN(x, DesignLength(p.x, "x", ExtraPadLabel(p.name), design));
+        TRY_ASSIGN(y, DesignLength(p.y, "y", ExtraPadLabel(p.name), design));
         extras.pads.push_back({p.name, x, y, p.padstack});
     }
     extras.padsAbout = request.padsAbout;
