@@ -338,7 +338,6 @@ bool DesignStore::Exec(const char* sql) {
 
 Status DesignStore::Begin(Lock lock) {
     if (state_ == State::Writing) return Failure{path_ + ": a transaction is already open"};
-    TakenBack();
     failedWrites_.clear();
     static constexpr const char* kBegin[] = {"BEGIN; SELECT 1 FROM design", "BEGIN IMMEDIATE", "BEGIN EXCLUSIVE"};
     // A deferred transaction takes its lock at the first read, which the reader's makes at once.
@@ -349,18 +348,32 @@ Status DesignStore::Begin(Lock lock) {
         return why;
     }
     state_ = State::Writing;
+    // What our last transaction kept is still true while no other connection has committed.
+    const std::optional<int64_t> version = DataVersion();
+    if (!version || version != keptVersion_) TakenBack();
+    keptVersion_ = version;
     return {};
 }
 
+std::optional<int64_t> DesignStore::DataVersion() {
+    auto version = statements_->Use("PRAGMA data_version");
+    if (!version->Step()) return std::nullopt;
+    return version->Int(0);
+}
+
 Status DesignStore::Commit() {
-    TakenBack();
     if (state_ == State::Writing) TransactionLost();
+    if (state_ != State::Writing) TakenBack();
     switch (state_) {
     case State::Reading: return Failure{path_ + ": no transaction is open"};
     case State::Lost: return Failure{failedWrites_.front()};
     case State::Writing: break;
     }
-    if (!Exec("COMMIT")) return Failure{Trouble(path_, db_, "could not be saved")};
+    if (!Exec("COMMIT")) {
+        TakenBack();
+        return Failure{Trouble(path_, db_, "could not be saved")};
+    }
+    // The answers stay, for the next transaction to take up if the file is still as we left it.
     state_ = State::Reading;
     return {};
 }
@@ -376,6 +389,7 @@ bool DesignStore::Rollback() {
 bool DesignStore::Held() const { return state_ == State::Writing && sqlite3_get_autocommit(db_) == 0; }
 
 void DesignStore::TakenBack() {
+    keptVersion_.reset();
     SetLastPadstackId(std::nullopt);
     ForgetPadstacks();
     nameIds_.Forget();
@@ -388,6 +402,17 @@ void DesignStore::TakenBack() {
 
 void DesignStore::ForgetPadstacks() {
     padstacks_.Forget();
+    ForgetPadstackSearches();
+}
+
+// A padstack's record is read by its id alone; what finds padstacks by name or geometry may
+// find another one after any change.
+void DesignStore::ForgetPadstack(int32_t id) {
+    padstacks_.Forget(id);
+    ForgetPadstackSearches();
+}
+
+void DesignStore::ForgetPadstackSearches() {
     namedPadstacks_.Forget();
     listedPadstacks_.Forget();
     samePadstacks_.Forget();
@@ -396,12 +421,15 @@ void DesignStore::ForgetPadstacks() {
 std::vector<std::string> DesignStore::PreparedStatements() const { return statements_->Texts(); }
 
 Status DesignStore::Write(SqliteStatement& statement) {
+    // A change outside our transaction is one the next transaction's answers cannot know of.
+    if (!Held()) TakenBack();
     if (TransactionLost()) return Failure{failedWrites_.front()};
     if (statement.Run()) return {};
     return Failed(ErrorWriteFailed, 0, Trouble(path_, db_, "could not be written"));
 }
 
 Status DesignStore::Write(const char* sql) {
+    if (!Held()) TakenBack();
     if (TransactionLost()) return Failure{failedWrites_.front()};
     if (Exec(sql)) return {};
     return Failed(ErrorWriteFailed, 0, Trouble(path_, db_, "could not be written"));
@@ -429,7 +457,7 @@ Result<int32_t> DesignStore::NameCreate(const std::string& text) {
         auto find = statements_->Use("SELECT id FROM names WHERE text = ?");
         if (find->Bind(1, text).Step()) return int32_t(find->Int(0));
         // A padstack stored with the id of a name not made yet is found by that name from now on.
-        ForgetPadstacks();
+        ForgetPadstackSearches();
         auto add = statements_->Use("INSERT INTO names(text) VALUES (?)");
         TRY(Write(add->Bind(1, text)));
         return int32_t(sqlite3_last_insert_rowid(db_));
@@ -464,9 +492,13 @@ Result<int32_t> DesignStore::NewPadstack() {
         return Failed(ErrorNoIdLeft, last, path_ + ": no padstack id is left (the design holds padstack " +
                                                std::to_string(last) + ")");
     }
-    ForgetPadstacks();
     Result<int32_t> id = Insert("INSERT INTO padstacks(name_id) VALUES (0)", MaxPadstackId);
     NotePadstackId(id.ok() ? id.value() : 0);
+    if (id.ok()) {
+        ForgetPadstack(id.value());
+    } else {
+        ForgetPadstacks();
+    }
     return id;
 }
 
@@ -529,7 +561,7 @@ Status DesignStore::PutPadstack(const Padstack& p) {
                                    std::to_string(part) + " units");
         }
     }
-    ForgetPadstacks();
+    ForgetPadstack(p.id);
     auto put = statements_->Use("INSERT OR REPLACE INTO padstacks(id, name_id, geometry, form_id) VALUES (?,?,?,?)");
     const Status stored = Write(put->Bind(1, int64_t(p.id)).Bind(2, int64_t(p.nameId))
                                     .BindBlob(3, GeometryKey(p.layers, p.formId)).Bind(4, int64_t(p.formId)));
@@ -665,7 +697,7 @@ bool DesignStore::FormExists(int32_t id) {
 }
 
 bool DesignStore::DeletePadstack(int32_t id) {
-    ForgetPadstacks();
+    ForgetPadstack(id);
     auto layers = statements_->Use("DELETE FROM padstack_layers WHERE padstack_id = ?");
     auto head = statements_->Use("DELETE FROM padstacks WHERE id = ?");
     const bool deleted = Write(layers->Bind(1, int64_t(id))).ok() && Write(head->Bind(1, int64_t(id))).ok() &&

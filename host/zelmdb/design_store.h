@@ -193,6 +193,10 @@ private:
     // What was noted while the transaction held is forgotten at its end, whichever way it ended.
     void TakenBack();
     void ForgetPadstacks();
+    void ForgetPadstack(int32_t id);
+    void ForgetPadstackSearches();
+    // SQLite's count of other connections' commits; none when it cannot be read.
+    std::optional<int64_t> DataVersion();
     std::optional<Padstack> ReadPadstack(int32_t id);
     // Every change goes through one of these two; see TransactionLost.
     Status Write(SqliteStatement& statement);
@@ -240,6 +244,8 @@ private:
     KeptAnswers<uint32_t, int> colourIds_;
     KeptAnswers<int, std::optional<uint32_t>> colourValues_;
     bool pluginTableHeld_ = false;   // plugin_records is there, in this transaction
+    // The data version the kept answers were read at; none once they may be out of date.
+    std::optional<int64_t> keptVersion_;
 };
 
 const char* FileKindName(FileKind kind);

@@ -24,6 +24,8 @@ public:
     }
     // Once a change may have touched what was read, or the transaction is over.
     void Forget() { answers_.clear(); }
+    // Once a change touched only what `key` reads.
+    void Forget(const Key& key) { answers_.erase(key); }
 
 private:
     std::map<Key, Value, std::less<>> answers_;

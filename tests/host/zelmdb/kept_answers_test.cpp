@@ -65,7 +65,14 @@ INSTANTIATE_TEST_SUITE_P(Changes, OwnChangeTest, ::testing::Values(
     OwnChange{"Resized", [](DesignStore& d) { PutTestPadstack(d, "P", PadShape::Round, 300, 1); }, "1 1 0 300 P"},
     OwnChange{"Unlisted", [](DesignStore& d) { PutTestPadstack(d, "P", PadShape(FirstHostShape), 100, 1); },
               "1 0 0 100 P"},
-    OwnChange{"Deleted", [](DesignStore& d) { d.DeletePadstack(1); }, "0 0 0 none P"}),
+    OwnChange{"Deleted", [](DesignStore& d) { d.DeletePadstack(1); }, "0 0 0 none P"},
+    OwnChange{"AnotherPadstack", [](DesignStore& d) { PutTestPadstack(d, "Q", PadShape::Round, 100); }, "1 1 1 100 P"},
+    OwnChange{"NewIdThenPut", [](DesignStore& d) {
+        EXPECT_EQ(d.GetPadstack(2), std::nullopt);
+        ASSERT_EQ(PutTestPadstack(d, "P", PadShape::Round, 300, Given(d.NewPadstack())), 2);
+        ASSERT_NE(d.GetPadstack(2), std::nullopt) << "an id asked for before it was made";
+        EXPECT_EQ(d.GetPadstack(2)->layers[0].width1, 300);
+    }, "1 2 1 100 P"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A padstack may be stored with the id of a name not made yet; once made, the name finds it.
@@ -93,6 +100,46 @@ TEST_F(KeptAnswersTest, AnotherProgramsChangeBetweenTransactionsIsSeen) {
     EXPECT_EQ(Answers(d, Shape(d, 100)), "0 0 1 none P") << "P is a new name now, and R the old one";
     EXPECT_EQ(d.GetPadstack(1)->layers[0].width1, 700);
 }
+
+// A batch commits a footprint at a time; what one transaction read stays true in the next as long
+// as nobody else wrote in between, whichever way the change came.
+struct BetweenOurTransactions {
+    const char* name;
+    std::function<void(DesignStore&)> change;   // after the first commit, outside any transaction
+    const char* answers;
+};
+class BetweenOurTransactionsTest : public KeptAnswersTest,
+                                   public ::testing::WithParamInterface<BetweenOurTransactions> {};
+
+TEST_P(BetweenOurTransactionsTest, TheNextTransactionAnswersFromTheFile) {
+    DesignStore& d = Design();
+    ASSERT_TRUE(d.Begin().ok());
+    ASSERT_EQ(PutTestPadstack(d, "P"), 1);
+    EXPECT_EQ(Answers(d, Shape(d, 100)), "1 1 1 100 P");
+    ASSERT_TRUE(d.Commit().ok());
+    GetParam().change(d);
+    ASSERT_TRUE(d.Begin().ok());
+    EXPECT_EQ(Answers(d, Shape(d, 100)), GetParam().answers);
+    ASSERT_TRUE(d.Commit().ok());
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, BetweenOurTransactionsTest, ::testing::Values(
+    BetweenOurTransactions{"Nothing", [](DesignStore&) {}, "1 1 1 100 P"},
+    BetweenOurTransactions{"OurOwnWithoutTransaction",
+                           [](DesignStore& d) { PutTestPadstack(d, "P", PadShape::Round, 300, 1); }, "1 1 0 300 P"},
+    BetweenOurTransactions{"OurOwnRolledBack", [](DesignStore& d) {
+        ASSERT_TRUE(d.Begin().ok());
+        PutTestPadstack(d, "P", PadShape::Round, 300, 1);
+        EXPECT_EQ(Answers(d, Shape(d, 300)), "1 1 1 300 P");
+        d.Rollback();
+    }, "1 1 1 100 P"},
+    BetweenOurTransactions{"AnotherConnections", [](DesignStore& d) {
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(d.path().c_str(), &other), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(other, "UPDATE padstack_layers SET width1 = 700", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+    }, "1 1 1 700 P"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A reader's transaction: no writer can commit while it holds, and what it read it keeps.
 TEST_F(KeptAnswersTest, AReaderHoldsTheFileAsItWasUntilItsTransactionEnds) {
