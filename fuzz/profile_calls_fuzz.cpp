@@ -1,6 +1,7 @@
 // The private-profile calls over any settings file: the lists of sections and keys in buffers
 // of every size (cut lists end in two zeros and say so), values with their quotes, numbers, a
-// section replaced by any zero-separated lines, and the host's section record read over it.
+// section replaced by any zero-separated lines, held back or not, and the host's section record
+// read over it.
 #include <unistd.h>
 
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "host/zelmdb/record_layout.h"
 #include "host/zelmdb/zelmdb.h"
 #include "platform/win/profile.h"
+#include "platform/win/profile_hold.h"
 
 namespace {
 
@@ -42,6 +44,11 @@ void ReadAll(const char* path, DWORD small) {
     }
 }
 
+std::string SectionText(const char* path, const char* section) {
+    std::vector<char> out(1 << 16);
+    return std::string(out.data(), GetPrivateProfileSectionA(section, out.data(), DWORD(out.size()), path));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -57,10 +64,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (fd < 0) return 0;
     const bool whole = write(fd, file.data(), file.size()) == ssize_t(file.size());
     close(fd);
+    std::string held;
     if (whole) {
         ReadAll(path, small);
-        WritePrivateProfileSectionA("S", lines.c_str(), path);
-        ReadAll(path, small);
+        {
+            // Held writes: reads see them as the file they end in will read.
+            const ProfileHold hold;
+            WritePrivateProfileSectionA("S", lines.c_str(), path);
+            if (data[0] & 0x80) WritePrivateProfileSectionA("T", lines.c_str(), path);
+            ReadAll(path, small);
+            held = SectionText(path, "T");
+        }
+        if (SectionText(path, "T") != held) std::abort();
         zelmdb::HostEnvironment::Get().SetCurrentIni(std::string(path));
         uint8_t* buffer = MemAllocUnion();
         const int count = ComIniGetProfileSection("S", buffer);

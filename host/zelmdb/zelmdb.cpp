@@ -21,7 +21,7 @@
 #include "host/zelmdb/union_pool.h"
 #include "host/zelmdb/unit_table.h"
 #include "platform/win/profile_file.h"
-#include "platform/win/whole_file.h"
+#include "platform/win/profile_hold.h"
 
 using namespace zelmdb;
 
@@ -32,10 +32,10 @@ DesignStore* Active() { return DatabaseSet::Active(); }
 // The classic functions answer 0 for an id they could not give; the store has noted why.
 int32_t IdOrZero(const Result<int32_t>& id) { return id.ok() ? id.value() : 0; }
 
-// A settings file that cannot be read reads as empty: the plug-in goes on without its entries.
-std::string ReadTextFile(const std::string& path) {
-    std::string text;
-    return ReadWholeFile(path, text) == 0 ? text : std::string();
+// A settings file as this process sees it, with the writes a batch holds back; one that cannot
+// be read reads as empty: the plug-in goes on without its entries.
+ProfileFile SettingsFile(const std::string& path) {
+    return ProfileHold::Load(path).value_or(ProfileFile::Parse(""));
 }
 
 bool CopyOut(const std::string& text, char* out, size_t size) {
@@ -267,7 +267,7 @@ int16_t DbLoadThru(const char* name, const char* libraryPath) {
             return LoadFromLibrary(name, libraryPath, *target);
         }
         HostEnvironment& host = HostEnvironment::Get();
-        const ProfileFile ini = ProfileFile::Parse(ReadTextFile(host.HostIniPath()));
+        const ProfileFile ini = SettingsFile(host.HostIniPath());
         for (const auto& [key, value] : ini.Entries(LibrarySection)) {
             const std::optional<std::string> path = host.FindFile(value);
             if (!path) continue;
@@ -344,8 +344,7 @@ int32_t ComIniGetProfileSection(const char* section, uint8_t* buffer) {
         ByteRecord r(buffer);
         r.SetI16(ProfileSectionLayout::Count, 0);
         if (section == nullptr) return 0;
-        const ProfileFile ini =
-            ProfileFile::Parse(ReadTextFile(HostEnvironment::Get().CurrentIniPath()));
+        const ProfileFile ini = SettingsFile(HostEnvironment::Get().CurrentIniPath());
         const auto entries = ini.Entries(section);
         const int count = std::min<int>(int(entries.size()), MaxProfileEntries);
         ProfileHandles& handles = ProfileHandles::Get();

@@ -2,46 +2,25 @@
 #include "platform/win/profile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/win/folder_lock.h"
 #include "platform/win/profile_file.h"
-#include "platform/win/whole_file.h"
+#include "platform/win/profile_hold.h"
 
 namespace {
 
-// A file as read, with the bytes it was read from: none when there was no file.
-struct Loaded {
-    ProfileFile ini;
-    std::optional<std::string> text;
-};
-
-std::optional<Loaded> Read(const char* path) {
-    if (path == nullptr) return std::nullopt;
-    std::string text;
-    const int error = ReadWholeFile(path, text);
-    // A file not there yet reads as empty; one that is there but cannot be read is no file to
-    // write over, since the write would drop whatever it holds.
-    if (error == ENOENT) return Loaded{ProfileFile::Parse(""), std::nullopt};
-    if (error != 0) return std::nullopt;
-    return Loaded{ProfileFile::Parse(text), std::move(text)};
-}
-
 std::optional<ProfileFile> Load(const char* path) {
-    std::optional<Loaded> loaded = Read(path);
-    if (!loaded) return std::nullopt;
-    return std::move(loaded->ini);
+    if (path == nullptr) return std::nullopt;
+    return ProfileHold::Load(path);
 }
 
-// A write that leaves the text as it was writes nothing: a batch saves the same window state
-// after every footprint, and each replacement of the file waits for the disk.
-bool Store(const char* path, const Loaded& file) {
-    const std::string text = file.ini.Serialize();
-    return text == file.text || ReplaceWholeFile(path, text) == 0;
+// A change held back by a hold, or written through at once.
+BOOL Change(const char* file, ProfileEdit edit) {
+    if (ProfileHold::Held(file, edit)) return TRUE;
+    return ProfileHold::WriteThrough(file, &edit) ? TRUE : FALSE;
 }
 
 // Copies one text with truncation; returns the characters copied.
@@ -137,32 +116,31 @@ extern "C" DWORD GetPrivateProfileSectionA(LPCSTR section, LPSTR out, DWORD size
 
 extern "C" BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR lines, LPCSTR file) {
     if (file == nullptr || section == nullptr) return FALSE;
-    const FolderLock lock(file);
-    std::optional<Loaded> loaded = lock.held() ? Read(file) : std::nullopt;
-    if (!loaded) return FALSE;
-    if (lines == nullptr) {
-        loaded->ini.DeleteSection(section);
-    } else {
-        loaded->ini.ReplaceSection(section, SplitZeroList(lines));
-    }
-    return Store(file, *loaded) ? TRUE : FALSE;
+    if (lines == nullptr)
+        return Change(file, {section, true, [s = std::string(section)](ProfileFile& ini) { ini.DeleteSection(s); }});
+    return Change(file, {section, true, [s = std::string(section), l = SplitZeroList(lines)](ProfileFile& ini) {
+                             ini.ReplaceSection(s, l);
+                         }});
 }
 
 extern "C" BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
-    // Every call writes through, so a flush has nothing left to do.
-    if (section == nullptr && key == nullptr && value == nullptr) return FALSE;
-    if (file == nullptr || section == nullptr) return FALSE;
-    const FolderLock lock(file);
-    std::optional<Loaded> loaded = lock.held() ? Read(file) : std::nullopt;
-    if (!loaded) return FALSE;
-    if (key == nullptr) {
-        loaded->ini.DeleteSection(section);
-    } else if (value == nullptr) {
-        loaded->ini.DeleteKey(section, key);
-    } else {
-        loaded->ini.SetValue(section, key, value);
+    // The flush: what a hold keeps of the file (of every file, without one) is written.
+    if (section == nullptr && key == nullptr && value == nullptr) {
+        if (file == nullptr) {
+            ProfileHold::WriteHeld();
+        } else {
+            ProfileHold::WriteHeld(file);
+        }
+        return FALSE;
     }
-    return Store(file, *loaded) ? TRUE : FALSE;
+    if (file == nullptr || section == nullptr) return FALSE;
+    const std::string s(section);
+    if (key == nullptr) return Change(file, {s, true, [s](ProfileFile& ini) { ini.DeleteSection(s); }});
+    if (value == nullptr)
+        return Change(file, {s, false, [s, k = std::string(key)](ProfileFile& ini) { ini.DeleteKey(s, k); }});
+    return Change(file, {s, false, [s, k = std::string(key), v = std::string(value)](ProfileFile& ini) {
+                             ini.SetValue(s, k, v);
+                         }});
 }
 
 std::string ProfileSectionLines(const std::vector<std::pair<std::string, std::string>>& entries) {

@@ -1,5 +1,6 @@
 // The private-profile calls of the window system: read and write INI files by path.
-// Files are read afresh by every call and written through at once, so there is no cache to flush.
+// Files are read afresh by every call and written through at once, unless a ProfileHold keeps
+// the writes back; every call of this process sees what it keeps.
 #pragma once
 #include <string>
 #include <utility>
@@ -18,7 +19,8 @@ UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT fallback, LPCSTR file
 DWORD GetPrivateProfileSectionA(LPCSTR section, LPSTR out, DWORD size, LPCSTR file);
 // Replaces the whole section with the zero-separated lines; other sections and comments stay.
 BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR lines, LPCSTR file);
-// Value NULL deletes the key, key NULL the section; all three NULL flushes and returns FALSE.
+// Value NULL deletes the key, key NULL the section; all three NULL writes what a hold keeps of
+// the file (of every file when it is NULL too) and returns FALSE.
 BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
 
 }

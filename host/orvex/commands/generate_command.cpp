@@ -18,6 +18,7 @@
 #include "host/orvex/text/json_reader.h"
 #include "host/orvex/text/latin1.h"
 #include "platform/ui/headless_driver.h"
+#include "platform/win/profile_hold.h"
 #include "platform/win/whole_file.h"
 
 namespace {
@@ -110,11 +111,15 @@ Status Generate(const std::string& file, const HostFolder& host, const std::vect
     const std::string none = "nothing of the batch was stored; " + file + " is unchanged";
     TRY_ASSIGN(session, DialogSession::Open(file, host, kDefaultScreenWidth, kDefaultScreenHeight));
     if (session->PluginNote()) std::fprintf(stderr, "orvex: note: %s\n", session->PluginNote()->c_str());
+    // The sheet saves its window state as each footprint closes it: a batch writes it once.
+    const ProfileHold hold;
     for (const GenerateRequest& request : requests) {
         const Status one = GenerateOne(*session, request);
         TRY(stop.Check(none));
         TRY(one);
     }
+    for (const std::string& failed : ProfileHold::WriteHeld())
+        std::fprintf(stderr, "orvex: note: could not save %s\n", failed.c_str());
     TRY(stop.Check(none));
     if (Status kept = session->Keep(); !kept.ok()) return Failure{kept.error() + "; nothing was stored"};
     std::printf("%s: stored %zu footprint%s\n", file.c_str(), requests.size(), requests.size() == 1 ? "" : "s");

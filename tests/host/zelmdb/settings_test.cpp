@@ -4,6 +4,8 @@
 #include "host/zelmdb/byte_record.h"
 #include "host/zelmdb/profile_handles.h"
 #include "host/zelmdb/zelmdb.h"
+#include "platform/win/profile.h"
+#include "platform/win/profile_hold.h"
 #include "tests/host/zelmdb/design_fixture.h"
 
 using namespace zelmdb;
@@ -67,6 +69,21 @@ TEST_F(SettingsTest, OpenedFileIsCurrentUntilClosed) {
     EXPECT_STREQ(ComIniHandleText(ReadOnly(buffer).U32(0x08)), "5");
     ComIniFreeProfileSection(buffer);
     EXPECT_EQ(ComIniFileOpen("absent.ini"), 0);
+    MemFreeUnion(buffer);
+}
+
+// A batch holds its profile writes back; the host's own reading of the file sees them.
+TEST_F(SettingsTest, SectionReadSeesWritesABatchHolds) {
+    const std::string ini = (dir_ / "host" / "tessra.ini").string();
+    const ProfileHold hold;
+    ASSERT_TRUE(WritePrivateProfileSectionA("WINDOW_STATES", "TessraDialogLeft=1\0", ini.c_str()));
+    ASSERT_TRUE(WritePrivateProfileSectionA("WINDOW_STATES", "TessraDialogLeft=2\0", ini.c_str()));
+    uint8_t* buffer = MemAllocUnion();
+    ASSERT_NE(ComIniFileOpen("tessra.ini"), 0);
+    ASSERT_EQ(ComIniGetProfileSection("WINDOW_STATES", buffer), 1);
+    EXPECT_STREQ(ComIniHandleText(ReadOnly(buffer).U32(0x08)), "2");
+    ComIniFreeProfileSection(buffer);
+    ComIniClose();
     MemFreeUnion(buffer);
 }
 

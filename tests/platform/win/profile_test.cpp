@@ -1,11 +1,13 @@
 // Tests of the private-profile calls against real files.
 #include "platform/win/profile.h"
+#include "platform/win/profile_hold.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -236,6 +238,119 @@ TEST_F(ProfileTest, UnwritableFolderFailsAndCreatesNothing) {
     const std::string bad = (dir_ / "no" / "such" / "x.ini").string();
     EXPECT_FALSE(WritePrivateProfileSectionA("S", "k=v\0", bad.c_str()));
     EXPECT_FALSE(std::filesystem::exists(bad));
+}
+
+// A hold keeps every write of a file after its first in memory; the reads of this process see
+// them at once, the disk at the end of the outermost hold or at the flush call.
+TEST_F(ProfileTest, AHoldWritesTheFirstChangeAtOnceAndTheRestAtItsEnd) {
+    Write(Sample);
+    {
+        const ProfileHold outer;
+        {
+            const ProfileHold inner;
+            ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Top", "1", path_.c_str()));
+            EXPECT_NE(Read().find("Top=1\r\n"), std::string::npos) << "the first write goes through";
+            ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Top", "2", path_.c_str()));
+            EXPECT_EQ(Get("Window_States", "Top"), "2");
+            EXPECT_NE(Read().find("Top=1\r\n"), std::string::npos) << "the second is held";
+        }
+        EXPECT_NE(Read().find("Top=1\r\n"), std::string::npos) << "an inner hold's end writes nothing";
+        ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Top", "3", path_.c_str()));
+        EXPECT_FALSE(WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str()));
+        EXPECT_NE(Read().find("Top=3\r\n"), std::string::npos) << "the flush wrote it";
+        ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Top", "4", path_.c_str()));
+        EXPECT_NE(Read().find("Top=3\r\n"), std::string::npos);
+    }
+    EXPECT_NE(Read().find("Top=4\r\n"), std::string::npos) << Read();
+}
+
+// Whatever the order of key, section and delete writes, the held ones end in the file that
+// writing each through makes, and every read on the way answers as that file would.
+using ProfileWrite = std::function<BOOL(const char* path)>;
+ProfileWrite SetKey(const char* section, const char* key, const char* value) {
+    return [=](const char* path) { return WritePrivateProfileStringA(section, key, value, path); };
+}
+ProfileWrite SetSection(const char* section, std::string lines) {
+    return [=](const char* path) {
+        return WritePrivateProfileSectionA(section, lines.empty() ? nullptr : lines.c_str(), path);
+    };
+}
+struct HeldWrites {
+    const char* name;
+    std::vector<ProfileWrite> writes;
+};
+class ProfileHoldTest : public ProfileTest, public ::testing::WithParamInterface<HeldWrites> {};
+
+TEST_P(ProfileHoldTest, EndsInTheFileWritingThroughMakes) {
+    const auto sections = [](const std::string& path) {
+        std::string all;
+        for (const char* name : {"Window_States", "PADSTACK_LIB", "New"}) {
+            char buffer[512];
+            all.append(buffer, GetPrivateProfileSectionA(name, buffer, sizeof buffer, path.c_str())).append("|");
+        }
+        return all;
+    };
+    const std::string through = (dir_ / "through.ini").string();
+    std::ofstream(through, std::ios::binary) << Sample;
+    std::vector<std::string> seen;
+    for (const ProfileWrite& write : GetParam().writes) {
+        ASSERT_TRUE(write(through.c_str()));
+        seen.push_back(sections(through));
+    }
+    Write(Sample);
+    {
+        const ProfileHold hold;
+        for (size_t i = 0; i < seen.size(); ++i) {
+            ASSERT_TRUE(GetParam().writes[i](path_.c_str()));
+            EXPECT_EQ(sections(path_), seen[i]) << "after write " << i;
+        }
+    }
+    std::ifstream in(through, std::ios::binary);
+    EXPECT_EQ(Read(), std::string((std::istreambuf_iterator<char>(in)), {}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, ProfileHoldTest, ::testing::Values(
+    HeldWrites{"OneSectionOverAndOver", {SetSection("Window_States", std::string("a=1\0", 5)),
+                                          SetSection("WINDOW_STATES", std::string("a=2\0b=3\0", 9)),
+                                          SetSection("window_states", std::string("c=4\0", 5))}},
+    HeldWrites{"KeysThenTheirSectionThenKeys", {SetKey("Window_States", "a", "1"),
+                                                 SetSection("Window_States", std::string("x=1\0", 5)),
+                                                 SetKey("window_states", "b", "2"), SetKey("Window_States", "x", nullptr)}},
+    HeldWrites{"TwoSectionsInTurn", {SetSection("PADSTACK_LIB", std::string("l=/a.olb\0", 10)),
+                                      SetKey("Window_States", "Top", "9"),
+                                      SetSection("padstack_lib", std::string("m=/b.olb\0", 10)),
+                                      SetKey("Window_States", "Left", nullptr)}},
+    HeldWrites{"DeletedAndMadeAgain", {SetKey("New", "k", "v"), SetSection("New", ""), SetKey("NEW", "j", "w"),
+                                        SetKey("Window_States", nullptr, nullptr), SetKey("Window_States", "Top", "1")}},
+    HeldWrites{"ALineLikeAHeader", {SetKey("New", "k", "v"), SetSection("New", std::string("k=1\0[x]\0j=2\0", 13))}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Another program's change of the file while writes are held is kept when they are written.
+TEST_F(ProfileTest, AHoldKeepsAnotherProgramsChangeMeanwhile) {
+    Write(Sample);
+    {
+        const ProfileHold hold;
+        ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Top", "1", path_.c_str()));
+        ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Top", "2", path_.c_str()));
+        Write(Read() + "[Other]\r\nk=v\r\n");
+    }
+    EXPECT_EQ(Get("Other", "k"), "v");
+    EXPECT_EQ(Get("Window_States", "Top"), "2");
+}
+
+// A held write that cannot be done when the hold writes is told, with the file and why.
+TEST_F(ProfileTest, AHeldWriteThatCannotBeDoneIsTold) {
+    Write(Sample);
+    const ProfileHold hold;
+    ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Top", "1", path_.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("Window_States", "Top", "2", path_.c_str()));
+    std::filesystem::remove(path_);
+    std::filesystem::create_directory(path_);
+    const std::vector<std::string> failed = ProfileHold::WriteHeld();
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_NE(failed[0].find("test.ini: Is a directory"), std::string::npos) << failed[0];
+    EXPECT_TRUE(ProfileHold::WriteHeld().empty()) << "told once, then dropped";
+    EXPECT_TRUE(std::filesystem::is_directory(path_));
 }
 
 }  // namespace

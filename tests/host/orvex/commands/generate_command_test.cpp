@@ -231,6 +231,7 @@ TEST_F(OrvexGenerateTest, BatchOfAHundredInOneTransaction) {
     EXPECT_TRUE(Has(o.out, "stored 100 footprints")) << o.out;
     const Outcome shown = Run({"show", "g.design", "FP99"});
     EXPECT_TRUE(Has(shown.out, "FP99 (symbol 100): ")) << shown.out;
+    EXPECT_TRUE(Has(File("home/tessra.ini"), "TessraActivePage=5\r\n")) << "the last footprint's page, the grid";
 
     // One bad entry and the whole batch, good ones before it included, keeps nothing.
     const std::string stored = Dump(dir_ / "g.design");
