@@ -2,6 +2,7 @@
 #include "host/land/package_keys.h"
 
 #include <cmath>
+#include <optional>
 #include <variant>
 
 #include "host/land/number_text.h"
@@ -99,12 +100,42 @@ KeyValue Sample(KeyKind kind) {
     return {};
 }
 
-// The exact form of a dimension: every limit in full, the nominal where it is not the middle.
+// "N+-T" with the fewest decimals of T that give both limits back to the bit, if any: a
+// datasheet's 3.9+-0.05 has limits that no short decimal writes (3.9499999999999997).
+std::optional<std::string> ToleranceText(const Dimension& d) {
+    for (double scale = 10; scale <= 1e9; scale *= 10) {
+        const double t = std::round((d.max - d.nominal) * scale) / scale;
+        if (d.nominal - t == d.min && d.nominal + t == d.max) return NumberText(d.nominal) + "+-" + NumberText(t);
+    }
+    return std::nullopt;
+}
+
+// Whether no number of the text runs past micrometres: one that does is a sum's rounding.
+bool Plain(const std::string& text) {
+    bool fraction = false;
+    int digits = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.') {
+            fraction = !(i > 0 && text[i - 1] == '.');   // the second dot of ".." ends a number
+            digits = 0;
+        } else if (c == '+' || c == '-') {
+            fraction = false;
+        } else if (fraction && ++digits > 6) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The exact form of a dimension: every limit in full, the nominal where it is not the middle;
+// the nominal and its tolerance where the limits would read as rounding noise.
 std::string ExactDimensionText(const Dimension& d) {
     if (d.min == d.max) return NumberText(d.nominal);
-    const std::string limits = NumberText(d.min) + ".." + NumberText(d.max);
-    if (d.nominal == (d.min + d.max) / 2) return limits;
-    return NumberText(d.min) + ".." + NumberText(d.nominal) + ".." + NumberText(d.max);
+    std::string text = NumberText(d.min) + ".." + NumberText(d.max);
+    if (d.nominal != (d.min + d.max) / 2) text = NumberText(d.min) + ".." + NumberText(d.nominal) + ".." + NumberText(d.max);
+    if (Plain(text)) return text;
+    return ToleranceText(d).value_or(text);
 }
 
 std::string PairText(int x, int y) { return std::to_string(x) + "x" + std::to_string(y); }

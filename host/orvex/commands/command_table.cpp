@@ -43,7 +43,8 @@ const std::vector<Command>& Commands() {
          "[--start-angle DEG] [--ep-paste NxM[@COVERAGE]] [--name-width N] [--pin-padstack NAMES=PADSTACK]... "
          "[--allow-overlap] "
          "[--also --style STYLE [its options] [--at X Y] [--share-names] --end-also]... "
-         "| generate [DESIGN] --from-json FILE",
+         "| generate DESIGN FOOTPRINT --package gullwing|nolead|bga --KEY VALUE... (keys: docs/land-patterns.md) "
+         "| generate [DESIGN] --from-json FILE [--fabrication-tolerance F] [--placement-tolerance P]",
          GenerateArgRules(), RunGenerate},
     };
     return commands;

@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Refusals, KeyRefusalTest, ::testing::Values(
 // Numbers that four decimals would round, and limits whose middle is not the nominal exactly.
 TEST(PackageKeysTest, KeptTextLosesNoDigit) {
     const KeyRow& width = RowOf(Key::LeadWidth);
-    for (const char* text : {"6.0+-0.2", "0.1..0.30000000000000004", "0.123456789", "0.00001", "0.31..0.4..0.51"}) {
+    for (const char* text : {"6.0+-0.2", "3.9+-0.05", "0.1..0.30000000000000004", "0.123456789", "0.00001", "0.31..0.4..0.51"}) {
         const Result<KeyValue> value = ParseKeyValue(width, text);
         ASSERT_TRUE(value.ok()) << value.error();
         const std::string kept = KeyValueText(value.value());
@@ -139,6 +139,10 @@ TEST(PackageKeysTest, KeptTextLosesNoDigit) {
         EXPECT_TRUE(back.value() == value.value()) << text << " kept as " << kept;
     }
     EXPECT_EQ(KeyValueText(Dimension{0.25, 0.5, 0.75}), "0.25..0.75");
+    // The shortest exact form: limits that no short decimal writes are kept as typed.
+    for (const auto& [typed, kept] : {std::pair{"3.9+-0.05", "3.9+-0.05"}, std::pair{"3.85..3.95", "3.85..3.95"},
+                                      std::pair{"0.4", "0.4"}, std::pair{"4.8..4.9..5.0", "4.8..5"}})
+        EXPECT_EQ(KeyValueText(ParseKeyValue(width, typed).value()), kept) << typed;
     EXPECT_EQ(KeyValueText(ViaGrid{3, 2, 0.3, true}), "3x2,0.3,paste_avoid_via");
 }
 
