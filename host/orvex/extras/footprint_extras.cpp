@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "host/orvex/text/display_length.h"
 #include "host/orvex/text/json_reader.h"
@@ -311,6 +312,18 @@ Result<PasteSplit> ParsePasteSplit(const std::string& text) {
         split.coverage = coverage;
     }
     return split;
+}
+
+std::optional<PasteSplit> PasteSplitOf(const LandEpRecord& ep) {
+    std::set<long long> columns, rows;   // window centres, to the micrometre
+    for (const land::Rect& w : ep.paste) {
+        columns.insert(std::llround(w.cx * 1000));
+        rows.insert(std::llround(w.cy * 1000));
+    }
+    const int across = int(columns.size()), down = int(rows.size());
+    if (across < 1 || down < 1 || across > kMaxPasteWindows || down > kMaxPasteWindows) return std::nullopt;
+    if (!(ep.pasteCoverage > 0 && ep.pasteCoverage <= 1)) return std::nullopt;
+    return PasteSplit{across, down, ep.pasteCoverage};
 }
 
 std::string PasteSplitText(const PasteSplit& split) {

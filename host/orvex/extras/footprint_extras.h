@@ -112,6 +112,9 @@ const char* PadsAboutName(PadsAbout about);
 // "NxM" or "NxM@COVERAGE": N and M windows from 1 to kMaxPasteWindows, the share above 0 and at
 // most 1 (0.65 when not given).
 Result<PasteSplit> ParsePasteSplit(const std::string& text);
+// The split that lays a package's paste windows on its exposed pad again: as many columns and
+// rows, the share they reached; none for a pad without windows.
+std::optional<PasteSplit> PasteSplitOf(const LandEpRecord& ep);
 // "3x3@0.65", which ParsePasteSplit reads back.
 std::string PasteSplitText(const PasteSplit& split);
 std::optional<PadsAbout> PadsAboutNamed(const std::string& name);

@@ -102,9 +102,11 @@ int32_t DialogSession::Run(const std::string& footprint, const FootprintExtras* 
 Status DialogSession::DoExtras(const std::string& footprint, bool remade, const FootprintExtras* given) {
     TRY_ASSIGN(extras, given ? Result<FootprintExtras>(*given) : LoadExtras(design_, footprint));
     // Made from other values than generate's: what the host added stays, the options go, and so
-    // does a package's land pattern, which the pads no longer follow.
+    // does a package's land pattern, which the pads no longer follow. Its exposed pad keeps its
+    // paste split as windows of equal cells.
     const bool forget = !given && remade && (!extras.madeFrom.empty() || extras.land);
     if (forget) {
+        if (extras.land && extras.land->ep && !extras.epPaste) extras.epPaste = PasteSplitOf(*extras.land->ep);
         extras.madeFrom.clear();
         extras.land.reset();
     }
