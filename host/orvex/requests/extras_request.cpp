@@ -45,7 +45,7 @@ Status AddPinPadstack(ShapeRequest& request, const std::string& text) {
     PinPadstack entry;
     if (equals != std::string::npos) entry.padstack = text.substr(equals + 1);
     if (equals == std::string::npos || text.substr(0, equals).find_first_not_of(' ') == std::string::npos || entry.padstack.empty())
-        return Failure{"--pin-padstack: \"" + text + "\" is not PADS=PADSTACK"};
+        return Failure{"--pin-padstack: \"" + Utf8FromLatin1(text) + "\" is not PADS=PADSTACK"};
     TRY(AddNames(entry.pins, text.substr(0, equals), "--pin-padstack"));
     request.pinPadstacks.push_back(std::move(entry));
     return {};
@@ -54,7 +54,7 @@ Status AddPinPadstack(ShapeRequest& request, const std::string& text) {
 Status SetTurn(ExtrasRequest& request, const std::string& text) {
     auto degrees = number_parser::Real(text, "--turn");
     if (!degrees.ok() || std::fmod(degrees.value(), 90) != 0 || degrees.value() < 0 || degrees.value() > 270)
-        return Failure{"--turn: " + text + " is not 0, 90, 180 or 270 (degrees, counter-clockwise)"};
+        return Failure{"--turn: " + Utf8FromLatin1(text) + " is not 0, 90, 180 or 270 (degrees, counter-clockwise)"};
     request.turn = int32_t(degrees.value()) * 60;
     return {};
 }
@@ -62,7 +62,7 @@ Status SetTurn(ExtrasRequest& request, const std::string& text) {
 Status SetStartAngle(ShapeRequest& request, const std::string& text) {
     auto degrees = number_parser::Real(text, "--start-angle");
     if (!degrees.ok() || std::fabs(degrees.value()) > kMaxDegrees)
-        return Failure{"--start-angle: " + text + " is not between -360 and 360 degrees"};
+        return Failure{"--start-angle: " + Utf8FromLatin1(text) + " is not between -360 and 360 degrees"};
     request.startAngle = int32_t(std::lround(degrees.value() * 60));
     return {};
 }
@@ -75,7 +75,7 @@ Status SetNameWidth(ShapeRequest& request, const std::string& text) {
 
 Status SetPadsAbout(ExtrasRequest& request, const std::string& text) {
     const auto about = PadsAboutNamed(text);
-    if (!about) return Failure{"--pads-about: " + text + " is neither center nor origin"};
+    if (!about) return Failure{"--pads-about: " + Utf8FromLatin1(text) + " is neither center nor origin"};
     request.padsAbout = *about;
     return {};
 }

@@ -20,9 +20,11 @@ std::string Asked(const GenerateRequest& request) {
     return extras.ok() ? text + EncodeExtras(extras.value()) : extras.error();
 }
 
+// The words as the program hands them on: the names in the design's 8-bit text.
 Result<GenerateRequest> FromArgs(std::vector<std::string> words) {
     auto args = ArgList::Parse(words, GenerateArgRules());
     if (!args.ok()) return Result<GenerateRequest>::Fail(args.error());
+    if (Status texts = args.value().ToHostTexts(GenerateArgRules()); !texts.ok()) return Failure{texts.error()};
     return RequestFromArgs(args.value(), "F");
 }
 
@@ -192,6 +194,10 @@ INSTANTIATE_TEST_SUITE_P(Faults, WrongOptionTest, ::testing::Values(
           "--pin-padstack: \"1-4=\" is not PADS=PADSTACK"},
     Wrong{"PinPadstackWithoutPads", {"--style", "grid", "--pin-padstack", "=SQ"}, R"("style": "grid", "pin-padstack": ["=SQ"])",
           "--pin-padstack: \"=SQ\" is not PADS=PADSTACK"},
+    Wrong{"TurnToldAsTyped", {"--style", "grid", "--turn", "90\u00b0"}, R"("style": "grid", "turn": "90\u00b0")",
+          "--turn: 90\u00b0 is not 0, 90, 180 or 270 (degrees, counter-clockwise)"},
+    Wrong{"PinPadstackToldAsTyped", {"--style", "grid", "--pin-padstack", "\u00c41"}, R"("style": "grid", "pin-padstack": "\u00c41")",
+          "--pin-padstack: \"\u00c41\" is not PADS=PADSTACK"},
     Wrong{"PinPadstackEmptyName", {"--style", "grid", "--pin-padstack", "1,,2=SQ"}, R"("style": "grid", "pin-padstack": "1,,2=SQ")",
           "--pin-padstack: \"1,,2\" holds an empty name"},
     Wrong{"AlsoWithoutStyle", {"--style", "grid", "--also", "--p", "2", "--end-also"}, R"("style": "grid", "also": [{"p": 2}])",
