@@ -130,6 +130,11 @@ std::string ThousandPackages() {
     const auto limits = [](double middle, double half) {
         return "\"" + std::to_string(middle - half) + ".." + std::to_string(middle + half) + "\"";
     };
+    // n pads on each of four rows about a square body.
+    const auto square = [&](int n, double body, double half) {
+        return "\"num_pins_x\": " + std::to_string(n) + ", \"num_pins_y\": " + std::to_string(n) +
+               ", \"body_size_x\": " + limits(body, half) + ", \"body_size_y\": " + limits(body, half);
+    };
     std::string json = "[";
     for (int i = 0; i < 1000; ++i) {
         const int k = i / 4;
@@ -142,19 +147,15 @@ std::string ThousandPackages() {
         } else if (i % 4 == 1) {
             const int n = 8 + k % 57;
             const double body = n * 0.5 + 1;
-            package = "\"family\": \"gullwing\", \"pitch\": 0.5, \"num_pins_x\": " + std::to_string(n) +
-                      ", \"num_pins_y\": " + std::to_string(n) + ", \"body_size_x\": " + limits(body, 0.2) +
-                      ", \"body_size_y\": " + limits(body, 0.2) + ", \"overall_size_x\": " + limits(body + 2, 0.2) +
-                      ", \"overall_size_y\": " + limits(body + 2, 0.2) +
-                      ", \"lead_width\": \"0.17..0.27\", \"lead_len\": \"0.45..0.75\"";
+            package = "\"family\": \"gullwing\", \"pitch\": 0.5, " + square(n, body, 0.2) +
+                      ", \"overall_size_x\": " + limits(body + 2, 0.2) + ", \"overall_size_y\": " +
+                      limits(body + 2, 0.2) + ", \"lead_width\": \"0.17..0.27\", \"lead_len\": \"0.45..0.75\"";
         } else if (i % 4 == 2) {
             const int n = 4 + k % 13;
             const double body = n * 0.5 + 1;
-            package = "\"family\": \"nolead\", \"pitch\": 0.5, \"num_pins_x\": " + std::to_string(n) +
-                      ", \"num_pins_y\": " + std::to_string(n) + ", \"body_size_x\": " + limits(body, 0.1) +
-                      ", \"body_size_y\": " + limits(body, 0.1) + ", \"lead_width\": \"0.18..0.3\", \"lead_len\": "
-                      "\"0.3..0.5\", \"EP_size_x\": " + std::to_string(body - 2.2) + ", \"EP_size_y\": " +
-                      std::to_string(body - 2.2);
+            package = "\"family\": \"nolead\", \"pitch\": 0.5, " + square(n, body, 0.1) +
+                      ", \"lead_width\": \"0.18..0.3\", \"lead_len\": \"0.3..0.5\", \"EP_size_x\": " +
+                      std::to_string(body - 2.2) + ", \"EP_size_y\": " + std::to_string(body - 2.2);
         } else {
             const int n = 4 + k % 13;
             package = "\"family\": \"bga\", \"pitch\": 0.8, \"cols\": " + std::to_string(n) + ", \"rows\": " +

@@ -27,12 +27,7 @@ wait \$pid
 echo \$? > "$out/status"
 PERSON
 } > "$out/person.sh"
-if ! timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$out/person.sh"; then
-  echo "the person's part failed; orvex said:"
-  cat "$out/run.out" || true
-  exit 1
-fi
-cat "$out/run.out"
+person_acts "$out"
 fail() { echo "$1"; exit 1; }
 [ "$(cat "$out/status")" = 143 ] || fail "exit status $(cat "$out/status"), not 143"
 grep -q 'message box: "tessra": "Please enter a number' "$out/run.out" || fail "no message box was open"

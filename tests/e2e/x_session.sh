@@ -39,3 +39,14 @@ pid=\$!
 wid=\$(timeout 30 xdotool search --sync --name "^Orvex" | head -1)
 PERSON
 }
+
+# person_acts OUT: runs $OUT/person.sh on a virtual display, then shows what orvex said; a
+# script that fails or hangs ends the test with it.
+person_acts() {
+  if ! timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$1/person.sh"; then
+    echo "the person's part failed; orvex said:"
+    cat "$1/run.out" || true
+    exit 1
+  fi
+  cat "$1/run.out"
+}
